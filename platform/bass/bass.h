@@ -1,0 +1,88 @@
+#pragma once
+// C interface of libbass.so, the decoding library that the program loads from its own
+// folder at start-up. Every value is 32 bits wide: handles, byte lengths and positions.
+// Channels are decode-only: data is pulled with BASS_ChannelGetData as 16-bit signed,
+// interleaved PCM at the source's own rate and channel count.
+
+#include <stdint.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef uint32_t DWORD;
+typedef int BOOL;
+typedef DWORD HSTREAM;
+typedef DWORD HMUSIC;
+typedef DWORD HCHANNEL;
+
+#define BASSVERSION 0x00020002u
+
+// BASS_SetConfig options
+#define BASS_CONFIG_UPDATEPERIOD 1
+
+// Create flags
+#define BASS_SAMPLE_8BITS 1u
+#define BASS_MUSIC_RAMP 0x200u
+#define BASS_MUSIC_PRESCAN 0x20000u
+#define BASS_STREAM_BLOCK 0x100000u
+#define BASS_STREAM_DECODE 0x200000u
+
+// Channel types reported in BASS_CHANNELINFO.ctype
+#define BASS_CTYPE_STREAM_WAV 0x10001u
+#define BASS_CTYPE_STREAM_AIFF 0x10006u
+#define BASS_CTYPE_STREAM_OGG 0x10002u
+#define BASS_CTYPE_STREAM_MP3 0x10005u
+#define BASS_CTYPE_STREAM_FLAC 0x10900u
+#define BASS_CTYPE_MUSIC_MOD 0x20000u
+
+// BASS_ChannelIsActive answers
+#define BASS_ACTIVE_STOPPED 0u
+#define BASS_ACTIVE_PLAYING 1u
+
+// Error codes of BASS_ErrorGetCode
+#define BASS_OK 0
+#define BASS_ERROR_MEM 1
+#define BASS_ERROR_FILEOPEN 2
+#define BASS_ERROR_DRIVER 3
+#define BASS_ERROR_HANDLE 5
+#define BASS_ERROR_FORMAT 6
+#define BASS_ERROR_INIT 8
+#define BASS_ERROR_ALREADY 14
+#define BASS_ERROR_ILLPARAM 20
+#define BASS_ERROR_FILEFORM 41
+#define BASS_ERROR_UNKNOWN (-1)
+
+typedef struct BASS_CHANNELINFO {
+    DWORD freq;  // sample rate in Hz
+    DWORD chans; // channel count
+    DWORD flags; // BASS_SAMPLE_8BITS set for 8-bit data, clear for 16-bit
+    DWORD ctype; // BASS_CTYPE_*
+} BASS_CHANNELINFO;
+
+typedef void DOWNLOADPROC(const void *buffer, DWORD length, void *user);
+
+DWORD BASS_GetVersion(void);
+BOOL BASS_SetConfig(DWORD option, DWORD value);
+BOOL BASS_Init(int device, DWORD freq, DWORD flags, void *win, const void *clsid);
+int BASS_ErrorGetCode(void);
+BOOL BASS_Free(void);
+
+HSTREAM BASS_StreamCreateFile(BOOL mem, const void *file, DWORD offset, DWORD length, DWORD flags);
+HSTREAM BASS_StreamCreateURL(const char *url, DWORD offset, DWORD flags, DOWNLOADPROC *proc, void *user);
+HMUSIC BASS_MusicLoad(BOOL mem, const void *file, DWORD offset, DWORD length, DWORD flags, DWORD freq);
+// Releases one channel; the handle is never handed out again.
+BOOL BASS_ChannelFree(DWORD handle);
+
+DWORD BASS_ChannelGetLength(DWORD handle);
+BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO *info);
+BOOL BASS_ChannelGetAttributes(DWORD handle, DWORD *freq, DWORD *volume, int *pan);
+DWORD BASS_ChannelIsActive(DWORD handle);
+// Returns the byte count copied, or (DWORD)-1 on failure.
+DWORD BASS_ChannelGetData(DWORD handle, void *buffer, DWORD length);
+DWORD BASS_ChannelGetPosition(DWORD handle);
+BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos);
+
+#ifdef __cplusplus
+}
+#endif
