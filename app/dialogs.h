@@ -1,0 +1,61 @@
+#pragma once
+// Every message box, input box and file chooser of the program goes through this
+// interface, so tests can answer them and check what was asked.
+
+#include <QString>
+
+#include <optional>
+
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+
+// Button sets and answers keep the classic numbering the handlers compare against.
+enum MsgButtons { vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5 };
+enum MsgResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+
+// What a file chooser is asked to show. The filter uses the "description|pattern" form,
+// pairs separated by "|" as well.
+struct FileRequest {
+    QString filter;
+    QString initDir;
+    QString title;
+    QString fileName;
+    int flags = 0;
+    bool save = false;
+};
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual int msgBox(const QString &text, int buttons, MsgIcon icon, const QString &title) = 0;
+    // nullopt when the user cancels.
+    virtual std::optional<QString> inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    // The chosen path, or nullopt when the user cancels.
+    virtual std::optional<QString> fileDialog(const FileRequest &request) = 0;
+};
+
+// The window's file chooser control `cmd`: properties set by the handlers, then ShowOpen or
+// ShowSave. With CancelError set, cancelling answers cdlCancel; otherwise 0 and the file
+// name stays as it was.
+class CommonDialog {
+public:
+    static constexpr int cdlCancel = 32755;
+
+    explicit CommonDialog(Dialogs &dialogs) : dialogs_(dialogs) {}
+
+    QString Filter;
+    QString InitDir;
+    QString DialogTitle;
+    QString FileName;
+    int Flags = 0;
+    bool CancelError = false;
+
+    int ShowOpen() { return show(false); }
+    int ShowSave() { return show(true); }
+
+private:
+    int show(bool save);
+    Dialogs &dialogs_;
+};
+
+// Turns "desc|pattern|desc|pattern" into Qt's "desc (pattern);;..." form.
+QString qtFilterFromPairs(const QString &filter);

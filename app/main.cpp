@@ -1,0 +1,19 @@
+#include "app/frmWriteWave.h"
+#include "app/qtdialogs.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("trevisto");
+    QApplication::setApplicationDisplayName(frmWriteWave::ProgramTitle);
+
+    QtDialogs dialogs;
+    frmWriteWave window(dialogs, QApplication::applicationDirPath());
+    dialogs.setParent(&window);
+    if (!window.Form_Load())
+        return 1;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,94 @@
+#include "app/qtdialogs.h"
+
+#include "platform/drive/drive.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQt(MsgIcon icon)
+{
+    switch (icon) {
+    case MsgIcon::Critical: return QMessageBox::Critical;
+    case MsgIcon::Question: return QMessageBox::Question;
+    case MsgIcon::Exclamation: return QMessageBox::Warning;
+    case MsgIcon::Information: return QMessageBox::Information;
+    case MsgIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSpec {
+    QMessageBox::StandardButton button;
+    int answer;
+};
+
+QList<ButtonSpec> buttonsFor(int buttons)
+{
+    switch (buttons) {
+    case vbOKCancel: return {{QMessageBox::Ok, vbOK}, {QMessageBox::Cancel, vbCancel}};
+    case vbAbortRetryIgnore: return {{QMessageBox::Abort, vbAbort}, {QMessageBox::Retry, vbRetry}, {QMessageBox::Ignore, vbIgnore}};
+    case vbYesNoCancel: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}, {QMessageBox::Cancel, vbCancel}};
+    case vbYesNo: return {{QMessageBox::Yes, vbYes}, {QMessageBox::No, vbNo}};
+    case vbRetryCancel: return {{QMessageBox::Retry, vbRetry}, {QMessageBox::Cancel, vbCancel}};
+    default: return {{QMessageBox::Ok, vbOK}};
+    }
+}
+
+} // namespace
+
+int QtDialogs::msgBox(const QString &text, int buttons, MsgIcon icon, const QString &title)
+{
+    // Texts carry CR LF line breaks; Qt wants plain line feeds.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QMessageBox box(toQt(icon), title, shown, QMessageBox::NoButton, parent_);
+    const QList<ButtonSpec> specs = buttonsFor(buttons);
+    for (const ButtonSpec &spec : specs)
+        box.addButton(spec.button);
+    box.exec();
+    const auto clicked = box.standardButton(box.clickedButton());
+    for (const ButtonSpec &spec : specs)
+        if (spec.button == clicked)
+            return spec.answer;
+    // Closed with Escape or the title bar: the cancelling answer where there is one.
+    for (const ButtonSpec &spec : specs)
+        if (spec.answer == vbCancel || spec.answer == vbNo)
+            return spec.answer;
+    return specs.front().answer;
+}
+
+std::optional<QString> QtDialogs::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent_, title, prompt, QLineEdit::Normal, defaultText, &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> QtDialogs::fileDialog(const FileRequest &request)
+{
+    QFileDialog dialog(parent_, request.title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilter(qtFilterFromPairs(request.filter));
+    if (!request.initDir.isEmpty())
+        dialog.setDirectory(QString::fromStdString(drive::toNative(request.initDir.toStdString())));
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // Overwrite confirmation is the caller's business, as with the classic chooser.
+        if (!(request.flags & 0x2))
+            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode((request.flags & 0x1000) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}

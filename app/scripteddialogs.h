@@ -1,0 +1,43 @@
+#pragma once
+// Dialogs answered from a script, for tests: every question is recorded, answers are taken
+// from queues. A question with no queued answer is recorded as unanswered and gets the
+// cancelling answer, so a forgotten dialog fails a test instead of hanging it. A message
+// box that offers only OK needs no answer.
+
+#include "app/dialogs.h"
+
+#include <QList>
+
+#include <deque>
+
+class ScriptedDialogs final : public Dialogs {
+public:
+    enum class Kind { Message, Input, File };
+    struct Asked {
+        Kind kind;
+        QString text; // message or prompt
+        QString title;
+        int buttons = 0;
+        MsgIcon icon = MsgIcon::None;
+        FileRequest file;
+    };
+
+    void answerMessage(int answer) { messages_.push_back(answer); }
+    void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
+    void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+
+    const QList<Asked> &asked() const { return asked_; }
+    int unanswered() const { return unanswered_; }
+    void clear();
+
+    int msgBox(const QString &text, int buttons, MsgIcon icon, const QString &title) override;
+    std::optional<QString> inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
+    std::optional<QString> fileDialog(const FileRequest &request) override;
+
+private:
+    QList<Asked> asked_;
+    std::deque<int> messages_;
+    std::deque<std::optional<QString>> inputs_;
+    std::deque<std::optional<QString>> files_;
+    int unanswered_ = 0;
+};

@@ -1,0 +1,119 @@
+// Start-up: the library checks, the working folder and the window's first state.
+#include "app/frmWriteWave.h"
+
+#include "app/programend.h"
+#include "app/routines.h"
+#include "ui_frmWriteWave.h"
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr DWORD AcceptedVersion = 0x00020002;
+
+// Creates the working folder when it is missing. Empty on success, else the reason.
+QString ensureFolder(const QString &drivePath, QString &nativeOut)
+{
+    nativeOut = NativePath(drivePath);
+    std::error_code ec;
+    const std::filesystem::path native(nativeOut.toStdString());
+    if (std::filesystem::is_directory(native, ec))
+        return {};
+    std::filesystem::create_directories(native, ec);
+    if (ec)
+        return QString::fromStdString(ec.message());
+    if (!std::filesystem::is_directory(native, ec))
+        return QStringLiteral("a file of that name is in the way");
+    return {};
+}
+
+} // namespace
+
+bool frmWriteWave::Form_Load()
+{
+    // 1. The program folder becomes the current folder.
+    QDir::setCurrent(programFolder_);
+
+    // 2.
+    ui->opt1->menuAction()->setVisible(true);
+
+    // 3.
+    LoadLanguage();
+
+    // 4. The working folder.
+    QString nativeTemp;
+    const QString why = ensureFolder(QStringLiteral("C:\\Temp"), nativeTemp);
+    if (!why.isEmpty()) {
+        dialogs_.msgBox(QStringLiteral("The working folder \"%1\" cannot be created: %2.\r\n\r\n"
+                                       "Trevisto MP3 Editor cannot run without it.")
+                            .arg(QDir::toNativeSeparators(nativeTemp), why),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        ProgramEnd::end(1);
+        return false;
+    }
+
+    // 5. The decoding library must be beside the program.
+    const QString libraryPath = RPP(programFolder_) + LibraryFileName;
+    if (!FileExists(libraryPath)) {
+        dialogs_.msgBox("BASS.DLL does not exists", vbOKOnly, MsgIcon::Critical, "BASS.DLL");
+        ProgramEnd::end(1);
+        return false;
+    }
+
+    // 6. ... and be the version the program was made for. A file that does not load as a
+    // library, or that lacks an operation, is just as wrong.
+    const bool accepted = Bass.load(libraryPath) == BassLibrary::LoadResult::Loaded &&
+                          Bass.GetVersion() == AcceptedVersion && Bass.resolveAll();
+    if (!accepted) {
+        dialogs_.msgBox("BASS version 2.2 was not loaded", vbOKOnly, MsgIcon::Critical, "Incorrect BASS.DLL");
+        ProgramEnd::end(1);
+        return false;
+    }
+
+    // 7. Nothing is played through the library.
+    Bass.SetConfig(BASS_CONFIG_UPDATEPERIOD, 0);
+
+    // 8. The no-sound device.
+    if (!Bass.Init(0, 44100, 0, static_cast<void *>(this), nullptr)) {
+        Error_("Can't initialize device");
+        ProgramEnd::end(1);
+        return false;
+    }
+
+    // 9.
+    BitRate = 128;
+
+    // 10.
+    for (QWidget *w : {ui->CmdPlay, ui->CmdBack, ui->CmdStop, ui->CmdPause, ui->CmdStep, ui->CmdSetin, ui->CmdOut,
+                       ui->CmdSetNew, ui->CmdPlayTemp, ui->CmdStopTemp, ui->CmdSaveas, ui->Command3, ui->CmdaddList})
+        w->setEnabled(false);
+
+    // 11, 12.
+    ui->CmdStopList->setVisible(false);
+    ui->CmdGoto->setEnabled(false);
+
+    // 13. The Goto lists.
+    auto fill = [](QComboBox *box, int last) {
+        for (int i = 0; i <= last; ++i)
+            box->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar('0')));
+        box->setEditText(QStringLiteral("00"));
+    };
+    fill(ui->cmbHH, 12);
+    fill(ui->CmbMM, 59);
+    fill(ui->CmbSS, 59);
+
+    // 14.
+    InitMasterVolume();
+    return true;
+}
+
+void frmWriteWave::Error_(const QString &message)
+{
+    const int code = Bass.ErrorGetCode ? Bass.ErrorGetCode() : BASS_ERROR_UNKNOWN;
+    dialogs_.msgBox(message + "\r\n\r\nError Code : " + QString::number(code), vbOKOnly, MsgIcon::Exclamation, "Error");
+}

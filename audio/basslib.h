@@ -1,0 +1,48 @@
+#pragma once
+// The decoding library as the program sees it: libbass.so opened from the program folder
+// with dlopen, and its operations as a table of function pointers.
+
+#include "platform/bass/bass.h"
+
+#include <QString>
+
+class BassLibrary {
+public:
+    BassLibrary() = default;
+    ~BassLibrary();
+    BassLibrary(const BassLibrary &) = delete;
+    BassLibrary &operator=(const BassLibrary &) = delete;
+
+    enum class LoadResult { Loaded, NotLoadable, MissingVersion };
+
+    // Opens the library and resolves BASS_GetVersion. The other operations are resolved by
+    // resolveAll(), once the version has been accepted.
+    LoadResult load(const QString &path);
+    // True when every operation the program calls is present.
+    bool resolveAll();
+    bool isLoaded() const { return handle_ != nullptr; }
+    const QString &lastError() const { return error_; }
+    void unload();
+
+    DWORD (*GetVersion)(void) = nullptr;
+    BOOL (*SetConfig)(DWORD, DWORD) = nullptr;
+    BOOL (*Init)(int, DWORD, DWORD, void *, const void *) = nullptr;
+    int (*ErrorGetCode)(void) = nullptr;
+    BOOL (*Free)(void) = nullptr;
+    HSTREAM (*StreamCreateFile)(BOOL, const void *, DWORD, DWORD, DWORD) = nullptr;
+    HSTREAM (*StreamCreateURL)(const char *, DWORD, DWORD, DOWNLOADPROC *, void *) = nullptr;
+    HMUSIC (*MusicLoad)(BOOL, const void *, DWORD, DWORD, DWORD, DWORD) = nullptr;
+    BOOL (*ChannelFree)(DWORD) = nullptr;
+    DWORD (*ChannelGetLength)(DWORD) = nullptr;
+    BOOL (*ChannelGetInfo)(DWORD, BASS_CHANNELINFO *) = nullptr;
+    BOOL (*ChannelGetAttributes)(DWORD, DWORD *, DWORD *, int *) = nullptr;
+    DWORD (*ChannelIsActive)(DWORD) = nullptr;
+    DWORD (*ChannelGetData)(DWORD, void *, DWORD) = nullptr;
+    DWORD (*ChannelGetPosition)(DWORD) = nullptr;
+    BOOL (*ChannelSetPosition)(DWORD, DWORD) = nullptr;
+
+private:
+    void clear();
+    void *handle_ = nullptr;
+    QString error_;
+};

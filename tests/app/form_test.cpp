@@ -1,0 +1,129 @@
+#include "window_fixture.h"
+
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+
+struct Place {
+    const char *name;
+    const char *container; // "" for the client area
+    int left, top, width, height; // twips
+};
+
+// The design in twips, relative to each control's container.
+const Place kPlaces[] = {
+    {"Frame9", "", 120, 120, 9255, 1695},      {"Frame5", "", 240, 360, 2775, 1335},
+    {"lblTime", "Frame5", 120, 600, 390, 195}, {"lblAudio", "Frame5", 720, 600, 1575, 255},
+    {"Frame2", "", 3240, 360, 3135, 1335},     {"Frame4", "", 6600, 360, 2655, 1335},
+    {"Label1", "Frame4", 360, 240, 615, 255},  {"Label2", "Frame4", 1080, 240, 615, 255},
+    {"Label3", "Frame4", 1800, 240, 615, 255}, {"cmbHH", "", 6840, 840, 615, 315},
+    {"CmbMM", "", 7560, 840, 615, 315},        {"CmbSS", "", 8280, 840, 615, 315},
+    {"CmdGoto", "", 8280, 1200, 735, 375},     {"Frame11", "", 8640, 1800, 735, 1575},
+    {"Knob1", "Frame11", 120, 840, 495, 615},  {"Frame6", "", 120, 1800, 8415, 1575},
+    {"Slider1", "", 240, 2040, 8175, 495},     {"CmdBack", "Frame6", 1560, 960, 975, 495},
+    {"CmdPlay", "Frame6", 2640, 960, 975, 495}, {"CmdStop", "Frame6", 3720, 960, 975, 495},
+    {"CmdPause", "Frame6", 4800, 960, 975, 495}, {"CmdStep", "Frame6", 5880, 960, 975, 495},
+    {"Frame7", "", 120, 3600, 9255, 2655},     {"Frame8", "Frame7", 2520, 120, 3495, 2415},
+    {"Txtin", "Frame8", 240, 960, 975, 375},   {"TxtOut", "Frame8", 1920, 960, 975, 375},
+    {"CmdSetin", "", 3000, 4080, 855, 495},    {"CmdOut", "", 4680, 4080, 855, 495},
+    {"CmdSetNew", "", 5040, 5160, 735, 855},   {"Frame1", "", 480, 4320, 1935, 1215},
+    {"CmdSaveas", "", 6720, 4920, 975, 495},   {"Frame3", "", 6240, 3720, 2895, 2415},
+    {"Label4", "Frame3", 480, 240, 2055, 255}, {"CmdPlayTemp", "Frame3", 480, 600, 975, 495},
+    {"CmdStopTemp", "Frame3", 1680, 600, 975, 495}, {"Command3", "Frame3", 1680, 1200, 975, 495},
+    {"CdmEnd", "Frame3", 480, 1800, 975, 495}, {"CmdaddList", "Frame3", 1680, 1800, 975, 495},
+    {"Frame10", "", 9480, 120, 2535, 6135},    {"List1", "", 9600, 360, 2295, 2985},
+    {"CmdPlayList", "Frame10", 120, 3360, 855, 495}, {"CmdStopList", "", 9600, 3480, 855, 495},
+    {"CmdUp", "", 10800, 3480, 495, 495},      {"CmdDown", "", 11400, 3480, 495, 495},
+    {"Command5", "", 9600, 4080, 2295, 495},   {"Command4", "", 9600, 4680, 2295, 495},
+    {"Command2", "", 9600, 5280, 2295, 375},   {"CmdCreate", "", 9600, 5760, 2295, 375},
+};
+
+class Form : public WindowFixture {};
+
+TEST_F(Form, EveryControlSitsAtItsPlaceInItsContainer)
+{
+    frmWriteWave &w = makeWindow();
+    EXPECT_EQ(w.centralWidget()->size(), QSize(808, 423));
+    for (const Place &p : kPlaces) {
+        SCOPED_TRACE(p.name);
+        auto *widget = w.findChild<QWidget *>(p.name);
+        ASSERT_NE(widget, nullptr);
+        const QString container = widget->parentWidget()->objectName();
+        EXPECT_EQ(container, *p.container ? QString(p.container) : QString("centralwidget"));
+        EXPECT_EQ(widget->geometry(), QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15));
+    }
+}
+
+TEST_F(Form, TheBarsRunInThreeRows)
+{
+    frmWriteWave &w = makeWindow();
+    const int lefts[] = {120, 600, 1080, 1560, 2040, 2520};
+    for (int i = 0; i < 18; ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_NE(w.Shape1[i], nullptr);
+        EXPECT_EQ(w.Shape1[i]->parentWidget(), w.ui->Frame2);
+        const int row = i / 6, column = i % 6;
+        const int left = row == 2 ? lefts[5 - column] : lefts[column];
+        const int top = row == 0 ? 600 : row == 1 ? 960 : 240;
+        EXPECT_EQ(w.Shape1[i]->geometry(), QRect(left / 15, top / 15, 25, 17));
+    }
+}
+
+TEST_F(Form, ControlsOverFramesTakeTheClicks)
+{
+    frmWriteWave &w = makeWindow();
+    w.show();
+    QWidget *client = w.centralWidget();
+    for (QWidget *c : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (qobject_cast<QGroupBox *>(c) || c->isHidden() || c->y() >= client->height())
+            continue;
+        SCOPED_TRACE(c->objectName().toStdString());
+        QWidget *hit = client->childAt(c->geometry().center());
+        ASSERT_NE(hit, nullptr);
+        EXPECT_TRUE(hit == c || c->isAncestorOf(hit)) << "hit " << hit->objectName().toStdString();
+    }
+}
+
+TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
+{
+    frmWriteWave &w = makeWindow();
+    EXPECT_EQ(w.windowTitle(), "Trevisto MP3 Editor");
+    EXPECT_EQ(w.ui->Frame5->title(), "      Currently/Total");
+    EXPECT_EQ(w.ui->Frame8->title(), "      Mp3 Segment");
+    EXPECT_EQ(w.ui->Frame1->title(), "        MP3 Kbit/s");
+    EXPECT_EQ(w.ui->Frame6->title(), "Time Frame");
+    EXPECT_EQ(w.ui->CmdSetin->text(), "Mark In");
+    EXPECT_EQ(w.ui->CmdOut->text(), "Mark out");
+    EXPECT_EQ(w.ui->CmdSetNew->text(), "Set");
+    EXPECT_EQ(w.ui->Txtin->text(), "00:00:00");
+    EXPECT_EQ(w.ui->btnConvert->text(), "Convert to \"BASS.WAV\"");
+    EXPECT_TRUE(w.ui->btnConvert->isHidden());
+    EXPECT_FALSE(w.ui->btnConvert->isEnabled());
+    EXPECT_GE(w.ui->btnLoadFile->y(), 423) << "below the client area";
+    EXPECT_GE(w.ui->lblPos->y(), 423);
+    EXPECT_TRUE(w.ui->Option3->isChecked());
+    EXPECT_FALSE(w.ui->CmdPlay->icon().isNull()) << "picture buttons show a picture";
+
+    auto captions = [](const QList<QAction *> &actions) {
+        QStringList out;
+        for (QAction *a : actions)
+            out << a->text();
+        return out;
+    };
+    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"File", "Open", "Option", "Help"}));
+    EXPECT_FALSE(w.ui->opt1->menuAction()->isVisible()) << "shown by start-up, not by the form";
+    EXPECT_EQ(captions(w.ui->File->actions()), QStringList{"Exit"});
+    EXPECT_EQ(captions(w.ui->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF"}));
+    EXPECT_EQ(captions(w.ui->opt1->actions()), QStringList{"Language"});
+    EXPECT_EQ(captions(w.ui->language->actions()),
+              (QStringList{"English", "French", "German", "Italian", "S. Chinese", "T.Chinese", "Spanish", "Russian"}));
+    EXPECT_EQ(captions(w.ui->help->actions()), QStringList{"About Trevisto Mp3 Editor"});
+    for (QAction *a : w.ui->language->actions()) {
+        SCOPED_TRACE(a->text().toStdString());
+        EXPECT_EQ(a->isChecked(), a == w.ui->english);
+        EXPECT_EQ(a->isEnabled(), a != w.ui->french);
+    }
+}
+
+} // namespace
