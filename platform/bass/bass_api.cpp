@@ -1,0 +1,286 @@
+// The exported C interface. Every entry point takes the library lock, catches every
+// exception and turns it into the code BASS_ErrorGetCode reports.
+//
+// Behaviour worth knowing for callers:
+// - Channels only decode; nothing is ever played. Devices -1 (default), 0 (no sound)
+//   and 1 are all accepted and mean "no output"; other device numbers fail with
+//   BASS_ERROR_DRIVER.
+// - BASS_ChannelGetData returns 0 (error code BASS_OK) once a channel has ended, so
+//   loops on BASS_ChannelIsActive and loops on the returned count both stop. A read
+//   error on the source returns (DWORD)-1 and stops the channel.
+// - BASS_ChannelSetPosition moves to any byte position up to the length, rounded
+//   down to a whole frame.
+// - Lengths are exact: BASS_ChannelGetLength bytes are delivered before the end.
+
+#pragma GCC visibility push(default)
+#include "platform/bass/bass.h"
+#pragma GCC visibility pop
+
+#include "platform/bass/channel.h"
+#include "platform/bass/failure.h"
+#include "platform/bass/module_decoder.h"
+#include "platform/bass/mp3_decoder.h"
+#include "platform/bass/sndfile_decoder.h"
+#include "platform/bass/source_file.h"
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <new>
+
+namespace trevisto::bass {
+namespace {
+
+constexpr uint32_t kMinRate = 8000;
+constexpr uint32_t kMaxRate = 192000;
+// Requests this large are taken for flag words of a richer interface, not lengths.
+constexpr DWORD kMaxRequest = 0x3FFFFFFF;
+
+struct Library {
+    std::mutex mutex;
+    bool initialised = false;
+    DWORD rate = 44100;
+    DWORD updatePeriod = 100;
+    DWORD lastHandle = 0; // handles count up for the whole run and are never reused
+    std::map<DWORD, std::unique_ptr<Channel>> channels;
+};
+
+Library &library()
+{
+    static Library lib;
+    return lib;
+}
+
+thread_local int lastError = BASS_OK;
+
+// Runs `body` under the library lock; on an exception records its code and returns
+// `failed`, otherwise records success.
+template <typename R, typename F>
+R guarded(R failed, F &&body)
+{
+    try {
+        Library &lib = library();
+        std::lock_guard lock(lib.mutex);
+        R result = body(lib);
+        lastError = BASS_OK;
+        return result;
+    } catch (const Failure &f) {
+        lastError = f.code();
+    } catch (const std::bad_alloc &) {
+        lastError = BASS_ERROR_MEM;
+    } catch (...) {
+        lastError = BASS_ERROR_UNKNOWN;
+    }
+    return failed;
+}
+
+Channel &channelOf(Library &lib, DWORD handle)
+{
+    const auto it = lib.channels.find(handle);
+    if (it == lib.channels.end())
+        throw Failure(BASS_ERROR_HANDLE);
+    return *it->second;
+}
+
+DWORD addChannel(Library &lib, std::unique_ptr<Decoder> decoder)
+{
+    if (lib.lastHandle == UINT32_MAX - 1)
+        throw Failure(BASS_ERROR_UNKNOWN); // out of handles for this run
+    auto channel = std::make_unique<Channel>(std::move(decoder));
+    const DWORD handle = lib.lastHandle + 1;
+    lib.channels.emplace(handle, std::move(channel));
+    lib.lastHandle = handle;
+    return handle;
+}
+
+void requireInit(const Library &lib)
+{
+    if (!lib.initialised)
+        throw Failure(BASS_ERROR_INIT);
+}
+
+// Only whole local files are read: no memory sources, no sections.
+void requireWholeFile(BOOL mem, DWORD offset, DWORD length)
+{
+    if (mem || offset != 0 || length != 0)
+        throw Failure(BASS_ERROR_ILLPARAM);
+}
+
+std::unique_ptr<Decoder> openStream(const char *path)
+{
+    auto file = SourceFile::open(path);
+    switch (sniffStream(*file)) {
+    case StreamKind::Sndfile:
+        return openSndfileDecoder(std::move(file));
+    case StreamKind::Mpeg:
+        return openMpegDecoder(std::move(file));
+    case StreamKind::Unknown:
+        break;
+    }
+    throw Failure(BASS_ERROR_FILEFORM); // modules included: those go through BASS_MusicLoad
+}
+
+} // namespace
+} // namespace trevisto::bass
+
+using namespace trevisto::bass;
+
+extern "C" {
+
+DWORD BASS_GetVersion(void)
+{
+    return BASSVERSION;
+}
+
+BOOL BASS_SetConfig(DWORD option, DWORD value)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        if (option != BASS_CONFIG_UPDATEPERIOD)
+            throw Failure(BASS_ERROR_ILLPARAM);
+        lib.updatePeriod = value; // kept for completeness: nothing plays, nothing updates
+        return 1;
+    });
+}
+
+BOOL BASS_Init(int device, DWORD freq, DWORD, void *, const void *)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        if (lib.initialised)
+            throw Failure(BASS_ERROR_ALREADY);
+        if (device < -1 || device > 1)
+            throw Failure(BASS_ERROR_DRIVER);
+        if (freq < kMinRate || freq > kMaxRate)
+            throw Failure(BASS_ERROR_ILLPARAM);
+        lib.rate = freq;
+        lib.initialised = true;
+        return 1;
+    });
+}
+
+int BASS_ErrorGetCode(void)
+{
+    return lastError;
+}
+
+BOOL BASS_Free(void)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        requireInit(lib);
+        lib.channels.clear();
+        lib.initialised = false;
+        return 1;
+    });
+}
+
+HSTREAM BASS_StreamCreateFile(BOOL mem, const void *file, DWORD offset, DWORD length, DWORD)
+{
+    return guarded<HSTREAM>(0, [&](Library &lib) {
+        requireInit(lib);
+        requireWholeFile(mem, offset, length);
+        return addChannel(lib, openStream(static_cast<const char *>(file)));
+    });
+}
+
+HSTREAM BASS_StreamCreateURL(const char *url, DWORD offset, DWORD, DOWNLOADPROC *, void *)
+{
+    return guarded<HSTREAM>(0, [&](Library &lib) {
+        requireInit(lib);
+        // Never the network: only file:// URLs naming local files.
+        const auto path = pathFromFileUrl(url);
+        if (!path)
+            throw Failure(BASS_ERROR_FILEOPEN);
+        requireWholeFile(0, offset, 0);
+        return addChannel(lib, openStream(path->c_str()));
+    });
+}
+
+HMUSIC BASS_MusicLoad(BOOL mem, const void *file, DWORD offset, DWORD length, DWORD flags, DWORD freq)
+{
+    return guarded<HMUSIC>(0, [&](Library &lib) {
+        requireInit(lib);
+        requireWholeFile(mem, offset, length);
+        if (freq != 0 && (freq < kMinRate || freq > kMaxRate))
+            throw Failure(BASS_ERROR_ILLPARAM);
+        auto source = SourceFile::open(static_cast<const char *>(file));
+        // What the stream calls take is not a module, even if a module loader would
+        // make something of it.
+        if (sniffStream(*source) != StreamKind::Unknown)
+            throw Failure(BASS_ERROR_FILEFORM);
+        return addChannel(lib, openModuleDecoder(std::move(source), freq ? freq : lib.rate,
+                                                 (flags & BASS_MUSIC_RAMP) != 0));
+    });
+}
+
+BOOL BASS_ChannelFree(DWORD handle)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        channelOf(lib, handle);
+        lib.channels.erase(handle);
+        return 1;
+    });
+}
+
+DWORD BASS_ChannelGetLength(DWORD handle)
+{
+    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) { return channelOf(lib, handle).lengthBytes(); });
+}
+
+BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO *info)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        const PcmFormat &format = channelOf(lib, handle).format();
+        if (!info)
+            throw Failure(BASS_ERROR_ILLPARAM);
+        info->freq = format.rate;
+        info->chans = format.channels;
+        info->flags = 0; // always 16-bit
+        info->ctype = format.ctype;
+        return 1;
+    });
+}
+
+BOOL BASS_ChannelGetAttributes(DWORD handle, DWORD *freq, DWORD *volume, int *pan)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        const PcmFormat &format = channelOf(lib, handle).format();
+        if (freq)
+            *freq = format.rate;
+        if (volume)
+            *volume = 100;
+        if (pan)
+            *pan = 0;
+        return 1;
+    });
+}
+
+DWORD BASS_ChannelIsActive(DWORD handle)
+{
+    return guarded<DWORD>(BASS_ACTIVE_STOPPED, [&](Library &lib) {
+        return channelOf(lib, handle).active() ? BASS_ACTIVE_PLAYING : BASS_ACTIVE_STOPPED;
+    });
+}
+
+DWORD BASS_ChannelGetData(DWORD handle, void *buffer, DWORD length)
+{
+    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) {
+        Channel &channel = channelOf(lib, handle);
+        if (length > kMaxRequest || (!buffer && length != 0))
+            throw Failure(BASS_ERROR_ILLPARAM);
+        return channel.read(buffer, length);
+    });
+}
+
+DWORD BASS_ChannelGetPosition(DWORD handle)
+{
+    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) { return channelOf(lib, handle).positionBytes(); });
+}
+
+BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        channelOf(lib, handle).seek(pos);
+        return 1;
+    });
+}
+
+} // extern "C"

@@ -1,0 +1,135 @@
+#include "platform/bass/module_decoder.h"
+
+#include "platform/bass/failure.h"
+
+#include <libopenmpt/libopenmpt.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace trevisto::bass {
+namespace {
+
+// Modules are read whole; beyond this size a file is not taken for one.
+constexpr int64_t kMaxModuleBytes = 256 * 1024 * 1024;
+constexpr size_t kRenderChunk = 4096; // frames per render call while measuring
+
+class ModuleDecoder final : public Decoder {
+public:
+    ModuleDecoder(std::vector<unsigned char> data, uint32_t rate, bool ramping)
+        : data_(std::move(data)), ramping_(ramping)
+    {
+        format_.rate = rate;
+        format_.channels = 2;
+        format_.ctype = BASS_CTYPE_MUSIC_MOD;
+        total_ = measure();
+        if (total_ == 0)
+            throw Failure(BASS_ERROR_FILEFORM);
+        restart();
+    }
+    ~ModuleDecoder() override
+    {
+        if (module_)
+            openmpt_module_destroy(module_);
+    }
+
+    const PcmFormat &format() const override { return format_; }
+    uint64_t totalFrames() const override { return total_; }
+
+    size_t read(int16_t *out, size_t frames) override
+    {
+        return openmpt_module_read_interleaved_stereo(module_, static_cast<int32_t>(format_.rate), frames, out);
+    }
+
+    // Module playback cannot be positioned to an exact frame, so a seek renders
+    // from the start again.
+    void seek(uint64_t frame) override
+    {
+        restart();
+        std::vector<int16_t> scratch(kRenderChunk * 2);
+        while (frame > 0) {
+            const size_t n = read(scratch.data(), static_cast<size_t>(std::min<uint64_t>(frame, kRenderChunk)));
+            if (n == 0)
+                break;
+            frame -= n;
+        }
+    }
+
+private:
+    openmpt_module *create() const
+    {
+        int error = 0;
+        openmpt_module *module =
+            openmpt_module_create_from_memory2(data_.data(), data_.size(), openmpt_log_func_silent, nullptr,
+                                               openmpt_error_func_ignore, nullptr, &error, nullptr, nullptr);
+        if (!module)
+            throw Failure(error == OPENMPT_ERROR_OUT_OF_MEMORY ? BASS_ERROR_MEM : BASS_ERROR_FILEFORM);
+        // No dither: its noise is random, and a rewound channel must repeat itself.
+        openmpt_module_ctl_set_integer(module, "dither", 0);
+        openmpt_module_set_render_param(module, OPENMPT_MODULE_RENDER_VOLUMERAMPING_STRENGTH, ramping_ ? -1 : 0);
+        return module;
+    }
+
+    // A fresh module renders exactly as the one measured.
+    void restart()
+    {
+        openmpt_module *fresh = create();
+        if (module_)
+            openmpt_module_destroy(module_);
+        module_ = fresh;
+    }
+
+    // The reported duration leaves out the fade-out after the song's end, so the
+    // length is what a complete render produces. Beyond what 32-bit byte counts can
+    // describe there is no need to count.
+    uint64_t measure() const
+    {
+        openmpt_module *module = create();
+        const uint64_t limit = UINT32_MAX / format_.frameBytes();
+        std::vector<int16_t> scratch(kRenderChunk * 2);
+        uint64_t count = 0;
+        while (count <= limit) {
+            const size_t n = openmpt_module_read_interleaved_stereo(module, static_cast<int32_t>(format_.rate),
+                                                                    kRenderChunk, scratch.data());
+            if (n == 0)
+                break;
+            count += n;
+        }
+        openmpt_module_destroy(module);
+        return count;
+    }
+
+    std::vector<unsigned char> data_;
+    bool ramping_;
+    PcmFormat format_;
+    uint64_t total_ = 0;
+    openmpt_module *module_ = nullptr;
+};
+
+} // namespace
+
+std::unique_ptr<Decoder> openModuleDecoder(std::shared_ptr<SourceFile> file, uint32_t rate, bool ramping)
+{
+    const int64_t size = file->size();
+    if (size <= 0 || size > kMaxModuleBytes)
+        throw Failure(BASS_ERROR_FILEFORM);
+
+    // Judge the header before reading the whole file.
+    std::vector<unsigned char> data(
+        static_cast<size_t>(std::min<int64_t>(size, static_cast<int64_t>(openmpt_probe_file_header_get_recommended_size()))));
+    if (file->readAt(0, data.data(), data.size()) != static_cast<int64_t>(data.size()))
+        throw Failure(file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_FILEFORM);
+    int error = 0;
+    const int probe = openmpt_probe_file_header(OPENMPT_PROBE_FILE_HEADER_FLAGS_DEFAULT, data.data(), data.size(),
+                                                static_cast<uint64_t>(size), openmpt_log_func_silent, nullptr,
+                                                openmpt_error_func_ignore, nullptr, &error, nullptr);
+    if (probe != OPENMPT_PROBE_FILE_HEADER_RESULT_SUCCESS)
+        throw Failure(BASS_ERROR_FILEFORM);
+
+    data.resize(static_cast<size_t>(size));
+    if (file->readAt(0, data.data(), data.size()) != size)
+        throw Failure(file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_FILEFORM);
+    return std::make_unique<ModuleDecoder>(std::move(data), rate, ramping);
+}
+
+} // namespace trevisto::bass

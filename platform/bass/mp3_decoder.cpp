@@ -1,0 +1,217 @@
+#include "platform/bass/mp3_decoder.h"
+
+#include "platform/bass/failure.h"
+
+#include <mpg123.h>
+
+#include <algorithm>
+#include <cstring>
+#include <mutex>
+#include <vector>
+
+namespace trevisto::bass {
+namespace {
+
+// Bytes of junk libmpg123 may skip to find the next frame, at the start or after
+// damage in the middle. Wider windows only let it mistake more noise for frames.
+constexpr long kResyncLimit = 16 * 1024;
+// Read-ahead for libmpg123, which otherwise asks for a few hundred bytes at a time.
+constexpr size_t kReadAhead = 64 * 1024;
+
+// libmpg123 reads through these callbacks, so that read errors are told apart from
+// the end of the file, and reads are batched.
+struct Reader {
+    std::shared_ptr<SourceFile> file;
+    int64_t position = 0;
+    std::vector<unsigned char> buffer;
+    int64_t bufferStart = 0;
+    size_t bufferBytes = 0;
+
+    static mpg123_ssize_t read(void *handle, void *out, size_t count)
+    {
+        auto *r = static_cast<Reader *>(handle);
+        auto *dst = static_cast<unsigned char *>(out);
+        size_t done = 0;
+        while (done < count) {
+            const int64_t inBuffer = r->position - r->bufferStart;
+            if (inBuffer >= 0 && inBuffer < static_cast<int64_t>(r->bufferBytes)) {
+                const size_t n = std::min(count - done, r->bufferBytes - static_cast<size_t>(inBuffer));
+                std::memcpy(dst + done, r->buffer.data() + inBuffer, n);
+                done += n;
+                r->position += static_cast<int64_t>(n);
+                continue;
+            }
+            if (count - done >= r->buffer.size()) { // large request: skip the copy
+                const int64_t n = r->file->readAt(r->position, dst + done, count - done);
+                if (n < 0)
+                    return -1;
+                done += static_cast<size_t>(n);
+                r->position += n;
+                break;
+            }
+            const int64_t n = r->file->readAt(r->position, r->buffer.data(), r->buffer.size());
+            if (n < 0)
+                return -1;
+            r->bufferStart = r->position;
+            r->bufferBytes = static_cast<size_t>(n);
+            if (n == 0)
+                break;
+        }
+        return static_cast<mpg123_ssize_t>(done);
+    }
+
+    static off_t seek(void *handle, off_t offset, int whence)
+    {
+        auto *r = static_cast<Reader *>(handle);
+        int64_t base = 0;
+        if (whence == SEEK_CUR)
+            base = r->position;
+        else if (whence == SEEK_END)
+            base = r->file->size();
+        else if (whence != SEEK_SET)
+            return -1;
+        const int64_t target = base + offset;
+        if (target < 0)
+            return -1;
+        r->position = target;
+        return static_cast<off_t>(target);
+    }
+};
+
+class MpegDecoder final : public Decoder {
+public:
+    explicit MpegDecoder(std::shared_ptr<SourceFile> file)
+    {
+        reader_.file = std::move(file);
+        reader_.buffer.resize(kReadAhead);
+    }
+    ~MpegDecoder() override
+    {
+        if (handle_) {
+            mpg123_close(handle_);
+            mpg123_delete(handle_);
+        }
+    }
+
+    void open()
+    {
+        static std::once_flag once;
+        std::call_once(once, [] { mpg123_init(); });
+
+        int err = MPG123_OK;
+        handle_ = mpg123_new(nullptr, &err);
+        if (!handle_)
+            throw Failure(err == MPG123_OUT_OF_MEM ? BASS_ERROR_MEM : BASS_ERROR_UNKNOWN);
+        // Quiet: a library must not write to the program's terminal.
+        mpg123_param(handle_, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
+        mpg123_param(handle_, MPG123_REMOVE_FLAGS, MPG123_AUTO_RESAMPLE, 0);
+        mpg123_param(handle_, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
+
+        // 16-bit output at the stream's own rate and channel count, never anything else.
+        mpg123_format_none(handle_);
+        const long *rates = nullptr;
+        size_t rateCount = 0;
+        mpg123_rates(&rates, &rateCount);
+        for (size_t i = 0; i < rateCount; ++i)
+            mpg123_format(handle_, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+
+        if (mpg123_replace_reader_handle(handle_, &Reader::read, &Reader::seek, nullptr) != MPG123_OK ||
+            mpg123_open_handle(handle_, &reader_) != MPG123_OK)
+            throw Failure(BASS_ERROR_FILEFORM);
+
+        // The scan walks every frame header; with the encoder's info tag that gives
+        // the exact sample count of the gapless stream.
+        if (mpg123_scan(handle_) != MPG123_OK)
+            throw Failure(reader_.file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_FILEFORM);
+        long rate = 0;
+        int channels = 0;
+        int encoding = 0;
+        if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
+            (channels != 1 && channels != 2) || encoding != MPG123_ENC_SIGNED_16)
+            throw Failure(BASS_ERROR_FILEFORM);
+
+        // Pin the output to the first frame's format: should the stream change format
+        // later on, libmpg123 converts to this one or stops, but never switches.
+        mpg123_format_none(handle_);
+        mpg123_format(handle_, rate, channels == 1 ? MPG123_MONO : MPG123_STEREO, MPG123_ENC_SIGNED_16);
+
+        const off_t samples = mpg123_length(handle_);
+        if (samples <= 0)
+            throw Failure(BASS_ERROR_FILEFORM);
+        format_.rate = static_cast<uint32_t>(rate);
+        format_.channels = static_cast<uint32_t>(channels);
+        format_.ctype = BASS_CTYPE_STREAM_MP3;
+        total_ = static_cast<uint64_t>(samples);
+    }
+
+    const PcmFormat &format() const override { return format_; }
+    uint64_t totalFrames() const override { return total_; }
+
+    size_t read(int16_t *out, size_t frames) override
+    {
+        auto *dst = reinterpret_cast<unsigned char *>(out);
+        const size_t frameBytes = format_.frameBytes();
+        const size_t want = frames * frameBytes;
+        size_t have = std::min(carryBytes_, want);
+        std::memcpy(dst, carry_, have);
+        std::memmove(carry_, carry_ + have, carryBytes_ - have);
+        carryBytes_ -= have;
+
+        while (have < want && !ended_) {
+            size_t done = 0;
+            const int rc = mpg123_read(handle_, dst + have, want - have, &done);
+            have += done;
+            if (rc == MPG123_OK)
+                continue;
+            if (rc == MPG123_NEW_FORMAT) {
+                // Expected once at the start (with no data); later only if the stream
+                // changes format, and then the output must still match the first.
+                long rate = 0;
+                int channels = 0;
+                int encoding = 0;
+                mpg123_getformat(handle_, &rate, &channels, &encoding);
+                if (rate != static_cast<long>(format_.rate) || channels != static_cast<int>(format_.channels) ||
+                    encoding != MPG123_ENC_SIGNED_16)
+                    ended_ = true;
+                continue;
+            }
+            if (reader_.file->failed())
+                throw Failure(BASS_ERROR_UNKNOWN);
+            ended_ = true; // MPG123_DONE, or damage the decoder cannot get past
+        }
+
+        // Decoded output comes in whole frames; keep any odd tail for the next read.
+        const size_t whole = have - have % frameBytes;
+        carryBytes_ = have - whole;
+        std::memcpy(carry_, dst + whole, carryBytes_);
+        return whole / frameBytes;
+    }
+
+    void seek(uint64_t frame) override
+    {
+        if (mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) < 0)
+            throw Failure(reader_.file->failed() ? BASS_ERROR_UNKNOWN : BASS_ERROR_ILLPARAM);
+        carryBytes_ = 0;
+        ended_ = false;
+    }
+
+private:
+    mpg123_handle *handle_ = nullptr;
+    Reader reader_;
+    PcmFormat format_;
+    uint64_t total_ = 0;
+    bool ended_ = false;
+    unsigned char carry_[2 * kMaxChannels] = {};
+    size_t carryBytes_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<Decoder> openMpegDecoder(std::shared_ptr<SourceFile> file)
+{
+    auto decoder = std::make_unique<MpegDecoder>(std::move(file));
+    decoder->open();
+    return decoder;
+}
+
+} // namespace trevisto::bass

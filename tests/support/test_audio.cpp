@@ -1,0 +1,130 @@
+#include "support/test_audio.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace trevisto::test {
+
+std::vector<uint8_t> Pcm::bytes() const
+{
+    std::vector<uint8_t> out;
+    out.reserve(samples.size() * 2);
+    for (int16_t s : samples) {
+        const auto u = static_cast<uint16_t>(s);
+        out.push_back(static_cast<uint8_t>(u & 0xFF));
+        out.push_back(static_cast<uint8_t>(u >> 8));
+    }
+    return out;
+}
+
+Pcm makeTone(int rate, int channels, double seconds, double hz, double amplitude, double phase)
+{
+    Pcm pcm;
+    pcm.rate = rate;
+    pcm.channels = channels;
+    const auto frames = static_cast<size_t>(std::llround(seconds * rate));
+    pcm.samples.reserve(frames * static_cast<size_t>(channels));
+    for (size_t i = 0; i < frames; ++i) {
+        const double v = amplitude * std::sin(2.0 * M_PI * hz * static_cast<double>(i) / rate + phase);
+        const auto s = static_cast<int16_t>(std::lround(v * 32767.0));
+        for (int c = 0; c < channels; ++c)
+            pcm.samples.push_back(s);
+    }
+    return pcm;
+}
+
+TempDir::TempDir()
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "trevisto-audio-XXXXXX").string();
+    if (!::mkdtemp(pattern.data()))
+        throw std::runtime_error("cannot make a temp folder");
+    path_ = pattern;
+}
+
+TempDir::~TempDir()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+void writeBytes(const std::string &path, const std::vector<uint8_t> &bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out)
+        throw std::runtime_error("cannot write " + path);
+}
+
+std::vector<uint8_t> readBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void truncateFile(const std::string &path, uint64_t size)
+{
+    if (::truncate(path.c_str(), static_cast<off_t>(size)) != 0)
+        throw std::runtime_error("cannot resize " + path);
+}
+
+namespace {
+
+void put16(std::vector<uint8_t> &v, uint32_t x)
+{
+    v.push_back(static_cast<uint8_t>(x));
+    v.push_back(static_cast<uint8_t>(x >> 8));
+}
+
+void put32(std::vector<uint8_t> &v, uint32_t x)
+{
+    put16(v, x & 0xFFFF);
+    put16(v, x >> 16);
+}
+
+void putTag(std::vector<uint8_t> &v, const char *tag)
+{
+    for (int i = 0; i < 4; ++i)
+        v.push_back(static_cast<uint8_t>(tag[i]));
+}
+
+} // namespace
+
+std::vector<uint8_t> wavHeader(int rate, int channels, int bits, uint32_t dataBytes)
+{
+    const uint32_t blockAlign = static_cast<uint32_t>(channels * ((bits + 7) / 8));
+    std::vector<uint8_t> h;
+    putTag(h, "RIFF");
+    put32(h, dataBytes > UINT32_MAX - 36 ? UINT32_MAX : 36 + dataBytes);
+    putTag(h, "WAVE");
+    putTag(h, "fmt ");
+    put32(h, 16);
+    put16(h, 1); // PCM
+    put16(h, static_cast<uint32_t>(channels));
+    put32(h, static_cast<uint32_t>(rate));
+    put32(h, static_cast<uint32_t>(rate) * blockAlign);
+    put16(h, blockAlign);
+    put16(h, static_cast<uint32_t>(bits));
+    putTag(h, "data");
+    put32(h, dataBytes);
+    return h;
+}
+
+void writeWav(const std::string &path, int rate, int channels, int bits, const std::vector<uint8_t> &data)
+{
+    std::vector<uint8_t> file = wavHeader(rate, channels, bits, static_cast<uint32_t>(data.size()));
+    file.insert(file.end(), data.begin(), data.end());
+    writeBytes(path, file);
+}
+
+void writeWav(const std::string &path, const Pcm &pcm)
+{
+    writeWav(path, pcm.rate, pcm.channels, 16, pcm.bytes());
+}
+
+} // namespace trevisto::test
