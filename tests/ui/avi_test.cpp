@@ -32,9 +32,9 @@ AviClip decodeOk(const QByteArray &data)
 }
 
 // A valid two-frame 3x2 clip of 24-bit pictures, bottom row first.
-AviSpec bgrClip()
+AviLayout bgrClip()
 {
-    AviSpec s;
+    AviLayout s;
     s.width = 3;
     s.height = 2;
     s.frames = {rowsPadded({bgr(Red) + bgr(Green) + bgr(Blue), bgr(White) + bgr(Black) + bgr(Grey)}),
@@ -82,7 +82,7 @@ TEST(AviReader, Bgr24BottomUpRowsAndPadding)
 
 TEST(AviReader, Pal8TopDownInRecordListsWithStreamRate)
 {
-    AviSpec s;
+    AviLayout s;
     s.width = 5; // rows pad from 5 to 8 bytes
     s.height = -2;
     s.bitCount = 8;
@@ -114,7 +114,7 @@ TEST(AviReader, Pal8TopDownInRecordListsWithStreamRate)
 
 TEST(AviReader, VideoAfterAudioStreamAndEmptyChunkRepeatsPicture)
 {
-    AviSpec s = bgrClip();
+    AviLayout s = bgrClip();
     s.audioStreamFirst = true;
     s.chunkId = "01dc";
     s.frames.insert(1, QByteArray()); // an empty chunk holds the first picture
@@ -136,8 +136,8 @@ TEST(AviReader, RefusesMalformedAndUnsupportedInput)
         b.replace(at + offset, 4, v);
         return b;
     };
-    auto withSpec = [](const std::function<void(AviSpec &)> &change) {
-        AviSpec s = bgrClip();
+    auto withLayout = [](const std::function<void(AviLayout &)> &change) {
+        AviLayout s = bgrClip();
         change(s);
         return buildAvi(s);
     };
@@ -154,22 +154,22 @@ TEST(AviReader, RefusesMalformedAndUnsupportedInput)
         {"header size past chunk", patched("strf", strf, 4000)},
         {"compressed", patched("strf", strf + 16, 0x47504a4d)},
         {"bitfields", patched("strf", strf + 16, 3)},
-        {"16-bit", withSpec([](AviSpec &s) { s.bitCount = 16; })},
+        {"16-bit", withLayout([](AviLayout &s) { s.bitCount = 16; })},
         {"width 0", patched("strf", strf + 4, 0)},
         {"height 0", patched("strf", strf + 8, 0)},
         {"negative width", patched("strf", strf + 4, 0xfffffffd)},
         {"huge width", patched("strf", strf + 4, 100000)},
         {"most negative height", patched("strf", strf + 8, 0x80000000)},
-        {"big picture, small frames", withSpec([](AviSpec &s) { s.width = s.height = 4096; })},
-        {"frame too short", withSpec([](AviSpec &s) { s.frames[1].chop(1); })},
-        {"no frames", withSpec([](AviSpec &s) { s.frames.clear(); })},
-        {"only empty frames", withSpec([](AviSpec &s) { s.frames = {QByteArray()}; })},
-        {"frames of another stream", withSpec([](AviSpec &s) { s.chunkId = "01dc"; })},
-        {"palette over 256", withSpec([](AviSpec &s) {
+        {"big picture, small frames", withLayout([](AviLayout &s) { s.width = s.height = 4096; })},
+        {"frame too short", withLayout([](AviLayout &s) { s.frames[1].chop(1); })},
+        {"no frames", withLayout([](AviLayout &s) { s.frames.clear(); })},
+        {"only empty frames", withLayout([](AviLayout &s) { s.frames = {QByteArray()}; })},
+        {"frames of another stream", withLayout([](AviLayout &s) { s.chunkId = "01dc"; })},
+        {"palette over 256", withLayout([](AviLayout &s) {
              s.bitCount = 8;
              s.colorsUsed = 300;
          })},
-        {"palette cut short", withSpec([](AviSpec &s) {
+        {"palette cut short", withLayout([](AviLayout &s) {
              s.bitCount = 8;
              s.colorsUsed = 0; // means 256, only 2 present
              s.palette = {Red, Green};
@@ -189,7 +189,7 @@ TEST(AviReader, RefusesMalformedAndUnsupportedInput)
 
 TEST(AviReader, SurvivesEveryTruncationAndByteDamage)
 {
-    AviSpec s = bgrClip();
+    AviLayout s = bgrClip();
     s.recordList = true;
     const QByteArray good = buildAvi(s);
     AviClip clip;
@@ -236,7 +236,7 @@ TEST(AviPlayer, OpenCountsSuccessesAndFailureEmptiesTheControl)
 TEST(AviPlayer, AutoPlayLoopsOnlyWhileShown)
 {
     QTemporaryDir dir;
-    AviSpec s = bgrClip();
+    AviLayout s = bgrClip();
     s.usPerFrame = 10000; // 10 ms a frame
     const QString path = writeTemp(dir, "clip.avi", buildAvi(s));
 

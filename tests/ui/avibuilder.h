@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-struct AviSpec {
+struct AviLayout {
     int width = 4;
     int height = 3; // negative: top row first
     int bitCount = 24;
@@ -64,7 +64,7 @@ inline QByteArray streamList(const QByteArray &kind, quint32 scale, quint32 rate
     return list("strl", chunk("strh", strh) + chunk("strf", format));
 }
 
-inline QByteArray buildAvi(const AviSpec &s)
+inline QByteArray buildAvi(const AviLayout &s)
 {
     QByteArray avih;
     putU32(avih, s.usPerFrame);

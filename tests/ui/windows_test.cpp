@@ -41,7 +41,7 @@ int aboutBoxes()
 
 QByteArray tinyClip()
 {
-    AviSpec s;
+    AviLayout s;
     s.width = 2;
     s.height = 2;
     s.frames = {rowsPadded({bgr(0x3060a0) + bgr(0x3060a0), bgr(0x3060a0) + bgr(0x3060a0)}),
