@@ -1,0 +1,145 @@
+#pragma once
+// RIFF/WAVE files of uncompressed sound. Reading finds a file's layout (format and
+// where its samples lie) without touching the samples; writing produces the plain form
+// with the 44-byte header, through a temporary file that replaces the target only once
+// it is complete.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace trevisto::wav {
+
+constexpr uint16_t kTagPcm = 1;
+constexpr uint16_t kTagFloat = 3;
+constexpr uint16_t kTagExtensible = 0xFFFE;
+
+// The sample layout the rest of the program works with. For an extensible file `tag`
+// is its sub-format (1 or 3), so a Format always describes a valid 16-byte fmt chunk.
+struct Format {
+    uint16_t tag = kTagPcm;     // 1: integer PCM, 3: IEEE float
+    uint16_t channels = 0;
+    uint32_t sampleRate = 0;
+    uint16_t bitsPerSample = 0; // container size: 8, 16, 24 or 32 (float: 32)
+
+    uint32_t blockAlign() const { return uint32_t(channels) * bitsPerSample / 8; }
+    uint64_t byteRate() const { return uint64_t(blockAlign()) * sampleRate; }
+    // The combinations this program reads, plays and writes.
+    bool supported() const;
+    bool operator==(const Format &) const = default;
+};
+
+struct Info {
+    Format format;
+    uint16_t storedTag = 0; // as found in the file (0xFFFE for an extensible one)
+    int64_t fileSize = 0;
+    int64_t dataOffset = 0; // first byte of the first frame
+    int64_t dataSize = 0;   // whole frames only, never past the end of the file
+    int64_t frames = 0;
+    bool dataClamped = false; // the header promised more sound than the file holds
+};
+
+enum class ReadError {
+    None,
+    NotFound,          // no such file or folder
+    Unreadable,        // exists but cannot be opened or read (rights, a folder, a device)
+    NotWav,            // not a RIFF/WAVE file at all
+    UnsupportedFormat, // a WAVE file of compressed or otherwise unhandled sound
+    BadHeader,         // truncated or contradictory header
+};
+const char *describe(ReadError error);
+
+// Parses the header of the file open on `fd`, which stays open and is not moved.
+ReadError parse(int fd, Info &info);
+
+// Parses the header of the file at `path`.
+ReadError readInfo(const std::string &path, Info &info);
+
+// An opened WAVE file: its header, parsed once, and the descriptor to read samples from.
+class File {
+public:
+    static std::unique_ptr<File> open(const std::string &path, ReadError *error = nullptr);
+    ~File();
+    File(const File &) = delete;
+    File &operator=(const File &) = delete;
+
+    int fd() const { return fd_; }
+    const Info &info() const { return info_; }
+    const Format &format() const { return info_.format; }
+
+    // Reads up to `count` frames starting at frame `first` into `buffer`, which holds
+    // count × blockAlign bytes. Returns the frames read (fewer only at the end of the
+    // sound or when the file shrank underneath), or -1 when the system refuses the read.
+    int64_t readFrames(int64_t first, int64_t count, void *buffer) const;
+
+private:
+    File(int fd, const Info &info) : fd_(fd), info_(info) {}
+    int fd_;
+    Info info_;
+};
+
+// ---- writing
+
+constexpr size_t kHeaderSize = 44;
+// The RIFF size field (data + 36) must fit in 32 bits.
+constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 36;
+
+// The 44-byte header for `dataBytes` bytes of sound in `format` (at most kMaxDataBytes).
+// An odd data size gets no pad byte: the RIFF size is always data + 36.
+std::array<unsigned char, kHeaderSize> header(const Format &format, uint64_t dataBytes);
+
+enum class WriteError {
+    None,
+    CannotCreate, // the folder is missing or refuses a new file, or the name is a folder
+    WriteFailed,  // writing, closing or renaming failed (disk full, I/O error)
+    TooLarge,     // more than kMaxDataBytes of sound
+    ReadFailed,   // the sound to copy could not be read
+};
+const char *describe(WriteError error);
+
+// Writes a WAVE file under `path`. Everything goes into a temporary file in the same
+// folder, which replaces `path` by rename only after it was written and closed without
+// error, so a failed or interrupted save leaves no partial file under `path` and keeps
+// any earlier file of that name. A replaced file's permission bits are kept.
+class Writer {
+public:
+    static std::unique_ptr<Writer> create(const std::string &path, const Format &format,
+                                          WriteError *error = nullptr);
+    ~Writer(); // discards the temporary file unless commit() succeeded
+    Writer(const Writer &) = delete;
+    Writer &operator=(const Writer &) = delete;
+
+    // Appends sound bytes.
+    bool write(const void *data, size_t bytes);
+    // Appends `bytes` bytes of the file open on `fd`, starting at `offset`, copied in the
+    // kernel where the file systems allow it and in large blocks otherwise.
+    bool copyFrom(int fd, int64_t offset, int64_t bytes);
+    // Writes the header, closes the file and renames it into place.
+    WriteError commit();
+
+    WriteError error() const { return error_; }
+    uint64_t dataBytes() const { return dataBytes_; }
+    const std::string &temporaryPath() const { return tempPath_; }
+
+private:
+    Writer(int fd, std::string path, std::string tempPath, const Format &format);
+    bool reserve(uint64_t bytes);
+    bool copyBuffered(int fd, int64_t offset, int64_t bytes);
+    void discard();
+
+    int fd_;
+    std::string path_, tempPath_;
+    Format format_;
+    uint64_t dataBytes_ = 0;
+    WriteError error_ = WriteError::None;
+    bool committed_ = false;
+    bool kernelCopy_ = true;
+    std::unique_ptr<char[]> buffer_;
+};
+
+// A whole file from memory, for small sounds.
+WriteError writeFile(const std::string &path, const Format &format, const void *data, size_t bytes);
+
+} // namespace trevisto::wav

@@ -1,0 +1,267 @@
+#include "platform/wav/wav.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevisto::wav {
+
+namespace {
+
+constexpr size_t kCopyBlock = 1 << 20;
+
+void put16(unsigned char *p, uint32_t v)
+{
+    p[0] = uint8_t(v);
+    p[1] = uint8_t(v >> 8);
+}
+void put32(unsigned char *p, uint32_t v)
+{
+    put16(p, v);
+    put16(p + 2, v >> 16);
+}
+
+bool writeAll(int fd, const void *data, size_t bytes)
+{
+    auto *p = static_cast<const char *>(data);
+    while (bytes > 0) {
+        const ssize_t n = ::write(fd, p, bytes);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        bytes -= size_t(n);
+    }
+    return true;
+}
+
+std::string folderOf(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string randomSuffix()
+{
+    static thread_local std::mt19937_64 rng{std::random_device{}() ^ uint64_t(::getpid()) << 32};
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string s(8, 'x');
+    for (char &c : s)
+        c = alphabet[rng() % (sizeof alphabet - 1)];
+    return s;
+}
+
+} // namespace
+
+std::array<unsigned char, kHeaderSize> header(const Format &format, uint64_t dataBytes)
+{
+    std::array<unsigned char, kHeaderSize> h{};
+    const uint32_t data = uint32_t(std::min(dataBytes, kMaxDataBytes));
+    std::memcpy(&h[0], "RIFF", 4);
+    put32(&h[4], data + 36);
+    std::memcpy(&h[8], "WAVE", 4);
+    std::memcpy(&h[12], "fmt ", 4);
+    put32(&h[16], 16);
+    put16(&h[20], format.tag);
+    put16(&h[22], format.channels);
+    put32(&h[24], format.sampleRate);
+    put32(&h[28], uint32_t(format.byteRate()));
+    put16(&h[32], format.blockAlign());
+    put16(&h[34], format.bitsPerSample);
+    std::memcpy(&h[36], "data", 4);
+    put32(&h[40], data);
+    return h;
+}
+
+const char *describe(WriteError error)
+{
+    switch (error) {
+    case WriteError::None: return "no error";
+    case WriteError::CannotCreate: return "the file cannot be created there";
+    case WriteError::WriteFailed: return "writing the file failed";
+    case WriteError::TooLarge: return "the sound is too long for a WAVE file (4 GiB)";
+    case WriteError::ReadFailed: return "the sound to save could not be read";
+    }
+    return "unknown error";
+}
+
+Writer::Writer(int fd, std::string path, std::string tempPath, const Format &format)
+    : fd_(fd), path_(std::move(path)), tempPath_(std::move(tempPath)), format_(format)
+{
+}
+
+std::unique_ptr<Writer> Writer::create(const std::string &path, const Format &format, WriteError *error)
+{
+    auto fail = [&](WriteError e) {
+        if (error)
+            *error = e;
+        return nullptr;
+    };
+    if (path.empty() || path.back() == '/' || !format.supported())
+        return fail(WriteError::CannotCreate);
+    struct stat target;
+    const bool exists = ::stat(path.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode))
+        return fail(WriteError::CannotCreate);
+
+    const std::string folder = folderOf(path);
+    std::string base = path.substr(path.find_last_of('/') + 1);
+    if (base.size() > 128)
+        base.resize(128);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string temp = folder + "/." + base + "." + randomSuffix() + ".tmp";
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            if (errno == EEXIST)
+                continue;
+            return fail(WriteError::CannotCreate);
+        }
+        std::unique_ptr<Writer> w(new Writer(fd, path, std::move(temp), format));
+        if (exists && S_ISREG(target.st_mode))
+            ::fchmod(fd, target.st_mode & 07777);
+        // The header is written last, once the data size is known.
+        if (::lseek(fd, off_t(kHeaderSize), SEEK_SET) != off_t(kHeaderSize))
+            return fail(WriteError::WriteFailed);
+        if (error)
+            *error = WriteError::None;
+        return w;
+    }
+    return fail(WriteError::CannotCreate);
+}
+
+Writer::~Writer()
+{
+    if (!committed_)
+        discard();
+}
+
+void Writer::discard()
+{
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+    if (!tempPath_.empty()) {
+        ::unlink(tempPath_.c_str());
+        tempPath_.clear();
+    }
+}
+
+bool Writer::reserve(uint64_t bytes)
+{
+    if (error_ != WriteError::None)
+        return false;
+    if (bytes > kMaxDataBytes - dataBytes_) {
+        error_ = WriteError::TooLarge;
+        return false;
+    }
+    return true;
+}
+
+bool Writer::write(const void *data, size_t bytes)
+{
+    if (!reserve(bytes))
+        return false;
+    if (!writeAll(fd_, data, bytes)) {
+        error_ = WriteError::WriteFailed;
+        return false;
+    }
+    dataBytes_ += bytes;
+    return true;
+}
+
+bool Writer::copyFrom(int fd, int64_t offset, int64_t bytes)
+{
+    if (offset < 0 || bytes < 0 || !reserve(uint64_t(bytes)))
+        return false;
+    while (kernelCopy_ && bytes > 0) {
+        loff_t in = offset;
+        const ssize_t n = ::copy_file_range(fd, &in, fd_, nullptr, size_t(std::min<int64_t>(bytes, 1 << 30)), 0);
+        if (n > 0) {
+            offset += n;
+            bytes -= n;
+            dataBytes_ += uint64_t(n);
+        } else if (n == 0) {
+            error_ = WriteError::ReadFailed; // the source ended early
+            return false;
+        } else if (errno == EINTR) {
+            continue;
+        } else if (errno == EXDEV || errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP ||
+                   errno == EBADF || errno == ETXTBSY || errno == EPERM) {
+            kernelCopy_ = false; // these file systems need the copy done here
+        } else {
+            error_ = WriteError::WriteFailed;
+            return false;
+        }
+    }
+    return bytes == 0 || copyBuffered(fd, offset, bytes);
+}
+
+bool Writer::copyBuffered(int fd, int64_t offset, int64_t bytes)
+{
+    if (!buffer_)
+        buffer_.reset(new char[kCopyBlock]);
+    while (bytes > 0) {
+        const ssize_t n = ::pread(fd, buffer_.get(), size_t(std::min<int64_t>(bytes, kCopyBlock)), offset);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error_ = WriteError::ReadFailed;
+            return false;
+        }
+        if (!writeAll(fd_, buffer_.get(), size_t(n))) {
+            error_ = WriteError::WriteFailed;
+            return false;
+        }
+        offset += n;
+        bytes -= n;
+        dataBytes_ += uint64_t(n);
+    }
+    return true;
+}
+
+WriteError Writer::commit()
+{
+    if (committed_)
+        return WriteError::None;
+    if (error_ == WriteError::None) {
+        const auto h = header(format_, dataBytes_);
+        if (::pwrite(fd_, h.data(), h.size(), 0) != ssize_t(h.size()))
+            error_ = WriteError::WriteFailed;
+    }
+    if (error_ == WriteError::None) {
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            error_ = WriteError::WriteFailed;
+    }
+    if (error_ == WriteError::None && ::rename(tempPath_.c_str(), path_.c_str()) != 0)
+        error_ = (errno == EISDIR || errno == ENOTDIR) ? WriteError::CannotCreate : WriteError::WriteFailed;
+    if (error_ != WriteError::None) {
+        discard();
+        return error_;
+    }
+    committed_ = true;
+    return WriteError::None;
+}
+
+WriteError writeFile(const std::string &path, const Format &format, const void *data, size_t bytes)
+{
+    WriteError error;
+    auto w = Writer::create(path, format, &error);
+    if (!w)
+        return error;
+    if (!w->write(data, bytes))
+        return w->error();
+    return w->commit();
+}
+
+} // namespace trevisto::wav

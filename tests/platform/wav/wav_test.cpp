@@ -1,0 +1,393 @@
+#include "platform/wav/wav.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using namespace trevisto::wav;
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void add16(Bytes &b, uint32_t v)
+{
+    b.push_back(uint8_t(v));
+    b.push_back(uint8_t(v >> 8));
+}
+void add32(Bytes &b, uint32_t v)
+{
+    add16(b, v);
+    add16(b, v >> 16);
+}
+void addId(Bytes &b, const char *id)
+{
+    for (int i = 0; i < 4; ++i)
+        b.push_back(uint8_t(id[i]));
+}
+void addChunk(Bytes &b, const char *id, const Bytes &body, bool pad = true)
+{
+    addId(b, id);
+    add32(b, uint32_t(body.size()));
+    b.insert(b.end(), body.begin(), body.end());
+    if (pad && (body.size() & 1))
+        b.push_back(0);
+}
+
+Bytes fmtBody(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, uint16_t blockAlign = 0)
+{
+    Bytes f;
+    add16(f, tag);
+    add16(f, channels);
+    add32(f, rate);
+    const uint16_t align = blockAlign ? blockAlign : uint16_t(channels * bits / 8);
+    add32(f, align * rate);
+    add16(f, align);
+    add16(f, bits);
+    return f;
+}
+
+Bytes extensibleBody(uint32_t sub, uint16_t channels, uint32_t rate, uint16_t bits, uint16_t validBits,
+                     bool standardGuid = true)
+{
+    Bytes f = fmtBody(kTagExtensible, channels, rate, bits);
+    add16(f, 22);
+    add16(f, validBits);
+    add32(f, 3);
+    add32(f, sub);
+    const unsigned char tail[12] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, uint8_t(standardGuid ? 0x71 : 0x72)};
+    f.insert(f.end(), tail, tail + 12);
+    return f;
+}
+
+// A RIFF/WAVE file from chunks; the RIFF size is filled in.
+Bytes riff(const Bytes &chunks, const char *form = "WAVE")
+{
+    Bytes b;
+    addId(b, "RIFF");
+    add32(b, uint32_t(chunks.size() + 4));
+    addId(b, form);
+    b.insert(b.end(), chunks.begin(), chunks.end());
+    return b;
+}
+
+Bytes pattern(size_t n, unsigned seed = 1)
+{
+    Bytes b(n);
+    uint32_t x = seed * 2654435761u + 1;
+    for (auto &c : b) {
+        x = x * 1103515245u + 12345u;
+        c = uint8_t(x >> 16);
+    }
+    return b;
+}
+
+class WavTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    std::string path(const std::string &name) const { return dir_.path().toStdString() + "/" + name; }
+    std::string put(const std::string &name, const Bytes &bytes) const
+    {
+        std::ofstream(path(name), std::ios::binary).write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
+        return path(name);
+    }
+    static Bytes contents(const std::string &p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        return Bytes(std::istreambuf_iterator<char>(in), {});
+    }
+    ReadError read(const Bytes &bytes, Info &info) const { return readInfo(put("x.wav", bytes), info); }
+    std::vector<std::string> names() const
+    {
+        std::vector<std::string> out;
+        for (const auto &e : fs::directory_iterator(dir_.path().toStdString()))
+            out.push_back(e.path().filename().string());
+        return out;
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(WavTest, HeaderHasThePlainLayout)
+{
+    const Format f{kTagPcm, 2, 44100, 16};
+    const Bytes expected = {'R', 'I', 'F', 'F', 44, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0,
+                            1, 0, 2, 0, 0x44, 0xAC, 0, 0, 0x10, 0xB1, 2, 0, 4, 0, 16, 0, 'd', 'a', 't', 'a', 8, 0, 0, 0};
+    const auto h = header(f, 8);
+    EXPECT_EQ(Bytes(h.begin(), h.end()), expected);
+
+    // The largest data that fits still has a RIFF size within 32 bits.
+    const auto big = header(f, kMaxDataBytes);
+    EXPECT_EQ(Bytes(big.begin() + 4, big.begin() + 8), (Bytes{0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST_F(WavTest, EveryWritableFormatReadsBackAsWritten)
+{
+    const std::vector<Format> formats = {
+        {kTagPcm, 1, 8000, 8},    {kTagPcm, 2, 44100, 16},  {kTagPcm, 3, 11025, 16},
+        {kTagPcm, 2, 48000, 24},  {kTagPcm, 1, 22050, 32},  {kTagFloat, 6, 96000, 32},
+        {kTagPcm, 1, 7, 8}, // odd data size, odd rate
+    };
+    for (const Format &f : formats) {
+        SCOPED_TRACE(testing::Message() << "tag " << f.tag << " ch " << f.channels << " bits " << f.bitsPerSample);
+        const size_t frames = 101;
+        const Bytes data = pattern(frames * f.blockAlign(), f.bitsPerSample);
+        ASSERT_EQ(writeFile(path("out.wav"), f, data.data(), data.size()), WriteError::None);
+
+        const Bytes file = contents(path("out.wav"));
+        ASSERT_EQ(file.size(), kHeaderSize + data.size());
+        EXPECT_TRUE(std::equal(data.begin(), data.end(), file.begin() + kHeaderSize));
+
+        Info info;
+        ASSERT_EQ(readInfo(path("out.wav"), info), ReadError::None);
+        EXPECT_EQ(info.format, f);
+        EXPECT_EQ(info.dataOffset, 44);
+        EXPECT_EQ(info.frames, int64_t(frames));
+        EXPECT_FALSE(info.dataClamped);
+
+        auto opened = File::open(path("out.wav"));
+        ASSERT_TRUE(opened);
+        Bytes tail(3 * f.blockAlign());
+        EXPECT_EQ(opened->readFrames(int64_t(frames) - 2, 3, tail.data()), 2) << "reads stop at the last frame";
+        EXPECT_TRUE(std::equal(tail.begin(), tail.begin() + 2 * f.blockAlign(), data.end() - 2 * f.blockAlign()));
+    }
+}
+
+TEST_F(WavTest, ExtensibleFilesResolveToTheirPlainFormat)
+{
+    Info info;
+    ASSERT_EQ(read(riff([] {
+                  Bytes c;
+                  addChunk(c, "fmt ", extensibleBody(kTagFloat, 2, 48000, 32, 32));
+                  addChunk(c, "data", Bytes(16));
+                  return c;
+              }()),
+                   info),
+              ReadError::None);
+    EXPECT_EQ(info.storedTag, kTagExtensible);
+    EXPECT_EQ(info.format, (Format{kTagFloat, 2, 48000, 32}));
+
+    // 24 valid bits in 32-bit containers: the container is what is stored and copied.
+    ASSERT_EQ(read(riff([] {
+                  Bytes c;
+                  addChunk(c, "fmt ", extensibleBody(kTagPcm, 2, 44100, 32, 24));
+                  addChunk(c, "data", Bytes(16));
+                  return c;
+              }()),
+                   info),
+              ReadError::None);
+    EXPECT_EQ(info.format, (Format{kTagPcm, 2, 44100, 32}));
+    EXPECT_EQ(info.frames, 2);
+
+    for (const auto &[sub, standard] : {std::pair{2u, true}, std::pair{1u, false}}) {
+        Bytes c;
+        addChunk(c, "fmt ", extensibleBody(sub, 2, 44100, 16, 16, standard));
+        addChunk(c, "data", Bytes(16));
+        EXPECT_EQ(read(riff(c), info), ReadError::UnsupportedFormat) << "sub-format " << sub;
+    }
+}
+
+TEST_F(WavTest, OtherChunksAreSkippedAroundTheSound)
+{
+    const Bytes data = pattern(40);
+    Bytes c;
+    addChunk(c, "LIST", pattern(27)); // odd size, padded
+    addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    addChunk(c, "fact", Bytes(4));
+    addChunk(c, "bext", pattern(13)); // odd size, padded
+    addChunk(c, "data", data);
+    addChunk(c, "LIST", pattern(30));
+    Info info;
+    ASSERT_EQ(read(riff(c), info), ReadError::None);
+    EXPECT_EQ(info.dataOffset, 12 + (8 + 28) + (8 + 16) + (8 + 4) + (8 + 14) + 8);
+    EXPECT_EQ(info.dataSize, 40);
+    EXPECT_EQ(info.frames, 10);
+    EXPECT_FALSE(info.dataClamped);
+
+    // Some writers leave out the pad byte after an odd chunk.
+    Bytes unpadded;
+    addChunk(unpadded, "fmt ", fmtBody(kTagPcm, 1, 8000, 8));
+    addChunk(unpadded, "junk", pattern(5), false);
+    addChunk(unpadded, "data", data);
+    ASSERT_EQ(read(riff(unpadded), info), ReadError::None);
+    EXPECT_EQ(info.dataOffset, 12 + 24 + 13 + 8);
+    EXPECT_EQ(info.dataSize, 40);
+}
+
+TEST_F(WavTest, DataPromisedBeyondTheFileIsCutToWholeFramesPresent)
+{
+    Bytes c;
+    addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    addId(c, "data");
+    add32(c, 1000);
+    const Bytes present = pattern(11); // two frames and a bit
+    c.insert(c.end(), present.begin(), present.end());
+    Info info;
+    ASSERT_EQ(read(riff(c), info), ReadError::None);
+    EXPECT_TRUE(info.dataClamped);
+    EXPECT_EQ(info.dataSize, 8);
+    EXPECT_EQ(info.frames, 2);
+}
+
+TEST_F(WavTest, CompressedAndUnusualSoundIsRefusedAsUnsupported)
+{
+    struct Case {
+        uint16_t tag, bits, blockAlign;
+    };
+    for (const Case k : {Case{2, 4, 2048}, Case{6, 8, 0}, Case{7, 8, 0}, Case{0x55, 0, 1}, Case{0x11, 4, 1024},
+                         Case{kTagPcm, 12, 4}, Case{kTagFloat, 64, 0}, Case{kTagFloat, 16, 0}}) {
+        Bytes c;
+        addChunk(c, "fmt ", fmtBody(k.tag, 2, 44100, k.bits, k.blockAlign));
+        addChunk(c, "data", Bytes(64));
+        Info info;
+        EXPECT_EQ(read(riff(c), info), ReadError::UnsupportedFormat) << "tag " << k.tag << " bits " << k.bits;
+    }
+}
+
+TEST_F(WavTest, DamagedOrForeignFilesAreToldApart)
+{
+    Info info;
+    EXPECT_EQ(readInfo(path("missing.wav"), info), ReadError::NotFound);
+    EXPECT_EQ(readInfo(path("missing/x.wav"), info), ReadError::NotFound);
+    EXPECT_EQ(readInfo(dir_.path().toStdString(), info), ReadError::Unreadable);
+    EXPECT_EQ(read(Bytes{}, info), ReadError::NotWav);
+    EXPECT_EQ(read(Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!'}, info), ReadError::NotWav);
+    EXPECT_EQ(read(riff({}, "AVI "), info), ReadError::NotWav);
+    EXPECT_EQ(read(Bytes{'R', 'I', 'F', 'F', 0, 0}, info), ReadError::BadHeader);
+
+    Bytes rifx = riff([] {
+        Bytes c;
+        addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+        return c;
+    }());
+    std::copy_n("RIFX", 4, rifx.begin());
+    EXPECT_EQ(read(rifx, info), ReadError::UnsupportedFormat);
+
+    auto withFmt = [](const Bytes &fmt, bool data) {
+        Bytes c;
+        addChunk(c, "fmt ", fmt);
+        if (data)
+            addChunk(c, "data", Bytes(8));
+        return riff(c);
+    };
+    Bytes cut = withFmt(fmtBody(kTagPcm, 2, 44100, 16), false);
+    cut.resize(cut.size() - 6);
+    EXPECT_EQ(read(cut, info), ReadError::BadHeader) << "fmt cut short";
+    EXPECT_EQ(read(withFmt(fmtBody(kTagPcm, 2, 44100, 16), false), info), ReadError::BadHeader) << "no data";
+    EXPECT_EQ(read(withFmt(fmtBody(kTagPcm, 0, 44100, 16), true), info), ReadError::BadHeader) << "no channels";
+    EXPECT_EQ(read(withFmt(fmtBody(kTagPcm, 2, 0, 16), true), info), ReadError::BadHeader) << "no rate";
+    EXPECT_EQ(read(withFmt(fmtBody(kTagPcm, 2, 44100, 16, 3), true), info), ReadError::BadHeader) << "block align";
+}
+
+TEST_F(WavTest, SizesBeyondFourGibibytesAreKept)
+{
+    // An RF64 file whose data size lives in the ds64 chunk; the file is sparse.
+    const uint64_t dataBytes = 5ull << 30;
+    Bytes c;
+    Bytes ds;
+    add32(ds, 0), add32(ds, 0);
+    add32(ds, uint32_t(dataBytes)), add32(ds, uint32_t(dataBytes >> 32));
+    add32(ds, 0), add32(ds, 0), add32(ds, 0);
+    addChunk(c, "ds64", ds);
+    addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    addId(c, "data");
+    add32(c, 0xFFFFFFFF);
+    Bytes file = riff(c);
+    std::copy_n("RF64", 4, file.begin());
+    const std::string p = put("big.wav", file);
+    ASSERT_EQ(::truncate(p.c_str(), off_t(file.size() + dataBytes)), 0);
+
+    Info info;
+    ASSERT_EQ(readInfo(p, info), ReadError::None);
+    EXPECT_EQ(info.dataSize, int64_t(dataBytes));
+    EXPECT_EQ(info.frames, int64_t(dataBytes / 4));
+}
+
+TEST_F(WavTest, AFailedOrAbandonedWriteLeavesNoTrace)
+{
+    const Format f{kTagPcm, 1, 8000, 16};
+    const Bytes data = pattern(100);
+    WriteError error;
+    EXPECT_FALSE(Writer::create(path("no/such/folder/x.wav"), f, &error));
+    EXPECT_EQ(error, WriteError::CannotCreate);
+    fs::create_directory(path("folder"));
+    EXPECT_EQ(writeFile(path("folder"), f, data.data(), data.size()), WriteError::CannotCreate);
+    EXPECT_TRUE(fs::is_directory(path("folder")));
+
+    const std::string target = put("keep.wav", Bytes{'o', 'l', 'd'});
+    ASSERT_EQ(::chmod(target.c_str(), 0640), 0);
+    {
+        auto w = Writer::create(target, f);
+        ASSERT_TRUE(w);
+        ASSERT_TRUE(w->write(data.data(), data.size()));
+        EXPECT_TRUE(fs::exists(w->temporaryPath()));
+        // Gone before commit: the earlier file stays as it was.
+    }
+    EXPECT_EQ(contents(target), (Bytes{'o', 'l', 'd'}));
+
+    {
+        auto w = Writer::create(target, f);
+        ASSERT_TRUE(w);
+        EXPECT_FALSE(w->copyFrom(0, 0, int64_t(kMaxDataBytes) + 1));
+        EXPECT_EQ(w->error(), WriteError::TooLarge);
+        EXPECT_EQ(w->commit(), WriteError::TooLarge);
+    }
+    EXPECT_EQ(contents(target), (Bytes{'o', 'l', 'd'}));
+
+    {
+        // The copy source ends before the requested bytes.
+        const std::string src = put("short.bin", pattern(10));
+        const int fd = ::open(src.c_str(), O_RDONLY);
+        auto w = Writer::create(target, f);
+        ASSERT_TRUE(w);
+        EXPECT_FALSE(w->copyFrom(fd, 0, 100));
+        EXPECT_EQ(w->error(), WriteError::ReadFailed);
+        ::close(fd);
+    }
+    EXPECT_EQ(contents(target), (Bytes{'o', 'l', 'd'}));
+    std::vector<std::string> left = names();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"folder", "keep.wav", "short.bin"})) << "no temporary files remain";
+
+    ASSERT_EQ(writeFile(target, f, data.data(), data.size()), WriteError::None);
+    EXPECT_EQ(contents(target).size(), kHeaderSize + data.size());
+    struct stat st;
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u) << "a replaced file keeps its permissions";
+}
+
+TEST_F(WavTest, CopiedRangesLandInOrderAfterTheHeader)
+{
+    const Bytes source = pattern(3000, 7);
+    const std::string src = put("src.bin", source);
+    const int fd = ::open(src.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const Format f{kTagPcm, 2, 44100, 16};
+    auto w = Writer::create(path("out.wav"), f);
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(w->copyFrom(fd, 1000, 400));
+    ASSERT_TRUE(w->write("\1\2\3\4", 4));
+    ASSERT_TRUE(w->copyFrom(fd, 0, 100));
+    ASSERT_EQ(w->commit(), WriteError::None);
+    ::close(fd);
+
+    const auto h = header(f, 504);
+    Bytes expected(h.begin(), h.end());
+    expected.insert(expected.end(), source.begin() + 1000, source.begin() + 1400);
+    expected.insert(expected.end(), {1, 2, 3, 4});
+    expected.insert(expected.end(), source.begin(), source.begin() + 100);
+    EXPECT_EQ(contents(path("out.wav")), expected);
+}
+
+} // namespace
