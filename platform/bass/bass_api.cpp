@@ -6,8 +6,10 @@
 //   and 1 are all accepted and mean "no output"; other device numbers fail with
 //   BASS_ERROR_DRIVER.
 // - BASS_ChannelGetData returns 0 (error code BASS_OK) once a channel has ended, so
-//   loops on BASS_ChannelIsActive and loops on the returned count both stop. A read
-//   error on the source returns (DWORD)-1 and stops the channel.
+//   loops on BASS_ChannelIsActive and loops on the returned count both stop. When the
+//   source can no longer be read (an I/O error, or the file was cut short after the
+//   channel was made) it returns (DWORD)-1 with BASS_ERROR_FILEOPEN and the channel
+//   stops: missing data is never passed off as silence.
 // - BASS_ChannelSetPosition moves to any byte position up to the length, rounded
 //   down to a whole frame.
 // - Lengths are exact: BASS_ChannelGetLength bytes are delivered before the end.

@@ -176,7 +176,7 @@ public:
                 continue;
             }
             if (reader_.file->failed())
-                throw Failure(BASS_ERROR_UNKNOWN);
+                throw Failure(BASS_ERROR_FILEOPEN);
             ended_ = true; // MPG123_DONE, or damage the decoder cannot get past
         }
 
@@ -190,7 +190,7 @@ public:
     void seek(uint64_t frame) override
     {
         if (mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) < 0)
-            throw Failure(reader_.file->failed() ? BASS_ERROR_UNKNOWN : BASS_ERROR_ILLPARAM);
+            throw Failure(reader_.file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_ILLPARAM);
         carryBytes_ = 0;
         ended_ = false;
     }

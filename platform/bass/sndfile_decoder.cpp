@@ -61,7 +61,7 @@ public:
     {
         const sf_count_t n = sf_readf_short(sndfile_, out, static_cast<sf_count_t>(frames));
         if (n <= 0 && file_->failed())
-            throw Failure(BASS_ERROR_UNKNOWN);
+            throw Failure(BASS_ERROR_FILEOPEN);
         return n > 0 ? static_cast<size_t>(n) : 0;
     }
 
@@ -118,7 +118,7 @@ public:
     void seek(uint64_t frame) override
     {
         if (reader_.seekTo(static_cast<sf_count_t>(frame)) != static_cast<sf_count_t>(frame))
-            throw Failure(file_->failed() ? BASS_ERROR_UNKNOWN : BASS_ERROR_ILLPARAM);
+            throw Failure(file_->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_ILLPARAM);
     }
 
 private:

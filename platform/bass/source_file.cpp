@@ -59,8 +59,15 @@ int64_t SourceFile::readAt(int64_t offset, void *buffer, size_t count) const
     size_t done = 0;
     while (done < count) {
         const ssize_t n = ::pread(fd_, out + done, count - done, offset + static_cast<int64_t>(done));
-        if (n == 0)
+        if (n == 0) {
+            // The end came before the size the file had when it was opened: it was
+            // cut short meanwhile, and what is missing cannot be decoded.
+            if (offset + static_cast<int64_t>(done) < size_) {
+                failed_ = true;
+                return -1;
+            }
             break;
+        }
         if (n < 0) {
             if (errno == EINTR)
                 continue;

@@ -21,10 +21,12 @@ public:
     int64_t size() const { return size_; }
 
     // Reads up to `count` bytes at `offset`; fewer only at the end of the file.
-    // Returns -1 (and remembers it, see failed()) when the system refuses the read.
+    // Returns -1 (and remembers it, see failed()) when the system refuses the read
+    // or the file has shrunk since it was opened.
     int64_t readAt(int64_t offset, void *buffer, size_t count) const;
 
-    // True once any read hit a system error (for example a vanished network share).
+    // True once a read failed (a vanished network share, a file cut short by
+    // another program): data is missing, as opposed to having ended.
     bool failed() const { return failed_; }
 
 private:

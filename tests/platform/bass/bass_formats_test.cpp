@@ -242,6 +242,38 @@ TEST_P(TruncatedTest, DeliversItsWholeFramesAtTheReportedLength)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, TruncatedTest, ::testing::Values("mp3", "ogg", "flac", "wav"));
 
+// A file cut short by someone else while its channel is being read: the missing
+// part is a failure, not silence.
+class ShrunkSourceTest : public BassTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(ShrunkSourceTest, FailsTheReadAndStopsTheChannel)
+{
+    const std::string kind = GetParam();
+    const std::string path = dir.file("shrinking." + kind);
+    const Pcm tone = makeTone(44100, 2, 10.0, 440.0);
+    if (kind == "mp3")
+        writeMp3(path, tone);
+    else
+        writeWav(path, tone);
+
+    const HSTREAM h = openStream(path);
+    ASSERT_NE(h, 0u) << BASS_ErrorGetCode();
+    std::vector<uint8_t> block(kBlock);
+    ASSERT_EQ(BASS_ChannelGetData(h, block.data(), kBlock), kBlock);
+    truncateFile(path, readBytes(path).size() / 4);
+
+    uint64_t delivered = kBlock;
+    DWORD n = 0;
+    while (BASS_ChannelIsActive(h) && (n = BASS_ChannelGetData(h, block.data(), kBlock)) != kFailed)
+        delivered += n;
+    EXPECT_EQ(n, kFailed);
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_FILEOPEN);
+    EXPECT_EQ(BASS_ChannelIsActive(h), BASS_ACTIVE_STOPPED);
+    EXPECT_LT(delivered, BASS_ChannelGetLength(h) / 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ShrunkSourceTest, ::testing::Values("wav", "mp3"));
+
 TEST_F(BassTest, CapsSourcesBeyond32BitLengthsAtAWholeFrame)
 {
     // 8-bit mono data just under 4 GiB widens to almost 8 GiB of 16-bit output. The
