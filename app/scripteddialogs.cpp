@@ -28,23 +28,24 @@ std::optional<QString> ScriptedDialogs::inputBox(const QString &prompt, const QS
     FileRequest none;
     none.fileName = defaultText;
     asked_.push_back({Kind::Input, prompt, title, 0, MsgIcon::None, none});
-    if (inputs_.empty()) {
-        ++unanswered_;
-        return std::nullopt;
-    }
-    auto answer = inputs_.front();
-    inputs_.pop_front();
-    return answer;
+    return take(inputs_, unanswered_);
 }
 
 std::optional<QString> ScriptedDialogs::fileDialog(const FileRequest &request)
 {
     asked_.push_back({Kind::File, {}, request.title, 0, MsgIcon::None, request});
-    if (files_.empty()) {
-        ++unanswered_;
+    return take(files_, unanswered_);
+}
+
+std::optional<QString> ScriptedDialogs::take(std::deque<Answer> &queue, int &unanswered)
+{
+    if (queue.empty()) {
+        ++unanswered;
         return std::nullopt;
     }
-    auto answer = files_.front();
-    files_.pop_front();
-    return answer;
+    const Answer answer = queue.front();
+    queue.pop_front();
+    if (!answer.first)
+        return std::nullopt;
+    return answer.second;
 }

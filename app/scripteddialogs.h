@@ -9,6 +9,7 @@
 #include <QList>
 
 #include <deque>
+#include <utility>
 
 class ScriptedDialogs final : public Dialogs {
 public:
@@ -23,8 +24,8 @@ public:
     };
 
     void answerMessage(int answer) { messages_.push_back(answer); }
-    void answerInput(std::optional<QString> text) { inputs_.push_back(std::move(text)); }
-    void answerFile(std::optional<QString> path) { files_.push_back(std::move(path)); }
+    void answerInput(const std::optional<QString> &text) { inputs_.push_back({text.has_value(), text.value_or(QString())}); }
+    void answerFile(const std::optional<QString> &path) { files_.push_back({path.has_value(), path.value_or(QString())}); }
 
     const QList<Asked> &asked() const { return asked_; }
     int unanswered() const { return unanswered_; }
@@ -37,7 +38,10 @@ public:
 private:
     QList<Asked> asked_;
     std::deque<int> messages_;
-    std::deque<std::optional<QString>> inputs_;
-    std::deque<std::optional<QString>> files_;
+    // An answer is a text, or a cancel when its flag is false.
+    using Answer = std::pair<bool, QString>;
+    static std::optional<QString> take(std::deque<Answer> &queue, int &unanswered);
+    std::deque<Answer> inputs_;
+    std::deque<Answer> files_;
     int unanswered_ = 0;
 };
