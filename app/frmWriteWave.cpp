@@ -9,6 +9,14 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 {
     ui->setupUi(this);
     ui->centralwidget->setFixedSize(808, 423);
+    // The form was laid out for a small dialog font, and its frames carry their captions
+    // on the border line.
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    ui->centralwidget->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
     setWindowTitle(ProgramTitle);
 
     for (int i = 0; i < int(Shape1.size()); ++i)

@@ -31,6 +31,10 @@ void frmWriteWave::ApplyPlaceholderImages()
     for (QPushButton *b : {ui->CmdGoto, ui->CmdBack, ui->CmdPlay, ui->CmdStop, ui->CmdPause, ui->CmdStep, ui->CmdSetin,
                            ui->CmdOut, ui->CmdSetNew, ui->CmdSaveas, ui->CmdPlayTemp, ui->CmdStopTemp, ui->Command3,
                            ui->CdmEnd, ui->CmdaddList, ui->CmdPlayList, ui->CmdStopList, ui->CmdUp, ui->CmdDown,
-                           ui->Command5, ui->Command4, ui->Command2, ui->CmdCreate})
+                           ui->Command5, ui->Command4, ui->Command2, ui->CmdCreate}) {
         b->setIcon(icon);
+        // A button with a caption keeps room for its words.
+        if (!b->text().isEmpty())
+            b->setIconSize(QSize(10, 10));
+    }
 }
