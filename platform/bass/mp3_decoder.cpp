@@ -130,10 +130,10 @@ public:
             (channels != 1 && channels != 2) || encoding != MPG123_ENC_SIGNED_16)
             throw Failure(BASS_ERROR_FILEFORM);
 
-        // Pin the output to the first frame's format: should the stream change format
-        // later on, libmpg123 converts to this one or stops, but never switches.
-        mpg123_format_none(handle_);
-        mpg123_format(handle_, rate, channels == 1 ? MPG123_MONO : MPG123_STEREO, MPG123_ENC_SIGNED_16);
+        // Keep the first frame's channel count should the stream change it later
+        // (mixed down or doubled). Every rate stays allowed, so no frame ever lacks
+        // an output format (libmpg123 reports that on stderr, quiet flag or not).
+        mpg123_param(handle_, MPG123_ADD_FLAGS, channels == 1 ? MPG123_FORCE_MONO : MPG123_FORCE_STEREO, 0);
 
         const off_t samples = mpg123_length(handle_);
         if (samples <= 0)
@@ -163,18 +163,12 @@ public:
             have += done;
             if (rc == MPG123_OK)
                 continue;
-            if (rc == MPG123_NEW_FORMAT) {
-                // Expected once at the start (with no data); later only if the stream
-                // changes format, and then the output must still match the first.
-                long rate = 0;
-                int channels = 0;
-                int encoding = 0;
-                mpg123_getformat(handle_, &rate, &channels, &encoding);
-                if (rate != static_cast<long>(format_.rate) || channels != static_cast<int>(format_.channels) ||
-                    encoding != MPG123_ENC_SIGNED_16)
-                    ended_ = true;
+            // Expected once at the start, with no data. Later it means a frame with
+            // another rate, mostly a damaged header: its samples are taken as they
+            // are (the channel count is pinned), so one bad frame costs a blip
+            // rather than the rest of the stream.
+            if (rc == MPG123_NEW_FORMAT)
                 continue;
-            }
             if (reader_.file->failed())
                 throw Failure(BASS_ERROR_FILEOPEN);
             ended_ = true; // MPG123_DONE, or damage the decoder cannot get past

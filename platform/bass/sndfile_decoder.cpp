@@ -4,6 +4,8 @@
 
 #include <sndfile.h>
 
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace trevisto::bass {
@@ -96,9 +98,10 @@ uint32_t ctypeOf(const SF_INFO &info)
 
 class SndfileDecoder final : public Decoder {
 public:
-    explicit SndfileDecoder(std::shared_ptr<SourceFile> file) : file_(file), reader_(std::move(file))
+    explicit SndfileDecoder(std::shared_ptr<SourceFile> file)
+        : file_(file), reader_(std::make_unique<SndReader>(std::move(file)))
     {
-        const SF_INFO &info = reader_.info();
+        const SF_INFO &info = reader_->info();
         format_.ctype = ctypeOf(info);
         if (format_.ctype == 0)
             throw Failure(BASS_ERROR_FILEFORM);
@@ -114,11 +117,58 @@ public:
 
     const PcmFormat &format() const override { return format_; }
     uint64_t totalFrames() const override { return total_; }
-    size_t read(int16_t *out, size_t frames) override { return reader_.read(out, frames); }
+
+    size_t read(int16_t *out, size_t frames) override
+    {
+        for (;;) {
+            if (silence_ > 0) {
+                const size_t n = static_cast<size_t>(std::min<uint64_t>(silence_, frames));
+                std::memset(out, 0, n * format_.frameBytes());
+                silence_ -= n;
+                position_ += n;
+                return n;
+            }
+            const size_t n = reader_->read(out, frames);
+            position_ += n;
+            if (n > 0 || position_ >= total_ || !skipDamage())
+                return n;
+        }
+    }
+
     void seek(uint64_t frame) override
     {
-        if (reader_.seekTo(static_cast<sf_count_t>(frame)) != static_cast<sf_count_t>(frame))
-            throw Failure(file_->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_ILLPARAM);
+        const auto target = static_cast<sf_count_t>(frame);
+        if (reader_->seekTo(target) != target) {
+            // The reader may be stuck on damage; a fresh one may still get there.
+            auto fresh = std::make_unique<SndReader>(file_);
+            if (fresh->seekTo(target) != target)
+                throw Failure(file_->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_ILLPARAM);
+            reader_ = std::move(fresh);
+        }
+        position_ = frame;
+        silence_ = 0;
+    }
+
+private:
+    // libsndfile stops at damage in the middle of a FLAC or Ogg stream, while the
+    // measured length counts the audio behind it. Resume decoding a little further
+    // on and fill the skipped stretch with silence, so the damage costs a gap of the
+    // same duration rather than the rest of the file.
+    bool skipDamage()
+    {
+        // Resuming right at the stop only makes sense once per place.
+        uint64_t skip = position_ == lastSkipAt_ ? kTailFrames : 0;
+        lastSkipAt_ = position_;
+        for (; position_ + skip < total_; skip = skip == 0 ? kTailFrames : skip * 2) {
+            auto fresh = std::make_unique<SndReader>(file_);
+            const auto target = static_cast<sf_count_t>(position_ + skip);
+            if (fresh->seekTo(target) == target) {
+                reader_ = std::move(fresh);
+                silence_ = skip;
+                return true;
+            }
+        }
+        return false;
     }
 
 private:
@@ -162,9 +212,12 @@ private:
     }
 
     std::shared_ptr<SourceFile> file_;
-    SndReader reader_;
+    std::unique_ptr<SndReader> reader_;
     PcmFormat format_;
     uint64_t total_ = 0;
+    uint64_t position_ = 0;   // frames delivered, silence included
+    uint64_t silence_ = 0;    // frames of silence owed for skipped damage
+    uint64_t lastSkipAt_ = UINT64_MAX;
 };
 
 } // namespace

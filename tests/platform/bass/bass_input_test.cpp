@@ -162,6 +162,53 @@ TEST_F(BadInputTest, EveryCreateCallRefusesQuicklyAndQuietly)
     }
 }
 
+// Damage in the middle of a file costs a moment of its audio, not the rest of it,
+// and libraries below report nothing on the terminal.
+class DamagedStreamTest : public BassTest, public ::testing::WithParamInterface<const char *> {};
+
+TEST_P(DamagedStreamTest, KeepsTheAudioAfterTheDamage)
+{
+    const std::string kind = GetParam();
+    const std::string path = dir.file("damaged." + kind);
+    Pcm pcm = makeTone(44100, 2, 2.0, 440.0, 0.4);
+    const std::vector<uint8_t> hiss = noise(pcm.samples.size(), 3);
+    for (size_t i = 0; i < pcm.samples.size(); ++i)
+        pcm.samples[i] = static_cast<int16_t>(pcm.samples[i] + (hiss[i] - 128) * 8);
+    if (kind == "mp3")
+        writeMp3(path, pcm);
+    else if (kind == "ogg")
+        writeOgg(path, pcm);
+    else
+        writeFlac(path, pcm);
+
+    std::vector<uint8_t> bytes = readBytes(path);
+    if (kind == "mp3") {
+        // A frame header past the middle claims another sample rate (44.1 -> 48 kHz).
+        size_t at = bytes.size() / 2;
+        while (at + 420 < bytes.size() &&
+               !(bytes[at] == 0xFF && bytes[at + 1] == 0xFB && (bytes[at + 2] & 0xFC) == 0x90 &&
+                 ((bytes[at + 417] == 0xFF && bytes[at + 418] == 0xFB) ||
+                  (bytes[at + 418] == 0xFF && bytes[at + 419] == 0xFB))))
+            ++at;
+        ASSERT_LT(at + 420, bytes.size()) << "no frame header found";
+        bytes[at + 2] = static_cast<uint8_t>(bytes[at + 2] | 0x04);
+    } else {
+        for (size_t i = bytes.size() / 2; i < bytes.size() / 2 + 16; ++i)
+            bytes[i] ^= 0x5A;
+    }
+    writeBytes(path, bytes);
+
+    OutputCapture output;
+    const HSTREAM h = openStream(path);
+    ASSERT_NE(h, 0u) << BASS_ErrorGetCode();
+    const Decoded d = drain(h);
+    EXPECT_EQ(output.text(), "");
+    EXPECT_NEAR(static_cast<double>(d.frames()), static_cast<double>(pcm.frames()), 0.02 * 44100);
+    EXPECT_GT(peak(d.samples(), 2, d.frames() - 64, 64), 2000) << "the audio after the damage is lost";
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, DamagedStreamTest, ::testing::Values("mp3", "ogg", "flac"));
+
 TEST_F(BassTest, RecognisesFilesByContentNotName)
 {
     const Pcm tone = makeTone(44100, 2, 0.5, 440.0);
