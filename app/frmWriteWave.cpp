@@ -1,5 +1,9 @@
 #include "app/frmWriteWave.h"
 
+#include "audio/conversion.h"
+#include "platform/mci/player.h"
+#include "ui/Frmwait.h"
+#include "ui/frmAbout.h"
 #include "ui_frmWriteWave.h"
 
 #include <QTimer>
@@ -30,12 +34,48 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     Timer1->setInterval(1000);
     Timer1->start();
 
+    MMaudio = new MciPlayer(this);
+    MMaudio->setObjectName("MMaudio");
+    MMControl1 = new MciPlayer(this);
+    MMControl1->setObjectName("MMControl1");
+    MMControl1->setNotifyStatus(true);
+    MMCPlayList = new MciPlayer(this);
+    MMCPlayList->setObjectName("MMCPlayList");
+
     ApplyPlaceholderImages();
+    ConnectHandlers();
     adjustSize();
     setFixedSize(sizeHint());
 }
 
 frmWriteWave::~frmWriteWave()
 {
+    delete waitWindow_;
     delete ui;
+}
+
+void frmWriteWave::ConnectHandlers()
+{
+    connect(ui->Open1, &QAction::triggered, this, &frmWriteWave::Open1_Click);
+    connect(ui->ogg, &QAction::triggered, this, &frmWriteWave::ogg_Click);
+    connect(ui->aiff, &QAction::triggered, this, &frmWriteWave::aiff_Click);
+    connect(ui->btnLoadFile, &QPushButton::clicked, this, &frmWriteWave::btnLoadFile_Click);
+    connect(ui->btnConvert, &QPushButton::clicked, this, &frmWriteWave::btnConvert_Click);
+    connect(ui->CmdSetin, &QPushButton::clicked, this, &frmWriteWave::CmdSetin_Click);
+    connect(ui->CmdOut, &QPushButton::clicked, this, &frmWriteWave::CmdOut_Click);
+    connect(ui->CmdGoto, &QPushButton::clicked, this, &frmWriteWave::CmdGoto_Click);
+    connect(ui->about, &QAction::triggered, this, &frmWriteWave::about_Click);
+}
+
+void frmWriteWave::about_Click()
+{
+    frmAbout::showAbout();
+}
+
+Frmwait &frmWriteWave::WaitWindow()
+{
+    // Shown without owner, like the About box; it lives as long as the main window.
+    if (!waitWindow_)
+        waitWindow_ = new Frmwait(programFolder_);
+    return *waitWindow_;
 }

@@ -13,8 +13,13 @@
 
 class QFrame;
 class QTimer;
-class MciPlayer;
+class Frmwait;
 class Mp3Encoder;
+class WaveConversion;
+namespace trevisto::mci {
+class MciPlayer;
+}
+using trevisto::mci::MciPlayer;
 namespace Ui {
 class frmWriteWave;
 }
@@ -44,12 +49,34 @@ public:
     void Error_(const QString &message);
     const QString &programFolder() const { return programFolder_; }
 
+    // Wires the controls' events to their handlers.
+    void ConnectHandlers();
+
+    // --- audio/ -------------------------------------------------------------------------
+    void Open1_Click();
+    void ogg_Click();
+    void aiff_Click();
+    void btnLoadFile_Click();
+    void btnConvert_Click();
+    void FinishWaveFile();
+    bool isConverting() const { return Converting; }
+
+    // --- editor/ ------------------------------------------------------------------------
+    void CmdSetin_Click();
+    void CmdOut_Click();
+    void CmdGoto_Click();
+    // "hh:mm:ss / hh:mm:ss" of a player's position and length.
+    static QString PositionText(const MciPlayer &player);
+
     // --- settings/ ----------------------------------------------------------------------
     void LoadLanguage();
 
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
     void ApplyPlaceholderImages();
+    void about_Click();
+    // The wait window, made at its first showing.
+    Frmwait &WaitWindow();
 
     // Controls from the form, reachable by their names.
     Ui::frmWriteWave *ui = nullptr;
@@ -75,10 +102,17 @@ public:
     qint32 MarkOut = 0;
     qint32 PlayIndex = 0;
     QStringList PromptTexts, MessageTexts, CaptionTexts, MenuTexts;
+    bool Converting = false;
+    std::unique_ptr<WaveConversion> Conversion;
+    // How many times the conversion has refreshed its progress display.
+    int ProgressPaints = 0;
 
 protected:
+    void closeEvent(QCloseEvent *event) override;
     Dialogs &dialogs_;
 
 private:
     QString programFolder_;
+    Frmwait *waitWindow_ = nullptr;
+    bool conversionFailed_ = false;
 };

@@ -45,7 +45,7 @@ void WaveHeader::serialize(unsigned char out[Size]) const
     put32(out + 40, DataSize);
 }
 
-WaveConversion::~WaveConversion() { FinishWaveFile(); }
+WaveConversion::~WaveConversion() { completeFile(nullptr); }
 
 bool WaveConversion::fail(const QString &what, Result &result)
 {
@@ -58,8 +58,14 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
                                            const BlockHook &afterBlock)
 {
     Result result;
+    if (running_) {
+        result.outcome = Outcome::Failed;
+        result.message = QStringLiteral("A conversion is already under way.");
+        return result;
+    }
     FinishWaveFile();
     DataLength = 0;
+    stopRequested_ = false;
     path_ = nativePath;
 
     BASS_CHANNELINFO info{};
@@ -89,7 +95,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
 
     auto failWrite = [&] {
         const QString why = reason();
-        FinishWaveFile();
+        completeFile(nullptr);
         return fail(QStringLiteral("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
 
@@ -108,6 +114,11 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     const int64_t limit = std::min(maxDataLength, MaxDataLength) / frame * frame;
     std::vector<unsigned char> DecodeBuffer(BlockSize);
     bool keepGoing = true;
+    running_ = true;
+    struct Running {
+        bool &flag;
+        ~Running() { flag = false; }
+    } running{running_};
     while (keepGoing && bass.ChannelIsActive(chan) != 0) {
         const DWORD n = bass.ChannelGetData(chan, DecodeBuffer.data(), BlockSize);
         if (n != DWORD(-1) && n > 0) {
@@ -132,6 +143,8 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
         }
         if (afterBlock)
             keepGoing = afterBlock(DataLength, reported);
+        if (stopRequested_)
+            keepGoing = false;
     }
     if (!keepGoing && result.outcome == Outcome::Completed)
         result.outcome = Outcome::Stopped;
@@ -145,6 +158,15 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
 }
 
 bool WaveConversion::FinishWaveFile(QString *error)
+{
+    if (running_) {
+        stopRequested_ = true;
+        return true;
+    }
+    return completeFile(error);
+}
+
+bool WaveConversion::completeFile(QString *error)
 {
     if (!file_)
         return true;

@@ -60,10 +60,13 @@ public:
     Result run(const BassLibrary &bass, DWORD chan, const QString &nativePath, const BlockHook &afterBlock);
 
     // Fills in the size fields of the open file and closes it. Nothing happens when no file
-    // is open. False, with the reason, when the file could not be completed.
+    // is open. False, with the reason, when the file could not be completed. Called while
+    // run() is under way (from an event it let through), it only asks run() to stop; the
+    // file is completed once run() has returned.
     bool FinishWaveFile(QString *error = nullptr);
 
     bool isOpen() const { return file_ != nullptr; }
+    bool isRunning() const { return running_; }
     const WaveHeader &header() const { return header_; }
     // Bytes of PCM written so far.
     int64_t DataLength = 0;
@@ -72,7 +75,10 @@ public:
 
 private:
     bool fail(const QString &what, Result &result);
+    bool completeFile(QString *error);
     WaveHeader header_;
     std::FILE *file_ = nullptr;
+    bool running_ = false;
+    bool stopRequested_ = false;
     QString path_;
 };

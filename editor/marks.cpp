@@ -1,0 +1,35 @@
+// The marks and the Goto entry.
+#include "app/frmWriteWave.h"
+
+#include "editor/timetext.h"
+#include "platform/mci/player.h"
+#include "ui_frmWriteWave.h"
+
+QString frmWriteWave::PositionText(const MciPlayer &player)
+{
+    return ClockText(player.position() / 1000.0) + " / " + ClockText(player.length() / 1000.0);
+}
+
+void frmWriteWave::CmdSetin_Click()
+{
+    MarkIn = qint32(MMaudio->position());
+    ui->Txtin->setText(ClockText(ui->Slider1->value()));
+}
+
+void frmWriteWave::CmdOut_Click()
+{
+    MarkOut = qint32(MMaudio->position());
+    ui->TxtOut->setText(ClockText(ui->Slider1->value()));
+}
+
+void frmWriteWave::CmdGoto_Click()
+{
+    const std::optional<int32_t> GotoPos =
+        GotoTarget(ui->cmbHH->currentText(), ui->CmbMM->currentText(), ui->CmbSS->currentText());
+    if (!GotoPos || MMaudio->length() < *GotoPos) {
+        dialogs_.msgBox("Invalid time setting", vbOKOnly, MsgIcon::None, "Trevisto");
+        return;
+    }
+    MMaudio->setStartPosition(*GotoPos);
+    MMaudio->setCommand("Play");
+}

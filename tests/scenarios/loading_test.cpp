@@ -1,0 +1,273 @@
+#include "app/window_fixture.h"
+
+#include "editor/timetext.h"
+
+#include "app/routines.h"
+#include "platform/mci/player.h"
+#include "support/test_audio.h"
+#include "ui/Frmwait.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTimer>
+
+namespace {
+
+using namespace trevisto::test;
+
+class Loading : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        installLibrary(REAL_BASS_PATH);
+        ASSERT_TRUE(start());
+        dialogs_.clear();
+    }
+
+    QString source(const std::string &name) const { return QString::fromStdString(audio_.file(name)); }
+
+    // Chooses `path` in the chooser of the given Open menu item.
+    void open(void (frmWriteWave::*item)(), const QString &path)
+    {
+        dialogs_.answerFile(path);
+        (window_.get()->*item)();
+    }
+
+    QByteArray workingFile() const
+    {
+        QFile f(NativePath("C:\\temp.wav"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void expectOpened(const QString &path, qint64 lengthMs, const QString &lengthText)
+    {
+        frmWriteWave &w = *window_;
+        EXPECT_EQ(dialogs_.unanswered(), 0);
+        EXPECT_TRUE(w.MMaudio->isOpen());
+        EXPECT_EQ(w.MMaudio->length(), lengthMs);
+        EXPECT_EQ(w.MarkIn, 0);
+        EXPECT_EQ(w.MarkOut, lengthMs);
+        EXPECT_EQ(w.ui->Slider1->minimum(), 0);
+        EXPECT_EQ(w.ui->Slider1->maximum(), WholeSeconds(lengthMs));
+        EXPECT_EQ(w.ui->lblAudio->text(), "00:00:00 / " + lengthText);
+        EXPECT_EQ(w.ui->Txtin->text(), "00:00:00");
+        EXPECT_EQ(w.ui->TxtOut->text(), lengthText);
+        EXPECT_EQ(w.windowTitle(), "Trevisto MP3 Editor -" + path);
+        EXPECT_TRUE(w.ui->CmdPlay->isEnabled());
+        EXPECT_TRUE(w.ui->CmdStep->isEnabled());
+        EXPECT_TRUE(w.ui->btnLoadFile->isEnabled());
+        for (QWidget *b : {w.ui->CmdBack, w.ui->CmdPause, w.ui->CmdStop, w.ui->CmdSetin, w.ui->CmdOut,
+                           w.ui->CmdSetNew, w.ui->CmdGoto})
+            EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+        EXPECT_TRUE(w.WaitWindow().isHidden());
+        EXPECT_EQ(w.DataLength, 0);
+        EXPECT_FALSE(w.isConverting());
+    }
+
+    TempDir audio_;
+};
+
+TEST_F(Loading, EachKindOfSourceOpensWithItsLengthMarksAndTitle)
+{
+    const Pcm tone = makeTone(44100, 2, 2.0, 440);
+    writeMp3(audio_.file("tone.mp3"), tone);
+    writeOgg(audio_.file("tone.ogg"), tone);
+    writeAiff(audio_.file("tone.aiff"), tone);
+    writeBytes(audio_.file("song.mod"), buildMod(shortModSong()));
+
+    struct Case {
+        const char *file;
+        void (frmWriteWave::*item)();
+        const char *filter;
+    };
+    const Case cases[] = {
+        {"tone.mp3", &frmWriteWave::Open1_Click, "Mp3 (*.mp3)|*.mp3"},
+        {"tone.ogg", &frmWriteWave::ogg_Click, "0GG (*.ogg)|*.ogg"},
+        {"tone.aiff", &frmWriteWave::aiff_Click, "AIFF (*.AIFF)|*.AIFF"},
+        {"song.mod", &frmWriteWave::Open1_Click, "Mp3 (*.mp3)|*.mp3"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        dialogs_.clear();
+        const QString path = source(c.file);
+        open(c.item, path);
+        ASSERT_EQ(dialogs_.asked().size(), 1) << "only the chooser is shown";
+        const FileRequest &asked = dialogs_.asked().front().file;
+        EXPECT_EQ(asked.filter, c.filter);
+        EXPECT_EQ(asked.flags, 528388);
+        EXPECT_FALSE(asked.save);
+
+        // The working file is a complete WAV of the decoded sound.
+        const QByteArray wav = workingFile();
+        ASSERT_GT(wav.size(), 44);
+        uint32_t dataSize = 0, rate = 0;
+        memcpy(&dataSize, wav.constData() + 40, 4);
+        memcpy(&rate, wav.constData() + 24, 4);
+        EXPECT_EQ(qint64(dataSize) + 44, wav.size());
+        const qint64 frames = dataSize / 4;
+        const qint64 lengthMs = (frames * 1000 + rate - 1) / rate;
+
+        if (QString(c.file).endsWith(".mod")) {
+            EXPECT_GT(lengthMs, 1000);
+            expectOpened(path, lengthMs, ClockText(lengthMs / 1000.0));
+        } else {
+            EXPECT_EQ(frames, qint64(tone.frames())) << "the whole sound, no more, no less";
+            expectOpened(path, 2000, "00:00:02");
+        }
+    }
+}
+
+TEST_F(Loading, CancellingAfterALoadDiscardsTheSoundButNotTheTitleOrMarks)
+{
+    writeWav(audio_.file("short.wav"), makeTone(8000, 1, 1.0, 300));
+    open(&frmWriteWave::Open1_Click, source("short.wav"));
+    frmWriteWave &w = *window_;
+    ASSERT_TRUE(w.MMaudio->isOpen());
+    const QString title = w.windowTitle();
+    ASSERT_TRUE(FileExists("C:\\temp.wav"));
+    QFile result(NativePath("C:\\temp2.wav"));
+    ASSERT_TRUE(result.open(QIODevice::WriteOnly));
+    result.close();
+
+    dialogs_.clear();
+    dialogs_.answerFile(std::nullopt);
+    w.ogg_Click();
+    EXPECT_EQ(dialogs_.asked().size(), 1);
+    EXPECT_EQ(w.windowTitle(), title);
+    EXPECT_EQ(w.MarkOut, 1000);
+    EXPECT_FALSE(w.MMaudio->isOpen());
+    EXPECT_FALSE(FileExists("C:\\temp.wav"));
+    EXPECT_FALSE(FileExists("c:\\temp2.wav"));
+}
+
+TEST_F(Loading, AFileNoDecoderTakesShowsTheLibrarysCode)
+{
+    writeBytes(audio_.file("notes.mp3"), std::vector<uint8_t>(3000, 'a'));
+    QFile stale(NativePath("C:\\temp.wav"));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+
+    open(&frmWriteWave::Open1_Click, source("notes.mp3"));
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    const auto &box = dialogs_.asked().back();
+    EXPECT_EQ(box.text, "Can't play the file\r\n\r\nError Code : 41");
+    EXPECT_EQ(box.title, "Error");
+    EXPECT_EQ(box.icon, MsgIcon::Exclamation);
+    EXPECT_FALSE(FileExists("C:\\temp.wav"));
+    EXPECT_FALSE(window_->MMaudio->isOpen());
+    EXPECT_EQ(window_->windowTitle(), "Trevisto MP3 Editor");
+}
+
+TEST_F(Loading, AWorkingFileThatCannotBeWrittenIsReportedAndNothingOpens)
+{
+    writeWav(audio_.file("short.wav"), makeTone(8000, 1, 0.5, 300));
+    // A folder where the working file should go: it cannot be created.
+    QDir().mkpath(NativePath("C:\\temp.wav"));
+    open(&frmWriteWave::Open1_Click, source("short.wav"));
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    const auto &box = dialogs_.asked().back();
+    EXPECT_TRUE(box.text.contains(NativePath("C:\\temp.wav"))) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains("directory")) << box.text.toStdString();
+    EXPECT_EQ(box.icon, MsgIcon::Critical);
+    EXPECT_FALSE(window_->MMaudio->isOpen());
+    EXPECT_FALSE(window_->ui->CmdPlay->isEnabled());
+    EXPECT_EQ(window_->windowTitle(), "Trevisto MP3 Editor");
+    EXPECT_TRUE(window_->WaitWindow().isHidden());
+}
+
+TEST_F(Loading, OnlyTheNewestChannelIsHeld)
+{
+    writeWav(audio_.file("a.wav"), makeTone(8000, 1, 0.5, 300));
+    open(&frmWriteWave::Open1_Click, source("a.wav"));
+    const quint32 first = window_->Chan;
+    ASSERT_NE(first, 0u);
+    open(&frmWriteWave::Open1_Click, source("a.wav"));
+    EXPECT_NE(window_->Chan, first);
+    EXPECT_EQ(window_->Bass.ChannelGetLength(first), DWORD(-1));
+    EXPECT_EQ(window_->Bass.ErrorGetCode(), BASS_ERROR_HANDLE);
+}
+
+TEST_F(Loading, ALongConversionKeepsTheWindowAnsweringAndPaintsSparingly)
+{
+    // Two minutes of sound: many blocks, each followed by a chance for events.
+    writeWav(audio_.file("long.wav"), makeTone(44100, 2, 120.0, 200));
+    int clicks = 0;
+    qint64 slowest = 0;
+    QElapsedTimer sinceLast;
+    QTimer probe;
+    probe.setInterval(5);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (clicks++ > 0)
+            slowest = std::max(slowest, sinceLast.elapsed());
+        sinceLast.restart();
+    });
+    probe.start();
+    QElapsedTimer took;
+    took.start();
+    open(&frmWriteWave::Open1_Click, source("long.wav"));
+    const qint64 elapsed = took.elapsed();
+    probe.stop();
+    EXPECT_EQ(window_->MMaudio->length(), 120000);
+    EXPECT_GT(clicks, 1) << "events ran during the conversion";
+    EXPECT_LT(slowest, 100) << "the window answered within 100 ms";
+    // 1060 blocks of 20000 bytes; the progress is painted at most about 30 times a second.
+    EXPECT_LE(window_->ProgressPaints, 5 + elapsed * 30 / 1000 + 30);
+    EXPECT_LT(window_->ProgressPaints, 1060);
+}
+
+TEST_F(Loading, GotoPlaysFromATypedTimeWithinTheSound)
+{
+    writeWav(audio_.file("61.5s.wav"), makeTone(8000, 1, 61.5, 300));
+    open(&frmWriteWave::Open1_Click, source("61.5s.wav"));
+    frmWriteWave &w = *window_;
+    ASSERT_EQ(w.MMaudio->length(), 61500);
+    dialogs_.clear();
+
+    auto go = [&](const char *hh, const char *mm, const char *ss) {
+        w.MMaudio->setCommand("Stop");
+        w.ui->cmbHH->setEditText(hh);
+        w.ui->CmbMM->setEditText(mm);
+        w.ui->CmbSS->setEditText(ss);
+        w.CmdGoto_Click();
+    };
+    go("00", "01", "01");
+    EXPECT_TRUE(dialogs_.asked().isEmpty());
+    EXPECT_EQ(w.MMaudio->state(), MciPlayer::State::Playing);
+    EXPECT_GE(w.MMaudio->position(), 61000);
+
+    go("00", "01", "02");
+    ASSERT_EQ(dialogs_.asked().size(), 1);
+    EXPECT_EQ(dialogs_.asked().front().text, "Invalid time setting");
+    EXPECT_EQ(dialogs_.asked().front().title, "Trevisto");
+    EXPECT_NE(w.MMaudio->state(), MciPlayer::State::Playing) << "a refused Goto leaves playback alone";
+
+    dialogs_.clear();
+    go("0", "1", "1.5");
+    EXPECT_TRUE(dialogs_.asked().isEmpty()) << "exactly the length is accepted";
+    go("700", "0", "0");
+    EXPECT_EQ(dialogs_.asked().size(), 1) << "beyond 32 bits is refused, not wrapped";
+    w.MMaudio->setCommand("Stop");
+}
+
+TEST_F(Loading, MarksTakeThePlayersPositionAndTheSlidersSeconds)
+{
+    writeWav(audio_.file("3s.wav"), makeTone(8000, 1, 3.0, 300));
+    open(&frmWriteWave::Open1_Click, source("3s.wav"));
+    frmWriteWave &w = *window_;
+    w.MMaudio->setStartPosition(1700);
+    w.MMaudio->setCommand("Play");
+    w.MMaudio->setCommand("Pause");
+    const qint64 at = w.MMaudio->position();
+    w.ui->Slider1->setValue(2);
+    w.CmdSetin_Click();
+    EXPECT_EQ(w.MarkIn, at);
+    EXPECT_EQ(w.ui->Txtin->text(), "00:00:02");
+    w.ui->Slider1->setValue(1);
+    w.CmdOut_Click();
+    EXPECT_EQ(w.MarkOut, at) << "no order is enforced between the marks";
+    EXPECT_EQ(w.ui->TxtOut->text(), "00:00:01");
+    w.MMaudio->setCommand("Stop");
+}
+
+} // namespace
