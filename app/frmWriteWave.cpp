@@ -65,6 +65,7 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CmdOut, &QPushButton::clicked, this, &frmWriteWave::CmdOut_Click);
     connect(ui->CmdGoto, &QPushButton::clicked, this, &frmWriteWave::CmdGoto_Click);
     connect(ui->about, &QAction::triggered, this, &frmWriteWave::about_Click);
+    ConnectLanguageHandlers();
 }
 
 void frmWriteWave::about_Click()

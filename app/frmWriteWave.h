@@ -70,6 +70,17 @@ public:
 
     // --- settings/ ----------------------------------------------------------------------
     void LoadLanguage();
+    void ApplyCaptions();
+    void ConnectLanguageHandlers();
+    void english_Click();
+    void german_Click();
+    void italian_Click();
+    void schinese_Click();
+    void tchinese_Click();
+    void spanish_Click();
+    void russian_Click();
+    // Entry `index` of a text table, or `fallback` when the table has no such entry.
+    static QString TableText(const QStringList &table, int index, const QString &fallback);
 
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
