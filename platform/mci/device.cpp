@@ -1,0 +1,282 @@
+#include "platform/mci/device.h"
+
+#include "platform/drive/drive.h"
+#include "platform/mci/timebase.h"
+
+#include <algorithm>
+#include <cctype>
+#include <limits>
+
+namespace trevisto::mci {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string lower(std::string s)
+{
+    for (char &c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+struct Word {
+    std::string text;
+    size_t begin, end; // offsets in the line
+};
+
+std::vector<Word> split(const std::string &line)
+{
+    std::vector<Word> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        const size_t b = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (i > b)
+            words.push_back({line.substr(b, i - b), b, i});
+    }
+    return words;
+}
+
+std::string trimmed(const std::string &s, size_t from, size_t to)
+{
+    while (from < to && isBlank(s[from]))
+        ++from;
+    while (to > from && isBlank(s[to - 1]))
+        --to;
+    return s.substr(from, to - from);
+}
+
+bool is(const std::string &word, const char *keyword) { return lower(word) == keyword; }
+
+// A position in milliseconds: decimal digits only. Values too large for 64 bits are
+// as good as "past the end" and saturate.
+int parseMs(const std::string &text, int64_t &ms)
+{
+    if (text.empty())
+        return BadNumber;
+    ms = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return BadNumber;
+        if (ms > (std::numeric_limits<int64_t>::max() - 9) / 10)
+            ms = std::numeric_limits<int64_t>::max() / 10;
+        else
+            ms = ms * 10 + (c - '0');
+    }
+    return Ok;
+}
+
+} // namespace
+
+// ---- Sound
+
+Sound::Sound(std::unique_ptr<wav::File> file) : file_(std::move(file))
+{
+    if (file_->info().frames > 0)
+        kept_.push_back({0, file_->info().frames});
+}
+
+int64_t Sound::frames() const
+{
+    int64_t n = 0;
+    for (const FrameRange &r : kept_)
+        n += r.last - r.first;
+    return n;
+}
+
+int64_t Sound::lengthMs() const { return mci::lengthMs(frames(), file_->format().sampleRate); }
+
+int64_t Sound::frameAt(int64_t ms) const { return mci::frameAt(ms, file_->format().sampleRate, frames()); }
+
+void Sound::erase(int64_t from, int64_t to)
+{
+    if (from >= to)
+        return;
+    std::vector<FrameRange> out;
+    out.reserve(kept_.size() + 1);
+    auto keep = [&out](FrameRange r) {
+        if (r.first >= r.last)
+            return;
+        if (!out.empty() && out.back().last == r.first)
+            out.back().last = r.last;
+        else
+            out.push_back(r);
+    };
+    int64_t at = 0; // position of the range in the current sound
+    for (const FrameRange &r : kept_) {
+        const int64_t len = r.last - r.first;
+        if (at + len <= from || at >= to) {
+            keep(r);
+        } else {
+            keep({r.first, r.first + std::max<int64_t>(0, from - at)});
+            keep({r.first + std::min(len, to - at), r.last});
+        }
+        at += len;
+    }
+    kept_ = std::move(out);
+}
+
+int Sound::save(const std::string &nativePath) const
+{
+    const wav::Info &info = file_->info();
+    const int64_t block = info.format.blockAlign();
+    if (uint64_t(frames()) * uint64_t(block) > wav::kMaxDataBytes)
+        return FileTooLarge;
+    wav::WriteError error;
+    auto writer = wav::Writer::create(nativePath, info.format, &error);
+    if (!writer)
+        return fromWriteError(error);
+    for (const FrameRange &r : kept_) {
+        if (!writer->copyFrom(file_->fd(), info.dataOffset + r.first * block, (r.last - r.first) * block))
+            return fromWriteError(writer->error());
+    }
+    return fromWriteError(writer->commit());
+}
+
+// ---- CommandDevice
+
+int CommandDevice::send(const std::string &command, std::string *ret)
+{
+    if (ret)
+        ret->clear();
+    const std::vector<Word> words = split(command);
+    if (words.empty())
+        return UnrecognizedCommand;
+    std::vector<std::string> texts;
+    for (const Word &w : words)
+        texts.push_back(w.text);
+    const std::string verb = lower(texts[0]);
+
+    std::lock_guard lock(mutex_);
+    if (verb == "open")
+        return open(command, words[0].end);
+    if (verb == "delete")
+        return erase(texts);
+    if (verb == "save")
+        return words.size() < 2 ? MissingParameter : save(command.substr(words[1].end), texts);
+    if (verb == "status")
+        return status(texts, ret);
+    if (verb == "close")
+        return close(texts);
+    return UnrecognizedCommand;
+}
+
+const Sound *CommandDevice::sound(const std::string &alias) const
+{
+    std::lock_guard lock(mutex_);
+    const auto it = sounds_.find(lower(alias));
+    return it == sounds_.end() ? nullptr : it->second.get();
+}
+
+int CommandDevice::open(const std::string &line, size_t argsAt)
+{
+    // Read from the right, so the file name may hold blanks and even these words.
+    const std::vector<Word> words = split(line);
+    const size_t n = words.size();
+    if (n < 4 || !is(words[n - 2].text, "alias"))
+        return MissingParameter;
+    const std::string alias = lower(words[n - 1].text);
+    size_t pathEnd = words[n - 2].begin;
+    if (n >= 5 && is(words[n - 4].text, "type")) {
+        if (!is(words[n - 3].text, "waveaudio"))
+            return UnsupportedDevice;
+        pathEnd = words[n - 4].begin;
+    }
+    const std::string path = trimmed(line, argsAt, pathEnd);
+    if (path.empty())
+        return MissingParameter;
+    if (alias == "all")
+        return BadParameter;
+    if (sounds_.count(alias))
+        return AliasInUse;
+
+    wav::ReadError error;
+    auto file = wav::File::open(drive::toNative(path), &error);
+    if (!file)
+        return fromReadError(error);
+    sounds_[alias] = std::make_unique<Sound>(std::move(file));
+    return Ok;
+}
+
+int CommandDevice::erase(const std::vector<std::string> &words)
+{
+    if (words.size() < 2)
+        return MissingParameter;
+    bool haveFrom = false, haveTo = false;
+    int64_t fromMs = 0, toMs = 0;
+    for (size_t i = 2; i < words.size(); i += 2) {
+        const bool isFrom = is(words[i], "from");
+        if ((!isFrom && !is(words[i], "to")) || (isFrom ? haveFrom : haveTo) || (isFrom && haveTo))
+            return BadParameter;
+        if (i + 1 >= words.size())
+            return MissingParameter;
+        if (const int e = parseMs(words[i + 1], isFrom ? fromMs : toMs); e != Ok)
+            return e;
+        (isFrom ? haveFrom : haveTo) = true;
+    }
+    if (!haveFrom && !haveTo)
+        return MissingParameter;
+    const auto it = sounds_.find(lower(words[1]));
+    if (it == sounds_.end())
+        return UnknownAlias;
+    Sound &sound = *it->second;
+    const int64_t from = haveFrom ? sound.frameAt(fromMs) : 0;
+    const int64_t to = haveTo ? sound.frameAt(toMs) : sound.frames();
+    if (haveFrom && haveTo && fromMs > toMs)
+        return BadRange;
+    sound.erase(from, to);
+    return Ok;
+}
+
+int CommandDevice::save(const std::string &rest, const std::vector<std::string> &words)
+{
+    const std::string path = trimmed(rest, 0, rest.size());
+    if (path.empty())
+        return MissingParameter;
+    const auto it = sounds_.find(lower(words[1]));
+    if (it == sounds_.end())
+        return UnknownAlias;
+    return it->second->save(drive::toNative(path));
+}
+
+int CommandDevice::status(const std::vector<std::string> &words, std::string *ret)
+{
+    if (words.size() < 3)
+        return MissingParameter;
+    if (words.size() > 3 || !is(words[2], "length"))
+        return BadParameter;
+    const auto it = sounds_.find(lower(words[1]));
+    if (it == sounds_.end())
+        return UnknownAlias;
+    if (ret)
+        *ret = std::to_string(it->second->lengthMs());
+    return Ok;
+}
+
+int CommandDevice::close(const std::vector<std::string> &words)
+{
+    if (words.size() < 2)
+        return MissingParameter;
+    if (words.size() > 2)
+        return BadParameter;
+    const std::string alias = lower(words[1]);
+    if (alias == "all") {
+        sounds_.clear();
+        return Ok;
+    }
+    return sounds_.erase(alias) ? Ok : UnknownAlias;
+}
+
+int mciSendString(const std::string &command, std::string *ret)
+{
+    static CommandDevice device;
+    return device.send(command, ret);
+}
+
+std::string mciGetErrorString(int code) { return errorString(code); }
+
+} // namespace trevisto::mci

@@ -1,0 +1,364 @@
+#include "platform/mci/player.h"
+
+#include "platform/drive/drive.h"
+#include "platform/mci/audio_output.h"
+#include "platform/mci/timebase.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+namespace trevisto::mci {
+
+// What the output's callback works on. While the output is open only the callback
+// touches the plain members; the player reads `played` and otherwise waits until the
+// output is closed.
+struct MciPlayer::Feed {
+    const wav::File *file = nullptr;
+    MciPlayer *owner = nullptr;
+    quint64 token = 0;
+    wav::Format format;
+    int outChannels = 0;
+    int64_t end = 0;        // frames in the file
+    int64_t cursor = 0;     // next frame to hand over
+    int64_t handedOver = 0; // cursor when the previous callback returned
+    std::atomic<int64_t> played{0};
+    bool failed = false;
+    bool finished = false;
+    std::vector<unsigned char> raw;
+    int64_t rawFrames = 0;
+};
+
+namespace {
+
+// Source samples to 32-bit float, keeping the first `outChannels` channels.
+void toFloat(const wav::Format &f, const unsigned char *in, int64_t frames, int outChannels, float *out)
+{
+    const int bytes = f.bitsPerSample / 8;
+    const int64_t stride = int64_t(f.channels) * bytes;
+    auto convert = [&](auto sample) {
+        for (int64_t i = 0; i < frames; ++i) {
+            const unsigned char *p = in + i * stride;
+            for (int c = 0; c < outChannels; ++c)
+                *out++ = sample(p + c * bytes);
+        }
+    };
+    if (f.tag == wav::kTagFloat) {
+        convert([](const unsigned char *p) {
+            float v;
+            std::memcpy(&v, p, 4);
+            return v;
+        });
+        return;
+    }
+    switch (f.bitsPerSample) {
+    case 8: convert([](const unsigned char *p) { return (int(p[0]) - 128) / 128.0f; }); break;
+    case 16: convert([](const unsigned char *p) { return int16_t(p[0] | p[1] << 8) / 32768.0f; }); break;
+    case 24:
+        convert([](const unsigned char *p) {
+            return int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) / 2147483648.0f;
+        });
+        break;
+    default:
+        convert([](const unsigned char *p) {
+            return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24) /
+                   2147483648.0f;
+        });
+        break;
+    }
+}
+
+} // namespace
+
+void MciPlayer::fill(void *userdata, unsigned char *stream, int len)
+{
+    Feed &f = *static_cast<Feed *>(userdata);
+    // The output asks for more only once it has taken what it was given before.
+    f.played.store(f.handedOver, std::memory_order_release);
+
+    auto *out = reinterpret_cast<float *>(stream);
+    const int64_t want = len / int64_t(sizeof(float) * f.outChannels);
+    int64_t done = 0;
+    while (done < want && f.cursor < f.end && !f.failed) {
+        const int64_t n = std::min({want - done, f.rawFrames, f.end - f.cursor});
+        const int64_t got = f.file->readFrames(f.cursor, n, f.raw.data());
+        if (got <= 0) {
+            f.failed = true; // unreadable or shrunk underneath: end the run with an error
+            break;
+        }
+        toFloat(f.format, f.raw.data(), got, f.outChannels, out + done * f.outChannels);
+        done += got;
+        f.cursor += got;
+    }
+    std::memset(out + done * f.outChannels, 0, size_t(len) - size_t(done * f.outChannels) * sizeof(float));
+    f.handedOver = f.cursor;
+
+    if (done == 0 && !f.finished && (f.cursor >= f.end || f.failed)) {
+        f.finished = true;
+        QMetaObject::invokeMethod(f.owner, "feedFinished", Qt::QueuedConnection, Q_ARG(quint64, f.token),
+                                  Q_ARG(int, f.failed ? CannotReadFile : Ok));
+    }
+}
+
+MciPlayer::MciPlayer(QObject *parent) : QObject(parent)
+{
+    timer_.setInterval(kDefaultUpdateInterval);
+    connect(&timer_, &QTimer::timeout, this, &MciPlayer::tick);
+}
+
+MciPlayer::~MciPlayer()
+{
+    closeOutput();
+    file_.reset();
+}
+
+int MciPlayer::execute(const QString &command)
+{
+    command_ = command;
+    const QString word = command.trimmed().toLower();
+    if (word == QLatin1String("open"))
+        return open();
+    if (word == QLatin1String("close"))
+        return close();
+    if (word == QLatin1String("play"))
+        return play();
+    if (word == QLatin1String("pause"))
+        return pause();
+    if (word == QLatin1String("stop"))
+        return stop();
+    if (word == QLatin1String("prev"))
+        return prev();
+    return fail(UnrecognizedCommand);
+}
+
+int MciPlayer::open()
+{
+    close();
+    if (fileName_.isEmpty())
+        return fail(MissingParameter);
+    wav::ReadError error;
+    file_ = wav::File::open(drive::toNative(fileName_.toStdString()), &error);
+    if (!file_)
+        return fail(fromReadError(error));
+    state_ = State::Stopped;
+    frame_ = 0;
+    timer_.start();
+    return fail(Ok);
+}
+
+int MciPlayer::close()
+{
+    closeOutput();
+    timer_.stop();
+    file_.reset();
+    state_ = State::Closed;
+    frame_ = 0;
+    return fail(Ok);
+}
+
+int MciPlayer::play()
+{
+    halt();
+    if (!file_) {
+        postDone(NotOpen);
+        return fail(NotOpen);
+    }
+    const int64_t total = file_->info().frames;
+    if (startSet_)
+        frame_ = frameAt(startMs_, file_->format().sampleRate, total);
+    startSet_ = false;
+    return fail(run());
+}
+
+int MciPlayer::pause()
+{
+    if (!file_)
+        return fail(NotOpen);
+    if (state_ == State::Playing) {
+        halt();
+        state_ = State::Paused;
+        return fail(Ok);
+    }
+    // Resuming continues the run, so it ends with done() like any other.
+    return fail(state_ == State::Paused ? run() : Ok);
+}
+
+int MciPlayer::stop()
+{
+    if (!file_)
+        return fail(NotOpen);
+    halt();
+    state_ = State::Stopped;
+    return fail(Ok);
+}
+
+int MciPlayer::prev()
+{
+    if (!file_)
+        return fail(NotOpen);
+    const bool playing = state_ == State::Playing;
+    halt();
+    frame_ = 0;
+    return fail(playing ? run() : Ok);
+}
+
+void MciPlayer::setStartPosition(qint64 ms)
+{
+    startMs_ = ms;
+    startSet_ = true;
+}
+
+qint64 MciPlayer::length() const
+{
+    return file_ ? lengthMs(file_->info().frames, file_->format().sampleRate) : 0;
+}
+
+qint64 MciPlayer::position() const
+{
+    return file_ ? positionMs(currentFrame(), file_->info().frames, file_->format().sampleRate) : 0;
+}
+
+wav::Format MciPlayer::format() const { return file_ ? file_->format() : wav::Format{}; }
+
+void MciPlayer::setUpdateInterval(int ms) { timer_.setInterval(std::max(10, ms)); }
+
+void MciPlayer::setTimeFormat(int format)
+{
+    if (format != kMilliseconds)
+        lastError_ = BadParameter;
+}
+
+int64_t MciPlayer::currentFrame() const
+{
+    if (state_ == State::Playing && feed_)
+        return feed_->played.load(std::memory_order_acquire);
+    return frame_;
+}
+
+// Every completion is tagged with the token current when it was posted; any later
+// Play, Pause, Stop, Prev or Close changes the token, so a stale one is dropped.
+void MciPlayer::postDone(int code)
+{
+    QMetaObject::invokeMethod(this, "feedFinished", Qt::QueuedConnection, Q_ARG(quint64, token_), Q_ARG(int, code));
+}
+
+void MciPlayer::feedFinished(quint64 token, int code)
+{
+    if (token != token_)
+        return;
+    if (state_ == State::Playing) {
+        SDL_PauseAudioDevice(device_, 1);
+        frame_ = code == Ok ? file_->info().frames : feed_->handedOver;
+    }
+    ++token_;
+    state_ = file_ ? State::Stopped : State::Closed;
+    emit done(code);
+}
+
+void MciPlayer::tick()
+{
+    if (notifyStatus_ && file_)
+        emit statusUpdate();
+}
+
+// Plays from frame_ to the end, or completes at once when frame_ is the end.
+int MciPlayer::run()
+{
+    if (frame_ >= file_->info().frames) {
+        frame_ = file_->info().frames;
+        state_ = State::Stopped;
+        postDone(Ok);
+        return Ok;
+    }
+    if (const int e = startOutput(frame_); e != Ok) {
+        state_ = State::Stopped;
+        postDone(e);
+        return e;
+    }
+    state_ = State::Playing;
+    return Ok;
+}
+
+// Stops handing out sound; frame_ is then where playback stands. The output is only
+// paused: closing it waits for its buffers to drain, too long for a button press.
+void MciPlayer::halt()
+{
+    ++token_;
+    if (state_ != State::Playing)
+        return;
+    SDL_PauseAudioDevice(device_, 1); // returns once no callback runs
+    // What the output already holds still plays out, so that is where a resume goes on.
+    frame_ = feed_->handedOver;
+    state_ = State::Stopped;
+}
+
+int MciPlayer::startOutput(int64_t frame)
+{
+    if (device_ == 0) {
+        if (const int e = openOutput(); e != Ok)
+            return e;
+    }
+    // The output is paused, so its callback is not running; unpausing publishes these.
+    Feed &f = *feed_;
+    f.token = ++token_;
+    f.cursor = f.handedOver = frame;
+    f.played.store(frame);
+    f.failed = f.finished = false;
+    SDL_PauseAudioDevice(device_, 0);
+    return Ok;
+}
+
+int MciPlayer::openOutput()
+{
+    const wav::Format f = file_->format();
+    auto feed = std::make_unique<Feed>();
+    feed->file = file_.get();
+    feed->owner = this;
+    feed->format = f;
+    feed->end = file_->info().frames;
+
+    // The output holds up to eight channels; more are reduced to the first two.
+    int channels = f.channels <= 8 ? f.channels : 2;
+    SDL_AudioSpec want{}, have{};
+    want.freq = int(std::min<uint32_t>(f.sampleRate, INT_MAX));
+    want.format = AUDIO_F32SYS;
+    // 25 to 50 ms a callback. A power of two: the library rounds the device's buffer up
+    // to one, and its silent driver paces callbacks by that rounded size, so any other
+    // count would play slower than real time there.
+    uint32_t samples = 64;
+    while (samples < 32768 && samples * 2 <= f.sampleRate / 20)
+        samples *= 2;
+    want.samples = Uint16(samples);
+    want.callback = &MciPlayer::fill;
+    want.userdata = feed.get();
+    SDL_AudioDeviceID id = 0;
+    for (;;) {
+        want.channels = Uint8(channels);
+        id = audio::open(want, &have);
+        if (id != 0 || channels <= 2)
+            break;
+        channels = 2;
+    }
+    if (id == 0)
+        return NoAudioOutput;
+    feed->outChannels = channels;
+    feed->rawFrames = std::max<int64_t>(have.samples, 1);
+    feed->raw.resize(size_t(feed->rawFrames) * f.blockAlign());
+    feed_ = std::move(feed);
+    device_ = id;
+    return Ok;
+}
+
+void MciPlayer::closeOutput()
+{
+    ++token_;
+    if (device_ != 0) {
+        audio::close(device_); // waits for a running callback to return
+        device_ = 0;
+    }
+    feed_.reset();
+    if (state_ == State::Playing || state_ == State::Paused)
+        state_ = State::Stopped;
+}
+
+} // namespace trevisto::mci
