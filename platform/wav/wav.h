@@ -102,7 +102,8 @@ const char *describe(WriteError error);
 // Writes a WAVE file under `path`. Everything goes into a temporary file in the same
 // folder, which replaces `path` by rename only after it was written and closed without
 // error, so a failed or interrupted save leaves no partial file under `path` and keeps
-// any earlier file of that name. A replaced file's permission bits are kept.
+// any earlier file of that name. A replaced file's permission bits are kept. Nothing is
+// synced to the disk.
 class Writer {
 public:
     static std::unique_ptr<Writer> create(const std::string &path, const Format &format,
@@ -113,8 +114,8 @@ public:
 
     // Appends sound bytes.
     bool write(const void *data, size_t bytes);
-    // Appends `bytes` bytes of the file open on `fd`, starting at `offset`, copied in the
-    // kernel where the file systems allow it and in large blocks otherwise.
+    // Appends `bytes` bytes of the file open on `fd`, starting at `offset`, copied in
+    // large blocks.
     bool copyFrom(int fd, int64_t offset, int64_t bytes);
     // Writes the header, closes the file and renames it into place.
     WriteError commit();
@@ -126,7 +127,6 @@ public:
 private:
     Writer(int fd, std::string path, std::string tempPath, const Format &format);
     bool reserve(uint64_t bytes);
-    bool copyBuffered(int fd, int64_t offset, int64_t bytes);
     void discard();
 
     int fd_;
@@ -135,7 +135,6 @@ private:
     uint64_t dataBytes_ = 0;
     WriteError error_ = WriteError::None;
     bool committed_ = false;
-    bool kernelCopy_ = true;
     std::unique_ptr<char[]> buffer_;
 };
 

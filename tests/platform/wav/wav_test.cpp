@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -365,6 +366,9 @@ TEST_F(WavTest, AFailedOrAbandonedWriteLeavesNoTrace)
     struct stat st;
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u) << "a replaced file keeps its permissions";
+    left = names();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"folder", "keep.wav", "short.bin"})) << "the replaced file is gone";
 }
 
 TEST_F(WavTest, CopiedRangesLandInOrderAfterTheHeader)
