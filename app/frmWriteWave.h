@@ -62,6 +62,17 @@ public:
     bool isConverting() const { return Converting; }
 
     // --- editor/ ------------------------------------------------------------------------
+    void cmdwav_Click();
+    void CmdPlay_Click();
+    void CmdPause_Click();
+    void CmdStop_Click();
+    void CmdStep_Click();
+    void CmdBack_Click();
+    void Slider1_Click();
+    void Slider1_Scroll();
+    void MMaudio_StatusUpdate();
+    void MMControl1_StatusUpdate();
+    void CmdSetNew_Click();
     void CmdSetin_Click();
     void CmdOut_Click();
     void CmdGoto_Click();
@@ -120,6 +131,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
+    bool eventFilter(QObject *watched, QEvent *event) override;
     Dialogs &dialogs_;
 
 private:

@@ -1,0 +1,386 @@
+#include "app/window_fixture.h"
+
+#include "app/routines.h"
+#include "editor/timetext.h"
+#include "platform/mci/player.h"
+#include "support/test_audio.h"
+#include "ui/Frmwait.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <cstring>
+
+namespace {
+
+using namespace trevisto::test;
+
+// Waits, letting events run, until `done` holds or `ms` pass.
+template <typename F>
+bool waitFor(F done, int ms = 3000)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!done() && t.elapsed() < ms) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(2);
+    }
+    return done();
+}
+
+// The data chunk of a canonical WAV file and its format fields.
+struct Wav {
+    QByteArray data;
+    uint16_t tag = 0, channels = 0, bits = 0;
+    uint32_t rate = 0;
+};
+
+Wav readCanonical(const QString &path)
+{
+    QFile f(path);
+    Wav w;
+    if (!f.open(QIODevice::ReadOnly))
+        return w;
+    const QByteArray b = f.readAll();
+    if (b.size() < 44)
+        return w;
+    std::memcpy(&w.tag, b.constData() + 20, 2);
+    std::memcpy(&w.channels, b.constData() + 22, 2);
+    std::memcpy(&w.rate, b.constData() + 24, 4);
+    std::memcpy(&w.bits, b.constData() + 34, 2);
+    w.data = b.mid(44);
+    return w;
+}
+
+class Editing : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        installLibrary(REAL_BASS_PATH);
+        ASSERT_TRUE(start());
+        dialogs_.clear();
+    }
+    frmWriteWave &w() { return *window_; }
+
+    // A WAV of `seconds` of counting samples, so every frame is told apart.
+    QString makeWav(const std::string &name, int rate, int channels, int bits, double seconds)
+    {
+        const size_t frames = size_t(seconds * rate + 0.5);
+        std::vector<uint8_t> data(frames * channels * (bits / 8));
+        for (size_t i = 0; i < data.size(); ++i)
+            data[i] = uint8_t((i * 13 + i / 251) & 0xff);
+        writeWav(audio_.file(name), rate, channels, bits, data);
+        return QString::fromStdString(audio_.file(name));
+    }
+
+    void openWav(const QString &path)
+    {
+        dialogs_.answerFile(path);
+        w().cmdwav_Click();
+    }
+    void openDecoded(const QString &path)
+    {
+        dialogs_.answerFile(path);
+        w().Open1_Click();
+    }
+
+    // Enabled states of the buttons the editing table governs, in a fixed order.
+    QString states()
+    {
+        QString s;
+        for (QWidget *b : {w().ui->btnLoadFile, w().ui->CmdPlay, w().ui->CmdStep, w().ui->CmdBack, w().ui->CmdPause,
+                           w().ui->CmdStop, w().ui->CmdSetin, w().ui->CmdOut, w().ui->CmdSetNew, w().ui->CmdGoto})
+            s += b->isEnabled() ? 'E' : 'D';
+        return s;
+    }
+    QString resultAndListStates()
+    {
+        QString s;
+        for (QWidget *b : {w().ui->CmdPlayTemp, w().ui->CmdStopTemp, w().ui->CmdSaveas, w().ui->Command3,
+                           w().ui->CmdaddList, w().ui->CmdPlayList, w().ui->Command4, w().ui->Command5,
+                           w().ui->Command2, w().ui->CmdCreate})
+            s += b->isEnabled() ? 'E' : 'D';
+        return s;
+    }
+
+    TempDir audio_;
+};
+
+TEST_F(Editing, TheEnabledStateTableRowByRow)
+{
+    //                  load Play Step Back Pause Stop In Out Set Goto
+    EXPECT_EQ(states(), "EDDDDDDDDD") << "program start";
+
+    openDecoded(makeWav("a.wav", 8000, 1, 16, 5.0));
+    EXPECT_EQ(states(), "EEEDDDDDDD") << "a decoded source leaves the rest off until played";
+
+    const QString before = states();
+    w().CmdPause_Click();
+    w().CmdBack_Click();
+    w().CmdSetin_Click();
+    w().CmdOut_Click();
+    w().ui->Slider1->setValue(1);
+    w().Slider1_Scroll();
+    EXPECT_EQ(states(), before) << "pause, back, drag and marks change no button";
+
+    w().CmdStep_Click();
+    EXPECT_EQ(states(), "EEEEEEEEEE") << "step enables the group and leaves Open File alone";
+    w().CmdPlay_Click();
+    EXPECT_EQ(states(), "DEEEEEEEEE") << "play disables Open File";
+    w().CmdGoto_Click();
+    EXPECT_EQ(states(), "DEEEEEEEEE");
+    w().CmdStop_Click();
+    EXPECT_EQ(states(), "EEEEEEEEEE") << "stop enables Open File again";
+
+    // A fresh decoded source, then a slider click.
+    openDecoded(makeWav("b.wav", 8000, 1, 16, 3.0));
+    w().ui->CmdBack->setEnabled(false);
+    w().ui->CmdGoto->setEnabled(false);
+    w().ui->btnLoadFile->setEnabled(false);
+    w().Slider1_Click();
+    EXPECT_EQ(states(), "DEEEEEEEEE") << "a slider click enables the group and leaves Open File alone";
+
+    // Open Wav: everything but Goto and Open File; the result and list buttons stay.
+    for (QWidget *b : {w().ui->CmdBack, w().ui->CmdPause, w().ui->CmdStop, w().ui->CmdSetin, w().ui->CmdOut,
+                       w().ui->CmdSetNew, w().ui->CmdGoto, w().ui->CmdPlay, w().ui->CmdStep})
+        b->setEnabled(false);
+    w().ui->btnLoadFile->setEnabled(false);
+    w().ui->CmdaddList->setEnabled(true);
+    w().ui->Command4->setEnabled(false);
+    const QString others = resultAndListStates();
+    openWav(makeWav("c.wav", 8000, 1, 16, 2.0));
+    EXPECT_EQ(states(), "DEEEEEEEED");
+    EXPECT_EQ(resultAndListStates(), others);
+    w().MMaudio->setCommand("Stop");
+}
+
+TEST_F(Editing, StopReturnsToTheStartWhilePauseKeepsThePlace)
+{
+    openWav(makeWav("a.wav", 8000, 1, 16, 3.0));
+    MciPlayer &p = *w().MMaudio;
+    w().CmdPlay_Click();
+    ASSERT_TRUE(waitFor([&] { return p.position() >= 300; }));
+    w().CmdPause_Click();
+    const qint64 paused = p.position();
+    EXPECT_GE(paused, 300);
+    w().CmdPlay_Click();
+    EXPECT_GE(p.position(), paused) << "play after pause continues";
+    EXPECT_LT(p.position(), paused + 200);
+
+    w().CmdStop_Click();
+    EXPECT_EQ(p.position(), 0);
+    EXPECT_NE(p.state(), MciPlayer::State::Playing);
+    w().CmdPlay_Click();
+    EXPECT_LT(p.position(), 200) << "play after stop starts at the beginning";
+    p.setCommand("Stop");
+}
+
+TEST_F(Editing, SliderRangeIsTheLengthInWholeSecondsHalfToEven)
+{
+    openWav(makeWav("2.5.wav", 8000, 1, 16, 2.5));
+    EXPECT_EQ(w().MMaudio->length(), 2500);
+    EXPECT_EQ(w().ui->Slider1->maximum(), 2);
+    EXPECT_EQ(w().ui->TxtOut->text(), "00:00:02");
+    openWav(makeWav("3.5.wav", 8000, 1, 16, 3.5));
+    EXPECT_EQ(w().ui->Slider1->maximum(), 4);
+    EXPECT_EQ(w().ui->lblAudio->text(), "00:00:00 / 00:00:04");
+}
+
+TEST_F(Editing, OpenWavPlaysTheFileInPlaceAndKeepsAByteCopy)
+{
+    const QString path = makeWav("in place.wav", 22050, 2, 16, 1.0);
+    openWav(path);
+    EXPECT_EQ(dialogs_.asked().front().file.filter, "Wav File(*.wav)|*.wav");
+    EXPECT_EQ(dialogs_.asked().front().file.flags, 528388);
+    EXPECT_EQ(w().MMaudio->fileName(), path);
+    QFile original(path), copy(NativePath("C:\\temp.wav"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(original.readAll(), copy.readAll());
+    EXPECT_EQ(w().windowTitle(), "Trevisto MP3 Editor -" + path);
+    EXPECT_EQ(w().MarkOut, 1000);
+}
+
+TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
+{
+    openWav(makeWav("good.wav", 8000, 1, 16, 1.0));
+    const QString title = w().windowTitle();
+    const QString buttons = states();
+
+    // A-law data, a cut-off header, and text with a .wav name.
+    std::vector<uint8_t> alaw = wavHeader(8000, 1, 8, 800);
+    alaw[20] = 6;
+    alaw.resize(44 + 800, 0x55);
+    writeBytes(audio_.file("alaw.wav"), alaw);
+    std::vector<uint8_t> cut = wavHeader(8000, 1, 16, 100);
+    cut.resize(20);
+    writeBytes(audio_.file("cut.wav"), cut);
+    writeBytes(audio_.file("text.wav"), std::vector<uint8_t>(200, 'x'));
+    for (const char *name : {"alaw.wav", "cut.wav", "text.wav"}) {
+        SCOPED_TRACE(name);
+        dialogs_.clear();
+        const QString path = QString::fromStdString(audio_.file(name));
+        openWav(path);
+        ASSERT_EQ(dialogs_.asked().size(), 2);
+        const auto &box = dialogs_.asked().back();
+        EXPECT_TRUE(box.text.contains(path)) << box.text.toStdString();
+        EXPECT_GT(box.text.size(), path.size() + 20) << "and the reason";
+        EXPECT_EQ(box.icon, MsgIcon::Critical);
+        EXPECT_EQ(w().windowTitle(), title);
+        EXPECT_EQ(states(), buttons);
+        EXPECT_TRUE(w().WaitWindow().isHidden());
+        if (QString(name) == "alaw.wav")
+            EXPECT_TRUE(box.text.contains("compressed")) << box.text.toStdString();
+    }
+}
+
+class Cutting : public Editing {
+protected:
+    Wav result() { return readCanonical(NativePath("c:\\temp2.wav")); }
+    Wav source(const QString &path) { return readCanonical(path); }
+};
+
+TEST_F(Cutting, MarksAtOpeningGiveTheWholeSourceAndRangesAreExact)
+{
+    const QString path = makeWav("10s.wav", 8000, 1, 16, 10.0);
+    openWav(path);
+    const Wav src = source(path);
+    w().CmdSetNew_Click();
+    EXPECT_TRUE(dialogs_.asked().size() == 1) << "no message";
+    Wav out = result();
+    EXPECT_EQ(out.data, src.data) << "every frame of the source";
+    EXPECT_TRUE(w().MMControl1->isOpen());
+    EXPECT_EQ(w().MMControl1->length(), 10000);
+    EXPECT_EQ(w().ui->Label4->text(), "00:00:00 / 00:00:10");
+    for (QWidget *b : {w().ui->CmdPlayTemp, w().ui->CmdStopTemp, w().ui->CmdSaveas, w().ui->Command3,
+                       w().ui->CmdaddList})
+        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
+
+    w().MarkIn = 2000;
+    w().MarkOut = 5000;
+    w().CmdSetNew_Click();
+    out = result();
+    EXPECT_EQ(w().MMControl1->length(), 3000);
+    EXPECT_EQ(out.data, src.data.mid(16000 * 2, 24000 * 2));
+    const QByteArray first = out.data;
+    w().CmdSetNew_Click();
+    EXPECT_EQ(result().data, first) << "the same marks give the same file";
+}
+
+TEST_F(Cutting, FormatsAreKept)
+{
+    struct Case {
+        int rate, channels, bits;
+    };
+    for (const Case c : {Case{8000, 1, 8}, Case{44100, 2, 24}, Case{48000, 2, 16}}) {
+        SCOPED_TRACE(std::to_string(c.rate) + "/" + std::to_string(c.bits));
+        const QString path = makeWav("f.wav", c.rate, c.channels, c.bits, 1.0);
+        openWav(path);
+        w().MarkIn = 250;
+        w().MarkOut = 750;
+        w().CmdSetNew_Click();
+        const Wav out = result(), src = source(path);
+        EXPECT_EQ(out.tag, 1);
+        EXPECT_EQ(out.rate, uint32_t(c.rate));
+        EXPECT_EQ(out.channels, c.channels);
+        EXPECT_EQ(out.bits, c.bits);
+        const int frame = c.channels * c.bits / 8;
+        const qint64 from = (250LL * c.rate + 500) / 1000, to = (750LL * c.rate + 500) / 1000;
+        EXPECT_EQ(out.data, src.data.mid(int(from * frame), int((to - from) * frame)));
+    }
+}
+
+TEST_F(Cutting, MarksOutOfOrderAreRefusedWithoutTouchingTheResult)
+{
+    openWav(makeWav("a.wav", 8000, 1, 16, 2.0));
+    w().CmdSetNew_Click();
+    ASSERT_TRUE(w().MMControl1->isOpen());
+    const Wav before = result();
+    for (auto [in, out] : {std::pair{1000, 1000}, std::pair{1500, 500}}) {
+        dialogs_.clear();
+        w().MarkIn = in;
+        w().MarkOut = out;
+        w().CmdSetNew_Click();
+        ASSERT_EQ(dialogs_.asked().size(), 1);
+        EXPECT_EQ(dialogs_.asked().front().text, "Mark In must be before Mark out.");
+        EXPECT_EQ(dialogs_.asked().front().title, "Trevisto MP3 Editor");
+        EXPECT_TRUE(w().MMControl1->isOpen()) << "nothing else changes";
+        EXPECT_EQ(result().data, before.data);
+    }
+    // A language table with entry 40 speaks instead.
+    w().MessageTexts = QStringList(41, QString());
+    w().MessageTexts[40] = "Marque d'entrée avant la marque de sortie.";
+    dialogs_.clear();
+    w().CmdSetNew_Click();
+    EXPECT_EQ(dialogs_.asked().front().text, "Marque d'entrée avant la marque de sortie.");
+}
+
+TEST_F(Cutting, SetWhilePlayingStopsTheSourceFirst)
+{
+    openWav(makeWav("a.wav", 8000, 1, 16, 3.0));
+    w().CmdPlay_Click();
+    ASSERT_EQ(w().MMaudio->state(), MciPlayer::State::Playing);
+    w().MarkIn = 0;
+    w().MarkOut = 1000;
+    w().CmdSetNew_Click();
+    EXPECT_NE(w().MMaudio->state(), MciPlayer::State::Playing);
+    EXPECT_EQ(w().MMControl1->length(), 1000);
+}
+
+TEST_F(Cutting, AFailedCommandLeavesNoStaleResult)
+{
+    openWav(makeWav("a.wav", 8000, 1, 16, 2.0));
+    w().CmdSetNew_Click();
+    ASSERT_TRUE(FileExists("c:\\temp2.wav"));
+    // The working copy disappears behind the program's back.
+    ASSERT_TRUE(QFile::remove(NativePath("C:\\temp.wav")));
+    dialogs_.clear();
+    w().CmdSetNew_Click();
+    ASSERT_EQ(dialogs_.asked().size(), 1);
+    EXPECT_TRUE(dialogs_.asked().front().text.contains("cannot be found")) << dialogs_.asked().front().text.toStdString();
+    EXPECT_FALSE(FileExists("c:\\temp2.wav"));
+    EXPECT_FALSE(w().MMControl1->isOpen());
+    for (QWidget *b : {w().ui->CmdPlayTemp, w().ui->CmdStopTemp, w().ui->CmdSaveas, w().ui->Command3,
+                       w().ui->CmdaddList})
+        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
+}
+
+TEST_F(Editing, StatusNotificationsMoveTheLabelSliderAndBars)
+{
+    openWav(makeWav("a.wav", 8000, 1, 16, 4.0));
+    MciPlayer &p = *w().MMaudio;
+    p.setStartPosition(1500);
+    p.setCommand("Play");
+    p.setCommand("Pause");
+    QStringList patterns;
+    for (int n = 0; n < 12; ++n) {
+        w().MMaudio_StatusUpdate();
+        QString lit;
+        for (int i = 0; i < 18; ++i)
+            lit += !w().Shape1[i]->isHidden() ? '1' : '0';
+        EXPECT_EQ(lit[17], '0') << "the last bar is never lit";
+        patterns << lit;
+    }
+    EXPECT_GT(QSet<QString>(patterns.begin(), patterns.end()).size(), 1) << "the bars change while standing still";
+    EXPECT_EQ(w().ui->Slider1->value(), WholeSeconds(p.position()));
+    EXPECT_TRUE(w().ui->lblAudio->text().endsWith(" / 00:00:04"));
+
+    // At the end the bars keep their last state.
+    p.setStartPosition(3900);
+    p.setCommand("Play");
+    ASSERT_TRUE(waitFor([&] { return p.position() == p.length(); }));
+    w().MMaudio_StatusUpdate();
+    QString lastState;
+    for (int i = 0; i < 18; ++i)
+        lastState += !w().Shape1[i]->isHidden() ? '1' : '0';
+    w().MMaudio_StatusUpdate();
+    QString again;
+    for (int i = 0; i < 18; ++i)
+        again += !w().Shape1[i]->isHidden() ? '1' : '0';
+    EXPECT_EQ(again, lastState);
+    EXPECT_EQ(w().ui->lblAudio->text(), "00:00:04 / 00:00:04");
+}
+
+} // namespace
