@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <functional>
+#include <iterator>
 #include <vector>
 
 #include <unistd.h>
@@ -206,6 +207,26 @@ TEST_F(PlayerTest, ANewPlayOrCloseEndsARunWithoutCompletion)
         ASSERT_EQ(other->play(), Ok);
         spin(20 * i);
     }
+}
+
+TEST_F(PlayerTest, ACompletionHandlerCanPlayTheNextClip)
+{
+    // List playback: the handler of one clip's completion opens and plays the next.
+    const QString clips[] = {clip("a.wav", 4410), clip("b.wav", 8820), clip("c.wav", 2205)};
+    size_t next = 1;
+    QObject::connect(&player_, &MciPlayer::done, [&](int code) {
+        if (code != Ok || next == std::size(clips))
+            return;
+        player_.setFileName(clips[next++]);
+        player_.execute("Open");
+        player_.execute("Play");
+    });
+    open(clips[0]);
+    ASSERT_EQ(player_.play(), Ok);
+    ASSERT_TRUE(waitUntil([this] { return codes_.size() == 3; }, 3000));
+    EXPECT_EQ(codes_, (std::vector<int>{Ok, Ok, Ok}));
+    EXPECT_EQ(player_.length(), 50);
+    EXPECT_EQ(player_.position(), 50);
 }
 
 TEST_F(PlayerTest, EveryReadableFormatPlaysToTheEnd)
