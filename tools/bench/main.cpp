@@ -1,51 +1,80 @@
 // trevisto-bench JOB ARGS...: runs one of the program's heavy jobs on its own and
-// reports figures on one line, for timing and memory measurements.
+// reports figures on one line, for timing and memory measurements. Each job goes through
+// the same code the window uses.
 
-#include "tools/bench/bass_loader.h"
+#include "audio/basslib.h"
+#include "audio/conversion.h"
+#include "platform/mci/device.h"
+#include "platform/wav/wav.h"
+
+#include <QString>
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 namespace {
 
-using trevisto::bench::BassApi;
-
 constexpr DWORD kBlockBytes = 20000; // the program's read size
 
-// decode FILE: open FILE as the program does, pull all of its PCM and discard it.
-int decodeJob(int argc, char **argv)
+using Clock = std::chrono::steady_clock;
+
+double since(Clock::time_point start)
 {
-    if (argc != 1)
-        return -1;
-    const char *path = argv[0];
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
-    BassApi bass;
-    std::string error;
-    if (!trevisto::bench::loadBass(bass, error)) {
-        std::fprintf(stderr, "trevisto-bench: %s\n", error.c_str());
-        return 2;
+// libbass.so from the bench's own folder, as the program loads it from its own.
+bool loadLibrary(BassLibrary &bass)
+{
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const QString path = QString::fromStdString((self.parent_path() / "libbass.so").string());
+    if (ec || bass.load(path) != BassLibrary::LoadResult::Loaded || bass.GetVersion() != BASSVERSION ||
+        !bass.resolveAll()) {
+        std::fprintf(stderr, "trevisto-bench: %s cannot be used: %s\n", path.toLocal8Bit().constData(),
+                     bass.lastError().toLocal8Bit().constData());
+        return false;
     }
-
-    const auto start = std::chrono::steady_clock::now();
     if (!bass.Init(0, 44100, 0, nullptr, nullptr)) {
         std::fprintf(stderr, "trevisto-bench: the decoding library did not start (error %d)\n", bass.ErrorGetCode());
-        return 2;
+        return false;
     }
+    return true;
+}
+
+// The three create calls of the program's load, in its order.
+DWORD openSource(BassLibrary &bass, const char *path)
+{
     DWORD handle = bass.StreamCreateFile(0, path, 0, 0, BASS_STREAM_DECODE);
     if (!handle)
         handle = bass.StreamCreateURL(path, 0, BASS_STREAM_DECODE | BASS_STREAM_BLOCK, nullptr, nullptr);
     if (!handle)
         handle = bass.MusicLoad(0, path, 0, 0, BASS_STREAM_DECODE | BASS_MUSIC_PRESCAN | BASS_MUSIC_RAMP, 0);
-    if (!handle) {
+    if (!handle)
         std::fprintf(stderr, "trevisto-bench: %s: no decoder accepts this file (error %d)\n", path,
                      bass.ErrorGetCode());
+    return handle;
+}
+
+// decode FILE: pull all of FILE's PCM and discard it.
+int decodeJob(int argc, char **argv)
+{
+    if (argc != 1)
+        return -1;
+    const char *path = argv[0];
+    BassLibrary bass;
+    if (!loadLibrary(bass))
+        return 2;
+    const auto start = Clock::now();
+    const DWORD handle = openSource(bass, path);
+    if (!handle) {
         bass.Free();
         return 1;
     }
-
     const DWORD reported = bass.ChannelGetLength(handle);
     std::vector<unsigned char> block(kBlockBytes);
     unsigned long long delivered = 0;
@@ -60,16 +89,80 @@ int decodeJob(int argc, char **argv)
         }
         delivered += n;
     }
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    bass.ChannelFree(handle);
+    const double seconds = since(start);
     bass.Free();
-
-    std::printf("reported=%u delivered=%llu seconds=%.3f\n", reported, delivered, seconds.count());
+    std::printf("reported=%u delivered=%llu seconds=%.3f\n", reported, delivered, seconds);
     if (status == 0 && delivered != reported) {
         std::fprintf(stderr, "trevisto-bench: %s: delivered length differs from the reported one\n", path);
         status = 1;
     }
     return status;
+}
+
+// convert FILE OUT.wav: the window's conversion into a working file, minus the window.
+int convertJob(int argc, char **argv)
+{
+    if (argc != 2)
+        return -1;
+    BassLibrary bass;
+    if (!loadLibrary(bass))
+        return 2;
+    const auto start = Clock::now();
+    const DWORD handle = openSource(bass, argv[0]);
+    if (!handle) {
+        bass.Free();
+        return 1;
+    }
+    const DWORD reported = bass.ChannelGetLength(handle);
+    WaveConversion conversion;
+    const auto result = conversion.run(bass, handle, QString::fromLocal8Bit(argv[1]),
+                                       [](int64_t, int64_t) { return true; });
+    QString why;
+    const bool finished = conversion.FinishWaveFile(&why);
+    const double seconds = since(start);
+    bass.Free();
+    std::printf("reported=%u delivered=%lld seconds=%.3f\n", reported, static_cast<long long>(result.bytes), seconds);
+    if (result.outcome != WaveConversion::Outcome::Completed || !finished) {
+        std::fprintf(stderr, "trevisto-bench: %s\n",
+                     (result.message.isEmpty() ? why : result.message).toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+// cut IN.wav OUT.wav IN_MS OUT_MS: the window's cut command strings on the sound device.
+int cutJob(int argc, char **argv)
+{
+    if (argc != 4)
+        return -1;
+    using trevisto::mci::mciSendString;
+    const std::string in = argv[0], out = argv[1];
+    const long long markIn = std::atoll(argv[2]), markOut = std::atoll(argv[3]);
+    const auto start = Clock::now();
+    std::string length;
+    auto send = [](const std::string &command, std::string *ret = nullptr) {
+        const int code = mciSendString(command, ret);
+        if (code != 0)
+            std::fprintf(stderr, "trevisto-bench: \"%s\": %s\n", command.c_str(),
+                         trevisto::mci::mciGetErrorString(code).c_str());
+        return code == 0;
+    };
+    bool ok = send("open " + in + " type waveaudio alias voice1") && send("status voice1 length", &length);
+    const long long L = ok ? std::atoll(length.c_str()) : 0;
+    ok = ok && send("delete voice1 from 0 to " + std::to_string(markIn)) &&
+         send("delete voice1 from " + std::to_string(markOut - markIn) + " to " + std::to_string(L - markIn)) &&
+         send("save  voice1 " + out);
+    mciSendString("close voice1");
+    const double seconds = since(start);
+    if (!ok)
+        return 1;
+    trevisto::wav::Info saved;
+    if (trevisto::wav::readInfo(out, saved) != trevisto::wav::ReadError::None) {
+        std::fprintf(stderr, "trevisto-bench: %s: the saved file cannot be read back\n", out.c_str());
+        return 1;
+    }
+    std::printf("frames=%lld seconds=%.3f\n", static_cast<long long>(saved.frames), seconds);
+    return 0;
 }
 
 struct Job {
@@ -80,6 +173,8 @@ struct Job {
 
 constexpr Job kJobs[] = {
     {"decode", "FILE", decodeJob},
+    {"convert", "FILE OUT.wav", convertJob},
+    {"cut", "IN.wav OUT.wav IN_MS OUT_MS", cutJob},
 };
 
 void printUsage()
