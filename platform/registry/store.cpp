@@ -1,0 +1,177 @@
+#include "platform/registry/store.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevisto::registry {
+
+namespace {
+
+LONG codeFor(int err, LONG fallback)
+{
+    switch (err) {
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ERROR_ACCESS_DENIED;
+    case ENOSPC:
+    case EDQUOT:
+        return ERROR_DISK_FULL;
+    default:
+        return fallback;
+    }
+}
+
+// Holds the store's lock while it lives. Without a lock file (a folder we may not write
+// to) readers go on unlocked: nobody can be writing there either.
+class Lock {
+public:
+    explicit Lock(const std::filesystem::path &file)
+    {
+        const std::string path = file.string() + ".lock";
+        fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ < 0)
+            return;
+        while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+        }
+    }
+    ~Lock()
+    {
+        if (fd_ >= 0)
+            ::close(fd_); // closing releases the lock
+    }
+    Lock(const Lock &) = delete;
+    Lock &operator=(const Lock &) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+bool writeAll(int fd, const char *p, size_t n)
+{
+    while (n > 0) {
+        const ssize_t w = ::write(fd, p, n);
+        if (w < 0 && errno == EINTR)
+            continue;
+        if (w <= 0)
+            return false;
+        p += w;
+        n -= size_t(w);
+    }
+    return true;
+}
+
+} // namespace
+
+LONG Store::load(Key &root, bool &canReplace) const
+{
+    root = Key{};
+    canReplace = true;
+    const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? ERROR_SUCCESS : codeFor(errno, ERROR_READ_FAULT);
+    std::string text;
+    char buffer[8192];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int err = errno;
+            ::close(fd);
+            return codeFor(err, ERROR_READ_FAULT);
+        }
+        if (n == 0)
+            break;
+        text.append(buffer, size_t(n));
+    }
+    ::close(fd);
+
+    ParseResult parsed = parseRegText(text);
+    if (parsed.ok()) {
+        root = std::move(parsed.root);
+        return ERROR_SUCCESS;
+    }
+    const std::string bad = file_.string() + ".bad";
+    if (::rename(file_.c_str(), bad.c_str()) != 0) {
+        const int err = errno;
+        std::fprintf(stderr, "trevisto: %s is not a registry file (line %d: %s) and cannot be moved aside (%s); settings are not saved\n",
+                     file_.c_str(), parsed.line, parsed.error.c_str(), std::strerror(err));
+        // Reading goes on with an empty store, but nothing may replace the file.
+        canReplace = false;
+        return ERROR_SUCCESS;
+    }
+    std::fprintf(stderr, "trevisto: %s is not a registry file (line %d: %s); it was kept as %s and settings start empty\n",
+                 file_.c_str(), parsed.line, parsed.error.c_str(), bad.c_str());
+    return ERROR_SUCCESS;
+}
+
+LONG Store::read(Key &root) const
+{
+    Lock lock(file_);
+    bool canReplace;
+    return load(root, canReplace);
+}
+
+LONG Store::modify(const std::function<LONG(Key &, bool &)> &change) const
+{
+    std::error_code ec;
+    std::filesystem::create_directories(file_.parent_path(), ec);
+    Lock lock(file_);
+    Key root;
+    bool canReplace;
+    LONG r = load(root, canReplace);
+    if (r != ERROR_SUCCESS)
+        return r;
+    if (!canReplace)
+        return ERROR_ACCESS_DENIED;
+    bool changed = false;
+    r = change(root, changed);
+    if (r != ERROR_SUCCESS || !changed)
+        return r;
+    return save(root);
+}
+
+LONG Store::save(const Key &root) const
+{
+    const std::string text = formatRegText(root);
+    std::string temp = (file_.parent_path() / ("." + file_.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return codeFor(errno, ERROR_WRITE_FAULT);
+
+    // Keep the rights a user gave the file; a new one is readable by all, like other
+    // settings files.
+    struct stat st {};
+    ::fchmod(fd, ::stat(file_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+
+    bool ok = writeAll(fd, text.data(), text.size()) && ::fsync(fd) == 0;
+    int err = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        err = errno;
+    }
+    if (ok && ::rename(temp.c_str(), file_.c_str()) != 0) {
+        ok = false;
+        err = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return codeFor(err, ERROR_WRITE_FAULT);
+    }
+    // Make the rename itself durable.
+    const int dir = ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return ERROR_SUCCESS;
+}
+
+} // namespace trevisto::registry
