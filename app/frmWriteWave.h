@@ -60,6 +60,8 @@ public:
     void btnConvert_Click();
     void FinishWaveFile();
     bool isConverting() const { return Converting; }
+    // Closes both players before a new source opens; refuses (false) while converting.
+    bool CloseSourceForOpening();
 
     // --- editor/ ------------------------------------------------------------------------
     void cmdwav_Click();

@@ -40,18 +40,24 @@ void frmWriteWave::aiff_Click()
     btnLoadFile_Click();
 }
 
-void frmWriteWave::btnLoadFile_Click()
+bool frmWriteWave::CloseSourceForOpening()
 {
-    // A load in the middle of a conversion would leave a half file in the player.
+    // An open in the middle of a conversion would leave a half file in the player.
     if (Converting) {
         dialogs_.msgBox("A sound is still being converted. Open the next one when it is done.", vbOKOnly,
                         MsgIcon::Information, ProgramTitle);
-        return;
+        return false;
     }
-
-    // 1-3. The previous sound goes.
     for (MciPlayer *player : {MMaudio, MMControl1, MMaudio, MMControl1})
         player->setCommand("Close");
+    return true;
+}
+
+void frmWriteWave::btnLoadFile_Click()
+{
+    // 1-3. The previous sound goes.
+    if (!CloseSourceForOpening())
+        return;
     QFile::remove(NativePath(WorkingFile));
     QFile::remove(NativePath("C:\\temp2.wav"));
     FinishWaveFile();

@@ -12,15 +12,9 @@
 
 void frmWriteWave::cmdwav_Click()
 {
-    if (Converting) {
-        dialogs_.msgBox("A sound is still being converted. Open the next one when it is done.", vbOKOnly,
-                        MsgIcon::Information, ProgramTitle);
-        return;
-    }
-
     // 1-2.
-    for (MciPlayer *player : {MMaudio, MMControl1, MMaudio, MMControl1})
-        player->setCommand("Close");
+    if (!CloseSourceForOpening())
+        return;
     cmd.CancelError = true;
     cmd.Flags = 528388;
     cmd.Filter = "Wav File(*.wav)|*.wav";

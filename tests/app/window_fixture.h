@@ -76,3 +76,17 @@ protected:
     std::unique_ptr<frmWriteWave> window_;
     std::optional<int> endCode_;
 };
+
+#ifdef REAL_BASS_PATH
+// A window started on the real decoding library, with the start-up's questions forgotten.
+class StartedWindow : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        installLibrary(REAL_BASS_PATH);
+        ASSERT_TRUE(start());
+        dialogs_.clear();
+    }
+};
+#endif

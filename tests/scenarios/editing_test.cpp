@@ -53,15 +53,8 @@ Wav readCanonical(const QString &path)
     return w;
 }
 
-class Editing : public WindowFixture {
+class Editing : public StartedWindow {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        installLibrary(REAL_BASS_PATH);
-        ASSERT_TRUE(start());
-        dialogs_.clear();
-    }
     frmWriteWave &w() { return *window_; }
 
     // A WAV of `seconds` of counting samples, so every frame is told apart.
@@ -231,8 +224,9 @@ TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
         EXPECT_EQ(w().windowTitle(), title);
         EXPECT_EQ(states(), buttons);
         EXPECT_TRUE(w().WaitWindow().isHidden());
-        if (QString(name) == "alaw.wav")
+        if (QString(name) == "alaw.wav") {
             EXPECT_TRUE(box.text.contains("compressed")) << box.text.toStdString();
+        }
     }
 }
 

@@ -15,15 +15,8 @@ namespace {
 
 using namespace trevisto::test;
 
-class Loading : public WindowFixture {
+class Loading : public StartedWindow {
 protected:
-    void SetUp() override
-    {
-        WindowFixture::SetUp();
-        installLibrary(REAL_BASS_PATH);
-        ASSERT_TRUE(start());
-        dialogs_.clear();
-    }
 
     QString source(const std::string &name) const { return QString::fromStdString(audio_.file(name)); }
 
