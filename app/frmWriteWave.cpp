@@ -18,6 +18,12 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
+    // The time texts fill their labels to the edge; a touch smaller keeps them whole.
+    QFont tight = small;
+    tight.setPointSizeF(7.5);
+    for (QWidget *label : {static_cast<QWidget *>(ui->lblTime), static_cast<QWidget *>(ui->lblAudio),
+                           static_cast<QWidget *>(ui->Label4)})
+        label->setFont(tight);
     ui->centralwidget->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
@@ -87,7 +93,10 @@ void frmWriteWave::about_Click()
 Frmwait &frmWriteWave::WaitWindow()
 {
     // Shown without owner, like the About box; it lives as long as the main window.
-    if (!waitWindow_)
+    if (!waitWindow_) {
         waitWindow_ = new Frmwait(programFolder_);
+        waitWindow_->adjustSize();
+        waitWindow_->move(geometry().center() - waitWindow_->rect().center());
+    }
     return *waitWindow_;
 }
