@@ -13,6 +13,8 @@ packages=(
   libmp3lame-dev
   # run under a virtual display, screenshots
   xvfb xauth imagemagick fonts-dejavu-core
+  # captions in Chinese (Cyrillic is in DejaVu)
+  fonts-noto-cjk
   # benchmark peers and material
   mpg123 lame sox time
 )

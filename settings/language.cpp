@@ -1,20 +1,129 @@
-// Language packs.
+// Language packs: the stored language code, the language file beside the program, and
+// the captions and tooltips that come from it.
 #include "app/frmWriteWave.h"
+
+#include "settings/language_file.h"
+#include "settings/registry_settings.h"
+#include "ui_frmWriteWave.h"
+
+#include <QDir>
+#include <QFile>
+#include <QtDebug>
+
+namespace {
+
+const QString SettingsKey = QStringLiteral("SOFTWARE\\Trevisto");
+const QString LanguageValue = QStringLiteral("Language");
+
+// Stores the item's code, loads its language and marks it as the chosen one.
+void chooseLanguage(frmWriteWave &window, QAction *item, const char *code)
+{
+    RegWriteValue(SettingsKey, LanguageValue, QString::fromLatin1(code), trevisto::registry::REG_SZ);
+    window.LoadLanguage();
+    item->setChecked(true);
+}
+
+} // namespace
 
 void frmWriteWave::LoadLanguage()
 {
-    // The built-in captions of the form stand until language files are read.
+    const QString code = RegReadString(SettingsKey, LanguageValue);
+    const QString path = QDir(programFolder()).filePath(languageBaseName(code) + ".lng");
+
+    // A file that is missing, unreadable or incomplete changes no text: the window keeps
+    // what it shows, and the tables stay as they were.
+    QString why;
+    std::optional<LanguageTables> tables;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+    } else {
+        const QByteArray LangFileBytes = file.readAll();
+        file.close();
+        tables = languageTables(BytesToText(LangFileBytes, CP_UTF8), programNeeds(), &why);
+    }
+    if (tables) {
+        PromptTexts = tables->prompts;
+        MessageTexts = tables->messages;
+        CaptionTexts = tables->captions;
+        MenuTexts = tables->menus;
+        ApplyCaptions();
+    } else {
+        qWarning().noquote() << QStringLiteral("trevisto: language file %1 not loaded (%2); the texts stay as they are.")
+                                    .arg(QDir::toNativeSeparators(path), why);
+    }
+
+    // The check marks follow the stored choice whether or not its file could be read; the
+    // disabled French item keeps its own state.
+    for (QAction *item : {ui->english, ui->german, ui->italian, ui->schinese, ui->tchinese, ui->spanish, ui->russian})
+        item->setChecked(false);
 }
 
-void frmWriteWave::ApplyCaptions() {}
-void frmWriteWave::ConnectLanguageHandlers() {}
-void frmWriteWave::english_Click() {}
-void frmWriteWave::german_Click() {}
-void frmWriteWave::italian_Click() {}
-void frmWriteWave::schinese_Click() {}
-void frmWriteWave::tchinese_Click() {}
-void frmWriteWave::spanish_Click() {}
-void frmWriteWave::russian_Click() {}
+void frmWriteWave::ApplyCaptions()
+{
+    // Only called with complete tables; a missing entry would give an empty text.
+    const QStringList &c = CaptionTexts;
+    const QString open = MenuTexts.value(2);
+
+    ui->File->setTitle(c.value(53));
+    ui->Exit1->setText(c.value(55));
+    ui->Fopen->setTitle(open);
+    ui->cmdwav->setText(open + "(wav)");
+    ui->Open1->setText(open + "(mp3)");
+    ui->ogg->setText(open + "(ogg)");
+    ui->aiff->setText(open + "(aiff)");
+    ui->opt1->setTitle(c.value(76));
+    ui->language->setTitle(c.value(77));
+    ui->english->setText(c.value(78));
+    ui->french->setText(c.value(79));
+    ui->german->setText(c.value(80));
+    ui->italian->setText(c.value(81));
+    ui->spanish->setText(c.value(82));
+    ui->tchinese->setText(c.value(83));
+    ui->schinese->setText(c.value(425));
+    ui->russian->setText(c.value(453));
+    ui->help->setTitle(c.value(84));
+    ui->about->setText(c.value(87));
+
+    ui->CmdSetin->setText(c.value(292));
+    ui->CmdSetin->setToolTip(c.value(292));
+    ui->CmdOut->setText(c.value(293));
+    ui->CmdOut->setToolTip(c.value(293));
+    ui->CmdPlay->setToolTip(c.value(162));
+    ui->CmdPlayTemp->setToolTip(c.value(162));
+    ui->CmdPause->setToolTip(c.value(163));
+    ui->CmdStop->setToolTip(c.value(164));
+    ui->CmdStopTemp->setToolTip(c.value(164));
+    ui->CmdStep->setToolTip(QStringLiteral("->"));
+    ui->CmdBack->setToolTip(QStringLiteral("<-"));
+    ui->CmdSetNew->setToolTip(c.value(263));
+    ui->Command3->setToolTip(c.value(266) + " wav");
+    ui->Command2->setToolTip(c.value(266) + " wav");
+    ui->CmdSaveas->setToolTip(c.value(266) + " MP3");
+    ui->CmdCreate->setToolTip(c.value(266) + " MP3");
+    ui->CmdaddList->setToolTip(c.value(413));
+    ui->Command4->setToolTip(c.value(265));
+    ui->Command5->setToolTip(c.value(265));
+}
+
+void frmWriteWave::ConnectLanguageHandlers()
+{
+    connect(ui->english, &QAction::triggered, this, &frmWriteWave::english_Click);
+    connect(ui->german, &QAction::triggered, this, &frmWriteWave::german_Click);
+    connect(ui->italian, &QAction::triggered, this, &frmWriteWave::italian_Click);
+    connect(ui->schinese, &QAction::triggered, this, &frmWriteWave::schinese_Click);
+    connect(ui->tchinese, &QAction::triggered, this, &frmWriteWave::tchinese_Click);
+    connect(ui->spanish, &QAction::triggered, this, &frmWriteWave::spanish_Click);
+    connect(ui->russian, &QAction::triggered, this, &frmWriteWave::russian_Click);
+}
+
+void frmWriteWave::english_Click() { chooseLanguage(*this, ui->english, "en"); }
+void frmWriteWave::german_Click() { chooseLanguage(*this, ui->german, "ger"); }
+void frmWriteWave::italian_Click() { chooseLanguage(*this, ui->italian, "it"); }
+void frmWriteWave::schinese_Click() { chooseLanguage(*this, ui->schinese, "sch"); }
+void frmWriteWave::tchinese_Click() { chooseLanguage(*this, ui->tchinese, "tch"); }
+void frmWriteWave::spanish_Click() { chooseLanguage(*this, ui->spanish, "spa"); }
+void frmWriteWave::russian_Click() { chooseLanguage(*this, ui->russian, "ru"); }
 
 QString frmWriteWave::TableText(const QStringList &table, int index, const QString &fallback)
 {

@@ -1,0 +1,75 @@
+#include "settings/language_file.h"
+
+#include <QStringDecoder>
+
+QString BytesToText(const QByteArray &bytes, int codePage)
+{
+    if (bytes.isEmpty() || (codePage != CP_UTF8 && codePage != 0))
+        return {};
+    // A byte-order mark stays in the text as U+FEFF, like any other character; a sequence
+    // cut off at the end is invalid too.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
+LanguageSections splitLanguageText(const QString &text)
+{
+    static const QString sectionSeparator = QStringLiteral("..\\") + QChar(0);
+    static const QString groupSeparator = QStringLiteral("\\\\") + QChar(0);
+    LanguageSections sections;
+    for (const QString &section : text.split(sectionSeparator)) {
+        QList<QStringList> groups;
+        for (const QString &group : section.split(groupSeparator))
+            groups.append(group.split(QChar(0)));
+        sections.append(groups);
+    }
+    return sections;
+}
+
+QString languageBaseName(const QString &code)
+{
+    static const QList<std::pair<QString, QString>> names = {
+        {"en", "english"},          {"fra", "french"},           {"ger", "german"},  {"it", "italian"},
+        {"sch", "SimplifiedChinese"}, {"tch", "TraditionalChinese"}, {"spa", "spanish"}, {"ru", "russian"},
+    };
+    for (const auto &[c, name] : names)
+        if (c == code)
+            return name;
+    return QStringLiteral("english");
+}
+
+LanguageNeeds programNeeds()
+{
+    // Prompt 0, messages 19 and 40, captions up to 453 (the Russian item), menu 2.
+    return {0, 40, 453, 2};
+}
+
+std::optional<LanguageTables> languageTables(const QString &text, const LanguageNeeds &needs, QString *why)
+{
+    auto fail = [why](const QString &reason) -> std::optional<LanguageTables> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
+    if (text.isEmpty())
+        return fail(QStringLiteral("no text"));
+    const LanguageSections s = splitLanguageText(text);
+    if (s.size() < 3)
+        return fail(QStringLiteral("%1 of 3 sections").arg(s.size()));
+    if (s[1].size() < 3 || s[2].size() < 3)
+        return fail(QStringLiteral("section %1 has fewer than 3 groups").arg(s[1].size() < 3 ? 1 : 2));
+
+    LanguageTables t{s[1][0], s[1][1], s[1][2], s[2][2]};
+    const struct {
+        const QStringList &table;
+        int last;
+        const char *name;
+    } checks[] = {{t.prompts, needs.prompts, "prompts"},
+                  {t.messages, needs.messages, "messages"},
+                  {t.captions, needs.captions, "captions"},
+                  {t.menus, needs.menus, "menus"}};
+    for (const auto &c : checks)
+        if (c.table.size() <= c.last)
+            return fail(QStringLiteral("%1 has %2 entries, %3 are needed").arg(QLatin1String(c.name)).arg(c.table.size()).arg(c.last + 1));
+    return t;
+}

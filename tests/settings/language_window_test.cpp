@@ -1,0 +1,171 @@
+#include "app/window_fixture.h"
+
+#include "settings/registry_settings.h"
+
+#include "langsource.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+const char *const LanguageFiles[] = {"english", "french", "german", "italian", "SimplifiedChinese", "TraditionalChinese", "spanish", "russian"};
+
+// Every text the caption map writes, in one order.
+QStringList mappedTexts(const frmWriteWave &w)
+{
+    const auto *u = w.ui;
+    return {u->File->title(),           u->Exit1->text(),          u->Fopen->title(),         u->cmdwav->text(),
+            u->Open1->text(),           u->ogg->text(),            u->aiff->text(),           u->opt1->title(),
+            u->language->title(),       u->english->text(),        u->french->text(),         u->german->text(),
+            u->italian->text(),         u->spanish->text(),        u->tchinese->text(),       u->schinese->text(),
+            u->russian->text(),         u->help->title(),          u->about->text(),          u->CmdSetin->text(),
+            u->CmdSetin->toolTip(),     u->CmdOut->text(),         u->CmdOut->toolTip(),      u->CmdPlay->toolTip(),
+            u->CmdPlayTemp->toolTip(),  u->CmdPause->toolTip(),    u->CmdStop->toolTip(),     u->CmdStopTemp->toolTip(),
+            u->CmdStep->toolTip(),      u->CmdBack->toolTip(),     u->CmdSetNew->toolTip(),   u->Command3->toolTip(),
+            u->Command2->toolTip(),     u->CmdSaveas->toolTip(),   u->CmdCreate->toolTip(),   u->CmdaddList->toolTip(),
+            u->Command4->toolTip(),     u->Command5->toolTip()};
+}
+
+// The same texts as a language's source says they should read.
+QStringList expectedTexts(const char *language)
+{
+    std::ifstream in(std::string(LANGUAGE_SOURCES_DIR "/") + language + ".txt", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    langgen::Source s;
+    std::string error;
+    EXPECT_TRUE(langgen::parseSource(text.str(), s, error)) << error;
+    auto c = [&](int i) { return QString::fromStdString(s.entries[langgen::Caption][i]); };
+    const QString open = QString::fromStdString(s.entries[langgen::Menu][2]);
+    return {c(53),      c(55),      open,          open + "(wav)", open + "(mp3)",  open + "(ogg)",  open + "(aiff)", c(76),
+            c(77),      c(78),      c(79),         c(80),          c(81),           c(82),           c(83),           c(425),
+            c(453),     c(84),      c(87),         c(292),         c(292),          c(293),          c(293),          c(162),
+            c(162),     c(163),     c(164),        c(164),         "->",            "<-",            c(263),          c(266) + " wav",
+            c(266) + " wav", c(266) + " MP3", c(266) + " MP3", c(413), c(265), c(265)};
+}
+
+class LanguagePacks : public WindowFixture {
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        for (const char *name : LanguageFiles)
+            ASSERT_TRUE(QFile::copy(QStringLiteral(LANGUAGE_FILES_DIR "/%1.lng").arg(name),
+                                    QStringLiteral("%1/%2.lng").arg(programFolder_, name)));
+    }
+
+    QStringList checkedItems() const
+    {
+        QStringList names;
+        for (QAction *a : window_->ui->language->actions())
+            if (a->isChecked())
+                names << a->objectName();
+        return names;
+    }
+    QStringList tables() const
+    {
+        const frmWriteWave &w = *window_;
+        return w.PromptTexts + w.MessageTexts + w.CaptionTexts + w.MenuTexts;
+    }
+};
+
+TEST_F(LanguagePacks, StartUpWithoutAStoredChoiceLoadsEnglishAndChecksNothing)
+{
+    installLibrary(FAKEBASS_PATH);
+    makeWindow();
+    ASSERT_TRUE(window_->ui->english->isChecked()) << "the form's first state";
+    ASSERT_TRUE(window_->Form_Load());
+
+    EXPECT_EQ(mappedTexts(*window_), expectedTexts("english"));
+    EXPECT_EQ(window_->ui->Open1->text(), "Open (mp3)");
+    EXPECT_EQ(window_->ui->CmdSaveas->toolTip(), "Save as MP3");
+    EXPECT_EQ(checkedItems(), QStringList());
+    EXPECT_EQ(frmWriteWave::TableText(window_->MessageTexts, 40, "fallback"), "Mark In must be before Mark out.");
+    EXPECT_FALSE(QFile::exists(prefix_ + "/system.reg")) << "reading the choice stores nothing";
+}
+
+TEST_F(LanguagePacks, TheFrenchCodeLoadsFrenchWhileItsItemStaysDisabled)
+{
+    RegWriteValue("SOFTWARE\\Trevisto", "Language", "fra", trevisto::registry::REG_SZ);
+    makeWindow().LoadLanguage();
+    EXPECT_EQ(mappedTexts(*window_), expectedTexts("french"));
+    EXPECT_FALSE(window_->ui->french->isEnabled());
+    EXPECT_FALSE(window_->ui->french->isChecked());
+    EXPECT_EQ(checkedItems(), QStringList());
+}
+
+TEST_F(LanguagePacks, EachChoiceIsStoredAndOnlyTheLastOneIsChecked)
+{
+    makeWindow().LoadLanguage();
+    window_->ui->german->trigger();
+    EXPECT_EQ(RegReadString("SOFTWARE\\Trevisto", "Language"), "ger");
+    EXPECT_EQ(mappedTexts(*window_), expectedTexts("german"));
+    EXPECT_EQ(checkedItems(), QStringList{"german"});
+
+    window_->ui->spanish->trigger();
+    EXPECT_EQ(checkedItems(), QStringList{"spanish"});
+    EXPECT_EQ(mappedTexts(*window_), expectedTexts("spanish"));
+    // Choosing it again keeps it chosen.
+    window_->ui->spanish->trigger();
+    EXPECT_EQ(checkedItems(), QStringList{"spanish"});
+
+    // Every item stores its own code and finds its own file.
+    const std::pair<QAction *, const char *> items[] = {
+        {window_->ui->english, "english"}, {window_->ui->italian, "italian"},   {window_->ui->schinese, "SimplifiedChinese"},
+        {window_->ui->tchinese, "TraditionalChinese"}, {window_->ui->russian, "russian"}};
+    for (const auto &[item, file] : items) {
+        item->trigger();
+        EXPECT_EQ(mappedTexts(*window_), expectedTexts(file)) << file;
+        EXPECT_EQ(checkedItems(), QStringList{item->objectName()});
+    }
+
+    // A new window finds the choice again.
+    makeWindow().LoadLanguage();
+    EXPECT_EQ(mappedTexts(*window_), expectedTexts("russian"));
+}
+
+TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
+{
+    makeWindow().LoadLanguage();
+    window_->ui->german->trigger();
+    const QStringList shown = mappedTexts(*window_);
+    const QStringList tablesBefore = tables();
+
+    QFile german(programFolder_ + "/german.lng");
+    ASSERT_TRUE(german.open(QIODevice::ReadOnly));
+    const QByteArray bytes = german.readAll();
+    german.close();
+    const QByteArray broken[] = {
+        QByteArray(),
+        bytes.left(bytes.indexOf("Datei")),          // ends in the captions
+        bytes.left(bytes.indexOf("Datei")) + QByteArray("..\\\0\\\\\0\\\\\0x", 11), // all sections, too few captions
+        QByteArray(bytes).replace(QByteArray("..\\\0", 4), "--"), // no sections
+    };
+    for (const QByteArray &b : broken) {
+        QFile f(programFolder_ + "/german.lng");
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(b);
+        f.close();
+        window_->LoadLanguage();
+        EXPECT_EQ(mappedTexts(*window_), shown);
+        EXPECT_EQ(tables(), tablesBefore);
+    }
+    QFile::remove(programFolder_ + "/german.lng");
+    window_->ui->german->trigger();
+    EXPECT_EQ(mappedTexts(*window_), shown);
+    EXPECT_EQ(checkedItems(), QStringList{"german"}) << "the mark follows the stored choice";
+
+    // Without any language file the built-in captions stay, and messages fall back.
+    for (const char *name : LanguageFiles)
+        QFile::remove(QStringLiteral("%1/%2.lng").arg(programFolder_, name));
+    makeWindow().LoadLanguage();
+    EXPECT_EQ(window_->ui->Open1->text(), "Open Mp3");
+    EXPECT_EQ(window_->ui->CmdSetin->text(), "Mark In");
+    EXPECT_EQ(frmWriteWave::TableText(window_->MessageTexts, 19, "fallback"), "fallback");
+}
+
+} // namespace
