@@ -7,6 +7,8 @@
 #include "ui/Frmwait.h"
 
 #include <QCoreApplication>
+#include <QMouseEvent>
+#include <QSlider>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -146,6 +148,28 @@ TEST_F(Editing, TheEnabledStateTableRowByRow)
     openWav(makeWav("c.wav", 8000, 1, 16, 2.0));
     EXPECT_EQ(states(), "DEEEEEEEED");
     EXPECT_EQ(resultAndListStates(), others);
+    w().MMaudio->setCommand("Stop");
+}
+
+TEST_F(Editing, AClickOnTheSliderPlaysFromThePointClicked)
+{
+    openDecoded(makeWav("a.wav", 8000, 1, 16, 10.0));
+    w().show();
+    QSlider *slider = w().ui->Slider1;
+    ASSERT_EQ(slider->maximum(), 10);
+    const QPointF nearEnd(slider->width() * 0.8, slider->height() / 2.0);
+    QMouseEvent press(QEvent::MouseButtonPress, nearEnd, slider->mapToGlobal(nearEnd), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, nearEnd, slider->mapToGlobal(nearEnd), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(slider, &press);
+    QCoreApplication::sendEvent(slider, &release);
+    ASSERT_TRUE(waitFor([&] { return w().MMaudio->state() == MciPlayer::State::Playing; }));
+    EXPECT_GE(slider->value(), 7);
+    EXPECT_LE(slider->value(), 9);
+    EXPECT_GE(w().MMaudio->position(), qint64(slider->value()) * 1000);
+    EXPECT_LT(w().MMaudio->position(), qint64(slider->value()) * 1000 + 500);
+    EXPECT_EQ(states(), "EEEEEEEEEE") << "a slider click enables the editing buttons";
     w().MMaudio->setCommand("Stop");
 }
 

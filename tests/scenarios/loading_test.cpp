@@ -209,6 +209,26 @@ TEST_F(Loading, ALongConversionKeepsTheWindowAnsweringAndPaintsSparingly)
     EXPECT_LT(window_->ProgressPaints, 1060);
 }
 
+TEST_F(Loading, ClosingTheWindowDuringAConversionStopsItAndCompletesTheFile)
+{
+    writeWav(audio_.file("long.wav"), makeTone(44100, 2, 60.0, 200));
+    window_->show();
+    // Runs at the conversion's first chance for events, after its first block.
+    QTimer::singleShot(0, window_.get(), [this] { window_->close(); });
+    open(&frmWriteWave::Open1_Click, source("long.wav"));
+
+    EXPECT_FALSE(window_->isConverting());
+    EXPECT_FALSE(window_->MMaudio->isOpen()) << "a stopped conversion is not opened";
+    const QByteArray wav = workingFile();
+    ASSERT_GT(wav.size(), 44);
+    uint32_t riffSize = 0, dataSize = 0;
+    memcpy(&riffSize, wav.constData() + 4, 4);
+    memcpy(&dataSize, wav.constData() + 40, 4);
+    EXPECT_EQ(qint64(dataSize) + 44, wav.size());
+    EXPECT_EQ(riffSize, dataSize + 36);
+    EXPECT_LT(dataSize, 60u * 176400) << "stopped before the end";
+}
+
 TEST_F(Loading, GotoPlaysFromATypedTimeWithinTheSound)
 {
     writeWav(audio_.file("61.5s.wav"), makeTone(8000, 1, 61.5, 300));
