@@ -60,6 +60,7 @@ public:
     void btnConvert_Click();
     void FinishWaveFile();
     bool isConverting() const { return Converting; }
+    bool isCopyingSource() const { return CopyingSource; }
     // Closes both players before a new source opens; refuses (false) while converting.
     bool CloseSourceForOpening();
 
@@ -127,6 +128,8 @@ public:
     qint32 PlayIndex = 0;
     QStringList PromptTexts, MessageTexts, CaptionTexts, MenuTexts;
     bool Converting = false;
+    // Open Wav is copying the chosen file to the working copy.
+    bool CopyingSource = false;
     std::unique_ptr<WaveConversion> Conversion;
     // How many times the conversion has refreshed its progress display.
     int ProgressPaints = 0;

@@ -42,8 +42,8 @@ void frmWriteWave::aiff_Click()
 
 bool frmWriteWave::CloseSourceForOpening()
 {
-    // An open in the middle of a conversion would leave a half file in the player.
-    if (Converting) {
+    // An open in the middle of a conversion or a copy would leave a half file in the player.
+    if (Converting || CopyingSource) {
         dialogs_.msgBox("A sound is still being converted. Open the next one when it is done.", vbOKOnly,
                         MsgIcon::Information, ProgramTitle);
         return false;

@@ -8,7 +8,50 @@
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// Copies `from` to `to` in large blocks, letting the window run its events between them
+// and reporting progress at most about 30 times a second. The copy appears under its
+// name only once complete. Empty on success, else the reason.
+QString CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
+{
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
+        return in.errorString();
+    QSaveFile out(to);
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    const qint64 total = in.size();
+    qint64 copied = 0;
+    QByteArray block(4 << 20, Qt::Uninitialized);
+    QElapsedTimer sinceRepaint;
+    sinceRepaint.start();
+    for (;;) {
+        const qint64 n = in.read(block.data(), block.size());
+        if (n < 0)
+            return in.errorString();
+        if (n == 0)
+            break;
+        if (out.write(block.constData(), n) != n)
+            return out.errorString();
+        copied += n;
+        if (sinceRepaint.elapsed() >= 33) {
+            sinceRepaint.restart();
+            wait.setProgress(quint64(copied), quint64(total));
+        }
+        QCoreApplication::processEvents();
+    }
+    if (!out.commit())
+        return out.errorString();
+    return {};
+}
+
+} // namespace
 
 void frmWriteWave::cmdwav_Click()
 {
@@ -29,11 +72,13 @@ void frmWriteWave::cmdwav_Click()
     const QString workingCopy = NativePath("C:\\temp.wav");
     QFile::remove(workingCopy);
     QFile::remove(NativePath("C:\\temp2.wav"));
-    QFile source(path);
-    if (!source.copy(workingCopy)) {
+    CopyingSource = true;
+    const QString why = CopyWithProgress(path, workingCopy, wait);
+    CopyingSource = false;
+    if (!why.isEmpty()) {
         wait.hide();
         dialogs_.msgBox(QStringLiteral("\"%1\" cannot be copied to the working file \"%2\": %3.")
-                            .arg(path, workingCopy, source.errorString()),
+                            .arg(path, workingCopy, why),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }

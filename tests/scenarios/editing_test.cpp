@@ -254,6 +254,20 @@ TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
     }
 }
 
+TEST_F(Editing, AWorkingCopyThatCannotBeWrittenIsReported)
+{
+    QDir().mkpath(NativePath("C:\\temp.wav"));
+    const QString path = makeWav("a.wav", 8000, 1, 16, 1.0);
+    openWav(path);
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    const auto &box = dialogs_.asked().back();
+    EXPECT_TRUE(box.text.contains(path));
+    EXPECT_TRUE(box.text.contains(NativePath("C:\\temp.wav"))) << box.text.toStdString();
+    EXPECT_FALSE(w().MMaudio->isOpen());
+    EXPECT_EQ(w().windowTitle(), "Trevisto MP3 Editor");
+    EXPECT_FALSE(w().isCopyingSource());
+}
+
 class Cutting : public Editing {
 protected:
     Wav result() { return readCanonical(NativePath("c:\\temp2.wav")); }
