@@ -254,6 +254,94 @@ TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
     }
 }
 
+// A WAV file built chunk by chunk: `fmt` as given, a LIST chunk of odd size before the
+// data and a trailing chunk after it.
+std::vector<uint8_t> wavWithChunks(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, bool extensible,
+                                   const std::vector<uint8_t> &data)
+{
+    std::vector<uint8_t> out;
+    auto put = [&](const void *p, size_t n) { out.insert(out.end(), (const uint8_t *)p, (const uint8_t *)p + n); };
+    auto u16 = [&](uint16_t v) { put(&v, 2); };
+    auto u32 = [&](uint32_t v) { put(&v, 4); };
+    put("RIFF", 4);
+    u32(0);
+    put("WAVE", 4);
+    put("fmt ", 4);
+    u32(extensible ? 40 : 16);
+    u16(extensible ? 0xFFFE : tag);
+    u16(channels);
+    u32(rate);
+    u32(rate * channels * bits / 8);
+    u16(channels * bits / 8);
+    u16(bits);
+    if (extensible) {
+        u16(22);
+        u16(bits);
+        u32(channels == 2 ? 3 : 4);
+        u16(tag); // the sub-format's first two bytes carry the plain tag
+        const uint8_t rest[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+        put(rest, 14);
+    }
+    put("LIST", 4);
+    u32(5);
+    put("INFOx", 5);
+    out.push_back(0); // pad byte of the odd-sized chunk
+    put("data", 4);
+    u32(uint32_t(data.size()));
+    put(data.data(), data.size());
+    put("bext", 4);
+    u32(4);
+    put("zzzz", 4);
+    const uint32_t riff = uint32_t(out.size() - 8);
+    std::memcpy(out.data() + 4, &riff, 4);
+    return out;
+}
+
+TEST_F(Editing, EveryPcmLayoutTheDeviceTakesOpensAndCuts)
+{
+    struct Case {
+        const char *name;
+        uint16_t tag, channels, bits;
+        uint32_t rate;
+        bool extensible;
+    };
+    const Case cases[] = {
+        {"int32", 1, 2, 32, 44100, false},
+        {"float32", 3, 2, 32, 48000, false},
+        {"extensible24", 1, 2, 24, 96000, true},
+        {"extensible-float", 3, 1, 32, 22050, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<uint8_t> data(size_t(c.rate) * c.channels * c.bits / 8); // one second
+        for (size_t i = 0; i < data.size(); ++i)
+            data[i] = uint8_t(i * 7 + i / 509);
+        if (c.tag == 3) // keep float samples finite: small values only
+            for (size_t i = 3; i < data.size(); i += 4)
+                data[i] = 0x3c;
+        const std::string file = audio_.file(std::string(c.name) + ".wav");
+        writeBytes(file, wavWithChunks(c.tag, c.channels, c.rate, c.bits, c.extensible, data));
+        dialogs_.clear();
+        openWav(QString::fromStdString(file));
+        EXPECT_EQ(dialogs_.asked().size(), 1) << "no message";
+        ASSERT_TRUE(w().MMaudio->isOpen());
+        EXPECT_EQ(w().MMaudio->length(), 1000);
+
+        w().MarkIn = 100;
+        w().MarkOut = 600;
+        w().CmdSetNew_Click();
+        const Wav out = readCanonical(NativePath("c:\\temp2.wav"));
+        EXPECT_EQ(out.tag, c.tag);
+        EXPECT_EQ(out.channels, c.channels);
+        EXPECT_EQ(out.bits, c.bits);
+        EXPECT_EQ(out.rate, c.rate);
+        const size_t frame = c.channels * c.bits / 8;
+        const size_t from = size_t(c.rate) / 10 * frame, to = size_t(c.rate) * 6 / 10 * frame;
+        EXPECT_EQ(out.data, QByteArray(reinterpret_cast<const char *>(data.data()) + from, int(to - from)))
+            << "only sound, no chunk bytes";
+    }
+}
+
 TEST_F(Editing, AWorkingCopyThatCannotBeWrittenIsReported)
 {
     QDir().mkpath(NativePath("C:\\temp.wav"));
