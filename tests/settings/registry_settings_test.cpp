@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fresh_prefix.h"
+
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -16,13 +18,7 @@ const QString Key = QStringLiteral("SOFTWARE\\Trevisto");
 
 class RegistrySettings : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        saved_ = std::getenv("TREVISTO_PREFIX") ? std::getenv("TREVISTO_PREFIX") : "";
-        setenv("TREVISTO_PREFIX", dir_.path().toStdString().c_str(), 1);
-    }
-    void TearDown() override { setenv("TREVISTO_PREFIX", saved_.c_str(), 1); }
+    void SetUp() override { ASSERT_TRUE(prefix_.isValid()); }
 
     // Stores raw bytes the way another program might.
     static void plant(const char *name, DWORD type, const std::string &bytes)
@@ -48,8 +44,7 @@ protected:
         return {type, data};
     }
 
-    QTemporaryDir dir_;
-    std::string saved_;
+    FreshPrefix prefix_;
 };
 
 TEST_F(RegistrySettings, WritingCreatesTheKeyAndStoresTextsWithTheirNul)

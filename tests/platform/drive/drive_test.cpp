@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fresh_prefix.h"
+
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -14,17 +16,10 @@ namespace {
 
 class DriveTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        saved_ = std::getenv("TREVISTO_PREFIX") ? std::getenv("TREVISTO_PREFIX") : "";
-        setenv("TREVISTO_PREFIX", dir_.path().toStdString().c_str(), 1);
-    }
-    void TearDown() override { setenv("TREVISTO_PREFIX", saved_.c_str(), 1); }
-    fs::path root() const { return fs::path(dir_.path().toStdString()) / "drive_c"; }
+    void SetUp() override { ASSERT_TRUE(prefix_.isValid()); }
+    fs::path root() const { return fs::path(prefix_.path().toStdString()) / "drive_c"; }
 
-    QTemporaryDir dir_;
-    std::string saved_;
+    FreshPrefix prefix_;
 };
 
 TEST_F(DriveTest, SpellingsOfOneNameMeetInOnePlace)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fresh_prefix.h"
+
 #include <QTemporaryDir>
 
 #include <chrono>
@@ -21,13 +23,7 @@ namespace {
 
 class Registry : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir_.isValid());
-        saved_ = std::getenv("TREVISTO_PREFIX") ? std::getenv("TREVISTO_PREFIX") : "";
-        setenv("TREVISTO_PREFIX", (dir_.path() + "/prefix").toStdString().c_str(), 1);
-    }
-    void TearDown() override { setenv("TREVISTO_PREFIX", saved_.c_str(), 1); }
+    void SetUp() override { ASSERT_TRUE(prefix_.isValid()); }
 
     static std::string fileText(const fs::path &p)
     {
@@ -62,8 +58,7 @@ protected:
         return {type, data};
     }
 
-    QTemporaryDir dir_;
-    std::string saved_;
+    FreshPrefix prefix_{"prefix"};
 };
 
 using namespace std::string_literals;
