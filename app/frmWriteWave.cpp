@@ -1,5 +1,6 @@
 #include "app/frmWriteWave.h"
 
+#include "app/workingfiles.h"
 #include "audio/conversion.h"
 #include "platform/mci/player.h"
 #include "ui/Frmwait.h"
@@ -65,22 +66,22 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->Open1, &QAction::triggered, this, &frmWriteWave::Open1_Click);
     connect(ui->ogg, &QAction::triggered, this, &frmWriteWave::ogg_Click);
     connect(ui->aiff, &QAction::triggered, this, &frmWriteWave::aiff_Click);
-    connect(ui->btnLoadFile, &QPushButton::clicked, this, &frmWriteWave::btnLoadFile_Click);
-    connect(ui->btnConvert, &QPushButton::clicked, this, &frmWriteWave::btnConvert_Click);
+    connect(ui->btnLoadFile, &QAbstractButton::clicked, this, &frmWriteWave::btnLoadFile_Click);
+    connect(ui->btnConvert, &QAbstractButton::clicked, this, &frmWriteWave::btnConvert_Click);
     connect(ui->cmdwav, &QAction::triggered, this, &frmWriteWave::cmdwav_Click);
-    connect(ui->CmdPlay, &QPushButton::clicked, this, &frmWriteWave::CmdPlay_Click);
-    connect(ui->CmdPause, &QPushButton::clicked, this, &frmWriteWave::CmdPause_Click);
-    connect(ui->CmdStop, &QPushButton::clicked, this, &frmWriteWave::CmdStop_Click);
-    connect(ui->CmdStep, &QPushButton::clicked, this, &frmWriteWave::CmdStep_Click);
-    connect(ui->CmdBack, &QPushButton::clicked, this, &frmWriteWave::CmdBack_Click);
+    connect(ui->CmdPlay, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlay_Click);
+    connect(ui->CmdPause, &QAbstractButton::clicked, this, &frmWriteWave::CmdPause_Click);
+    connect(ui->CmdStop, &QAbstractButton::clicked, this, &frmWriteWave::CmdStop_Click);
+    connect(ui->CmdStep, &QAbstractButton::clicked, this, &frmWriteWave::CmdStep_Click);
+    connect(ui->CmdBack, &QAbstractButton::clicked, this, &frmWriteWave::CmdBack_Click);
     connect(ui->Slider1, &QSlider::sliderMoved, this, &frmWriteWave::Slider1_Scroll);
     ui->Slider1->installEventFilter(this);
     connect(MMaudio, &MciPlayer::statusUpdate, this, &frmWriteWave::MMaudio_StatusUpdate);
     connect(MMControl1, &MciPlayer::statusUpdate, this, &frmWriteWave::MMControl1_StatusUpdate);
-    connect(ui->CmdSetNew, &QPushButton::clicked, this, &frmWriteWave::CmdSetNew_Click);
-    connect(ui->CmdSetin, &QPushButton::clicked, this, &frmWriteWave::CmdSetin_Click);
-    connect(ui->CmdOut, &QPushButton::clicked, this, &frmWriteWave::CmdOut_Click);
-    connect(ui->CmdGoto, &QPushButton::clicked, this, &frmWriteWave::CmdGoto_Click);
+    connect(ui->CmdSetNew, &QAbstractButton::clicked, this, &frmWriteWave::CmdSetNew_Click);
+    connect(ui->CmdSetin, &QAbstractButton::clicked, this, &frmWriteWave::CmdSetin_Click);
+    connect(ui->CmdOut, &QAbstractButton::clicked, this, &frmWriteWave::CmdOut_Click);
+    connect(ui->CmdGoto, &QAbstractButton::clicked, this, &frmWriteWave::CmdGoto_Click);
     connect(ui->about, &QAction::triggered, this, &frmWriteWave::about_Click);
     ConnectLanguageHandlers();
 }
@@ -99,4 +100,14 @@ Frmwait &frmWriteWave::WaitWindow()
         waitWindow_->move(geometry().center() - waitWindow_->rect().center());
     }
     return *waitWindow_;
+}
+
+std::optional<QString> frmWriteWave::ChooseSource(const QString &filter)
+{
+    cmd.CancelError = true;
+    cmd.Flags = ChooserFlags::OpenSource;
+    cmd.Filter = filter;
+    if (cmd.ShowOpen() == CommonDialog::cdlCancel)
+        return std::nullopt;
+    return cmd.FileName;
 }

@@ -1,21 +1,26 @@
 #pragma once
-// The main window: every control, the form-level values and the event handlers. Handlers
-// are declared here, grouped by the folder that defines them.
+// The main window: every control, the form-level values and the event handlers. The
+// handlers are declared here, grouped by the folder whose files define them.
 
 #include "app/dialogs.h"
 #include "audio/basslib.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QFrame;
 class QTimer;
 class Frmwait;
 class Mp3Encoder;
 class WaveConversion;
+class WindowFixture;
 namespace trevisto::mci {
 class MciPlayer;
 }
@@ -46,11 +51,7 @@ public:
     // --- app/ ---------------------------------------------------------------------------
     // The start-up sequence. False when it ended the program.
     bool Form_Load();
-    void Error_(const QString &message);
     const QString &programFolder() const { return programFolder_; }
-
-    // Wires the controls' events to their handlers.
-    void ConnectHandlers();
 
     // --- audio/ -------------------------------------------------------------------------
     void Open1_Click();
@@ -58,11 +59,8 @@ public:
     void aiff_Click();
     void btnLoadFile_Click();
     void btnConvert_Click();
-    void FinishWaveFile();
     bool isConverting() const { return Converting; }
     bool isCopyingSource() const { return CopyingSource; }
-    // Closes both players before a new source opens; refuses (false) while converting.
-    bool CloseSourceForOpening();
 
     // --- editor/ ------------------------------------------------------------------------
     void cmdwav_Click();
@@ -84,8 +82,6 @@ public:
 
     // --- settings/ ----------------------------------------------------------------------
     void LoadLanguage();
-    void ApplyCaptions();
-    void ConnectLanguageHandlers();
     void english_Click();
     void german_Click();
     void italian_Click();
@@ -97,9 +93,57 @@ public:
     static QString TableText(const QStringList &table, int index, const QString &fallback);
 
     // --- ui/ ----------------------------------------------------------------------------
+    void about_Click();
+
+protected:
+    // --- app/ ---------------------------------------------------------------------------
+    void closeEvent(QCloseEvent *event) override;
+    // --- editor/ ------------------------------------------------------------------------
+    // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    friend class WindowFixture; // tests reach the controls and values through it
+
+    // --- app/ ---------------------------------------------------------------------------
+    void ConnectHandlers();
+    // Finds, checks and starts the decoding library; false, after its message, when the
+    // program cannot run with it.
+    bool StartDecodingLibrary();
+    void FillGotoLists();
+    void Error_(const QString &message);
+    // The groups of controls the handlers switch together, each defined once.
+    QList<QWidget *> SourceControls() const;  // play, edit and cut the source
+    QList<QWidget *> PlayingControls() const; // enabled once the source plays
+    QList<QWidget *> ResultControls() const;  // act on the cut result
+    static void SetEnabled(const QList<QWidget *> &controls, bool enabled);
+    // Shows the open chooser for a source kind; the chosen path, or nothing on Cancel.
+    std::optional<QString> ChooseSource(const QString &filter);
+
+    // --- audio/ -------------------------------------------------------------------------
+    void FinishWaveFile();
+    // Decodes the channel into the working file and reports how that went.
+    void ConvertSource();
+    // Called after each converted block: progress display, the window's events, and
+    // whether to go on.
+    std::function<bool(int64_t, int64_t)> ConversionProgress();
+    // Closes both players before a new source opens; refuses (false) while converting.
+    bool CloseSourceForOpening();
+
+    // --- editor/ ------------------------------------------------------------------------
+    // The source player on the working file just written or chosen, with marks, slider
+    // and labels for its whole length, and the window titled with `path`.
+    void ShowOpenedSource(const QString &path);
+    // The cut result is gone: its player closed, its file deleted, its controls off.
+    void DiscardResult();
+
+    // --- settings/ ----------------------------------------------------------------------
+    void ApplyCaptions();
+    void ConnectLanguageHandlers();
+
+    // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
     void ApplyPlaceholderImages();
-    void about_Click();
     // The wait window, made at its first showing.
     Frmwait &WaitWindow();
 
@@ -131,16 +175,8 @@ public:
     // Open Wav is copying the chosen file to the working copy.
     bool CopyingSource = false;
     std::unique_ptr<WaveConversion> Conversion;
-    // How many times the conversion has refreshed its progress display.
-    int ProgressPaints = 0;
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
-    // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
-    bool eventFilter(QObject *watched, QEvent *event) override;
     Dialogs &dialogs_;
-
-private:
     QString programFolder_;
     Frmwait *waitWindow_ = nullptr;
     bool conversionFailed_ = false;

@@ -3,6 +3,7 @@
 
 #include "app/programend.h"
 #include "app/routines.h"
+#include "app/workingfiles.h"
 #include "ui_frmWriteWave.h"
 
 #include <QDir>
@@ -36,18 +37,13 @@ QString ensureFolder(const QString &drivePath, QString &nativeOut)
 
 bool frmWriteWave::Form_Load()
 {
-    // 1. The program folder becomes the current folder.
+    // Relative paths, the library's among them, are found beside the program.
     QDir::setCurrent(programFolder_);
-
-    // 2.
     ui->opt1->menuAction()->setVisible(true);
-
-    // 3.
     LoadLanguage();
 
-    // 4. The working folder.
     QString nativeTemp;
-    const QString why = ensureFolder(QStringLiteral("C:\\Temp"), nativeTemp);
+    const QString why = ensureFolder(WorkingFiles::Folder, nativeTemp);
     if (!why.isEmpty()) {
         dialogs_.msgBox(QStringLiteral("The working folder \"%1\" cannot be created: %2.\r\n\r\n"
                                        "Trevisto MP3 Editor cannot run without it.")
@@ -56,48 +52,51 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-
-    // 5. The decoding library must be beside the program.
-    const QString libraryPath = RPP(programFolder_) + LibraryFileName;
-    if (!FileExists(libraryPath)) {
-        dialogs_.msgBox("BASS.DLL does not exists", vbOKOnly, MsgIcon::Critical, "BASS.DLL");
+    if (!StartDecodingLibrary()) {
         ProgramEnd::end(1);
         return false;
     }
 
-    // 6. ... and be the version the program was made for. A file that does not load as a
+    BitRate = 128; // as the selected option button says
+
+    // Nothing is loaded yet: no source, no cut result, no list playback.
+    SetEnabled(SourceControls() + ResultControls(), false);
+    ui->CmdStopList->setVisible(false);
+    ui->CmdGoto->setEnabled(false);
+    FillGotoLists();
+    InitMasterVolume();
+    return true;
+}
+
+bool frmWriteWave::StartDecodingLibrary()
+{
+    // The decoding library must be beside the program ...
+    const QString libraryPath = RPP(programFolder_) + LibraryFileName;
+    if (!FileExists(libraryPath)) {
+        dialogs_.msgBox("BASS.DLL does not exists", vbOKOnly, MsgIcon::Critical, "BASS.DLL");
+        return false;
+    }
+
+    // ... and be the version the program was made for. A file that does not load as a
     // library, or that lacks an operation, is just as wrong.
     const bool accepted = Bass.load(libraryPath) == BassLibrary::LoadResult::Loaded &&
                           Bass.GetVersion() == AcceptedVersion && Bass.resolveAll();
     if (!accepted) {
         dialogs_.msgBox("BASS version 2.2 was not loaded", vbOKOnly, MsgIcon::Critical, "Incorrect BASS.DLL");
-        ProgramEnd::end(1);
         return false;
     }
 
-    // 7. Nothing is played through the library.
+    // Nothing is played through the library: it only decodes, on its no-sound device.
     Bass.SetConfig(BASS_CONFIG_UPDATEPERIOD, 0);
-
-    // 8. The no-sound device.
     if (!Bass.Init(0, 44100, 0, static_cast<void *>(this), nullptr)) {
         Error_("Can't initialize device");
-        ProgramEnd::end(1);
         return false;
     }
+    return true;
+}
 
-    // 9.
-    BitRate = 128;
-
-    // 10.
-    for (QWidget *w : {ui->CmdPlay, ui->CmdBack, ui->CmdStop, ui->CmdPause, ui->CmdStep, ui->CmdSetin, ui->CmdOut,
-                       ui->CmdSetNew, ui->CmdPlayTemp, ui->CmdStopTemp, ui->CmdSaveas, ui->Command3, ui->CmdaddList})
-        w->setEnabled(false);
-
-    // 11, 12.
-    ui->CmdStopList->setVisible(false);
-    ui->CmdGoto->setEnabled(false);
-
-    // 13. The Goto lists.
+void frmWriteWave::FillGotoLists()
+{
     auto fill = [](QComboBox *box, int last) {
         for (int i = 0; i <= last; ++i)
             box->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar('0')));
@@ -106,10 +105,6 @@ bool frmWriteWave::Form_Load()
     fill(ui->cmbHH, 12);
     fill(ui->CmbMM, 59);
     fill(ui->CmbSS, 59);
-
-    // 14.
-    InitMasterVolume();
-    return true;
 }
 
 void frmWriteWave::Error_(const QString &message)

@@ -10,40 +10,11 @@
 
 namespace {
 
-void put16(unsigned char *p, uint16_t v)
-{
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-}
-
-void put32(unsigned char *p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        p[i] = uint8_t(v >> (8 * i));
-}
-
 QString reason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 constexpr size_t WriteBuffer = 1 << 20;
 
 } // namespace
-
-void WaveHeader::serialize(unsigned char out[Size]) const
-{
-    std::memcpy(out, RiffTag, 4);
-    put32(out + 4, RiffSize);
-    std::memcpy(out + 8, WaveTag, 4);
-    std::memcpy(out + 12, FmtTag, 4);
-    put32(out + 16, FmtSize);
-    put16(out + 20, FormatTag);
-    put16(out + 22, Channels);
-    put32(out + 24, SampleRate);
-    put32(out + 28, ByteRate);
-    put16(out + 32, BlockAlign);
-    put16(out + 34, BitsPerSample);
-    std::memcpy(out + 36, DataTag, 4);
-    put32(out + 40, DataSize);
-}
 
 WaveConversion::~WaveConversion() { completeFile(nullptr); }
 
@@ -73,13 +44,8 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     DWORD rate = 0;
     bass.ChannelGetAttributes(chan, &rate, nullptr, nullptr);
 
-    header_ = WaveHeader{};
-    header_.FormatTag = 1;
-    header_.Channels = uint16_t(info.chans);
-    header_.SampleRate = rate;
-    header_.BitsPerSample = (info.flags & BASS_SAMPLE_8BITS) ? 8 : 16;
-    header_.BlockAlign = uint16_t(header_.Channels * header_.BitsPerSample / 8);
-    header_.ByteRate = uint32_t(header_.BlockAlign) * header_.SampleRate;
+    format_ = trevisto::wav::Format{trevisto::wav::kTagPcm, uint16_t(info.chans), rate,
+                                    uint16_t((info.flags & BASS_SAMPLE_8BITS) ? 8 : 16)};
 
     const QByteArray local = nativePath.toLocal8Bit();
     if (QFileInfo(nativePath).isFile() && std::remove(local.constData()) != 0) {
@@ -99,18 +65,16 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
         return fail(QStringLiteral("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
 
-    unsigned char bytes[WaveHeader::Size];
-    header_.serialize(bytes);
-    // The header goes out in its three pieces: RIFF, fmt and data.
-    if (std::fwrite(bytes, 1, 12, file_) != 12 || std::fwrite(bytes + 12, 1, 24, file_) != 24 ||
-        std::fwrite(bytes + 36, 1, 8, file_) != 8) {
+    // The size fields stay zero until the file is completed.
+    const trevisto::wav::WaveHeader bytes = trevisto::wav::header(format_, 0);
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
         failWrite();
         return result;
     }
 
     const DWORD length = bass.ChannelGetLength(chan);
     const int64_t reported = length == DWORD(-1) ? 0 : length;
-    const int64_t frame = header_.BlockAlign ? header_.BlockAlign : 1;
+    const int64_t frame = format_.blockAlign() ? format_.blockAlign() : 1;
     const int64_t limit = std::min(maxDataLength, MaxDataLength) / frame * frame;
     std::vector<unsigned char> DecodeBuffer(BlockSize);
     bool keepGoing = true;
@@ -170,12 +134,12 @@ bool WaveConversion::completeFile(QString *error)
 {
     if (!file_)
         return true;
-    header_.RiffSize = uint32_t(DataLength + WaveHeader::Size - 8);
-    header_.DataSize = uint32_t(DataLength);
-    unsigned char bytes[WaveHeader::Size];
-    header_.serialize(bytes);
-    bool ok = std::fseek(file_, 4, SEEK_SET) == 0 && std::fwrite(bytes + 4, 1, 4, file_) == 4 &&
-              std::fseek(file_, 40, SEEK_SET) == 0 && std::fwrite(bytes + 40, 1, 4, file_) == 4;
+    using namespace trevisto::wav;
+    const WaveHeader bytes = header(format_, uint64_t(DataLength));
+    bool ok = std::fseek(file_, kRiffSizeOffset, SEEK_SET) == 0 &&
+              std::fwrite(&bytes[kRiffSizeOffset], 1, 4, file_) == 4 &&
+              std::fseek(file_, kDataSizeOffset, SEEK_SET) == 0 &&
+              std::fwrite(&bytes[kDataSizeOffset], 1, 4, file_) == 4;
     QString why = ok ? QString() : reason();
     if (std::fclose(file_) != 0 && ok) {
         ok = false;

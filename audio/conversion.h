@@ -4,33 +4,13 @@
 // window and the benchmark driver both run it.
 
 #include "audio/basslib.h"
+#include "platform/wav/wav.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <cstdio>
 #include <functional>
-
-// The header of every WAV file the program writes itself, field by field.
-struct WaveHeader {
-    char RiffTag[4] = {'R', 'I', 'F', 'F'};
-    uint32_t RiffSize = 0;
-    char WaveTag[4] = {'W', 'A', 'V', 'E'};
-    char FmtTag[4] = {'f', 'm', 't', ' '};
-    uint32_t FmtSize = 16;
-    uint16_t FormatTag = 1;
-    uint16_t Channels = 0;
-    uint32_t SampleRate = 0;
-    uint32_t ByteRate = 0;
-    uint16_t BlockAlign = 0;
-    uint16_t BitsPerSample = 0;
-    char DataTag[4] = {'d', 'a', 't', 'a'};
-    uint32_t DataSize = 0;
-
-    static constexpr int Size = 44;
-    // Little-endian bytes of [from, to) of the header.
-    void serialize(unsigned char out[Size]) const;
-};
 
 class WaveConversion {
 public:
@@ -67,7 +47,7 @@ public:
 
     bool isOpen() const { return file_ != nullptr; }
     bool isRunning() const { return running_; }
-    const WaveHeader &header() const { return header_; }
+    const trevisto::wav::Format &format() const { return format_; }
     // Bytes of PCM written so far.
     int64_t DataLength = 0;
     // Lowered by tests to reach the bound without writing 2 GiB.
@@ -76,7 +56,7 @@ public:
 private:
     bool fail(const QString &what, Result &result);
     bool completeFile(QString *error);
-    WaveHeader header_;
+    trevisto::wav::Format format_;
     std::FILE *file_ = nullptr;
     bool running_ = false;
     bool stopRequested_ = false;

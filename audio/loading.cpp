@@ -3,22 +3,32 @@
 #include "app/frmWriteWave.h"
 
 #include "app/routines.h"
+#include "app/workingfiles.h"
 #include "audio/conversion.h"
-#include "editor/timetext.h"
+#include "audio/sourcechannel.h"
 #include "platform/mci/player.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
 
 namespace {
 
-constexpr const char *WorkingFile = "C:\\temp.wav";
 // Progress is repainted at most this often while converting.
 constexpr qint64 ProgressPeriodMs = 33;
+
+// The chooser's filter for each value of OpenKind.
+QString SourceFilter(qint16 kind)
+{
+    switch (kind) {
+    case 0: return QStringLiteral("Mp3 (*.mp3)|*.mp3");
+    case 1: return QStringLiteral("0GG (*.ogg)|*.ogg");
+    case 2: return QStringLiteral("AIFF (*.AIFF)|*.AIFF");
+    default: return {};
+    }
+}
 
 } // namespace
 
@@ -55,38 +65,20 @@ bool frmWriteWave::CloseSourceForOpening()
 
 void frmWriteWave::btnLoadFile_Click()
 {
-    // 1-3. The previous sound goes.
     if (!CloseSourceForOpening())
         return;
-    QFile::remove(NativePath(WorkingFile));
-    QFile::remove(NativePath("C:\\temp2.wav"));
+    QFile::remove(NativePath(WorkingFiles::Source));
+    QFile::remove(NativePath(WorkingFiles::Result));
     FinishWaveFile();
 
-    // 4-6. The chooser.
-    cmd.CancelError = true;
-    cmd.Flags = 528388;
-    switch (OpenKind) {
-    case 0: cmd.Filter = "Mp3 (*.mp3)|*.mp3"; break;
-    case 1: cmd.Filter = "0GG (*.ogg)|*.ogg"; break;
-    case 2: cmd.Filter = "AIFF (*.AIFF)|*.AIFF"; break;
-    default: break;
-    }
-    if (cmd.ShowOpen() == CommonDialog::cdlCancel)
+    const std::optional<QString> path = ChooseSource(SourceFilter(OpenKind));
+    if (!path)
         return;
-    const QString path = cmd.FileName;
-    const QByteArray path8 = path.toLocal8Bit();
 
     // Only one decoding channel is held at a time.
     if (Chan != 0 && Bass.ChannelFree)
         Bass.ChannelFree(Chan);
-    Chan = 0;
-
-    // 7-9. A stream, else a stream by address, else a music module.
-    Chan = Bass.StreamCreateFile(0, path8.constData(), 0, 0, BASS_STREAM_DECODE);
-    if (Chan == 0)
-        Chan = Bass.StreamCreateURL(path8.constData(), 0, BASS_STREAM_DECODE | BASS_STREAM_BLOCK, nullptr, nullptr);
-    if (Chan == 0)
-        Chan = Bass.MusicLoad(0, path8.constData(), 0, 0, BASS_STREAM_DECODE | BASS_MUSIC_PRESCAN | BASS_MUSIC_RAMP, 0);
+    Chan = OpenSourceChannel(Bass, *path);
     if (Chan == 0) {
         Error_("Can't play the file");
         return;
@@ -94,7 +86,6 @@ void frmWriteWave::btnLoadFile_Click()
     const DWORD length = Bass.ChannelGetLength(Chan);
     DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
 
-    // 10-12. Decode into the working file behind the wait window.
     ui->lblPos->setText("Pos:");
     Frmwait &wait = WaitWindow();
     wait.resetProgress();
@@ -105,22 +96,13 @@ void frmWriteWave::btnLoadFile_Click()
         return;
     }
 
-    // 13-18. The source player.
     MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
-    MMaudio->setFileName(WorkingFile);
+    MMaudio->setFileName(WorkingFiles::Source);
     MMaudio->setCommand("Open");
-    MarkIn = 0;
-    MarkOut = qint32(MMaudio->length());
-    ui->Slider1->setRange(0, WholeSeconds(MMaudio->length()));
-    ui->lblAudio->setText(PositionText(*MMaudio));
-    ui->Txtin->setText("00:00:00");
-    ui->TxtOut->setText(ClockText(MMaudio->length() / 1000.0));
+    ShowOpenedSource(*path);
     MMaudio->setNotifyStatus(true);
-
-    // 19-21.
     ui->CmdPlay->setEnabled(true);
     ui->CmdStep->setEnabled(true);
-    setWindowTitle(QStringLiteral("%1 -%2").arg(ProgramTitle, path));
     wait.hide();
 }
 
@@ -130,44 +112,7 @@ void frmWriteWave::btnConvert_Click()
     conversionFailed_ = false;
     if (Converting) {
         ui->btnConvert->setText("Stop conversion...");
-        if (!Conversion)
-            Conversion = std::make_unique<WaveConversion>();
-
-        Frmwait *wait = waitWindow_;
-        QElapsedTimer sinceRepaint;
-        sinceRepaint.start();
-        bool first = true;
-        const auto result = Conversion->run(
-            Bass, Chan, NativePath(WorkingFile), [&](int64_t written, int64_t reported) {
-                DataLength = qint32(written);
-                if (first || sinceRepaint.elapsed() >= ProgressPeriodMs) {
-                    first = false;
-                    sinceRepaint.restart();
-                    ++ProgressPaints;
-                    ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
-                    if (wait)
-                        wait->setProgress(quint64(written), quint64(reported));
-                }
-                QCoreApplication::processEvents();
-                return Converting;
-            });
-        DataLength = qint32(Conversion->DataLength);
-
-        switch (result.outcome) {
-        case WaveConversion::Outcome::Failed:
-            conversionFailed_ = true;
-            dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
-            break;
-        case WaveConversion::Outcome::TooLong:
-            dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
-            break;
-        case WaveConversion::Outcome::Stopped:
-            // Stopped by a window close: nothing is opened afterwards.
-            conversionFailed_ = true;
-            break;
-        case WaveConversion::Outcome::Completed:
-            break;
-        }
+        ConvertSource();
     }
 
     Converting = false;
@@ -182,16 +127,50 @@ void frmWriteWave::btnConvert_Click()
         Bass.ChannelSetPosition(Chan, 0);
 }
 
+void frmWriteWave::ConvertSource()
+{
+    if (!Conversion)
+        Conversion = std::make_unique<WaveConversion>();
+    const auto result = Conversion->run(Bass, Chan, NativePath(WorkingFiles::Source), ConversionProgress());
+    DataLength = qint32(Conversion->DataLength);
+
+    switch (result.outcome) {
+    case WaveConversion::Outcome::Failed:
+        conversionFailed_ = true;
+        dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        break;
+    case WaveConversion::Outcome::TooLong:
+        dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+        break;
+    case WaveConversion::Outcome::Stopped:
+        // Stopped by a window close: nothing is opened afterwards.
+        conversionFailed_ = true;
+        break;
+    case WaveConversion::Outcome::Completed:
+        break;
+    }
+}
+
+std::function<bool(int64_t, int64_t)> frmWriteWave::ConversionProgress()
+{
+    // The label and the bar are repainted sparingly; the window's events run after every
+    // block, and a window close turns Converting off to stop the conversion.
+    auto sinceRepaint = std::make_shared<QElapsedTimer>();
+    return [this, sinceRepaint](int64_t written, int64_t reported) {
+        DataLength = qint32(written);
+        if (!sinceRepaint->isValid() || sinceRepaint->elapsed() >= ProgressPeriodMs) {
+            sinceRepaint->start();
+            ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
+            if (waitWindow_)
+                waitWindow_->setProgress(quint64(written), quint64(reported));
+        }
+        QCoreApplication::processEvents();
+        return Converting;
+    };
+}
+
 void frmWriteWave::FinishWaveFile()
 {
     if (Conversion)
         Conversion->FinishWaveFile();
-}
-
-void frmWriteWave::closeEvent(QCloseEvent *event)
-{
-    // A conversion in progress stops at its next block and completes the file so far.
-    if (Converting)
-        Converting = false;
-    QMainWindow::closeEvent(event);
 }

@@ -33,3 +33,15 @@ void frmWriteWave::CmdGoto_Click()
     MMaudio->setStartPosition(*GotoPos);
     MMaudio->setCommand("Play");
 }
+
+void frmWriteWave::ShowOpenedSource(const QString &path)
+{
+    const qint64 length = MMaudio->length();
+    MarkIn = 0;
+    MarkOut = qint32(length);
+    ui->Slider1->setRange(0, WholeSeconds(length));
+    ui->lblAudio->setText(PositionText(*MMaudio));
+    ui->Txtin->setText("00:00:00");
+    ui->TxtOut->setText(ClockText(length / 1000.0));
+    setWindowTitle(QStringLiteral("%1 -%2").arg(ProgramTitle, path));
+}

@@ -10,21 +10,11 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 
-namespace {
-
-void enableAll(std::initializer_list<QWidget *> widgets, bool on)
-{
-    for (QWidget *w : widgets)
-        w->setEnabled(on);
-}
-
-} // namespace
-
 void frmWriteWave::CmdPlay_Click()
 {
     MMaudio->setCommand("Play");
     ui->btnLoadFile->setEnabled(false);
-    enableAll({ui->CmdBack, ui->CmdPause, ui->CmdStop, ui->CmdSetin, ui->CmdOut, ui->CmdSetNew, ui->CmdGoto}, true);
+    SetEnabled(PlayingControls(), true);
 }
 
 void frmWriteWave::CmdPause_Click()
@@ -43,7 +33,7 @@ void frmWriteWave::CmdStep_Click()
 {
     MMaudio->setStartPosition(MMaudio->position() + 1000);
     MMaudio->setCommand("Play");
-    enableAll({ui->CmdBack, ui->CmdPause, ui->CmdStop, ui->CmdSetin, ui->CmdOut, ui->CmdSetNew, ui->CmdGoto}, true);
+    SetEnabled(PlayingControls(), true);
 }
 
 void frmWriteWave::CmdBack_Click()
@@ -56,7 +46,7 @@ void frmWriteWave::Slider1_Click()
 {
     MMaudio->setStartPosition(qint64(ui->Slider1->value()) * 1000);
     MMaudio->setCommand("Play");
-    enableAll({ui->CmdBack, ui->CmdPause, ui->CmdStop, ui->CmdSetin, ui->CmdOut, ui->CmdSetNew, ui->CmdGoto}, true);
+    SetEnabled(PlayingControls(), true);
 }
 
 void frmWriteWave::Slider1_Scroll()

@@ -53,8 +53,8 @@ void frmWriteWave::LoadLanguage()
                                     .arg(QDir::toNativeSeparators(path), why);
     }
 
-    // The check marks follow the stored choice whether or not its file could be read; the
-    // disabled French item keeps its own state.
+    // Every load clears the check marks, whether or not the file could be read; only a
+    // click on a language item sets one again. The disabled French item keeps its own.
     for (QAction *item : {ui->english, ui->german, ui->italian, ui->schinese, ui->tchinese, ui->spanish, ui->russian})
         item->setChecked(false);
 }

@@ -1,5 +1,8 @@
 #include "platform/registry/store.h"
 
+#include "platform/io/writeall.h"
+
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -52,20 +55,6 @@ public:
 private:
     int fd_ = -1;
 };
-
-bool writeAll(int fd, const char *p, size_t n)
-{
-    while (n > 0) {
-        const ssize_t w = ::write(fd, p, n);
-        if (w < 0 && errno == EINTR)
-            continue;
-        if (w <= 0)
-            return false;
-        p += w;
-        n -= size_t(w);
-    }
-    return true;
-}
 
 } // namespace
 
@@ -151,7 +140,7 @@ LONG Store::save(const Key &root) const
     struct stat st {};
     ::fchmod(fd, ::stat(file_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
 
-    bool ok = writeAll(fd, text.data(), text.size()) && ::fsync(fd) == 0;
+    bool ok = io::writeAll(fd, text.data(), text.size()) && ::fsync(fd) == 0;
     int err = ok ? 0 : errno;
     if (::close(fd) != 0 && ok) {
         ok = false;

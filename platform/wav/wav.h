@@ -86,9 +86,15 @@ constexpr size_t kHeaderSize = 44;
 // The RIFF size field (data + 36) must fit in 32 bits.
 constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 36;
 
-// The 44-byte header for `dataBytes` bytes of sound in `format` (at most kMaxDataBytes).
-// An odd data size gets no pad byte: the RIFF size is always data + 36.
-std::array<unsigned char, kHeaderSize> header(const Format &format, uint64_t dataBytes);
+// The 44-byte header of every WAV file the program writes: RIFF size at byte 4, data size
+// at byte 40, both little-endian.
+using WaveHeader = std::array<unsigned char, kHeaderSize>;
+constexpr size_t kRiffSizeOffset = 4;
+constexpr size_t kDataSizeOffset = 40;
+
+// The header for `dataBytes` bytes of sound in `format` (at most kMaxDataBytes). An odd
+// data size gets no pad byte: the RIFF size is always data + 36.
+WaveHeader header(const Format &format, uint64_t dataBytes);
 
 enum class WriteError {
     None,

@@ -1,5 +1,7 @@
 #include "platform/wav/wav.h"
 
+#include "platform/io/writeall.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -27,21 +29,6 @@ void put32(unsigned char *p, uint32_t v)
     put16(p + 2, v >> 16);
 }
 
-bool writeAll(int fd, const void *data, size_t bytes)
-{
-    auto *p = static_cast<const char *>(data);
-    while (bytes > 0) {
-        const ssize_t n = ::write(fd, p, bytes);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        bytes -= size_t(n);
-    }
-    return true;
-}
-
 std::string folderOf(const std::string &path)
 {
     const size_t slash = path.find_last_of('/');
@@ -62,9 +49,9 @@ std::string randomSuffix()
 
 } // namespace
 
-std::array<unsigned char, kHeaderSize> header(const Format &format, uint64_t dataBytes)
+WaveHeader header(const Format &format, uint64_t dataBytes)
 {
-    std::array<unsigned char, kHeaderSize> h{};
+    WaveHeader h{};
     const uint32_t data = uint32_t(std::min(dataBytes, kMaxDataBytes));
     std::memcpy(&h[0], "RIFF", 4);
     put32(&h[4], data + 36);
@@ -171,7 +158,7 @@ bool Writer::write(const void *data, size_t bytes)
 {
     if (!reserve(bytes))
         return false;
-    if (!writeAll(fd_, data, bytes)) {
+    if (!io::writeAll(fd_, data, bytes)) {
         error_ = WriteError::WriteFailed;
         return false;
     }
@@ -196,7 +183,7 @@ bool Writer::copyFrom(int fd, int64_t offset, int64_t bytes)
             error_ = WriteError::ReadFailed; // unreadable, or the source ended early
             return false;
         }
-        if (!writeAll(fd_, buffer_.get(), size_t(n))) {
+        if (!io::writeAll(fd_, buffer_.get(), size_t(n))) {
             error_ = WriteError::WriteFailed;
             return false;
         }

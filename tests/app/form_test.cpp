@@ -61,12 +61,12 @@ TEST_F(Form, TheBarsRunInThreeRows)
     const int lefts[] = {120, 600, 1080, 1560, 2040, 2520};
     for (int i = 0; i < 18; ++i) {
         SCOPED_TRACE(i);
-        ASSERT_NE(w.Shape1[i], nullptr);
-        EXPECT_EQ(w.Shape1[i]->parentWidget(), w.ui->Frame2);
+        ASSERT_NE(Shape1(w)[i], nullptr);
+        EXPECT_EQ(Shape1(w)[i]->parentWidget(), ui(w)->Frame2);
         const int row = i / 6, column = i % 6;
         const int left = row == 2 ? lefts[5 - column] : lefts[column];
         const int top = row == 0 ? 600 : row == 1 ? 960 : 240;
-        EXPECT_EQ(w.Shape1[i]->geometry(), QRect(left / 15, top / 15, 25, 17));
+        EXPECT_EQ(Shape1(w)[i]->geometry(), QRect(left / 15, top / 15, 25, 17));
     }
 }
 
@@ -89,21 +89,21 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
 {
     frmWriteWave &w = makeWindow();
     EXPECT_EQ(w.windowTitle(), "Trevisto MP3 Editor");
-    EXPECT_EQ(w.ui->Frame5->title(), "      Currently/Total");
-    EXPECT_EQ(w.ui->Frame8->title(), "      Mp3 Segment");
-    EXPECT_EQ(w.ui->Frame1->title(), "        MP3 Kbit/s");
-    EXPECT_EQ(w.ui->Frame6->title(), "Time Frame");
-    EXPECT_EQ(w.ui->CmdSetin->text(), "Mark In");
-    EXPECT_EQ(w.ui->CmdOut->text(), "Mark out");
-    EXPECT_EQ(w.ui->CmdSetNew->text(), "Set");
-    EXPECT_EQ(w.ui->Txtin->text(), "00:00:00");
-    EXPECT_EQ(w.ui->btnConvert->text(), "Convert to \"BASS.WAV\"");
-    EXPECT_TRUE(w.ui->btnConvert->isHidden());
-    EXPECT_FALSE(w.ui->btnConvert->isEnabled());
-    EXPECT_GE(w.ui->btnLoadFile->y(), 423) << "below the client area";
-    EXPECT_GE(w.ui->lblPos->y(), 423);
-    EXPECT_TRUE(w.ui->Option3->isChecked());
-    EXPECT_FALSE(w.ui->CmdPlay->icon().isNull()) << "picture buttons show a picture";
+    EXPECT_EQ(ui(w)->Frame5->title(), "      Currently/Total");
+    EXPECT_EQ(ui(w)->Frame8->title(), "      Mp3 Segment");
+    EXPECT_EQ(ui(w)->Frame1->title(), "        MP3 Kbit/s");
+    EXPECT_EQ(ui(w)->Frame6->title(), "Time Frame");
+    EXPECT_EQ(ui(w)->CmdSetin->text(), "Mark In");
+    EXPECT_EQ(ui(w)->CmdOut->text(), "Mark out");
+    EXPECT_EQ(ui(w)->CmdSetNew->text(), "Set");
+    EXPECT_EQ(ui(w)->Txtin->text(), "00:00:00");
+    EXPECT_EQ(ui(w)->btnConvert->text(), "Convert to \"BASS.WAV\"");
+    EXPECT_TRUE(ui(w)->btnConvert->isHidden());
+    EXPECT_FALSE(ui(w)->btnConvert->isEnabled());
+    EXPECT_GE(ui(w)->btnLoadFile->y(), 423) << "below the client area";
+    EXPECT_GE(ui(w)->lblPos->y(), 423);
+    EXPECT_TRUE(ui(w)->Option3->isChecked());
+    EXPECT_FALSE(ui(w)->CmdPlay->icon().isNull()) << "picture buttons show a picture";
 
     auto captions = [](const QList<QAction *> &actions) {
         QStringList out;
@@ -112,17 +112,17 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
         return out;
     };
     EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"File", "Open", "Option", "Help"}));
-    EXPECT_FALSE(w.ui->opt1->menuAction()->isVisible()) << "shown by start-up, not by the form";
-    EXPECT_EQ(captions(w.ui->File->actions()), QStringList{"Exit"});
-    EXPECT_EQ(captions(w.ui->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF"}));
-    EXPECT_EQ(captions(w.ui->opt1->actions()), QStringList{"Language"});
-    EXPECT_EQ(captions(w.ui->language->actions()),
+    EXPECT_FALSE(ui(w)->opt1->menuAction()->isVisible()) << "shown by start-up, not by the form";
+    EXPECT_EQ(captions(ui(w)->File->actions()), QStringList{"Exit"});
+    EXPECT_EQ(captions(ui(w)->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF"}));
+    EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"Language"});
+    EXPECT_EQ(captions(ui(w)->language->actions()),
               (QStringList{"English", "French", "German", "Italian", "S. Chinese", "T.Chinese", "Spanish", "Russian"}));
-    EXPECT_EQ(captions(w.ui->help->actions()), QStringList{"About Trevisto Mp3 Editor"});
-    for (QAction *a : w.ui->language->actions()) {
+    EXPECT_EQ(captions(ui(w)->help->actions()), QStringList{"About Trevisto Mp3 Editor"});
+    for (QAction *a : ui(w)->language->actions()) {
         SCOPED_TRACE(a->text().toStdString());
-        EXPECT_EQ(a->isChecked(), a == w.ui->english);
-        EXPECT_EQ(a->isEnabled(), a != w.ui->french);
+        EXPECT_EQ(a->isChecked(), a == ui(w)->english);
+        EXPECT_EQ(a->isEnabled(), a != ui(w)->french);
     }
 }
 

@@ -82,8 +82,8 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
     EXPECT_EQ(libraryCalls(), (QStringList{"BASS_GetVersion", "BASS_SetConfig", "BASS_Init 0 44100 0"}));
 
     frmWriteWave &w = *window_;
-    EXPECT_EQ(w.BitRate, 128);
-    EXPECT_TRUE(w.ui->Option3->isChecked());
+    EXPECT_EQ(BitRate(w), 128);
+    EXPECT_TRUE(ui(w)->Option3->isChecked());
     EXPECT_EQ(QDir::currentPath(), QFileInfo(programFolder_).canonicalFilePath());
     EXPECT_TRUE(QFileInfo(NativePath("C:\\Temp")).isDir());
 
@@ -95,8 +95,8 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
         SCOPED_TRACE(b->objectName().toStdString());
         EXPECT_EQ(b->isEnabled(), !disabled.contains(b->objectName()));
     }
-    EXPECT_TRUE(w.ui->CmdStopList->isHidden());
-    EXPECT_FALSE(w.ui->CmdPlayList->isHidden());
+    EXPECT_TRUE(ui(w)->CmdStopList->isHidden());
+    EXPECT_FALSE(ui(w)->CmdPlayList->isHidden());
 
     auto items = [](QComboBox *box) {
         QStringList out;
@@ -104,7 +104,7 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
             out << box->itemText(i);
         return out;
     };
-    const QStringList hh = items(w.ui->cmbHH), mm = items(w.ui->CmbMM), ss = items(w.ui->CmbSS);
+    const QStringList hh = items(ui(w)->cmbHH), mm = items(ui(w)->CmbMM), ss = items(ui(w)->CmbSS);
     EXPECT_EQ(hh.size(), 13);
     EXPECT_EQ(hh.front(), "00");
     EXPECT_EQ(hh.back(), "12");
@@ -112,7 +112,7 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
     EXPECT_EQ(mm.size(), 60);
     EXPECT_EQ(mm.back(), "59");
     EXPECT_EQ(ss, mm);
-    for (QComboBox *box : {w.ui->cmbHH, w.ui->CmbMM, w.ui->CmbSS}) {
+    for (QComboBox *box : {ui(w)->cmbHH, ui(w)->CmbMM, ui(w)->CmbSS}) {
         EXPECT_TRUE(box->isEditable());
         EXPECT_EQ(box->currentText(), "00");
     }
@@ -120,7 +120,7 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
     // The Option menu appears, in its place between Open and Help.
     const QList<QAction *> bar = w.menuBar()->actions();
     ASSERT_EQ(bar.size(), 4);
-    EXPECT_EQ(bar[2], w.ui->opt1->menuAction());
+    EXPECT_EQ(bar[2], ui(w)->opt1->menuAction());
     EXPECT_TRUE(bar[2]->isVisible());
 }
 
@@ -161,7 +161,7 @@ TEST_F(StartUp, TheRealLibraryIsAccepted)
     ASSERT_TRUE(start());
     EXPECT_TRUE(dialogs_.asked().isEmpty());
     EXPECT_FALSE(endCode_.has_value());
-    EXPECT_EQ(window_->Bass.GetVersion(), 0x00020002u);
+    EXPECT_EQ(Bass(*window_).GetVersion(), 0x00020002u);
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "app/frmWriteWave.h"
 #include "app/programend.h"
 #include "app/scripteddialogs.h"
+#include "platform/mci/player.h"
+#include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +63,25 @@ protected:
         makeWindow();
         return window_->Form_Load();
     }
+
+    // The window's controls and form-level values, which only this fixture may reach.
+    static Ui::frmWriteWave *ui(const frmWriteWave &w) { return w.ui; }
+    static MciPlayer *MMaudio(const frmWriteWave &w) { return w.MMaudio; }
+    static MciPlayer *MMControl1(const frmWriteWave &w) { return w.MMControl1; }
+    static MciPlayer *MMCPlayList(const frmWriteWave &w) { return w.MMCPlayList; }
+    static const std::array<QFrame *, 18> &Shape1(const frmWriteWave &w) { return w.Shape1; }
+    static BassLibrary &Bass(frmWriteWave &w) { return w.Bass; }
+    static quint32 &Chan(frmWriteWave &w) { return w.Chan; }
+    static qint32 &DataLength(frmWriteWave &w) { return w.DataLength; }
+    static qint32 &BitRate(frmWriteWave &w) { return w.BitRate; }
+    static qint32 &MarkIn(frmWriteWave &w) { return w.MarkIn; }
+    static qint32 &MarkOut(frmWriteWave &w) { return w.MarkOut; }
+    static qint32 &PlayIndex(frmWriteWave &w) { return w.PlayIndex; }
+    static QStringList &PromptTexts(frmWriteWave &w) { return w.PromptTexts; }
+    static QStringList &MessageTexts(frmWriteWave &w) { return w.MessageTexts; }
+    static QStringList &CaptionTexts(frmWriteWave &w) { return w.CaptionTexts; }
+    static QStringList &MenuTexts(frmWriteWave &w) { return w.MenuTexts; }
+    static Frmwait &WaitWindow(frmWriteWave &w) { return w.WaitWindow(); }
 
     QStringList libraryCalls() const
     {

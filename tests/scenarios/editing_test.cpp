@@ -85,17 +85,17 @@ protected:
     QString states()
     {
         QString s;
-        for (QWidget *b : {w().ui->btnLoadFile, w().ui->CmdPlay, w().ui->CmdStep, w().ui->CmdBack, w().ui->CmdPause,
-                           w().ui->CmdStop, w().ui->CmdSetin, w().ui->CmdOut, w().ui->CmdSetNew, w().ui->CmdGoto})
+        for (QWidget *b : {ui(w())->btnLoadFile, ui(w())->CmdPlay, ui(w())->CmdStep, ui(w())->CmdBack, ui(w())->CmdPause,
+                           ui(w())->CmdStop, ui(w())->CmdSetin, ui(w())->CmdOut, ui(w())->CmdSetNew, ui(w())->CmdGoto})
             s += b->isEnabled() ? 'E' : 'D';
         return s;
     }
     QString resultAndListStates()
     {
         QString s;
-        for (QWidget *b : {w().ui->CmdPlayTemp, w().ui->CmdStopTemp, w().ui->CmdSaveas, w().ui->Command3,
-                           w().ui->CmdaddList, w().ui->CmdPlayList, w().ui->Command4, w().ui->Command5,
-                           w().ui->Command2, w().ui->CmdCreate})
+        for (QWidget *b : {ui(w())->CmdPlayTemp, ui(w())->CmdStopTemp, ui(w())->CmdSaveas, ui(w())->Command3,
+                           ui(w())->CmdaddList, ui(w())->CmdPlayList, ui(w())->Command4, ui(w())->Command5,
+                           ui(w())->Command2, ui(w())->CmdCreate})
             s += b->isEnabled() ? 'E' : 'D';
         return s;
     }
@@ -116,7 +116,7 @@ TEST_F(Editing, TheEnabledStateTableRowByRow)
     w().CmdBack_Click();
     w().CmdSetin_Click();
     w().CmdOut_Click();
-    w().ui->Slider1->setValue(1);
+    ui(w())->Slider1->setValue(1);
     w().Slider1_Scroll();
     EXPECT_EQ(states(), before) << "pause, back, drag and marks change no button";
 
@@ -131,31 +131,31 @@ TEST_F(Editing, TheEnabledStateTableRowByRow)
 
     // A fresh decoded source, then a slider click.
     openDecoded(makeWav("b.wav", 8000, 1, 16, 3.0));
-    w().ui->CmdBack->setEnabled(false);
-    w().ui->CmdGoto->setEnabled(false);
-    w().ui->btnLoadFile->setEnabled(false);
+    ui(w())->CmdBack->setEnabled(false);
+    ui(w())->CmdGoto->setEnabled(false);
+    ui(w())->btnLoadFile->setEnabled(false);
     w().Slider1_Click();
     EXPECT_EQ(states(), "DEEEEEEEEE") << "a slider click enables the group and leaves Open File alone";
 
     // Open Wav: everything but Goto and Open File; the result and list buttons stay.
-    for (QWidget *b : {w().ui->CmdBack, w().ui->CmdPause, w().ui->CmdStop, w().ui->CmdSetin, w().ui->CmdOut,
-                       w().ui->CmdSetNew, w().ui->CmdGoto, w().ui->CmdPlay, w().ui->CmdStep})
+    for (QWidget *b : {ui(w())->CmdBack, ui(w())->CmdPause, ui(w())->CmdStop, ui(w())->CmdSetin, ui(w())->CmdOut,
+                       ui(w())->CmdSetNew, ui(w())->CmdGoto, ui(w())->CmdPlay, ui(w())->CmdStep})
         b->setEnabled(false);
-    w().ui->btnLoadFile->setEnabled(false);
-    w().ui->CmdaddList->setEnabled(true);
-    w().ui->Command4->setEnabled(false);
+    ui(w())->btnLoadFile->setEnabled(false);
+    ui(w())->CmdaddList->setEnabled(true);
+    ui(w())->Command4->setEnabled(false);
     const QString others = resultAndListStates();
     openWav(makeWav("c.wav", 8000, 1, 16, 2.0));
     EXPECT_EQ(states(), "DEEEEEEEED");
     EXPECT_EQ(resultAndListStates(), others);
-    w().MMaudio->setCommand("Stop");
+    MMaudio(w())->setCommand("Stop");
 }
 
 TEST_F(Editing, AClickOnTheSliderPlaysFromThePointClicked)
 {
     openDecoded(makeWav("a.wav", 8000, 1, 16, 10.0));
     w().show();
-    QSlider *slider = w().ui->Slider1;
+    QSlider *slider = ui(w())->Slider1;
     ASSERT_EQ(slider->maximum(), 10);
     const QPointF nearEnd(slider->width() * 0.8, slider->height() / 2.0);
     QMouseEvent press(QEvent::MouseButtonPress, nearEnd, slider->mapToGlobal(nearEnd), Qt::LeftButton,
@@ -164,19 +164,19 @@ TEST_F(Editing, AClickOnTheSliderPlaysFromThePointClicked)
                         Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(slider, &press);
     QCoreApplication::sendEvent(slider, &release);
-    ASSERT_TRUE(waitFor([&] { return w().MMaudio->state() == MciPlayer::State::Playing; }));
+    ASSERT_TRUE(waitFor([&] { return MMaudio(w())->state() == MciPlayer::State::Playing; }));
     EXPECT_GE(slider->value(), 7);
     EXPECT_LE(slider->value(), 9);
-    EXPECT_GE(w().MMaudio->position(), qint64(slider->value()) * 1000);
-    EXPECT_LT(w().MMaudio->position(), qint64(slider->value()) * 1000 + 500);
+    EXPECT_GE(MMaudio(w())->position(), qint64(slider->value()) * 1000);
+    EXPECT_LT(MMaudio(w())->position(), qint64(slider->value()) * 1000 + 500);
     EXPECT_EQ(states(), "EEEEEEEEEE") << "a slider click enables the editing buttons";
-    w().MMaudio->setCommand("Stop");
+    MMaudio(w())->setCommand("Stop");
 }
 
 TEST_F(Editing, StopReturnsToTheStartWhilePauseKeepsThePlace)
 {
     openWav(makeWav("a.wav", 8000, 1, 16, 3.0));
-    MciPlayer &p = *w().MMaudio;
+    MciPlayer &p = *MMaudio(w());
     w().CmdPlay_Click();
     ASSERT_TRUE(waitFor([&] { return p.position() >= 300; }));
     w().CmdPause_Click();
@@ -197,12 +197,12 @@ TEST_F(Editing, StopReturnsToTheStartWhilePauseKeepsThePlace)
 TEST_F(Editing, SliderRangeIsTheLengthInWholeSecondsHalfToEven)
 {
     openWav(makeWav("2.5.wav", 8000, 1, 16, 2.5));
-    EXPECT_EQ(w().MMaudio->length(), 2500);
-    EXPECT_EQ(w().ui->Slider1->maximum(), 2);
-    EXPECT_EQ(w().ui->TxtOut->text(), "00:00:02");
+    EXPECT_EQ(MMaudio(w())->length(), 2500);
+    EXPECT_EQ(ui(w())->Slider1->maximum(), 2);
+    EXPECT_EQ(ui(w())->TxtOut->text(), "00:00:02");
     openWav(makeWav("3.5.wav", 8000, 1, 16, 3.5));
-    EXPECT_EQ(w().ui->Slider1->maximum(), 4);
-    EXPECT_EQ(w().ui->lblAudio->text(), "00:00:00 / 00:00:04");
+    EXPECT_EQ(ui(w())->Slider1->maximum(), 4);
+    EXPECT_EQ(ui(w())->lblAudio->text(), "00:00:00 / 00:00:04");
 }
 
 TEST_F(Editing, OpenWavPlaysTheFileInPlaceAndKeepsAByteCopy)
@@ -211,13 +211,13 @@ TEST_F(Editing, OpenWavPlaysTheFileInPlaceAndKeepsAByteCopy)
     openWav(path);
     EXPECT_EQ(dialogs_.asked().front().file.filter, "Wav File(*.wav)|*.wav");
     EXPECT_EQ(dialogs_.asked().front().file.flags, 528388);
-    EXPECT_EQ(w().MMaudio->fileName(), path);
+    EXPECT_EQ(MMaudio(w())->fileName(), path);
     QFile original(path), copy(NativePath("C:\\temp.wav"));
     ASSERT_TRUE(original.open(QIODevice::ReadOnly));
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
     EXPECT_EQ(original.readAll(), copy.readAll());
     EXPECT_EQ(w().windowTitle(), "Trevisto MP3 Editor -" + path);
-    EXPECT_EQ(w().MarkOut, 1000);
+    EXPECT_EQ(MarkOut(w()), 1000);
 }
 
 TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
@@ -247,7 +247,7 @@ TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
         EXPECT_EQ(box.icon, MsgIcon::Critical);
         EXPECT_EQ(w().windowTitle(), title);
         EXPECT_EQ(states(), buttons);
-        EXPECT_TRUE(w().WaitWindow().isHidden());
+        EXPECT_TRUE(WaitWindow(w()).isHidden());
         if (QString(name) == "alaw.wav") {
             EXPECT_TRUE(box.text.contains("compressed")) << box.text.toStdString();
         }
@@ -324,11 +324,11 @@ TEST_F(Editing, EveryPcmLayoutTheDeviceTakesOpensAndCuts)
         dialogs_.clear();
         openWav(QString::fromStdString(file));
         EXPECT_EQ(dialogs_.asked().size(), 1) << "no message";
-        ASSERT_TRUE(w().MMaudio->isOpen());
-        EXPECT_EQ(w().MMaudio->length(), 1000);
+        ASSERT_TRUE(MMaudio(w())->isOpen());
+        EXPECT_EQ(MMaudio(w())->length(), 1000);
 
-        w().MarkIn = 100;
-        w().MarkOut = 600;
+        MarkIn(w()) = 100;
+        MarkOut(w()) = 600;
         w().CmdSetNew_Click();
         const Wav out = readCanonical(NativePath("c:\\temp2.wav"));
         EXPECT_EQ(out.tag, c.tag);
@@ -351,7 +351,7 @@ TEST_F(Editing, AWorkingCopyThatCannotBeWrittenIsReported)
     const auto &box = dialogs_.asked().back();
     EXPECT_TRUE(box.text.contains(path));
     EXPECT_TRUE(box.text.contains(NativePath("C:\\temp.wav"))) << box.text.toStdString();
-    EXPECT_FALSE(w().MMaudio->isOpen());
+    EXPECT_FALSE(MMaudio(w())->isOpen());
     EXPECT_EQ(w().windowTitle(), "Trevisto MP3 Editor");
     EXPECT_FALSE(w().isCopyingSource());
 }
@@ -371,18 +371,18 @@ TEST_F(Cutting, MarksAtOpeningGiveTheWholeSourceAndRangesAreExact)
     EXPECT_TRUE(dialogs_.asked().size() == 1) << "no message";
     Wav out = result();
     EXPECT_EQ(out.data, src.data) << "every frame of the source";
-    EXPECT_TRUE(w().MMControl1->isOpen());
-    EXPECT_EQ(w().MMControl1->length(), 10000);
-    EXPECT_EQ(w().ui->Label4->text(), "00:00:00 / 00:00:10");
-    for (QWidget *b : {w().ui->CmdPlayTemp, w().ui->CmdStopTemp, w().ui->CmdSaveas, w().ui->Command3,
-                       w().ui->CmdaddList})
+    EXPECT_TRUE(MMControl1(w())->isOpen());
+    EXPECT_EQ(MMControl1(w())->length(), 10000);
+    EXPECT_EQ(ui(w())->Label4->text(), "00:00:00 / 00:00:10");
+    for (QWidget *b : {ui(w())->CmdPlayTemp, ui(w())->CmdStopTemp, ui(w())->CmdSaveas, ui(w())->Command3,
+                       ui(w())->CmdaddList})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 
-    w().MarkIn = 2000;
-    w().MarkOut = 5000;
+    MarkIn(w()) = 2000;
+    MarkOut(w()) = 5000;
     w().CmdSetNew_Click();
     out = result();
-    EXPECT_EQ(w().MMControl1->length(), 3000);
+    EXPECT_EQ(MMControl1(w())->length(), 3000);
     EXPECT_EQ(out.data, src.data.mid(16000 * 2, 24000 * 2));
     const QByteArray first = out.data;
     w().CmdSetNew_Click();
@@ -398,8 +398,8 @@ TEST_F(Cutting, FormatsAreKept)
         SCOPED_TRACE(std::to_string(c.rate) + "/" + std::to_string(c.bits));
         const QString path = makeWav("f.wav", c.rate, c.channels, c.bits, 1.0);
         openWav(path);
-        w().MarkIn = 250;
-        w().MarkOut = 750;
+        MarkIn(w()) = 250;
+        MarkOut(w()) = 750;
         w().CmdSetNew_Click();
         const Wav out = result(), src = source(path);
         EXPECT_EQ(out.tag, 1);
@@ -416,22 +416,22 @@ TEST_F(Cutting, MarksOutOfOrderAreRefusedWithoutTouchingTheResult)
 {
     openWav(makeWav("a.wav", 8000, 1, 16, 2.0));
     w().CmdSetNew_Click();
-    ASSERT_TRUE(w().MMControl1->isOpen());
+    ASSERT_TRUE(MMControl1(w())->isOpen());
     const Wav before = result();
     for (auto [in, out] : {std::pair{1000, 1000}, std::pair{1500, 500}}) {
         dialogs_.clear();
-        w().MarkIn = in;
-        w().MarkOut = out;
+        MarkIn(w()) = in;
+        MarkOut(w()) = out;
         w().CmdSetNew_Click();
         ASSERT_EQ(dialogs_.asked().size(), 1);
         EXPECT_EQ(dialogs_.asked().front().text, "Mark In must be before Mark out.");
         EXPECT_EQ(dialogs_.asked().front().title, "Trevisto MP3 Editor");
-        EXPECT_TRUE(w().MMControl1->isOpen()) << "nothing else changes";
+        EXPECT_TRUE(MMControl1(w())->isOpen()) << "nothing else changes";
         EXPECT_EQ(result().data, before.data);
     }
     // A language table with entry 40 speaks instead.
-    w().MessageTexts = QStringList(41, QString());
-    w().MessageTexts[40] = "Marque d'entrée avant la marque de sortie.";
+    MessageTexts(w()) = QStringList(41, QString());
+    MessageTexts(w())[40] = "Marque d'entrée avant la marque de sortie.";
     dialogs_.clear();
     w().CmdSetNew_Click();
     EXPECT_EQ(dialogs_.asked().front().text, "Marque d'entrée avant la marque de sortie.");
@@ -441,12 +441,12 @@ TEST_F(Cutting, SetWhilePlayingStopsTheSourceFirst)
 {
     openWav(makeWav("a.wav", 8000, 1, 16, 3.0));
     w().CmdPlay_Click();
-    ASSERT_EQ(w().MMaudio->state(), MciPlayer::State::Playing);
-    w().MarkIn = 0;
-    w().MarkOut = 1000;
+    ASSERT_EQ(MMaudio(w())->state(), MciPlayer::State::Playing);
+    MarkIn(w()) = 0;
+    MarkOut(w()) = 1000;
     w().CmdSetNew_Click();
-    EXPECT_NE(w().MMaudio->state(), MciPlayer::State::Playing);
-    EXPECT_EQ(w().MMControl1->length(), 1000);
+    EXPECT_NE(MMaudio(w())->state(), MciPlayer::State::Playing);
+    EXPECT_EQ(MMControl1(w())->length(), 1000);
 }
 
 TEST_F(Cutting, AFailedCommandLeavesNoStaleResult)
@@ -461,16 +461,16 @@ TEST_F(Cutting, AFailedCommandLeavesNoStaleResult)
     ASSERT_EQ(dialogs_.asked().size(), 1);
     EXPECT_TRUE(dialogs_.asked().front().text.contains("cannot be found")) << dialogs_.asked().front().text.toStdString();
     EXPECT_FALSE(FileExists("c:\\temp2.wav"));
-    EXPECT_FALSE(w().MMControl1->isOpen());
-    for (QWidget *b : {w().ui->CmdPlayTemp, w().ui->CmdStopTemp, w().ui->CmdSaveas, w().ui->Command3,
-                       w().ui->CmdaddList})
+    EXPECT_FALSE(MMControl1(w())->isOpen());
+    for (QWidget *b : {ui(w())->CmdPlayTemp, ui(w())->CmdStopTemp, ui(w())->CmdSaveas, ui(w())->Command3,
+                       ui(w())->CmdaddList})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }
 
 TEST_F(Editing, StatusNotificationsMoveTheLabelSliderAndBars)
 {
     openWav(makeWav("a.wav", 8000, 1, 16, 4.0));
-    MciPlayer &p = *w().MMaudio;
+    MciPlayer &p = *MMaudio(w());
     p.setStartPosition(1500);
     p.setCommand("Play");
     p.setCommand("Pause");
@@ -479,13 +479,13 @@ TEST_F(Editing, StatusNotificationsMoveTheLabelSliderAndBars)
         w().MMaudio_StatusUpdate();
         QString lit;
         for (int i = 0; i < 18; ++i)
-            lit += !w().Shape1[i]->isHidden() ? '1' : '0';
+            lit += !Shape1(w())[i]->isHidden() ? '1' : '0';
         EXPECT_EQ(lit[17], '0') << "the last bar is never lit";
         patterns << lit;
     }
     EXPECT_GT(QSet<QString>(patterns.begin(), patterns.end()).size(), 1) << "the bars change while standing still";
-    EXPECT_EQ(w().ui->Slider1->value(), WholeSeconds(p.position()));
-    EXPECT_TRUE(w().ui->lblAudio->text().endsWith(" / 00:00:04"));
+    EXPECT_EQ(ui(w())->Slider1->value(), WholeSeconds(p.position()));
+    EXPECT_TRUE(ui(w())->lblAudio->text().endsWith(" / 00:00:04"));
 
     // At the end the bars keep their last state.
     p.setStartPosition(3900);
@@ -494,13 +494,13 @@ TEST_F(Editing, StatusNotificationsMoveTheLabelSliderAndBars)
     w().MMaudio_StatusUpdate();
     QString lastState;
     for (int i = 0; i < 18; ++i)
-        lastState += !w().Shape1[i]->isHidden() ? '1' : '0';
+        lastState += !Shape1(w())[i]->isHidden() ? '1' : '0';
     w().MMaudio_StatusUpdate();
     QString again;
     for (int i = 0; i < 18; ++i)
-        again += !w().Shape1[i]->isHidden() ? '1' : '0';
+        again += !Shape1(w())[i]->isHidden() ? '1' : '0';
     EXPECT_EQ(again, lastState);
-    EXPECT_EQ(w().ui->lblAudio->text(), "00:00:04 / 00:00:04");
+    EXPECT_EQ(ui(w())->lblAudio->text(), "00:00:04 / 00:00:04");
 }
 
 } // namespace

@@ -15,9 +15,8 @@ namespace {
 const char *const LanguageFiles[] = {"english", "french", "german", "italian", "SimplifiedChinese", "TraditionalChinese", "spanish", "russian"};
 
 // Every text the caption map writes, in one order.
-QStringList mappedTexts(const frmWriteWave &w)
+QStringList mappedTexts(const Ui::frmWriteWave *u)
 {
-    const auto *u = w.ui;
     return {u->File->title(),           u->Exit1->text(),          u->Fopen->title(),         u->cmdwav->text(),
             u->Open1->text(),           u->ogg->text(),            u->aiff->text(),           u->opt1->title(),
             u->language->title(),       u->english->text(),        u->french->text(),         u->german->text(),
@@ -61,15 +60,15 @@ protected:
     QStringList checkedItems() const
     {
         QStringList names;
-        for (QAction *a : window_->ui->language->actions())
+        for (QAction *a : ui(*window_)->language->actions())
             if (a->isChecked())
                 names << a->objectName();
         return names;
     }
     QStringList tables() const
     {
-        const frmWriteWave &w = *window_;
-        return w.PromptTexts + w.MessageTexts + w.CaptionTexts + w.MenuTexts;
+        frmWriteWave &w = *window_;
+        return PromptTexts(w) + MessageTexts(w) + CaptionTexts(w) + MenuTexts(w);
     }
 };
 
@@ -77,14 +76,14 @@ TEST_F(LanguagePacks, StartUpWithoutAStoredChoiceLoadsEnglishAndChecksNothing)
 {
     installLibrary(FAKEBASS_PATH);
     makeWindow();
-    ASSERT_TRUE(window_->ui->english->isChecked()) << "the form's first state";
+    ASSERT_TRUE(ui(*window_)->english->isChecked()) << "the form's first state";
     ASSERT_TRUE(window_->Form_Load());
 
-    EXPECT_EQ(mappedTexts(*window_), expectedTexts("english"));
-    EXPECT_EQ(window_->ui->Open1->text(), "Open (mp3)");
-    EXPECT_EQ(window_->ui->CmdSaveas->toolTip(), "Save as MP3");
+    EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts("english"));
+    EXPECT_EQ(ui(*window_)->Open1->text(), "Open (mp3)");
+    EXPECT_EQ(ui(*window_)->CmdSaveas->toolTip(), "Save as MP3");
     EXPECT_EQ(checkedItems(), QStringList());
-    EXPECT_EQ(frmWriteWave::TableText(window_->MessageTexts, 40, "fallback"), "Mark In must be before Mark out.");
+    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), 40, "fallback"), "Mark In must be before Mark out.");
     EXPECT_FALSE(QFile::exists(prefix_ + "/system.reg")) << "reading the choice stores nothing";
 }
 
@@ -92,47 +91,47 @@ TEST_F(LanguagePacks, TheFrenchCodeLoadsFrenchWhileItsItemStaysDisabled)
 {
     RegWriteValue("SOFTWARE\\Trevisto", "Language", "fra", trevisto::registry::REG_SZ);
     makeWindow().LoadLanguage();
-    EXPECT_EQ(mappedTexts(*window_), expectedTexts("french"));
-    EXPECT_FALSE(window_->ui->french->isEnabled());
-    EXPECT_FALSE(window_->ui->french->isChecked());
+    EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts("french"));
+    EXPECT_FALSE(ui(*window_)->french->isEnabled());
+    EXPECT_FALSE(ui(*window_)->french->isChecked());
     EXPECT_EQ(checkedItems(), QStringList());
 }
 
 TEST_F(LanguagePacks, EachChoiceIsStoredAndOnlyTheLastOneIsChecked)
 {
     makeWindow().LoadLanguage();
-    window_->ui->german->trigger();
+    ui(*window_)->german->trigger();
     EXPECT_EQ(RegReadString("SOFTWARE\\Trevisto", "Language"), "ger");
-    EXPECT_EQ(mappedTexts(*window_), expectedTexts("german"));
+    EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts("german"));
     EXPECT_EQ(checkedItems(), QStringList{"german"});
 
-    window_->ui->spanish->trigger();
+    ui(*window_)->spanish->trigger();
     EXPECT_EQ(checkedItems(), QStringList{"spanish"});
-    EXPECT_EQ(mappedTexts(*window_), expectedTexts("spanish"));
+    EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts("spanish"));
     // Choosing it again keeps it chosen.
-    window_->ui->spanish->trigger();
+    ui(*window_)->spanish->trigger();
     EXPECT_EQ(checkedItems(), QStringList{"spanish"});
 
     // Every item stores its own code and finds its own file.
     const std::pair<QAction *, const char *> items[] = {
-        {window_->ui->english, "english"}, {window_->ui->italian, "italian"},   {window_->ui->schinese, "SimplifiedChinese"},
-        {window_->ui->tchinese, "TraditionalChinese"}, {window_->ui->russian, "russian"}};
+        {ui(*window_)->english, "english"}, {ui(*window_)->italian, "italian"},   {ui(*window_)->schinese, "SimplifiedChinese"},
+        {ui(*window_)->tchinese, "TraditionalChinese"}, {ui(*window_)->russian, "russian"}};
     for (const auto &[item, file] : items) {
         item->trigger();
-        EXPECT_EQ(mappedTexts(*window_), expectedTexts(file)) << file;
+        EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts(file)) << file;
         EXPECT_EQ(checkedItems(), QStringList{item->objectName()});
     }
 
     // A new window finds the choice again.
     makeWindow().LoadLanguage();
-    EXPECT_EQ(mappedTexts(*window_), expectedTexts("russian"));
+    EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts("russian"));
 }
 
 TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
 {
     makeWindow().LoadLanguage();
-    window_->ui->german->trigger();
-    const QStringList shown = mappedTexts(*window_);
+    ui(*window_)->german->trigger();
+    const QStringList shown = mappedTexts(ui(*window_));
     const QStringList tablesBefore = tables();
 
     QFile german(programFolder_ + "/german.lng");
@@ -151,21 +150,21 @@ TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
         f.write(b);
         f.close();
         window_->LoadLanguage();
-        EXPECT_EQ(mappedTexts(*window_), shown);
+        EXPECT_EQ(mappedTexts(ui(*window_)), shown);
         EXPECT_EQ(tables(), tablesBefore);
     }
     QFile::remove(programFolder_ + "/german.lng");
-    window_->ui->german->trigger();
-    EXPECT_EQ(mappedTexts(*window_), shown);
+    ui(*window_)->german->trigger();
+    EXPECT_EQ(mappedTexts(ui(*window_)), shown);
     EXPECT_EQ(checkedItems(), QStringList{"german"}) << "the mark follows the stored choice";
 
     // Without any language file the built-in captions stay, and messages fall back.
     for (const char *name : LanguageFiles)
         QFile::remove(QStringLiteral("%1/%2.lng").arg(programFolder_, name));
     makeWindow().LoadLanguage();
-    EXPECT_EQ(window_->ui->Open1->text(), "Open Mp3");
-    EXPECT_EQ(window_->ui->CmdSetin->text(), "Mark In");
-    EXPECT_EQ(frmWriteWave::TableText(window_->MessageTexts, 19, "fallback"), "fallback");
+    EXPECT_EQ(ui(*window_)->Open1->text(), "Open Mp3");
+    EXPECT_EQ(ui(*window_)->CmdSetin->text(), "Mark In");
+    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), 19, "fallback"), "fallback");
 }
 
 } // namespace

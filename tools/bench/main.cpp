@@ -4,6 +4,7 @@
 
 #include "audio/basslib.h"
 #include "audio/conversion.h"
+#include "audio/sourcechannel.h"
 #include "platform/mci/device.h"
 #include "platform/wav/wav.h"
 
@@ -46,14 +47,10 @@ bool loadLibrary(BassLibrary &bass)
     return true;
 }
 
-// The three create calls of the program's load, in its order.
+// The program's own opening of a source, with the reason when it fails.
 DWORD openSource(BassLibrary &bass, const char *path)
 {
-    DWORD handle = bass.StreamCreateFile(0, path, 0, 0, BASS_STREAM_DECODE);
-    if (!handle)
-        handle = bass.StreamCreateURL(path, 0, BASS_STREAM_DECODE | BASS_STREAM_BLOCK, nullptr, nullptr);
-    if (!handle)
-        handle = bass.MusicLoad(0, path, 0, 0, BASS_STREAM_DECODE | BASS_MUSIC_PRESCAN | BASS_MUSIC_RAMP, 0);
+    const DWORD handle = OpenSourceChannel(bass, QString::fromLocal8Bit(path));
     if (!handle)
         std::fprintf(stderr, "trevisto-bench: %s: no decoder accepts this file (error %d)\n", path,
                      bass.ErrorGetCode());

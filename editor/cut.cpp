@@ -1,0 +1,36 @@
+#include "editor/cut.h"
+
+#include "platform/drive/drive.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char *Alias = "voice1";
+
+void removeFile(const QString &path)
+{
+    std::remove(drive::toNative(path.toStdString()).c_str());
+}
+
+} // namespace
+
+QStringList CutCommands(const QString &source, const QString &result, int32_t markIn, int32_t markOut,
+                        int64_t lengthMs)
+{
+    return {QStringLiteral("open %1 type waveaudio alias %2").arg(source, Alias),
+            QStringLiteral("delete %1 from 0 to %2").arg(Alias).arg(markIn),
+            QStringLiteral("delete %1 from %2 to %3").arg(Alias).arg(int64_t(markOut) - markIn).arg(lengthMs - markIn),
+            QStringLiteral("save  %1 %2").arg(Alias, result)};
+}
+
+CommandOutcome CutSource(const QString &source, const QString &result, int32_t markIn, int32_t markOut,
+                         int64_t lengthMs)
+{
+    removeFile(result);
+    const CommandOutcome outcome = SendCommands(CutCommands(source, result, markIn, markOut, lengthMs),
+                                                QStringLiteral("close %1").arg(Alias));
+    if (!outcome.ok())
+        removeFile(result);
+    return outcome;
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Running a few command strings on the sound device as one step: the first failure stops
+// the run, and the alias is closed whatever happened, so no file stays open on the device.
+
+#include <QString>
+#include <QStringList>
+
+// How a run of device commands ended.
+struct CommandOutcome {
+    int code = 0;          // the device's result code; 0 when every command succeeded
+    QString failedCommand; // the command that failed
+
+    bool ok() const { return code == 0; }
+    // The device's sentence for the code.
+    QString reason() const;
+};
+
+// Sends `commands` in order until one fails, then `closing` in any case.
+CommandOutcome SendCommands(const QStringList &commands, const QString &closing);
