@@ -16,7 +16,7 @@ constexpr size_t WriteBuffer = 1 << 20;
 
 } // namespace
 
-WaveConversion::~WaveConversion() { completeFile(nullptr); }
+WaveConversion::~WaveConversion() { completeFile(); }
 
 bool WaveConversion::fail(const QString &what, Result &result)
 {
@@ -61,7 +61,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
 
     auto failWrite = [&] {
         const QString why = reason();
-        completeFile(nullptr);
+        completeFile();
         return fail(QStringLiteral("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
 
@@ -121,19 +121,19 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     return result;
 }
 
-bool WaveConversion::FinishWaveFile(QString *error)
+Outcome WaveConversion::FinishWaveFile()
 {
     if (running_) {
         stopRequested_ = true;
-        return true;
+        return Outcome::success();
     }
-    return completeFile(error);
+    return completeFile();
 }
 
-bool WaveConversion::completeFile(QString *error)
+Outcome WaveConversion::completeFile()
 {
     if (!file_)
-        return true;
+        return Outcome::success();
     using namespace trevisto::wav;
     const WaveHeader bytes = header(format_, uint64_t(DataLength));
     bool ok = std::fseek(file_, kRiffSizeOffset, SEEK_SET) == 0 &&
@@ -146,7 +146,7 @@ bool WaveConversion::completeFile(QString *error)
         why = reason();
     }
     file_ = nullptr;
-    if (!ok && error)
-        *error = QStringLiteral("Completing the working file \"%1\" failed: %2.").arg(path_, why);
-    return ok;
+    if (!ok)
+        return Outcome::failure(QStringLiteral("Completing the working file \"%1\" failed: %2.").arg(path_, why));
+    return Outcome::success();
 }

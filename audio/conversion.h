@@ -3,6 +3,7 @@
 // block by block, and the size fields filled in at the end. Knows nothing of widgets; the
 // window and the benchmark driver both run it.
 
+#include "app/outcome.h"
 #include "audio/basslib.h"
 #include "platform/wav/wav.h"
 
@@ -40,10 +41,10 @@ public:
     Result run(const BassLibrary &bass, DWORD chan, const QString &nativePath, const BlockHook &afterBlock);
 
     // Fills in the size fields of the open file and closes it. Nothing happens when no file
-    // is open. False, with the reason, when the file could not be completed. Called while
+    // is open. A failure says why the file could not be completed. Called while
     // run() is under way (from an event it let through), it only asks run() to stop; the
     // file is completed once run() has returned.
-    bool FinishWaveFile(QString *error = nullptr);
+    Outcome FinishWaveFile();
 
     bool isOpen() const { return file_ != nullptr; }
     bool isRunning() const { return running_; }
@@ -55,7 +56,7 @@ public:
 
 private:
     bool fail(const QString &what, Result &result);
-    bool completeFile(QString *error);
+    Outcome completeFile();
     trevisto::wav::Format format_;
     std::FILE *file_ = nullptr;
     bool running_ = false;

@@ -117,10 +117,9 @@ void frmWriteWave::btnConvert_Click()
 
     Converting = false;
     ui->btnLoadFile->setEnabled(true);
-    QString why;
-    if (Conversion && !Conversion->FinishWaveFile(&why)) {
+    if (const Outcome finished = Conversion ? Conversion->FinishWaveFile() : Outcome::success(); !finished) {
         conversionFailed_ = true;
-        dialogs_.msgBox(why, vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        dialogs_.msgBox(finished.why, vbOKOnly, MsgIcon::Critical, ProgramTitle);
     }
     DataLength = 0;
     if (Chan != 0)

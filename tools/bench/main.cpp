@@ -114,14 +114,13 @@ int convertJob(int argc, char **argv)
     WaveConversion conversion;
     const auto result = conversion.run(bass, handle, QString::fromLocal8Bit(argv[1]),
                                        [](int64_t, int64_t) { return true; });
-    QString why;
-    const bool finished = conversion.FinishWaveFile(&why);
+    const Outcome finished = conversion.FinishWaveFile();
     const double seconds = since(start);
     bass.Free();
     std::printf("reported=%u delivered=%lld seconds=%.3f\n", reported, static_cast<long long>(result.bytes), seconds);
     if (result.outcome != WaveConversion::Outcome::Completed || !finished) {
         std::fprintf(stderr, "trevisto-bench: %s\n",
-                     (result.message.isEmpty() ? why : result.message).toLocal8Bit().constData());
+                     (result.message.isEmpty() ? finished.why : result.message).toLocal8Bit().constData());
         return 1;
     }
     return 0;
