@@ -256,7 +256,7 @@ bool Converter::finish(std::vector<unsigned char> &out)
     }
     const uint64_t total = convertedFrames(framesIn_, from_.sampleRate, to_.sampleRate);
     release(total, out);
-    // The converter's own flush may fall a frame or two short of the exact length.
+    // The length is promised here rather than left to the rate converter's own rounding.
     if (framesOut_ < total) {
         const std::vector<double> silence(size_t(total - framesOut_) * channels_, 0.0);
         encode(silence.data(), size_t(total - framesOut_), out);
