@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <random>
-#include <vector>
 
 using namespace trevisto;
 using resample::Converter;
@@ -15,65 +15,46 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-// The five sample formats, at a given channel count and rate.
-std::vector<Format> sampleFormats(uint16_t channels, uint32_t rate)
+std::vector<Format> sampleFormats(uint16_t channels)
 {
-    return {{wav::kTagPcm, channels, rate, 8},
-            {wav::kTagPcm, channels, rate, 16},
-            {wav::kTagPcm, channels, rate, 24},
-            {wav::kTagPcm, channels, rate, 32},
-            {wav::kTagFloat, channels, rate, 32}};
+    return {{wav::kTagPcm, channels, 44100, 8},  {wav::kTagPcm, channels, 44100, 16}, {wav::kTagPcm, channels, 44100, 24},
+            {wav::kTagPcm, channels, 44100, 32}, {wav::kTagFloat, channels, 44100, 32}};
 }
 
 std::string name(const Format &f)
 {
-    return std::to_string(f.channels) + "ch " + (f.tag == wav::kTagFloat ? "float" : std::to_string(f.bitsPerSample)) +
-           "bit " + std::to_string(f.sampleRate) + "Hz";
+    return std::to_string(f.channels) + "ch/" + (f.tag == wav::kTagFloat ? "float" : std::to_string(f.bitsPerSample)) +
+           "/" + std::to_string(f.sampleRate);
 }
 
-// Samples as fractions of full scale, written and read the way a WAVE file lays them out.
-void putSample(const Format &f, double v, unsigned char *p)
-{
-    if (f.tag == wav::kTagFloat) {
-        const float x = float(v);
-        std::memcpy(p, &x, 4);
-        return;
-    }
-    int64_t s = std::llround(v * double(int64_t(1) << (f.bitsPerSample - 1)));
-    if (f.bitsPerSample == 8)
-        s += 128;
-    for (int i = 0; i < f.bitsPerSample / 8; ++i)
-        p[i] = uint8_t(uint64_t(s) >> (8 * i));
-}
-
-double getSample(const Format &f, const unsigned char *p)
-{
-    if (f.tag == wav::kTagFloat) {
-        float x;
-        std::memcpy(&x, p, 4);
-        return x;
-    }
-    uint64_t u = 0;
-    for (int i = 0; i < f.bitsPerSample / 8; ++i)
-        u |= uint64_t(p[i]) << (8 * i);
-    const int shift = 64 - f.bitsPerSample;
-    int64_t s = f.bitsPerSample == 8 ? int64_t(u) - 128 : int64_t(u << shift) >> shift;
-    return double(s) / double(int64_t(1) << (f.bitsPerSample - 1));
-}
-
+// Samples as fractions of full scale, laid out as a WAVE file holds them.
 Bytes encode(const Format &f, const std::vector<double> &samples)
 {
-    Bytes out(samples.size() * f.bitsPerSample / 8);
-    for (size_t i = 0; i < samples.size(); ++i)
-        putSample(f, samples[i], &out[i * f.bitsPerSample / 8]);
+    const int width = f.bitsPerSample / 8;
+    Bytes out(samples.size() * width);
+    for (size_t i = 0; i < samples.size(); ++i) {
+        const float x = float(samples[i]);
+        int64_t s = f.tag == wav::kTagFloat ? 0 : std::llround(samples[i] * double(int64_t(1) << (f.bitsPerSample - 1)));
+        s += f.bitsPerSample == 8 ? 128 : 0;
+        for (int b = 0; b < width; ++b)
+            out[i * width + b] = f.tag == wav::kTagFloat ? reinterpret_cast<const uint8_t *>(&x)[b] : uint8_t(s >> 8 * b);
+    }
     return out;
 }
 
 std::vector<double> decode(const Format &f, const Bytes &bytes)
 {
-    std::vector<double> out(bytes.size() / (f.bitsPerSample / 8));
-    for (size_t i = 0; i < out.size(); ++i)
-        out[i] = getSample(f, &bytes[i * f.bitsPerSample / 8]);
+    const int width = f.bitsPerSample / 8;
+    std::vector<double> out(bytes.size() / width);
+    for (size_t i = 0; i < out.size(); ++i) {
+        uint64_t u = 0;
+        for (int b = 0; b < width; ++b)
+            u |= uint64_t(bytes[i * width + b]) << 8 * b;
+        float x;
+        std::memcpy(&x, &u, 4);
+        const int64_t s = f.bitsPerSample == 8 ? int64_t(u) - 128 : int64_t(u << (64 - f.bitsPerSample)) >> (64 - f.bitsPerSample);
+        out[i] = f.tag == wav::kTagFloat ? x : double(s) / double(int64_t(1) << (f.bitsPerSample - 1));
+    }
     return out;
 }
 
@@ -82,49 +63,41 @@ Bytes convert(const Format &from, const Format &to, const Bytes &in)
 {
     auto c = Converter::create(from, to);
     EXPECT_TRUE(c) << name(from) << " -> " << name(to);
-    if (!c)
-        return {};
     Bytes out;
     const size_t frames = in.size() / from.blockAlign();
-    for (size_t at = 0, step = 1; at < frames; at += step, step = step * 3 + 7) {
+    for (size_t at = 0, step = 1; c && at < frames; at += step, step = step * 3 + 7) {
         step = std::min(step, frames - at);
         EXPECT_TRUE(c->process(&in[at * from.blockAlign()], step, out));
     }
-    EXPECT_TRUE(c->finish(out));
+    EXPECT_TRUE(c && c->finish(out));
     return out;
 }
 
 } // namespace
 
 // Values on the 8-bit grid exist in every format, so between any two formats at one rate
-// the conversion must be exact: a wrong scale, sign, byte order or offset shows at once.
+// the conversion must be exact: a wrong scale, sign, byte order, offset or mix shows.
 TEST(Converter, EveryFormatAndChannelPairAtOneRateIsExactOnTheCoarsestGrid)
 {
-    constexpr size_t kFrames = 600;
-    std::vector<double> left(kFrames), right(kFrames);
-    for (size_t i = 0; i < kFrames; ++i) {
-        const int l = int(i * 37 % 256) - 128;
-        left[i] = l / 128.0;
-        right[i] = (2 * int(i * 53 % 128) - 128 + (l & 1)) / 128.0; // same parity: the average stays on the grid
+    std::vector<double> left, right;
+    for (int i = 0; i < 600; ++i) {
+        const int l = i * 37 % 256 - 128;
+        left.push_back(l / 128.0);
+        right.push_back((2 * (i * 53 % 128) - 128 + (l & 1)) / 128.0); // same parity: the average stays on the grid
     }
     for (uint16_t fromChannels : {1, 2}) {
         for (uint16_t toChannels : {1, 2}) {
-            for (const Format &from : sampleFormats(fromChannels, 44100)) {
-                for (const Format &to : sampleFormats(toChannels, 44100)) {
-                    std::vector<double> in, expected;
-                    for (size_t i = 0; i < kFrames; ++i) {
-                        const double r = fromChannels == 2 ? right[i] : left[i];
-                        in.push_back(left[i]);
-                        if (fromChannels == 2)
-                            in.push_back(r);
-                        expected.push_back(toChannels == 1 ? (left[i] + r) / 2 : left[i]);
-                        if (toChannels == 2)
-                            expected.push_back(r);
-                    }
-                    const Bytes out = convert(from, to, encode(from, in));
-                    ASSERT_EQ(out.size(), kFrames * to.blockAlign()) << name(from) << " -> " << name(to);
-                    EXPECT_EQ(decode(to, out), expected) << name(from) << " -> " << name(to);
-                }
+            std::vector<double> in, expected;
+            for (size_t i = 0; i < left.size(); ++i) {
+                const double r = fromChannels == 2 ? right[i] : left[i];
+                in.insert(in.end(), {left[i], r});
+                in.resize(in.size() - (2 - fromChannels));
+                expected.insert(expected.end(), {toChannels == 1 ? (left[i] + r) / 2 : left[i], r});
+                expected.resize(expected.size() - (2 - toChannels));
+            }
+            for (const Format &from : sampleFormats(fromChannels)) {
+                for (const Format &to : sampleFormats(toChannels))
+                    EXPECT_EQ(decode(to, convert(from, to, encode(from, in))), expected) << name(from) << " -> " << name(to);
             }
         }
     }
@@ -133,36 +106,26 @@ TEST(Converter, EveryFormatAndChannelPairAtOneRateIsExactOnTheCoarsestGrid)
 TEST(Converter, SameFormatIsAByteExactCopy)
 {
     std::mt19937 rng(7);
-    std::vector<Format> formats = sampleFormats(1, 22050);
-    for (const Format &f : sampleFormats(2, 96000))
-        formats.push_back(f);
-    formats.push_back({wav::kTagPcm, 6, 48000, 24});
-    for (const Format &f : formats) {
-        Bytes in(1001 * f.blockAlign()); // float NaN patterns included: nothing is decoded
-        for (auto &b : in)
-            b = uint8_t(rng());
+    for (const Format &f : {Format{wav::kTagFloat, 2, 96000, 32}, Format{wav::kTagPcm, 6, 48000, 24}}) {
+        Bytes in(1001 * f.blockAlign()); // NaN patterns too: nothing may be decoded
+        std::generate(in.begin(), in.end(), [&] { return uint8_t(rng()); });
         EXPECT_EQ(convert(f, f, in), in) << name(f);
     }
 }
 
 TEST(Converter, IntegerOutputIsRoundedAndClipped)
 {
-    const Format from{wav::kTagFloat, 1, 44100, 32};
-    struct Case {
+    const struct {
         float in;
         uint16_t bits;
         double expected; // as a fraction of full scale
-    } cases[] = {
-        {1.0f, 16, 32767 / 32768.0},   {-1.0f, 16, -1.0},          {3.5f, 16, 32767 / 32768.0},
-        {-7.0f, 8, -1.0},              {1.0f, 8, 127 / 128.0},     {1.0f, 24, 8388607 / 8388608.0},
-        {1.0f, 32, 2147483647 / 2147483648.0},                     {NAN, 16, 0.0},
-        {0.3f / 32768, 16, 0.0},       {0.7f / 32768, 16, 1 / 32768.0}, {-0.7f / 32768, 16, -1 / 32768.0},
-    };
-    for (const Case &c : cases) {
-        const Format to{wav::kTagPcm, 1, 44100, c.bits};
-        Bytes in(4);
-        std::memcpy(in.data(), &c.in, 4);
-        EXPECT_EQ(decode(to, convert(from, to, in)), std::vector<double>{c.expected}) << c.in << " to " << c.bits;
+    } cases[] = {{1.0f, 16, 32767 / 32768.0}, {-1.0f, 16, -1.0},       {3.5f, 24, 8388607 / 8388608.0},
+                 {-7.0f, 8, -1.0},            {1.0f, 8, 127 / 128.0},  {1.0f, 32, 2147483647 / 2147483648.0},
+                 {NAN, 16, 0.0},              {0.3f / 32768, 16, 0.0}, {-0.7f / 32768, 16, -1 / 32768.0}};
+    for (const auto &c : cases) {
+        const Format from{wav::kTagFloat, 1, 44100, 32}, to{wav::kTagPcm, 1, 44100, c.bits};
+        EXPECT_EQ(decode(to, convert(from, to, encode(from, {c.in}))), std::vector<double>{c.expected})
+            << c.in << " to " << c.bits;
     }
 }
 
@@ -170,7 +133,7 @@ TEST(Converter, IntegerOutputIsRoundedAndClipped)
 // changed level or a delay all move the middle of the sound away from it.
 TEST(Converter, RateChangesKeepTheToneAndGiveTheExactLength)
 {
-    struct Case {
+    const struct {
         Format from, to;
         size_t frames;
     } cases[] = {
@@ -181,7 +144,7 @@ TEST(Converter, RateChangesKeepTheToneAndGiveTheExactLength)
         {{wav::kTagPcm, 2, 44100, 24}, {wav::kTagFloat, 2, 48000, 32}, 9999},
     };
     const double hz = 997, amplitude = 0.5;
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         std::vector<double> in;
         for (size_t i = 0; i < c.frames; ++i)
             in.insert(in.end(), c.from.channels, amplitude * std::sin(2 * M_PI * hz * double(i) / c.from.sampleRate));
@@ -196,22 +159,5 @@ TEST(Converter, RateChangesKeepTheToneAndGiveTheExactLength)
                 worst = std::max(worst, std::abs(out[i * c.to.channels + ch] - ideal));
         }
         EXPECT_LT(worst, c.from.bitsPerSample == 8 ? 0.01 : 0.001) << name(c.from) << " -> " << name(c.to);
-    }
-}
-
-TEST(Converter, ImpossibleConversionsAreRefusedWithAReason)
-{
-    const Format stereo{wav::kTagPcm, 2, 44100, 16};
-    const Format refused[][2] = {
-        {{wav::kTagPcm, 6, 44100, 16}, stereo},
-        {stereo, {wav::kTagPcm, 4, 44100, 16}},
-        {{wav::kTagPcm, 2, 44100, 12}, stereo},
-        {stereo, {wav::kTagFloat, 2, 44100, 64}},
-        {{wav::kTagPcm, 2, 0, 16}, stereo},
-    };
-    for (const auto &pair : refused) {
-        std::string why;
-        EXPECT_FALSE(Converter::create(pair[0], pair[1], &why)) << name(pair[0]) << " -> " << name(pair[1]);
-        EXPECT_FALSE(why.empty());
     }
 }
