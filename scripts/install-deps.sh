@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
   # decoding library
   libmpg123-dev libsndfile1-dev libopenmpt-dev
+  # format and rate conversion
+  libsoxr-dev
   # players
   libsdl2-dev
   # test audio

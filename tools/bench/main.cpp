@@ -5,10 +5,12 @@
 #include "audio/basslib.h"
 #include "audio/conversion.h"
 #include "audio/sourcechannel.h"
+#include "clips/joiner.h"
 #include "platform/mci/device.h"
 #include "platform/wav/wav.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 #include <cstdio>
@@ -161,6 +163,32 @@ int cutJob(int argc, char **argv)
     return 0;
 }
 
+// join OUT.wav CLIP...: the window's join of the clip files into one WAV file.
+int joinJob(int argc, char **argv)
+{
+    if (argc < 2)
+        return -1;
+    QStringList clips;
+    for (int i = 1; i < argc; ++i)
+        clips << QString::fromLocal8Bit(argv[i]);
+    uint64_t bytes = 0;
+    int blocks = 0;
+    const auto start = Clock::now();
+    const Outcome outcome = JoinClips(clips, QString::fromLocal8Bit(argv[0]), [&](uint64_t done, uint64_t) {
+        bytes = done;
+        ++blocks;
+        return true;
+    });
+    const double seconds = since(start);
+    if (!outcome) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", outcome.why.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(clips.size()), static_cast<unsigned long long>(bytes),
+                blocks, seconds);
+    return 0;
+}
+
 struct Job {
     const char *name;
     const char *arguments;
@@ -171,6 +199,7 @@ constexpr Job kJobs[] = {
     {"decode", "FILE", decodeJob},
     {"convert", "FILE OUT.wav", convertJob},
     {"cut", "IN.wav OUT.wav IN_MS OUT_MS", cutJob},
+    {"join", "OUT.wav CLIP...", joinJob},
 };
 
 void printUsage()

@@ -1,0 +1,28 @@
+#pragma once
+// Joining the clip files of the list into one WAV file, for both join commands. Knows
+// nothing of widgets.
+
+#include "app/outcome.h"
+#include "platform/wav/wav.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+
+// Bytes done and total, after each block; return false to cancel.
+using JoinProgress = std::function<bool(uint64_t done, uint64_t total)>;
+
+// Joins the clip WAV files (native paths, in list order) into one WAV at `output`:
+// the first clip's format, every clip's sound data end to end (clips in another format
+// are converted to the first one's), and correct size fields. Written to a temporary
+// file beside `output` and renamed into place after a checked close; on any failure
+// nothing is left under `output` (an existing file there is kept) and no temp file
+// remains. `maxDataBytes` is lowered by tests to reach the size-field limit.
+//
+// Every clip is checked, and the joined size worked out, before anything is written: a
+// missing or unreadable clip, a clip that cannot be converted, or a total beyond the size
+// fields refuses the join with a message naming the file and the reason.
+Outcome JoinClips(const QStringList &clips, const QString &output, const JoinProgress &progress = {},
+                  uint64_t maxDataBytes = trevisto::wav::kMaxDataBytes);
