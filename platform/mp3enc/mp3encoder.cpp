@@ -1,0 +1,490 @@
+#include "platform/mp3enc/mp3encoder.h"
+
+#include "platform/drive/drive.h"
+#include "platform/mp3enc/info_frame.h"
+#include "platform/resample/converter.h"
+#include "platform/wav/wav.h"
+
+#include <lame/lame.h>
+
+#include <QMetaObject>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <bit>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdarg>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevisto::mp3enc {
+
+namespace {
+
+// Large blocks keep the per-call overhead of reading and encoding out of the picture;
+// 64 Ki frames of 16-bit stereo is 256 KiB.
+constexpr int64_t kBlockFrames = 1 << 16;
+constexpr auto kProgressPeriod = std::chrono::milliseconds(33);
+
+constexpr std::array kCarriedRates = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
+// Bit rates each MPEG version carries (and LAME encodes) in CBR.
+constexpr std::array kMpeg1Rates = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
+constexpr std::array kMpeg2Rates = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
+constexpr std::array kMpeg25Rates = {8, 16, 24, 32, 40, 48, 56, 64};
+
+template <size_t N>
+int nearest(const std::array<int, N> &choices, int value)
+{
+    int best = choices[0];
+    for (int c : choices)
+        if (std::abs(int64_t(c) - value) < std::abs(int64_t(best) - value))
+            best = c;
+    return best;
+}
+
+void quiet(const char *, va_list) {}
+
+QString systemError(int code)
+{
+    return QString::fromStdString(std::error_code(code, std::generic_category()).message());
+}
+
+bool writeAll(int fd, const unsigned char *p, size_t bytes)
+{
+    while (bytes > 0) {
+        const ssize_t n = ::write(fd, p, bytes);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        bytes -= size_t(n);
+    }
+    return true;
+}
+
+std::string randomSuffix()
+{
+    static thread_local std::mt19937_64 rng{std::random_device{}()};
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string s(8, 'x');
+    for (char &c : s)
+        c = alphabet[rng() % (sizeof alphabet - 1)];
+    return s;
+}
+
+// A new hidden file beside `path`, open for writing; -1 with errno set when the folder
+// refuses it.
+int createTemporary(const std::string &path, std::string &tempPath)
+{
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
+    std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (base.size() > 128)
+        base.resize(128);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = folder + "/." + base + "." + randomSuffix() + ".part";
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
+struct Mp3Encoder::Outcome {
+    bool ok = false;
+    QString reason; // when not ok
+};
+
+// One encoding. Everything here except `cancel` belongs to the worker while it runs and
+// to the object's thread before and after.
+struct Mp3Encoder::Job {
+    quint64 token = 0;
+    std::unique_ptr<wav::File> source;
+    QString sourceName, destinationName; // as given, for messages
+    std::string destination, tempPath;
+    int fd = -1;
+    int sampleRate = 0;
+    int bitRate = 0;
+    std::atomic<bool> cancel{false};
+
+    ~Job()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    Outcome run(const std::function<void(int)> &report);
+};
+
+Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
+{
+    auto failed = [](QString why) { return Outcome{false, std::move(why)}; };
+    auto cannotWrite = [&](int code) {
+        return failed(QStringLiteral("Cannot write \"%1\": %2").arg(destinationName, systemError(code)));
+    };
+    const wav::Format in = source->format();
+    const int channels = in.channels;
+
+    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame(lame_init(), lame_close);
+    if (!lame)
+        return failed(QStringLiteral("The MP3 encoder could not start (out of memory)"));
+    lame_t gf = lame.get();
+    lame_set_errorf(gf, quiet);
+    lame_set_msgf(gf, quiet);
+    lame_set_debugf(gf, quiet);
+    lame_set_num_channels(gf, channels);
+    lame_set_in_samplerate(gf, sampleRate);
+    // Without this LAME picks its own output rate at low bit rates and resamples.
+    lame_set_out_samplerate(gf, sampleRate);
+    lame_set_VBR(gf, vbr_off);
+    lame_set_brate(gf, bitRate);
+    lame_set_bWriteVbrTag(gf, 1);
+    if (lame_init_params(gf) < 0 || lame_get_brate(gf) != bitRate || lame_get_out_samplerate(gf) != sampleRate)
+        return failed(QStringLiteral("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate));
+
+    // 16-bit sound at a rate MP3 carries goes to LAME as it lies in the file; anything
+    // else is turned into float at the MP3's rate first.
+    const bool direct = in.tag == wav::kTagPcm && in.bitsPerSample == 16 && int(in.sampleRate) == sampleRate &&
+                        std::endian::native == std::endian::little;
+    std::unique_ptr<resample::Converter> converter;
+    if (!direct) {
+        const wav::Format to{wav::kTagFloat, in.channels, uint32_t(sampleRate), 32};
+        std::string why;
+        converter = resample::Converter::create(in, to, &why);
+        if (!converter)
+            return failed(QStringLiteral("Cannot convert \"%1\": %2").arg(sourceName, QString::fromStdString(why)));
+    }
+
+    std::vector<unsigned char> raw(size_t(kBlockFrames) * in.blockAlign());
+    std::vector<unsigned char> converted;
+    std::vector<unsigned char> mp3;
+
+    // LAME reserves the first frame for its info tag only when the tag fits in a frame
+    // of the chosen bit rate; otherwise we reserve a larger frame and write the tag
+    // ourselves. Which case applies shows once LAME has encoded a frame, so output up
+    // to then is held back.
+    InfoFrameFacts facts;
+    facts.sampleRate = sampleRate;
+    facts.sourceRate = sampleRate;
+    facts.mono = channels == 1;
+    bool decided = false, ownTag = false;
+    std::vector<unsigned char> pending;
+    size_t headBytes = 0;
+
+    auto put = [&](const unsigned char *data, size_t bytes) -> bool {
+        for (size_t i = 0; headBytes < 4 && i < bytes; ++i)
+            facts.audioHeader[headBytes++] = data[i];
+        if (!decided) {
+            pending.insert(pending.end(), data, data + bytes);
+            return true;
+        }
+        if (ownTag) {
+            facts.musicCrc = crc16(data, bytes, facts.musicCrc);
+            facts.audioBytes += bytes;
+        }
+        return writeAll(fd, data, bytes);
+    };
+    auto decide = [&]() -> bool {
+        decided = true;
+        ownTag = lame_get_lametag_frame(gf, nullptr, 0) == 0;
+        if (ownTag) {
+            const std::vector<unsigned char> reserved(infoFrameSize(facts), 0);
+            if (reserved.empty() || !writeAll(fd, reserved.data(), reserved.size()))
+                return false;
+        }
+        const std::vector<unsigned char> held = std::move(pending);
+        pending.clear();
+        return put(held.data(), held.size());
+    };
+
+    auto feed = [&](void *data, size_t frames) -> bool {
+        const size_t need = frames * 5 / 4 + 7200;
+        if (mp3.size() < need)
+            mp3.resize(need);
+        const int room = int(std::min<size_t>(mp3.size(), INT_MAX));
+        int n;
+        if (direct) {
+            auto *s = static_cast<short *>(data);
+            n = channels == 2 ? lame_encode_buffer_interleaved(gf, s, int(frames), mp3.data(), room)
+                              : lame_encode_buffer(gf, s, s, int(frames), mp3.data(), room);
+        } else {
+            const auto *f = static_cast<const float *>(data);
+            n = channels == 2 ? lame_encode_buffer_interleaved_ieee_float(gf, f, int(frames), mp3.data(), room)
+                              : lame_encode_buffer_ieee_float(gf, f, f, int(frames), mp3.data(), room);
+        }
+        if (n < 0) {
+            errno = EIO;
+            return false;
+        }
+        if (!put(mp3.data(), size_t(n)))
+            return false;
+        return decided || lame_get_frameNum(gf) == 0 || decide();
+    };
+
+    const int64_t total = source->info().frames;
+    const size_t outFrameBytes = size_t(channels) * sizeof(float);
+    int lastPercent = -1;
+    auto lastReport = std::chrono::steady_clock::now() - kProgressPeriod;
+    for (int64_t done = 0; done < total;) {
+        if (cancel.load(std::memory_order_relaxed))
+            return failed(QStringLiteral("cancelled"));
+        const int64_t got = source->readFrames(done, std::min(kBlockFrames, total - done), raw.data());
+        if (got <= 0)
+            return failed(QStringLiteral("Cannot read \"%1\": %2")
+                              .arg(sourceName, got < 0 ? systemError(errno) : QStringLiteral("the file ended early")));
+        done += got;
+        if (direct) {
+            if (!feed(raw.data(), size_t(got)))
+                return cannotWrite(errno);
+        } else {
+            converted.clear();
+            if (!converter->process(raw.data(), size_t(got), converted))
+                return failed(QStringLiteral("Cannot convert \"%1\"").arg(sourceName));
+            if (!feed(converted.data(), converted.size() / outFrameBytes))
+                return cannotWrite(errno);
+        }
+        const int percent = int(done * 100 / total);
+        const auto now = std::chrono::steady_clock::now();
+        if (percent != lastPercent && now - lastReport >= kProgressPeriod) {
+            report(percent);
+            lastPercent = percent;
+            lastReport = now;
+        }
+    }
+    if (converter) {
+        converted.clear();
+        if (!converter->finish(converted))
+            return failed(QStringLiteral("Cannot convert \"%1\"").arg(sourceName));
+        if (!converted.empty() && !feed(converted.data(), converted.size() / outFrameBytes))
+            return cannotWrite(errno);
+    }
+
+    if (mp3.size() < 7200)
+        mp3.resize(7200);
+    const int tail = lame_encode_flush(gf, mp3.data(), int(mp3.size()));
+    if (tail < 0)
+        return failed(QStringLiteral("The MP3 encoder failed at the end of \"%1\"").arg(sourceName));
+    if (!put(mp3.data(), size_t(tail)) || (!decided && !decide()))
+        return cannotWrite(errno);
+
+    // The delay, padding and frame count are known only now; the frame reserved at the
+    // start of the stream is overwritten with the finished tag.
+    std::vector<unsigned char> tag;
+    if (ownTag) {
+        facts.frames = uint32_t(lame_get_frameNum(gf));
+        facts.stereoMode = lame_get_mode(gf) == MONO ? 0 : lame_get_mode(gf) == JOINT_STEREO ? 3 : 1;
+        facts.bitRate = bitRate;
+        facts.quality = 100 - 10 * lame_get_VBR_q(gf) - lame_get_quality(gf);
+        facts.lowpassHz = lame_get_lowpassfreq(gf);
+        facts.athType = lame_get_ATHtype(gf);
+        facts.encoderDelay = lame_get_encoder_delay(gf);
+        facts.padding = lame_get_encoder_padding(gf);
+        facts.version = get_lame_short_version();
+        tag = buildInfoFrame(facts);
+    } else {
+        tag.resize(lame_get_lametag_frame(gf, nullptr, 0));
+        if (tag.empty() || lame_get_lametag_frame(gf, tag.data(), tag.size()) != tag.size())
+            tag.clear();
+    }
+    if (tag.empty())
+        return failed(QStringLiteral("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName));
+    for (size_t at = 0; at < tag.size();) {
+        const ssize_t n = ::pwrite(fd, tag.data() + at, tag.size() - at, off_t(at));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return cannotWrite(n < 0 ? errno : EIO);
+        at += size_t(n);
+    }
+    const int closing = fd;
+    fd = -1;
+    if (::close(closing) != 0)
+        return cannotWrite(errno);
+    if (lastPercent != 100)
+        report(100);
+    return Outcome{true, {}};
+}
+
+Mp3Encoder::Mp3Encoder(QObject *parent) : QObject(parent) {}
+
+Mp3Encoder::~Mp3Encoder()
+{
+    cancel();
+}
+
+int Mp3Encoder::carriedSampleRate(int inputRate)
+{
+    return nearest(kCarriedRates, inputRate);
+}
+
+int Mp3Encoder::carriedBitRate(int sampleRate, int kbps)
+{
+    if (sampleRate >= 32000)
+        return nearest(kMpeg1Rates, kbps);
+    if (sampleRate >= 16000)
+        return nearest(kMpeg2Rates, kbps);
+    return nearest(kMpeg25Rates, kbps);
+}
+
+qint16 Mp3Encoder::refuse(Start code, const QString &why)
+{
+    if (code != Busy)
+        status_ = Failed;
+    reason_ = why;
+    return code;
+}
+
+qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
+{
+    if (job_)
+        return refuse(Busy, QStringLiteral("An encoding is already running; \"%1\" was not started").arg(destMp3));
+    if (destMp3.isEmpty())
+        return refuse(NoDestination, QStringLiteral("No file name was given for the MP3 file"));
+
+    wav::ReadError error = wav::ReadError::None;
+    auto source = wav::File::open(drive::toNative(sourceWav.toStdString()), &error);
+    if (!source) {
+        const QString why = QStringLiteral("Cannot read \"%1\": %2").arg(sourceWav, wav::describe(error));
+        return refuse(error == wav::ReadError::UnsupportedFormat ? SourceUnsupported : SourceUnreadable, why);
+    }
+    const wav::Format format = source->format();
+    if (format.channels > 2)
+        return refuse(SourceUnsupported, QStringLiteral("Cannot encode \"%1\": it has %2 channels and MP3 holds "
+                                                        "at most two")
+                                             .arg(sourceWav)
+                                             .arg(format.channels));
+
+    auto job = std::make_unique<Job>();
+    job->token = ++lastToken_;
+    job->source = std::move(source);
+    job->sourceName = sourceWav;
+    job->destinationName = destMp3;
+    job->destination = drive::toNative(destMp3.toStdString());
+    job->sampleRate = carriedSampleRate(int(format.sampleRate));
+    job->bitRate = carriedBitRate(job->sampleRate, bitRate_);
+
+    QStringList notes;
+    if (job->sampleRate != int(format.sampleRate))
+        notes << QStringLiteral("%1 Hz is not possible in MP3; encoded at %2 Hz")
+                     .arg(format.sampleRate)
+                     .arg(job->sampleRate);
+    if (job->bitRate != bitRate_)
+        notes << QStringLiteral("%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s")
+                     .arg(bitRate_)
+                     .arg(job->sampleRate)
+                     .arg(job->bitRate);
+    status_ = Running;
+    reason_ = notes.join(QStringLiteral("; "));
+    effectiveBitRate_ = job->bitRate;
+    effectiveSampleRate_ = job->sampleRate;
+
+    const quint64 token = job->token;
+    struct stat target;
+    const bool exists = ::stat(job->destination.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode)) {
+        job_ = std::move(job);
+        post(token, Outcome{false, QStringLiteral("Cannot write \"%1\": it is a folder").arg(destMp3)});
+        return Started;
+    }
+    job->fd = createTemporary(job->destination, job->tempPath);
+    if (job->fd < 0) {
+        const int code = errno;
+        job->tempPath.clear();
+        job_ = std::move(job);
+        post(token, Outcome{false, QStringLiteral("Cannot write \"%1\": %2").arg(destMp3, systemError(code))});
+        return Started;
+    }
+    // A replaced file keeps its permissions.
+    if (exists && S_ISREG(target.st_mode))
+        ::fchmod(job->fd, target.st_mode & 07777);
+
+    job_ = std::move(job);
+    Job *running = job_.get();
+    worker_ = std::thread([this, running, token] {
+        Outcome outcome;
+        try {
+            outcome = running->run([this, token](int percent) { postProgress(token, percent); });
+        } catch (const std::bad_alloc &) {
+            outcome = Outcome{false, QStringLiteral("Out of memory while encoding \"%1\"").arg(running->sourceName)};
+        } catch (...) {
+            outcome = Outcome{false, QStringLiteral("The encoding of \"%1\" failed").arg(running->sourceName)};
+        }
+        post(token, std::move(outcome));
+    });
+    return Started;
+}
+
+// Called from the worker: both hand-overs are queued to the object's thread, where the
+// token tells whether the encoding they belong to is still the current one.
+void Mp3Encoder::post(quint64 token, Outcome outcome)
+{
+    QMetaObject::invokeMethod(
+        this, [this, token, outcome = std::move(outcome)] { finish(token, outcome); }, Qt::QueuedConnection);
+}
+
+void Mp3Encoder::postProgress(quint64 token, int percent)
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this, token, percent] {
+            if (job_ && job_->token == token)
+                emit progress(percent);
+        },
+        Qt::QueuedConnection);
+}
+
+void Mp3Encoder::finish(quint64 token, const Outcome &outcome)
+{
+    if (!job_ || job_->token != token)
+        return; // cancelled meanwhile
+    if (worker_.joinable())
+        worker_.join(); // it has nothing left to do but return
+    const std::unique_ptr<Job> job = std::move(job_);
+    Outcome result = outcome;
+    if (result.ok && ::rename(job->tempPath.c_str(), job->destination.c_str()) != 0)
+        result = Outcome{false, QStringLiteral("Cannot save \"%1\": %2").arg(job->destinationName, systemError(errno))};
+    if (!result.ok && !job->tempPath.empty())
+        ::unlink(job->tempPath.c_str());
+    if (result.ok) {
+        status_ = Done;
+    } else {
+        status_ = Failed;
+        reason_ = result.reason;
+    }
+    emit completed();
+}
+
+void Mp3Encoder::cancel()
+{
+    if (!job_)
+        return;
+    job_->cancel.store(true, std::memory_order_relaxed);
+    if (worker_.joinable())
+        worker_.join();
+    if (!job_->tempPath.empty())
+        ::unlink(job_->tempPath.c_str());
+    reason_ = QStringLiteral("The encoding of \"%1\" was cancelled").arg(job_->destinationName);
+    job_.reset();
+    status_ = Idle;
+}
+
+} // namespace trevisto::mp3enc
