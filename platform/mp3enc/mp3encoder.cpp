@@ -121,7 +121,7 @@ struct Mp3Encoder::Job {
     std::unique_ptr<wav::File> source;
     QString sourceName, destinationName; // as given, for messages
     std::string destination, tempPath;
-    int fd = -1;
+    int fd = -1; // the temporary file
     int sampleRate = 0;
     int bitRate = 0;
     std::atomic<bool> cancel{false};
@@ -133,134 +133,221 @@ struct Mp3Encoder::Job {
     }
 
     Outcome run(const std::function<void(int)> &report);
+
+private:
+    bool startLame();
+    bool encodeBlock(void *samples, size_t frames);
+    bool finishStream();
+    bool put(const unsigned char *data, size_t bytes);
+    bool decideTag();
+    bool writeTag();
+    bool cannotWrite(int code);
+
+    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame_{nullptr, lame_close};
+    bool direct_ = false; // 16-bit samples go to LAME as they lie in the file
+    std::vector<unsigned char> mp3_;
+    QString failure_;
+
+    // LAME reserves the first frame for its info tag only when the tag fits in a frame
+    // of the chosen bit rate; otherwise we reserve a larger frame and write the tag
+    // ourselves. Which case applies shows once LAME has encoded a frame, so the output
+    // up to then is held back.
+    InfoFrameFacts facts_;
+    bool decided_ = false, ownTag_ = false;
+    std::vector<unsigned char> pending_;
+    size_t headBytes_ = 0;
 };
 
-Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
+bool Mp3Encoder::Job::cannotWrite(int code)
 {
-    auto failed = [](QString why) { return Outcome{false, std::move(why)}; };
-    auto cannotWrite = [&](int code) {
-        return failed(QStringLiteral("Cannot write \"%1\": %2").arg(destinationName, systemError(code)));
-    };
-    const wav::Format in = source->format();
-    const int channels = in.channels;
+    failure_ = QStringLiteral("Cannot write \"%1\": %2").arg(destinationName, systemError(code));
+    return false;
+}
 
-    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame(lame_init(), lame_close);
-    if (!lame)
-        return failed(QStringLiteral("The MP3 encoder could not start (out of memory)"));
-    lame_t gf = lame.get();
+bool Mp3Encoder::Job::startLame()
+{
+    lame_.reset(lame_init());
+    if (!lame_) {
+        failure_ = QStringLiteral("The MP3 encoder could not start (out of memory)");
+        return false;
+    }
+    lame_t gf = lame_.get();
     lame_set_errorf(gf, quiet);
     lame_set_msgf(gf, quiet);
     lame_set_debugf(gf, quiet);
-    lame_set_num_channels(gf, channels);
+    lame_set_num_channels(gf, source->format().channels);
     lame_set_in_samplerate(gf, sampleRate);
     // Without this LAME picks its own output rate at low bit rates and resamples.
     lame_set_out_samplerate(gf, sampleRate);
     lame_set_VBR(gf, vbr_off);
     lame_set_brate(gf, bitRate);
     lame_set_bWriteVbrTag(gf, 1);
-    if (lame_init_params(gf) < 0 || lame_get_brate(gf) != bitRate || lame_get_out_samplerate(gf) != sampleRate)
-        return failed(QStringLiteral("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate));
+    if (lame_init_params(gf) < 0 || lame_get_brate(gf) != bitRate || lame_get_out_samplerate(gf) != sampleRate) {
+        failure_ = QStringLiteral("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate);
+        return false;
+    }
+    facts_.sampleRate = facts_.sourceRate = sampleRate;
+    facts_.mono = source->format().channels == 1;
+    return true;
+}
 
-    // 16-bit sound at a rate MP3 carries goes to LAME as it lies in the file; anything
-    // else is turned into float at the MP3's rate first.
-    const bool direct = in.tag == wav::kTagPcm && in.bitsPerSample == 16 && int(in.sampleRate) == sampleRate &&
-                        std::endian::native == std::endian::little;
+// `samples`: 16-bit frames as in the file when direct_, else float frames.
+bool Mp3Encoder::Job::encodeBlock(void *samples, size_t frames)
+{
+    const size_t need = frames * 5 / 4 + 7200; // LAME's own worst case
+    if (mp3_.size() < need)
+        mp3_.resize(need);
+    const int room = int(std::min<size_t>(mp3_.size(), INT_MAX));
+    lame_t gf = lame_.get();
+    const bool stereo = source->format().channels == 2;
+    int n;
+    // The interleaved calls always read two channels, so mono goes through the
+    // two-buffer calls with the same buffer twice (LAME uses only the first).
+    if (direct_) {
+        auto *s = static_cast<short *>(samples);
+        n = stereo ? lame_encode_buffer_interleaved(gf, s, int(frames), mp3_.data(), room)
+                   : lame_encode_buffer(gf, s, s, int(frames), mp3_.data(), room);
+    } else {
+        const auto *f = static_cast<const float *>(samples);
+        n = stereo ? lame_encode_buffer_interleaved_ieee_float(gf, f, int(frames), mp3_.data(), room)
+                   : lame_encode_buffer_ieee_float(gf, f, f, int(frames), mp3_.data(), room);
+    }
+    if (n < 0) {
+        failure_ = QStringLiteral("The MP3 encoder failed on \"%1\" (error %2)").arg(sourceName).arg(n);
+        return false;
+    }
+    if (!put(mp3_.data(), size_t(n)))
+        return false;
+    return decided_ || lame_get_frameNum(gf) == 0 || decideTag();
+}
+
+bool Mp3Encoder::Job::put(const unsigned char *data, size_t bytes)
+{
+    for (size_t i = 0; headBytes_ < 4 && i < bytes; ++i)
+        facts_.audioHeader[headBytes_++] = data[i];
+    if (!decided_) {
+        pending_.insert(pending_.end(), data, data + bytes);
+        return true;
+    }
+    if (ownTag_) {
+        facts_.musicCrc = crc16(data, bytes, facts_.musicCrc);
+        facts_.audioBytes += bytes;
+    }
+    return writeAll(fd, data, bytes) || cannotWrite(errno);
+}
+
+bool Mp3Encoder::Job::decideTag()
+{
+    decided_ = true;
+    // Asked with no room, LAME answers with its tag's size, or 0 when it has none.
+    ownTag_ = lame_get_lametag_frame(lame_.get(), nullptr, 0) == 0;
+    if (ownTag_) {
+        const std::vector<unsigned char> reserved(infoFrameSize(facts_), 0);
+        if (reserved.empty()) {
+            failure_ = QStringLiteral("No info frame fits at %1 Hz").arg(sampleRate);
+            return false;
+        }
+        if (!writeAll(fd, reserved.data(), reserved.size()))
+            return cannotWrite(errno);
+    }
+    const std::vector<unsigned char> held = std::move(pending_);
+    pending_.clear();
+    return put(held.data(), held.size());
+}
+
+bool Mp3Encoder::Job::finishStream()
+{
+    if (mp3_.size() < 7200)
+        mp3_.resize(7200);
+    const int tail = lame_encode_flush(lame_.get(), mp3_.data(), int(mp3_.size()));
+    if (tail < 0) {
+        failure_ = QStringLiteral("The MP3 encoder failed at the end of \"%1\"").arg(sourceName);
+        return false;
+    }
+    return put(mp3_.data(), size_t(tail)) && (decided_ || decideTag()) && writeTag();
+}
+
+// The delay, padding and frame count are known only at the end; the frame reserved at
+// the start of the stream is overwritten with the finished tag.
+bool Mp3Encoder::Job::writeTag()
+{
+    lame_t gf = lame_.get();
+    std::vector<unsigned char> tag;
+    if (ownTag_) {
+        facts_.frames = uint32_t(lame_get_frameNum(gf));
+        facts_.stereoMode = lame_get_mode(gf) == MONO ? 0 : lame_get_mode(gf) == JOINT_STEREO ? 3 : 1;
+        facts_.bitRate = bitRate;
+        facts_.quality = 100 - 10 * lame_get_VBR_q(gf) - lame_get_quality(gf);
+        facts_.lowpassHz = lame_get_lowpassfreq(gf);
+        facts_.athType = lame_get_ATHtype(gf);
+        facts_.encoderDelay = lame_get_encoder_delay(gf);
+        facts_.padding = lame_get_encoder_padding(gf);
+        facts_.version = get_lame_short_version();
+        tag = buildInfoFrame(facts_);
+    } else {
+        tag.resize(lame_get_lametag_frame(gf, nullptr, 0));
+        if (tag.empty() || lame_get_lametag_frame(gf, tag.data(), tag.size()) != tag.size())
+            tag.clear();
+    }
+    if (tag.empty()) {
+        failure_ = QStringLiteral("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
+        return false;
+    }
+    for (size_t at = 0; at < tag.size();) {
+        const ssize_t n = ::pwrite(fd, tag.data() + at, tag.size() - at, off_t(at));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return cannotWrite(n < 0 ? errno : EIO);
+        at += size_t(n);
+    }
+    return true;
+}
+
+Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
+{
+    auto failed = [this] { return Outcome{false, failure_}; };
+    if (!startLame())
+        return failed();
+
+    const wav::Format in = source->format();
+    direct_ = in.tag == wav::kTagPcm && in.bitsPerSample == 16 && int(in.sampleRate) == sampleRate &&
+              std::endian::native == std::endian::little;
+    // Everything else is turned into float at the MP3's rate first.
     std::unique_ptr<resample::Converter> converter;
-    if (!direct) {
+    if (!direct_) {
         const wav::Format to{wav::kTagFloat, in.channels, uint32_t(sampleRate), 32};
         std::string why;
         converter = resample::Converter::create(in, to, &why);
         if (!converter)
-            return failed(QStringLiteral("Cannot convert \"%1\": %2").arg(sourceName, QString::fromStdString(why)));
+            return Outcome{false,
+                           QStringLiteral("Cannot convert \"%1\": %2").arg(sourceName, QString::fromStdString(why))};
     }
-
-    std::vector<unsigned char> raw(size_t(kBlockFrames) * in.blockAlign());
-    std::vector<unsigned char> converted;
-    std::vector<unsigned char> mp3;
-
-    // LAME reserves the first frame for its info tag only when the tag fits in a frame
-    // of the chosen bit rate; otherwise we reserve a larger frame and write the tag
-    // ourselves. Which case applies shows once LAME has encoded a frame, so output up
-    // to then is held back.
-    InfoFrameFacts facts;
-    facts.sampleRate = sampleRate;
-    facts.sourceRate = sampleRate;
-    facts.mono = channels == 1;
-    bool decided = false, ownTag = false;
-    std::vector<unsigned char> pending;
-    size_t headBytes = 0;
-
-    auto put = [&](const unsigned char *data, size_t bytes) -> bool {
-        for (size_t i = 0; headBytes < 4 && i < bytes; ++i)
-            facts.audioHeader[headBytes++] = data[i];
-        if (!decided) {
-            pending.insert(pending.end(), data, data + bytes);
-            return true;
-        }
-        if (ownTag) {
-            facts.musicCrc = crc16(data, bytes, facts.musicCrc);
-            facts.audioBytes += bytes;
-        }
-        return writeAll(fd, data, bytes);
-    };
-    auto decide = [&]() -> bool {
-        decided = true;
-        ownTag = lame_get_lametag_frame(gf, nullptr, 0) == 0;
-        if (ownTag) {
-            const std::vector<unsigned char> reserved(infoFrameSize(facts), 0);
-            if (reserved.empty() || !writeAll(fd, reserved.data(), reserved.size()))
-                return false;
-        }
-        const std::vector<unsigned char> held = std::move(pending);
-        pending.clear();
-        return put(held.data(), held.size());
-    };
-
-    auto feed = [&](void *data, size_t frames) -> bool {
-        const size_t need = frames * 5 / 4 + 7200;
-        if (mp3.size() < need)
-            mp3.resize(need);
-        const int room = int(std::min<size_t>(mp3.size(), INT_MAX));
-        int n;
-        if (direct) {
-            auto *s = static_cast<short *>(data);
-            n = channels == 2 ? lame_encode_buffer_interleaved(gf, s, int(frames), mp3.data(), room)
-                              : lame_encode_buffer(gf, s, s, int(frames), mp3.data(), room);
-        } else {
-            const auto *f = static_cast<const float *>(data);
-            n = channels == 2 ? lame_encode_buffer_interleaved_ieee_float(gf, f, int(frames), mp3.data(), room)
-                              : lame_encode_buffer_ieee_float(gf, f, f, int(frames), mp3.data(), room);
-        }
-        if (n < 0) {
-            errno = EIO;
-            return false;
-        }
-        if (!put(mp3.data(), size_t(n)))
-            return false;
-        return decided || lame_get_frameNum(gf) == 0 || decide();
-    };
+    const QString cannotConvert = QStringLiteral("Cannot convert \"%1\"").arg(sourceName);
+    const size_t floatFrameBytes = size_t(in.channels) * sizeof(float);
+    std::vector<unsigned char> raw(size_t(kBlockFrames) * in.blockAlign()), converted;
 
     const int64_t total = source->info().frames;
-    const size_t outFrameBytes = size_t(channels) * sizeof(float);
     int lastPercent = -1;
     auto lastReport = std::chrono::steady_clock::now() - kProgressPeriod;
     for (int64_t done = 0; done < total;) {
         if (cancel.load(std::memory_order_relaxed))
-            return failed(QStringLiteral("cancelled"));
+            return Outcome{false, QStringLiteral("cancelled")};
         const int64_t got = source->readFrames(done, std::min(kBlockFrames, total - done), raw.data());
         if (got <= 0)
-            return failed(QStringLiteral("Cannot read \"%1\": %2")
-                              .arg(sourceName, got < 0 ? systemError(errno) : QStringLiteral("the file ended early")));
+            return Outcome{false, QStringLiteral("Cannot read \"%1\": %2")
+                                      .arg(sourceName, got < 0 ? systemError(errno)
+                                                               : QStringLiteral("the file ended early"))};
         done += got;
-        if (direct) {
-            if (!feed(raw.data(), size_t(got)))
-                return cannotWrite(errno);
+        if (direct_) {
+            if (!encodeBlock(raw.data(), size_t(got)))
+                return failed();
         } else {
             converted.clear();
             if (!converter->process(raw.data(), size_t(got), converted))
-                return failed(QStringLiteral("Cannot convert \"%1\"").arg(sourceName));
-            if (!feed(converted.data(), converted.size() / outFrameBytes))
-                return cannotWrite(errno);
+                return Outcome{false, cannotConvert};
+            if (!encodeBlock(converted.data(), converted.size() / floatFrameBytes))
+                return failed();
         }
         const int percent = int(done * 100 / total);
         const auto now = std::chrono::steady_clock::now();
@@ -273,52 +360,19 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
     if (converter) {
         converted.clear();
         if (!converter->finish(converted))
-            return failed(QStringLiteral("Cannot convert \"%1\"").arg(sourceName));
-        if (!converted.empty() && !feed(converted.data(), converted.size() / outFrameBytes))
-            return cannotWrite(errno);
+            return Outcome{false, cannotConvert};
+        if (!converted.empty() && !encodeBlock(converted.data(), converted.size() / floatFrameBytes))
+            return failed();
     }
+    if (!finishStream())
+        return failed();
 
-    if (mp3.size() < 7200)
-        mp3.resize(7200);
-    const int tail = lame_encode_flush(gf, mp3.data(), int(mp3.size()));
-    if (tail < 0)
-        return failed(QStringLiteral("The MP3 encoder failed at the end of \"%1\"").arg(sourceName));
-    if (!put(mp3.data(), size_t(tail)) || (!decided && !decide()))
-        return cannotWrite(errno);
-
-    // The delay, padding and frame count are known only now; the frame reserved at the
-    // start of the stream is overwritten with the finished tag.
-    std::vector<unsigned char> tag;
-    if (ownTag) {
-        facts.frames = uint32_t(lame_get_frameNum(gf));
-        facts.stereoMode = lame_get_mode(gf) == MONO ? 0 : lame_get_mode(gf) == JOINT_STEREO ? 3 : 1;
-        facts.bitRate = bitRate;
-        facts.quality = 100 - 10 * lame_get_VBR_q(gf) - lame_get_quality(gf);
-        facts.lowpassHz = lame_get_lowpassfreq(gf);
-        facts.athType = lame_get_ATHtype(gf);
-        facts.encoderDelay = lame_get_encoder_delay(gf);
-        facts.padding = lame_get_encoder_padding(gf);
-        facts.version = get_lame_short_version();
-        tag = buildInfoFrame(facts);
-    } else {
-        tag.resize(lame_get_lametag_frame(gf, nullptr, 0));
-        if (tag.empty() || lame_get_lametag_frame(gf, tag.data(), tag.size()) != tag.size())
-            tag.clear();
-    }
-    if (tag.empty())
-        return failed(QStringLiteral("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName));
-    for (size_t at = 0; at < tag.size();) {
-        const ssize_t n = ::pwrite(fd, tag.data() + at, tag.size() - at, off_t(at));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return cannotWrite(n < 0 ? errno : EIO);
-        at += size_t(n);
-    }
     const int closing = fd;
     fd = -1;
-    if (::close(closing) != 0)
-        return cannotWrite(errno);
+    if (::close(closing) != 0) {
+        cannotWrite(errno);
+        return failed();
+    }
     if (lastPercent != 100)
         report(100);
     return Outcome{true, {}};
