@@ -22,6 +22,7 @@
 #include <random>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -117,7 +118,6 @@ struct Mp3Encoder::Outcome {
 // One encoding. Everything here except `cancel` belongs to the worker while it runs and
 // to the object's thread before and after.
 struct Mp3Encoder::Job {
-    quint64 token = 0;
     std::unique_ptr<wav::File> source;
     QString sourceName, destinationName; // as given, for messages
     std::string destination, tempPath;
@@ -428,7 +428,6 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
                                              .arg(format.channels));
 
     auto job = std::make_unique<Job>();
-    job->token = ++lastToken_;
     job->source = std::move(source);
     job->sourceName = sourceWav;
     job->destinationName = destMp3;
@@ -451,21 +450,25 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
     effectiveBitRate_ = job->bitRate;
     effectiveSampleRate_ = job->sampleRate;
 
-    const quint64 token = job->token;
+    {
+        const std::lock_guard lock(mailMutex_);
+        mailedPercent_ = -1;
+        mailedOutcome_.reset();
+    }
+    auto failNow = [&](const QString &why) {
+        job_ = std::move(job);
+        mail(-1, std::make_unique<Outcome>(Outcome{false, why}));
+        return Started;
+    };
     struct stat target;
     const bool exists = ::stat(job->destination.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode)) {
-        job_ = std::move(job);
-        post(token, Outcome{false, QStringLiteral("Cannot write \"%1\": it is a folder").arg(destMp3)});
-        return Started;
-    }
+    if (exists && S_ISDIR(target.st_mode))
+        return failNow(QStringLiteral("Cannot write \"%1\": it is a folder").arg(destMp3));
     job->fd = createTemporary(job->destination, job->tempPath);
     if (job->fd < 0) {
         const int code = errno;
         job->tempPath.clear();
-        job_ = std::move(job);
-        post(token, Outcome{false, QStringLiteral("Cannot write \"%1\": %2").arg(destMp3, systemError(code))});
-        return Started;
+        return failNow(QStringLiteral("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
     }
     // A replaced file keeps its permissions.
     if (exists && S_ISREG(target.st_mode))
@@ -473,43 +476,52 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
 
     job_ = std::move(job);
     Job *running = job_.get();
-    worker_ = std::thread([this, running, token] {
-        Outcome outcome;
+    worker_ = std::thread([this, running] {
+        auto outcome = std::make_unique<Outcome>();
         try {
-            outcome = running->run([this, token](int percent) { postProgress(token, percent); });
+            *outcome = running->run([this](int percent) { mail(percent, nullptr); });
         } catch (const std::bad_alloc &) {
-            outcome = Outcome{false, QStringLiteral("Out of memory while encoding \"%1\"").arg(running->sourceName)};
+            *outcome = Outcome{false, QStringLiteral("Out of memory while encoding \"%1\"").arg(running->sourceName)};
         } catch (...) {
-            outcome = Outcome{false, QStringLiteral("The encoding of \"%1\" failed").arg(running->sourceName)};
+            *outcome = Outcome{false, QStringLiteral("The encoding of \"%1\" failed").arg(running->sourceName)};
         }
-        post(token, std::move(outcome));
+        mail(-1, std::move(outcome));
     });
     return Started;
 }
 
-// Called from the worker: both hand-overs are queued to the object's thread, where the
-// token tells whether the encoding they belong to is still the current one.
-void Mp3Encoder::post(quint64 token, Outcome outcome)
+// Called from the worker (and from encode() for failures found before it starts).
+void Mp3Encoder::mail(int percent, std::unique_ptr<Outcome> outcome)
 {
-    QMetaObject::invokeMethod(
-        this, [this, token, outcome = std::move(outcome)] { finish(token, outcome); }, Qt::QueuedConnection);
+    {
+        const std::lock_guard lock(mailMutex_);
+        if (percent >= 0)
+            mailedPercent_ = percent;
+        if (outcome)
+            mailedOutcome_ = std::move(outcome);
+    }
+    QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
 }
 
-void Mp3Encoder::postProgress(quint64 token, int percent)
+// Wake-ups can outnumber the mail: one delivery may carry several reports, and a
+// cancelled encoding's last wake-ups find the box empty.
+void Mp3Encoder::deliver()
 {
-    QMetaObject::invokeMethod(
-        this,
-        [this, token, percent] {
-            if (job_ && job_->token == token)
-                emit progress(percent);
-        },
-        Qt::QueuedConnection);
+    int percent;
+    std::unique_ptr<Outcome> outcome;
+    {
+        const std::lock_guard lock(mailMutex_);
+        percent = std::exchange(mailedPercent_, -1);
+        outcome = std::move(mailedOutcome_);
+    }
+    if (job_ && percent >= 0)
+        emit progress(percent);
+    if (job_ && outcome) // a slot of progress() may have cancelled
+        finish(*outcome);
 }
 
-void Mp3Encoder::finish(quint64 token, const Outcome &outcome)
+void Mp3Encoder::finish(const Outcome &outcome)
 {
-    if (!job_ || job_->token != token)
-        return; // cancelled meanwhile
     if (worker_.joinable())
         worker_.join(); // it has nothing left to do but return
     const std::unique_ptr<Job> job = std::move(job_);
@@ -536,6 +548,11 @@ void Mp3Encoder::cancel()
         worker_.join();
     if (!job_->tempPath.empty())
         ::unlink(job_->tempPath.c_str());
+    {
+        const std::lock_guard lock(mailMutex_);
+        mailedPercent_ = -1;
+        mailedOutcome_.reset();
+    }
     reason_ = QStringLiteral("The encoding of \"%1\" was cancelled").arg(job_->destinationName);
     job_.reset();
     status_ = Idle;

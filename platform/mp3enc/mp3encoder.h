@@ -28,6 +28,7 @@
 #include <QString>
 
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace trevisto::mp3enc {
@@ -85,22 +86,28 @@ signals:
     // Once per successful encode(), after the MP3 is in place or the failure is final.
     void completed();
 
+private slots:
+    void deliver();
+
 private:
     struct Job;
     struct Outcome;
 
     qint16 refuse(Start code, const QString &why);
-    void post(quint64 token, Outcome outcome);
-    void finish(quint64 token, const Outcome &outcome);
-    void postProgress(quint64 token, int percent);
+    void mail(int percent, std::unique_ptr<Outcome> outcome);
+    void finish(const Outcome &outcome);
 
     int bitRate_ = kInitialBitRate;
     int effectiveBitRate_ = 0;
     int effectiveSampleRate_ = 0;
     Status status_ = Idle;
     QString reason_;
-    quint64 lastToken_ = 0;
     std::unique_ptr<Job> job_; // the running encoding, owned by this thread
+    // The worker's hand-over, guarded by mailMutex_ and picked up by deliver() on this
+    // thread. Only the wake-up call goes through Qt's queue.
+    std::mutex mailMutex_;
+    int mailedPercent_ = -1;
+    std::unique_ptr<Outcome> mailedOutcome_;
     std::thread worker_;
 };
 
