@@ -19,7 +19,8 @@
 //   Idle (0)     nothing started yet, or the last one was cancelled;
 //   Running (1)  from a successful encode() until its completion is delivered;
 //   Done (2)     completed() was emitted and the MP3 is in place;
-//   Failed (3)   completed() was emitted and reason() says what went wrong.
+//   Failed (3)   completed() was emitted and reason() says what went wrong, or
+//                encode() refused to start (then without completed()).
 // cancel() (and destruction) stop a running encoding synchronously: the thread is
 // joined, the temporary file removed, status() goes back to Idle and no completed()
 // follows, since nothing is left to finish.

@@ -1,9 +1,11 @@
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/bass/bass_test_util.h"
+#include "platform/drive/drive.h"
 #include "platform/wav/wav.h"
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 
@@ -331,9 +333,14 @@ TEST_F(Mp3EncoderTest, AnExistingFileIsReplacedOnlyByACompleteEncoding)
     EXPECT_EQ(readBytes(mp3), old);
 
     // The same encoder goes on working after a cancel, and a finished encoding replaces
-    // the file, keeping its permissions.
+    // the file, keeping its permissions. Progress comes at most about 30 times a second.
+    int updates = 0;
+    QObject::connect(&encoder, &Mp3Encoder::progress, [&] { ++updates; });
+    QElapsedTimer clock;
+    clock.start();
     ASSERT_EQ(encoder.encode(QString::fromStdString(wav), QString::fromStdString(mp3)), Mp3Encoder::Started);
     ASSERT_TRUE(waitForCompletion(encoder));
+    EXPECT_LE(updates, clock.elapsed() / 33 + 2);
     EXPECT_TRUE(encoder.succeeded()) << encoder.reason().toStdString();
     EXPECT_EQ(completions, 1);
     EXPECT_TRUE(frameAt(readBytes(mp3), 0));
@@ -365,4 +372,16 @@ TEST_F(Mp3EncoderTest, DestroyingTheEncoderMidRunLeavesNoFileAndNoThread)
     }
     EXPECT_EQ(threadCount(), threads);
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"long.wav"});
+}
+
+TEST_F(Mp3EncoderTest, DrivePathsLeadToTheDataFolder)
+{
+    const std::string folder = drive::toNative("C:\\Temp");
+    fs::create_directories(folder);
+    writeWav(folder + "/Clip.wav", startingTone(22050, 1, 0.5));
+    Mp3Encoder encoder;
+    encode(encoder, "c:\\TEMP\\clip.wav", "C:\\temp\\joined.mp3");
+    EXPECT_TRUE(fs::is_regular_file(folder + "/joined.mp3"));
+    fs::remove(folder + "/joined.mp3");
+    fs::remove(folder + "/Clip.wav");
 }
