@@ -1,5 +1,7 @@
 #include "platform/mp3enc/info_frame.h"
 
+#include "platform/mp3enc/mpeg_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -9,38 +11,29 @@ namespace trevisto::mp3enc {
 
 namespace {
 
-constexpr int kMpeg1Rates[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr int kMpeg2Rates[] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
 // Xing header with frame count, byte count, seek table and quality; then the LAME
 // extension up to and including its CRC.
 constexpr size_t kXingBytes = 4 + 4 + 4 + 4 + 100 + 4;
 constexpr size_t kLameBytes = 36;
 
-bool isMpeg1(const InfoFrameFacts &f)
-{
-    return f.sampleRate >= 32000;
-}
-
 size_t sideInfoBytes(const InfoFrameFacts &f)
 {
-    if (isMpeg1(f))
+    if (isMpeg1(f.sampleRate))
         return f.mono ? 17 : 32;
     return f.mono ? 9 : 17;
 }
 
 size_t frameBytes(const InfoFrameFacts &f, int kbps)
 {
-    return size_t((isMpeg1(f) ? 144000 : 72000) * kbps / f.sampleRate);
+    return size_t((isMpeg1(f.sampleRate) ? 144000 : 72000) * kbps / f.sampleRate);
 }
 
 // Index into the bit-rate table of the smallest frame that holds the tag, 0 when none.
 int tagBitRateIndex(const InfoFrameFacts &f)
 {
     const size_t need = 4 + sideInfoBytes(f) + kXingBytes + kLameBytes;
-    const int *table = isMpeg1(f) ? kMpeg1Rates : kMpeg2Rates;
-    const int last = isMpeg1(f) || f.sampleRate >= 16000 ? 14 : 8; // MPEG-2.5 stops at 64
-    for (int i = 1; i <= last; ++i)
-        if (frameBytes(f, table[i]) >= need)
+    for (int i = 1; i <= highestBitRateIndex(f.sampleRate); ++i)
+        if (frameBytes(f, bitRateTable(f.sampleRate)[i]) >= need)
             return i;
     return 0;
 }
@@ -81,7 +74,7 @@ uint16_t crc16(const unsigned char *data, size_t bytes, uint16_t crc)
 size_t infoFrameSize(const InfoFrameFacts &facts)
 {
     const int index = tagBitRateIndex(facts);
-    return index ? frameBytes(facts, (isMpeg1(facts) ? kMpeg1Rates : kMpeg2Rates)[index]) : 0;
+    return index ? frameBytes(facts, bitRateTable(facts.sampleRate)[index]) : 0;
 }
 
 std::vector<unsigned char> buildInfoFrame(const InfoFrameFacts &f)

@@ -2,6 +2,7 @@
 
 #include "platform/drive/drive.h"
 #include "platform/mp3enc/info_frame.h"
+#include "platform/mp3enc/mpeg_tables.h"
 #include "platform/resample/converter.h"
 #include "platform/wav/wav.h"
 
@@ -37,22 +38,6 @@ namespace {
 // 64 Ki frames of 16-bit stereo is 256 KiB.
 constexpr int64_t kBlockFrames = 1 << 16;
 constexpr auto kProgressPeriod = std::chrono::milliseconds(33);
-
-constexpr std::array kCarriedRates = {8000, 11025, 12000, 16000, 22050, 24000, 32000, 44100, 48000};
-// Bit rates each MPEG version carries (and LAME encodes) in CBR.
-constexpr std::array kMpeg1Rates = {32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr std::array kMpeg2Rates = {8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-constexpr std::array kMpeg25Rates = {8, 16, 24, 32, 40, 48, 56, 64};
-
-template <size_t N>
-int nearest(const std::array<int, N> &choices, int value)
-{
-    int best = choices[0];
-    for (int c : choices)
-        if (std::abs(int64_t(c) - value) < std::abs(int64_t(best) - value))
-            best = c;
-    return best;
-}
 
 void quiet(const char *, va_list) {}
 
@@ -124,6 +109,7 @@ struct Mp3Encoder::Job {
     int fd = -1; // the temporary file
     int sampleRate = 0;
     int bitRate = 0;
+    QString note; // reason() after a success
     std::atomic<bool> cancel{false};
 
     ~Job()
@@ -387,16 +373,21 @@ Mp3Encoder::~Mp3Encoder()
 
 int Mp3Encoder::carriedSampleRate(int inputRate)
 {
-    return nearest(kCarriedRates, inputRate);
+    int best = kSampleRates[0];
+    for (int rate : kSampleRates)
+        if (std::abs(int64_t(rate) - inputRate) < std::abs(int64_t(best) - inputRate))
+            best = rate;
+    return best;
 }
 
 int Mp3Encoder::carriedBitRate(int sampleRate, int kbps)
 {
-    if (sampleRate >= 32000)
-        return nearest(kMpeg1Rates, kbps);
-    if (sampleRate >= 16000)
-        return nearest(kMpeg2Rates, kbps);
-    return nearest(kMpeg25Rates, kbps);
+    const auto &table = bitRateTable(sampleRate);
+    int best = table[1];
+    for (int i = 1; i <= highestBitRateIndex(sampleRate); ++i)
+        if (std::abs(int64_t(table[i]) - kbps) < std::abs(int64_t(best) - kbps))
+            best = table[i];
+    return best;
 }
 
 qint16 Mp3Encoder::refuse(Start code, const QString &why)
@@ -445,8 +436,9 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
                      .arg(bitRate_)
                      .arg(job->sampleRate)
                      .arg(job->bitRate);
+    job->note = notes.join(QStringLiteral("; "));
     status_ = Running;
-    reason_ = notes.join(QStringLiteral("; "));
+    reason_ = job->note;
     effectiveBitRate_ = job->bitRate;
     effectiveSampleRate_ = job->sampleRate;
 
@@ -530,12 +522,8 @@ void Mp3Encoder::finish(const Outcome &outcome)
         result = Outcome{false, QStringLiteral("Cannot save \"%1\": %2").arg(job->destinationName, systemError(errno))};
     if (!result.ok && !job->tempPath.empty())
         ::unlink(job->tempPath.c_str());
-    if (result.ok) {
-        status_ = Done;
-    } else {
-        status_ = Failed;
-        reason_ = result.reason;
-    }
+    status_ = result.ok ? Done : Failed;
+    reason_ = result.ok ? job->note : result.reason;
     emit completed();
 }
 

@@ -339,9 +339,12 @@ TEST_F(Mp3EncoderTest, AnExistingFileIsReplacedOnlyByACompleteEncoding)
     QElapsedTimer clock;
     clock.start();
     ASSERT_EQ(encoder.encode(QString::fromStdString(wav), QString::fromStdString(mp3)), Mp3Encoder::Started);
+    EXPECT_EQ(encoder.encode(QString::fromStdString(wav), QString::fromStdString(mp3)), Mp3Encoder::Busy);
     ASSERT_TRUE(waitForCompletion(encoder));
     EXPECT_LE(updates, clock.elapsed() / 33 + 2);
-    EXPECT_TRUE(encoder.succeeded()) << encoder.reason().toStdString();
+    EXPECT_TRUE(encoder.succeeded());
+    EXPECT_TRUE(encoder.reason().isEmpty()) << "the refusal's reason outlived the encoding: "
+                                            << encoder.reason().toStdString();
     EXPECT_EQ(completions, 1);
     EXPECT_TRUE(frameAt(readBytes(mp3), 0));
     struct stat st;
