@@ -34,7 +34,8 @@ public:
     // Converts `frames` whole frames at `in` (from-format bytes) and appends the output
     // bytes (to-format, whole frames) to `out`. False on an internal error.
     bool process(const void *in, size_t frames, std::vector<unsigned char> &out);
-    // Flushes what the rate converter still holds; appends to `out`.
+    // Flushes what the rate converter still holds; appends to `out`. Nothing can be fed
+    // after it.
     bool finish(std::vector<unsigned char> &out);
 
 private:
