@@ -13,8 +13,8 @@ packages=(
   libsoxr-dev
   # players
   libsdl2-dev
-  # test audio
-  libmp3lame-dev
+  # MP3 encoder (also makes test audio) and rate conversion
+  libmp3lame-dev libsoxr-dev
   # run under a virtual display, screenshots
   xvfb xauth imagemagick fonts-dejavu-core
   # captions in Chinese (Cyrillic is in DejaVu)

@@ -7,13 +7,16 @@
 #include "audio/sourcechannel.h"
 #include "clips/joiner.h"
 #include "platform/mci/device.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "platform/wav/wav.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -189,6 +192,44 @@ int joinJob(int argc, char **argv)
     return 0;
 }
 
+// encode IN.wav OUT.mp3 KBPS: the window's encoder, run to its completion signal.
+int encodeJob(int argc, char **argv)
+{
+    if (argc != 3)
+        return -1;
+    const int kbps = std::atoi(argv[2]);
+    if (kbps <= 0)
+        return -1;
+    int appArgc = 1;
+    char name[] = "trevisto-bench";
+    char *appArgv[] = {name, nullptr};
+    QCoreApplication app(appArgc, appArgv);
+    trevisto::mp3enc::Mp3Encoder encoder;
+    encoder.setBitRate(kbps);
+    QObject::connect(&encoder, &trevisto::mp3enc::Mp3Encoder::completed, &app, &QCoreApplication::quit);
+
+    const auto start = Clock::now();
+    if (encoder.encode(QString::fromLocal8Bit(argv[0]), QString::fromLocal8Bit(argv[1])) != 0) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", encoder.reason().toLocal8Bit().constData());
+        return 1;
+    }
+    app.exec();
+    const double seconds = since(start);
+    if (!encoder.succeeded()) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", encoder.reason().toLocal8Bit().constData());
+        return 1;
+    }
+    trevisto::wav::Info source;
+    trevisto::wav::readInfo(argv[0], source);
+    std::error_code ec;
+    const auto bytes = std::filesystem::file_size(argv[1], ec);
+    std::printf("frames=%lld bytes=%llu kbps=%d seconds=%.3f\n", static_cast<long long>(source.frames),
+                static_cast<unsigned long long>(ec ? 0 : bytes), encoder.effectiveBitRate(), seconds);
+    if (!encoder.reason().isEmpty())
+        std::fprintf(stderr, "trevisto-bench: %s\n", encoder.reason().toLocal8Bit().constData());
+    return 0;
+}
+
 struct Job {
     const char *name;
     const char *arguments;
@@ -200,6 +241,7 @@ constexpr Job kJobs[] = {
     {"convert", "FILE OUT.wav", convertJob},
     {"cut", "IN.wav OUT.wav IN_MS OUT_MS", cutJob},
     {"join", "OUT.wav CLIP...", joinJob},
+    {"encode", "IN.wav OUT.mp3 KBPS", encodeJob},
 };
 
 void printUsage()

@@ -1,0 +1,549 @@
+#include "platform/mp3enc/mp3encoder.h"
+
+#include "platform/drive/drive.h"
+#include "platform/mp3enc/info_frame.h"
+#include "platform/mp3enc/mpeg_tables.h"
+#include "platform/resample/converter.h"
+#include "platform/wav/wav.h"
+
+#include <lame/lame.h>
+
+#include <QMetaObject>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <bit>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <cstdarg>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevisto::mp3enc {
+
+namespace {
+
+// Large blocks keep the per-call overhead of reading and encoding out of the picture;
+// 64 Ki frames of 16-bit stereo is 256 KiB.
+constexpr int64_t kBlockFrames = 1 << 16;
+constexpr auto kProgressPeriod = std::chrono::milliseconds(33);
+
+void quiet(const char *, va_list) {}
+
+QString systemError(int code)
+{
+    return QString::fromStdString(std::error_code(code, std::generic_category()).message());
+}
+
+bool writeAll(int fd, const unsigned char *p, size_t bytes)
+{
+    while (bytes > 0) {
+        const ssize_t n = ::write(fd, p, bytes);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        bytes -= size_t(n);
+    }
+    return true;
+}
+
+std::string randomSuffix()
+{
+    static thread_local std::mt19937_64 rng{std::random_device{}()};
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string s(8, 'x');
+    for (char &c : s)
+        c = alphabet[rng() % (sizeof alphabet - 1)];
+    return s;
+}
+
+// A new hidden file beside `path`, open for writing; -1 with errno set when the folder
+// refuses it.
+int createTemporary(const std::string &path, std::string &tempPath)
+{
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
+    std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
+    if (base.size() > 128)
+        base.resize(128);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempPath = folder + "/." + base + "." + randomSuffix() + ".part";
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+} // namespace
+
+struct Mp3Encoder::Outcome {
+    bool ok = false;
+    QString reason; // when not ok
+};
+
+// One encoding. Everything here except `cancel` belongs to the worker while it runs and
+// to the object's thread before and after.
+struct Mp3Encoder::Job {
+    std::unique_ptr<wav::File> source;
+    QString sourceName, destinationName; // as given, for messages
+    std::string destination, tempPath;
+    int fd = -1; // the temporary file
+    int sampleRate = 0;
+    int bitRate = 0;
+    QString note; // reason() after a success
+    std::atomic<bool> cancel{false};
+
+    ~Job()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+
+    Outcome run(const std::function<void(int)> &report);
+
+private:
+    bool startLame();
+    bool encodeBlock(void *samples, size_t frames);
+    bool finishStream();
+    bool put(const unsigned char *data, size_t bytes);
+    bool decideTag();
+    bool writeTag();
+    bool cannotWrite(int code);
+
+    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame_{nullptr, lame_close};
+    bool direct_ = false; // 16-bit samples go to LAME as they lie in the file
+    std::vector<unsigned char> mp3_;
+    QString failure_;
+
+    // LAME reserves the first frame for its info tag only when the tag fits in a frame
+    // of the chosen bit rate; otherwise we reserve a larger frame and write the tag
+    // ourselves. Which case applies shows once LAME has encoded a frame, so the output
+    // up to then is held back.
+    InfoFrameFacts facts_;
+    bool decided_ = false, ownTag_ = false;
+    std::vector<unsigned char> pending_;
+    size_t headBytes_ = 0;
+};
+
+bool Mp3Encoder::Job::cannotWrite(int code)
+{
+    failure_ = QStringLiteral("Cannot write \"%1\": %2").arg(destinationName, systemError(code));
+    return false;
+}
+
+bool Mp3Encoder::Job::startLame()
+{
+    lame_.reset(lame_init());
+    if (!lame_) {
+        failure_ = QStringLiteral("The MP3 encoder could not start (out of memory)");
+        return false;
+    }
+    lame_t gf = lame_.get();
+    lame_set_errorf(gf, quiet);
+    lame_set_msgf(gf, quiet);
+    lame_set_debugf(gf, quiet);
+    lame_set_num_channels(gf, source->format().channels);
+    lame_set_in_samplerate(gf, sampleRate);
+    // Without this LAME picks its own output rate at low bit rates and resamples.
+    lame_set_out_samplerate(gf, sampleRate);
+    lame_set_VBR(gf, vbr_off);
+    lame_set_brate(gf, bitRate);
+    lame_set_bWriteVbrTag(gf, 1);
+    if (lame_init_params(gf) < 0 || lame_get_brate(gf) != bitRate || lame_get_out_samplerate(gf) != sampleRate) {
+        failure_ = QStringLiteral("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate);
+        return false;
+    }
+    facts_.sampleRate = facts_.sourceRate = sampleRate;
+    facts_.mono = source->format().channels == 1;
+    return true;
+}
+
+// `samples`: 16-bit frames as in the file when direct_, else float frames.
+bool Mp3Encoder::Job::encodeBlock(void *samples, size_t frames)
+{
+    const size_t need = frames * 5 / 4 + 7200; // LAME's own worst case
+    if (mp3_.size() < need)
+        mp3_.resize(need);
+    const int room = int(std::min<size_t>(mp3_.size(), INT_MAX));
+    lame_t gf = lame_.get();
+    const bool stereo = source->format().channels == 2;
+    int n;
+    // The interleaved calls always read two channels, so mono goes through the
+    // two-buffer calls with the same buffer twice (LAME uses only the first).
+    if (direct_) {
+        auto *s = static_cast<short *>(samples);
+        n = stereo ? lame_encode_buffer_interleaved(gf, s, int(frames), mp3_.data(), room)
+                   : lame_encode_buffer(gf, s, s, int(frames), mp3_.data(), room);
+    } else {
+        const auto *f = static_cast<const float *>(samples);
+        n = stereo ? lame_encode_buffer_interleaved_ieee_float(gf, f, int(frames), mp3_.data(), room)
+                   : lame_encode_buffer_ieee_float(gf, f, f, int(frames), mp3_.data(), room);
+    }
+    if (n < 0) {
+        failure_ = QStringLiteral("The MP3 encoder failed on \"%1\" (error %2)").arg(sourceName).arg(n);
+        return false;
+    }
+    if (!put(mp3_.data(), size_t(n)))
+        return false;
+    return decided_ || lame_get_frameNum(gf) == 0 || decideTag();
+}
+
+bool Mp3Encoder::Job::put(const unsigned char *data, size_t bytes)
+{
+    for (size_t i = 0; headBytes_ < 4 && i < bytes; ++i)
+        facts_.audioHeader[headBytes_++] = data[i];
+    if (!decided_) {
+        pending_.insert(pending_.end(), data, data + bytes);
+        return true;
+    }
+    if (ownTag_) {
+        facts_.musicCrc = crc16(data, bytes, facts_.musicCrc);
+        facts_.audioBytes += bytes;
+    }
+    return writeAll(fd, data, bytes) || cannotWrite(errno);
+}
+
+bool Mp3Encoder::Job::decideTag()
+{
+    decided_ = true;
+    // Asked with no room, LAME answers with its tag's size, or 0 when it has none.
+    ownTag_ = lame_get_lametag_frame(lame_.get(), nullptr, 0) == 0;
+    if (ownTag_) {
+        const std::vector<unsigned char> reserved(infoFrameSize(facts_), 0);
+        if (reserved.empty()) {
+            failure_ = QStringLiteral("No info frame fits at %1 Hz").arg(sampleRate);
+            return false;
+        }
+        if (!writeAll(fd, reserved.data(), reserved.size()))
+            return cannotWrite(errno);
+    }
+    const std::vector<unsigned char> held = std::move(pending_);
+    pending_.clear();
+    return put(held.data(), held.size());
+}
+
+bool Mp3Encoder::Job::finishStream()
+{
+    if (mp3_.size() < 7200)
+        mp3_.resize(7200);
+    const int tail = lame_encode_flush(lame_.get(), mp3_.data(), int(mp3_.size()));
+    if (tail < 0) {
+        failure_ = QStringLiteral("The MP3 encoder failed at the end of \"%1\"").arg(sourceName);
+        return false;
+    }
+    return put(mp3_.data(), size_t(tail)) && (decided_ || decideTag()) && writeTag();
+}
+
+// The delay, padding and frame count are known only at the end; the frame reserved at
+// the start of the stream is overwritten with the finished tag.
+bool Mp3Encoder::Job::writeTag()
+{
+    lame_t gf = lame_.get();
+    std::vector<unsigned char> tag;
+    if (ownTag_) {
+        facts_.frames = uint32_t(lame_get_frameNum(gf));
+        facts_.stereoMode = lame_get_mode(gf) == MONO ? 0 : lame_get_mode(gf) == JOINT_STEREO ? 3 : 1;
+        facts_.bitRate = bitRate;
+        facts_.quality = 100 - 10 * lame_get_VBR_q(gf) - lame_get_quality(gf);
+        facts_.lowpassHz = lame_get_lowpassfreq(gf);
+        facts_.athType = lame_get_ATHtype(gf);
+        facts_.encoderDelay = lame_get_encoder_delay(gf);
+        facts_.padding = lame_get_encoder_padding(gf);
+        facts_.version = get_lame_short_version();
+        tag = buildInfoFrame(facts_);
+    } else {
+        tag.resize(lame_get_lametag_frame(gf, nullptr, 0));
+        if (tag.empty() || lame_get_lametag_frame(gf, tag.data(), tag.size()) != tag.size())
+            tag.clear();
+    }
+    if (tag.empty()) {
+        failure_ = QStringLiteral("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
+        return false;
+    }
+    for (size_t at = 0; at < tag.size();) {
+        const ssize_t n = ::pwrite(fd, tag.data() + at, tag.size() - at, off_t(at));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return cannotWrite(n < 0 ? errno : EIO);
+        at += size_t(n);
+    }
+    return true;
+}
+
+Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
+{
+    auto failed = [this] { return Outcome{false, failure_}; };
+    if (!startLame())
+        return failed();
+
+    const wav::Format in = source->format();
+    direct_ = in.tag == wav::kTagPcm && in.bitsPerSample == 16 && int(in.sampleRate) == sampleRate &&
+              std::endian::native == std::endian::little;
+    // Everything else is turned into float at the MP3's rate first.
+    std::unique_ptr<resample::Converter> converter;
+    if (!direct_) {
+        const wav::Format to{wav::kTagFloat, in.channels, uint32_t(sampleRate), 32};
+        std::string why;
+        converter = resample::Converter::create(in, to, &why);
+        if (!converter)
+            return Outcome{false,
+                           QStringLiteral("Cannot convert \"%1\": %2").arg(sourceName, QString::fromStdString(why))};
+    }
+    const QString cannotConvert = QStringLiteral("Cannot convert \"%1\"").arg(sourceName);
+    const size_t floatFrameBytes = size_t(in.channels) * sizeof(float);
+    std::vector<unsigned char> raw(size_t(kBlockFrames) * in.blockAlign()), converted;
+
+    const int64_t total = source->info().frames;
+    int lastPercent = -1;
+    auto lastReport = std::chrono::steady_clock::now() - kProgressPeriod;
+    for (int64_t done = 0; done < total;) {
+        if (cancel.load(std::memory_order_relaxed))
+            return Outcome{false, QStringLiteral("cancelled")};
+        const int64_t got = source->readFrames(done, std::min(kBlockFrames, total - done), raw.data());
+        if (got <= 0)
+            return Outcome{false, QStringLiteral("Cannot read \"%1\": %2")
+                                      .arg(sourceName, got < 0 ? systemError(errno)
+                                                               : QStringLiteral("the file ended early"))};
+        done += got;
+        if (direct_) {
+            if (!encodeBlock(raw.data(), size_t(got)))
+                return failed();
+        } else {
+            converted.clear();
+            if (!converter->process(raw.data(), size_t(got), converted))
+                return Outcome{false, cannotConvert};
+            if (!encodeBlock(converted.data(), converted.size() / floatFrameBytes))
+                return failed();
+        }
+        const int percent = int(done * 100 / total);
+        const auto now = std::chrono::steady_clock::now();
+        if (percent != lastPercent && now - lastReport >= kProgressPeriod) {
+            report(percent);
+            lastPercent = percent;
+            lastReport = now;
+        }
+    }
+    if (converter) {
+        converted.clear();
+        if (!converter->finish(converted))
+            return Outcome{false, cannotConvert};
+        if (!converted.empty() && !encodeBlock(converted.data(), converted.size() / floatFrameBytes))
+            return failed();
+    }
+    if (!finishStream())
+        return failed();
+
+    const int closing = fd;
+    fd = -1;
+    if (::close(closing) != 0) {
+        cannotWrite(errno);
+        return failed();
+    }
+    if (lastPercent != 100)
+        report(100);
+    return Outcome{true, {}};
+}
+
+Mp3Encoder::Mp3Encoder(QObject *parent) : QObject(parent) {}
+
+Mp3Encoder::~Mp3Encoder()
+{
+    cancel();
+}
+
+int Mp3Encoder::carriedSampleRate(int inputRate)
+{
+    int best = kSampleRates[0];
+    for (int rate : kSampleRates)
+        if (std::abs(int64_t(rate) - inputRate) < std::abs(int64_t(best) - inputRate))
+            best = rate;
+    return best;
+}
+
+int Mp3Encoder::carriedBitRate(int sampleRate, int kbps)
+{
+    const auto &table = bitRateTable(sampleRate);
+    int best = table[1];
+    for (int i = 1; i <= highestBitRateIndex(sampleRate); ++i)
+        if (std::abs(int64_t(table[i]) - kbps) < std::abs(int64_t(best) - kbps))
+            best = table[i];
+    return best;
+}
+
+qint16 Mp3Encoder::refuse(Start code, const QString &why)
+{
+    if (code != Busy)
+        status_ = Failed;
+    reason_ = why;
+    return code;
+}
+
+qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
+{
+    if (job_)
+        return refuse(Busy, QStringLiteral("An encoding is already running; \"%1\" was not started").arg(destMp3));
+    if (destMp3.isEmpty())
+        return refuse(NoDestination, QStringLiteral("No file name was given for the MP3 file"));
+
+    wav::ReadError error = wav::ReadError::None;
+    auto source = wav::File::open(drive::toNative(sourceWav.toStdString()), &error);
+    if (!source) {
+        const QString why = QStringLiteral("Cannot read \"%1\": %2").arg(sourceWav, wav::describe(error));
+        return refuse(error == wav::ReadError::UnsupportedFormat ? SourceUnsupported : SourceUnreadable, why);
+    }
+    const wav::Format format = source->format();
+    if (format.channels > 2)
+        return refuse(SourceUnsupported, QStringLiteral("Cannot encode \"%1\": it has %2 channels and MP3 holds "
+                                                        "at most two")
+                                             .arg(sourceWav)
+                                             .arg(format.channels));
+
+    auto job = std::make_unique<Job>();
+    job->source = std::move(source);
+    job->sourceName = sourceWav;
+    job->destinationName = destMp3;
+    job->destination = drive::toNative(destMp3.toStdString());
+    job->sampleRate = carriedSampleRate(int(format.sampleRate));
+    job->bitRate = carriedBitRate(job->sampleRate, bitRate_);
+
+    QStringList notes;
+    if (job->sampleRate != int(format.sampleRate))
+        notes << QStringLiteral("%1 Hz is not possible in MP3; encoded at %2 Hz")
+                     .arg(format.sampleRate)
+                     .arg(job->sampleRate);
+    if (job->bitRate != bitRate_)
+        notes << QStringLiteral("%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s")
+                     .arg(bitRate_)
+                     .arg(job->sampleRate)
+                     .arg(job->bitRate);
+    job->note = notes.join(QStringLiteral("; "));
+    status_ = Running;
+    reason_ = job->note;
+    effectiveBitRate_ = job->bitRate;
+    effectiveSampleRate_ = job->sampleRate;
+
+    {
+        const std::lock_guard lock(mailMutex_);
+        mailedPercent_ = -1;
+        mailedOutcome_.reset();
+    }
+    auto failNow = [&](const QString &why) {
+        job_ = std::move(job);
+        mail(-1, std::make_unique<Outcome>(Outcome{false, why}));
+        return Started;
+    };
+    struct stat target;
+    const bool exists = ::stat(job->destination.c_str(), &target) == 0;
+    if (exists && S_ISDIR(target.st_mode))
+        return failNow(QStringLiteral("Cannot write \"%1\": it is a folder").arg(destMp3));
+    job->fd = createTemporary(job->destination, job->tempPath);
+    if (job->fd < 0) {
+        const int code = errno;
+        job->tempPath.clear();
+        return failNow(QStringLiteral("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
+    }
+    // A replaced file keeps its permissions.
+    if (exists && S_ISREG(target.st_mode))
+        ::fchmod(job->fd, target.st_mode & 07777);
+
+    job_ = std::move(job);
+    Job *running = job_.get();
+    worker_ = std::thread([this, running] {
+        auto outcome = std::make_unique<Outcome>();
+        try {
+            *outcome = running->run([this](int percent) { mail(percent, nullptr); });
+        } catch (const std::bad_alloc &) {
+            *outcome = Outcome{false, QStringLiteral("Out of memory while encoding \"%1\"").arg(running->sourceName)};
+        } catch (...) {
+            *outcome = Outcome{false, QStringLiteral("The encoding of \"%1\" failed").arg(running->sourceName)};
+        }
+        mail(-1, std::move(outcome));
+    });
+    return Started;
+}
+
+// Called from the worker (and from encode() for failures found before it starts).
+void Mp3Encoder::mail(int percent, std::unique_ptr<Outcome> outcome)
+{
+    {
+        const std::lock_guard lock(mailMutex_);
+        if (percent >= 0)
+            mailedPercent_ = percent;
+        if (outcome)
+            mailedOutcome_ = std::move(outcome);
+    }
+    QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
+}
+
+// Wake-ups can outnumber the mail: one delivery may carry several reports, and a
+// cancelled encoding's last wake-ups find the box empty.
+void Mp3Encoder::deliver()
+{
+    int percent;
+    std::unique_ptr<Outcome> outcome;
+    {
+        const std::lock_guard lock(mailMutex_);
+        percent = std::exchange(mailedPercent_, -1);
+        outcome = std::move(mailedOutcome_);
+    }
+    if (job_ && percent >= 0)
+        emit progress(percent);
+    if (job_ && outcome) // a slot of progress() may have cancelled
+        finish(*outcome);
+}
+
+void Mp3Encoder::finish(const Outcome &outcome)
+{
+    if (worker_.joinable())
+        worker_.join(); // it has nothing left to do but return
+    const std::unique_ptr<Job> job = std::move(job_);
+    Outcome result = outcome;
+    if (result.ok && ::rename(job->tempPath.c_str(), job->destination.c_str()) != 0)
+        result = Outcome{false, QStringLiteral("Cannot save \"%1\": %2").arg(job->destinationName, systemError(errno))};
+    if (!result.ok && !job->tempPath.empty())
+        ::unlink(job->tempPath.c_str());
+    status_ = result.ok ? Done : Failed;
+    reason_ = result.ok ? job->note : result.reason;
+    emit completed();
+}
+
+void Mp3Encoder::cancel()
+{
+    if (!job_)
+        return;
+    job_->cancel.store(true, std::memory_order_relaxed);
+    if (worker_.joinable())
+        worker_.join();
+    if (!job_->tempPath.empty())
+        ::unlink(job_->tempPath.c_str());
+    {
+        const std::lock_guard lock(mailMutex_);
+        mailedPercent_ = -1;
+        mailedOutcome_.reset();
+    }
+    reason_ = QStringLiteral("The encoding of \"%1\" was cancelled").arg(job_->destinationName);
+    job_.reset();
+    status_ = Idle;
+}
+
+} // namespace trevisto::mp3enc
