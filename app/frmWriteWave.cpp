@@ -48,7 +48,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     MMCPlayList = new MciPlayer(this);
     MMCPlayList->setObjectName("MMCPlayList");
 
-    ApplyPlaceholderImages();
+    LoadButtonImages();
     ConnectHandlers();
     adjustSize();
     setFixedSize(sizeHint());
@@ -68,20 +68,22 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->btnLoadFile, &QPushButton::clicked, this, &frmWriteWave::btnLoadFile_Click);
     connect(ui->btnConvert, &QPushButton::clicked, this, &frmWriteWave::btnConvert_Click);
     connect(ui->cmdwav, &QAction::triggered, this, &frmWriteWave::cmdwav_Click);
-    connect(ui->CmdPlay, &QPushButton::clicked, this, &frmWriteWave::CmdPlay_Click);
-    connect(ui->CmdPause, &QPushButton::clicked, this, &frmWriteWave::CmdPause_Click);
-    connect(ui->CmdStop, &QPushButton::clicked, this, &frmWriteWave::CmdStop_Click);
-    connect(ui->CmdStep, &QPushButton::clicked, this, &frmWriteWave::CmdStep_Click);
-    connect(ui->CmdBack, &QPushButton::clicked, this, &frmWriteWave::CmdBack_Click);
+    connect(ui->CmdPlay, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlay_Click);
+    connect(ui->CmdPause, &QAbstractButton::clicked, this, &frmWriteWave::CmdPause_Click);
+    connect(ui->CmdStop, &QAbstractButton::clicked, this, &frmWriteWave::CmdStop_Click);
+    connect(ui->CmdStep, &QAbstractButton::clicked, this, &frmWriteWave::CmdStep_Click);
+    connect(ui->CmdBack, &QAbstractButton::clicked, this, &frmWriteWave::CmdBack_Click);
     connect(ui->Slider1, &QSlider::sliderMoved, this, &frmWriteWave::Slider1_Scroll);
     ui->Slider1->installEventFilter(this);
     connect(MMaudio, &MciPlayer::statusUpdate, this, &frmWriteWave::MMaudio_StatusUpdate);
     connect(MMControl1, &MciPlayer::statusUpdate, this, &frmWriteWave::MMControl1_StatusUpdate);
-    connect(ui->CmdSetNew, &QPushButton::clicked, this, &frmWriteWave::CmdSetNew_Click);
-    connect(ui->CmdSetin, &QPushButton::clicked, this, &frmWriteWave::CmdSetin_Click);
-    connect(ui->CmdOut, &QPushButton::clicked, this, &frmWriteWave::CmdOut_Click);
-    connect(ui->CmdGoto, &QPushButton::clicked, this, &frmWriteWave::CmdGoto_Click);
+    connect(ui->CmdSetNew, &QAbstractButton::clicked, this, &frmWriteWave::CmdSetNew_Click);
+    connect(ui->CmdSetin, &QAbstractButton::clicked, this, &frmWriteWave::CmdSetin_Click);
+    connect(ui->CmdOut, &QAbstractButton::clicked, this, &frmWriteWave::CmdOut_Click);
+    connect(ui->CmdGoto, &QAbstractButton::clicked, this, &frmWriteWave::CmdGoto_Click);
     connect(ui->about, &QAction::triggered, this, &frmWriteWave::about_Click);
+    connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
+    WatchPointerMoves();
     ConnectLanguageHandlers();
 }
 

@@ -11,10 +11,12 @@ packages=(
   libmpg123-dev libsndfile1-dev libopenmpt-dev
   # players
   libsdl2-dev
+  # master volume, button pictures
+  libasound2-dev qt6-svg-dev
   # test audio
   libmp3lame-dev
   # run under a virtual display, screenshots
-  xvfb xauth imagemagick fonts-dejavu-core
+  xvfb xauth imagemagick fonts-dejavu-core xdotool
   # captions in Chinese (Cyrillic is in DejaVu)
   fonts-noto-cjk
   # benchmark peers and material
