@@ -12,6 +12,7 @@ void PointerMoveWatch::watch(QWidget *widget)
 {
     widget->setMouseTracking(true);
     widget->installEventFilter(this);
+    watched_.insert(widget);
 }
 
 bool PointerMoveWatch::eventFilter(QObject *watched, QEvent *event)
@@ -19,8 +20,13 @@ bool PointerMoveWatch::eventFilter(QObject *watched, QEvent *event)
     if (event->type() != QEvent::MouseMove || !watched->isWidgetType())
         return false;
     auto *widget = static_cast<QWidget *>(watched);
-    if (!widget->isEnabled())
+    if (!widget->isEnabled()) {
+        // Qt lets a disabled button keep the moves over it; they belong to its container.
+        QWidget *container = widget->parentWidget();
+        if (container && watched_.contains(container) && container->isEnabled())
+            handler_(container);
         return false;
+    }
     // A container hears the moves its controls let through; only its bare background counts.
     if (!qobject_cast<QAbstractButton *>(widget)) {
         const QWidget *child = widget->childAt(static_cast<QMouseEvent *>(event)->position().toPoint());

@@ -5,6 +5,7 @@
 // Moves are reported with or without a mouse button held down.
 
 #include <QObject>
+#include <QSet>
 
 #include <functional>
 
@@ -27,4 +28,5 @@ protected:
 
 private:
     Handler handler_;
+    QSet<QWidget *> watched_;
 };
