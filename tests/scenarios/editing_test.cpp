@@ -85,8 +85,11 @@ protected:
     QString states()
     {
         QString s;
-        for (QWidget *b : {w().ui->btnLoadFile, w().ui->CmdPlay, w().ui->CmdStep, w().ui->CmdBack, w().ui->CmdPause,
-                           w().ui->CmdStop, w().ui->CmdSetin, w().ui->CmdOut, w().ui->CmdSetNew, w().ui->CmdGoto})
+        // A plain button among picture buttons: the list needs its element type spelt out.
+        for (QWidget *b : std::initializer_list<QWidget *>{w().ui->btnLoadFile, w().ui->CmdPlay, w().ui->CmdStep,
+                                                          w().ui->CmdBack, w().ui->CmdPause, w().ui->CmdStop,
+                                                          w().ui->CmdSetin, w().ui->CmdOut, w().ui->CmdSetNew,
+                                                          w().ui->CmdGoto})
             s += b->isEnabled() ? 'E' : 'D';
         return s;
     }
