@@ -43,7 +43,8 @@ std::unique_ptr<MixerDevice> openDefault(DWORD device)
 std::optional<size_t> volumeElement(const std::vector<MixerElement> &elements)
 {
     for (const char *name : {"Master", "PCM"}) {
-        const auto it = std::find_if(elements.begin(), elements.end(), [&](const MixerElement &e) { return e.name == name; });
+        const auto it =
+            std::find_if(elements.begin(), elements.end(), [&](const MixerElement &e) { return e.name == name; });
         if (it != elements.end())
             return size_t(it - elements.begin());
     }
