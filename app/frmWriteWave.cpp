@@ -49,7 +49,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     MMCPlayList = new MciPlayer(this);
     MMCPlayList->setObjectName("MMCPlayList");
 
-    ApplyPlaceholderImages();
+    LoadButtonImages();
     ConnectHandlers();
     adjustSize();
     setFixedSize(sizeHint());
@@ -83,6 +83,8 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CmdOut, &QAbstractButton::clicked, this, &frmWriteWave::CmdOut_Click);
     connect(ui->CmdGoto, &QAbstractButton::clicked, this, &frmWriteWave::CmdGoto_Click);
     connect(ui->about, &QAction::triggered, this, &frmWriteWave::about_Click);
+    connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
+    WatchPointerMoves();
     ConnectLanguageHandlers();
 }
 

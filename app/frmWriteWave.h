@@ -4,6 +4,8 @@
 
 #include "app/dialogs.h"
 #include "audio/basslib.h"
+#include "platform/mixer/mixer.h"
+#include "ui/imagelist.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -30,12 +32,7 @@ class frmWriteWave;
 }
 
 // The located master-volume control; its identifier is all that is used after start-up.
-struct MixerControl {
-    quint32 controlId = 0;
-    quint32 controlType = 0;
-    qint32 minimum = 0;
-    qint32 maximum = 0;
-};
+using trevisto::mixer::MixerControl;
 
 class frmWriteWave : public QMainWindow {
     Q_OBJECT
@@ -143,7 +140,14 @@ private:
 
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
-    void ApplyPlaceholderImages();
+    void Knob1_Change();
+    // Fills the picture lists, gives each picture button its picture and the window its icon.
+    void LoadButtonImages();
+    // Reports pointer moves over the lit buttons and the frames that reset them.
+    void WatchPointerMoves();
+    void ResetButtonImages();
+    // The pointer moved over `target`: a button that lights up or a frame's background.
+    void PointerMove(QWidget *target);
     // The wait window, made at its first showing.
     Frmwait &WaitWindow();
 
@@ -164,6 +168,8 @@ private:
     qint32 BitRate = 0;
     quint32 MixerHandle = 0;
     MixerControl VolumeControl;
+    ImageList ImageListNor, ImageListRoll;
+    ImageList ImageListClick; // on the form, and never filled
     quint32 Chan = 0;
     qint32 DataLength = 0;
     qint16 OpenKind = 0;

@@ -13,10 +13,12 @@ packages=(
   libsoxr-dev
   # players
   libsdl2-dev
+  # master volume, button pictures
+  libasound2-dev qt6-svg-dev
   # MP3 encoder (also makes test audio) and rate conversion
   libmp3lame-dev libsoxr-dev
   # run under a virtual display, screenshots
-  xvfb xauth imagemagick fonts-dejavu-core
+  xvfb xauth imagemagick fonts-dejavu-core xdotool
   # captions in Chinese (Cyrillic is in DejaVu)
   fonts-noto-cjk
   # benchmark peers and material

@@ -1,40 +1,81 @@
-// Pictures of the picture buttons.
+// Pictures of the picture buttons, their roll-over pictures under the pointer, and the
+// program icon.
 #include "app/frmWriteWave.h"
 
+#include "ui/buttonpictures.h"
+#include "ui/hovertable.h"
+#include "ui/pointermovewatch.h"
 #include "ui_frmWriteWave.h"
 
-#include <QIcon>
-#include <QPainter>
-#include <QPixmap>
+#include <QFontMetrics>
 
 namespace {
 
-// A plain framed square: the buttons carry a picture and stay recognisable as buttons
-// until their artwork is drawn.
-QIcon placeholderIcon()
+// The largest size up to `picture` that leaves a button room for its frame and, under the
+// picture, its caption. The captions change with the language, so the room is kept for
+// a line of text whatever the caption is now.
+QSize fittedIconSize(const QToolButton *button, QSize picture)
 {
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(90, 90, 110), 1.5));
-    painter.setBrush(QColor(200, 205, 220));
-    painter.drawRoundedRect(QRectF(1.5, 1.5, 13, 13), 2.5, 2.5);
-    return QIcon(pixmap);
+    // The style draws a 2-pixel frame, and a caption sits 4 pixels below the picture.
+    constexpr int Frame = 2, Gap = 4;
+    QSize room = button->size() - QSize(2 * Frame, 2 * Frame);
+    if (button->toolButtonStyle() == Qt::ToolButtonTextUnderIcon)
+        room.rheight() -= Gap + QFontMetrics(button->font()).height();
+    return picture.scaled(picture.boundedTo(room), Qt::KeepAspectRatio);
+}
+
+void showPicture(QToolButton *button, const QIcon &picture, QSize size)
+{
+    button->setToolButtonStyle(button->text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextUnderIcon);
+    button->setIcon(picture);
+    button->setIconSize(fittedIconSize(button, size));
+}
+
+// Sets a picture only when it changes: every pointer move resets nineteen buttons, and
+// most of them already show the picture they are given.
+void setPicture(QAbstractButton *button, const QIcon &picture)
+{
+    if (button->icon().cacheKey() != picture.cacheKey())
+        button->setIcon(picture);
 }
 
 } // namespace
 
-void frmWriteWave::ApplyPlaceholderImages()
+void frmWriteWave::LoadButtonImages()
 {
-    const QIcon icon = placeholderIcon();
-    for (QPushButton *b : {ui->CmdGoto, ui->CmdBack, ui->CmdPlay, ui->CmdStop, ui->CmdPause, ui->CmdStep, ui->CmdSetin,
-                           ui->CmdOut, ui->CmdSetNew, ui->CmdSaveas, ui->CmdPlayTemp, ui->CmdStopTemp, ui->Command3,
-                           ui->CdmEnd, ui->CmdaddList, ui->CmdPlayList, ui->CmdStopList, ui->CmdUp, ui->CmdDown,
-                           ui->Command5, ui->Command4, ui->Command2, ui->CmdCreate}) {
-        b->setIcon(icon);
-        // A button with a caption keeps room for its words.
-        if (!b->text().isEmpty())
-            b->setIconSize(QSize(10, 10));
-    }
+    ImageListNor = buttonpictures::normalPictures();
+    ImageListRoll = buttonpictures::rollPictures();
+    setWindowIcon(buttonpictures::programIcon());
+
+    for (const hover::Button &b : hover::Buttons)
+        showPicture(findChild<QToolButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture),
+                    ImageListNor.imageSize(b.picture));
+    // Two picture buttons that never light up.
+    showPicture(ui->CmdGoto, buttonpictures::buttonPicture(QStringLiteral("goto")), QSize(16, 16));
+    showPicture(ui->CmdaddList, buttonpictures::buttonPicture(QStringLiteral("addlist")), QSize(28, 28));
+}
+
+void frmWriteWave::WatchPointerMoves()
+{
+    auto *watch = new PointerMoveWatch([this](QWidget *target) { PointerMove(target); }, this);
+    for (const hover::Button &b : hover::Buttons)
+        watch->watch(findChild<QWidget *>(QString::fromLatin1(b.name)));
+    for (std::string_view frame : hover::ResetFrames)
+        watch->watch(findChild<QWidget *>(QString::fromLatin1(frame)));
+}
+
+void frmWriteWave::ResetButtonImages()
+{
+    for (const hover::Button &b : hover::Buttons)
+        if (b.reset)
+            setPicture(findChild<QAbstractButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture));
+}
+
+void frmWriteWave::PointerMove(QWidget *target)
+{
+    const hover::Action action = hover::onPointerMove(target->objectName().toStdString());
+    if (action.reset)
+        ResetButtonImages();
+    if (action.lit)
+        setPicture(static_cast<QAbstractButton *>(target), ImageListRoll.ListImages(action.lit->picture));
 }

@@ -1,12 +1,11 @@
 #include "ui/frmAbout.h"
 
+#include "ui/buttonpictures.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLinearGradient>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QVersionNumber>
@@ -144,29 +143,5 @@ void frmAbout::done(int result)
 
 QPixmap frmAbout::programIcon(int size)
 {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(size / 64.0, size / 64.0);
-
-    // A rounded tile in two blues with a mirrored waveform across it.
-    QLinearGradient tile(0, 0, 0, 64);
-    tile.setColorAt(0, QColor(86, 140, 204));
-    tile.setColorAt(1, QColor(40, 88, 150));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(tile);
-    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-
-    painter.setBrush(QColor(255, 255, 255, 60));
-    painter.drawRect(QRectF(8, 31.25, 48, 1.5));
-
-    static constexpr double Heights[] = {6, 12, 20, 14, 26, 18, 10, 16, 8};
-    painter.setBrush(QColor(250, 252, 255));
-    for (int i = 0; i < 9; ++i) {
-        const double x = 9 + i * 5.4;
-        const double h = Heights[i];
-        painter.drawRoundedRect(QRectF(x, 32 - h / 2 - 1, 3.2, h + 2), 1.6, 1.6);
-    }
-    return pixmap;
+    return buttonpictures::programIconPixmap(size);
 }

@@ -91,7 +91,7 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
     const QSet<QString> disabled{"CmdPlay", "CmdBack",     "CmdStop",     "CmdPause", "CmdStep",
                                  "CmdSetin", "CmdOut",     "CmdSetNew",   "CmdPlayTemp", "CmdStopTemp",
                                  "CmdSaveas", "Command3", "CmdaddList", "CmdGoto", "btnConvert"};
-    for (QPushButton *b : w.findChildren<QPushButton *>()) {
+    for (QAbstractButton *b : w.findChildren<QAbstractButton *>()) {
         SCOPED_TRACE(b->objectName().toStdString());
         EXPECT_EQ(b->isEnabled(), !disabled.contains(b->objectName()));
     }

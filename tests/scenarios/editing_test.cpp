@@ -85,8 +85,11 @@ protected:
     QString states()
     {
         QString s;
-        for (QWidget *b : {ui(w())->btnLoadFile, ui(w())->CmdPlay, ui(w())->CmdStep, ui(w())->CmdBack, ui(w())->CmdPause,
-                           ui(w())->CmdStop, ui(w())->CmdSetin, ui(w())->CmdOut, ui(w())->CmdSetNew, ui(w())->CmdGoto})
+        // A plain button among picture buttons: the list needs its element type spelt out.
+        for (QWidget *b : std::initializer_list<QWidget *>{ui(w())->btnLoadFile, ui(w())->CmdPlay, ui(w())->CmdStep,
+                                                          ui(w())->CmdBack, ui(w())->CmdPause, ui(w())->CmdStop,
+                                                          ui(w())->CmdSetin, ui(w())->CmdOut, ui(w())->CmdSetNew,
+                                                          ui(w())->CmdGoto})
             s += b->isEnabled() ? 'E' : 'D';
         return s;
     }
