@@ -57,5 +57,9 @@ private:
     Dialogs &dialogs_;
 };
 
+// Whether the file name of `path` matches a pattern of a "desc|pattern|..." filter, in
+// any letter case.
+bool MatchesFilter(const QString &path, const QString &filter);
+
 // Turns "desc|pattern|desc|pattern" into Qt's "desc (pattern);;..." form.
 QString qtFilterFromPairs(const QString &filter);

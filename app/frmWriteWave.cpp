@@ -3,10 +3,12 @@
 #include "app/workingfiles.h"
 #include "audio/conversion.h"
 #include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"
 #include "ui/frmAbout.h"
 #include "ui_frmWriteWave.h"
 
+#include <QListWidget>
 #include <QTimer>
 
 frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidget *parent)
@@ -48,11 +50,18 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     MMControl1->setNotifyStatus(true);
     MMCPlayList = new MciPlayer(this);
     MMCPlayList->setObjectName("MMCPlayList");
+    Mp3Enc1 = new Mp3Encoder(this);
+    Mp3Enc1->setObjectName("Mp3Enc1");
 
     LoadButtonImages();
     ConnectHandlers();
     adjustSize();
     setFixedSize(sizeHint());
+}
+
+void frmWriteWave::PrepareApplication()
+{
+    QCoreApplication::setApplicationName("trevisto");
 }
 
 frmWriteWave::~frmWriteWave()
@@ -75,6 +84,12 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CmdStep, &QAbstractButton::clicked, this, &frmWriteWave::CmdStep_Click);
     connect(ui->CmdBack, &QAbstractButton::clicked, this, &frmWriteWave::CmdBack_Click);
     connect(ui->Slider1, &QSlider::sliderMoved, this, &frmWriteWave::Slider1_Scroll);
+    // Keys and the wheel move the handle as a drag does; the value changes after the
+    // action is reported, so the scroll runs once it has.
+    connect(ui->Slider1, &QSlider::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderMove && action != QAbstractSlider::SliderNoAction)
+            QMetaObject::invokeMethod(this, &frmWriteWave::Slider1_Scroll, Qt::QueuedConnection);
+    });
     ui->Slider1->installEventFilter(this);
     connect(MMaudio, &MciPlayer::statusUpdate, this, &frmWriteWave::MMaudio_StatusUpdate);
     connect(MMControl1, &MciPlayer::statusUpdate, this, &frmWriteWave::MMControl1_StatusUpdate);
@@ -83,6 +98,31 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CmdOut, &QAbstractButton::clicked, this, &frmWriteWave::CmdOut_Click);
     connect(ui->CmdGoto, &QAbstractButton::clicked, this, &frmWriteWave::CmdGoto_Click);
     connect(ui->about, &QAction::triggered, this, &frmWriteWave::about_Click);
+    connect(ui->Exit1, &QAction::triggered, this, &frmWriteWave::Exit1_Click);
+    connect(ui->CdmEnd, &QAbstractButton::clicked, this, &frmWriteWave::CdmEnd_Click);
+
+    connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
+    connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);
+    connect(ui->CmdDown, &QAbstractButton::clicked, this, &frmWriteWave::CmdDown_Click);
+    connect(ui->Command5, &QAbstractButton::clicked, this, &frmWriteWave::Command5_Click);
+    connect(ui->Command4, &QAbstractButton::clicked, this, &frmWriteWave::Command4_Click);
+    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdPlayList, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdStopList, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopList_Click);
+    connect(MMCPlayList, &MciPlayer::done, this, &frmWriteWave::PlayNextClip);
+    connect(ui->CmdPlayTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayTemp_Click);
+    connect(ui->CmdStopTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopTemp_Click);
+    connect(ui->CmdCreate, &QAbstractButton::clicked, this, &frmWriteWave::CmdCreate_Click);
+    connect(ui->Command2, &QAbstractButton::clicked, this, &frmWriteWave::Command2_Click);
+    connect(ui->Option1, &QAbstractButton::clicked, this, &frmWriteWave::Option1_Click);
+    connect(ui->Option2, &QAbstractButton::clicked, this, &frmWriteWave::Option2_Click);
+    connect(ui->Option3, &QAbstractButton::clicked, this, &frmWriteWave::Option3_Click);
+    connect(ui->Option4, &QAbstractButton::clicked, this, &frmWriteWave::Option4_Click);
+    connect(Mp3Enc1, &Mp3Encoder::completed, this, &frmWriteWave::Mp3Enc1_Complete);
+    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { WaitWindow().setProgress(percent, 100); });
+    connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
+    connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
     WatchPointerMoves();
     ConnectLanguageHandlers();

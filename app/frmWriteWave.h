@@ -20,7 +20,10 @@
 class QFrame;
 class QTimer;
 class Frmwait;
+namespace trevisto::mp3enc {
 class Mp3Encoder;
+}
+using trevisto::mp3enc::Mp3Encoder;
 class WaveConversion;
 class WindowFixture;
 namespace trevisto::mci {
@@ -46,8 +49,13 @@ public:
     ~frmWriteWave() override;
 
     // --- app/ ---------------------------------------------------------------------------
+    // Names the application. The window titles stay exactly the program's own: no
+    // display name is appended to them.
+    static void PrepareApplication();
     // The start-up sequence. False when it ended the program.
     bool Form_Load();
+    void Exit1_Click();
+    void CdmEnd_Click();
     const QString &programFolder() const { return programFolder_; }
 
     // --- audio/ -------------------------------------------------------------------------
@@ -89,6 +97,28 @@ public:
     // Entry `index` of a text table, or `fallback` when the table has no such entry.
     static QString TableText(const QStringList &table, int index, const QString &fallback);
 
+    // --- clips/ -------------------------------------------------------------------------
+    void CmdaddList_Click();
+    void CmdUp_Click();
+    void CmdDown_Click();
+    void Command5_Click();
+    void Command4_Click();
+    void Timer1_Timer();
+    void CmdPlayList_Click();
+    void PlayNextClip();
+    void CmdStopList_Click();
+    void CmdPlayTemp_Click();
+    void CmdStopTemp_Click();
+    void CmdCreate_Click();
+    void Command2_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Mp3Enc1_Complete();
+    void CmdSaveas_Click();
+    void Command3_Click();
+
     // --- ui/ ----------------------------------------------------------------------------
     void about_Click();
 
@@ -104,16 +134,29 @@ private:
 
     // --- app/ ---------------------------------------------------------------------------
     void ConnectHandlers();
+    enum class Ending { WindowClosed, Exit, EndButton };
+    // Stops what runs, removes the working files `how` removes, releases the decoding
+    // library and ends the program.
+    void EndProgram(Ending how);
     // Finds, checks and starts the decoding library; false, after its message, when the
     // program cannot run with it.
     bool StartDecodingLibrary();
     void FillGotoLists();
     void Error_(const QString &message);
     // The groups of controls the handlers switch together, each defined once.
-    QList<QWidget *> SourceControls() const;  // play, edit and cut the source
-    QList<QWidget *> PlayingControls() const; // enabled once the source plays
-    QList<QWidget *> ResultControls() const;  // act on the cut result
+    QList<QWidget *> TransportControls() const;  // play and mark the source
+    QList<QWidget *> SourceControls() const;     // the transport and the cut
+    QList<QWidget *> PlayingControls() const;    // enabled once the source plays
+    QList<QWidget *> ResultControls() const;     // act on the cut result
+    QList<QWidget *> ListLockedControls() const; // off while the list plays
     static void SetEnabled(const QList<QWidget *> &controls, bool enabled);
+    using ControlStates = QList<QPair<QWidget *, bool>>;
+    // Disables `controls`, answering their states before, for RestoreStates.
+    static ControlStates DisableKeepingStates(const QList<QWidget *> &controls);
+    static void RestoreStates(const ControlStates &states);
+    // While a new source is written, nothing may play, mark or cut the old one; afterwards
+    // every control is as it was.
+    void LockWhileOpening(bool lock);
     // Shows the open chooser for a source kind; the chosen path, or nothing on Cancel.
     std::optional<QString> ChooseSource(const QString &filter);
 
@@ -124,8 +167,11 @@ private:
     // Called after each converted block: progress display, the window's events, and
     // whether to go on.
     std::function<bool(int64_t, int64_t)> ConversionProgress();
-    // Closes both players before a new source opens; refuses (false) while converting.
-    bool CloseSourceForOpening();
+    // True, after telling the user, while a source is still being converted or copied.
+    bool RefuseWhileOpening();
+    // Puts the new source, complete beside the loaded one, in its place: both players
+    // close, the cut result goes. False, after a message, when it cannot be moved.
+    bool ReplaceSource();
 
     // --- editor/ ------------------------------------------------------------------------
     // The source player on the working file just written or chosen, with marks, slider
@@ -133,10 +179,31 @@ private:
     void ShowOpenedSource(const QString &path);
     // The cut result is gone: its player closed, its file deleted, its controls off.
     void DiscardResult();
+    // No source: the transport, marks and cut are off and the title names no file.
+    void ShowNothingLoaded();
+    void OpenWavInPlace(const QString &path);
 
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
     void ConnectLanguageHandlers();
+
+    // --- clips/ -------------------------------------------------------------------------
+    QStringList ClipNames() const;
+    void MoveSelectedClip(int step);
+    // Deletes the clip files from the last entry to the first, letting the window's
+    // events run after each, and empties the list.
+    void DeleteAllClipFiles();
+    // Removes entry `index`; nothing is selected afterwards.
+    void RemoveClipEntry(int index);
+    void EndListPlayback();
+    void StopListForJoining();
+    // Joins the clips in list order into `output` behind the wait window; false, after a
+    // message, when it could not be done.
+    bool JoinListInto(const QString &output);
+    // True, after telling the user, while an MP3 file is being written.
+    bool RefuseWhileEncoding();
+    void StartEncoding(const QString &source, const QString &output);
+    void StopEncoding();
 
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
@@ -185,5 +252,10 @@ private:
     Dialogs &dialogs_;
     QString programFolder_;
     Frmwait *waitWindow_ = nullptr;
+    QString sourceInProgress_; // the file being converted or copied
+    ControlStates openingStates_;      // while a new source is written
+    ControlStates listPlaybackStates_; // while the list plays
+    QString encodingTarget_;           // the MP3 file being written
     bool conversionFailed_ = false;
+    bool ending_ = false; // the program is ending: nothing more is shown
 };

@@ -6,8 +6,7 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("trevisto");
-    QApplication::setApplicationDisplayName(frmWriteWave::ProgramTitle);
+    frmWriteWave::PrepareApplication();
 
     QtDialogs dialogs;
     frmWriteWave window(dialogs, QApplication::applicationDirPath());

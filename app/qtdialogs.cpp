@@ -74,6 +74,8 @@ std::optional<QString> QtDialogs::fileDialog(const FileRequest &request)
     QFileDialog dialog(parent_, request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(qtFilterFromPairs(request.filter));
+    // Wide enough for the Size and Date columns to be read.
+    dialog.resize(820, 500);
     if (!request.initDir.isEmpty())
         dialog.setDirectory(QString::fromStdString(drive::toNative(request.initDir.toStdString())));
     if (request.save) {

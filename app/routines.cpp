@@ -2,6 +2,10 @@
 
 #include "platform/drive/drive.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 #include <sys/stat.h>
 
 QString NativePath(const QString &path)
@@ -27,4 +31,10 @@ QString RPP(const QString &path)
     if (path.endsWith('\\') || path.endsWith('/'))
         return path;
     return path + (drive::isDrivePath(path.toStdString()) ? QChar('\\') : QChar('/'));
+}
+
+QString UserSoundFolder()
+{
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    return !music.isEmpty() && QFileInfo(music).isDir() ? music : QDir::homePath();
 }

@@ -13,3 +13,7 @@ bool FileExists(const QString &path);
 // The folder path with a trailing separator of its own style: "\" for a drive path, "/" for
 // a native one. A path already ending in either separator is returned unchanged.
 QString RPP(const QString &path);
+
+// Where the choosers of files to save start: the user's music folder, else the home
+// folder. The program's own folder is read-only once installed.
+QString UserSoundFolder();

@@ -1,12 +1,58 @@
-// The ways the program ends.
+// The three ways the program ends: the window closed, "Exit", and the End button.
 #include "app/frmWriteWave.h"
 
+#include "app/programend.h"
+#include "app/routines.h"
+#include "app/workingfiles.h"
+#include "platform/mci/player.h"
+#include "ui_frmWriteWave.h"
+
 #include <QCloseEvent>
+#include <QFile>
 
 void frmWriteWave::closeEvent(QCloseEvent *event)
 {
-    // A conversion in progress stops at its next block and completes the file so far.
-    if (Converting)
-        Converting = false;
-    QMainWindow::closeEvent(event);
+    event->accept();
+    EndProgram(Ending::WindowClosed);
+}
+
+void frmWriteWave::Exit1_Click()
+{
+    EndProgram(Ending::Exit);
+}
+
+void frmWriteWave::CdmEnd_Click()
+{
+    if (dialogs_.msgBox("Are You Sure Want to Exit", vbOKCancel, MsgIcon::None, ProgramTitle) != vbOK)
+        return;
+    EndProgram(Ending::EndButton);
+}
+
+void frmWriteWave::EndProgram(Ending how)
+{
+    ending_ = true;
+    // A conversion or a copy stops at its next block; the encoder stops and removes its
+    // unfinished file.
+    Converting = false;
+    CopyingSource = false;
+    StopEncoding();
+    // The players' output threads stop before the files under them go.
+    for (MciPlayer *player : {MMaudio, MMControl1, MMCPlayList})
+        player->setCommand("Close");
+
+    // "Exit" removes the working files as the window close does: they can be hundreds of
+    // megabytes, and nothing reads them after the program ends.
+    for (const QString &file : {WorkingFiles::Source, WorkingFiles::Result})
+        QFile::remove(NativePath(file));
+    if (how == Ending::EndButton) {
+        QFile::remove(NativePath(WorkingFiles::Concat));
+        if (ui->List1->count() >= 2)
+            DeleteAllClipFiles();
+    }
+    FinishWaveFile();
+    // A source still being written never becomes the working file.
+    QFile::remove(NativePath(WorkingFiles::SourceInProgress));
+    if (Bass.Free)
+        Bass.Free();
+    ProgramEnd::end(0);
 }

@@ -9,6 +9,9 @@ namespace WorkingFiles {
 // The source as PCM WAV: written by each conversion or Open Wav copy, played by the
 // source player and cut by Set.
 inline const QString Source = QStringLiteral("C:\\temp.wav");
+// A new source on its way: it replaces Source only once it is complete, so a failed or
+// cancelled open leaves the loaded sound as it was.
+inline const QString SourceInProgress = QStringLiteral("C:\\temp.new.wav");
 // The current cut result, played by the result player and saved as a clip.
 inline const QString Result = QStringLiteral("c:\\temp2.wav");
 // The working folder, made at start-up; it is also the clip folder.

@@ -85,7 +85,19 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     } running{running_};
     while (keepGoing && bass.ChannelIsActive(chan) != 0) {
         const DWORD n = bass.ChannelGetData(chan, DecodeBuffer.data(), BlockSize);
-        if (n != DWORD(-1) && n > 0) {
+        if (n == DWORD(-1)) {
+            // The end reads as 0; -1 means the source could not be read on, and a
+            // shortened sound must not pass for the whole one.
+            const int code = bass.ErrorGetCode ? bass.ErrorGetCode() : BASS_ERROR_UNKNOWN;
+            completeFile();
+            result.bytes = DataLength;
+            fail(QStringLiteral("The source could not be read to its end (error code %1, after %2 bytes).")
+                     .arg(code)
+                     .arg(DataLength),
+                 result);
+            return result;
+        }
+        if (n > 0) {
             int64_t take = std::min<int64_t>(n, BlockSize);
             if (DataLength + take > limit) {
                 take = limit - DataLength;
@@ -121,19 +133,19 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     return result;
 }
 
-Outcome WaveConversion::FinishWaveFile()
+::Outcome WaveConversion::FinishWaveFile()
 {
     if (running_) {
         stopRequested_ = true;
-        return Outcome::success();
+        return ::Outcome::success();
     }
     return completeFile();
 }
 
-Outcome WaveConversion::completeFile()
+::Outcome WaveConversion::completeFile()
 {
     if (!file_)
-        return Outcome::success();
+        return ::Outcome::success();
     using namespace trevisto::wav;
     const WaveHeader bytes = header(format_, uint64_t(DataLength));
     bool ok = std::fseek(file_, kRiffSizeOffset, SEEK_SET) == 0 &&
@@ -147,6 +159,6 @@ Outcome WaveConversion::completeFile()
     }
     file_ = nullptr;
     if (!ok)
-        return Outcome::failure(QStringLiteral("Completing the working file \"%1\" failed: %2.").arg(path_, why));
-    return Outcome::success();
+        return ::Outcome::failure(QStringLiteral("Completing the working file \"%1\" failed: %2.").arg(path_, why));
+    return ::Outcome::success();
 }

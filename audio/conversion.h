@@ -44,7 +44,7 @@ public:
     // is open. A failure says why the file could not be completed. Called while
     // run() is under way (from an event it let through), it only asks run() to stop; the
     // file is completed once run() has returned.
-    Outcome FinishWaveFile();
+    ::Outcome FinishWaveFile();
 
     bool isOpen() const { return file_ != nullptr; }
     bool isRunning() const { return running_; }
@@ -56,7 +56,7 @@ public:
 
 private:
     bool fail(const QString &what, Result &result);
-    Outcome completeFile();
+    ::Outcome completeFile();
     trevisto::wav::Format format_;
     std::FILE *file_ = nullptr;
     bool running_ = false;

@@ -14,6 +14,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 // Progress is repainted at most this often while converting.
@@ -50,52 +54,51 @@ void frmWriteWave::aiff_Click()
     btnLoadFile_Click();
 }
 
-bool frmWriteWave::CloseSourceForOpening()
+bool frmWriteWave::RefuseWhileOpening()
 {
-    // An open in the middle of a conversion or a copy would leave a half file in the player.
-    if (Converting || CopyingSource) {
-        dialogs_.msgBox("A sound is still being converted. Open the next one when it is done.", vbOKOnly,
-                        MsgIcon::Information, ProgramTitle);
+    // A second open in the middle of a conversion or a copy would race the first one for
+    // the working file.
+    if (!Converting && !CopyingSource)
         return false;
-    }
-    for (MciPlayer *player : {MMaudio, MMControl1, MMaudio, MMControl1})
-        player->setCommand("Close");
+    dialogs_.msgBox(QStringLiteral("\"%1\" is still being %2. Open the next sound when it is done.")
+                        .arg(sourceInProgress_, Converting ? "converted" : "copied"),
+                    vbOKOnly, MsgIcon::Information, ProgramTitle);
     return true;
 }
 
 void frmWriteWave::btnLoadFile_Click()
 {
-    if (!CloseSourceForOpening())
+    if (RefuseWhileOpening())
         return;
-    QFile::remove(NativePath(WorkingFiles::Source));
-    QFile::remove(NativePath(WorkingFiles::Result));
-    FinishWaveFile();
-
     const std::optional<QString> path = ChooseSource(SourceFilter(OpenKind));
     if (!path)
         return;
-
-    // Only one decoding channel is held at a time.
-    if (Chan != 0 && Bass.ChannelFree)
-        Bass.ChannelFree(Chan);
-    Chan = OpenSourceChannel(Bass, *path);
-    if (Chan == 0) {
+    // The loaded sound stays until the new one is known to decode.
+    const DWORD chan = OpenSourceChannel(Bass, *path);
+    if (chan == 0) {
         Error_("Can't play the file");
         return;
     }
+    // Only one decoding channel is held at a time.
+    if (Chan != 0 && Bass.ChannelFree)
+        Bass.ChannelFree(Chan);
+    Chan = chan;
     const DWORD length = Bass.ChannelGetLength(Chan);
     DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
 
+    sourceInProgress_ = *path;
     ui->lblPos->setText("Pos:");
     Frmwait &wait = WaitWindow();
     wait.resetProgress();
     wait.show();
+    LockWhileOpening(true);
     btnConvert_Click();
-    if (conversionFailed_) {
+    LockWhileOpening(false);
+    if (conversionFailed_ || !ReplaceSource()) {
+        QFile::remove(NativePath(WorkingFiles::SourceInProgress));
         wait.hide();
         return;
     }
-
     MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
     MMaudio->setFileName(WorkingFiles::Source);
     MMaudio->setCommand("Open");
@@ -104,6 +107,25 @@ void frmWriteWave::btnLoadFile_Click()
     ui->CmdPlay->setEnabled(true);
     ui->CmdStep->setEnabled(true);
     wait.hide();
+}
+
+bool frmWriteWave::ReplaceSource()
+{
+    for (MciPlayer *player : {MMaudio, MMControl1})
+        player->setCommand("Close");
+    DiscardResult();
+    FinishWaveFile();
+    const QString from = NativePath(WorkingFiles::SourceInProgress), to = NativePath(WorkingFiles::Source);
+    if (std::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(to);
+        ShowNothingLoaded();
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot take the place of the working file \"%2\": %3.")
+                            .arg(sourceInProgress_, to, why),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        return false;
+    }
+    return true;
 }
 
 void frmWriteWave::btnConvert_Click()
@@ -130,13 +152,15 @@ void frmWriteWave::ConvertSource()
 {
     if (!Conversion)
         Conversion = std::make_unique<WaveConversion>();
-    const auto result = Conversion->run(Bass, Chan, NativePath(WorkingFiles::Source), ConversionProgress());
+    const auto result =
+        Conversion->run(Bass, Chan, NativePath(WorkingFiles::SourceInProgress), ConversionProgress());
     DataLength = qint32(Conversion->DataLength);
 
     switch (result.outcome) {
     case WaveConversion::Outcome::Failed:
         conversionFailed_ = true;
-        dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened.\r\n\r\n%2").arg(sourceInProgress_, result.message),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
         break;
     case WaveConversion::Outcome::TooLong:
         dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
@@ -152,14 +176,14 @@ void frmWriteWave::ConvertSource()
 
 std::function<bool(int64_t, int64_t)> frmWriteWave::ConversionProgress()
 {
-    // The label and the bar are repainted sparingly; the window's events run after every
-    // block, and a window close turns Converting off to stop the conversion.
+    // The bar is repainted sparingly; the window's events run after every block, and a
+    // window close turns Converting off to stop the conversion.
     auto sinceRepaint = std::make_shared<QElapsedTimer>();
     return [this, sinceRepaint](int64_t written, int64_t reported) {
         DataLength = qint32(written);
+        ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
         if (!sinceRepaint->isValid() || sinceRepaint->elapsed() >= ProgressPeriodMs) {
             sinceRepaint->start();
-            ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
             if (waitWindow_)
                 waitWindow_->setProgress(quint64(written), quint64(reported));
         }

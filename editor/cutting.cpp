@@ -31,8 +31,9 @@ void frmWriteWave::CmdSetNew_Click()
     }
     if (!outcome.ok()) {
         DiscardResult();
-        dialogs_.msgBox(QStringLiteral("The cut could not be made.\r\n\r\n%1\r\n(%2)")
-                            .arg(outcome.reason(), outcome.failedCommand),
+        dialogs_.msgBox(QStringLiteral("The cut of \"%1\" into \"%2\" could not be made: %3\r\n%4")
+                            .arg(NativePath(WorkingFiles::Source), NativePath(WorkingFiles::Result),
+                                 outcome.reason(), outcome.failedCommand),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
@@ -46,4 +47,12 @@ void frmWriteWave::DiscardResult()
     QFile::remove(NativePath(WorkingFiles::Result));
     SetEnabled(ResultControls(), false);
     ui->Label4->clear();
+}
+
+void frmWriteWave::ShowNothingLoaded()
+{
+    MMaudio->setCommand("Close");
+    SetEnabled(SourceControls(), false);
+    ui->CmdGoto->setEnabled(false);
+    setWindowTitle(ProgramTitle);
 }

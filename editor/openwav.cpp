@@ -1,10 +1,13 @@
 // Opening a WAV file directly as the source.
 #include "app/frmWriteWave.h"
 
+#include "app/outcome.h"
 #include "app/routines.h"
 #include "app/workingfiles.h"
+#include "platform/drive/drive.h"
 #include "platform/mci/error.h"
 #include "platform/mci/player.h"
+#include "platform/wav/wav.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
@@ -17,15 +20,15 @@ namespace {
 
 // Copies `from` to `to` in large blocks, letting the window run its events between them
 // and reporting progress at most about 30 times a second. The copy appears under its
-// name only once complete. Empty on success, else the reason.
-QString CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
+// name only once complete.
+Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
 {
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
-        return in.errorString();
+        return Outcome::failure(in.errorString());
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
+        return Outcome::failure(out.errorString());
     const qint64 total = in.size();
     qint64 copied = 0;
     QByteArray block(4 << 20, Qt::Uninitialized);
@@ -34,11 +37,11 @@ QString CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
     for (;;) {
         const qint64 n = in.read(block.data(), block.size());
         if (n < 0)
-            return in.errorString();
+            return Outcome::failure(in.errorString());
         if (n == 0)
             break;
         if (out.write(block.constData(), n) != n)
-            return out.errorString();
+            return Outcome::failure(out.errorString());
         copied += n;
         if (sinceRepaint.elapsed() >= 33) {
             sinceRepaint.restart();
@@ -47,52 +50,77 @@ QString CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
         QCoreApplication::processEvents();
     }
     if (!out.commit())
-        return out.errorString();
-    return {};
+        return Outcome::failure(out.errorString());
+    return Outcome::success();
+}
+
+// Whether the player will take `path`: a WAV file of a layout it plays.
+Outcome CheckPlayable(const QString &path)
+{
+    trevisto::wav::Info info;
+    const trevisto::wav::ReadError error = trevisto::wav::readInfo(drive::toNative(path.toStdString()), info);
+    if (error != trevisto::wav::ReadError::None)
+        return Outcome::failure(QString::fromStdString(trevisto::mci::errorString(trevisto::mci::fromReadError(error))));
+    return Outcome::success();
 }
 
 } // namespace
 
 void frmWriteWave::cmdwav_Click()
 {
-    if (!CloseSourceForOpening())
+    if (RefuseWhileOpening())
         return;
     const std::optional<QString> path = ChooseSource(QStringLiteral("Wav File(*.wav)|*.wav"));
     if (!path)
         return;
-
-    Frmwait &wait = WaitWindow();
-    wait.resetProgress();
-    wait.show();
-    const QString workingCopy = NativePath(WorkingFiles::Source);
-    QFile::remove(workingCopy);
-    QFile::remove(NativePath(WorkingFiles::Result));
-    CopyingSource = true;
-    const QString why = CopyWithProgress(*path, workingCopy, wait);
-    CopyingSource = false;
-    if (!why.isEmpty()) {
-        wait.hide();
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be copied to the working file \"%2\": %3.")
-                            .arg(*path, workingCopy, why),
-                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+    if (const Outcome playable = CheckPlayable(*path); !playable) {
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened: %2").arg(*path, playable.why), vbOKOnly,
+                        MsgIcon::Critical, ProgramTitle);
         return;
     }
 
-    // The player plays the chosen file in place. One it cannot play is reported, and the
-    // window stays as it was rather than naming a file that is not loaded.
-    MMaudio->setFileName(*path);
+    // The copy goes beside the loaded sound, which stays until the copy is complete.
+    sourceInProgress_ = *path;
+    Frmwait &wait = WaitWindow();
+    wait.resetProgress();
+    wait.show();
+    const QString copy = NativePath(WorkingFiles::SourceInProgress);
+    LockWhileOpening(true);
+    CopyingSource = true;
+    const Outcome copied = CopyWithProgress(*path, copy, wait);
+    CopyingSource = false;
+    LockWhileOpening(false);
+    if (!copied) {
+        QFile::remove(copy);
+        wait.hide();
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be copied to the working file \"%2\": %3.")
+                            .arg(*path, NativePath(WorkingFiles::Source), copied.why),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    if (!ReplaceSource()) {
+        QFile::remove(copy);
+        wait.hide();
+        return;
+    }
+    OpenWavInPlace(*path);
+    wait.hide();
+}
+
+void frmWriteWave::OpenWavInPlace(const QString &path)
+{
+    // The player plays the chosen file in place; the working copy is for the cut.
+    MMaudio->setFileName(path);
     MMaudio->setCommand("Open");
     if (!MMaudio->isOpen()) {
         const int code = MMaudio->lastError();
-        QFile::remove(workingCopy);
-        wait.hide();
+        ShowNothingLoaded();
         dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened: %2")
-                            .arg(*path, QString::fromStdString(trevisto::mci::errorString(code))),
+                            .arg(path, QString::fromStdString(trevisto::mci::errorString(code))),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
     MMaudio->setNotifyStatus(true);
-    ShowOpenedSource(*path);
-    wait.hide();
+    ShowOpenedSource(path);
     SetEnabled(SourceControls(), true);
 }

@@ -16,7 +16,8 @@ QString ClockText(double seconds)
     const double rounded = RoundHalfEven(seconds);
     // Time texts are never negative here; clamp rather than print a minus sign.
     const int64_t n = rounded <= 0 ? 0 : rounded >= 9.2e18 ? int64_t(9.2e18) : static_cast<int64_t>(rounded);
-    const int64_t hours = (n / 3600) % 24;
+    // A long low-rate WAV can pass a day; its hours go on counting rather than wrap.
+    const int64_t hours = n / 3600;
     const int64_t minutes = (n / 60) % 60;
     const int64_t secs = n % 60;
     return QStringLiteral("%1:%2:%3")

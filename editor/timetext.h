@@ -10,7 +10,7 @@
 // Nearest whole number, an exact half to the even one (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double value);
 
-// "hh:mm:ss" for a number of seconds; hours wrap at 24.
+// "hh:mm:ss" for a number of seconds; past 99 hours the hours take more digits.
 QString ClockText(double seconds);
 
 // Whole seconds of a position in milliseconds, rounded as ClockText rounds.

@@ -100,14 +100,27 @@ void MciPlayer::fill(void *userdata, unsigned char *stream, int len)
     }
 }
 
+namespace {
+
+// Every player of the program, to free an idle output when another player needs one.
+std::vector<MciPlayer *> &allPlayers()
+{
+    static std::vector<MciPlayer *> players;
+    return players;
+}
+
+} // namespace
+
 MciPlayer::MciPlayer(QObject *parent) : QObject(parent)
 {
     timer_.setInterval(kDefaultUpdateInterval);
     connect(&timer_, &QTimer::timeout, this, &MciPlayer::tick);
+    allPlayers().push_back(this);
 }
 
 MciPlayer::~MciPlayer()
 {
+    std::erase(allPlayers(), this);
     closeOutput();
     file_.reset();
 }
@@ -294,7 +307,12 @@ void MciPlayer::halt()
 
 int MciPlayer::startOutput(int64_t frame)
 {
-    if (device_ == 0) {
+    if (device_ == 0 && openOutput() != Ok) {
+        // Some outputs (the silent one among them) take one user at a time, and a stopped
+        // player keeps its output open for a quick restart: such idle outputs give way.
+        for (MciPlayer *other : allPlayers())
+            if (other != this && other->device_ != 0 && other->state_ != State::Playing)
+                other->closeOutput();
         if (const int e = openOutput(); e != Ok)
             return e;
     }

@@ -82,6 +82,12 @@ protected:
     static QStringList &CaptionTexts(frmWriteWave &w) { return w.CaptionTexts; }
     static QStringList &MenuTexts(frmWriteWave &w) { return w.MenuTexts; }
     static Frmwait &WaitWindow(frmWriteWave &w) { return w.WaitWindow(); }
+    static quint32 &MixerHandle(frmWriteWave &w) { return w.MixerHandle; }
+    static MixerControl &VolumeControl(frmWriteWave &w) { return w.VolumeControl; }
+    static const ImageList &ImageListNor(const frmWriteWave &w) { return w.ImageListNor; }
+    static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.ImageListRoll; }
+    static const ImageList &ImageListClick(const frmWriteWave &w) { return w.ImageListClick; }
+    static Mp3Encoder *Mp3Enc1(const frmWriteWave &w) { return w.Mp3Enc1; }
 
     QStringList libraryCalls() const
     {

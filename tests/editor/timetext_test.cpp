@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(ClockTextTest, RoundsHalfToEvenAndWrapsTheHours)
+TEST(ClockTextTest, RoundsHalfToEvenAndCountsHoursPastADay)
 {
     EXPECT_EQ(ClockText(0), "00:00:00");
     EXPECT_EQ(ClockText(59.5), "00:01:00");
@@ -14,8 +14,9 @@ TEST(ClockTextTest, RoundsHalfToEvenAndWrapsTheHours)
     EXPECT_EQ(ClockText(3599.6), "01:00:00");
     EXPECT_EQ(ClockText(3599.4), "00:59:59");
     EXPECT_EQ(ClockText(61.5), "00:01:02");
-    EXPECT_EQ(ClockText(24 * 3600), "00:00:00");
-    EXPECT_EQ(ClockText(25 * 3600 + 61), "01:01:01");
+    EXPECT_EQ(ClockText(24 * 3600), "24:00:00");
+    EXPECT_EQ(ClockText(25 * 3600 + 61), "25:01:01");
+    EXPECT_EQ(ClockText(100 * 3600 + 1), "100:00:01");
     EXPECT_EQ(ClockText(23 * 3600 + 59 * 60 + 59), "23:59:59");
     EXPECT_EQ(ClockText(-3), "00:00:00");
 }

@@ -140,7 +140,8 @@ TEST_F(Editing, TheEnabledStateTableRowByRow)
     w().Slider1_Click();
     EXPECT_EQ(states(), "DEEEEEEEEE") << "a slider click enables the group and leaves Open File alone";
 
-    // Open Wav: everything but Goto and Open File; the result and list buttons stay.
+    // Open Wav: everything but Goto and Open File; the cut result goes with its buttons,
+    // the list buttons stay.
     for (QWidget *b : {ui(w())->CmdBack, ui(w())->CmdPause, ui(w())->CmdStop, ui(w())->CmdSetin, ui(w())->CmdOut,
                        ui(w())->CmdSetNew, ui(w())->CmdGoto, ui(w())->CmdPlay, ui(w())->CmdStep})
         b->setEnabled(false);
@@ -150,7 +151,7 @@ TEST_F(Editing, TheEnabledStateTableRowByRow)
     const QString others = resultAndListStates();
     openWav(makeWav("c.wav", 8000, 1, 16, 2.0));
     EXPECT_EQ(states(), "DEEEEEEEED");
-    EXPECT_EQ(resultAndListStates(), others);
+    EXPECT_EQ(resultAndListStates(), "DDDDD" + others.mid(5));
     MMaudio(w())->setCommand("Stop");
 }
 

@@ -7,6 +7,7 @@
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
 
+#include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QFileInfo>
@@ -28,11 +29,12 @@ protected:
         (window_.get()->*item)();
     }
 
-    QByteArray workingFile() const
+    static QByteArray readFile(const QString &path)
     {
-        QFile f(NativePath("C:\\temp.wav"));
+        QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    QByteArray workingFile() const { return readFile(NativePath("C:\\temp.wav")); }
 
     void expectOpened(const QString &path, qint64 lengthMs, const QString &lengthText)
     {
@@ -112,43 +114,127 @@ TEST_F(Loading, EachKindOfSourceOpensWithItsLengthMarksAndTitle)
     }
 }
 
-TEST_F(Loading, CancellingAfterALoadDiscardsTheSoundButNotTheTitleOrMarks)
+// Everything a user sees of the loaded sound and its cut result, in one text.
+QString windowState(const frmWriteWave &w, Ui::frmWriteWave *u, MciPlayer *source, MciPlayer *result)
+{
+    QString s = w.windowTitle() + '|' + u->lblAudio->text() + '|' + u->Label4->text() + '|' + u->Txtin->text() +
+                '|' + u->TxtOut->text() + '|' + QString::number(u->Slider1->maximum()) + '|' + source->fileName() +
+                '|' + QString::number(source->isOpen()) + QString::number(result->isOpen()) + '|';
+    for (QWidget *b : u->centralwidget->findChildren<QAbstractButton *>())
+        s += b->isEnabled() ? 'E' : 'D';
+    return s;
+}
+
+TEST_F(Loading, ACancelledOrRefusedOpenChangesNothing)
+{
+    writeWav(audio_.file("short.wav"), makeTone(8000, 1, 2.0, 300));
+    writeBytes(audio_.file("notes.mp3"), std::vector<uint8_t>(3000, 'a'));
+    writeBytes(audio_.file("text.wav"), std::vector<uint8_t>(300, 'x'));
+    frmWriteWave &w = *window_;
+    open(&frmWriteWave::Open1_Click, source("short.wav"));
+    MarkIn(w) = 500;
+    MarkOut(w) = 1500;
+    w.CmdSetNew_Click();
+    ASSERT_TRUE(MMControl1(w)->isOpen());
+    const QString before = windowState(w, ui(w), MMaudio(w), MMControl1(w));
+    const QByteArray working = workingFile();
+    const QByteArray result = readFile(NativePath("c:\\temp2.wav"));
+    ASSERT_EQ(result.size(), 44 + 8000 * 2);
+
+    const struct {
+        const char *what;
+        void (frmWriteWave::*item)();
+        std::optional<QString> answer;
+        int boxes; // besides the chooser
+    } tries[] = {
+        {"Open Mp3 cancelled", &frmWriteWave::Open1_Click, std::nullopt, 0},
+        {"Open Mp3 refused", &frmWriteWave::Open1_Click, source("notes.mp3"), 1},
+        {"Open Wav cancelled", &frmWriteWave::cmdwav_Click, std::nullopt, 0},
+        {"Open Wav refused", &frmWriteWave::cmdwav_Click, source("text.wav"), 1},
+    };
+    for (const auto &t : tries) {
+        SCOPED_TRACE(t.what);
+        dialogs_.clear();
+        dialogs_.answerFile(t.answer);
+        (w.*t.item)();
+        EXPECT_EQ(dialogs_.asked().size(), 1 + t.boxes);
+        EXPECT_EQ(windowState(w, ui(w), MMaudio(w), MMControl1(w)), before);
+        EXPECT_EQ(MarkIn(w), 500);
+        EXPECT_EQ(MarkOut(w), 1500);
+        EXPECT_EQ(workingFile(), working);
+        EXPECT_EQ(readFile(NativePath("c:\\temp2.wav")), result);
+        EXPECT_FALSE(FileExists("C:\\temp.new.wav"));
+        // Both sounds still play.
+        for (MciPlayer *player : {MMaudio(w), MMControl1(w)}) {
+            player->setCommand("Play");
+            EXPECT_EQ(player->state(), MciPlayer::State::Playing) << player->objectName().toStdString() << " " << player->lastError();
+            player->setCommand("Stop");
+        }
+    }
+}
+
+TEST_F(Loading, ASourceThatShrinksWhileDecodingOpensNothingAndSaysSo)
 {
     writeWav(audio_.file("short.wav"), makeTone(8000, 1, 1.0, 300));
-    open(&frmWriteWave::Open1_Click, source("short.wav"));
+    writeWav(audio_.file("long.wav"), makeTone(44100, 2, 30.0, 200));
     frmWriteWave &w = *window_;
-    ASSERT_TRUE(MMaudio(w)->isOpen());
-    const QString title = w.windowTitle();
-    ASSERT_TRUE(FileExists("C:\\temp.wav"));
-    QFile result(NativePath("C:\\temp2.wav"));
-    ASSERT_TRUE(result.open(QIODevice::WriteOnly));
-    result.close();
+    open(&frmWriteWave::Open1_Click, source("short.wav"));
+    const QString before = windowState(w, ui(w), MMaudio(w), MMControl1(w));
+    const QByteArray working = workingFile();
 
+    // At the conversion's first chance for events the file loses most of its sound.
+    QTimer::singleShot(0, [&] { truncateFile(audio_.file("long.wav"), 44 + 100000); });
     dialogs_.clear();
-    dialogs_.answerFile(std::nullopt);
-    w.ogg_Click();
-    EXPECT_EQ(dialogs_.asked().size(), 1);
-    EXPECT_EQ(w.windowTitle(), title);
-    EXPECT_EQ(MarkOut(w), 1000);
-    EXPECT_FALSE(MMaudio(w)->isOpen());
-    EXPECT_FALSE(FileExists("C:\\temp.wav"));
-    EXPECT_FALSE(FileExists("c:\\temp2.wav"));
+    open(&frmWriteWave::Open1_Click, source("long.wav"));
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    const auto &box = dialogs_.asked().back();
+    EXPECT_TRUE(box.text.contains(source("long.wav"))) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains("could not be read")) << box.text.toStdString();
+    EXPECT_EQ(windowState(w, ui(w), MMaudio(w), MMControl1(w)), before);
+    EXPECT_EQ(workingFile(), working);
+    EXPECT_FALSE(FileExists("C:\\temp.new.wav"));
+}
+
+TEST_F(Loading, EditingIsLockedWhileASourceIsWritten)
+{
+    writeWav(audio_.file("short.wav"), makeTone(8000, 1, 1.0, 300));
+    writeWav(audio_.file("long.wav"), makeTone(44100, 2, 20.0, 200));
+    frmWriteWave &w = *window_;
+    open(&frmWriteWave::cmdwav_Click, source("short.wav"));
+    w.CmdSetNew_Click();
+    const QString before = windowState(w, ui(w), MMaudio(w), MMControl1(w));
+    for (auto item : {&frmWriteWave::Open1_Click, &frmWriteWave::cmdwav_Click}) {
+        QStringList seen;
+        QTimer::singleShot(0, [&] {
+            for (QWidget *b : {ui(w)->CmdSetNew, ui(w)->CmdPlay, ui(w)->CmdGoto, ui(w)->CmdSetin, ui(w)->CmdPlayTemp,
+                               ui(w)->CmdaddList})
+                if (b->isEnabled())
+                    seen << b->objectName();
+            // A second open meanwhile is refused in words that fit the job.
+            w.Open1_Click();
+        });
+        dialogs_.clear();
+        open(item, source("long.wav"));
+        EXPECT_TRUE(seen.isEmpty()) << seen.join(' ').toStdString();
+        ASSERT_EQ(dialogs_.asked().size(), 2);
+        EXPECT_TRUE(dialogs_.asked().back().text.contains(item == &frmWriteWave::cmdwav_Click ? "being copied"
+                                                                                            : "being converted"));
+        EXPECT_TRUE(ui(w)->CmdSetNew->isEnabled() || item == &frmWriteWave::Open1_Click);
+        EXPECT_TRUE(ui(w)->CmdPlay->isEnabled());
+        EXPECT_FALSE(ui(w)->CmdPlayTemp->isEnabled()) << "the cut result went with the old source";
+    }
+    EXPECT_NE(windowState(w, ui(w), MMaudio(w), MMControl1(w)), before);
 }
 
 TEST_F(Loading, AFileNoDecoderTakesShowsTheLibrarysCode)
 {
     writeBytes(audio_.file("notes.mp3"), std::vector<uint8_t>(3000, 'a'));
-    QFile stale(NativePath("C:\\temp.wav"));
-    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
-    stale.close();
-
     open(&frmWriteWave::Open1_Click, source("notes.mp3"));
     ASSERT_EQ(dialogs_.asked().size(), 2);
     const auto &box = dialogs_.asked().back();
     EXPECT_EQ(box.text, "Can't play the file\r\n\r\nError Code : 41");
     EXPECT_EQ(box.title, "Error");
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
-    EXPECT_FALSE(FileExists("C:\\temp.wav"));
     EXPECT_FALSE(MMaudio(*window_)->isOpen());
     EXPECT_EQ(window_->windowTitle(), "Trevisto MP3 Editor");
 }
@@ -209,11 +295,11 @@ TEST_F(Loading, ALongConversionKeepsTheWindowAnsweringAndPaintsSparingly)
     EXPECT_GT(clicks, 1) << "events ran during the conversion";
     EXPECT_LT(slowest, 100) << "the window answered within 100 ms";
     // 1060 blocks of 20000 bytes; the progress is painted at most about 30 times a second.
+    // Unlimited, each of the 100 percent steps would paint.
     EXPECT_LE(paints, 5 + elapsed * 30 / 1000 + 30);
-    EXPECT_GT(paints, 0);
 }
 
-TEST_F(Loading, ClosingTheWindowDuringAConversionStopsItAndCompletesTheFile)
+TEST_F(Loading, ClosingTheWindowDuringAConversionEndsWithNoFileLeftBehind)
 {
     writeWav(audio_.file("long.wav"), makeTone(44100, 2, 60.0, 200));
     window_->show();
@@ -221,16 +307,12 @@ TEST_F(Loading, ClosingTheWindowDuringAConversionStopsItAndCompletesTheFile)
     QTimer::singleShot(0, window_.get(), [this] { window_->close(); });
     open(&frmWriteWave::Open1_Click, source("long.wav"));
 
+    EXPECT_EQ(endCode_, 0);
     EXPECT_FALSE(window_->isConverting());
     EXPECT_FALSE(MMaudio(*window_)->isOpen()) << "a stopped conversion is not opened";
-    const QByteArray wav = workingFile();
-    ASSERT_GT(wav.size(), 44);
-    uint32_t riffSize = 0, dataSize = 0;
-    memcpy(&riffSize, wav.constData() + 4, 4);
-    memcpy(&dataSize, wav.constData() + 40, 4);
-    EXPECT_EQ(qint64(dataSize) + 44, wav.size());
-    EXPECT_EQ(riffSize, dataSize + 36);
-    EXPECT_LT(dataSize, 60u * 176400) << "stopped before the end";
+    EXPECT_EQ(dialogs_.asked().size(), 1) << "only the chooser";
+    EXPECT_FALSE(FileExists("C:\\temp.wav"));
+    EXPECT_FALSE(FileExists("C:\\temp.new.wav"));
 }
 
 TEST_F(Loading, GotoPlaysFromATypedTimeWithinTheSound)

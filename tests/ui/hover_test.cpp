@@ -74,10 +74,10 @@ protected:
         std::set<std::string> names;
         for (const hover::Button &b : hover::Buttons) {
             const qint64 key = button(std::string(b.name).c_str())->icon().cacheKey();
-            if (key == window_->ImageListRoll.ListImages(b.picture).cacheKey())
+            if (key == ImageListRoll(*window_).ListImages(b.picture).cacheKey())
                 names.insert(std::string(b.name));
             else
-                EXPECT_EQ(key, window_->ImageListNor.ListImages(b.picture).cacheKey()) << b.name;
+                EXPECT_EQ(key, ImageListNor(*window_).ListImages(b.picture).cacheKey()) << b.name;
         }
         return names;
     }
@@ -86,7 +86,7 @@ protected:
 TEST_F(Hover, EveryButtonStartsWithItsNormalPicture)
 {
     EXPECT_TRUE(lit().empty());
-    EXPECT_TRUE(window_->ImageListClick.count() == 0);
+    EXPECT_TRUE(ImageListClick(*window_).count() == 0);
     EXPECT_FALSE(window_->windowIcon().isNull());
 }
 
@@ -125,7 +125,7 @@ TEST_F(Hover, PointerMovesLightAndResetAsTheTableSays)
         button("CmdStopList")->setVisible(listPlays);
         // The list buttons stay lit once lit; only a new window starts them afresh.
         for (const char *listButton : {"CmdPlayList", "CmdStopList"})
-            button(listButton)->setIcon(window_->ImageListNor.ListImages(hover::button(listButton)->picture));
+            button(listButton)->setIcon(ImageListNor(*window_).ListImages(hover::button(listButton)->picture));
         moveTo("Frame6", background);
         for (const Step &s : c.moves)
             moveTo(s.over, s.at);
@@ -138,6 +138,9 @@ TEST_F(Hover, ADisabledButtonPassesTheMoveToItsFrame)
     // At start-up the transport buttons are disabled; the pointer over one of them is
     // over the transport frame, which resets.
     ASSERT_FALSE(button("CmdPlay")->isEnabled());
+    // As with clips listed.
+    button("Command5")->setEnabled(true);
+    button("Command4")->setEnabled(true);
     moveTo("Command5");
     EXPECT_EQ(lit(), std::set<std::string>{"Command5"});
     moveTo("CmdPlay");

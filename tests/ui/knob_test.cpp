@@ -27,12 +27,12 @@ TEST_F(Knob, StartUpShowsSixtyFiveAndLeavesTheVolumeAlone)
     mixer->elements = {{"Headphone", 0, 31, {0, 1}}, {"Master", 0, 87, {0, 1}}};
     StandInMixer::install(mixer);
     ASSERT_TRUE(start());
-    QDial *knob = window_->ui->Knob1;
+    QDial *knob = ui(*window_)->Knob1;
     EXPECT_EQ(knob->minimum(), 0);
     EXPECT_EQ(knob->maximum(), 65);
     EXPECT_EQ(knob->value(), 65);
-    EXPECT_NE(window_->MixerHandle, 0u);
-    EXPECT_EQ(window_->VolumeControl.controlId, 2u) << "Master";
+    EXPECT_NE(MixerHandle(*window_), 0u);
+    EXPECT_EQ(VolumeControl(*window_).controlId, 2u) << "Master";
     EXPECT_TRUE(mixer->calls.empty()) << "starting the program must not change the volume";
 
     // Each turn sets both channels of Master alike: knob x 1000 of 65535, on 0..87.
@@ -53,13 +53,13 @@ TEST_F(Knob, WithoutAMixerTheKnobStaysAndTurnsWithoutEffect)
 {
     StandInMixer::install(nullptr);
     makeWindow();
-    const int designValue = window_->ui->Knob1->value();
+    const int designValue = ui(*window_)->Knob1->value();
     ASSERT_TRUE(window_->Form_Load());
-    EXPECT_EQ(window_->ui->Knob1->value(), designValue);
-    EXPECT_EQ(window_->MixerHandle, 0u);
-    EXPECT_EQ(window_->VolumeControl, MixerControl{});
-    window_->ui->Knob1->setValue(40);
-    window_->ui->Knob1->setValue(0);
+    EXPECT_EQ(ui(*window_)->Knob1->value(), designValue);
+    EXPECT_EQ(MixerHandle(*window_), 0u);
+    EXPECT_EQ(VolumeControl(*window_), MixerControl{});
+    ui(*window_)->Knob1->setValue(40);
+    ui(*window_)->Knob1->setValue(0);
     EXPECT_TRUE(dialogs_.asked().isEmpty()) << "no message";
     EXPECT_FALSE(endCode_.has_value());
 }
@@ -77,8 +77,8 @@ TEST_F(Knob, StartingOnTheRealMixerPrintsNothing)
     EXPECT_TRUE(started);
     EXPECT_EQ(printed, "");
     EXPECT_TRUE(dialogs_.asked().isEmpty());
-    if (window_->MixerHandle == 0) {
-        EXPECT_EQ(window_->ui->Knob1->value(), 0) << "no mixer: the knob keeps its design value";
+    if (MixerHandle(*window_) == 0) {
+        EXPECT_EQ(ui(*window_)->Knob1->value(), 0) << "no mixer: the knob keeps its design value";
     }
 }
 

@@ -119,7 +119,7 @@ int convertJob(int argc, char **argv)
     WaveConversion conversion;
     const auto result = conversion.run(bass, handle, QString::fromLocal8Bit(argv[1]),
                                        [](int64_t, int64_t) { return true; });
-    const Outcome finished = conversion.FinishWaveFile();
+    const ::Outcome finished = conversion.FinishWaveFile();
     const double seconds = since(start);
     bass.Free();
     std::printf("reported=%u delivered=%lld seconds=%.3f\n", reported, static_cast<long long>(result.bytes), seconds);

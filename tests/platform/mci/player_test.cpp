@@ -147,6 +147,25 @@ TEST_F(PlayerTest, StopKeepsThePositionAndPrevGoesToTheStart)
     EXPECT_TRUE(codes_.empty());
 }
 
+TEST_F(PlayerTest, AStoppedPlayerGivesItsOutputToTheNextOne)
+{
+    // The silent output takes one user at a time, as some sound cards do.
+    open(clip("one.wav", 44100));
+    ASSERT_EQ(player_.play(), Ok);
+    ASSERT_EQ(player_.stop(), Ok);
+    MciPlayer other;
+    other.setFileName(clip("two.wav", 44100));
+    ASSERT_EQ(other.open(), Ok);
+    EXPECT_EQ(other.play(), Ok);
+    EXPECT_EQ(other.state(), MciPlayer::State::Playing);
+    // A playing output is never taken away.
+    EXPECT_EQ(player_.play(), NoAudioOutput);
+    EXPECT_EQ(other.state(), MciPlayer::State::Playing);
+    other.close();
+    EXPECT_EQ(player_.play(), Ok) << "the first one gets it back";
+    player_.stop();
+}
+
 TEST_F(PlayerTest, PlaysThatCannotRunCompleteAtOnceAfterTheCall)
 {
     // Nothing open: a failure, delivered after play() returned.

@@ -1,0 +1,43 @@
+#pragma once
+// The rules of the clip list that need no window: which names a clip may have, which list
+// buttons a list allows, where a moved entry goes, and saving the cut result as a file.
+
+#include "editor/devicecommands.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the name rule makes of a typed answer.
+enum class ClipName {
+    Invalid,   // a character outside the clip-name set
+    Empty,     // nothing typed, or the box was cancelled
+    Duplicate, // an entry of that name, in any letter case, is listed
+    Accepted,
+};
+
+// The characters of a clip name, compared after upper-casing. O and Z are left out, so
+// no clip can be named like the joining work file.
+inline constexpr const char *ClipNameCharacters = "ABCDEFGHIJKLMNPQRSTUVWXY0123456789-_";
+
+// Checks every character first, then emptiness, then the entries from the first to the
+// last. Upper-casing maps only a-z, whatever the locale: "ı" or "ß" are simply invalid.
+ClipName CheckClipName(const QString &answer, const QStringList &entries);
+
+// The enabled state of the list buttons for `count` entries with entry `selected`
+// selected (-1 for none).
+struct ListButtons {
+    bool joinAndDeleteAll = false; // CmdCreate, Command2, Command4
+    bool playAndDeleteOne = false; // CmdPlayList, Command5
+    bool up = false;               // CmdUp
+    bool down = false;             // CmdDown
+    bool operator==(const ListButtons &) const = default;
+};
+ListButtons ListButtonStates(int count, int selected);
+
+// Where the selected entry goes when moved one place up (`step` -1) or down (+1), or -1
+// when it cannot move.
+int MoveTarget(int count, int selected, int step);
+
+// Saves the cut result `result` as `file` (a clip, or a WAV the user chose) through the
+// sound device. A failed save leaves no file of its own and keeps an earlier one.
+CommandOutcome SaveResult(const QString &result, const QString &file);

@@ -1,0 +1,141 @@
+// Joining the clips into one MP3 or WAV file, the bit-rate options, and the end of an
+// MP3 encoding.
+#include "app/frmWriteWave.h"
+
+#include "app/routines.h"
+#include "app/workingfiles.h"
+#include "clips/joiner.h"
+#include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
+#include "ui/Frmwait.h"
+#include "ui_frmWriteWave.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+void frmWriteWave::Option1_Click() { BitRate = 56; }
+void frmWriteWave::Option2_Click() { BitRate = 96; }
+void frmWriteWave::Option3_Click() { BitRate = 128; }
+void frmWriteWave::Option4_Click() { BitRate = 256; }
+
+void frmWriteWave::CmdCreate_Click()
+{
+    if (RefuseWhileEncoding())
+        return;
+    cmd.Filter = "MP3(*.mp3)|*.mp3";
+    cmd.FileName.clear();
+    cmd.InitDir = UserSoundFolder();
+    cmd.CancelError = true;
+    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+        return;
+    const QString output = cmd.FileName;
+    StopListForJoining();
+    WaitWindow().resetProgress();
+    WaitWindow().show();
+    QFile::remove(NativePath(WorkingFiles::Concat));
+    if (!JoinListInto(NativePath(WorkingFiles::Concat)))
+        return;
+    // The bit rate the options show, as saving the cut result passes it.
+    Mp3Enc1->setBitRate(BitRate);
+    StartEncoding(WorkingFiles::Concat, output);
+}
+
+void frmWriteWave::Command2_Click()
+{
+    StopListForJoining();
+    cmd.InitDir = UserSoundFolder();
+    cmd.Flags = ChooserFlags::SaveWav;
+    cmd.DialogTitle = "Select a file to Save";
+    cmd.Filter = "Wav File(*.wav)|*.wav";
+    cmd.CancelError = true;
+    // A save chooser, since the file to join into is usually a new one.
+    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+        return;
+    WaitWindow().resetProgress();
+    WaitWindow().show();
+    if (!JoinListInto(cmd.FileName))
+        return;
+    WaitWindow().hide();
+    // Only a joined file that is complete on disk lets the clips go.
+    DeleteAllClipFiles();
+    dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
+}
+
+void frmWriteWave::StopListForJoining()
+{
+    // A join while the list plays would leave its controls locked with nothing playing.
+    if (ui->CmdStopList->isVisible())
+        CmdStopList_Click();
+    else
+        MMCPlayList->setCommand("Close");
+}
+
+bool frmWriteWave::JoinListInto(const QString &output)
+{
+    QStringList clips;
+    for (const QString &name : ClipNames())
+        clips << NativePath(WorkingFiles::ClipFile(name));
+    const Outcome joined = JoinClips(clips, output, [this](uint64_t done, uint64_t total) {
+        WaitWindow().setProgress(done, total);
+        QCoreApplication::processEvents();
+        return !ending_;
+    });
+    if (joined || ending_)
+        return joined.ok;
+    WaitWindow().hide();
+    dialogs_.msgBox(QStringLiteral("The clips cannot be joined into \"%1\".\r\n\r\n%2").arg(output, joined.why),
+                    vbOKOnly, MsgIcon::Critical, ProgramTitle);
+    return false;
+}
+
+bool frmWriteWave::RefuseWhileEncoding()
+{
+    if (!Mp3Enc1->isBusy())
+        return false;
+    dialogs_.msgBox(QStringLiteral("\"%1\" is still being written. Start the next MP3 file when it is done.")
+                        .arg(encodingTarget_),
+                    vbOKOnly, MsgIcon::Information, ProgramTitle);
+    return true;
+}
+
+void frmWriteWave::StartEncoding(const QString &source, const QString &output)
+{
+    encodingTarget_ = output;
+    const qint16 started = Mp3Enc1->encode(source, output);
+    ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
+    if (started != 0) {
+        WaitWindow().hide();
+        if (FileExists(WorkingFiles::Concat))
+            QFile::remove(NativePath(WorkingFiles::Concat));
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be written.\r\n\r\n%2").arg(output, Mp3Enc1->reason()), vbOKOnly,
+                        MsgIcon::Critical, ProgramTitle);
+    }
+}
+
+void frmWriteWave::Mp3Enc1_Complete()
+{
+    if (FileExists(WorkingFiles::Concat))
+        QFile::remove(NativePath(WorkingFiles::Concat));
+    WaitWindow().hide();
+    ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
+    if (!Mp3Enc1->succeeded()) {
+        // The clips stay: nothing of them reached a file.
+        dialogs_.msgBox(QStringLiteral("\"%1\" could not be written.\r\n\r\n%2").arg(encodingTarget_, Mp3Enc1->reason()),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    const QString note = Mp3Enc1->reason();
+    dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note,
+                    vbOKOnly, MsgIcon::None, "Trevisto");
+    if (ui->List1->count() > 1 &&
+        dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo, MsgIcon::None, "Deleting") == vbYes)
+        DeleteAllClipFiles();
+}
+
+void frmWriteWave::StopEncoding()
+{
+    // Stops the worker and removes its unfinished file; no completion follows.
+    if (Mp3Enc1)
+        Mp3Enc1->cancel();
+    QFile::remove(NativePath(WorkingFiles::Concat));
+}

@@ -1,0 +1,129 @@
+// The clip list: adding the cut result as a named clip, moving and deleting clips, and
+// the once-a-second refresh of the list buttons.
+#include "app/frmWriteWave.h"
+
+#include "app/routines.h"
+#include "app/workingfiles.h"
+#include "clips/cliplist.h"
+#include "platform/mci/player.h"
+#include "ui_frmWriteWave.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+QStringList frmWriteWave::ClipNames() const
+{
+    QStringList names;
+    for (int i = 0; i < ui->List1->count(); ++i)
+        names << ui->List1->item(i)->text();
+    return names;
+}
+
+void frmWriteWave::CmdaddList_Click()
+{
+    QString name;
+    for (;;) {
+        name = dialogs_.inputBox("Please input the name", "Trevisto", " ").value_or(QString());
+        const ClipName verdict = CheckClipName(name, ClipNames());
+        if (verdict == ClipName::Invalid) {
+            dialogs_.msgBox("Invaild FileName", vbOKOnly, MsgIcon::None, ProgramTitle);
+            return;
+        }
+        if (verdict == ClipName::Empty)
+            return;
+        if (verdict == ClipName::Accepted)
+            break;
+        dialogs_.msgBox(" Name already existed, please input another name", vbOKOnly, MsgIcon::None, ProgramTitle);
+    }
+    // A clip that was not written is not listed: joining it later would lose sound.
+    const CommandOutcome saved = SaveResult(WorkingFiles::Result, WorkingFiles::ClipFile(name));
+    if (!saved.ok()) {
+        dialogs_.msgBox(QStringLiteral("The clip \"%1\" cannot be saved as \"%2\": %3\r\n%4")
+                            .arg(name, NativePath(WorkingFiles::ClipFile(name)), saved.reason(), saved.failedCommand),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    ui->List1->addItem(name);
+}
+
+void frmWriteWave::MoveSelectedClip(int step)
+{
+    const int selected = ui->List1->currentRow();
+    const int target = MoveTarget(ui->List1->count(), selected, step);
+    if (target < 0)
+        return;
+    QListWidgetItem *item = ui->List1->takeItem(selected);
+    ui->List1->insertItem(target, item);
+    ui->List1->setCurrentRow(target);
+}
+
+void frmWriteWave::CmdUp_Click()
+{
+    MoveSelectedClip(-1);
+}
+
+void frmWriteWave::CmdDown_Click()
+{
+    MoveSelectedClip(+1);
+}
+
+void frmWriteWave::Command5_Click()
+{
+    const int selected = ui->List1->currentRow();
+    if (selected < 0)
+        return;
+    const QString name = ui->List1->item(selected)->text();
+    if (dialogs_.msgBox("Are you sure you want to delete\r\n" + name, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
+        return;
+    // The list player lets go of the clip first, as the stop button would.
+    if (MMCPlayList->isOpen() && MMCPlayList->fileName() == WorkingFiles::ClipFile(name))
+        CmdStopList_Click();
+    QFile::remove(NativePath(WorkingFiles::ClipFile(name)));
+    RemoveClipEntry(selected);
+}
+
+void frmWriteWave::Command4_Click()
+{
+    if (ui->List1->count() == 0)
+        return;
+    const QString question = TableText(PromptTexts, 0, "Do you want to delete all the clips?");
+    if (dialogs_.msgBox(question, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
+        return;
+    MMCPlayList->setCommand("Stop");
+    MMCPlayList->setCommand("Close");
+    DeleteAllClipFiles();
+}
+
+void frmWriteWave::DeleteAllClipFiles()
+{
+    // From the end towards the start, so the indices still to visit stay valid while the
+    // window's events run between the files.
+    for (int i = ui->List1->count() - 1; i >= 0; --i) {
+        if (i >= ui->List1->count())
+            continue;
+        const QString file = WorkingFiles::ClipFile(ui->List1->item(i)->text());
+        if (FileExists(file))
+            QFile::remove(NativePath(file));
+        QCoreApplication::processEvents();
+        if (i < ui->List1->count())
+            RemoveClipEntry(i);
+    }
+}
+
+void frmWriteWave::RemoveClipEntry(int index)
+{
+    delete ui->List1->takeItem(index);
+    ui->List1->setCurrentRow(-1);
+    ui->List1->clearSelection();
+}
+
+void frmWriteWave::Timer1_Timer()
+{
+    const ListButtons b = ListButtonStates(ui->List1->count(), ui->List1->currentRow());
+    for (QWidget *w : {ui->CmdCreate, ui->Command2, ui->Command4})
+        w->setEnabled(b.joinAndDeleteAll);
+    for (QWidget *w : {ui->CmdPlayList, ui->Command5})
+        w->setEnabled(b.playAndDeleteOne);
+    ui->CmdUp->setEnabled(b.up);
+    ui->CmdDown->setEnabled(b.down);
+}

@@ -1,0 +1,69 @@
+// Playing the clip list clip after clip, and playing the cut result.
+#include "app/frmWriteWave.h"
+
+#include "app/workingfiles.h"
+#include "platform/mci/player.h"
+#include "ui_frmWriteWave.h"
+
+void frmWriteWave::CmdPlayList_Click()
+{
+    MMControl1->setCommand("Stop");
+    const int selected = ui->List1->currentRow();
+    if (selected < 0) {
+        dialogs_.msgBox(TableText(MessageTexts, 19, "Please select a clip first."), vbOKOnly, MsgIcon::None,
+                        ProgramTitle);
+        return;
+    }
+    ui->CmdPlayList->setVisible(false);
+    ui->CmdStopList->setVisible(true);
+    PlayIndex = selected;
+    PlayNextClip();
+    listPlaybackStates_ = DisableKeepingStates(ListLockedControls());
+}
+
+void frmWriteWave::PlayNextClip()
+{
+    if (PlayIndex >= ui->List1->count()) {
+        MMCPlayList->setCommand("Stop");
+        MMCPlayList->setCommand("Close");
+        EndListPlayback();
+        return;
+    }
+    MMCPlayList->setFileName(WorkingFiles::ClipFile(ui->List1->item(PlayIndex)->text()));
+    for (const char *command : {"stop", "close", "Open", "play"})
+        MMCPlayList->setCommand(command);
+    ui->List1->setCurrentRow(PlayIndex);
+    ++PlayIndex;
+}
+
+void frmWriteWave::CmdStopList_Click()
+{
+    MMCPlayList->setCommand("Stop");
+    MMCPlayList->setCommand("Close");
+    // A completion that still arrives then ends the list instead of playing on.
+    PlayIndex = ui->List1->count();
+    EndListPlayback();
+}
+
+void frmWriteWave::EndListPlayback()
+{
+    ui->CmdStopList->setVisible(false);
+    ui->CmdPlayList->setVisible(true);
+    RestoreStates(listPlaybackStates_);
+    listPlaybackStates_.clear();
+}
+
+void frmWriteWave::CmdPlayTemp_Click()
+{
+    MMaudio->setCommand("Stop");
+    MMControl1->setCommand("Play");
+    SetEnabled(TransportControls(), false);
+}
+
+void frmWriteWave::CmdStopTemp_Click()
+{
+    MMaudio->setCommand("Open");
+    MMControl1->setCommand("Prev");
+    MMControl1->setCommand("Stop");
+    SetEnabled(SourceControls(), true);
+}

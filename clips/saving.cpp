@@ -1,0 +1,73 @@
+// Saving the cut result on its own, as MP3 through the encoder or as WAV through the
+// sound device.
+#include "app/frmWriteWave.h"
+
+#include "app/routines.h"
+#include "app/workingfiles.h"
+#include "clips/cliplist.h"
+#include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
+#include "ui/Frmwait.h"
+#include "ui_frmWriteWave.h"
+
+#include <climits>
+
+namespace {
+
+// Whether the system can take `path` as a file name: the whole path and each of its
+// names within the system's limits.
+bool FitsTheSystem(const QString &path)
+{
+    const QByteArray bytes = path.toLocal8Bit();
+    if (bytes.size() >= PATH_MAX)
+        return false;
+    for (const QByteArray &name : bytes.split('/'))
+        if (name.size() > NAME_MAX)
+            return false;
+    return true;
+}
+
+} // namespace
+
+void frmWriteWave::CmdSaveas_Click()
+{
+    if (RefuseWhileEncoding())
+        return;
+    cmd.InitDir = UserSoundFolder();
+    cmd.Filter = "MP3(*.mp3)|*.mp3";
+    cmd.FileName.clear();
+    cmd.CancelError = true;
+    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+        return;
+    WaitWindow().resetProgress();
+    WaitWindow().show();
+    Mp3Enc1->setBitRate(BitRate);
+    StartEncoding(WorkingFiles::Result, cmd.FileName);
+}
+
+void frmWriteWave::Command3_Click()
+{
+    cmd.InitDir = UserSoundFolder();
+    cmd.Filter = "Wav File(*.wav)|*.wav";
+    cmd.FileName.clear();
+    cmd.CancelError = true;
+    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+        return;
+    const QString path = cmd.FileName;
+    if (!FitsTheSystem(path)) {
+        dialogs_.msgBox("Error Create the file Name in Desktop", vbOKOnly, MsgIcon::None, ProgramTitle);
+        return;
+    }
+    // The device reads the result file, so its player lets go of it, and takes it again
+    // afterwards so that playing the result still works.
+    MMControl1->setCommand("Close");
+    const CommandOutcome saved = SaveResult(WorkingFiles::Result, path);
+    MMControl1->setFileName(WorkingFiles::Result);
+    MMControl1->setCommand("Open");
+    if (!saved.ok()) {
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be saved: %2\r\n%3").arg(path, saved.reason(), saved.failedCommand),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
+}
