@@ -188,6 +188,7 @@ private:
     void ConnectLanguageHandlers();
 
     // --- clips/ -------------------------------------------------------------------------
+    void ConnectClipHandlers();
     QStringList ClipNames() const;
     void MoveSelectedClip(int step);
     // Deletes the clip files from the last entry to the first, letting the window's

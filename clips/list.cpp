@@ -6,10 +6,39 @@
 #include "app/workingfiles.h"
 #include "clips/cliplist.h"
 #include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
+#include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTimer>
+
+void frmWriteWave::ConnectClipHandlers()
+{
+    connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
+    connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);
+    connect(ui->CmdDown, &QAbstractButton::clicked, this, &frmWriteWave::CmdDown_Click);
+    connect(ui->Command5, &QAbstractButton::clicked, this, &frmWriteWave::Command5_Click);
+    connect(ui->Command4, &QAbstractButton::clicked, this, &frmWriteWave::Command4_Click);
+    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdPlayList, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdStopList, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopList_Click);
+    connect(MMCPlayList, &MciPlayer::done, this, &frmWriteWave::PlayNextClip);
+    connect(ui->CmdPlayTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayTemp_Click);
+    connect(ui->CmdStopTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopTemp_Click);
+    connect(ui->CmdCreate, &QAbstractButton::clicked, this, &frmWriteWave::CmdCreate_Click);
+    connect(ui->Command2, &QAbstractButton::clicked, this, &frmWriteWave::Command2_Click);
+    connect(ui->Option1, &QAbstractButton::clicked, this, &frmWriteWave::Option1_Click);
+    connect(ui->Option2, &QAbstractButton::clicked, this, &frmWriteWave::Option2_Click);
+    connect(ui->Option3, &QAbstractButton::clicked, this, &frmWriteWave::Option3_Click);
+    connect(ui->Option4, &QAbstractButton::clicked, this, &frmWriteWave::Option4_Click);
+    connect(Mp3Enc1, &Mp3Encoder::completed, this, &frmWriteWave::Mp3Enc1_Complete);
+    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { WaitWindow().setProgress(percent, 100); });
+    connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
+    connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
+}
 
 QStringList frmWriteWave::ClipNames() const
 {
