@@ -84,10 +84,11 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CmdStep, &QAbstractButton::clicked, this, &frmWriteWave::CmdStep_Click);
     connect(ui->CmdBack, &QAbstractButton::clicked, this, &frmWriteWave::CmdBack_Click);
     connect(ui->Slider1, &QSlider::sliderMoved, this, &frmWriteWave::Slider1_Scroll);
-    // Keys and the wheel move the handle as a drag does; the value changes after the
-    // action is reported, so the scroll runs once it has.
+    // Keys and the wheel move the handle as a drag does; a drag reports itself through
+    // sliderMoved. The value changes after the action is reported, so the scroll runs
+    // once it has.
     connect(ui->Slider1, &QSlider::actionTriggered, this, [this](int action) {
-        if (action != QAbstractSlider::SliderMove && action != QAbstractSlider::SliderNoAction)
+        if (action != QAbstractSlider::SliderNoAction && !ui->Slider1->isSliderDown())
             QMetaObject::invokeMethod(this, &frmWriteWave::Slider1_Scroll, Qt::QueuedConnection);
     });
     ui->Slider1->installEventFilter(this);

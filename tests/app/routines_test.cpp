@@ -94,6 +94,36 @@ TEST(CommonDialogTest, FiltersBecomeQtFilters)
     EXPECT_EQ(qtFilterFromPairs(""), "All files (*)");
 }
 
+TEST(CommonDialogTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
+{
+    const struct {
+        const char *previous, *filter, *initDir;
+        const char *offeredName, *offeredDir;
+    } cases[] = {
+        {"/music/a.mp3", "Mp3 (*.mp3)|*.mp3", "", "/music/a.mp3", ""},
+        {"/music/a.mp3", "Wav File(*.wav)|*.wav", "", "", "/music"},
+        {"/music/a.mp3", "Wav File(*.wav)|*.wav", "/start", "", "/start"},
+        {"/music/B.AIFF", "AIFF (*.AIFF)|*.AIFF", "", "/music/B.AIFF", ""},
+        {"/music/b.aiff", "AIFF (*.AIFF)|*.AIFF", "", "/music/b.aiff", ""},
+        {"/music/c.ogg", "Sounds|*.wav;*.ogg", "", "/music/c.ogg", ""},
+        {"/music/c.ogg.txt", "0GG (*.ogg)|*.ogg", "", "", "/music"},
+        {"", "Mp3 (*.mp3)|*.mp3", "", "", ""},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.previous) + " in " + c.filter);
+        ScriptedDialogs dialogs;
+        CommonDialog cmd(dialogs);
+        cmd.FileName = c.previous;
+        cmd.Filter = c.filter;
+        cmd.InitDir = c.initDir;
+        cmd.ShowOpen();
+        ASSERT_EQ(dialogs.asked().size(), 1);
+        EXPECT_EQ(dialogs.asked().front().file.fileName, c.offeredName);
+        EXPECT_EQ(dialogs.asked().front().file.initDir, c.offeredDir);
+        EXPECT_EQ(cmd.FileName, c.previous) << "a cancelled chooser keeps the name";
+    }
+}
+
 TEST(ScriptedDialogsTest, AnUnansweredQuestionIsCountedNotHung)
 {
     ScriptedDialogs dialogs;

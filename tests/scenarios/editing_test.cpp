@@ -7,12 +7,15 @@
 #include "ui/Frmwait.h"
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QSlider>
 #include <QElapsedTimer>
 #include <QThread>
 
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -174,6 +177,57 @@ TEST_F(Editing, AClickOnTheSliderPlaysFromThePointClicked)
     EXPECT_GE(MMaudio(w())->position(), qint64(slider->value()) * 1000);
     EXPECT_LT(MMaudio(w())->position(), qint64(slider->value()) * 1000 + 500);
     EXPECT_EQ(states(), "EEEEEEEEEE") << "a slider click enables the editing buttons";
+    MMaudio(w())->setCommand("Stop");
+}
+
+TEST_F(Editing, KeysAndTheWheelOnTheSliderPlayFromTheNewValue)
+{
+    openWav(makeWav("a.wav", 8000, 1, 16, 20.0));
+    w().show();
+    QSlider *slider = ui(w())->Slider1;
+    slider->setFocus();
+    auto key = [&](Qt::Key k) {
+        QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(slider, &press);
+    };
+    auto wheel = [&] {
+        const QPointF at(slider->width() / 2.0, slider->height() / 2.0);
+        QWheelEvent turn(at, slider->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                         Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(slider, &turn);
+    };
+    const int page = slider->pageStep();
+    const struct {
+        const char *what;
+        std::function<void()> send;
+        int value; // -1: whatever the wheel gives, as long as it moved
+    } moves[] = {
+        {"Page Up", [&] { key(Qt::Key_PageUp); }, page},
+        {"Right", [&] { key(Qt::Key_Right); }, page + 1},
+        {"End", [&] { key(Qt::Key_End); }, 20},
+        {"Home", [&] { key(Qt::Key_Home); }, 0},
+        {"wheel", wheel, -1},
+    };
+    for (const auto &m : moves) {
+        SCOPED_TRACE(m.what);
+        MMaudio(w())->setCommand("Stop");
+        const int before = slider->value();
+        m.send();
+        if (m.value < 0)
+            ASSERT_NE(slider->value(), before);
+        else
+            ASSERT_EQ(slider->value(), m.value);
+        const int value = slider->value();
+        // The play from the new value runs once the slider has taken it.
+        EXPECT_TRUE(waitFor([&] {
+            const qint64 at = MMaudio(w())->position();
+            return at >= qint64(value) * 1000 && at < qint64(value) * 1000 + 500;
+        })) << MMaudio(w())->position();
+        EXPECT_TRUE(ui(w())->lblAudio->text().startsWith(ClockText(value)));
+        // The next status tick leaves the handle where the key put it.
+        w().MMaudio_StatusUpdate();
+        EXPECT_GE(slider->value(), value);
+    }
     MMaudio(w())->setCommand("Stop");
 }
 

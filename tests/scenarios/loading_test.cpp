@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
+#include <QWindow>
 #include <QProgressBar>
 #include <QFileInfo>
 #include <QTimer>
@@ -224,6 +225,16 @@ TEST_F(Loading, EditingIsLockedWhileASourceIsWritten)
         EXPECT_FALSE(ui(w)->CmdPlayTemp->isEnabled()) << "the cut result went with the old source";
     }
     EXPECT_NE(windowState(w, ui(w), MMaudio(w), MMControl1(w)), before);
+}
+
+TEST_F(Loading, TheTitleTheWindowSystemShowsIsExactlyTheProgramsOwn)
+{
+    frmWriteWave::PrepareApplication();
+    writeWav(audio_.file("short.wav"), makeTone(8000, 1, 0.5, 300));
+    window_->show();
+    open(&frmWriteWave::Open1_Click, source("short.wav"));
+    ASSERT_NE(window_->windowHandle(), nullptr);
+    EXPECT_EQ(window_->windowHandle()->title(), "Trevisto MP3 Editor -" + source("short.wav"));
 }
 
 TEST_F(Loading, AFileNoDecoderTakesShowsTheLibrarysCode)
