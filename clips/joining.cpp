@@ -134,8 +134,10 @@ void frmWriteWave::Mp3Enc1_Complete()
 
 void frmWriteWave::StopEncoding()
 {
-    // Stops the worker and removes its unfinished file; no completion follows.
-    if (Mp3Enc1)
-        Mp3Enc1->cancel();
+    // Stops the worker and removes its unfinished file; no completion follows. Without an
+    // encoding the work file is not this ending's to remove.
+    if (!Mp3Enc1 || !Mp3Enc1->isBusy())
+        return;
+    Mp3Enc1->cancel();
     QFile::remove(NativePath(WorkingFiles::Concat));
 }

@@ -18,7 +18,10 @@ void frmWriteWave::CmdPlayList_Click()
     ui->CmdStopList->setVisible(true);
     PlayIndex = selected;
     PlayNextClip();
-    listPlaybackStates_ = DisableKeepingStates(ListLockedControls());
+    // A double click while the list plays only moves it on: the states to give back at its
+    // end are still those from before it started.
+    if (listPlaybackStates_.isEmpty())
+        listPlaybackStates_ = DisableKeepingStates(ListLockedControls());
 }
 
 void frmWriteWave::PlayNextClip()

@@ -19,6 +19,12 @@
 #include <memory>
 #include <optional>
 
+// Failures show texts as texts.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -88,6 +94,7 @@ protected:
     static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.ImageListRoll; }
     static const ImageList &ImageListClick(const frmWriteWave &w) { return w.ImageListClick; }
     static Mp3Encoder *Mp3Enc1(const frmWriteWave &w) { return w.Mp3Enc1; }
+    static QTimer *Timer1(const frmWriteWave &w) { return w.Timer1; }
 
     QStringList libraryCalls() const
     {
