@@ -4,17 +4,37 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The first 12 bytes of an ordinary file; fewer when it is shorter or cannot be read.
+QByteArray fileHead(const QString &path)
+{
+    // A FIFO would block the open until a writer came, and the program with it.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    QByteArray head(12, '\0');
+    struct stat st {};
+    ssize_t got = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        got = ::pread(fd, head.data(), size_t(head.size()), 0);
+    ::close(fd);
+    head.truncate(got < 0 ? 0 : qsizetype(got));
+    return head;
+}
+
+} // namespace
 
 OpenRoute openRouteFor(const QString &path)
 {
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray head = file.read(12);
-        if (head.size() == 12) {
-            const bool riff = head.startsWith("RIFF") || head.startsWith("RF64");
-            return riff && head.mid(8, 4) == "WAVE" ? OpenRoute::Wav : OpenRoute::Decoded;
-        }
+    if (const QByteArray head = fileHead(path); head.size() == 12) {
+        const bool riff = head.startsWith("RIFF") || head.startsWith("RF64");
+        return riff && head.mid(8, 4) == "WAVE" ? OpenRoute::Wav : OpenRoute::Decoded;
     }
     return path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? OpenRoute::Wav : OpenRoute::Decoded;
 }

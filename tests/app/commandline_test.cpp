@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace trevisto::test;
@@ -48,6 +50,8 @@ TEST(CommandLine, TheRouteFollowsTheContentAndTheNameOnlyWhenUnreadable)
     writeBytes(dir.file("short.wav"), {'R', 'I', 'F', 'F'});
     writeBytes(dir.file("short.mp3"), {'R', 'I', 'F', 'F'});
     std::filesystem::create_directory(dir.path() / "folder.wav");
+    // Opening a FIFO for reading waits for a writer: the route must not.
+    ASSERT_EQ(::mkfifo(dir.file("pipe.mp3").c_str(), 0600), 0);
 
     const struct {
         const char *file;
@@ -56,7 +60,7 @@ TEST(CommandLine, TheRouteFollowsTheContentAndTheNameOnlyWhenUnreadable)
         {"wave.mp3", OpenRoute::Wav},       {"wave.bin", OpenRoute::Wav},      {"big.mp3", OpenRoute::Wav},
         {"movie.wav", OpenRoute::Decoded},  {"noise.wav", OpenRoute::Decoded}, {"short.wav", OpenRoute::Wav},
         {"short.mp3", OpenRoute::Decoded},  {"missing.WAV", OpenRoute::Wav},   {"missing.mp3", OpenRoute::Decoded},
-        {"folder.wav", OpenRoute::Wav},
+        {"folder.wav", OpenRoute::Wav},     {"pipe.mp3", OpenRoute::Decoded},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
@@ -135,6 +139,8 @@ TEST_F(GivenFile, AFileThatCannotBeReadIsRefusedAndNothingIsLoaded)
 {
     std::filesystem::create_directory(audio_.path() / "folder.mp3");
     writeBytes(audio_.file("empty.mp3"), {});
+    ASSERT_EQ(::mkfifo(audio_.file("pipe.mp3").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(audio_.file("pipe.wav").c_str(), 0600), 0);
     const QString nothingLoaded = state();
     ASSERT_TRUE(nothingLoaded.startsWith(QString(frmWriteWave::ProgramTitle) + '|'));
 
@@ -145,7 +151,9 @@ TEST_F(GivenFile, AFileThatCannotBeReadIsRefusedAndNothingIsLoaded)
         {"missing.mp3", "Can't play the file\r\n\r\nError Code : "},
         {"folder.mp3", "Can't play the file\r\n\r\nError Code : "},
         {"empty.mp3", "Can't play the file\r\n\r\nError Code : "},
+        {"pipe.mp3", "Can't play the file\r\n\r\nError Code : "},
         {"missing.wav", "\" cannot be opened: "},
+        {"pipe.wav", "\" cannot be opened: "},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
