@@ -39,6 +39,44 @@ QString qtFilterFromPairs(const QString &filter)
     return out.join(";;");
 }
 
+namespace {
+
+// What the decoding library opens: MPEG audio, Ogg Vorbis, WAV, AIFF, FLAC and the
+// tracker module formats.
+constexpr const char *AllSoundFiles =
+    "All sound files (*.mp3 *.mp2 *.mp1 *.ogg *.oga *.wav *.aif *.aiff *.aifc *.flac "
+    "*.mod *.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx)";
+constexpr const char *AllFiles = "All files (*)";
+
+// Whether every pattern of a "desc|pattern|..." filter names WAV files.
+bool listsOnlyWav(const QString &filter)
+{
+    const QStringList parts = filter.split('|');
+    bool any = false;
+    for (int i = 1; i < parts.size(); i += 2) {
+        for (const QString &pattern : parts[i].split(';', Qt::SkipEmptyParts)) {
+            if (pattern.trimmed().compare(QLatin1String("*.wav"), Qt::CaseInsensitive) != 0)
+                return false;
+            any = true;
+        }
+    }
+    return any;
+}
+
+} // namespace
+
+QString qtChooserFilter(const FileRequest &request)
+{
+    const QString own = qtFilterFromPairs(request.filter);
+    if (request.save || own == QLatin1String(AllFiles))
+        return own;
+    QStringList choices{own};
+    if (!listsOnlyWav(request.filter))
+        choices << AllSoundFiles;
+    choices << AllFiles;
+    return choices.join(";;");
+}
+
 bool MatchesFilter(const QString &path, const QString &filter)
 {
     const QString name = QFileInfo(path).fileName();

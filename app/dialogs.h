@@ -63,3 +63,9 @@ bool MatchesFilter(const QString &path, const QString &filter);
 
 // Turns "desc|pattern|desc|pattern" into Qt's "desc (pattern);;..." form.
 QString qtFilterFromPairs(const QString &filter);
+
+// The filter a chooser shows, in Qt's form: the request's own first, exactly as given.
+// An open chooser adds "All sound files" (what the decoding library opens) and "All files"
+// after it; one that lists only WAV files, which is all the WAV player takes, adds only
+// "All files". A save chooser shows its own filter alone.
+QString qtChooserFilter(const FileRequest &request);

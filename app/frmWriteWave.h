@@ -57,6 +57,9 @@ public:
     void Exit1_Click();
     void CdmEnd_Click();
     const QString &programFolder() const { return programFolder_; }
+    // Opens a file named on the command line as its Open menu item would once chosen: a
+    // WAV by content through Open Wav, anything else through the decoding library.
+    void OpenGivenFile(const QString &path);
 
     // --- audio/ -------------------------------------------------------------------------
     void Open1_Click();
@@ -161,6 +164,8 @@ private:
     std::optional<QString> ChooseSource(const QString &filter);
 
     // --- audio/ -------------------------------------------------------------------------
+    // Everything the decoding Open items do once a file is chosen.
+    void OpenDecodedSource(const QString &path);
     void FinishWaveFile();
     // Decodes the channel into the working file and reports how that went.
     void ConvertSource();
@@ -181,6 +186,8 @@ private:
     void DiscardResult();
     // No source: the transport, marks and cut are off and the title names no file.
     void ShowNothingLoaded();
+    // Everything Open Wav does once a file is chosen.
+    void OpenWavSource(const QString &path);
     void OpenWavInPlace(const QString &path);
 
     // --- settings/ ----------------------------------------------------------------------

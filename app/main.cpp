@@ -1,12 +1,16 @@
+#include "app/commandline.h"
 #include "app/frmWriteWave.h"
 #include "app/qtdialogs.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QTimer>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     frmWriteWave::PrepareApplication();
+    const std::optional<QString> given = fileToOpen(app.arguments().mid(1), QDir::currentPath());
 
     QtDialogs dialogs;
     frmWriteWave window(dialogs, QApplication::applicationDirPath());
@@ -14,5 +18,9 @@ int main(int argc, char **argv)
     if (!window.Form_Load())
         return 1;
     window.show();
+    // Opened from the event loop, so the window is on screen under the wait window and
+    // any refusal.
+    if (given)
+        QTimer::singleShot(0, &window, [&window, path = *given] { window.OpenGivenFile(path); });
     return app.exec();
 }

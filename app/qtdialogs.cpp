@@ -73,7 +73,7 @@ std::optional<QString> QtDialogs::fileDialog(const FileRequest &request)
 {
     QFileDialog dialog(parent_, request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setNameFilter(qtFilterFromPairs(request.filter));
+    dialog.setNameFilter(qtChooserFilter(request));
     // Wide enough for the Size and Date columns to be read.
     dialog.resize(820, 500);
     if (!request.initDir.isEmpty())

@@ -73,8 +73,13 @@ void frmWriteWave::btnLoadFile_Click()
     const std::optional<QString> path = ChooseSource(SourceFilter(OpenKind));
     if (!path)
         return;
+    OpenDecodedSource(*path);
+}
+
+void frmWriteWave::OpenDecodedSource(const QString &path)
+{
     // The loaded sound stays until the new one is known to decode.
-    const DWORD chan = OpenSourceChannel(Bass, *path);
+    const DWORD chan = OpenSourceChannel(Bass, path);
     if (chan == 0) {
         Error_("Can't play the file");
         return;
@@ -86,7 +91,7 @@ void frmWriteWave::btnLoadFile_Click()
     const DWORD length = Bass.ChannelGetLength(Chan);
     DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
 
-    sourceInProgress_ = *path;
+    sourceInProgress_ = path;
     ui->lblPos->setText("Pos:");
     Frmwait &wait = WaitWindow();
     wait.resetProgress();
@@ -102,7 +107,7 @@ void frmWriteWave::btnLoadFile_Click()
     MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
     MMaudio->setFileName(WorkingFiles::Source);
     MMaudio->setCommand("Open");
-    ShowOpenedSource(*path);
+    ShowOpenedSource(path);
     MMaudio->setNotifyStatus(true);
     ui->CmdPlay->setEnabled(true);
     ui->CmdStep->setEnabled(true);

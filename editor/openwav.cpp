@@ -73,28 +73,33 @@ void frmWriteWave::cmdwav_Click()
     const std::optional<QString> path = ChooseSource(QStringLiteral("Wav File(*.wav)|*.wav"));
     if (!path)
         return;
-    if (const Outcome playable = CheckPlayable(*path); !playable) {
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened: %2").arg(*path, playable.why), vbOKOnly,
+    OpenWavSource(*path);
+}
+
+void frmWriteWave::OpenWavSource(const QString &path)
+{
+    if (const Outcome playable = CheckPlayable(path); !playable) {
+        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened: %2").arg(path, playable.why), vbOKOnly,
                         MsgIcon::Critical, ProgramTitle);
         return;
     }
 
     // The copy goes beside the loaded sound, which stays until the copy is complete.
-    sourceInProgress_ = *path;
+    sourceInProgress_ = path;
     Frmwait &wait = WaitWindow();
     wait.resetProgress();
     wait.show();
     const QString copy = NativePath(WorkingFiles::SourceInProgress);
     LockWhileOpening(true);
     CopyingSource = true;
-    const Outcome copied = CopyWithProgress(*path, copy, wait);
+    const Outcome copied = CopyWithProgress(path, copy, wait);
     CopyingSource = false;
     LockWhileOpening(false);
     if (!copied) {
         QFile::remove(copy);
         wait.hide();
         dialogs_.msgBox(QStringLiteral("\"%1\" cannot be copied to the working file \"%2\": %3.")
-                            .arg(*path, NativePath(WorkingFiles::Source), copied.why),
+                            .arg(path, NativePath(WorkingFiles::Source), copied.why),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
@@ -103,7 +108,7 @@ void frmWriteWave::cmdwav_Click()
         wait.hide();
         return;
     }
-    OpenWavInPlace(*path);
+    OpenWavInPlace(path);
     wait.hide();
 }
 

@@ -23,6 +23,8 @@ packages=(
   fonts-noto-cjk
   # benchmark peers and material
   mpg123 lame sox time
+  # the desktop entry and AppStream checks, and the Debian package
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -121,6 +122,38 @@ TEST(CommonDialogTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
         EXPECT_EQ(dialogs.asked().front().file.fileName, c.offeredName);
         EXPECT_EQ(dialogs.asked().front().file.initDir, c.offeredDir);
         EXPECT_EQ(cmd.FileName, c.previous) << "a cancelled chooser keeps the name";
+
+TEST(CommonDialogTest, OpenChoosersOfferAllSoundFilesAndAllFilesAfterTheirOwnFilter)
+{
+    const QString sounds = "All sound files (*.mp3 *.mp2 *.mp1 *.ogg *.oga *.wav *.aif *.aiff *.aifc *.flac *.mod "
+                           "*.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx)";
+    const struct {
+        QString filter;
+        bool save;
+        QStringList shown;
+    } cases[] = {
+        {"Mp3 (*.mp3)|*.mp3", false, {"Mp3 (*.mp3)", sounds, "All files (*)"}},
+        {"AIFF (*.AIFF)|*.AIFF", false, {"AIFF (*.AIFF)", sounds, "All files (*)"}},
+        {"Wav File(*.wav)|*.wav", false, {"Wav File(*.wav)", "All files (*)"}},
+        {"Waves|*.WAV;*.wav", false, {"Waves (*.WAV *.wav)", "All files (*)"}},
+        {"Sounds|*.wav;*.mp3", false, {"Sounds (*.wav *.mp3)", sounds, "All files (*)"}},
+        {"Wav File(*.wav)|*.wav", true, {"Wav File(*.wav)"}},
+        {"Mp3 (*.mp3)|*.mp3", true, {"Mp3 (*.mp3)"}},
+        {"", false, {"All files (*)"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.filter.toStdString() + (c.save ? " save" : " open"));
+        FileRequest request;
+        request.filter = c.filter;
+        request.save = c.save;
+        const QString shown = qtChooserFilter(request);
+        EXPECT_EQ(shown, c.shown.join(";;"));
+        // Qt reads it back as the same choices, the given one first and selected.
+        QFileDialog dialog;
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setNameFilter(shown);
+        EXPECT_EQ(dialog.nameFilters(), c.shown);
+        EXPECT_EQ(dialog.selectedNameFilter(), c.shown.front());
     }
 }
 

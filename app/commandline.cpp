@@ -1,0 +1,68 @@
+#include "app/commandline.h"
+
+#include "app/frmWriteWave.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// The first 12 bytes of an ordinary file; fewer when it is shorter or cannot be read.
+QByteArray fileHead(const QString &path)
+{
+    // A FIFO would block the open until a writer came, and the program with it.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return {};
+    QByteArray head(12, '\0');
+    struct stat st {};
+    ssize_t got = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        got = ::pread(fd, head.data(), size_t(head.size()), 0);
+    ::close(fd);
+    head.truncate(got < 0 ? 0 : qsizetype(got));
+    return head;
+}
+
+} // namespace
+
+OpenRoute openRouteFor(const QString &path)
+{
+    if (const QByteArray head = fileHead(path); head.size() == 12) {
+        const bool riff = head.startsWith("RIFF") || head.startsWith("RF64");
+        return riff && head.mid(8, 4) == "WAVE" ? OpenRoute::Wav : OpenRoute::Decoded;
+    }
+    return path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? OpenRoute::Wav : OpenRoute::Decoded;
+}
+
+std::optional<QString> fileToOpen(const QStringList &arguments, const QString &currentFolder)
+{
+    bool optionsEnded = false;
+    for (const QString &argument : arguments) {
+        if (!optionsEnded && argument == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument.isEmpty() || (!optionsEnded && argument.startsWith('-')))
+            continue;
+        // Start-up makes the program folder current, so a relative name is fixed now.
+        return QDir::cleanPath(QDir(currentFolder).absoluteFilePath(argument));
+    }
+    return std::nullopt;
+}
+
+void frmWriteWave::OpenGivenFile(const QString &path)
+{
+    if (RefuseWhileOpening())
+        return;
+    // The next chooser starts where this file lies, as after choosing it there.
+    cmd.FileName = path;
+    if (openRouteFor(path) == OpenRoute::Wav)
+        OpenWavSource(path);
+    else
+        OpenDecodedSource(path);
+}
