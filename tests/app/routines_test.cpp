@@ -122,6 +122,8 @@ TEST(CommonDialogTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
         EXPECT_EQ(dialogs.asked().front().file.fileName, c.offeredName);
         EXPECT_EQ(dialogs.asked().front().file.initDir, c.offeredDir);
         EXPECT_EQ(cmd.FileName, c.previous) << "a cancelled chooser keeps the name";
+    }
+}
 
 TEST(CommonDialogTest, OpenChoosersOfferAllSoundFilesAndAllFilesAfterTheirOwnFilter)
 {
