@@ -103,7 +103,8 @@ void frmWriteWave::ApplyCaptions()
     ShowShortcutsInTooltips();
 
     // Every menu opens with Alt and a letter, in every language.
-    const QStringList bar = MarkMnemonics({{c.value(53), u'F'}, {open, u'O'}, {c.value(76), u'P'}, {c.value(84), u'H'}});
+    const QStringList bar =
+        MarkMnemonics({{c.value(53), u'F'}, {open, u'O'}, {c.value(76), u'P'}, {c.value(84), u'H'}});
     ui->File->setTitle(bar[0]);
     ui->Fopen->setTitle(bar[1]);
     ui->opt1->setTitle(bar[2]);

@@ -30,7 +30,8 @@ QString packText(QString text)
 // Every text the caption map writes, in one order, as the pack gives it.
 QStringList mappedTexts(const Ui::frmWriteWave *u)
 {
-    QStringList texts = {u->File->title(),           u->Exit1->text(),          u->Fopen->title(),         u->cmdwav->text(),
+    QStringList texts = {
+            u->File->title(),           u->Exit1->text(),          u->Fopen->title(),         u->cmdwav->text(),
             u->Open1->text(),           u->ogg->text(),            u->aiff->text(),           u->opt1->title(),
             u->language->title(),       u->english->text(),        u->french->text(),         u->german->text(),
             u->italian->text(),         u->spanish->text(),        u->tchinese->text(),       u->schinese->text(),

@@ -13,7 +13,8 @@ TEST(MarkMnemonics, EachCaptionOfABarGetsALetterNoOtherHas)
     } cases[] = {
         {"English", {{"File", u'F'}, {"Open", u'O'}, {"Option", u'P'}, {"Help", u'H'}},
          {"&File", "&Open", "O&ption", "&Help"}},
-        {"German: an umlaut is a letter of its own; O stays free for Open", {{"Datei", u'F'}, {"Öffnen", u'O'}, {"Optionen", u'P'}, {"Hilfe", u'H'}},
+        {"German: an umlaut is a letter of its own; O stays free for Open",
+         {{"Datei", u'F'}, {"Öffnen", u'O'}, {"Optionen", u'P'}, {"Hilfe", u'H'}},
          {"&Datei", "&Öffnen", "O&ptionen", "&Hilfe"}},
         {"Russian", {{"Файл", u'F'}, {"Открыть", u'O'}, {"Опции", u'P'}, {"Справка", u'H'}},
          {"&Файл", "&Открыть", "О&пции", "&Справка"}},
