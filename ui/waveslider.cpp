@@ -118,11 +118,15 @@ void WaveSlider::paintEvent(QPaintEvent *event)
     if (markIn_ < markOut_ && length_ > 0 && (markIn_ > 0 || markOut_ < length_)) {
         QColor band = palette().color(QPalette::Highlight);
         band.setAlpha(70);
-        p.fillRect(QRect(QPoint(xOf(markIn_), r.top()), QPoint(xOf(markOut_), r.bottom())), band);
+        // A few seconds of an hour are less than a column, and must still show.
+        const int x0 = xOf(markIn_);
+        p.fillRect(QRect(QPoint(x0, r.top()), QPoint(std::max(xOf(markOut_), x0 + 1), r.bottom())), band);
     }
-    if (hasCut_ && cutFrom_ < cutTo_ && length_ > 0)
-        p.fillRect(QRect(QPoint(xOf(cutFrom_), r.bottom() - CutStrip + 1), QPoint(xOf(cutTo_), r.bottom())),
+    if (hasCut_ && cutFrom_ < cutTo_ && length_ > 0) {
+        const int x0 = xOf(cutFrom_);
+        p.fillRect(QRect(QPoint(x0, r.bottom() - CutStrip + 1), QPoint(std::max(xOf(cutTo_), x0 + 1), r.bottom())),
                    cutColor());
+    }
 
     QStyleOptionSlider option;
     initStyleOption(&option);
