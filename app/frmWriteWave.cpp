@@ -106,6 +106,8 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
     WatchPointerMoves();
     ConnectLanguageHandlers();
+    ConnectShortcuts();
+    ConnectWaveform();
 }
 
 void frmWriteWave::about_Click()

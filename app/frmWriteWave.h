@@ -3,7 +3,9 @@
 // handlers are declared here, grouped by the folder whose files define them.
 
 #include "app/dialogs.h"
+#include "app/outcome.h"
 #include "audio/basslib.h"
+#include "editor/peaktable.h"
 #include "platform/mixer/mixer.h"
 #include "ui/imagelist.h"
 
@@ -20,6 +22,7 @@
 class QFrame;
 class QTimer;
 class Frmwait;
+class FocusRing;
 namespace trevisto::mp3enc {
 class Mp3Encoder;
 }
@@ -189,6 +192,21 @@ private:
     // Everything Open Wav does once a file is chosen.
     void OpenWavSource(const QString &path);
     void OpenWavInPlace(const QString &path);
+    // Copies the chosen WAV file to the working copy, reducing its sound into the envelope
+    // on the way; the window's events run between blocks. The copy appears under its name
+    // only once complete.
+    Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait);
+    // The conversion and the copy fill the envelope of the sound being written; the slider
+    // shows it once that sound is the loaded one.
+    void ConnectWaveform();
+    // The marks as the slider's band.
+    void ShowMarks();
+    // The keys of the transport, marks, cut and menu commands, and the focus ring.
+    void ConnectShortcuts();
+    // Each tooltip of a button with a key names that key.
+    void ShowShortcutsInTooltips();
+    // Space: pause while the source plays, play otherwise.
+    void PlayOrPause();
 
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
@@ -266,4 +284,6 @@ private:
     QString encodingTarget_;           // the MP3 file being written
     bool conversionFailed_ = false;
     bool ending_ = false; // the program is ending: nothing more is shown
+    PeakTable incomingPeaks_; // of the sound being converted or copied
+    FocusRing *focusRing_ = nullptr;
 };

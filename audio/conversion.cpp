@@ -1,5 +1,7 @@
 #include "audio/conversion.h"
 
+#include "editor/peaktable.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -46,6 +48,8 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
 
     format_ = trevisto::wav::Format{trevisto::wav::kTagPcm, uint16_t(info.chans), rate,
                                     uint16_t((info.flags & BASS_SAMPLE_8BITS) ? 8 : 16)};
+    if (peaks_)
+        peaks_->start(format_);
 
     const QByteArray local = nativePath.toLocal8Bit();
     if (QFileInfo(nativePath).isFile() && std::remove(local.constData()) != 0) {
@@ -108,6 +112,8 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
                 result.bytes = DataLength;
                 return result;
             }
+            if (peaks_ && take > 0)
+                peaks_->add(DecodeBuffer.data(), size_t(take));
             DataLength += take;
         }
         if (result.outcome == Outcome::TooLong) {

@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <functional>
 
+class PeakTable;
+
 class WaveConversion {
 public:
     static constexpr uint32_t BlockSize = 20000;
@@ -46,6 +48,10 @@ public:
     // file is completed once run() has returned.
     ::Outcome FinishWaveFile();
 
+    // Each run reduces what it writes into `table` as well, so the envelope needs no second
+    // pass over the file. Null (the default): no envelope.
+    void setPeakTable(PeakTable *table) { peaks_ = table; }
+
     bool isOpen() const { return file_ != nullptr; }
     bool isRunning() const { return running_; }
     const trevisto::wav::Format &format() const { return format_; }
@@ -58,6 +64,7 @@ private:
     bool fail(const QString &what, Result &result);
     ::Outcome completeFile();
     trevisto::wav::Format format_;
+    PeakTable *peaks_ = nullptr;
     std::FILE *file_ = nullptr;
     bool running_ = false;
     bool stopRequested_ = false;

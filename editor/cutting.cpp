@@ -39,6 +39,7 @@ void frmWriteWave::CmdSetNew_Click()
     }
     SetEnabled(ResultControls(), true);
     ui->Label4->setText(PositionText(*MMControl1));
+    ui->Slider1->setCutRange(MarkIn, MarkOut);
 }
 
 void frmWriteWave::DiscardResult()
@@ -47,6 +48,7 @@ void frmWriteWave::DiscardResult()
     QFile::remove(NativePath(WorkingFiles::Result));
     SetEnabled(ResultControls(), false);
     ui->Label4->clear();
+    ui->Slider1->clearCutRange();
 }
 
 void frmWriteWave::ShowNothingLoaded()
@@ -55,4 +57,5 @@ void frmWriteWave::ShowNothingLoaded()
     SetEnabled(SourceControls(), false);
     ui->CmdGoto->setEnabled(false);
     setWindowTitle(ProgramTitle);
+    ui->Slider1->clearWave();
 }

@@ -5,6 +5,8 @@
 #include "platform/mci/player.h"
 #include "ui_frmWriteWave.h"
 
+#include <utility>
+
 QString frmWriteWave::PositionText(const MciPlayer &player)
 {
     return ClockText(player.position() / 1000.0) + " / " + ClockText(player.length() / 1000.0);
@@ -14,12 +16,14 @@ void frmWriteWave::CmdSetin_Click()
 {
     MarkIn = qint32(MMaudio->position());
     ui->Txtin->setText(ClockText(ui->Slider1->value()));
+    ShowMarks();
 }
 
 void frmWriteWave::CmdOut_Click()
 {
     MarkOut = qint32(MMaudio->position());
     ui->TxtOut->setText(ClockText(ui->Slider1->value()));
+    ShowMarks();
 }
 
 void frmWriteWave::CmdGoto_Click()
@@ -40,6 +44,10 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     MarkIn = 0;
     MarkOut = qint32(length);
     ui->Slider1->setRange(0, WholeSeconds(length));
+    // The envelope reduced while this sound was written; the table starts empty for the next.
+    ui->Slider1->setPeaks(std::exchange(incomingPeaks_, PeakTable()));
+    ui->Slider1->clearCutRange();
+    ShowMarks();
     ui->lblAudio->setText(PositionText(*MMaudio));
     ui->Txtin->setText("00:00:00");
     ui->TxtOut->setText(ClockText(length / 1000.0));

@@ -16,13 +16,19 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace {
+#include <algorithm>
 
-// Copies `from` to `to` in large blocks, letting the window run its events between them
-// and reporting progress at most about 30 times a second. The copy appears under its
-// name only once complete.
-Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
+// Large blocks, with progress reported at most about 30 times a second.
+Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
 {
+    // Only the data chunk is sound; its header was checked before the copy began.
+    trevisto::wav::Info info;
+    const bool reduce = trevisto::wav::readInfo(drive::toNative(from.toStdString()), info) ==
+                            trevisto::wav::ReadError::None &&
+                        incomingPeaks_.start(info.format);
+    if (!reduce)
+        incomingPeaks_.clear();
+
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return Outcome::failure(in.errorString());
@@ -42,6 +48,12 @@ Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
             break;
         if (out.write(block.constData(), n) != n)
             return Outcome::failure(out.errorString());
+        if (reduce) {
+            const qint64 first = std::max<qint64>(copied, info.dataOffset);
+            const qint64 end = std::min<qint64>(copied + n, info.dataOffset + info.dataSize);
+            if (first < end)
+                incomingPeaks_.add(block.constData() + (first - copied), size_t(end - first));
+        }
         copied += n;
         if (sinceRepaint.elapsed() >= 33) {
             sinceRepaint.restart();
@@ -53,6 +65,8 @@ Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
         return Outcome::failure(out.errorString());
     return Outcome::success();
 }
+
+namespace {
 
 // Whether the player will take `path`: a WAV file of a layout it plays.
 Outcome CheckPlayable(const QString &path)

@@ -3,6 +3,7 @@
 #include "app/frmWriteWave.h"
 
 #include "settings/language_file.h"
+#include "settings/mnemonics.h"
 #include "settings/registry_settings.h"
 #include "ui_frmWriteWave.h"
 
@@ -65,15 +66,11 @@ void frmWriteWave::ApplyCaptions()
     const QStringList &c = CaptionTexts;
     const QString open = MenuTexts.value(2);
 
-    ui->File->setTitle(c.value(53));
     ui->Exit1->setText(c.value(55));
-    ui->Fopen->setTitle(open);
     ui->cmdwav->setText(open + "(wav)");
     ui->Open1->setText(open + "(mp3)");
     ui->ogg->setText(open + "(ogg)");
     ui->aiff->setText(open + "(aiff)");
-    ui->opt1->setTitle(c.value(76));
-    ui->language->setTitle(c.value(77));
     ui->english->setText(c.value(78));
     ui->french->setText(c.value(79));
     ui->german->setText(c.value(80));
@@ -82,7 +79,6 @@ void frmWriteWave::ApplyCaptions()
     ui->tchinese->setText(c.value(83));
     ui->schinese->setText(c.value(425));
     ui->russian->setText(c.value(453));
-    ui->help->setTitle(c.value(84));
     ui->about->setText(c.value(87));
 
     ui->CmdSetin->setText(c.value(292));
@@ -104,6 +100,16 @@ void frmWriteWave::ApplyCaptions()
     ui->CmdaddList->setToolTip(c.value(413));
     ui->Command4->setToolTip(c.value(265));
     ui->Command5->setToolTip(c.value(265));
+    ShowShortcutsInTooltips();
+
+    // Every menu opens with Alt and a letter, in every language.
+    const QStringList bar =
+        MarkMnemonics({{c.value(53), u'F'}, {open, u'O'}, {c.value(76), u'P'}, {c.value(84), u'H'}});
+    ui->File->setTitle(bar[0]);
+    ui->Fopen->setTitle(bar[1]);
+    ui->opt1->setTitle(bar[2]);
+    ui->help->setTitle(bar[3]);
+    ui->language->setTitle(MarkMnemonics({{c.value(77), u'L'}})[0]);
 }
 
 void frmWriteWave::ConnectLanguageHandlers()

@@ -111,11 +111,11 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
             out << a->text();
         return out;
     };
-    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"File", "Open", "Option", "Help"}));
+    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"&File", "&Open", "O&ption", "&Help"}));
     EXPECT_FALSE(ui(w)->opt1->menuAction()->isVisible()) << "shown by start-up, not by the form";
     EXPECT_EQ(captions(ui(w)->File->actions()), QStringList{"Exit"});
     EXPECT_EQ(captions(ui(w)->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF"}));
-    EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"Language"});
+    EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"&Language"});
     EXPECT_EQ(captions(ui(w)->language->actions()),
               (QStringList{"English", "French", "German", "Italian", "S. Chinese", "T.Chinese", "Spanish", "Russian"}));
     EXPECT_EQ(captions(ui(w)->help->actions()), QStringList{"About Trevisto Mp3 Editor"});

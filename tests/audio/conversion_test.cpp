@@ -1,4 +1,5 @@
 #include "audio/conversion.h"
+#include "editor/peaktable.h"
 
 #include <gtest/gtest.h>
 
@@ -185,6 +186,37 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         EXPECT_TRUE(result.message.contains("/dev/full"));
         EXPECT_TRUE(result.message.contains("space")) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Conversion, ThePeakTableHoldsExactlyWhatWasWritten)
+{
+    // A whole run, and one cut short at the size limit: the envelope must not show sound
+    // the file does not hold.
+    for (const int64_t limit : {int64_t(WaveConversion::MaxDataLength), int64_t(30002)}) {
+        SCOPED_TRACE(limit);
+        channel = StandIn{};
+        channel.total = 45000;
+        WaveConversion conversion;
+        conversion.maxDataLength = limit;
+        PeakTable peaks;
+        conversion.setPeakTable(&peaks);
+        conversion.run(lib_, 1, path_, nullptr);
+        ASSERT_TRUE(conversion.FinishWaveFile());
+        const QByteArray data = file().mid(44);
+        ASSERT_EQ(data.size(), std::min<int64_t>(45000, limit / 4 * 4));
+
+        PeakTable expected;
+        ASSERT_TRUE(expected.start(conversion.format()));
+        expected.add(data.constData(), size_t(data.size()));
+        EXPECT_EQ(peaks.frames(), data.size() / 4);
+        ASSERT_EQ(peaks.size(), expected.size());
+        for (int i = 0; i < peaks.size(); ++i)
+            ASSERT_EQ(peaks.at(i), expected.at(i)) << i;
     }
 }
 

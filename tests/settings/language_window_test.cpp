@@ -5,6 +5,8 @@
 #include "langsource.h"
 
 #include <QAction>
+#include <QKeySequence>
+#include <QRegularExpression>
 #include <QMenu>
 
 #include <fstream>
@@ -14,10 +16,22 @@ namespace {
 
 const char *const LanguageFiles[] = {"english", "french", "german", "italian", "SimplifiedChinese", "TraditionalChinese", "spanish", "russian"};
 
-// Every text the caption map writes, in one order.
+// A caption as the language pack gives it: a menu title without the marker of its Alt
+// letter, a tooltip without the name of its button's key.
+QString packText(QString text)
+{
+    static const QRegularExpression bracketed(QStringLiteral("\\(&.\\)$"));
+    static const QRegularExpression key(QStringLiteral(" \\((Space|Left|Right|Home|I|O|Ctrl\\+T)\\)$"));
+    text.remove(bracketed).remove(key);
+    static const QRegularExpression marker(QStringLiteral("&(.)"));
+    return text.replace(marker, QStringLiteral("\\1"));
+}
+
+// Every text the caption map writes, in one order, as the pack gives it.
 QStringList mappedTexts(const Ui::frmWriteWave *u)
 {
-    return {u->File->title(),           u->Exit1->text(),          u->Fopen->title(),         u->cmdwav->text(),
+    QStringList texts = {
+            u->File->title(),           u->Exit1->text(),          u->Fopen->title(),         u->cmdwav->text(),
             u->Open1->text(),           u->ogg->text(),            u->aiff->text(),           u->opt1->title(),
             u->language->title(),       u->english->text(),        u->french->text(),         u->german->text(),
             u->italian->text(),         u->spanish->text(),        u->tchinese->text(),       u->schinese->text(),
@@ -27,6 +41,9 @@ QStringList mappedTexts(const Ui::frmWriteWave *u)
             u->CmdStep->toolTip(),      u->CmdBack->toolTip(),     u->CmdSetNew->toolTip(),   u->Command3->toolTip(),
             u->Command2->toolTip(),     u->CmdSaveas->toolTip(),   u->CmdCreate->toolTip(),   u->CmdaddList->toolTip(),
             u->Command4->toolTip(),     u->Command5->toolTip()};
+    for (QString &t : texts)
+        t = packText(t);
+    return texts;
 }
 
 // The same texts as a language's source says they should read.
@@ -165,6 +182,30 @@ TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open Mp3");
     EXPECT_EQ(ui(*window_)->CmdSetin->text(), "Mark In");
     EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), 19, "fallback"), "fallback");
+}
+
+TEST_F(LanguagePacks, EveryMenuOpensWithItsOwnAltLetterAndTooltipsNameTheKeysOnce)
+{
+    makeWindow().LoadLanguage();
+    Ui::frmWriteWave *u = ui(*window_);
+    for (QAction *item : {u->english, u->german, u->italian, u->schinese, u->tchinese, u->spanish, u->russian}) {
+        item->trigger();
+        item->trigger(); // a second load names each key once still
+        SCOPED_TRACE(item->objectName().toStdString());
+        const bool chinese = item == u->schinese || item == u->tchinese;
+        QSet<QString> letters;
+        for (const QString &title : {u->File->title(), u->Fopen->title(), u->opt1->title(), u->help->title()}) {
+            SCOPED_TRACE(title.toStdString());
+            const QString letter = QKeySequence::mnemonic(title).toString();
+            EXPECT_FALSE(letter.isEmpty());
+            letters.insert(letter);
+            EXPECT_EQ(title.endsWith(QStringLiteral("(&%1)").arg(letter.back())), chinese);
+        }
+        EXPECT_EQ(letters.size(), 4) << "no two menus share a letter";
+        EXPECT_FALSE(QKeySequence::mnemonic(u->language->title()).isEmpty());
+        EXPECT_EQ(u->CmdSetNew->toolTip().count(" (Ctrl+T)"), 1);
+        EXPECT_TRUE(u->CmdPlay->toolTip().endsWith(" (Space)"));
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "audio/basslib.h"
 #include "audio/conversion.h"
 #include "audio/sourcechannel.h"
+#include "editor/peaktable.h"
 #include "clips/joiner.h"
 #include "platform/mci/device.h"
 #include "platform/mp3enc/mp3encoder.h"
@@ -101,9 +102,15 @@ int decodeJob(int argc, char **argv)
     return status;
 }
 
-// convert FILE OUT.wav: the window's conversion into a working file, minus the window.
+// convert [--no-peaks] FILE OUT.wav: the window's conversion into a working file, minus the
+// window; with the envelope reduced on the way, as the window does, unless told not to.
 int convertJob(int argc, char **argv)
 {
+    const bool peaks = !(argc > 0 && std::strcmp(argv[0], "--no-peaks") == 0);
+    if (!peaks) {
+        --argc;
+        ++argv;
+    }
     if (argc != 2)
         return -1;
     BassLibrary bass;
@@ -117,12 +124,16 @@ int convertJob(int argc, char **argv)
     }
     const DWORD reported = bass.ChannelGetLength(handle);
     WaveConversion conversion;
+    PeakTable table;
+    if (peaks)
+        conversion.setPeakTable(&table);
     const auto result = conversion.run(bass, handle, QString::fromLocal8Bit(argv[1]),
                                        [](int64_t, int64_t) { return true; });
     const ::Outcome finished = conversion.FinishWaveFile();
     const double seconds = since(start);
     bass.Free();
-    std::printf("reported=%u delivered=%lld seconds=%.3f\n", reported, static_cast<long long>(result.bytes), seconds);
+    std::printf("reported=%u delivered=%lld peaks=%d seconds=%.3f\n", reported, static_cast<long long>(result.bytes),
+                table.size(), seconds);
     if (result.outcome != WaveConversion::Outcome::Completed || !finished) {
         std::fprintf(stderr, "trevisto-bench: %s\n",
                      (result.message.isEmpty() ? finished.why : result.message).toLocal8Bit().constData());
@@ -238,7 +249,7 @@ struct Job {
 
 constexpr Job kJobs[] = {
     {"decode", "FILE", decodeJob},
-    {"convert", "FILE OUT.wav", convertJob},
+    {"convert", "[--no-peaks] FILE OUT.wav", convertJob},
     {"cut", "IN.wav OUT.wav IN_MS OUT_MS", cutJob},
     {"join", "OUT.wav CLIP...", joinJob},
     {"encode", "IN.wav OUT.mp3 KBPS", encodeJob},

@@ -1,0 +1,68 @@
+// The keyboard: keys for the transport, the marks, the cut and the menu commands, their
+// names in the tooltips, and the focus ring.
+#include "app/frmWriteWave.h"
+
+#include "platform/mci/player.h"
+#include "ui/focusring.h"
+#include "ui_frmWriteWave.h"
+
+#include <QShortcut>
+
+namespace {
+
+struct ButtonKey {
+    QAbstractButton *button;
+    QKeySequence key;
+};
+
+// The buttons with a key of their own; Space is shared by Play and Pause.
+QList<ButtonKey> ButtonKeys(Ui::frmWriteWave *ui)
+{
+    return {
+        {ui->CmdPlay, Qt::Key_Space},     {ui->CmdPause, Qt::Key_Space}, {ui->CmdBack, Qt::Key_Left},
+        {ui->CmdStep, Qt::Key_Right},     {ui->CmdStop, Qt::Key_Home},   {ui->CmdSetin, Qt::Key_I},
+        {ui->CmdOut, Qt::Key_O},          {ui->CmdSetNew, QKeySequence(Qt::CTRL | Qt::Key_T)},
+    };
+}
+
+} // namespace
+
+void frmWriteWave::ConnectShortcuts()
+{
+    // A shortcut belongs to its button, so it acts only while the button is enabled; a key
+    // of a disabled button goes on to the control with the focus. The button shows the
+    // press before it acts, as under a click.
+    for (const ButtonKey &k : ButtonKeys(ui)) {
+        if (k.button == ui->CmdPause)
+            continue;
+        auto *shortcut = new QShortcut(k.key, k.button);
+        if (k.button == ui->CmdPlay)
+            connect(shortcut, &QShortcut::activated, this, &frmWriteWave::PlayOrPause);
+        else
+            connect(shortcut, &QShortcut::activated, k.button, [b = k.button] { b->animateClick(); });
+    }
+    ui->Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    ui->cmdwav->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    ui->Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    ShowShortcutsInTooltips();
+    focusRing_ = new FocusRing(this);
+}
+
+void frmWriteWave::PlayOrPause()
+{
+    QAbstractButton *button =
+        MMaudio->state() == MciPlayer::State::Playing ? static_cast<QAbstractButton *>(ui->CmdPause) : ui->CmdPlay;
+    if (button->isEnabled())
+        button->animateClick();
+}
+
+void frmWriteWave::ShowShortcutsInTooltips()
+{
+    for (const ButtonKey &k : ButtonKeys(ui)) {
+        const QString suffix = QStringLiteral(" (%1)").arg(k.key.toString(QKeySequence::NativeText));
+        QString tip = k.button->toolTip();
+        // Called again after every language load, which may have left the name in place.
+        if (!tip.endsWith(suffix))
+            k.button->setToolTip(tip + suffix);
+    }
+}
