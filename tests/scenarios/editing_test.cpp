@@ -202,10 +202,12 @@ TEST_F(Editing, KeysAndTheWheelOnTheSliderPlayFromTheNewValue)
         std::function<void()> send;
         int value; // -1: whatever the wheel gives, as long as it moved
     } moves[] = {
+        // Left, Right and Home are the window's shortcuts for Back, Step and Stop.
         {"Page Up", [&] { key(Qt::Key_PageUp); }, page},
-        {"Right", [&] { key(Qt::Key_Right); }, page + 1},
+        {"Up", [&] { key(Qt::Key_Up); }, page + 1},
         {"End", [&] { key(Qt::Key_End); }, 20},
-        {"Home", [&] { key(Qt::Key_Home); }, 0},
+        {"Page Down", [&] { key(Qt::Key_PageDown); }, 20 - page},
+        {"Down", [&] { key(Qt::Key_Down); }, 20 - page - 1},
         {"wheel", wheel, -1},
     };
     for (const auto &m : moves) {
