@@ -3,7 +3,11 @@
 #include "app/frmWriteWave.h"
 
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QFile>
+#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -65,4 +69,40 @@ void frmWriteWave::OpenGivenFile(const QString &path)
         OpenWavSource(path);
     else
         OpenDecodedSource(path);
+}
+
+std::optional<QString> droppedFile(const QList<QUrl> &urls, QString *why)
+{
+    if (urls.size() != 1) {
+        *why = QStringLiteral("Drop one sound file at a time.");
+        return std::nullopt;
+    }
+    if (!urls.front().isLocalFile()) {
+        *why = QStringLiteral("\"%1\" is not a file on this computer.").arg(urls.front().toDisplayString());
+        return std::nullopt;
+    }
+    const QString path = urls.front().toLocalFile();
+    if (QFileInfo(path).isDir()) {
+        *why = QStringLiteral("\"%1\" is a folder. Drop a sound file.").arg(path);
+        return std::nullopt;
+    }
+    return path;
+}
+
+void frmWriteWave::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void frmWriteWave::dropEvent(QDropEvent *event)
+{
+    QString why;
+    const std::optional<QString> file = droppedFile(event->mimeData()->urls(), &why);
+    event->acceptProposedAction();
+    if (!file) {
+        dialogs_.msgBox(why, vbOKOnly, MsgIcon::Information, ProgramTitle);
+        return;
+    }
+    OpenGivenFile(*file);
 }

@@ -1,8 +1,11 @@
 #pragma once
-// The program's command line: at most one sound, opened once the window is up.
+// Sounds handed to the program from outside: the one named on its command line, opened once
+// the window is up, and the one dropped on the window.
 
 #include <QString>
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
 #include <optional>
 
@@ -19,3 +22,7 @@ OpenRoute openRouteFor(const QString &path);
 // options out), made absolute against `currentFolder`; nothing when none is named. Other
 // options are ignored, "--" ends them, and only the first file counts.
 std::optional<QString> fileToOpen(const QStringList &arguments, const QString &currentFolder);
+
+// The file a drop names: exactly one local file that is not a folder. Otherwise nothing,
+// and `why` says what is wrong with the drop.
+std::optional<QString> droppedFile(const QList<QUrl> &urls, QString *why);

@@ -31,6 +31,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
         "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
         "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
     setWindowTitle(ProgramTitle);
+    setAcceptDrops(true);
 
     for (int i = 0; i < int(Shape1.size()); ++i)
         Shape1[i] = findChild<QFrame *>(QStringLiteral("Shape1_%1").arg(i));

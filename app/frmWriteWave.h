@@ -131,6 +131,9 @@ public:
 protected:
     // --- app/ ---------------------------------------------------------------------------
     void closeEvent(QCloseEvent *event) override;
+    // A sound file dropped on the window opens as one named on the command line does.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     // --- editor/ ------------------------------------------------------------------------
     // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
     bool eventFilter(QObject *watched, QEvent *event) override;

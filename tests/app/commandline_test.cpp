@@ -6,6 +6,10 @@
 #include "support/test_audio.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 
 #include <sys/stat.h>
 
@@ -165,6 +169,46 @@ TEST_F(GivenFile, AFileThatCannotBeReadIsRefusedAndNothingIsLoaded)
         EXPECT_FALSE(FileExists("C:\\temp.wav"));
         EXPECT_FALSE(FileExists("C:\\temp.new.wav"));
     }
+}
+
+TEST_F(GivenFile, ADroppedSoundOpensAndOtherDropsAreRefused)
+{
+    writeWav(audio_.file("tone.wav"), makeTone(22050, 1, 3.0, 300));
+    writeWav(audio_.file("other.wav"), makeTone(22050, 1, 1.0, 300));
+    QDir().mkpath(path("folder.wav"));
+    auto drop = [&](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window_.get(), &dropped);
+    };
+    const QString nothingLoaded = state();
+    const struct {
+        const char *what;
+        QList<QUrl> urls;
+        const char *refusal;
+    } refused[] = {
+        {"two files", {QUrl::fromLocalFile(path("tone.wav")), QUrl::fromLocalFile(path("other.wav"))}, "one sound file"},
+        {"a folder", {QUrl::fromLocalFile(path("folder.wav"))}, "is a folder"},
+        {"no file", {QUrl("https://example.org/a.wav")}, "not a file"},
+    };
+    for (const auto &r : refused) {
+        SCOPED_TRACE(r.what);
+        dialogs_.clear();
+        drop(r.urls);
+        ASSERT_EQ(dialogs_.asked().size(), 1);
+        EXPECT_TRUE(dialogs_.asked().front().text.contains(r.refusal)) << dialogs_.asked().front().text.toStdString();
+        EXPECT_EQ(state(), nothingLoaded);
+    }
+    dialogs_.clear();
+    drop({QUrl::fromLocalFile(path("tone.wav"))});
+    EXPECT_TRUE(dialogs_.asked().isEmpty());
+    EXPECT_EQ(MMaudio(*window_)->fileName(), path("tone.wav"));
+    EXPECT_EQ(MMaudio(*window_)->length(), 3000);
+    EXPECT_EQ(window_->windowTitle(), "Trevisto MP3 Editor -" + path("tone.wav"));
 }
 
 } // namespace
