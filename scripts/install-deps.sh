@@ -23,6 +23,8 @@ packages=(
   fonts-noto-cjk
   # benchmark peers and material
   mpg123 lame sox time
+  # fuzz targets (scripts/fuzz.sh): clang, libFuzzer, and readable sanitizer reports
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -111,6 +111,7 @@ TEST_F(Registry, ReadsAFileAUserEdited)
 {
     plantFile("\xEF\xBB\xBFREGEDIT4\r\n"
               "; settings\r\n"
+              "[HKEY_USERS]\r\n"
               "[HKEY_CURRENT_USER\\Other]\r\n"
               "\"Kept\"=\"yes\"\r\n"
               "  [HKEY_LOCAL_MACHINE\\SOFTWARE\\Trevisto]  \r\n"
@@ -137,6 +138,7 @@ TEST_F(Registry, ReadsAFileAUserEdited)
     RegCloseKey(k);
     const std::string text = fileText(storePath());
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Other]\n\"Kept\"=\"yes\"\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[HKEY_USERS]\n"), std::string::npos) << "an empty root is kept too\n" << text;
     EXPECT_NE(text.find("\"Language\"=\"ger\"\n\"Bytes\"=hex:01,02,03,04\n\"Count\"=dword:0000040a\n"), std::string::npos)
         << text;
     EXPECT_FALSE(fs::exists(storePath().string() + ".bad"));
