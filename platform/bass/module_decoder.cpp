@@ -33,9 +33,10 @@ public:
         format_.channels = 2;
         format_.ctype = BASS_CTYPE_MUSIC_MOD;
         restart();
+        // Without a song (no orders) the estimate is 0, and all a render gives is a moment
+        // of fade-out. Written so that NaN is refused too.
         const double seconds = openmpt_module_get_duration_seconds(module_.get());
-        // Written so that NaN is refused too.
-        if (!(seconds >= 0 && seconds <= kMaxSeconds))
+        if (!(seconds > 0 && seconds <= kMaxSeconds))
             throw Failure(BASS_ERROR_FILEFORM);
         total_ = measure(static_cast<uint64_t>(std::ceil(seconds * rate)), deadline);
         if (total_ == 0)

@@ -480,6 +480,11 @@ void Key::removeValue(std::string_view valueName)
 
 ParseResult parseRegText(std::string_view text)
 {
+    if (text.size() > kMaxRegTextBytes) {
+        ParseResult r;
+        r.error = "larger than " + std::to_string(kMaxRegTextBytes) + " bytes";
+        return r;
+    }
     return Parser(text).run();
 }
 

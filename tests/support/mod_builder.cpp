@@ -36,8 +36,8 @@ std::vector<uint8_t> buildMod(const ModSong &song)
 {
     if (song.rows < 1 || song.rows > kPatternRows)
         throw std::invalid_argument("a module pattern has 1 to 64 rows");
-    if (song.orders < 0 || song.orders > kMaxOrders)
-        throw std::invalid_argument("a module plays its pattern 0 to 128 times");
+    if (song.orders < 1 || song.orders > kMaxOrders)
+        throw std::invalid_argument("a module plays its pattern 1 to 128 times");
 
     std::vector<uint8_t> mod;
     putText(mod, song.title, 20);

@@ -72,7 +72,7 @@ struct ModNote {
 struct ModSong {
     std::string title = "test song";
     int rows = 16; // rows played; fewer than 64 adds a pattern break on the last one
-    int orders = 1; // times the pattern is played, 0 to 128
+    int orders = 1; // times the pattern is played, 1 to 128
     std::vector<ModNote> notes;
 };
 // A few notes over 16 rows: about two seconds of sound.
