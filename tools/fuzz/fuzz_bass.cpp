@@ -28,6 +28,19 @@ void check(bool ok, const char *what)
     }
 }
 
+// libmpg123 can round a sample one step differently after a seek on a damaged stream;
+// anything more is a channel that lost its place.
+bool sameSound(const uint8_t *a, const uint8_t *b, DWORD bytes)
+{
+    for (DWORD i = 0; i + 1 < bytes; i += 2) {
+        const int x = int16_t(a[i] | a[i + 1] << 8);
+        const int y = int16_t(b[i] | b[i + 1] << 8);
+        if (std::abs(x - y) > 1)
+            return false;
+    }
+    return true;
+}
+
 void exercise(DWORD handle)
 {
     BASS_CHANNELINFO info{};
@@ -65,8 +78,7 @@ void exercise(DWORD handle)
     const DWORD n = BASS_ChannelGetData(handle, block.data(), DWORD(first.size()));
     if (n == kFailed)
         return;
-    check(n == first.size() && std::memcmp(block.data(), first.data(), n) == 0,
-          "a rewound channel does not repeat its start");
+    check(n == first.size() && sameSound(block.data(), first.data(), n), "a rewound channel does not repeat its start");
 }
 
 } // namespace
