@@ -18,6 +18,7 @@ fi
 bash scripts/install-deps.sh
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

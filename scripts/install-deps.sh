@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
   # decoding library
   libmpg123-dev libsndfile1-dev libopenmpt-dev
