@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
   # decoding library
   libmpg123-dev libsndfile1-dev libopenmpt-dev
@@ -25,6 +25,8 @@ packages=(
   mpg123 lame sox time
   # the desktop entry and AppStream checks, and the Debian package
   desktop-file-utils appstream dpkg-dev file
+  # fuzz targets (scripts/fuzz.sh): clang, libFuzzer, and readable sanitizer reports
+  clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -39,9 +39,13 @@ void frmWriteWave::LoadLanguage()
     if (!file.open(QIODevice::ReadOnly)) {
         why = file.errorString();
     } else {
-        const QByteArray LangFileBytes = file.readAll();
+        // Never more than the limit and a byte: a huge file is not read whole to be refused.
+        const QByteArray LangFileBytes = file.read(MaxLanguageFileBytes + 1);
         file.close();
-        tables = languageTables(BytesToText(LangFileBytes, CP_UTF8), programNeeds(), &why);
+        if (LangFileBytes.size() > MaxLanguageFileBytes)
+            why = QStringLiteral("larger than %1 bytes").arg(MaxLanguageFileBytes);
+        else
+            tables = languageTables(BytesToText(LangFileBytes, CP_UTF8), programNeeds(), &why);
     }
     if (tables) {
         PromptTexts = tables->prompts;

@@ -53,6 +53,8 @@ std::optional<LanguageTables> languageTables(const QString &text, const Language
     };
     if (text.isEmpty())
         return fail(QStringLiteral("no text"));
+    if (text.size() > MaxLanguageFileBytes)
+        return fail(QStringLiteral("longer than %1 characters").arg(MaxLanguageFileBytes));
     const LanguageSections s = splitLanguageText(text);
     if (s.size() < 3)
         return fail(QStringLiteral("%1 of 3 sections").arg(s.size()));

@@ -41,6 +41,11 @@ struct LanguageNeeds {
 };
 LanguageNeeds programNeeds();
 
+// Language files are a few kilobytes. Anything longer is refused before it is split:
+// tens of megabytes would take seconds, and millions of entries as many strings.
+inline constexpr qsizetype MaxLanguageFileBytes = 1024 * 1024;
+
 // The tables of a language text, or nothing with the reason in `why` when the text lacks a
-// section, a group or an entry that `needs` asks for.
+// section, a group or an entry that `needs` asks for, or is longer than
+// MaxLanguageFileBytes characters.
 std::optional<LanguageTables> languageTables(const QString &text, const LanguageNeeds &needs, QString *why = nullptr);

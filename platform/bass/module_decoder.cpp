@@ -5,6 +5,9 @@
 #include <libopenmpt/libopenmpt.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <memory>
 #include <vector>
 
 namespace trevisto::bass {
@@ -13,24 +16,32 @@ namespace {
 // Modules are read whole; beyond this size a file is not taken for one.
 constexpr int64_t kMaxModuleBytes = 256 * 1024 * 1024;
 constexpr size_t kRenderChunk = 4096; // frames per render call while measuring
+// Crafted modules can loop for ever, and libopenmpt then estimates an infinite
+// duration. No real song is longer than this.
+constexpr double kMaxSeconds = 4 * 3600;
+// Loading runs on the window's thread: the measuring render stops after this long and
+// the duration estimate stands in for the rest.
+constexpr std::chrono::milliseconds kMeasureBudget{600};
 
 class ModuleDecoder final : public Decoder {
 public:
     ModuleDecoder(std::vector<unsigned char> data, uint32_t rate, bool ramping)
         : data_(std::move(data)), ramping_(ramping)
     {
+        const auto deadline = std::chrono::steady_clock::now() + kMeasureBudget;
         format_.rate = rate;
         format_.channels = 2;
         format_.ctype = BASS_CTYPE_MUSIC_MOD;
-        total_ = measure();
+        restart();
+        // Without a song (no orders) the estimate is 0, and all a render gives is a moment
+        // of fade-out. Written so that NaN is refused too.
+        const double seconds = openmpt_module_get_duration_seconds(module_.get());
+        if (!(seconds > 0 && seconds <= kMaxSeconds))
+            throw Failure(BASS_ERROR_FILEFORM);
+        total_ = measure(static_cast<uint64_t>(std::ceil(seconds * rate)), deadline);
         if (total_ == 0)
             throw Failure(BASS_ERROR_FILEFORM);
         restart();
-    }
-    ~ModuleDecoder() override
-    {
-        if (module_)
-            openmpt_module_destroy(module_);
     }
 
     const PcmFormat &format() const override { return format_; }
@@ -38,7 +49,7 @@ public:
 
     size_t read(int16_t *out, size_t frames) override
     {
-        return openmpt_module_read_interleaved_stereo(module_, static_cast<int32_t>(format_.rate), frames, out);
+        return openmpt_module_read_interleaved_stereo(module_.get(), static_cast<int32_t>(format_.rate), frames, out);
     }
 
     // Module playback cannot be positioned to an exact frame, so a seek renders
@@ -56,46 +67,48 @@ public:
     }
 
 private:
-    openmpt_module *create() const
+    struct Destroy {
+        void operator()(openmpt_module *module) const { openmpt_module_destroy(module); }
+    };
+    using ModulePtr = std::unique_ptr<openmpt_module, Destroy>;
+
+    ModulePtr create() const
     {
+        // Without this, every load walks all sub-songs to time them; only the first one
+        // is played, and its estimate is computed on demand.
+        static const openmpt_module_initial_ctl ctls[] = {{"load.skip_subsongs_init", "1"}, {nullptr, nullptr}};
         int error = 0;
         openmpt_module *module =
             openmpt_module_create_from_memory2(data_.data(), data_.size(), openmpt_log_func_silent, nullptr,
-                                               openmpt_error_func_ignore, nullptr, &error, nullptr, nullptr);
+                                               openmpt_error_func_ignore, nullptr, &error, nullptr, ctls);
         if (!module)
             throw Failure(error == OPENMPT_ERROR_OUT_OF_MEMORY ? BASS_ERROR_MEM : BASS_ERROR_FILEFORM);
         // No dither: its noise is random, and a rewound channel must repeat itself.
         openmpt_module_ctl_set_integer(module, "dither", 0);
         openmpt_module_set_render_param(module, OPENMPT_MODULE_RENDER_VOLUMERAMPING_STRENGTH, ramping_ ? -1 : 0);
-        return module;
+        return ModulePtr(module);
     }
 
     // A fresh module renders exactly as the one measured.
-    void restart()
-    {
-        openmpt_module *fresh = create();
-        if (module_)
-            openmpt_module_destroy(module_);
-        module_ = fresh;
-    }
+    void restart() { module_ = create(); }
 
-    // The reported duration leaves out the fade-out after the song's end, so the
-    // length is what a complete render produces. Beyond what 32-bit byte counts can
-    // describe there is no need to count.
-    uint64_t measure() const
+    // The estimate leaves out the fade-out after the song's end, so the length is what a
+    // complete render produces, counted with the module made for playing (restarted
+    // afterwards). Beyond what 32-bit byte counts can describe there is no need to count.
+    // A render cut short by the deadline leaves the estimate, which may clip the fade-out.
+    uint64_t measure(uint64_t estimate, std::chrono::steady_clock::time_point deadline)
     {
-        openmpt_module *module = create();
         const uint64_t limit = UINT32_MAX / format_.frameBytes();
         std::vector<int16_t> scratch(kRenderChunk * 2);
         uint64_t count = 0;
         while (count <= limit) {
-            const size_t n = openmpt_module_read_interleaved_stereo(module, static_cast<int32_t>(format_.rate),
-                                                                    kRenderChunk, scratch.data());
+            if (std::chrono::steady_clock::now() >= deadline)
+                return std::max(count, estimate);
+            const size_t n = read(scratch.data(), kRenderChunk);
             if (n == 0)
                 break;
             count += n;
         }
-        openmpt_module_destroy(module);
         return count;
     }
 
@@ -103,7 +116,7 @@ private:
     bool ramping_;
     PcmFormat format_;
     uint64_t total_ = 0;
-    openmpt_module *module_ = nullptr;
+    ModulePtr module_;
 };
 
 } // namespace

@@ -407,8 +407,9 @@ void appendValue(std::string &out, const Value &v)
 
 void appendKey(std::string &out, const Key &key, const std::string &path, bool isRoot)
 {
-    // A root with nothing of its own needs no section; its keys name it anyway.
-    if (!isRoot || !key.values.empty()) {
+    // A root with nothing of its own needs no section when its keys name it; an empty
+    // one still gets its line, or it would be gone after the next save.
+    if (!isRoot || !key.values.empty() || key.children.empty()) {
         out += '[' + path + "]\n";
         for (const Value &v : key.values)
             appendValue(out, v);
@@ -479,6 +480,11 @@ void Key::removeValue(std::string_view valueName)
 
 ParseResult parseRegText(std::string_view text)
 {
+    if (text.size() > kMaxRegTextBytes) {
+        ParseResult r;
+        r.error = "larger than " + std::to_string(kMaxRegTextBytes) + " bytes";
+        return r;
+    }
     return Parser(text).run();
 }
 

@@ -52,9 +52,14 @@ bool namesEqual(std::string_view a, std::string_view b);
 struct ParseResult {
     Key root;          // its children are the roots, "HKEY_LOCAL_MACHINE", ...
     std::string error; // empty when the whole text was understood
-    int line = 0;      // 1-based line of the error
+    int line = 0;      // 1-based line of the error; 0 for a text refused whole
     bool ok() const { return error.empty(); }
 };
+
+// The program's own file is a few hundred bytes. A longer text is refused whole: keys and
+// values are found by linear search, so a crafted file of megabytes would take minutes to
+// read, and every call reads it.
+inline constexpr size_t kMaxRegTextBytes = 64 * 1024;
 
 ParseResult parseRegText(std::string_view text);
 std::string formatRegText(const Key &root);

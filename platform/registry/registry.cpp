@@ -188,7 +188,9 @@ LONG RegQueryValueExA(HKEY key, const char *valueName, DWORD *, DWORD *type, BYT
             *size = needed;
             return ERROR_MORE_DATA;
         }
-        std::memcpy(data, v->data.data(), needed);
+        // An empty value's bytes have no address to copy from.
+        if (needed > 0)
+            std::memcpy(data, v->data.data(), needed);
     }
     if (size)
         *size = needed;

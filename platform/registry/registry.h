@@ -64,6 +64,8 @@ LONG RegOpenKeyExA(HKEY key, const char *subKey, DWORD options, DWORD samDesired
 
 // Stores `size` bytes of `type` as value `valueName` (null or "" is the key's default
 // value). The bytes are kept exactly as given, whatever the type. Needs KEY_SET_VALUE.
+// ERROR_INVALID_PARAMETER, with nothing written, when the file would grow past its limit
+// (kMaxRegTextBytes in regfile.h); so does a key created past it.
 LONG RegSetValueExA(HKEY key, const char *valueName, DWORD reserved, DWORD type, const BYTE *data, DWORD size);
 
 // Reports a value's type and size; with `data`, also copies its bytes when *size is large

@@ -65,9 +65,10 @@ LONG Store::load(Key &root, bool &canReplace) const
     const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return errno == ENOENT || errno == ENOTDIR ? ERROR_SUCCESS : codeFor(errno, ERROR_READ_FAULT);
+    // One byte past the limit is enough for the parser to refuse the file.
     std::string text;
     char buffer[8192];
-    for (;;) {
+    while (text.size() <= kMaxRegTextBytes) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
@@ -130,6 +131,9 @@ LONG Store::modify(const std::function<LONG(Key &, bool &)> &change) const
 LONG Store::save(const Key &root) const
 {
     const std::string text = formatRegText(root);
+    // Never write a file that the next read would refuse and move aside.
+    if (text.size() > kMaxRegTextBytes)
+        return ERROR_INVALID_PARAMETER;
     std::string temp = (file_.parent_path() / ("." + file_.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0)

@@ -1,5 +1,6 @@
 #include "app/window_fixture.h"
 
+#include "settings/language_file.h"
 #include "settings/registry_settings.h"
 
 #include "langsource.h"
@@ -155,7 +156,12 @@ TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
     ASSERT_TRUE(german.open(QIODevice::ReadOnly));
     const QByteArray bytes = german.readAll();
     german.close();
+    QFile english(programFolder_ + "/english.lng");
+    ASSERT_TRUE(english.open(QIODevice::ReadOnly));
+    const QByteArray complete = english.readAll();
+    english.close();
     const QByteArray broken[] = {
+        complete + QByteArray(MaxLanguageFileBytes, ' '), // complete, but past the size limit
         QByteArray(),
         bytes.left(bytes.indexOf("Datei")),          // ends in the captions
         bytes.left(bytes.indexOf("Datei")) + QByteArray("..\\\0\\\\\0\\\\\0x", 11), // all sections, too few captions

@@ -9,6 +9,7 @@ namespace {
 constexpr int kChannels = 4;
 constexpr int kPatternRows = 64;
 constexpr int kSampleWords = 16; // 32 bytes: one period of a square wave
+constexpr int kMaxOrders = 128;
 
 void putText(std::vector<uint8_t> &v, const std::string &text, size_t width)
 {
@@ -35,6 +36,8 @@ std::vector<uint8_t> buildMod(const ModSong &song)
 {
     if (song.rows < 1 || song.rows > kPatternRows)
         throw std::invalid_argument("a module pattern has 1 to 64 rows");
+    if (song.orders < 1 || song.orders > kMaxOrders)
+        throw std::invalid_argument("a module plays its pattern 1 to 128 times");
 
     std::vector<uint8_t> mod;
     putText(mod, song.title, 20);
@@ -56,9 +59,9 @@ std::vector<uint8_t> buildMod(const ModSong &song)
         putBigEndian16(mod, 1);
     }
 
-    mod.push_back(1);   // orders in the song
-    mod.push_back(127); // restart position, unused
-    putText(mod, "", 128); // order table: pattern 0 only
+    mod.push_back(static_cast<uint8_t>(song.orders));
+    mod.push_back(127);          // restart position, unused
+    putText(mod, "", kMaxOrders); // order table: pattern 0 only
     putText(mod, "M.K.", 4);
 
     std::vector<uint8_t> pattern(kPatternRows * kChannels * 4, 0);
@@ -67,7 +70,7 @@ std::vector<uint8_t> buildMod(const ModSong &song)
         if (n.row < 0 || n.row >= kPatternRows || n.channel < 0 || n.channel >= kChannels)
             throw std::invalid_argument("note outside the pattern");
         auto c = cell(n.row, n.channel);
-        const int sample = 1;
+        const int sample = n.period ? 1 : 0;
         c[0] = static_cast<uint8_t>((sample & 0xF0) | ((n.period >> 8) & 0x0F));
         c[1] = static_cast<uint8_t>(n.period & 0xFF);
         c[2] = static_cast<uint8_t>(((sample & 0x0F) << 4) | (n.effect & 0x0F));

@@ -65,13 +65,14 @@ void writeMp3(const std::string &path, const Pcm &pcm, int kbps = 128);
 struct ModNote {
     int row = 0;
     int channel = 0;
-    int period = 428; // Amiga period: 428 = C-2, 214 = C-3
+    int period = 428; // Amiga period: 428 = C-2, 214 = C-3; 0 for an effect alone
     int effect = 0;
     int param = 0;
 };
 struct ModSong {
     std::string title = "test song";
     int rows = 16; // rows played; fewer than 64 adds a pattern break on the last one
+    int orders = 1; // times the pattern is played, 1 to 128
     std::vector<ModNote> notes;
 };
 // A few notes over 16 rows: about two seconds of sound.

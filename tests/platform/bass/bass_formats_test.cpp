@@ -2,6 +2,7 @@
 
 #include "bass_test_util.h"
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 
@@ -158,6 +159,57 @@ TEST_F(BassTest, RendersABuiltModuleThroughMusicLoadOnly)
     EXPECT_TRUE(BASS_ChannelGetAttributes(slow, &freq, nullptr, nullptr));
     EXPECT_EQ(freq, 22050u);
     EXPECT_NEAR(drain(slow).frames(), d.frames() / 2.0, 0.06 * 22050);
+}
+
+// A module's length comes from rendering it, which for a song of hours takes far longer
+// than a window may wait, and for a looping one never ends.
+TEST_F(BassTest, MusicLoadTakesAboutASecondAtMostAndRefusesEndlessSongs)
+{
+    // One pattern of 64 rows with its speed (31 ticks) and tempo (32 BPM) set on the
+    // first row: 155 seconds each time it plays.
+    auto slowSong = [](int orders) {
+        ModSong song = shortModSong();
+        song.rows = 64;
+        song.orders = orders;
+        song.notes.push_back({0, 1, 0, 0xF, 0x1F});
+        song.notes.push_back({0, 2, 0, 0xF, 0x20});
+        return song;
+    };
+    // A pattern loop on the last row that, replayed over 127 orders, never comes to an
+    // end: libopenmpt's duration estimate for it is infinite.
+    ModSong endless = shortModSong();
+    endless.rows = 64;
+    endless.orders = 127;
+    endless.notes.push_back({63, 3, 0, 0xE, 0x6F});
+
+    const struct {
+        const char *name;
+        ModSong song;
+        double seconds; // 0: refused
+    } cases[] = {
+        {"endless", endless, 0},
+        {"five and a half hours", slowSong(127), 0},
+        {"just under four hours", slowSong(90), 90 * 155.0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.file(std::string(c.name) + ".mod");
+        writeBytes(path, buildMod(c.song));
+        const auto start = std::chrono::steady_clock::now();
+        const HMUSIC h = openMusic(path);
+        const auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_LT(elapsed, std::chrono::milliseconds(1500));
+        if (c.seconds == 0) {
+            EXPECT_EQ(h, 0u);
+            EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_FILEFORM);
+            continue;
+        }
+        ASSERT_NE(h, 0u) << BASS_ErrorGetCode();
+        EXPECT_NEAR(BASS_ChannelGetLength(h) / 4 / 44100.0, c.seconds, 1.0);
+        std::vector<int16_t> start16(kBlock / 2);
+        ASSERT_EQ(BASS_ChannelGetData(h, start16.data(), kBlock), kBlock);
+        EXPECT_GT(peak(start16, 2, 0, kBlock / 4), 1000) << "the song's first notes are missing";
+    }
 }
 
 // Rewinding and seeking replay exactly what the first pass delivered.

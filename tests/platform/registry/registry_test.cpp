@@ -1,4 +1,5 @@
 #include "platform/registry/registry.h"
+#include "platform/registry/regfile.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,7 @@ TEST_F(Registry, ReadsAFileAUserEdited)
 {
     plantFile("\xEF\xBB\xBFREGEDIT4\r\n"
               "; settings\r\n"
+              "[HKEY_USERS]\r\n"
               "[HKEY_CURRENT_USER\\Other]\r\n"
               "\"Kept\"=\"yes\"\r\n"
               "  [HKEY_LOCAL_MACHINE\\SOFTWARE\\Trevisto]  \r\n"
@@ -137,9 +139,34 @@ TEST_F(Registry, ReadsAFileAUserEdited)
     RegCloseKey(k);
     const std::string text = fileText(storePath());
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Other]\n\"Kept\"=\"yes\"\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[HKEY_USERS]\n"), std::string::npos) << "an empty root is kept too\n" << text;
     EXPECT_NE(text.find("\"Language\"=\"ger\"\n\"Bytes\"=hex:01,02,03,04\n\"Count\"=dword:0000040a\n"), std::string::npos)
         << text;
     EXPECT_FALSE(fs::exists(storePath().string() + ".bad"));
+}
+
+// A file past the size limit would be refused and moved aside on the next read, with
+// every setting in it: a change that makes it so is refused instead.
+TEST_F(Registry, AChangeThatWouldOutgrowTheFileIsRefused)
+{
+    HKEY k = create("SOFTWARE\\Trevisto");
+    ASSERT_EQ(set(k, "Language", REG_SZ, "ger\0"s), 0);
+    ASSERT_EQ(set(k, "Cover", REG_BINARY, std::string(4000, 'x')), 0) << "a few kilobytes fit";
+    const std::string before = fileText(storePath());
+
+    EXPECT_EQ(set(k, "Huge", REG_BINARY, std::string(kMaxRegTextBytes / 3, 'x')), ERROR_INVALID_PARAMETER);
+    HKEY sub = 0;
+    const std::string deepName(kMaxRegTextBytes, 'k');
+    EXPECT_EQ(RegCreateKeyExA(k, deepName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr),
+              ERROR_INVALID_PARAMETER);
+    EXPECT_EQ(sub, 0u);
+    RegCloseKey(k);
+
+    EXPECT_EQ(fileText(storePath()), before);
+    EXPECT_FALSE(fs::exists(storePath().string() + ".bad"));
+    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Trevisto", 0, KEY_QUERY_VALUE, &k), 0);
+    EXPECT_EQ(get(k, "Language"), std::make_pair(REG_SZ, "ger\0"s));
+    RegCloseKey(k);
 }
 
 TEST_F(Registry, KeysHandlesAndResultCodes)
