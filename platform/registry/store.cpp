@@ -89,16 +89,18 @@ LONG Store::load(Key &root, bool &canReplace) const
         return ERROR_SUCCESS;
     }
     const std::string bad = file_.string() + ".bad";
+    const std::string why =
+        parsed.line > 0 ? "line " + std::to_string(parsed.line) + ": " + parsed.error : parsed.error;
     if (::rename(file_.c_str(), bad.c_str()) != 0) {
         const int err = errno;
-        std::fprintf(stderr, "trevisto: %s is not a registry file (line %d: %s) and cannot be moved aside (%s); settings are not saved\n",
-                     file_.c_str(), parsed.line, parsed.error.c_str(), std::strerror(err));
+        std::fprintf(stderr, "trevisto: %s is not a registry file (%s) and cannot be moved aside (%s); settings are not saved\n",
+                     file_.c_str(), why.c_str(), std::strerror(err));
         // Reading goes on with an empty store, but nothing may replace the file.
         canReplace = false;
         return ERROR_SUCCESS;
     }
-    std::fprintf(stderr, "trevisto: %s is not a registry file (line %d: %s); it was kept as %s and settings start empty\n",
-                 file_.c_str(), parsed.line, parsed.error.c_str(), bad.c_str());
+    std::fprintf(stderr, "trevisto: %s is not a registry file (%s); it was kept as %s and settings start empty\n",
+                 file_.c_str(), why.c_str(), bad.c_str());
     return ERROR_SUCCESS;
 }
 
