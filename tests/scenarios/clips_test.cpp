@@ -1,4 +1,5 @@
 #include "app/window_fixture.h"
+#include "scenarios/wait_for.h"
 
 #include "app/routines.h"
 #include "app/workingfiles.h"
@@ -25,19 +26,6 @@ namespace {
 
 using namespace trevisto::test;
 using Kind = ScriptedDialogs::Kind;
-
-// Waits, letting events run, until `done` holds or `ms` pass.
-template <typename F>
-bool waitFor(F done, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return done();
-}
 
 void spin(int ms)
 {

@@ -1,4 +1,5 @@
 #include "app/window_fixture.h"
+#include "scenarios/wait_for.h"
 
 #include "app/routines.h"
 #include "editor/timetext.h"
@@ -20,19 +21,6 @@
 namespace {
 
 using namespace trevisto::test;
-
-// Waits, letting events run, until `done` holds or `ms` pass.
-template <typename F>
-bool waitFor(F done, int ms = 3000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return done();
-}
 
 // The data chunk of a canonical WAV file and its format fields.
 struct Wav {

@@ -1,4 +1,5 @@
 #include "app/window_fixture.h"
+#include "scenarios/wait_for.h"
 
 #include "app/routines.h"
 
@@ -23,18 +24,6 @@
 namespace {
 
 using namespace trevisto::test;
-
-template <typename F>
-bool waitFor(F done, int ms = 3000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done() && t.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return done();
-}
 
 class Waveform : public StartedWindow {
 protected:
