@@ -7,6 +7,8 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config ccache
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev
+  # lrelease for the translated messages
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # decoding library
   libmpg123-dev libsndfile1-dev libopenmpt-dev
   # format and rate conversion
