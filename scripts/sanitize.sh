@@ -27,19 +27,17 @@ CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Sanitize \
   -DCMAKE_C_FLAGS_SANITIZE="-O1 -gline-tables-only" -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -gline-tables-only" \
   -DTREVISTO_SANITIZE="$kind" "${launcher[@]}" >/dev/null
 
-supp=$PWD/tools/sanitizers
 if [ "$kind" = address ]; then
   cmake --build "$dir"
   export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  export LSAN_OPTIONS=suppressions=$supp/leaks.supp:print_suppressions=0
   ctest --test-dir "$dir" --output-on-failure --timeout 600
 else
   tests=(mci_player_tests mci_device_tests mp3enc_tests scenario_tests app_tests settings_tests ui_windows_tests)
   cmake --build "$dir" --target trevisto trevisto_bass "${tests[@]}"
   # Qt's pooled threads and the system libraries are not instrumented; their accesses
   # would be reported as races against nothing the project does.
-  export TSAN_OPTIONS="ignore_noninstrumented_modules=1:halt_on_error=1:second_deadlock_stack=1:suppressions=$supp/races.supp"
+  export TSAN_OPTIONS="ignore_noninstrumented_modules=1:halt_on_error=1:second_deadlock_stack=1"
   regex=$(IFS='|'; echo "${tests[*]}")
   ctest --test-dir "$dir" --output-on-failure --timeout 600 -L "^($regex)\$"
 fi
