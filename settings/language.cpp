@@ -53,6 +53,7 @@ void frmWriteWave::LoadLanguage()
         CaptionTexts = tables->captions;
         MenuTexts = tables->menus;
         ApplyCaptions();
+        messageLanguage_.use(code);
     } else {
         qWarning().noquote() << QStringLiteral("trevisto: language file %1 not loaded (%2); the texts stay as they are.")
                                     .arg(QDir::toNativeSeparators(path), why);
