@@ -131,7 +131,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
     auto copyFailed = [&](const Clip &clip, int systemError) {
         // A copy that ran out of source bytes leaves no error of its own behind.
         if (writer->error() == wav::WriteError::ReadFailed)
-            return cannotRead(clip.path, systemError == EIO ? systemReason(EIO) : JoinClips::tr("the file ended early"));
+            return cannotRead(clip.path,
+                              systemError == EIO ? systemReason(EIO) : JoinClips::tr("the file ended early"));
         return writerFailed(output, writer->error(), systemError);
     };
 
@@ -160,7 +161,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                 errno = 0;
                 const int64_t got = clip.file->readFrames(first, want, in.data());
                 if (got != want)
-                    return cannotRead(clip.path, got < 0 && errno ? systemReason(errno) : JoinClips::tr("the file ended early"));
+                    return cannotRead(clip.path, got < 0 && errno ? systemReason(errno)
+                                                                  : JoinClips::tr("the file ended early"));
                 if (!clip.converter->process(in.data(), size_t(want), out))
                     return cannotRead(clip.path, JoinClips::tr("its sound could not be converted"));
             }

@@ -22,7 +22,8 @@ bool MessageLanguage::use(const QString &code)
     auto translator = std::make_unique<QTranslator>();
     const QString path = QStringLiteral(":/translations/%1.qm").arg(name);
     if (!translator->load(path)) {
-        qWarning().noquote() << QStringLiteral("trevisto: translation %1 not loaded; messages stay in English.").arg(path);
+        qWarning().noquote()
+            << QStringLiteral("trevisto: translation %1 not loaded; messages stay in English.").arg(path);
         return false;
     }
     QCoreApplication::installTranslator(translator.get());

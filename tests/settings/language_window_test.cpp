@@ -240,18 +240,22 @@ TEST_F(LanguagePacks, MessagesComeInTheLanguageChosenInTheOptionMenu)
     Ui::frmWriteWave *u = ui(*window_);
     const struct {
         QAction *item;
-        const char *missing, *broken;
+        const char *missing, *broken, *wait;
     } choices[] = {
         {u->russian, "«%1» не удаётся открыть: Файл не найден.",
-         "«%1» не удаётся открыть: Файл не является звуковым файлом WAVE."},
-        {u->schinese, "无法打开“%1”：找不到该文件。", "无法打开“%1”：该文件不是 WAVE 声音文件。"},
-        {u->english, english[0], english[1]},
+         "«%1» не удаётся открыть: Файл не является звуковым файлом WAVE.", "Подождите"},
+        {u->schinese, "无法打开“%1”：找不到该文件。", "无法打开“%1”：该文件不是 WAVE 声音文件。", "请稍候"},
+        {u->english, english[0], english[1], "Please wait"},
     };
     for (const auto &choice : choices) {
         SCOPED_TRACE(choice.item->objectName().toStdString());
         choice.item->trigger();
         EXPECT_EQ(refusal(missing), QString::fromUtf8(choice.missing).arg(missing));
         EXPECT_EQ(refusal(broken), QString::fromUtf8(choice.broken).arg(broken));
+        // The wait window stays loaded between showings and follows as well.
+        WaitWindow(*window_).show();
+        EXPECT_EQ(WaitWindow(*window_).windowTitle(), QString::fromUtf8(choice.wait));
+        WaitWindow(*window_).hide();
     }
 
     RegWriteValue("SOFTWARE\\Trevisto", "Language", "ru", trevisto::registry::REG_SZ);
