@@ -2,6 +2,7 @@
 
 #include "app/frmWriteWave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -14,6 +15,11 @@
 #include <unistd.h>
 
 namespace {
+
+// The texts this file shows, under one translation context.
+struct Dropping {
+    Q_DECLARE_TR_FUNCTIONS(Dropping)
+};
 
 // The first 12 bytes of an ordinary file; fewer when it is shorter or cannot be read.
 QByteArray fileHead(const QString &path)
@@ -74,16 +80,16 @@ void frmWriteWave::OpenGivenFile(const QString &path)
 std::optional<QString> droppedFile(const QList<QUrl> &urls, QString *why)
 {
     if (urls.size() != 1) {
-        *why = QStringLiteral("Drop one sound file at a time.");
+        *why = Dropping::tr("Drop one sound file at a time.");
         return std::nullopt;
     }
     if (!urls.front().isLocalFile()) {
-        *why = QStringLiteral("\"%1\" is not a file on this computer.").arg(urls.front().toDisplayString());
+        *why = Dropping::tr("\"%1\" is not a file on this computer.").arg(urls.front().toDisplayString());
         return std::nullopt;
     }
     const QString path = urls.front().toLocalFile();
     if (QFileInfo(path).isDir()) {
-        *why = QStringLiteral("\"%1\" is a folder. Drop a sound file.").arg(path);
+        *why = Dropping::tr("\"%1\" is a folder. Drop a sound file.").arg(path);
         return std::nullopt;
     }
     return path;

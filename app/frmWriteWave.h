@@ -7,6 +7,7 @@
 #include "audio/basslib.h"
 #include "editor/peaktable.h"
 #include "platform/mixer/mixer.h"
+#include "settings/message_language.h"
 #include "ui/imagelist.h"
 
 #include <QList>
@@ -273,6 +274,8 @@ private:
     qint32 MarkOut = 0;
     qint32 PlayIndex = 0;
     QStringList PromptTexts, MessageTexts, CaptionTexts, MenuTexts;
+    // The program's own messages follow the pack that LoadLanguage applied last.
+    MessageLanguage messageLanguage_;
     bool Converting = false;
     // Open Wav is copying the chosen file to the working copy.
     bool CopyingSource = false;

@@ -4,8 +4,10 @@
 #include "app/programend.h"
 #include "app/routines.h"
 #include "app/workingfiles.h"
+#include "platform/io/systemreason.h"
 #include "ui_frmWriteWave.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <cerrno>
@@ -14,6 +16,11 @@
 #include <system_error>
 
 namespace {
+
+// The texts this file shows, under one translation context.
+struct StartUp {
+    Q_DECLARE_TR_FUNCTIONS(StartUp)
+};
 
 constexpr DWORD AcceptedVersion = 0x00020002;
 
@@ -27,9 +34,9 @@ QString ensureFolder(const QString &drivePath, QString &nativeOut)
         return {};
     std::filesystem::create_directories(native, ec);
     if (ec)
-        return QString::fromStdString(ec.message());
+        return trevisto::io::systemReason(ec.value());
     if (!std::filesystem::is_directory(native, ec))
-        return QStringLiteral("a file of that name is in the way");
+        return StartUp::tr("a file of that name is in the way");
     return {};
 }
 
@@ -45,8 +52,8 @@ bool frmWriteWave::Form_Load()
     QString nativeTemp;
     const QString why = ensureFolder(WorkingFiles::Folder, nativeTemp);
     if (!why.isEmpty()) {
-        dialogs_.msgBox(QStringLiteral("The working folder \"%1\" cannot be created: %2.\r\n\r\n"
-                                       "Trevisto MP3 Editor cannot run without it.")
+        dialogs_.msgBox(StartUp::tr("The working folder \"%1\" cannot be created: %2.\r\n\r\n"
+                                    "Trevisto MP3 Editor cannot run without it.")
                             .arg(QDir::toNativeSeparators(nativeTemp), why),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         ProgramEnd::end(1);

@@ -1,7 +1,9 @@
 #include "audio/conversion.h"
 
 #include "editor/peaktable.h"
+#include "platform/io/systemreason.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cerrno>
@@ -12,7 +14,12 @@
 
 namespace {
 
-QString reason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+// The texts this file shows, under one translation context.
+struct Conversion {
+    Q_DECLARE_TR_FUNCTIONS(Conversion)
+};
+
+QString reason() { return trevisto::io::systemReason(errno); }
 
 constexpr size_t WriteBuffer = 1 << 20;
 
@@ -33,7 +40,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     Result result;
     if (running_) {
         result.outcome = Outcome::Failed;
-        result.message = QStringLiteral("A conversion is already under way.");
+        result.message = Conversion::tr("A conversion is already under way.");
         return result;
     }
     FinishWaveFile();
@@ -53,12 +60,12 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
 
     const QByteArray local = nativePath.toLocal8Bit();
     if (QFileInfo(nativePath).isFile() && std::remove(local.constData()) != 0) {
-        fail(QStringLiteral("The working file \"%1\" cannot be replaced: %2.").arg(nativePath, reason()), result);
+        fail(Conversion::tr("The working file \"%1\" cannot be replaced: %2.").arg(nativePath, reason()), result);
         return result;
     }
     file_ = std::fopen(local.constData(), "wb");
     if (!file_) {
-        fail(QStringLiteral("The working file \"%1\" cannot be created: %2.").arg(nativePath, reason()), result);
+        fail(Conversion::tr("The working file \"%1\" cannot be created: %2.").arg(nativePath, reason()), result);
         return result;
     }
     std::setvbuf(file_, nullptr, _IOFBF, WriteBuffer);
@@ -66,7 +73,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     auto failWrite = [&] {
         const QString why = reason();
         completeFile();
-        return fail(QStringLiteral("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
+        return fail(Conversion::tr("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
 
     // The size fields stay zero until the file is completed.
@@ -95,7 +102,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
             const int code = bass.ErrorGetCode ? bass.ErrorGetCode() : BASS_ERROR_UNKNOWN;
             completeFile();
             result.bytes = DataLength;
-            fail(QStringLiteral("The source could not be read to its end (error code %1, after %2 bytes).")
+            fail(Conversion::tr("The source could not be read to its end (error code %1, after %2 bytes).")
                      .arg(code)
                      .arg(DataLength),
                  result);
@@ -117,7 +124,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
             DataLength += take;
         }
         if (result.outcome == Outcome::TooLong) {
-            result.message = QStringLiteral("The sound is too long: \"%1\" holds its first %2 bytes, "
+            result.message = Conversion::tr("The sound is too long: \"%1\" holds its first %2 bytes, "
                                             "the most one WAV file can hold.")
                                  .arg(nativePath)
                                  .arg(DataLength);
@@ -165,6 +172,6 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     }
     file_ = nullptr;
     if (!ok)
-        return ::Outcome::failure(QStringLiteral("Completing the working file \"%1\" failed: %2.").arg(path_, why));
+        return ::Outcome::failure(Conversion::tr("Completing the working file \"%1\" failed: %2.").arg(path_, why));
     return ::Outcome::success();
 }

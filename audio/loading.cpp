@@ -6,6 +6,7 @@
 #include "app/workingfiles.h"
 #include "audio/conversion.h"
 #include "audio/sourcechannel.h"
+#include "platform/io/systemreason.h"
 #include "platform/mci/player.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
@@ -19,6 +20,11 @@
 #include <cstring>
 
 namespace {
+
+// The texts this file shows, under one translation context.
+struct Loading {
+    Q_DECLARE_TR_FUNCTIONS(Loading)
+};
 
 // Progress is repainted at most this often while converting.
 constexpr qint64 ProgressPeriodMs = 33;
@@ -60,8 +66,10 @@ bool frmWriteWave::RefuseWhileOpening()
     // the working file.
     if (!Converting && !CopyingSource)
         return false;
-    dialogs_.msgBox(QStringLiteral("\"%1\" is still being %2. Open the next sound when it is done.")
-                        .arg(sourceInProgress_, Converting ? "converted" : "copied"),
+    const QString busy = Converting
+                             ? Loading::tr("\"%1\" is still being converted. Open the next sound when it is done.")
+                             : Loading::tr("\"%1\" is still being copied. Open the next sound when it is done.");
+    dialogs_.msgBox(busy.arg(sourceInProgress_),
                     vbOKOnly, MsgIcon::Information, ProgramTitle);
     return true;
 }
@@ -122,10 +130,10 @@ bool frmWriteWave::ReplaceSource()
     FinishWaveFile();
     const QString from = NativePath(WorkingFiles::SourceInProgress), to = NativePath(WorkingFiles::Source);
     if (std::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        const QString why = trevisto::io::systemReason(errno);
         QFile::remove(to);
         ShowNothingLoaded();
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot take the place of the working file \"%2\": %3.")
+        dialogs_.msgBox(Loading::tr("\"%1\" cannot take the place of the working file \"%2\": %3.")
                             .arg(sourceInProgress_, to, why),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return false;
@@ -164,7 +172,7 @@ void frmWriteWave::ConvertSource()
     switch (result.outcome) {
     case WaveConversion::Outcome::Failed:
         conversionFailed_ = true;
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened.\r\n\r\n%2").arg(sourceInProgress_, result.message),
+        dialogs_.msgBox(Loading::tr("\"%1\" cannot be opened.\r\n\r\n%2").arg(sourceInProgress_, result.message),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         break;
     case WaveConversion::Outcome::TooLong:

@@ -1,12 +1,12 @@
 #include "clips/joiner.h"
 
+#include "platform/io/systemreason.h"
 #include "platform/resample/converter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -20,53 +20,51 @@ constexpr int64_t kCopyStep = 16 << 20;
 // Frames read per step from a clip that needs converting.
 constexpr int64_t kConvertFrames = 1 << 15;
 
-QString tr(const char *text) { return QCoreApplication::translate("JoinClips", text); }
+// The texts this file shows, under one translation context.
+struct JoinClips {
+    Q_DECLARE_TR_FUNCTIONS(JoinClips)
+};
 
-// What errno says, phrased to follow "cannot be read: " or "cannot be written: ".
+// What errno says, phrased to follow "cannot be read: " or "cannot be written: ". A
+// missing file here is the output's folder: the clips are checked before.
 QString systemReason(int error)
 {
-    switch (error) {
-    case ENOSPC: return tr("the disk is full");
-    case EDQUOT: return tr("the disk quota is used up");
-    case EROFS: return tr("the folder is read-only");
-    case EACCES:
-    case EPERM: return tr("permission denied");
-    case ENOENT: return tr("the folder does not exist");
-    case EFBIG: return tr("the file would be too large");
-    case EIO: return tr("an input/output error");
-    }
-    QString text = QString::fromLocal8Bit(std::strerror(error));
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return text;
+    return error == ENOENT ? JoinClips::tr("the folder does not exist") : trevisto::io::systemReason(error);
+}
+
+// The WAVE layer's own reasons, in the user's language.
+template <typename Error>
+QString wavReason(Error error)
+{
+    return QCoreApplication::translate("WavFile", wav::describe(error));
 }
 
 QString readReason(wav::ReadError error, int systemError)
 {
     switch (error) {
-    case wav::ReadError::NotFound: return tr("no such file");
+    case wav::ReadError::NotFound: return JoinClips::tr("no such file");
     case wav::ReadError::Unreadable:
         // No errno means the file opened but is no plain file (a folder, a device).
-        return systemError ? systemReason(systemError) : tr("it is not an ordinary file");
-    default: return QString::fromUtf8(wav::describe(error));
+        return systemError ? systemReason(systemError) : JoinClips::tr("it is not an ordinary file");
+    default: return wavReason(error);
     }
 }
 
 Outcome cannotRead(const QString &clip, const QString &reason)
 {
-    return Outcome::failure(tr("\"%1\" cannot be read: %2").arg(clip, reason));
+    return Outcome::failure(JoinClips::tr("\"%1\" cannot be read: %2").arg(clip, reason));
 }
 
 Outcome cannotWrite(const QString &output, const QString &reason)
 {
-    return Outcome::failure(tr("\"%1\" cannot be written: %2").arg(output, reason));
+    return Outcome::failure(JoinClips::tr("\"%1\" cannot be written: %2").arg(output, reason));
 }
 
 // errno is read right after the failing call; a failing writer call leaves the system's
 // own error there, and a zero means the writer refused without asking the system.
 Outcome writerFailed(const QString &output, wav::WriteError error, int systemError)
 {
-    return cannotWrite(output, systemError ? systemReason(systemError) : QString::fromUtf8(wav::describe(error)));
+    return cannotWrite(output, systemError ? systemReason(systemError) : wavReason(error));
 }
 
 struct Clip {
@@ -82,7 +80,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                   uint64_t maxDataBytes)
 {
     if (clips.isEmpty())
-        return Outcome::failure(tr("There are no clips to join."));
+        return Outcome::failure(JoinClips::tr("There are no clips to join."));
 
     // Every clip stays open from here on, so what was measured is what gets copied, even
     // when `output` names one of the clips.
@@ -107,14 +105,14 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
             std::string why;
             clip.converter = resample::Converter::create(info.format, target, &why);
             if (!clip.converter)
-                return cannotRead(path, QString::fromStdString(why));
+                return cannotRead(path, QCoreApplication::translate("Converter", why.c_str()));
             clip.outputBytes = resample::convertedFrames(uint64_t(info.frames), info.format.sampleRate,
                                                          target.sampleRate) *
                                target.blockAlign();
         }
         total += clip.outputBytes;
         if (total > maxDataBytes)
-            return cannotWrite(output, tr("the joined sound would be longer than a WAVE file can hold "
+            return cannotWrite(output, JoinClips::tr("the joined sound would be longer than a WAVE file can hold "
                                           "(more than %1 bytes of sound)")
                                            .arg(maxDataBytes));
         parts.push_back(std::move(clip));
@@ -129,11 +127,12 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
 
     uint64_t done = 0;
     auto report = [&]() { return !progress || progress(done, total); };
-    const Outcome cancelled = Outcome::failure(tr("The join was cancelled."));
+    const Outcome cancelled = Outcome::failure(JoinClips::tr("The join was cancelled."));
     auto copyFailed = [&](const Clip &clip, int systemError) {
         // A copy that ran out of source bytes leaves no error of its own behind.
         if (writer->error() == wav::WriteError::ReadFailed)
-            return cannotRead(clip.path, systemError == EIO ? systemReason(EIO) : tr("the file ended early"));
+            return cannotRead(clip.path,
+                              systemError == EIO ? systemReason(EIO) : JoinClips::tr("the file ended early"));
         return writerFailed(output, writer->error(), systemError);
     };
 
@@ -162,12 +161,13 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                 errno = 0;
                 const int64_t got = clip.file->readFrames(first, want, in.data());
                 if (got != want)
-                    return cannotRead(clip.path, got < 0 && errno ? systemReason(errno) : tr("the file ended early"));
+                    return cannotRead(clip.path, got < 0 && errno ? systemReason(errno)
+                                                                  : JoinClips::tr("the file ended early"));
                 if (!clip.converter->process(in.data(), size_t(want), out))
-                    return cannotRead(clip.path, tr("its sound could not be converted"));
+                    return cannotRead(clip.path, JoinClips::tr("its sound could not be converted"));
             }
             if (last && !clip.converter->finish(out))
-                return cannotRead(clip.path, tr("its sound could not be converted"));
+                return cannotRead(clip.path, JoinClips::tr("its sound could not be converted"));
             errno = 0;
             if (!out.empty() && !writer->write(out.data(), out.size()))
                 return writerFailed(output, writer->error(), errno);
@@ -180,7 +180,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
     }
 
     if (writer->dataBytes() != total)
-        return cannotWrite(output, tr("the joined sound came out at another length than planned"));
+        return cannotWrite(output, JoinClips::tr("the joined sound came out at another length than planned"));
     errno = 0;
     if (const wav::WriteError error = writer->commit(); error != wav::WriteError::None)
         return writerFailed(output, error, errno);

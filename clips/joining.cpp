@@ -13,6 +13,15 @@
 #include <QCoreApplication>
 #include <QFile>
 
+namespace {
+
+// The texts this file shows, under one translation context.
+struct Joining {
+    Q_DECLARE_TR_FUNCTIONS(Joining)
+};
+
+} // namespace
+
 void frmWriteWave::Option1_Click() { BitRate = 56; }
 void frmWriteWave::Option2_Click() { BitRate = 96; }
 void frmWriteWave::Option3_Click() { BitRate = 128; }
@@ -83,7 +92,7 @@ bool frmWriteWave::JoinListInto(const QString &output)
     if (joined || ending_)
         return joined.ok;
     WaitWindow().hide();
-    dialogs_.msgBox(QStringLiteral("The clips cannot be joined into \"%1\".\r\n\r\n%2").arg(output, joined.why),
+    dialogs_.msgBox(Joining::tr("The clips cannot be joined into \"%1\".\r\n\r\n%2").arg(output, joined.why),
                     vbOKOnly, MsgIcon::Critical, ProgramTitle);
     return false;
 }
@@ -92,7 +101,7 @@ bool frmWriteWave::RefuseWhileEncoding()
 {
     if (!Mp3Enc1->isBusy())
         return false;
-    dialogs_.msgBox(QStringLiteral("\"%1\" is still being written. Start the next MP3 file when it is done.")
+    dialogs_.msgBox(Joining::tr("\"%1\" is still being written. Start the next MP3 file when it is done.")
                         .arg(encodingTarget_),
                     vbOKOnly, MsgIcon::Information, ProgramTitle);
     return true;
@@ -107,7 +116,7 @@ void frmWriteWave::StartEncoding(const QString &source, const QString &output)
         WaitWindow().hide();
         if (FileExists(WorkingFiles::Concat))
             QFile::remove(NativePath(WorkingFiles::Concat));
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be written.\r\n\r\n%2").arg(output, Mp3Enc1->reason()), vbOKOnly,
+        dialogs_.msgBox(Joining::tr("\"%1\" cannot be written.\r\n\r\n%2").arg(output, Mp3Enc1->reason()), vbOKOnly,
                         MsgIcon::Critical, ProgramTitle);
     }
 }
@@ -120,7 +129,7 @@ void frmWriteWave::Mp3Enc1_Complete()
     ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
     if (!Mp3Enc1->succeeded()) {
         // The clips stay: nothing of them reached a file.
-        dialogs_.msgBox(QStringLiteral("\"%1\" could not be written.\r\n\r\n%2").arg(encodingTarget_, Mp3Enc1->reason()),
+        dialogs_.msgBox(Joining::tr("\"%1\" could not be written.\r\n\r\n%2").arg(encodingTarget_, Mp3Enc1->reason()),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }

@@ -14,6 +14,15 @@
 #include <QFile>
 #include <QTimer>
 
+namespace {
+
+// The texts this file shows, under one translation context.
+struct Clips {
+    Q_DECLARE_TR_FUNCTIONS(Clips)
+};
+
+} // namespace
+
 void frmWriteWave::ConnectClipHandlers()
 {
     connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
@@ -67,7 +76,7 @@ void frmWriteWave::CmdaddList_Click()
     // A clip that was not written is not listed: joining it later would lose sound.
     const CommandOutcome saved = SaveResult(WorkingFiles::Result, WorkingFiles::ClipFile(name));
     if (!saved.ok()) {
-        dialogs_.msgBox(QStringLiteral("The clip \"%1\" cannot be saved as \"%2\": %3\r\n%4")
+        dialogs_.msgBox(Clips::tr("The clip \"%1\" cannot be saved as \"%2\": %3\r\n%4")
                             .arg(name, NativePath(WorkingFiles::ClipFile(name)), saved.reason(), saved.failedCommand),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;

@@ -10,9 +10,16 @@
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
+#include <QCoreApplication>
+
 #include <climits>
 
 namespace {
+
+// The texts this file shows, under one translation context.
+struct Saving {
+    Q_DECLARE_TR_FUNCTIONS(Saving)
+};
 
 // Whether the system can take `path` as a file name: the whole path and each of its
 // names within the system's limits.
@@ -65,7 +72,7 @@ void frmWriteWave::Command3_Click()
     MMControl1->setFileName(WorkingFiles::Result);
     MMControl1->setCommand("Open");
     if (!saved.ok()) {
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be saved: %2\r\n%3").arg(path, saved.reason(), saved.failedCommand),
+        dialogs_.msgBox(Saving::tr("\"%1\" cannot be saved: %2\r\n%3").arg(path, saved.reason(), saved.failedCommand),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }

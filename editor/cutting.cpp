@@ -8,7 +8,17 @@
 #include "platform/mci/player.h"
 #include "ui_frmWriteWave.h"
 
+#include <QCoreApplication>
 #include <QFile>
+
+namespace {
+
+// The texts this file shows, under one translation context.
+struct Cutting {
+    Q_DECLARE_TR_FUNCTIONS(Cutting)
+};
+
+} // namespace
 
 void frmWriteWave::CmdSetNew_Click()
 {
@@ -31,7 +41,7 @@ void frmWriteWave::CmdSetNew_Click()
     }
     if (!outcome.ok()) {
         DiscardResult();
-        dialogs_.msgBox(QStringLiteral("The cut of \"%1\" into \"%2\" could not be made: %3\r\n%4")
+        dialogs_.msgBox(Cutting::tr("The cut of \"%1\" into \"%2\" could not be made: %3\r\n%4")
                             .arg(NativePath(WorkingFiles::Source), NativePath(WorkingFiles::Result),
                                  outcome.reason(), outcome.failedCommand),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);

@@ -1,10 +1,11 @@
 #include "editor/devicecommands.h"
 
 #include "platform/mci/device.h"
+#include "platform/mci/error.h"
 
 QString CommandOutcome::reason() const
 {
-    return QString::fromStdString(trevisto::mci::mciGetErrorString(code));
+    return trevisto::mci::errorMessage(code);
 }
 
 CommandOutcome SendCommands(const QStringList &commands, const QString &closing)

@@ -5,6 +5,7 @@
 #include "app/routines.h"
 #include "app/workingfiles.h"
 #include "platform/drive/drive.h"
+#include "platform/io/systemreason.h"
 #include "platform/mci/error.h"
 #include "platform/mci/player.h"
 #include "platform/wav/wav.h"
@@ -17,6 +18,21 @@
 #include <QSaveFile>
 
 #include <algorithm>
+
+namespace {
+
+// The texts this file shows, under one translation context.
+struct OpenWav {
+    Q_DECLARE_TR_FUNCTIONS(OpenWav)
+};
+
+// What a file operation of Qt reported, in the user's language where the system said it.
+Outcome failed(const QFileDevice &file)
+{
+    return Outcome::failure(trevisto::io::systemReasonForText(file.errorString()));
+}
+
+} // namespace
 
 // Large blocks, with progress reported at most about 30 times a second.
 Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, Frmwait &wait)
@@ -31,10 +47,10 @@ Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, F
 
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
-        return Outcome::failure(in.errorString());
+        return failed(in);
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly))
-        return Outcome::failure(out.errorString());
+        return failed(out);
     const qint64 total = in.size();
     qint64 copied = 0;
     QByteArray block(4 << 20, Qt::Uninitialized);
@@ -43,11 +59,11 @@ Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, F
     for (;;) {
         const qint64 n = in.read(block.data(), block.size());
         if (n < 0)
-            return Outcome::failure(in.errorString());
+            return failed(in);
         if (n == 0)
             break;
         if (out.write(block.constData(), n) != n)
-            return Outcome::failure(out.errorString());
+            return failed(out);
         if (reduce) {
             const qint64 first = std::max<qint64>(copied, info.dataOffset);
             const qint64 end = std::min<qint64>(copied + n, info.dataOffset + info.dataSize);
@@ -62,7 +78,7 @@ Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, F
         QCoreApplication::processEvents();
     }
     if (!out.commit())
-        return Outcome::failure(out.errorString());
+        return failed(out);
     return Outcome::success();
 }
 
@@ -74,7 +90,7 @@ Outcome CheckPlayable(const QString &path)
     trevisto::wav::Info info;
     const trevisto::wav::ReadError error = trevisto::wav::readInfo(drive::toNative(path.toStdString()), info);
     if (error != trevisto::wav::ReadError::None)
-        return Outcome::failure(QString::fromStdString(trevisto::mci::errorString(trevisto::mci::fromReadError(error))));
+        return Outcome::failure(trevisto::mci::errorMessage(trevisto::mci::fromReadError(error)));
     return Outcome::success();
 }
 
@@ -93,7 +109,7 @@ void frmWriteWave::cmdwav_Click()
 void frmWriteWave::OpenWavSource(const QString &path)
 {
     if (const Outcome playable = CheckPlayable(path); !playable) {
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened: %2").arg(path, playable.why), vbOKOnly,
+        dialogs_.msgBox(OpenWav::tr("\"%1\" cannot be opened: %2").arg(path, playable.why), vbOKOnly,
                         MsgIcon::Critical, ProgramTitle);
         return;
     }
@@ -112,7 +128,7 @@ void frmWriteWave::OpenWavSource(const QString &path)
     if (!copied) {
         QFile::remove(copy);
         wait.hide();
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be copied to the working file \"%2\": %3.")
+        dialogs_.msgBox(OpenWav::tr("\"%1\" cannot be copied to the working file \"%2\": %3.")
                             .arg(path, NativePath(WorkingFiles::Source), copied.why),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
@@ -134,8 +150,7 @@ void frmWriteWave::OpenWavInPlace(const QString &path)
     if (!MMaudio->isOpen()) {
         const int code = MMaudio->lastError();
         ShowNothingLoaded();
-        dialogs_.msgBox(QStringLiteral("\"%1\" cannot be opened: %2")
-                            .arg(path, QString::fromStdString(trevisto::mci::errorString(code))),
+        dialogs_.msgBox(OpenWav::tr("\"%1\" cannot be opened: %2").arg(path, trevisto::mci::errorMessage(code)),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }

@@ -53,6 +53,9 @@ void frmWriteWave::LoadLanguage()
         CaptionTexts = tables->captions;
         MenuTexts = tables->menus;
         ApplyCaptions();
+        // The program's own messages go with the captions: a pack that is not applied
+        // leaves them in the language they were in as well.
+        messageLanguage_.use(code);
     } else {
         qWarning().noquote() << QStringLiteral("trevisto: language file %1 not loaded (%2); the texts stay as they are.")
                                     .arg(QDir::toNativeSeparators(path), why);

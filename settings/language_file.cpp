@@ -26,16 +26,55 @@ LanguageSections splitLanguageText(const QString &text)
     return sections;
 }
 
+namespace {
+
+// Each language pack: its stored code, the base name of its language file and the base
+// name of the translation of the program's own messages (none for English, the language
+// they are written in).
+struct LanguagePack {
+    const char *code;
+    const char *baseName;
+    const char *messages;
+};
+
+constexpr LanguagePack Packs[] = {
+    {"en", "english", ""},
+    {"fra", "french", "trevisto_fr"},
+    {"ger", "german", "trevisto_de"},
+    {"it", "italian", "trevisto_it"},
+    {"sch", "SimplifiedChinese", "trevisto_zh_CN"},
+    {"tch", "TraditionalChinese", "trevisto_zh_TW"},
+    {"spa", "spanish", "trevisto_es"},
+    {"ru", "russian", "trevisto_ru"},
+};
+
+const LanguagePack &packFor(const QString &code)
+{
+    for (const LanguagePack &pack : Packs)
+        if (code == QLatin1String(pack.code))
+            return pack;
+    return Packs[0];
+}
+
+} // namespace
+
 QString languageBaseName(const QString &code)
 {
-    static const QList<std::pair<QString, QString>> names = {
-        {"en", "english"},          {"fra", "french"},           {"ger", "german"},  {"it", "italian"},
-        {"sch", "SimplifiedChinese"}, {"tch", "TraditionalChinese"}, {"spa", "spanish"}, {"ru", "russian"},
-    };
-    for (const auto &[c, name] : names)
-        if (c == code)
-            return name;
-    return QStringLiteral("english");
+    return QString::fromLatin1(packFor(code).baseName);
+}
+
+QString messageTranslation(const QString &code)
+{
+    return QString::fromLatin1(packFor(code).messages);
+}
+
+QStringList messageTranslations()
+{
+    QStringList names;
+    for (const LanguagePack &pack : Packs)
+        if (*pack.messages)
+            names << QString::fromLatin1(pack.messages);
+    return names;
 }
 
 LanguageNeeds programNeeds()

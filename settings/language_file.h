@@ -30,6 +30,14 @@ LanguageSections splitLanguageText(const QString &text);
 // "english" for every code it does not know, letter case included.
 QString languageBaseName(const QString &code);
 
+// The base name of the translation of the program's own messages for a stored language
+// code ("ru" -> "trevisto_ru"); empty for English, in which they are written, and for
+// every code that gives "english". The translations are compiled in under
+// ":/translations/", one .qm file each.
+QString messageTranslation(const QString &code);
+// Every translation that messageTranslation names, each once.
+QStringList messageTranslations();
+
 struct LanguageTables {
     QStringList prompts, messages, captions, menus;
 };

@@ -15,7 +15,6 @@ Frmwait::Frmwait(const QString &programFolder, QWidget *parent)
     : QWidget(parent, Qt::Window), programFolder_(programFolder)
 {
     setObjectName("Frmwait");
-    setWindowTitle(tr("Please wait"));
     // An open wait window must not keep the program alive once the main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
@@ -48,6 +47,8 @@ QString Frmwait::programFolder() const
 void Frmwait::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // The window stays loaded between showings; its title follows the language chosen since.
+    setWindowTitle(tr("Please wait"));
     if (!loaded_ && !event->spontaneous()) {
         loaded_ = true;
         Form_Load();

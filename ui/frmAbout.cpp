@@ -73,7 +73,7 @@ frmAbout::frmAbout(const AboutInfo &info, QWidget *parent) : QDialog(parent), in
     muted.setColor(QPalette::WindowText, muted.color(QPalette::PlaceholderText));
     Label1->setPalette(muted);
 
-    CmdOK = new QPushButton(tr("OK"), this);
+    CmdOK = new QPushButton(QStringLiteral("OK"), this);
     CmdOK->setObjectName("CmdOK");
     CmdOK->setDefault(true);
     CmdOK->setMinimumWidth(88);
@@ -113,8 +113,8 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(tr("About ") + info_.title);
-    lblVersion->setText(tr("Version ") + QStringLiteral("%1.%2.%3").arg(info_.major).arg(info_.minor).arg(info_.revision));
+    setWindowTitle(QStringLiteral("About ") + info_.title);
+    lblVersion->setText(QStringLiteral("Version ") + QStringLiteral("%1.%2.%3").arg(info_.major).arg(info_.minor).arg(info_.revision));
     lblTitle->setText(info_.title);
 }
 

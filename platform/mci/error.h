@@ -3,6 +3,8 @@
 
 #include "platform/wav/wav.h"
 
+#include <QString>
+
 #include <string>
 
 namespace trevisto::mci {
@@ -30,6 +32,8 @@ enum Error : int {
 
 // A sentence for the code; unknown codes get a generic one.
 std::string errorString(int code);
+// The same sentence in the user's language, for a message.
+QString errorMessage(int code);
 
 int fromReadError(wav::ReadError error);
 int fromWriteError(wav::WriteError error);

@@ -1,6 +1,7 @@
 #include "platform/mp3enc/mp3encoder.h"
 
 #include "platform/drive/drive.h"
+#include "platform/io/systemreason.h"
 #include "platform/mp3enc/info_frame.h"
 #include "platform/mp3enc/mpeg_tables.h"
 #include "platform/resample/converter.h"
@@ -8,6 +9,7 @@
 
 #include <lame/lame.h>
 
+#include <QCoreApplication>
 #include <QMetaObject>
 
 #include <algorithm>
@@ -22,7 +24,6 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -41,9 +42,14 @@ constexpr auto kProgressPeriod = std::chrono::milliseconds(33);
 
 void quiet(const char *, va_list) {}
 
+// The texts this file shows, under one translation context.
+struct Encoder {
+    Q_DECLARE_TR_FUNCTIONS(Encoder)
+};
+
 QString systemError(int code)
 {
-    return QString::fromStdString(std::error_code(code, std::generic_category()).message());
+    return io::systemReason(code);
 }
 
 bool writeAll(int fd, const unsigned char *p, size_t bytes)
@@ -146,7 +152,7 @@ private:
 
 bool Mp3Encoder::Job::cannotWrite(int code)
 {
-    failure_ = QStringLiteral("Cannot write \"%1\": %2").arg(destinationName, systemError(code));
+    failure_ = Encoder::tr("Cannot write \"%1\": %2").arg(destinationName, systemError(code));
     return false;
 }
 
@@ -154,7 +160,7 @@ bool Mp3Encoder::Job::startLame()
 {
     lame_.reset(lame_init());
     if (!lame_) {
-        failure_ = QStringLiteral("The MP3 encoder could not start (out of memory)");
+        failure_ = Encoder::tr("The MP3 encoder could not start (out of memory)");
         return false;
     }
     lame_t gf = lame_.get();
@@ -169,7 +175,7 @@ bool Mp3Encoder::Job::startLame()
     lame_set_brate(gf, bitRate);
     lame_set_bWriteVbrTag(gf, 1);
     if (lame_init_params(gf) < 0 || lame_get_brate(gf) != bitRate || lame_get_out_samplerate(gf) != sampleRate) {
-        failure_ = QStringLiteral("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate);
+        failure_ = Encoder::tr("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate);
         return false;
     }
     facts_.sampleRate = facts_.sourceRate = sampleRate;
@@ -199,7 +205,7 @@ bool Mp3Encoder::Job::encodeBlock(void *samples, size_t frames)
                    : lame_encode_buffer_ieee_float(gf, f, f, int(frames), mp3_.data(), room);
     }
     if (n < 0) {
-        failure_ = QStringLiteral("The MP3 encoder failed on \"%1\" (error %2)").arg(sourceName).arg(n);
+        failure_ = Encoder::tr("The MP3 encoder failed on \"%1\" (error %2)").arg(sourceName).arg(n);
         return false;
     }
     if (!put(mp3_.data(), size_t(n)))
@@ -230,7 +236,7 @@ bool Mp3Encoder::Job::decideTag()
     if (ownTag_) {
         const std::vector<unsigned char> reserved(infoFrameSize(facts_), 0);
         if (reserved.empty()) {
-            failure_ = QStringLiteral("No info frame fits at %1 Hz").arg(sampleRate);
+            failure_ = Encoder::tr("No info frame fits at %1 Hz").arg(sampleRate);
             return false;
         }
         if (!writeAll(fd, reserved.data(), reserved.size()))
@@ -247,7 +253,7 @@ bool Mp3Encoder::Job::finishStream()
         mp3_.resize(7200);
     const int tail = lame_encode_flush(lame_.get(), mp3_.data(), int(mp3_.size()));
     if (tail < 0) {
-        failure_ = QStringLiteral("The MP3 encoder failed at the end of \"%1\"").arg(sourceName);
+        failure_ = Encoder::tr("The MP3 encoder failed at the end of \"%1\"").arg(sourceName);
         return false;
     }
     return put(mp3_.data(), size_t(tail)) && (decided_ || decideTag()) && writeTag();
@@ -276,7 +282,7 @@ bool Mp3Encoder::Job::writeTag()
             tag.clear();
     }
     if (tag.empty()) {
-        failure_ = QStringLiteral("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
+        failure_ = Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
         return false;
     }
     for (size_t at = 0; at < tag.size();) {
@@ -306,10 +312,10 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
         std::string why;
         converter = resample::Converter::create(in, to, &why);
         if (!converter)
-            return Outcome{false,
-                           QStringLiteral("Cannot convert \"%1\": %2").arg(sourceName, QString::fromStdString(why))};
+            return Outcome{false, Encoder::tr("Cannot convert \"%1\": %2")
+                                      .arg(sourceName, QCoreApplication::translate("Converter", why.c_str()))};
     }
-    const QString cannotConvert = QStringLiteral("Cannot convert \"%1\"").arg(sourceName);
+    const QString cannotConvert = Encoder::tr("Cannot convert \"%1\"").arg(sourceName);
     const size_t floatFrameBytes = size_t(in.channels) * sizeof(float);
     std::vector<unsigned char> raw(size_t(kBlockFrames) * in.blockAlign()), converted;
 
@@ -321,9 +327,9 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
             return Outcome{false, QStringLiteral("cancelled")};
         const int64_t got = source->readFrames(done, std::min(kBlockFrames, total - done), raw.data());
         if (got <= 0)
-            return Outcome{false, QStringLiteral("Cannot read \"%1\": %2")
+            return Outcome{false, Encoder::tr("Cannot read \"%1\": %2")
                                       .arg(sourceName, got < 0 ? systemError(errno)
-                                                               : QStringLiteral("the file ended early"))};
+                                                               : Encoder::tr("the file ended early"))};
         done += got;
         if (direct_) {
             if (!encodeBlock(raw.data(), size_t(got)))
@@ -401,20 +407,21 @@ qint16 Mp3Encoder::refuse(Start code, const QString &why)
 qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
 {
     if (job_)
-        return refuse(Busy, QStringLiteral("An encoding is already running; \"%1\" was not started").arg(destMp3));
+        return refuse(Busy, Encoder::tr("An encoding is already running; \"%1\" was not started").arg(destMp3));
     if (destMp3.isEmpty())
-        return refuse(NoDestination, QStringLiteral("No file name was given for the MP3 file"));
+        return refuse(NoDestination, Encoder::tr("No file name was given for the MP3 file"));
 
     wav::ReadError error = wav::ReadError::None;
     auto source = wav::File::open(drive::toNative(sourceWav.toStdString()), &error);
     if (!source) {
-        const QString why = QStringLiteral("Cannot read \"%1\": %2").arg(sourceWav, wav::describe(error));
+        const QString why = Encoder::tr("Cannot read \"%1\": %2")
+                                .arg(sourceWav, QCoreApplication::translate("WavFile", wav::describe(error)));
         return refuse(error == wav::ReadError::UnsupportedFormat ? SourceUnsupported : SourceUnreadable, why);
     }
     const wav::Format format = source->format();
     if (format.channels > 2)
-        return refuse(SourceUnsupported, QStringLiteral("Cannot encode \"%1\": it has %2 channels and MP3 holds "
-                                                        "at most two")
+        return refuse(SourceUnsupported, Encoder::tr("Cannot encode \"%1\": it has %2 channels and MP3 holds "
+                                                      "at most two")
                                              .arg(sourceWav)
                                              .arg(format.channels));
 
@@ -428,11 +435,11 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
 
     QStringList notes;
     if (job->sampleRate != int(format.sampleRate))
-        notes << QStringLiteral("%1 Hz is not possible in MP3; encoded at %2 Hz")
+        notes << Encoder::tr("%1 Hz is not possible in MP3; encoded at %2 Hz")
                      .arg(format.sampleRate)
                      .arg(job->sampleRate);
     if (job->bitRate != bitRate_)
-        notes << QStringLiteral("%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s")
+        notes << Encoder::tr("%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s")
                      .arg(bitRate_)
                      .arg(job->sampleRate)
                      .arg(job->bitRate);
@@ -455,12 +462,12 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
     struct stat target;
     const bool exists = ::stat(job->destination.c_str(), &target) == 0;
     if (exists && S_ISDIR(target.st_mode))
-        return failNow(QStringLiteral("Cannot write \"%1\": it is a folder").arg(destMp3));
+        return failNow(Encoder::tr("Cannot write \"%1\": it is a folder").arg(destMp3));
     job->fd = createTemporary(job->destination, job->tempPath);
     if (job->fd < 0) {
         const int code = errno;
         job->tempPath.clear();
-        return failNow(QStringLiteral("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
+        return failNow(Encoder::tr("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
     }
     // A replaced file keeps its permissions.
     if (exists && S_ISREG(target.st_mode))
@@ -473,9 +480,9 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         try {
             *outcome = running->run([this](int percent) { mail(percent, nullptr); });
         } catch (const std::bad_alloc &) {
-            *outcome = Outcome{false, QStringLiteral("Out of memory while encoding \"%1\"").arg(running->sourceName)};
+            *outcome = Outcome{false, Encoder::tr("Out of memory while encoding \"%1\"").arg(running->sourceName)};
         } catch (...) {
-            *outcome = Outcome{false, QStringLiteral("The encoding of \"%1\" failed").arg(running->sourceName)};
+            *outcome = Outcome{false, Encoder::tr("The encoding of \"%1\" failed").arg(running->sourceName)};
         }
         mail(-1, std::move(outcome));
     });
@@ -519,7 +526,7 @@ void Mp3Encoder::finish(const Outcome &outcome)
     const std::unique_ptr<Job> job = std::move(job_);
     Outcome result = outcome;
     if (result.ok && ::rename(job->tempPath.c_str(), job->destination.c_str()) != 0)
-        result = Outcome{false, QStringLiteral("Cannot save \"%1\": %2").arg(job->destinationName, systemError(errno))};
+        result = Outcome{false, Encoder::tr("Cannot save \"%1\": %2").arg(job->destinationName, systemError(errno))};
     if (!result.ok && !job->tempPath.empty())
         ::unlink(job->tempPath.c_str());
     status_ = result.ok ? Done : Failed;
@@ -541,7 +548,7 @@ void Mp3Encoder::cancel()
         mailedPercent_ = -1;
         mailedOutcome_.reset();
     }
-    reason_ = QStringLiteral("The encoding of \"%1\" was cancelled").arg(job_->destinationName);
+    reason_ = Encoder::tr("The encoding of \"%1\" was cancelled").arg(job_->destinationName);
     job_.reset();
     status_ = Idle;
 }

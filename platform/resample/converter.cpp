@@ -1,4 +1,5 @@
 #include "platform/resample/converter.h"
+#include "platform/io/textmark.h"
 
 #include <soxr.h>
 
@@ -132,9 +133,9 @@ std::unique_ptr<Converter> Converter::create(const wav::Format &from, const wav:
         return nullptr;
     };
     if (!from.supported())
-        return refuse("the sound's format is not one that can be converted");
+        return refuse(QT_TRANSLATE_NOOP("Converter", "the sound's format is not one that can be converted"));
     if (!to.supported())
-        return refuse("the target format is not one that can be converted to");
+        return refuse(QT_TRANSLATE_NOOP("Converter", "the target format is not one that can be converted to"));
     if (from.channels != to.channels && !(from.channels <= 2 && to.channels <= 2))
         return refuse("sound with " + std::to_string(from.channels) + " channels cannot be converted to " +
                       std::to_string(to.channels));

@@ -1,4 +1,5 @@
 #include "platform/wav/wav.h"
+#include "platform/io/textmark.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -117,11 +118,11 @@ const char *describe(ReadError error)
 {
     switch (error) {
     case ReadError::None: return "no error";
-    case ReadError::NotFound: return "the file does not exist";
-    case ReadError::Unreadable: return "the file cannot be read";
-    case ReadError::NotWav: return "the file is not a WAVE file";
-    case ReadError::UnsupportedFormat: return "the file holds compressed or unsupported sound";
-    case ReadError::BadHeader: return "the file's header is damaged or truncated";
+    case ReadError::NotFound: return QT_TRANSLATE_NOOP("WavFile", "the file does not exist");
+    case ReadError::Unreadable: return QT_TRANSLATE_NOOP("WavFile", "the file cannot be read");
+    case ReadError::NotWav: return QT_TRANSLATE_NOOP("WavFile", "the file is not a WAVE file");
+    case ReadError::UnsupportedFormat: return QT_TRANSLATE_NOOP("WavFile", "the file holds compressed or unsupported sound");
+    case ReadError::BadHeader: return QT_TRANSLATE_NOOP("WavFile", "the file's header is damaged or truncated");
     }
     return "unknown error";
 }

@@ -1,4 +1,5 @@
 #include "platform/wav/wav.h"
+#include "platform/io/textmark.h"
 
 #include "platform/io/writeall.h"
 
@@ -75,10 +76,10 @@ const char *describe(WriteError error)
 {
     switch (error) {
     case WriteError::None: return "no error";
-    case WriteError::CannotCreate: return "the file cannot be created there";
-    case WriteError::WriteFailed: return "writing the file failed";
-    case WriteError::TooLarge: return "the sound is too long for a WAVE file (4 GiB)";
-    case WriteError::ReadFailed: return "the sound to save could not be read";
+    case WriteError::CannotCreate: return QT_TRANSLATE_NOOP("WavFile", "the file cannot be created there");
+    case WriteError::WriteFailed: return QT_TRANSLATE_NOOP("WavFile", "writing the file failed");
+    case WriteError::TooLarge: return QT_TRANSLATE_NOOP("WavFile", "the sound is too long for a WAVE file (4 GiB)");
+    case WriteError::ReadFailed: return QT_TRANSLATE_NOOP("WavFile", "the sound to save could not be read");
     }
     return "unknown error";
 }

@@ -174,7 +174,7 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         const auto result = conversion.run(lib_, 1, missing, nullptr);
         EXPECT_EQ(result.outcome, WaveConversion::Outcome::Failed);
         EXPECT_TRUE(result.message.contains(missing)) << result.message.toStdString();
-        EXPECT_TRUE(result.message.contains("No such file")) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains("no such file or folder")) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
     }
     {
@@ -184,7 +184,7 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         const auto result = conversion.run(lib_, 1, "/dev/full", nullptr);
         EXPECT_EQ(result.outcome, WaveConversion::Outcome::Failed);
         EXPECT_TRUE(result.message.contains("/dev/full"));
-        EXPECT_TRUE(result.message.contains("space")) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains("the disk is full")) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
     }
 }

@@ -259,7 +259,7 @@ TEST_F(Loading, AWorkingFileThatCannotBeWrittenIsReportedAndNothingOpens)
     ASSERT_EQ(dialogs_.asked().size(), 2);
     const auto &box = dialogs_.asked().back();
     EXPECT_TRUE(box.text.contains(NativePath("C:\\temp.wav"))) << box.text.toStdString();
-    EXPECT_TRUE(box.text.contains("directory")) << box.text.toStdString();
+    EXPECT_TRUE(box.text.contains(": it is a folder.")) << box.text.toStdString();
     EXPECT_EQ(box.icon, MsgIcon::Critical);
     EXPECT_FALSE(MMaudio(*window_)->isOpen());
     EXPECT_FALSE(ui(*window_)->CmdPlay->isEnabled());

@@ -214,4 +214,53 @@ TEST_F(LanguagePacks, EveryMenuOpensWithItsOwnAltLetterAndTooltipsNameTheKeysOnc
     }
 }
 
+// The program's own messages, beyond the packs' texts, come out in the language last chosen
+// from the Option menu, and in the stored one from the start.
+TEST_F(LanguagePacks, MessagesComeInTheLanguageChosenInTheOptionMenu)
+{
+    installLibrary(FAKEBASS_PATH);
+    ASSERT_TRUE(start());
+    const QString missing = root_.path() + "/missing.wav", broken = root_.path() + "/broken.wav";
+    QFile text(broken);
+    ASSERT_TRUE(text.open(QIODevice::WriteOnly));
+    text.write("a text file, not a sound at all");
+    text.close();
+    // Open Wav with the chosen file: the refusal it shows.
+    auto refusal = [this](const QString &path) {
+        dialogs_.clear();
+        dialogs_.answerFile(path);
+        window_->cmdwav_Click();
+        EXPECT_EQ(dialogs_.asked().size(), 2) << "the chooser and one message";
+        return dialogs_.asked().back().text;
+    };
+    const char *const english[] = {"\"%1\" cannot be opened: The file cannot be found.",
+                                   "\"%1\" cannot be opened: The file is not a WAVE sound file."};
+    EXPECT_EQ(refusal(missing), QString(english[0]).arg(missing));
+
+    Ui::frmWriteWave *u = ui(*window_);
+    const struct {
+        QAction *item;
+        const char *missing, *broken, *wait;
+    } choices[] = {
+        {u->russian, "«%1» не удаётся открыть: Файл не найден.",
+         "«%1» не удаётся открыть: Файл не является звуковым файлом WAVE.", "Подождите"},
+        {u->schinese, "无法打开“%1”：找不到该文件。", "无法打开“%1”：该文件不是 WAVE 声音文件。", "请稍候"},
+        {u->english, english[0], english[1], "Please wait"},
+    };
+    for (const auto &choice : choices) {
+        SCOPED_TRACE(choice.item->objectName().toStdString());
+        choice.item->trigger();
+        EXPECT_EQ(refusal(missing), QString::fromUtf8(choice.missing).arg(missing));
+        EXPECT_EQ(refusal(broken), QString::fromUtf8(choice.broken).arg(broken));
+        // The wait window stays loaded between showings and follows as well.
+        WaitWindow(*window_).show();
+        EXPECT_EQ(WaitWindow(*window_).windowTitle(), QString::fromUtf8(choice.wait));
+        WaitWindow(*window_).hide();
+    }
+
+    RegWriteValue("SOFTWARE\\Trevisto", "Language", "ru", trevisto::registry::REG_SZ);
+    ASSERT_TRUE(start());
+    EXPECT_EQ(refusal(missing), QString::fromUtf8(choices[0].missing).arg(missing));
+}
+
 } // namespace

@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>Der Clip „%1“ kann nicht als „%2“ gespeichert werden: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>Es läuft bereits eine Umwandlung.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>Die Arbeitsdatei „%1“ kann nicht ersetzt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>Die Arbeitsdatei „%1“ kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Das Schreiben der Arbeitsdatei „%1“ ist fehlgeschlagen: %2.</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>Die Quelle konnte nicht bis zum Ende gelesen werden (Fehlercode %1, nach %2 Bytes).</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>Der Klang ist zu lang: „%1“ enthält seine ersten %2 Bytes, mehr fasst eine WAV-Datei nicht.</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Die Arbeitsdatei „%1“ konnte nicht abgeschlossen werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>das Format des Klangs lässt sich nicht umwandeln</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>in das Zielformat kann nicht umgewandelt werden</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>„%1“ konnte nicht nach „%2“ geschnitten werden: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>Der Befehl ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>Dem Befehl fehlt ein Dateiname, ein Alias oder eine Position.</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>Der Befehl enthält ein Wort, das er nicht annimmt.</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>Unter diesem Namen ist kein Klang geöffnet.</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>Unter diesem Namen ist bereits ein Klang geöffnet.</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>Eine Position ist keine ganze, nicht negative Zahl von Millisekunden.</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>Die Anfangsposition liegt hinter der Endposition.</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>Die Datei wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>Die Datei ist keine WAVE-Klangdatei.</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>Die Datei enthält komprimierten oder nicht unterstützten Klang; nur unkomprimierte PCM- und Gleitkomma-WAVE-Dateien sind verwendbar.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>Der Dateikopf ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>Nur waveaudio-Klänge können geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>Die Datei kann nicht geschrieben werden: Prüfen Sie, ob der Ordner existiert, beschreibbar ist und genug Platz hat.</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>Das Ergebnis wäre größer als die 4 GiB, die eine WAVE-Datei fassen kann.</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>Es ist keine Klangdatei geöffnet.</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>Es ist keine Klangausgabe verfügbar.</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>Bitte jeweils nur eine Klangdatei ablegen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>„%1“ ist keine Datei auf diesem Computer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>„%1“ ist ein Ordner. Legen Sie eine Klangdatei ab.</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>Der MP3-Encoder konnte nicht starten (kein Speicher frei)</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>Der MP3-Encoder hat %1 kbit/s bei %2 Hz abgelehnt</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>Der MP3-Encoder ist bei „%1“ gescheitert (Fehler %2)</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>Bei %1 Hz passt kein Info-Frame</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>Der MP3-Encoder ist am Ende von „%1“ gescheitert</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>Der MP3-Encoder lieferte keinen Info-Frame für „%1“</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht umgewandelt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>„%1“ kann nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>die Datei endete vorzeitig</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>Es läuft bereits eine Kodierung; „%1“ wurde nicht begonnen</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>Für die MP3-Datei wurde kein Dateiname angegeben</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>„%1“ kann nicht kodiert werden: Die Datei hat %2 Kanäle, MP3 fasst höchstens zwei</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>%1 Hz ist in MP3 nicht möglich; mit %2 Hz kodiert</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%1 kbit/s ist bei %2 Hz nicht möglich; mit %3 kbit/s kodiert</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>„%1“ kann nicht geschrieben werden: Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>Kein Speicher frei beim Kodieren von „%1“</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>Die Kodierung von „%1“ ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>Die Kodierung von „%1“ wurde abgebrochen</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>„%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>Es gibt keine Clips zum Zusammenfügen.</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>der zusammengefügte Klang wäre länger, als eine WAVE-Datei fassen kann (mehr als %1 Bytes Klang)</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>Das Zusammenfügen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>die Datei endete vorzeitig</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>sein Klang konnte nicht umgewandelt werden</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>der zusammengefügte Klang hat eine andere Länge als geplant</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Die Clips können nicht zu „%1“ zusammengefügt werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>„%1“ wird noch geschrieben. Beginnen Sie die nächste MP3-Datei, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>„%1“ kann nicht geschrieben werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>„%1“ konnte nicht geschrieben werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>„%1“ wird noch umgewandelt. Öffnen Sie den nächsten Klang, wenn das erledigt ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>„%1“ wird noch kopiert. Öffnen Sie den nächsten Klang, wenn das erledigt ist.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>„%1“ kann nicht an die Stelle der Arbeitsdatei „%2“ treten: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>„%1“ kann nicht geöffnet werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>„%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>„%1“ kann nicht in die Arbeitsdatei „%2“ kopiert werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>eine gleichnamige Datei ist im Weg</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>Der Arbeitsordner „%1“ kann nicht angelegt werden: %2.<byte value="xd"/>
+<byte value="xd"/>
+Ohne ihn kann Trevisto MP3 Editor nicht laufen.</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>das Speicherkontingent ist aufgebraucht</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>der Ordner ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>die Datei oder der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>ein Teil des Pfads ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>eine Datei dieses Namens existiert bereits</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>die Datei würde zu groß</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ein Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>der Name ist zu lang</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>es sind zu viele Dateien geöffnet</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher frei</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>die Datei wird gerade verwendet</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>der Pfad enthält zu viele symbolische Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>die Datei kann nicht auf einen anderen Datenträger verschoben werden</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>die Datei ist keine WAVE-Datei</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>die Datei enthält komprimierten oder nicht unterstützten Klang</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>der Dateikopf ist beschädigt oder abgeschnitten</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>die Datei kann dort nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>das Schreiben der Datei ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>der Klang ist zu lang für eine WAVE-Datei (4 GiB)</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>der zu speichernde Klang konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>Klänge schneiden, sammeln und zu einer MP3- oder WAV-Datei zusammenfügen.</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>Abschnitte markieren, in die Liste aufnehmen und die Liste als eine Datei speichern.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>El clip &quot;%1&quot; no se puede guardar como &quot;%2&quot;: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>Ya hay una conversión en curso.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>No se puede reemplazar el archivo de trabajo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>No se puede crear el archivo de trabajo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Error al escribir el archivo de trabajo &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>No se pudo leer el origen hasta el final (código de error %1, tras %2 bytes).</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>El sonido es demasiado largo: &quot;%1&quot; contiene sus primeros %2 bytes, el máximo que admite un archivo WAV.</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>No se pudo completar el archivo de trabajo &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>el formato del sonido no se puede convertir</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>no se puede convertir al formato de destino</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>No se pudo recortar &quot;%1&quot; en &quot;%2&quot;: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>No se reconoce la orden.</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>A la orden le falta un nombre de archivo, un alias o una posición.</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>La orden contiene una palabra que no admite.</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>No hay ningún sonido abierto con ese nombre.</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>Ya hay un sonido abierto con ese nombre.</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>Una posición no es un número entero y no negativo de milisegundos.</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>La posición inicial está después de la posición final.</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>No se encuentra el archivo.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>El archivo no es un archivo de sonido WAVE.</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>El archivo contiene sonido comprimido o no compatible; solo se pueden usar archivos WAVE PCM sin comprimir y de coma flotante.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>La cabecera del archivo está dañada o incompleta.</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>Solo se pueden abrir sonidos waveaudio.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>No se puede escribir el archivo: compruebe que la carpeta existe, admite escritura y tiene espacio.</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>El resultado superaría los 4 GiB que puede contener un archivo WAVE.</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>No hay ningún archivo de sonido abierto.</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>No hay ninguna salida de sonido disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>Suelte un solo archivo de sonido cada vez.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>&quot;%1&quot; no es un archivo de este equipo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>&quot;%1&quot; es una carpeta. Suelte un archivo de sonido.</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>El codificador MP3 no pudo iniciarse (memoria insuficiente)</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>El codificador MP3 rechazó %1 kbit/s a %2 Hz</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>El codificador MP3 falló con &quot;%1&quot; (error %2)</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>No cabe ningún marco de información a %1 Hz</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>El codificador MP3 falló al final de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>El codificador MP3 no generó ningún marco de información para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>No se puede convertir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>No se puede convertir &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>No se puede leer &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>el archivo terminó antes de tiempo</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>Ya hay una codificación en curso; no se inició &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>No se indicó ningún nombre para el archivo MP3</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>No se puede codificar &quot;%1&quot;: tiene %2 canales y MP3 admite como máximo dos</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>%1 Hz no es posible en MP3; codificado a %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%1 kbit/s no es posible a %2 Hz; codificado a %3 kbit/s</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>No se puede escribir &quot;%1&quot;: es una carpeta</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>Memoria insuficiente al codificar &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>La codificación de &quot;%1&quot; falló</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>No se puede guardar &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>Se canceló la codificación de &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Espere, por favor</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>No se puede leer &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>No se puede escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>No hay clips que unir.</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>el sonido unido sería más largo de lo que admite un archivo WAVE (más de %1 bytes de sonido)</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>Se canceló la unión.</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>el archivo terminó antes de tiempo</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>no se pudo convertir su sonido</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>el sonido unido resultó de una duración distinta de la prevista</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Los clips no se pueden unir en &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>Todavía se está escribiendo &quot;%1&quot;. Empiece el siguiente archivo MP3 cuando termine.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>No se puede escribir &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>No se pudo escribir &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>Todavía se está convirtiendo &quot;%1&quot;. Abra el siguiente sonido cuando termine.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>Todavía se está copiando &quot;%1&quot;. Abra el siguiente sonido cuando termine.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>&quot;%1&quot; no puede sustituir al archivo de trabajo &quot;%2&quot;: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>No se puede abrir &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>No se puede abrir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>No se puede copiar &quot;%1&quot; en el archivo de trabajo &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>No se puede guardar &quot;%1&quot;: %2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>hay un archivo con ese nombre que lo impide</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>No se puede crear la carpeta de trabajo &quot;%1&quot;: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor no puede funcionar sin ella.</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>se ha agotado la cuota de disco</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>la carpeta es de solo lectura</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permiso denegado</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>no existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte de la ruta no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>ya existe un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>el archivo sería demasiado grande</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>un error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>el nombre es demasiado largo</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>hay demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>el archivo está en uso</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>la ruta tiene demasiados enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>el archivo no se puede mover a otro disco</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>no se puede leer el archivo</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>el archivo no es un archivo WAVE</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>el archivo contiene sonido comprimido o no compatible</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>la cabecera del archivo está dañada o truncada</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>no se puede crear el archivo allí</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>error al escribir el archivo</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>el sonido es demasiado largo para un archivo WAVE (4 GiB)</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>no se pudo leer el sonido que se iba a guardar</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>Corte, reúna y una sonidos en un solo archivo MP3 o WAV.</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>Marque fragmentos, añádalos a la lista y guarde la lista como un solo archivo.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>Le clip « %1 » ne peut pas être enregistré sous « %2 » : %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>Une conversion est déjà en cours.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>Le fichier de travail « %1 » ne peut pas être remplacé : %2.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>Le fichier de travail « %1 » ne peut pas être créé : %2.</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>L’écriture du fichier de travail « %1 » a échoué : %2.</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>La source n’a pas pu être lue jusqu’au bout (code d’erreur %1, après %2 octets).</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>Le son est trop long : « %1 » en contient les %2 premiers octets, le maximum qu’un fichier WAV peut contenir.</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Le fichier de travail « %1 » n’a pas pu être finalisé : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>le format du son ne peut pas être converti</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>la conversion vers le format cible est impossible</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>La coupe de « %1 » vers « %2 » n’a pas pu être effectuée : %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>La commande n’est pas reconnue.</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>Il manque à la commande un nom de fichier, un alias ou une position.</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>La commande contient un mot qu’elle n’accepte pas.</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>Aucun son n’est ouvert sous ce nom.</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>Un son est déjà ouvert sous ce nom.</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>Une position n’est pas un nombre entier positif ou nul de millisecondes.</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>La position de début se trouve après la position de fin.</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>Le fichier est introuvable.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>Le fichier n’est pas un fichier son WAVE.</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>Le fichier contient un son compressé ou non pris en charge ; seuls les fichiers WAVE PCM non compressés et à virgule flottante sont utilisables.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>L’en-tête du fichier est endommagé ou incomplet.</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>Seuls les sons waveaudio peuvent être ouverts.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>Le fichier ne peut pas être écrit : vérifiez que le dossier existe, est accessible en écriture et dispose de place.</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>Le résultat dépasserait les 4 Gio qu’un fichier WAVE peut contenir.</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>Aucun fichier son n’est ouvert.</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>Aucune sortie son n’est disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>Déposez un seul fichier son à la fois.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>« %1 » n’est pas un fichier de cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>« %1 » est un dossier. Déposez un fichier son.</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>L’encodeur MP3 n’a pas pu démarrer (mémoire insuffisante)</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>L’encodeur MP3 a refusé %1 kbit/s à %2 Hz</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>L’encodeur MP3 a échoué sur « %1 » (erreur %2)</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>Aucune trame d’information ne convient à %1 Hz</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>L’encodeur MP3 a échoué à la fin de « %1 »</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>L’encodeur MP3 n’a fourni aucune trame d’information pour « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>Impossible de convertir « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>Impossible de convertir « %1 »</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>le fichier s’est terminé trop tôt</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>Un encodage est déjà en cours ; « %1 » n’a pas été lancé</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>Aucun nom n’a été donné au fichier MP3</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>Impossible d’encoder « %1 » : il a %2 canaux et le MP3 en accepte au plus deux</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>%1 Hz n’est pas possible en MP3 ; encodé à %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%1 kbit/s n’est pas possible à %2 Hz ; encodé à %3 kbit/s</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>Impossible d’écrire « %1 » : c’est un dossier</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>Mémoire insuffisante pendant l’encodage de « %1 »</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>L’encodage de « %1 » a échoué</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>Impossible d’enregistrer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>L’encodage de « %1 » a été annulé</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Veuillez patienter</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>« %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>« %1 » ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>Il n’y a aucun clip à assembler.</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>le son assemblé serait plus long qu’un fichier WAVE ne peut contenir (plus de %1 octets de son)</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>L’assemblage a été annulé.</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>le fichier s’est terminé trop tôt</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>son son n’a pas pu être converti</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>le son assemblé n’a pas la longueur prévue</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Les clips ne peuvent pas être assemblés dans « %1 ».<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>« %1 » est encore en cours d’écriture. Lancez le fichier MP3 suivant quand il sera terminé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>« %1 » ne peut pas être écrit.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>« %1 » n’a pas pu être écrit.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>« %1 » est encore en cours de conversion. Ouvrez le son suivant quand ce sera terminé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>« %1 » est encore en cours de copie. Ouvrez le son suivant quand ce sera terminé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>« %1 » ne peut pas remplacer le fichier de travail « %2 » : %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>« %1 » ne peut pas être ouvert.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>« %1 » ne peut pas être ouvert : %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>« %1 » ne peut pas être copié dans le fichier de travail « %2 » : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>« %1 » ne peut pas être enregistré : %2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>un fichier du même nom est dans le chemin</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>Le dossier de travail « %1 » ne peut pas être créé : %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor ne peut pas fonctionner sans lui.</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>le quota disque est épuisé</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>le dossier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permission refusée</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>le fichier ou le dossier n’existe pas</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>une partie du chemin n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>un fichier de ce nom existe déjà</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>le fichier serait trop volumineux</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>une erreur d’entrée/sortie</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>le nom est trop long</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>trop de fichiers sont ouverts</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>le fichier est en cours d’utilisation</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>le chemin comporte trop de liens symboliques</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>le fichier ne peut pas être déplacé vers un autre disque</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>le fichier n’est pas un fichier WAVE</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>le fichier contient un son compressé ou non pris en charge</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>l’en-tête du fichier est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>le fichier ne peut pas être créé à cet endroit</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>l’écriture du fichier a échoué</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>le son est trop long pour un fichier WAVE (4 Gio)</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>le son à enregistrer n’a pas pu être lu</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>Coupez, rassemblez et assemblez des sons en un seul fichier MP3 ou WAV.</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>Marquez des passages, mettez-les en liste et enregistrez la liste en un seul fichier.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>Impossibile salvare la clip &quot;%1&quot; come &quot;%2&quot;: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>È già in corso una conversione.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>Impossibile sostituire il file di lavoro &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>Impossibile creare il file di lavoro &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Scrittura del file di lavoro &quot;%1&quot; non riuscita: %2.</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>Non è stato possibile leggere l’origine fino alla fine (codice di errore %1, dopo %2 byte).</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>Il suono è troppo lungo: &quot;%1&quot; ne contiene i primi %2 byte, il massimo che un file WAV può contenere.</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Impossibile completare il file di lavoro &quot;%1&quot;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>il formato del suono non può essere convertito</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>non è possibile convertire nel formato di destinazione</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>Impossibile tagliare &quot;%1&quot; in &quot;%2&quot;: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>Il comando non è riconosciuto.</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>Al comando manca un nome di file, un alias o una posizione.</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>Il comando contiene una parola che non accetta.</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>Nessun suono è aperto con quel nome.</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>Un suono è già aperto con quel nome.</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>Una posizione non è un numero intero non negativo di millisecondi.</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>La posizione iniziale è successiva a quella finale.</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>Il file non è stato trovato.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>Il file non è un file audio WAVE.</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>Il file contiene suono compresso o non supportato; si possono usare solo file WAVE PCM non compressi e in virgola mobile.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>L’intestazione del file è danneggiata o incompleta.</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>Si possono aprire solo suoni waveaudio.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>Impossibile scrivere il file: verificare che la cartella esista, sia scrivibile e abbia spazio.</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>Il risultato supererebbe i 4 GiB che un file WAVE può contenere.</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>Nessun file audio è aperto.</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>Nessuna uscita audio disponibile.</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>Rilasciare un solo file audio alla volta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>&quot;%1&quot; non è un file di questo computer.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>&quot;%1&quot; è una cartella. Rilasciare un file audio.</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>Impossibile avviare il codificatore MP3 (memoria esaurita)</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>Il codificatore MP3 ha rifiutato %1 kbit/s a %2 Hz</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>Il codificatore MP3 non è riuscito a elaborare &quot;%1&quot; (errore %2)</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>Nessun frame informativo è adatto a %1 Hz</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>Il codificatore MP3 non è riuscito a terminare &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>Il codificatore MP3 non ha prodotto alcun frame informativo per &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>Impossibile convertire &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>Impossibile convertire &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Impossibile leggere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>il file è terminato prima del previsto</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>È già in corso una codifica; &quot;%1&quot; non è stato avviato</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>Non è stato indicato alcun nome per il file MP3</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>Impossibile codificare &quot;%1&quot;: ha %2 canali e l’MP3 ne supporta al massimo due</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>%1 Hz non è possibile in MP3; codificato a %2 Hz</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%1 kbit/s non è possibile a %2 Hz; codificato a %3 kbit/s</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: è una cartella</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>Memoria esaurita durante la codifica di &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>La codifica di &quot;%1&quot; non è riuscita</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>La codifica di &quot;%1&quot; è stata annullata</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Attendere prego</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>Impossibile leggere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>Non ci sono clip da unire.</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>il suono unito sarebbe più lungo di quanto un file WAVE possa contenere (più di %1 byte di suono)</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>L’unione è stata annullata.</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>il file è terminato prima del previsto</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>non è stato possibile convertirne il suono</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>il suono unito ha una durata diversa da quella prevista</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Impossibile unire le clip in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>&quot;%1&quot; è ancora in fase di scrittura. Avviare il prossimo file MP3 quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Non è stato possibile scrivere &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>&quot;%1&quot; è ancora in fase di conversione. Aprire il prossimo suono quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>&quot;%1&quot; è ancora in fase di copia. Aprire il prossimo suono quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>&quot;%1&quot; non può sostituire il file di lavoro &quot;%2&quot;: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Impossibile aprire &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>Impossibile aprire &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>Impossibile copiare &quot;%1&quot; nel file di lavoro &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>Impossibile salvare &quot;%1&quot;: %2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>un file con lo stesso nome lo impedisce</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>Impossibile creare la cartella di lavoro &quot;%1&quot;: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor non può funzionare senza di essa.</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>il disco è pieno</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>la quota del disco è esaurita</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>la cartella è di sola lettura</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>il file o la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>una parte del percorso non è una cartella</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>esiste già un file con quel nome</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>il file sarebbe troppo grande</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>un errore di input/output</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>il nome è troppo lungo</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>ci sono troppi file aperti</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memoria esaurita</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>il file è in uso</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>il percorso contiene troppi collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>il file non può essere spostato su un altro disco</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>impossibile leggere il file</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>il file non è un file WAVE</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>il file contiene suono compresso o non supportato</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>l’intestazione del file è danneggiata o troncata</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>impossibile creare il file in quella posizione</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>scrittura del file non riuscita</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>il suono è troppo lungo per un file WAVE (4 GiB)</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>non è stato possibile leggere il suono da salvare</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>Taglia, raccogli e unisci suoni in un unico file MP3 o WAV.</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>Segna i brani, mettili in elenco e salva l’elenco come un unico file.</translation>
+    </message>
+</context>
+</TS>

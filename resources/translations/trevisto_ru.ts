@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>Фрагмент «%1» не удаётся сохранить как «%2»: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>Преобразование уже выполняется.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>Не удаётся заменить рабочий файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>Не удаётся создать рабочий файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Не удалось записать рабочий файл «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>Источник не удалось прочитать до конца (код ошибки %1, после %2 байт).</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>Звук слишком длинный: «%1» содержит его первые %2 байт — больше файл WAV вместить не может.</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>Не удалось завершить рабочий файл «%1»: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>формат звука не поддерживает преобразование</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>преобразование в целевой формат невозможно</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>Не удалось вырезать фрагмент из «%1» в «%2»: %3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>Команда не распознана.</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>В команде не хватает имени файла, псевдонима или позиции.</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>Команда содержит недопустимое слово.</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>Звук с таким именем не открыт.</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>Звук с таким именем уже открыт.</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>Позиция не является целым неотрицательным числом миллисекунд.</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>Начальная позиция находится после конечной.</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>Файл не найден.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Файл не удаётся прочитать.</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>Файл не является звуковым файлом WAVE.</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>Файл содержит сжатый или неподдерживаемый звук; можно использовать только несжатые файлы WAVE в формате PCM или с плавающей точкой.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>Заголовок файла повреждён или неполон.</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>Открывать можно только звуки типа waveaudio.</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>Не удаётся записать файл: проверьте, что папка существует, доступна для записи и на диске есть место.</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>Результат превысил бы 4 ГиБ — предел файла WAVE.</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>Звуковой файл не открыт.</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>Нет доступного устройства вывода звука.</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>Перетаскивайте по одному звуковому файлу.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>«%1» не является файлом на этом компьютере.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>«%1» — это папка. Перетащите звуковой файл.</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>Не удалось запустить кодировщик MP3 (недостаточно памяти)</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>Кодировщик MP3 не принял %1 кбит/с при %2 Гц</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>Ошибка кодировщика MP3 при обработке «%1» (ошибка %2)</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>При %1 Гц информационный кадр не помещается</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>Ошибка кодировщика MP3 в конце «%1»</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>Кодировщик MP3 не выдал информационный кадр для «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>Не удаётся преобразовать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>Не удаётся преобразовать «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>Не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>файл закончился раньше времени</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>Кодирование уже выполняется; «%1» не запущен</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>Не задано имя MP3-файла</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>Не удаётся закодировать «%1»: в нём %2 каналов, а MP3 вмещает не более двух</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>%1 Гц невозможно в MP3; закодировано с частотой %2 Гц</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%1 кбит/с невозможно при %2 Гц; закодировано с %3 кбит/с</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>Не удаётся записать «%1»: это папка</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>Недостаточно памяти при кодировании «%1»</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>Не удалось закодировать «%1»</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>Не удаётся сохранить «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>Кодирование «%1» отменено</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>Подождите</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>папка не существует</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>«%1» не удаётся прочитать: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>«%1» не удаётся записать: %2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>Нет фрагментов для склейки.</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>склеенный звук оказался бы длиннее, чем вмещает файл WAVE (более %1 байт звука)</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>Склейка отменена.</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>файл закончился раньше времени</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>его звук не удалось преобразовать</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>склеенный звук получился другой длины, чем ожидалось</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Фрагменты не удаётся склеить в «%1».<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>«%1» ещё записывается. Начните следующий MP3-файл, когда запись закончится.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>«%1» не удаётся записать.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>«%1» записать не удалось.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>«%1» ещё преобразуется. Откройте следующий звук, когда преобразование закончится.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>«%1» ещё копируется. Откройте следующий звук, когда копирование закончится.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>«%1» не может заменить рабочий файл «%2»: %3.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>«%1» не удаётся открыть.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>«%1» не удаётся открыть: %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>«%1» не удаётся скопировать в рабочий файл «%2»: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>«%1» не удаётся сохранить: %2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>мешает файл с таким же именем</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>Не удаётся создать рабочую папку «%1»: %2.<byte value="xd"/>
+<byte value="xd"/>
+Без неё Trevisto MP3 Editor работать не может.</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>диск заполнен</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>дисковая квота исчерпана</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>папка доступна только для чтения</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>доступ запрещён</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>нет такого файла или папки</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>часть пути не является папкой</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>это папка</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>файл с таким именем уже существует</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>файл получился бы слишком большим</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>ошибка ввода-вывода</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>слишком длинное имя</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>открыто слишком много файлов</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>файл занят</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>в пути слишком много символических ссылок</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>файл нельзя переместить на другой диск</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>файл не существует</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>файл не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>файл не является файлом WAVE</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>файл содержит сжатый или неподдерживаемый звук</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>заголовок файла повреждён или обрезан</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>файл нельзя создать в этом месте</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>не удалось записать файл</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>звук слишком длинный для файла WAVE (4 ГиБ)</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>не удалось прочитать сохраняемый звук</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>Вырезайте, собирайте и склеивайте звуки в один файл MP3 или WAV.</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>Отмечайте фрагменты, составляйте из них список и сохраняйте его одним файлом.</translation>
+    </message>
+</context>
+</TS>

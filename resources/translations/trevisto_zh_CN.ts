@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>无法将片段“%1”保存为“%2”：%3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>已有一个转换正在进行。</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>无法替换工作文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>无法创建工作文件“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>写入工作文件“%1”失败：%2。</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>无法将源文件读到结尾（错误代码 %1，已读 %2 字节）。</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>声音太长：“%1”只保存了前 %2 字节，这是一个 WAV 文件所能容纳的上限。</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>无法完成工作文件“%1”：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>该声音的格式无法转换</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>无法转换为目标格式</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>无法将“%1”剪切到“%2”：%3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>无法识别该命令。</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>该命令缺少文件名、别名或位置。</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>该命令包含不接受的词。</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>没有以该名称打开的声音。</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>已有以该名称打开的声音。</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>某个位置不是非负整数毫秒数。</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>起始位置在结束位置之后。</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>找不到该文件。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>无法读取该文件。</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>该文件不是 WAVE 声音文件。</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>该文件包含压缩的或不支持的声音；只能使用未压缩的 PCM 和浮点 WAVE 文件。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>文件头已损坏或不完整。</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>只能打开 waveaudio 声音。</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>无法写入该文件：请检查文件夹是否存在、是否可写以及是否有足够空间。</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>结果将超过 WAVE 文件所能容纳的 4 GiB。</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>没有打开的声音文件。</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>没有可用的声音输出。</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>请一次只拖放一个声音文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>“%1”不是这台电脑上的文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>“%1”是文件夹。请拖放声音文件。</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>MP3 编码器无法启动（内存不足）</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>MP3 编码器不接受 %2 Hz 下的 %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>MP3 编码器处理“%1”时失败（错误 %2）</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>%1 Hz 下无法放入信息帧</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>MP3 编码器在“%1”结尾处失败</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>MP3 编码器没有为“%1”生成信息帧</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>无法转换“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>无法转换“%1”</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>文件提前结束</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>已有编码正在进行；未开始“%1”</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>未给出 MP3 文件的文件名</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>无法编码“%1”：它有 %2 个声道，而 MP3 最多只能容纳两个</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>MP3 不支持 %1 Hz；已按 %2 Hz 编码</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%2 Hz 下不支持 %1 kbit/s；已按 %3 kbit/s 编码</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>无法写入“%1”：它是文件夹</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>编码“%1”时内存不足</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>“%1”编码失败</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>无法保存“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>“%1”的编码已取消</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>请稍候</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>文件夹不存在</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>它不是普通文件</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>没有可合并的片段。</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>合并后的声音将超过 WAVE 文件所能容纳的长度（超过 %1 字节的声音）</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>合并已取消。</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>文件提前结束</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>其声音无法转换</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>合并后的声音长度与预期不符</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>无法将片段合并为“%1”。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>“%1”仍在写入中。请在完成后再开始下一个 MP3 文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>无法写入“%1”。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>未能写入“%1”。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>“%1”仍在转换中。请在完成后再打开下一个声音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>“%1”仍在复制中。请在完成后再打开下一个声音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>“%1”无法替换工作文件“%2”：%3。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>无法打开“%1”。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>无法将“%1”复制到工作文件“%2”：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>无法保存“%1”：%2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>已有同名文件</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>无法创建工作文件夹“%1”：%2。<byte value="xd"/>
+<byte value="xd"/>
+没有它，Trevisto MP3 Editor 无法运行。</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁盘已满</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁盘配额已用完</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>文件夹是只读的</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>权限被拒绝</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>文件或文件夹不存在</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>路径中有一部分不是文件夹</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是文件夹</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>同名文件已存在</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>文件将过大</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>输入/输出错误</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名称过长</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>打开的文件过多</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>文件正在使用中</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>路径中的符号链接过多</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>无法将文件移动到另一个磁盘</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>文件不存在</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>无法读取该文件</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>该文件不是 WAVE 文件</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>该文件包含压缩的或不支持的声音</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>文件头已损坏或被截断</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>无法在该位置创建文件</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>写入文件失败</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>声音太长，WAVE 文件无法容纳（4 GiB）</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>无法读取要保存的声音</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>剪切、收集声音，并合并为一个 MP3 或 WAV 文件。</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>标记片段，加入列表，再将列表保存为一个文件。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,497 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>Clips</name>
+    <message>
+        <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
+%4</source>
+        <translation>無法將片段「%1」儲存為「%2」：%3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Conversion</name>
+    <message>
+        <source>A conversion is already under way.</source>
+        <translation>已有一個轉換正在進行。</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be replaced: %2.</source>
+        <translation>無法取代工作檔案「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>The working file &quot;%1&quot; cannot be created: %2.</source>
+        <translation>無法建立工作檔案「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>Writing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>寫入工作檔案「%1」失敗：%2。</translation>
+    </message>
+    <message>
+        <source>The source could not be read to its end (error code %1, after %2 bytes).</source>
+        <translation>無法將來源檔案讀到結尾（錯誤代碼 %1，已讀 %2 位元組）。</translation>
+    </message>
+    <message>
+        <source>The sound is too long: &quot;%1&quot; holds its first %2 bytes, the most one WAV file can hold.</source>
+        <translation>聲音太長：「%1」只儲存了前 %2 位元組，這是一個 WAV 檔案所能容納的上限。</translation>
+    </message>
+    <message>
+        <source>Completing the working file &quot;%1&quot; failed: %2.</source>
+        <translation>無法完成工作檔案「%1」：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>Converter</name>
+    <message>
+        <source>the sound&apos;s format is not one that can be converted</source>
+        <translation>該聲音的格式無法轉換</translation>
+    </message>
+    <message>
+        <source>the target format is not one that can be converted to</source>
+        <translation>無法轉換為目標格式</translation>
+    </message>
+</context>
+<context>
+    <name>Cutting</name>
+    <message>
+        <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
+%4</source>
+        <translation>無法將「%1」剪下到「%2」：%3<byte value="xd"/>
+%4</translation>
+    </message>
+</context>
+<context>
+    <name>Device</name>
+    <message>
+        <source>The command is not recognised.</source>
+        <translation>無法識別該命令。</translation>
+    </message>
+    <message>
+        <source>The command is missing a file name, an alias or a position.</source>
+        <translation>該命令缺少檔名、別名或位置。</translation>
+    </message>
+    <message>
+        <source>The command contains a word it does not accept.</source>
+        <translation>該命令包含不接受的字詞。</translation>
+    </message>
+    <message>
+        <source>No sound is open under that name.</source>
+        <translation>沒有以該名稱開啟的聲音。</translation>
+    </message>
+    <message>
+        <source>A sound is already open under that name.</source>
+        <translation>已有以該名稱開啟的聲音。</translation>
+    </message>
+    <message>
+        <source>A position is not a whole, non-negative number of milliseconds.</source>
+        <translation>某個位置不是非負整數毫秒數。</translation>
+    </message>
+    <message>
+        <source>The start position lies after the end position.</source>
+        <translation>起始位置在結束位置之後。</translation>
+    </message>
+    <message>
+        <source>The file cannot be found.</source>
+        <translation>找不到該檔案。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>無法讀取該檔案。</translation>
+    </message>
+    <message>
+        <source>The file is not a WAVE sound file.</source>
+        <translation>該檔案不是 WAVE 聲音檔案。</translation>
+    </message>
+    <message>
+        <source>The file holds compressed or unsupported sound; only uncompressed PCM and float WAVE files can be used.</source>
+        <translation>該檔案包含壓縮的或不支援的聲音；只能使用未壓縮的 PCM 和浮點 WAVE 檔案。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s header is damaged or incomplete.</source>
+        <translation>檔案標頭已損毀或不完整。</translation>
+    </message>
+    <message>
+        <source>Only waveaudio sounds can be opened.</source>
+        <translation>只能開啟 waveaudio 聲音。</translation>
+    </message>
+    <message>
+        <source>The file cannot be written: check that the folder exists, is writable and has room.</source>
+        <translation>無法寫入該檔案：請檢查資料夾是否存在、是否可寫入以及是否有足夠空間。</translation>
+    </message>
+    <message>
+        <source>The result would be larger than the 4 GiB a WAVE file can hold.</source>
+        <translation>結果將超過 WAVE 檔案所能容納的 4 GiB。</translation>
+    </message>
+    <message>
+        <source>No sound file is open.</source>
+        <translation>沒有開啟的聲音檔案。</translation>
+    </message>
+    <message>
+        <source>No sound output is available.</source>
+        <translation>沒有可用的聲音輸出。</translation>
+    </message>
+</context>
+<context>
+    <name>Dropping</name>
+    <message>
+        <source>Drop one sound file at a time.</source>
+        <translation>請一次只拖放一個聲音檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a file on this computer.</source>
+        <translation>「%1」不是這台電腦上的檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a folder. Drop a sound file.</source>
+        <translation>「%1」是資料夾。請拖放聲音檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>Encoder</name>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder could not start (out of memory)</source>
+        <translation>MP3 編碼器無法啟動（記憶體不足）</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder refused %1 kbit/s at %2 Hz</source>
+        <translation>MP3 編碼器不接受 %2 Hz 下的 %1 kbit/s</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed on &quot;%1&quot; (error %2)</source>
+        <translation>MP3 編碼器處理「%1」時失敗（錯誤 %2）</translation>
+    </message>
+    <message>
+        <source>No info frame fits at %1 Hz</source>
+        <translation>%1 Hz 下無法放入資訊框</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder failed at the end of &quot;%1&quot;</source>
+        <translation>MP3 編碼器在「%1」結尾處失敗</translation>
+    </message>
+    <message>
+        <source>The MP3 encoder gave no info frame for &quot;%1&quot;</source>
+        <translation>MP3 編碼器沒有為「%1」產生資訊框</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;: %2</source>
+        <translation>無法轉換「%1」：%2</translation>
+    </message>
+    <message>
+        <source>Cannot convert &quot;%1&quot;</source>
+        <translation>無法轉換「%1」</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot;: %2</source>
+        <translation>無法讀取「%1」：%2</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>檔案提前結束</translation>
+    </message>
+    <message>
+        <source>An encoding is already running; &quot;%1&quot; was not started</source>
+        <translation>已有編碼正在進行；未開始「%1」</translation>
+    </message>
+    <message>
+        <source>No file name was given for the MP3 file</source>
+        <translation>未提供 MP3 檔案的檔名</translation>
+    </message>
+    <message>
+        <source>Cannot encode &quot;%1&quot;: it has %2 channels and MP3 holds at most two</source>
+        <translation>無法編碼「%1」：它有 %2 個聲道，而 MP3 最多只能容納兩個</translation>
+    </message>
+    <message>
+        <source>%1 Hz is not possible in MP3; encoded at %2 Hz</source>
+        <translation>MP3 不支援 %1 Hz；已按 %2 Hz 編碼</translation>
+    </message>
+    <message>
+        <source>%1 kbit/s is not possible at %2 Hz; encoded at %3 kbit/s</source>
+        <translation>%2 Hz 下不支援 %1 kbit/s；已按 %3 kbit/s 編碼</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: it is a folder</source>
+        <translation>無法寫入「%1」：它是資料夾</translation>
+    </message>
+    <message>
+        <source>Out of memory while encoding &quot;%1&quot;</source>
+        <translation>編碼「%1」時記憶體不足</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; failed</source>
+        <translation>「%1」編碼失敗</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>無法儲存「%1」：%2</translation>
+    </message>
+    <message>
+        <source>The encoding of &quot;%1&quot; was cancelled</source>
+        <translation>「%1」的編碼已取消</translation>
+    </message>
+</context>
+<context>
+    <name>Frmwait</name>
+    <message>
+        <source>Please wait</source>
+        <translation>請稍候</translation>
+    </message>
+</context>
+<context>
+    <name>JoinClips</name>
+    <message>
+        <source>the folder does not exist</source>
+        <translation>資料夾不存在</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>it is not an ordinary file</source>
+        <translation>它不是一般檔案</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be read: %2</source>
+        <translation>無法讀取「%1」：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
+    </message>
+    <message>
+        <source>There are no clips to join.</source>
+        <translation>沒有可合併的片段。</translation>
+    </message>
+    <message>
+        <source>the joined sound would be longer than a WAVE file can hold (more than %1 bytes of sound)</source>
+        <translation>合併後的聲音將超過 WAVE 檔案所能容納的長度（超過 %1 位元組的聲音）</translation>
+    </message>
+    <message>
+        <source>The join was cancelled.</source>
+        <translation>合併已取消。</translation>
+    </message>
+    <message>
+        <source>the file ended early</source>
+        <translation>檔案提前結束</translation>
+    </message>
+    <message>
+        <source>its sound could not be converted</source>
+        <translation>其聲音無法轉換</translation>
+    </message>
+    <message>
+        <source>the joined sound came out at another length than planned</source>
+        <translation>合併後的聲音長度與預期不符</translation>
+    </message>
+</context>
+<context>
+    <name>Joining</name>
+    <message>
+        <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>無法將片段合併為「%1」。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next MP3 file when it is done.</source>
+        <translation>「%1」仍在寫入中。請在完成後再開始下一個 MP3 檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>無法寫入「%1」。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>未能寫入「%1」。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>Loading</name>
+    <message>
+        <source>&quot;%1&quot; is still being converted. Open the next sound when it is done.</source>
+        <translation>「%1」仍在轉換中。請在完成後再開啟下一個聲音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being copied. Open the next sound when it is done.</source>
+        <translation>「%1」仍在複製中。請在完成後再開啟下一個聲音。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot take the place of the working file &quot;%2&quot;: %3.</source>
+        <translation>「%1」無法取代工作檔案「%2」：%3。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be opened.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>無法開啟「%1」。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>OpenWav</name>
+    <message>
+        <source>&quot;%1&quot; cannot be opened: %2</source>
+        <translation>無法開啟「%1」：%2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
+        <translation>無法將「%1」複製到工作檔案「%2」：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>Saving</name>
+    <message>
+        <source>&quot;%1&quot; cannot be saved: %2<byte value="xd"/>
+%3</source>
+        <translation>無法儲存「%1」：%2<byte value="xd"/>
+%3</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>已有同名檔案</translation>
+    </message>
+    <message>
+        <source>The working folder &quot;%1&quot; cannot be created: %2.<byte value="xd"/>
+<byte value="xd"/>
+Trevisto MP3 Editor cannot run without it.</source>
+        <translation>無法建立工作資料夾「%1」：%2。<byte value="xd"/>
+<byte value="xd"/>
+沒有它，Trevisto MP3 Editor 無法執行。</translation>
+    </message>
+</context>
+<context>
+    <name>System</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>the disk quota is used up</source>
+        <translation>磁碟配額已用完</translation>
+    </message>
+    <message>
+        <source>the folder is read-only</source>
+        <translation>資料夾是唯讀的</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>權限遭拒</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>檔案或資料夾不存在</translation>
+    </message>
+    <message>
+        <source>a part of the path is not a folder</source>
+        <translation>路徑中有一部分不是資料夾</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>它是資料夾</translation>
+    </message>
+    <message>
+        <source>a file of that name already exists</source>
+        <translation>同名檔案已存在</translation>
+    </message>
+    <message>
+        <source>the file would be too large</source>
+        <translation>檔案將過大</translation>
+    </message>
+    <message>
+        <source>an input/output error</source>
+        <translation>輸入/輸出錯誤</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名稱過長</translation>
+    </message>
+    <message>
+        <source>too many files are open</source>
+        <translation>開啟的檔案過多</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>記憶體不足</translation>
+    </message>
+    <message>
+        <source>the file is in use</source>
+        <translation>檔案正在使用中</translation>
+    </message>
+    <message>
+        <source>the path has too many symbolic links</source>
+        <translation>路徑中的符號連結過多</translation>
+    </message>
+    <message>
+        <source>the file cannot be moved to another disk</source>
+        <translation>無法將檔案移動到另一個磁碟</translation>
+    </message>
+</context>
+<context>
+    <name>WavFile</name>
+    <message>
+        <source>the file does not exist</source>
+        <translation>檔案不存在</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>無法讀取該檔案</translation>
+    </message>
+    <message>
+        <source>the file is not a WAVE file</source>
+        <translation>該檔案不是 WAVE 檔案</translation>
+    </message>
+    <message>
+        <source>the file holds compressed or unsupported sound</source>
+        <translation>該檔案包含壓縮的或不支援的聲音</translation>
+    </message>
+    <message>
+        <source>the file&apos;s header is damaged or truncated</source>
+        <translation>檔案標頭已損毀或被截斷</translation>
+    </message>
+    <message>
+        <source>the file cannot be created there</source>
+        <translation>無法在該位置建立檔案</translation>
+    </message>
+    <message>
+        <source>writing the file failed</source>
+        <translation>寫入檔案失敗</translation>
+    </message>
+    <message>
+        <source>the sound is too long for a WAVE file (4 GiB)</source>
+        <translation>聲音太長，WAVE 檔案無法容納（4 GiB）</translation>
+    </message>
+    <message>
+        <source>the sound to save could not be read</source>
+        <translation>無法讀取要儲存的聲音</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Cut, collect and join sounds into one MP3 or WAV file.</source>
+        <translation>剪下、收集聲音，並合併為一個 MP3 或 WAV 檔案。</translation>
+    </message>
+    <message>
+        <source>Mark pieces, list them, and save the list as one file.</source>
+        <translation>標記片段，加入清單，再將清單儲存為一個檔案。</translation>
+    </message>
+</context>
+</TS>
