@@ -1,5 +1,6 @@
 #include "audio/conversion.h"
 
+#include "app/systemreason.h"
 #include "editor/peaktable.h"
 
 #include <QFileInfo>
@@ -12,7 +13,7 @@
 
 namespace {
 
-QString reason() { return QString::fromLocal8Bit(std::strerror(errno)); }
+QString reason() { return SystemReason(errno); }
 
 constexpr size_t WriteBuffer = 1 << 20;
 

@@ -3,6 +3,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/routines.h"
+#include "app/systemreason.h"
 #include "app/workingfiles.h"
 #include "audio/conversion.h"
 #include "audio/sourcechannel.h"
@@ -122,7 +123,7 @@ bool frmWriteWave::ReplaceSource()
     FinishWaveFile();
     const QString from = NativePath(WorkingFiles::SourceInProgress), to = NativePath(WorkingFiles::Source);
     if (std::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        const QString why = SystemReason(errno);
         QFile::remove(to);
         ShowNothingLoaded();
         dialogs_.msgBox(QStringLiteral("\"%1\" cannot take the place of the working file \"%2\": %3.")

@@ -1,12 +1,12 @@
 #include "clips/joiner.h"
 
+#include "app/systemreason.h"
 #include "platform/resample/converter.h"
 
 #include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -22,32 +22,13 @@ constexpr int64_t kConvertFrames = 1 << 15;
 
 QString tr(const char *text) { return QCoreApplication::translate("JoinClips", text); }
 
-// What errno says, phrased to follow "cannot be read: " or "cannot be written: ".
-QString systemReason(int error)
-{
-    switch (error) {
-    case ENOSPC: return tr("the disk is full");
-    case EDQUOT: return tr("the disk quota is used up");
-    case EROFS: return tr("the folder is read-only");
-    case EACCES:
-    case EPERM: return tr("permission denied");
-    case ENOENT: return tr("the folder does not exist");
-    case EFBIG: return tr("the file would be too large");
-    case EIO: return tr("an input/output error");
-    }
-    QString text = QString::fromLocal8Bit(std::strerror(error));
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 QString readReason(wav::ReadError error, int systemError)
 {
     switch (error) {
     case wav::ReadError::NotFound: return tr("no such file");
     case wav::ReadError::Unreadable:
         // No errno means the file opened but is no plain file (a folder, a device).
-        return systemError ? systemReason(systemError) : tr("it is not an ordinary file");
+        return systemError ? SystemReason(systemError) : tr("it is not an ordinary file");
     default: return QString::fromUtf8(wav::describe(error));
     }
 }
@@ -66,7 +47,7 @@ Outcome cannotWrite(const QString &output, const QString &reason)
 // own error there, and a zero means the writer refused without asking the system.
 Outcome writerFailed(const QString &output, wav::WriteError error, int systemError)
 {
-    return cannotWrite(output, systemError ? systemReason(systemError) : QString::fromUtf8(wav::describe(error)));
+    return cannotWrite(output, systemError ? SystemReason(systemError) : QString::fromUtf8(wav::describe(error)));
 }
 
 struct Clip {
@@ -133,7 +114,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
     auto copyFailed = [&](const Clip &clip, int systemError) {
         // A copy that ran out of source bytes leaves no error of its own behind.
         if (writer->error() == wav::WriteError::ReadFailed)
-            return cannotRead(clip.path, systemError == EIO ? systemReason(EIO) : tr("the file ended early"));
+            return cannotRead(clip.path, systemError == EIO ? SystemReason(EIO) : tr("the file ended early"));
         return writerFailed(output, writer->error(), systemError);
     };
 
@@ -162,7 +143,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                 errno = 0;
                 const int64_t got = clip.file->readFrames(first, want, in.data());
                 if (got != want)
-                    return cannotRead(clip.path, got < 0 && errno ? systemReason(errno) : tr("the file ended early"));
+                    return cannotRead(clip.path, got < 0 && errno ? SystemReason(errno) : tr("the file ended early"));
                 if (!clip.converter->process(in.data(), size_t(want), out))
                     return cannotRead(clip.path, tr("its sound could not be converted"));
             }

@@ -1,5 +1,6 @@
 #include "platform/mp3enc/mp3encoder.h"
 
+#include "app/systemreason.h"
 #include "platform/drive/drive.h"
 #include "platform/mp3enc/info_frame.h"
 #include "platform/mp3enc/mpeg_tables.h"
@@ -22,7 +23,6 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -41,10 +41,7 @@ constexpr auto kProgressPeriod = std::chrono::milliseconds(33);
 
 void quiet(const char *, va_list) {}
 
-QString systemError(int code)
-{
-    return QString::fromStdString(std::error_code(code, std::generic_category()).message());
-}
+QString systemError(int code) { return SystemReason(code); }
 
 bool writeAll(int fd, const unsigned char *p, size_t bytes)
 {
