@@ -196,8 +196,8 @@ private:
     void OpenWavSource(const QString &path);
     void OpenWavInPlace(const QString &path);
     // Copies the chosen WAV file to the working copy, reducing its sound into the envelope
-    // on the way; the window's events run between blocks. The copy appears under its name
-    // only once complete.
+    // on the way; the window's events run between blocks. `to` is a working name of its
+    // own: a failed copy leaves it to the caller to remove. A failure says why.
     Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait);
     // The conversion and the copy fill the envelope of the sound being written; the slider
     // shows it once that sound is the loaded one.
