@@ -214,6 +214,10 @@ private:
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
     void ConnectLanguageHandlers();
+    // Stores the item's language code, loads that language and marks the item. A code
+    // that cannot be stored changes no text and marks nothing, after a message naming the
+    // settings file and the reason.
+    void ChooseLanguage(QAction *item, const char *code);
 
     // --- clips/ -------------------------------------------------------------------------
     void ConnectClipHandlers();
