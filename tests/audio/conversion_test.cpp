@@ -1,3 +1,4 @@
+#include "app/systemreason.h"
 #include "audio/conversion.h"
 #include "editor/peaktable.h"
 
@@ -6,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -174,7 +176,7 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         const auto result = conversion.run(lib_, 1, missing, nullptr);
         EXPECT_EQ(result.outcome, WaveConversion::Outcome::Failed);
         EXPECT_TRUE(result.message.contains(missing)) << result.message.toStdString();
-        EXPECT_TRUE(result.message.contains("No such file")) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains(SystemReason(ENOENT))) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
     }
     {
@@ -184,7 +186,7 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         const auto result = conversion.run(lib_, 1, "/dev/full", nullptr);
         EXPECT_EQ(result.outcome, WaveConversion::Outcome::Failed);
         EXPECT_TRUE(result.message.contains("/dev/full"));
-        EXPECT_TRUE(result.message.contains("space")) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains(SystemReason(ENOSPC))) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
     }
 }
