@@ -197,8 +197,8 @@ private:
     void OpenWavSource(const QString &path);
     void OpenWavInPlace(const QString &path);
     // Copies the chosen WAV file to the working copy, reducing its sound into the envelope
-    // on the way; the window's events run between blocks. The copy appears under its name
-    // only once complete.
+    // on the way; the window's events run between blocks. `to` is a working name of its
+    // own: a failed copy leaves it to the caller to remove. A failure says why.
     Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait);
     // The conversion and the copy fill the envelope of the sound being written; the slider
     // shows it once that sound is the loaded one.
@@ -215,6 +215,10 @@ private:
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
     void ConnectLanguageHandlers();
+    // Stores the item's language code, loads that language and marks the item. A code
+    // that cannot be stored changes no text and marks nothing, after a message naming the
+    // settings file and the reason.
+    void ChooseLanguage(QAction *item, const char *code);
 
     // --- clips/ -------------------------------------------------------------------------
     void ConnectClipHandlers();

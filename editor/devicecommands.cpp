@@ -1,10 +1,15 @@
 #include "editor/devicecommands.h"
 
+#include "platform/io/systemreason.h"
 #include "platform/mci/device.h"
 #include "platform/mci/error.h"
 
+#include <QCoreApplication>
+
 QString CommandOutcome::reason() const
 {
+    if (code == trevisto::mci::CannotWriteFile && systemError != 0)
+        return QCoreApplication::translate("Device", "The file cannot be written: %1.").arg(trevisto::io::systemReason(systemError));
     return trevisto::mci::errorMessage(code);
 }
 
@@ -14,7 +19,7 @@ CommandOutcome SendCommands(const QStringList &commands, const QString &closing)
     for (const QString &command : commands) {
         const int code = trevisto::mci::mciSendString(command.toStdString());
         if (code != 0) {
-            outcome = {code, command};
+            outcome = {code, command, trevisto::mci::mciGetLastSystemError()};
             break;
         }
     }

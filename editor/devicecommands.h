@@ -9,9 +9,11 @@
 struct CommandOutcome {
     int code = 0;          // the device's result code; 0 when every command succeeded
     QString failedCommand; // the command that failed
+    int systemError = 0;   // the errno behind a file the command could not write, else 0
 
     bool ok() const { return code == 0; }
-    // The device's sentence for the code.
+    // The device's sentence for the code; for a file that could not be written, what the
+    // system gave as the reason when it is known.
     QString reason() const;
 };
 

@@ -6,6 +6,7 @@
 #include "app/workingfiles.h"
 #include "platform/drive/drive.h"
 #include "platform/io/systemreason.h"
+#include "platform/io/writeall.h"
 #include "platform/mci/error.h"
 #include "platform/mci/player.h"
 #include "platform/wav/wav.h"
@@ -15,9 +16,12 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,9 +52,19 @@ Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, F
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
         return failed(in);
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return failed(out);
+    // `to` is a working name of its own, removed by the caller when the copy fails, so the
+    // copy goes straight to it; plain writes keep the system's reason for a failure.
+    const int out = ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (out < 0)
+        return Outcome::failure(trevisto::io::systemReason(errno));
+    struct Closer {
+        int fd;
+        ~Closer()
+        {
+            if (fd >= 0)
+                ::close(fd);
+        }
+    } closer{out};
     const qint64 total = in.size();
     qint64 copied = 0;
     QByteArray block(4 << 20, Qt::Uninitialized);
@@ -62,8 +76,9 @@ Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, F
             return failed(in);
         if (n == 0)
             break;
-        if (out.write(block.constData(), n) != n)
-            return failed(out);
+        errno = 0;
+        if (!trevisto::io::writeAll(out, block.constData(), size_t(n)))
+            return Outcome::failure(trevisto::io::systemReason(errno ? errno : EIO));
         if (reduce) {
             const qint64 first = std::max<qint64>(copied, info.dataOffset);
             const qint64 end = std::min<qint64>(copied + n, info.dataOffset + info.dataSize);
@@ -77,8 +92,9 @@ Outcome frmWriteWave::CopyWithProgress(const QString &from, const QString &to, F
         }
         QCoreApplication::processEvents();
     }
-    if (!out.commit())
-        return failed(out);
+    closer.fd = -1;
+    if (::close(out) != 0)
+        return Outcome::failure(trevisto::io::systemReason(errno));
     return Outcome::success();
 }
 

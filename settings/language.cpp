@@ -16,14 +16,6 @@ namespace {
 const QString SettingsKey = QStringLiteral("SOFTWARE\\Trevisto");
 const QString LanguageValue = QStringLiteral("Language");
 
-// Stores the item's code, loads its language and marks it as the chosen one.
-void chooseLanguage(frmWriteWave &window, QAction *item, const char *code)
-{
-    RegWriteValue(SettingsKey, LanguageValue, QString::fromLatin1(code), trevisto::registry::REG_SZ);
-    window.LoadLanguage();
-    item->setChecked(true);
-}
-
 } // namespace
 
 void frmWriteWave::LoadLanguage()
@@ -130,13 +122,30 @@ void frmWriteWave::ConnectLanguageHandlers()
     connect(ui->russian, &QAction::triggered, this, &frmWriteWave::russian_Click);
 }
 
-void frmWriteWave::english_Click() { chooseLanguage(*this, ui->english, "en"); }
-void frmWriteWave::german_Click() { chooseLanguage(*this, ui->german, "ger"); }
-void frmWriteWave::italian_Click() { chooseLanguage(*this, ui->italian, "it"); }
-void frmWriteWave::schinese_Click() { chooseLanguage(*this, ui->schinese, "sch"); }
-void frmWriteWave::tchinese_Click() { chooseLanguage(*this, ui->tchinese, "tch"); }
-void frmWriteWave::spanish_Click() { chooseLanguage(*this, ui->spanish, "spa"); }
-void frmWriteWave::russian_Click() { chooseLanguage(*this, ui->russian, "ru"); }
+void frmWriteWave::ChooseLanguage(QAction *item, const char *code)
+{
+    const trevisto::registry::LONG stored =
+        RegWriteValue(SettingsKey, LanguageValue, QString::fromLatin1(code), trevisto::registry::REG_SZ);
+    if (stored != trevisto::registry::ERROR_SUCCESS) {
+        // The language loaded is the one stored, so the texts stay as they are; only the
+        // mark the click put on goes.
+        item->setChecked(false);
+        dialogs_.msgBox(QCoreApplication::translate("Settings", "The language cannot be saved in \"%1\": %2.")
+                            .arg(QFile::decodeName(trevisto::registry::storePath().c_str()), RegWriteFailure(stored)),
+                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    LoadLanguage();
+    item->setChecked(true);
+}
+
+void frmWriteWave::english_Click() { ChooseLanguage(ui->english, "en"); }
+void frmWriteWave::german_Click() { ChooseLanguage(ui->german, "ger"); }
+void frmWriteWave::italian_Click() { ChooseLanguage(ui->italian, "it"); }
+void frmWriteWave::schinese_Click() { ChooseLanguage(ui->schinese, "sch"); }
+void frmWriteWave::tchinese_Click() { ChooseLanguage(ui->tchinese, "tch"); }
+void frmWriteWave::spanish_Click() { ChooseLanguage(ui->spanish, "spa"); }
+void frmWriteWave::russian_Click() { ChooseLanguage(ui->russian, "ru"); }
 
 QString frmWriteWave::TableText(const QStringList &table, int index, const QString &fallback)
 {

@@ -1,7 +1,12 @@
 #include "settings/registry_settings.h"
 
+#include "platform/io/systemreason.h"
+
+#include <QCoreApplication>
+
 #include <QByteArray>
 
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -58,14 +63,27 @@ QString withoutLastCharacter(const QByteArray &bytes)
 
 } // namespace
 
-void RegWriteValue(const QString &keyPath, const QString &valueName, const QVariant &value, DWORD valueType)
+LONG RegWriteValue(const QString &keyPath, const QString &valueName, const QVariant &value, DWORD valueType)
 {
     HKEY key = 0;
     DWORD disposition = 0;
-    RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.toUtf8().constData(), 0, nullptr, 0, kWriteAccess, nullptr, &key,
-                    &disposition);
-    RegSetTypedValue(key, valueName, valueType, value);
+    LONG r = RegCreateKeyExA(HKEY_LOCAL_MACHINE, keyPath.toUtf8().constData(), 0, nullptr, 0, kWriteAccess, nullptr,
+                             &key, &disposition);
+    if (r == ERROR_SUCCESS)
+        r = RegSetTypedValue(key, valueName, valueType, value);
     RegCloseKey(key);
+    return r;
+}
+
+QString RegWriteFailure(LONG code)
+{
+    switch (code) {
+    case ERROR_DISK_FULL: return trevisto::io::systemReason(ENOSPC);
+    case ERROR_WRITE_PROTECT: return trevisto::io::systemReason(EROFS);
+    case ERROR_ACCESS_DENIED: return trevisto::io::systemReason(EACCES);
+    case ERROR_WRITE_FAULT: return trevisto::io::systemReason(EIO);
+    }
+    return QCoreApplication::translate("Settings", "error %1").arg(code);
 }
 
 LONG RegSetTypedValue(HKEY key, const QString &valueName, DWORD valueType, const QVariant &value)

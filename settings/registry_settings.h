@@ -9,9 +9,12 @@
 #include <QVariant>
 
 // Creates `keyPath` (every missing level) and sets one value of `valueType` (REG_SZ or
-// REG_DWORD). Failures are dropped.
-void RegWriteValue(const QString &keyPath, const QString &valueName, const QVariant &value,
-                   trevisto::registry::DWORD valueType);
+// REG_DWORD). The registry result code of the first step that failed, else ERROR_SUCCESS.
+trevisto::registry::LONG RegWriteValue(const QString &keyPath, const QString &valueName, const QVariant &value,
+                                       trevisto::registry::DWORD valueType);
+
+// Why the settings file could not be written, in words, for a failed result code.
+QString RegWriteFailure(trevisto::registry::LONG code);
 
 // Sets one value on an open key; the registry result code. Types other than REG_SZ and
 // REG_DWORD write nothing and answer 0. A value that is no 32-bit number cannot be stored

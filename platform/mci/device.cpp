@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <limits>
 
 namespace trevisto::mci {
@@ -120,21 +121,34 @@ void Sound::erase(int64_t from, int64_t to)
     kept_ = std::move(out);
 }
 
-int Sound::save(const std::string &nativePath) const
+int Sound::save(const std::string &nativePath, int *systemError) const
 {
+    // errno is read right after the failing writer call, which leaves the system's own
+    // error there; only a failure to write keeps it.
+    auto failed = [systemError](wav::WriteError error) {
+        const int code = fromWriteError(error);
+        if (systemError)
+            *systemError = code == CannotWriteFile ? errno : 0;
+        return code;
+    };
+    if (systemError)
+        *systemError = 0;
     const wav::Info &info = file_->info();
     const int64_t block = info.format.blockAlign();
     if (uint64_t(frames()) * uint64_t(block) > wav::kMaxDataBytes)
         return FileTooLarge;
     wav::WriteError error;
+    errno = 0;
     auto writer = wav::Writer::create(nativePath, info.format, &error);
     if (!writer)
-        return fromWriteError(error);
+        return failed(error);
     for (const FrameRange &r : kept_) {
+        errno = 0;
         if (!writer->copyFrom(file_->fd(), info.dataOffset + r.first * block, (r.last - r.first) * block))
-            return fromWriteError(writer->error());
+            return failed(writer->error());
     }
-    return fromWriteError(writer->commit());
+    errno = 0;
+    return failed(writer->commit());
 }
 
 // ---- CommandDevice
@@ -152,6 +166,7 @@ int CommandDevice::send(const std::string &command, std::string *ret)
     const std::string verb = lower(texts[0]);
 
     std::lock_guard lock(mutex_);
+    lastSystemError_ = 0;
     if (verb == "open")
         return open(command, words[0].end);
     if (verb == "delete")
@@ -240,7 +255,13 @@ int CommandDevice::save(const std::string &rest, const std::vector<std::string> 
     const auto it = sounds_.find(lower(words[1]));
     if (it == sounds_.end())
         return UnknownAlias;
-    return it->second->save(drive::toNative(path));
+    return it->second->save(drive::toNative(path), &lastSystemError_);
+}
+
+int CommandDevice::lastSystemError() const
+{
+    std::lock_guard lock(mutex_);
+    return lastSystemError_;
 }
 
 int CommandDevice::status(const std::vector<std::string> &words, std::string *ret)
@@ -271,12 +292,20 @@ int CommandDevice::close(const std::vector<std::string> &words)
     return sounds_.erase(alias) ? Ok : UnknownAlias;
 }
 
-int mciSendString(const std::string &command, std::string *ret)
+namespace {
+
+CommandDevice &theDevice()
 {
     static CommandDevice device;
-    return device.send(command, ret);
+    return device;
 }
 
+} // namespace
+
+int mciSendString(const std::string &command, std::string *ret) { return theDevice().send(command, ret); }
+
 std::string mciGetErrorString(int code) { return errorString(code); }
+
+int mciGetLastSystemError() { return theDevice().lastSystemError(); }
 
 } // namespace trevisto::mci

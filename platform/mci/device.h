@@ -53,8 +53,9 @@ public:
 
     // Removes the current frames [from, to) and closes the gap.
     void erase(int64_t from, int64_t to);
-    // Writes the current sound as a plain WAVE file; an error code.
-    int save(const std::string &nativePath) const;
+    // Writes the current sound as a plain WAVE file; an error code. When writing failed
+    // on a system call, `systemError` receives its errno (else 0).
+    int save(const std::string &nativePath, int *systemError = nullptr) const;
 
 private:
     std::unique_ptr<wav::File> file_;
@@ -70,6 +71,10 @@ public:
     // The sound open under `alias`, or null (for inspection).
     const Sound *sound(const std::string &alias) const;
 
+    // The errno behind the last command's failure to write a file; 0 when the last
+    // command succeeded or failed for another reason.
+    int lastSystemError() const;
+
 private:
     int open(const std::string &line, size_t argsAt);
     int erase(const std::vector<std::string> &words);
@@ -79,10 +84,13 @@ private:
 
     mutable std::mutex mutex_;
     std::map<std::string, std::unique_ptr<Sound>> sounds_; // by lower-case alias
+    int lastSystemError_ = 0;
 };
 
 // The program's one device.
 int mciSendString(const std::string &command, std::string *ret = nullptr);
 std::string mciGetErrorString(int code);
+// The device's lastSystemError(): why the last command could not write, as an errno.
+int mciGetLastSystemError();
 
 } // namespace trevisto::mci

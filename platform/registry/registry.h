@@ -47,6 +47,7 @@ inline constexpr LONG ERROR_SUCCESS = 0;
 inline constexpr LONG ERROR_FILE_NOT_FOUND = 2;
 inline constexpr LONG ERROR_ACCESS_DENIED = 5;
 inline constexpr LONG ERROR_INVALID_HANDLE = 6;
+inline constexpr LONG ERROR_WRITE_PROTECT = 19; // the store's file system is read-only
 inline constexpr LONG ERROR_WRITE_FAULT = 29;
 inline constexpr LONG ERROR_READ_FAULT = 30;
 inline constexpr LONG ERROR_INVALID_PARAMETER = 87;

@@ -21,8 +21,9 @@ LONG codeFor(int err, LONG fallback)
     switch (err) {
     case EACCES:
     case EPERM:
-    case EROFS:
         return ERROR_ACCESS_DENIED;
+    case EROFS:
+        return ERROR_WRITE_PROTECT;
     case ENOSPC:
     case EDQUOT:
         return ERROR_DISK_FULL;

@@ -131,6 +131,10 @@
         <source>No sound output is available.</source>
         <translation>Es ist keine Klangausgabe verfügbar.</translation>
     </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>Die Datei kann nicht geschrieben werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Dropping</name>
@@ -360,6 +364,17 @@
 %3</source>
         <translation>„%1“ kann nicht gespeichert werden: %2<byte value="xd"/>
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Die Sprache kann nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,10 @@
         <source>No sound output is available.</source>
         <translation>No hay ninguna salida de sonido disponible.</translation>
     </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>No se puede escribir el archivo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Dropping</name>
@@ -360,6 +364,17 @@
 %3</source>
         <translation>No se puede guardar &quot;%1&quot;: %2<byte value="xd"/>
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>No se puede guardar el idioma en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error n.º %1</translation>
     </message>
 </context>
 <context>

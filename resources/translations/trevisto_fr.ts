@@ -131,6 +131,10 @@
         <source>No sound output is available.</source>
         <translation>Aucune sortie son n’est disponible.</translation>
     </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>Impossible d’écrire le fichier : %1.</translation>
+    </message>
 </context>
 <context>
     <name>Dropping</name>
@@ -360,6 +364,17 @@
 %3</source>
         <translation>« %1 » ne peut pas être enregistré : %2<byte value="xd"/>
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’enregistrer la langue dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>erreur %1</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,10 @@
         <source>No sound output is available.</source>
         <translation>Nessuna uscita audio disponibile.</translation>
     </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>Impossibile scrivere il file: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Dropping</name>
@@ -360,6 +364,17 @@
 %3</source>
         <translation>Impossibile salvare &quot;%1&quot;: %2<byte value="xd"/>
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Impossibile salvare la lingua in «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>errore %1</translation>
     </message>
 </context>
 <context>

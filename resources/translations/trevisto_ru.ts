@@ -131,6 +131,10 @@
         <source>No sound output is available.</source>
         <translation>Нет доступного устройства вывода звука.</translation>
     </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>Не удаётся записать файл: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Dropping</name>
@@ -360,6 +364,17 @@
 %3</source>
         <translation>«%1» не удаётся сохранить: %2<byte value="xd"/>
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Не удаётся сохранить язык в «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>ошибка %1</translation>
     </message>
 </context>
 <context>

@@ -131,6 +131,10 @@
         <source>No sound output is available.</source>
         <translation>沒有可用的聲音輸出。</translation>
     </message>
+    <message>
+        <source>The file cannot be written: %1.</source>
+        <translation>無法寫入檔案：%1。</translation>
+    </message>
 </context>
 <context>
     <name>Dropping</name>
@@ -360,6 +364,17 @@
 %3</source>
         <translation>無法儲存「%1」：%2<byte value="xd"/>
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>無法將語言儲存到「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>錯誤 %1</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <cstring>
 #include <vector>
 
