@@ -31,6 +31,7 @@ if [ "$kind" = address ]; then
   cmake --build "$dir"
   export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  export LSAN_OPTIONS=suppressions=$PWD/tools/sanitizers/leaks.supp:print_suppressions=0
   ctest --test-dir "$dir" --output-on-failure --timeout 600
 else
   tests=(mci_player_tests mci_device_tests mp3enc_tests scenario_tests app_tests settings_tests ui_windows_tests)
@@ -39,5 +40,7 @@ else
   # would be reported as races against nothing the project does.
   export TSAN_OPTIONS="ignore_noninstrumented_modules=1:halt_on_error=1:second_deadlock_stack=1"
   regex=$(IFS='|'; echo "${tests[*]}")
-  ctest --test-dir "$dir" --output-on-failure --timeout 600 -L "^($regex)\$"
+  # clang 14's runtime aborts in the child when Qt starts a process (it clones rather than
+  # forks); the tests that run a helper program have no threads of their own to check.
+  ctest --test-dir "$dir" --output-on-failure --timeout 600 -L "^($regex)\$" -E '^MessageTranslations\.'
 fi
