@@ -3,6 +3,7 @@
 // handlers are declared here, grouped by the folder whose files define them.
 
 #include "app/dialogs.h"
+#include "app/instancelock.h"
 #include "app/outcome.h"
 #include "audio/basslib.h"
 #include "editor/peaktable.h"
@@ -60,6 +61,8 @@ public:
     bool Form_Load();
     void Exit1_Click();
     void CdmEnd_Click();
+    // The system asked the program to end (a signal): it ends as a window close does.
+    void EndFromOutside();
     const QString &programFolder() const { return programFolder_; }
     // Opens a file named on the command line as its Open menu item would once chosen: a
     // WAV by content through Open Wav, anything else through the decoding library.
@@ -294,6 +297,8 @@ private:
     QString encodingTarget_;           // the MP3 file being written
     bool conversionFailed_ = false;
     bool ending_ = false; // the program is ending: nothing more is shown
+    std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
+    bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
     PeakTable incomingPeaks_; // of the sound being converted or copied
     FocusRing *focusRing_ = nullptr;
 };

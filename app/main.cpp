@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/frmWriteWave.h"
 #include "app/qtdialogs.h"
+#include "app/signalending.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +16,8 @@ int main(int argc, char **argv)
     QtDialogs dialogs;
     frmWriteWave window(dialogs, QApplication::applicationDirPath());
     dialogs.setParent(&window);
+    // A signal to end takes the window close's way out, also before the window is shown.
+    trevisto::SignalEnding endOnSignal([&window] { window.EndFromOutside(); });
     if (!window.Form_Load())
         return 1;
     window.show();

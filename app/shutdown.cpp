@@ -16,6 +16,17 @@ void frmWriteWave::closeEvent(QCloseEvent *event)
     EndProgram(Ending::WindowClosed);
 }
 
+void frmWriteWave::EndFromOutside()
+{
+    // Before start-up has made the working files this copy's own (another copy may be
+    // using them), nothing is removed.
+    if (!ownsWorkingFiles_) {
+        ProgramEnd::end(1);
+        return;
+    }
+    EndProgram(Ending::WindowClosed);
+}
+
 void frmWriteWave::Exit1_Click()
 {
     EndProgram(Ending::Exit);

@@ -59,6 +59,16 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
+    using trevisto::InstanceLock;
+    if (InstanceLock::take(NativePath(WorkingFiles::Lock), instanceLock_) == InstanceLock::Result::HeldElsewhere) {
+        dialogs_.msgBox(StartUp::tr("Trevisto MP3 Editor is already running with the working files in \"%1\".\r\n\r\n"
+                                    "Only one copy can use them at a time.")
+                            .arg(QDir::toNativeSeparators(NativePath("C:\\"))),
+                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+        ProgramEnd::end(1);
+        return false;
+    }
+    ownsWorkingFiles_ = true;
     if (!StartDecodingLibrary()) {
         ProgramEnd::end(1);
         return false;

@@ -17,6 +17,9 @@ inline const QString Result = QStringLiteral("c:\\temp2.wav");
 // The working folder, made at start-up; it is also the clip folder.
 inline const QString Folder = QStringLiteral("C:\\Temp");
 inline const QString ClipFolder = QStringLiteral("C:\\temp\\");
+// Held locked by the running copy of the program, so that a second one on the same drive
+// keeps its hands off the working files.
+inline const QString Lock = QStringLiteral("C:\\trevisto.lock");
 // The joined clips on their way to the encoder.
 inline const QString Concat = QStringLiteral("C:\\temp\\concat.wav");
 

@@ -50,6 +50,9 @@ bool ensureInitialised()
 {
     if (initialised)
         return true;
+    // SDL would otherwise catch SIGINT and SIGTERM from here on and only queue a quit
+    // event nobody reads: the program could no longer be ended from outside.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
         initialised = true;
         silent = isSilentDriver();

@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 Ohne ihn kann Trevisto MP3 Editor nicht laufen.</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor läuft bereits mit den Arbeitsdateien in „%1“.<byte value="xd"/>
+<byte value="xd"/>
+Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

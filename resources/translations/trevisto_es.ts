@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 Trevisto MP3 Editor no puede funcionar sin ella.</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor ya se está ejecutando con los archivos de trabajo en «%1».<byte value="xd"/>
+<byte value="xd"/>
+Solo una copia puede usarlos a la vez.</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 Trevisto MP3 Editor ne peut pas fonctionner sans lui.</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor est déjà lancé avec les fichiers de travail dans « %1 ».<byte value="xd"/>
+<byte value="xd"/>
+Une seule copie peut les utiliser à la fois.</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

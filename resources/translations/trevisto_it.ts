@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 Trevisto MP3 Editor non può funzionare senza di essa.</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor è già in esecuzione con i file di lavoro in «%1».<byte value="xd"/>
+<byte value="xd"/>
+Solo una copia alla volta può usarli.</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 Без неё Trevisto MP3 Editor работать не может.</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor уже запущен с рабочими файлами в «%1».<byte value="xd"/>
+<byte value="xd"/>
+Использовать их одновременно может только одна копия.</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

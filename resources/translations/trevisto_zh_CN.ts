@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 没有它，Trevisto MP3 Editor 无法运行。</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor 已在运行，其工作文件位于“%1”。<byte value="xd"/>
+<byte value="xd"/>
+同一时间只能有一个副本使用它们。</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

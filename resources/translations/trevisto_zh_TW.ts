@@ -391,6 +391,14 @@ Trevisto MP3 Editor cannot run without it.</source>
 <byte value="xd"/>
 沒有它，Trevisto MP3 Editor 無法執行。</translation>
     </message>
+    <message>
+        <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+Only one copy can use them at a time.</source>
+        <translation>Trevisto MP3 Editor 已在執行，其工作檔案位於「%1」。<byte value="xd"/>
+<byte value="xd"/>
+同一時間只能有一個副本使用它們。</translation>
+    </message>
 </context>
 <context>
     <name>System</name>

@@ -139,6 +139,38 @@ TEST_F(StartUp, ASecondStartFindsTheWorkingFolderInPlace)
     EXPECT_TRUE(FileExists("C:\\TEMP\\KEPT.WAV"));
 }
 
+TEST_F(StartUp, ASecondCopyOnTheSameDriveSaysSoAndTouchesNoFile)
+{
+    installLibrary(FAKEBASS_PATH);
+    ASSERT_TRUE(start());
+    QFile working(NativePath("C:\\temp.wav"));
+    ASSERT_TRUE(working.open(QIODevice::WriteOnly));
+    working.write("the first copy's sound");
+    working.close();
+
+    ScriptedDialogs otherDialogs;
+    frmWriteWave other(otherDialogs, programFolder_);
+    EXPECT_FALSE(other.Form_Load());
+    ASSERT_EQ(otherDialogs.asked().size(), 1);
+    const auto &asked = otherDialogs.asked().front();
+    EXPECT_EQ(asked.text, "Trevisto MP3 Editor is already running with the working files in \"" +
+                              QDir::toNativeSeparators(NativePath("C:\\")) + "\".\r\n\r\nOnly one copy can use them at a time.");
+    EXPECT_EQ(asked.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(endCode_, 1);
+    // Ended from outside while it shows the refusal, it still leaves the files alone.
+    endCode_.reset();
+    other.EndFromOutside();
+    EXPECT_EQ(endCode_, 1);
+    EXPECT_TRUE(FileExists("C:\\temp.wav"));
+
+    // Once the first copy has ended, the next one starts.
+    window_.reset();
+    ScriptedDialogs laterDialogs;
+    frmWriteWave later(laterDialogs, programFolder_);
+    EXPECT_TRUE(later.Form_Load());
+    EXPECT_TRUE(laterDialogs.asked().isEmpty());
+}
+
 TEST_F(StartUp, AWorkingFolderThatCannotBeMadeIsNamedAndEndsTheProgram)
 {
     installLibrary(FAKEBASS_PATH);

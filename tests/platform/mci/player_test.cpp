@@ -11,6 +11,7 @@
 #include <iterator>
 #include <vector>
 
+#include <csignal>
 #include <unistd.h>
 
 using namespace trevisto;
@@ -100,6 +101,20 @@ TEST_F(PlayerTest, PlaysFromTheStartPositionToTheEndInRealTime)
     EXPECT_EQ(player_.position(), 1000);
     spin(200);
     EXPECT_EQ(codes_, std::vector<int>{Ok}) << "one completion per run";
+}
+
+// Playing starts the audio library, which must leave the program's ending to the program:
+// with its own quit handlers in place, kill and Ctrl+C no longer ended it.
+TEST_F(PlayerTest, PlayingLeavesTheEndingSignalsAlone)
+{
+    open(clip("short.wav", 8000));
+    ASSERT_EQ(player_.execute("PLAY"), Ok);
+    ASSERT_TRUE(waitDone());
+    for (const int signal : {SIGINT, SIGTERM}) {
+        struct sigaction now {};
+        ASSERT_EQ(::sigaction(signal, nullptr, &now), 0);
+        EXPECT_EQ(now.sa_handler, SIG_DFL) << "signal " << signal;
+    }
 }
 
 TEST_F(PlayerTest, PauseFreezesAndASecondPauseResumes)
