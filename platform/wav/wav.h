@@ -120,7 +120,8 @@ const char *describe(WriteError error);
 // systemError()).
 class Writer {
 public:
-    // `systemError`, when given, receives the errno behind a refusal (else 0).
+    // `systemError`, when given, receives the errno behind a refusal; 0 when the writer
+    // refused on its own (a format it cannot write, a name that is a folder).
     static std::unique_ptr<Writer> create(const std::string &path, const Format &format,
                                           WriteError *error = nullptr, int *systemError = nullptr);
     ~Writer(); // discards the temporary file unless commit() succeeded
