@@ -60,8 +60,7 @@ Outcome cannotWrite(const QString &output, const QString &reason)
     return Outcome::failure(JoinClips::tr("\"%1\" cannot be written: %2").arg(output, reason));
 }
 
-// errno is read right after the failing call; a failing writer call leaves the system's
-// own error there, and a zero means the writer refused without asking the system.
+// A zero system error means the writer refused without asking the system.
 Outcome writerFailed(const QString &output, wav::WriteError error, int systemError)
 {
     return cannotWrite(output, systemError ? systemReason(systemError) : wavReason(error));
@@ -90,9 +89,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
     for (const QString &path : clips) {
         Clip clip{path, nullptr, nullptr, 0};
         wav::ReadError error;
-        errno = 0;
-        clip.file = wav::File::open(QFile::encodeName(path).toStdString(), &error);
-        const int systemError = errno;
+        int systemError;
+        clip.file = wav::File::open(QFile::encodeName(path).toStdString(), &error, &systemError);
         if (!clip.file)
             return cannotRead(path, readReason(error, systemError));
         const wav::Info &info = clip.file->info();
@@ -120,20 +118,21 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
 
     const wav::Format format = parts.front().file->format();
     wav::WriteError createError;
-    errno = 0;
-    auto writer = wav::Writer::create(QFile::encodeName(output).toStdString(), format, &createError);
+    int createSystemError;
+    auto writer = wav::Writer::create(QFile::encodeName(output).toStdString(), format, &createError,
+                                      &createSystemError);
     if (!writer)
-        return writerFailed(output, createError, errno);
+        return writerFailed(output, createError, createSystemError);
 
     uint64_t done = 0;
     auto report = [&]() { return !progress || progress(done, total); };
     const Outcome cancelled = Outcome::failure(JoinClips::tr("The join was cancelled."));
-    auto copyFailed = [&](const Clip &clip, int systemError) {
-        // A copy that ran out of source bytes leaves no error of its own behind.
+    auto copyFailed = [&](const Clip &clip) {
+        // A copy that ran out of source bytes has no system error of its own.
         if (writer->error() == wav::WriteError::ReadFailed)
-            return cannotRead(clip.path,
-                              systemError == EIO ? systemReason(EIO) : JoinClips::tr("the file ended early"));
-        return writerFailed(output, writer->error(), systemError);
+            return cannotRead(clip.path, writer->systemError() == EIO ? systemReason(EIO)
+                                                                      : JoinClips::tr("the file ended early"));
+        return writerFailed(output, writer->error(), writer->systemError());
     };
 
     std::vector<unsigned char> in, out;
@@ -142,9 +141,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
         if (!clip.converter) {
             for (int64_t at = 0; at < info.dataSize;) {
                 const int64_t n = std::min(kCopyStep, info.dataSize - at);
-                errno = 0;
                 if (!writer->copyFrom(clip.file->fd(), info.dataOffset + at, n))
-                    return copyFailed(clip, errno);
+                    return copyFailed(clip);
                 at += n;
                 done += uint64_t(n);
                 if (!report())
@@ -158,19 +156,18 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
             const int64_t want = std::min(kConvertFrames, info.frames - first);
             out.clear();
             if (want > 0) {
-                errno = 0;
-                const int64_t got = clip.file->readFrames(first, want, in.data());
+                int readError;
+                const int64_t got = clip.file->readFrames(first, want, in.data(), &readError);
                 if (got != want)
-                    return cannotRead(clip.path, got < 0 && errno ? systemReason(errno)
-                                                                  : JoinClips::tr("the file ended early"));
+                    return cannotRead(clip.path, got < 0 && readError ? systemReason(readError)
+                                                                      : JoinClips::tr("the file ended early"));
                 if (!clip.converter->process(in.data(), size_t(want), out))
                     return cannotRead(clip.path, JoinClips::tr("its sound could not be converted"));
             }
             if (last && !clip.converter->finish(out))
                 return cannotRead(clip.path, JoinClips::tr("its sound could not be converted"));
-            errno = 0;
             if (!out.empty() && !writer->write(out.data(), out.size()))
-                return writerFailed(output, writer->error(), errno);
+                return writerFailed(output, writer->error(), writer->systemError());
             done += out.size();
             if (!report())
                 return cancelled;
@@ -181,8 +178,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
 
     if (writer->dataBytes() != total)
         return cannotWrite(output, JoinClips::tr("the joined sound came out at another length than planned"));
-    errno = 0;
     if (const wav::WriteError error = writer->commit(); error != wav::WriteError::None)
-        return writerFailed(output, error, errno);
+        return writerFailed(output, error, writer->systemError());
     return Outcome::success();
 }

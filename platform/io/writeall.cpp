@@ -6,19 +6,31 @@
 
 namespace trevisto::io {
 
-bool writeAll(int fd, const void *data, size_t bytes)
+int writeFully(int fd, const void *data, size_t bytes, int64_t offset)
 {
     auto *p = static_cast<const char *>(data);
     while (bytes > 0) {
-        const ssize_t n = ::write(fd, p, bytes);
+        const ssize_t n = offset < 0 ? ::write(fd, p, bytes) : ::pwrite(fd, p, bytes, off_t(offset));
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            return false;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC;
         p += n;
         bytes -= size_t(n);
+        if (offset >= 0)
+            offset += n;
     }
-    return true;
+    return 0;
+}
+
+bool writeAll(int fd, const void *data, size_t bytes)
+{
+    const int error = writeFully(fd, data, bytes);
+    if (error)
+        errno = error;
+    return error == 0;
 }
 
 } // namespace trevisto::io

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <limits>
 
 namespace trevisto::mci {
@@ -123,12 +122,11 @@ void Sound::erase(int64_t from, int64_t to)
 
 int Sound::save(const std::string &nativePath, int *systemError) const
 {
-    // errno is read right after the failing writer call, which leaves the system's own
-    // error there; only a failure to write keeps it.
-    auto failed = [systemError](wav::WriteError error) {
+    // Only a failure to write keeps the system's reason.
+    auto failed = [systemError](wav::WriteError error, int system) {
         const int code = fromWriteError(error);
         if (systemError)
-            *systemError = code == CannotWriteFile ? errno : 0;
+            *systemError = code == CannotWriteFile ? system : 0;
         return code;
     };
     if (systemError)
@@ -138,17 +136,16 @@ int Sound::save(const std::string &nativePath, int *systemError) const
     if (uint64_t(frames()) * uint64_t(block) > wav::kMaxDataBytes)
         return FileTooLarge;
     wav::WriteError error;
-    errno = 0;
-    auto writer = wav::Writer::create(nativePath, info.format, &error);
+    int system;
+    auto writer = wav::Writer::create(nativePath, info.format, &error, &system);
     if (!writer)
-        return failed(error);
+        return failed(error, system);
     for (const FrameRange &r : kept_) {
-        errno = 0;
         if (!writer->copyFrom(file_->fd(), info.dataOffset + r.first * block, (r.last - r.first) * block))
-            return failed(writer->error());
+            return failed(writer->error(), writer->systemError());
     }
-    errno = 0;
-    return failed(writer->commit());
+    const wav::WriteError committed = writer->commit();
+    return failed(committed, writer->systemError());
 }
 
 // ---- CommandDevice

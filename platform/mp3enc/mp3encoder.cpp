@@ -1,6 +1,7 @@
 #include "platform/mp3enc/mp3encoder.h"
 
 #include "platform/drive/drive.h"
+#include "platform/io/atomicfile.h"
 #include "platform/io/systemreason.h"
 #include "platform/mp3enc/info_frame.h"
 #include "platform/mp3enc/mpeg_tables.h"
@@ -22,14 +23,9 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <functional>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace trevisto::mp3enc {
 
@@ -52,53 +48,6 @@ QString systemError(int code)
     return io::systemReason(code);
 }
 
-bool writeAll(int fd, const unsigned char *p, size_t bytes)
-{
-    while (bytes > 0) {
-        const ssize_t n = ::write(fd, p, bytes);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0) {
-            errno = ENOSPC;
-            return false;
-        }
-        p += n;
-        bytes -= size_t(n);
-    }
-    return true;
-}
-
-std::string randomSuffix()
-{
-    static thread_local std::mt19937_64 rng{std::random_device{}()};
-    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string s(8, 'x');
-    for (char &c : s)
-        c = alphabet[rng() % (sizeof alphabet - 1)];
-    return s;
-}
-
-// A new hidden file beside `path`, open for writing; -1 with errno set when the folder
-// refuses it.
-int createTemporary(const std::string &path, std::string &tempPath)
-{
-    const size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, std::max<size_t>(slash, 1));
-    std::string base = path.substr(slash == std::string::npos ? 0 : slash + 1);
-    if (base.size() > 128)
-        base.resize(128);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = folder + "/." + base + "." + randomSuffix() + ".part";
-        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
 } // namespace
 
 struct Mp3Encoder::Outcome {
@@ -111,18 +60,11 @@ struct Mp3Encoder::Outcome {
 struct Mp3Encoder::Job {
     std::unique_ptr<wav::File> source;
     QString sourceName, destinationName; // as given, for messages
-    std::string destination, tempPath;
-    int fd = -1; // the temporary file
+    io::AtomicFile file; // beside the destination
     int sampleRate = 0;
     int bitRate = 0;
     QString note; // reason() after a success
     std::atomic<bool> cancel{false};
-
-    ~Job()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
 
     Outcome run(const std::function<void(int)> &report);
 
@@ -225,7 +167,7 @@ bool Mp3Encoder::Job::put(const unsigned char *data, size_t bytes)
         facts_.musicCrc = crc16(data, bytes, facts_.musicCrc);
         facts_.audioBytes += bytes;
     }
-    return writeAll(fd, data, bytes) || cannotWrite(errno);
+    return file.writeAll(data, bytes) || cannotWrite(file.error());
 }
 
 bool Mp3Encoder::Job::decideTag()
@@ -239,8 +181,8 @@ bool Mp3Encoder::Job::decideTag()
             failure_ = Encoder::tr("No info frame fits at %1 Hz").arg(sampleRate);
             return false;
         }
-        if (!writeAll(fd, reserved.data(), reserved.size()))
-            return cannotWrite(errno);
+        if (!file.writeAll(reserved.data(), reserved.size()))
+            return cannotWrite(file.error());
     }
     const std::vector<unsigned char> held = std::move(pending_);
     pending_.clear();
@@ -285,15 +227,7 @@ bool Mp3Encoder::Job::writeTag()
         failure_ = Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
         return false;
     }
-    for (size_t at = 0; at < tag.size();) {
-        const ssize_t n = ::pwrite(fd, tag.data() + at, tag.size() - at, off_t(at));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return cannotWrite(n < 0 ? errno : EIO);
-        at += size_t(n);
-    }
-    return true;
+    return file.writeAt(0, tag.data(), tag.size()) || cannotWrite(file.error());
 }
 
 Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
@@ -325,10 +259,11 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
     for (int64_t done = 0; done < total;) {
         if (cancel.load(std::memory_order_relaxed))
             return Outcome{false, QStringLiteral("cancelled")};
-        const int64_t got = source->readFrames(done, std::min(kBlockFrames, total - done), raw.data());
+        int readError;
+        const int64_t got = source->readFrames(done, std::min(kBlockFrames, total - done), raw.data(), &readError);
         if (got <= 0)
             return Outcome{false, Encoder::tr("Cannot read \"%1\": %2")
-                                      .arg(sourceName, got < 0 ? systemError(errno)
+                                      .arg(sourceName, got < 0 ? systemError(readError)
                                                                : Encoder::tr("the file ended early"))};
         done += got;
         if (direct_) {
@@ -359,10 +294,8 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
     if (!finishStream())
         return failed();
 
-    const int closing = fd;
-    fd = -1;
-    if (::close(closing) != 0) {
-        cannotWrite(errno);
+    if (!file.close()) {
+        cannotWrite(file.error());
         return failed();
     }
     if (lastPercent != 100)
@@ -429,7 +362,6 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
     job->source = std::move(source);
     job->sourceName = sourceWav;
     job->destinationName = destMp3;
-    job->destination = drive::toNative(destMp3.toStdString());
     job->sampleRate = carriedSampleRate(int(format.sampleRate));
     job->bitRate = carriedBitRate(job->sampleRate, bitRate_);
 
@@ -459,19 +391,12 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         mail(-1, std::make_unique<Outcome>(Outcome{false, why}));
         return Started;
     };
-    struct stat target;
-    const bool exists = ::stat(job->destination.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode))
-        return failNow(Encoder::tr("Cannot write \"%1\": it is a folder").arg(destMp3));
-    job->fd = createTemporary(job->destination, job->tempPath);
-    if (job->fd < 0) {
-        const int code = errno;
-        job->tempPath.clear();
-        return failNow(Encoder::tr("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
+    job->file = io::AtomicFile::create(drive::toNative(destMp3.toStdString()));
+    if (!job->file.isOpen()) {
+        const int code = job->file.error();
+        return failNow(code == EISDIR ? Encoder::tr("Cannot write \"%1\": it is a folder").arg(destMp3)
+                                      : Encoder::tr("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
     }
-    // A replaced file keeps its permissions.
-    if (exists && S_ISREG(target.st_mode))
-        ::fchmod(job->fd, target.st_mode & 07777);
 
     job_ = std::move(job);
     Job *running = job_.get();
@@ -525,10 +450,12 @@ void Mp3Encoder::finish(const Outcome &outcome)
         worker_.join(); // it has nothing left to do but return
     const std::unique_ptr<Job> job = std::move(job_);
     Outcome result = outcome;
-    if (result.ok && ::rename(job->tempPath.c_str(), job->destination.c_str()) != 0)
-        result = Outcome{false, Encoder::tr("Cannot save \"%1\": %2").arg(job->destinationName, systemError(errno))};
-    if (!result.ok && !job->tempPath.empty())
-        ::unlink(job->tempPath.c_str());
+    if (result.ok && !job->file.commit())
+        result = Outcome{false, Encoder::tr("Cannot save \"%1\": %2").arg(job->destinationName,
+                                                                          systemError(job->file.error()))};
+    // Gone before anyone hears of the outcome.
+    if (!result.ok)
+        job->file.discard();
     status_ = result.ok ? Done : Failed;
     reason_ = result.ok ? job->note : result.reason;
     emit completed();
@@ -541,8 +468,7 @@ void Mp3Encoder::cancel()
     job_->cancel.store(true, std::memory_order_relaxed);
     if (worker_.joinable())
         worker_.join();
-    if (!job_->tempPath.empty())
-        ::unlink(job_->tempPath.c_str());
+    job_->file.discard();
     {
         const std::lock_guard lock(mailMutex_);
         mailedPercent_ = -1;

@@ -1,7 +1,6 @@
 #include "platform/registry/store.h"
 
-#include "platform/io/writeall.h"
-
+#include "platform/io/atomicfile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,7 +8,6 @@
 #include <fcntl.h>
 #include <string>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trevisto::registry {
@@ -137,36 +135,11 @@ LONG Store::save(const Key &root) const
     // Never write a file that the next read would refuse and move aside.
     if (text.size() > kMaxRegTextBytes)
         return ERROR_INVALID_PARAMETER;
-    std::string temp = (file_.parent_path() / ("." + file_.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0)
-        return codeFor(errno, ERROR_WRITE_FAULT);
-
     // Keep the rights a user gave the file; a new one is readable by all, like other
     // settings files.
-    struct stat st {};
-    ::fchmod(fd, ::stat(file_.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
-
-    bool ok = io::writeAll(fd, text.data(), text.size()) && ::fsync(fd) == 0;
-    int err = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        err = errno;
-    }
-    if (ok && ::rename(temp.c_str(), file_.c_str()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        return codeFor(err, ERROR_WRITE_FAULT);
-    }
-    // Make the rename itself durable.
-    const int dir = ::open(file_.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    io::AtomicFile file = io::AtomicFile::create(file_.string(), {.newFileMode = 0644, .durable = true});
+    if (!file.writeAll(text.data(), text.size()) || !file.commit())
+        return codeFor(file.error(), ERROR_WRITE_FAULT);
     return ERROR_SUCCESS;
 }
 

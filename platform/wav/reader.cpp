@@ -19,8 +19,9 @@ uint64_t le64(const unsigned char *p) { return uint64_t(le32(p)) | uint64_t(le32
 
 bool isId(const unsigned char *p, const char *id) { return std::memcmp(p, id, 4) == 0; }
 
-// Reads exactly `count` bytes at `offset`; false at the end of the file or on an error.
-bool readExact(int fd, int64_t offset, void *buffer, size_t count, bool *ioError = nullptr)
+// Reads exactly `count` bytes at `offset`; false at the end of the file or on an error,
+// whose errno goes to `ioError`.
+bool readExact(int fd, int64_t offset, void *buffer, size_t count, int *ioError = nullptr)
 {
     auto *out = static_cast<unsigned char *>(buffer);
     while (count > 0) {
@@ -29,7 +30,7 @@ bool readExact(int fd, int64_t offset, void *buffer, size_t count, bool *ioError
             continue;
         if (n <= 0) {
             if (n < 0 && ioError)
-                *ioError = true;
+                *ioError = errno;
             return false;
         }
         out += n;
@@ -127,17 +128,22 @@ const char *describe(ReadError error)
     return "unknown error";
 }
 
-ReadError parse(int fd, Info &info)
+namespace {
+
+ReadError parseHeader(int fd, Info &info, int &ioError)
 {
     info = Info{};
     struct stat st;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    if (::fstat(fd, &st) != 0) {
+        ioError = errno;
+        return ReadError::Unreadable;
+    }
+    if (!S_ISREG(st.st_mode))
         return ReadError::Unreadable;
     const int64_t fileSize = st.st_size;
     info.fileSize = fileSize;
 
     unsigned char head[12];
-    bool ioError = false;
     const size_t headBytes = size_t(std::min<int64_t>(fileSize, 12));
     if (!readExact(fd, 0, head, headBytes, &ioError))
         return ioError ? ReadError::Unreadable : ReadError::NotWav;
@@ -214,10 +220,9 @@ ReadError parse(int fd, Info &info)
     return ReadError::None;
 }
 
-namespace {
-
-int openForReading(const std::string &path, ReadError &error)
+int openForReading(const std::string &path, ReadError &error, int &systemError)
 {
+    systemError = 0;
     if (path.empty()) {
         error = ReadError::NotFound;
         return -1;
@@ -225,7 +230,8 @@ int openForReading(const std::string &path, ReadError &error)
     // O_NONBLOCK keeps a FIFO from blocking the open; such files are refused below.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
-        error = (errno == ENOENT || errno == ENOTDIR) ? ReadError::NotFound : ReadError::Unreadable;
+        systemError = errno;
+        error = (systemError == ENOENT || systemError == ENOTDIR) ? ReadError::NotFound : ReadError::Unreadable;
         return -1;
     }
     struct stat st;
@@ -241,10 +247,20 @@ int openForReading(const std::string &path, ReadError &error)
 
 } // namespace
 
+ReadError parse(int fd, Info &info, int *systemError)
+{
+    int ioError = 0;
+    const ReadError error = parseHeader(fd, info, ioError);
+    if (systemError)
+        *systemError = error == ReadError::Unreadable ? ioError : 0;
+    return error;
+}
+
 ReadError readInfo(const std::string &path, Info &info)
 {
     ReadError error;
-    const int fd = openForReading(path, error);
+    int systemError;
+    const int fd = openForReading(path, error, systemError);
     if (fd < 0)
         return error;
     error = parse(fd, info);
@@ -252,18 +268,21 @@ ReadError readInfo(const std::string &path, Info &info)
     return error;
 }
 
-std::unique_ptr<File> File::open(const std::string &path, ReadError *error)
+std::unique_ptr<File> File::open(const std::string &path, ReadError *error, int *systemError)
 {
     ReadError e;
-    const int fd = openForReading(path, e);
+    int system;
+    const int fd = openForReading(path, e, system);
     Info info;
     if (fd >= 0) {
-        e = parse(fd, info);
+        e = parse(fd, info, &system);
         if (e != ReadError::None)
             ::close(fd);
     }
     if (error)
         *error = e;
+    if (systemError)
+        *systemError = system;
     if (e != ReadError::None)
         return nullptr;
     return std::unique_ptr<File>(new File(fd, info));
@@ -271,8 +290,10 @@ std::unique_ptr<File> File::open(const std::string &path, ReadError *error)
 
 File::~File() { ::close(fd_); }
 
-int64_t File::readFrames(int64_t first, int64_t count, void *buffer) const
+int64_t File::readFrames(int64_t first, int64_t count, void *buffer, int *systemError) const
 {
+    if (systemError)
+        *systemError = 0;
     if (first < 0 || count <= 0 || first >= info_.frames)
         return 0;
     count = std::min(count, info_.frames - first);
@@ -284,8 +305,11 @@ int64_t File::readFrames(int64_t first, int64_t count, void *buffer) const
         const ssize_t n = ::pread(fd_, out + done, size_t(total - done), info_.dataOffset + first * block + done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0)
+        if (n < 0) {
+            if (systemError)
+                *systemError = errno;
             return -1;
+        }
         if (n == 0)
             break;
         done += n;

@@ -4,6 +4,8 @@
 // with the 44-byte header, through a temporary file that replaces the target only once
 // it is complete.
 
+#include "platform/io/atomicfile.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -52,7 +54,9 @@ enum class ReadError {
 const char *describe(ReadError error);
 
 // Parses the header of the file open on `fd`, which stays open and is not moved.
-ReadError parse(int fd, Info &info);
+// `systemError`, when given, receives the errno of a refused read (else 0); Unreadable
+// with 0 means the file is no plain file.
+ReadError parse(int fd, Info &info, int *systemError = nullptr);
 
 // Parses the header of the file at `path`.
 ReadError readInfo(const std::string &path, Info &info);
@@ -60,7 +64,9 @@ ReadError readInfo(const std::string &path, Info &info);
 // An opened WAVE file: its header, parsed once, and the descriptor to read samples from.
 class File {
 public:
-    static std::unique_ptr<File> open(const std::string &path, ReadError *error = nullptr);
+    // `systemError` as for parse(), or the errno of a refused open.
+    static std::unique_ptr<File> open(const std::string &path, ReadError *error = nullptr,
+                                      int *systemError = nullptr);
     ~File();
     File(const File &) = delete;
     File &operator=(const File &) = delete;
@@ -71,8 +77,9 @@ public:
 
     // Reads up to `count` frames starting at frame `first` into `buffer`, which holds
     // count × blockAlign bytes. Returns the frames read (fewer only at the end of the
-    // sound or when the file shrank underneath), or -1 when the system refuses the read.
-    int64_t readFrames(int64_t first, int64_t count, void *buffer) const;
+    // sound or when the file shrank underneath), or -1 when the system refuses the read;
+    // `systemError`, when given, then receives its errno (else 0).
+    int64_t readFrames(int64_t first, int64_t count, void *buffer, int *systemError = nullptr) const;
 
 private:
     File(int fd, const Info &info) : fd_(fd), info_(info) {}
@@ -105,15 +112,18 @@ enum class WriteError {
 };
 const char *describe(WriteError error);
 
-// Writes a WAVE file under `path`. Everything goes into a temporary file in the same
-// folder, which replaces `path` by rename only after it was written and closed without
-// error, so a failed or interrupted save leaves no partial file under `path` and keeps
-// any earlier file of that name. A replaced file's permission bits are kept. Nothing is
-// synced to the disk.
+// Writes a WAVE file under `path`, through an io::AtomicFile: a failed or interrupted save
+// leaves no partial file under `path` and keeps any earlier file of that name. A replaced
+// file's permission bits are kept. Nothing is synced to the disk.
+//
+// Each failure keeps the system's reason, an errno read at the call that failed (see
+// systemError()).
 class Writer {
 public:
+    // `systemError`, when given, receives the errno behind a refusal; 0 when the writer
+    // refused on its own (a format it cannot write, a name that is a folder).
     static std::unique_ptr<Writer> create(const std::string &path, const Format &format,
-                                          WriteError *error = nullptr);
+                                          WriteError *error = nullptr, int *systemError = nullptr);
     ~Writer(); // discards the temporary file unless commit() succeeded
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
@@ -127,20 +137,23 @@ public:
     WriteError commit();
 
     WriteError error() const { return error_; }
+    // The errno of the call behind error(): a refused write, close or rename, or for
+    // ReadFailed a refused read of the source. 0 when the writer refused on its own (too
+    // much sound, a source that ended early).
+    int systemError() const { return systemError_; }
     uint64_t dataBytes() const { return dataBytes_; }
-    const std::string &temporaryPath() const { return tempPath_; }
+    const std::string &temporaryPath() const { return file_.temporaryPath(); }
 
 private:
-    Writer(int fd, std::string path, std::string tempPath, const Format &format);
+    Writer(io::AtomicFile file, const Format &format);
     bool reserve(uint64_t bytes);
-    void discard();
+    bool fail(WriteError error, int systemError);
 
-    int fd_;
-    std::string path_, tempPath_;
+    io::AtomicFile file_;
     Format format_;
     uint64_t dataBytes_ = 0;
     WriteError error_ = WriteError::None;
-    bool committed_ = false;
+    int systemError_ = 0;
     std::unique_ptr<char[]> buffer_;
 };
 

@@ -1,16 +1,12 @@
 #include "platform/wav/wav.h"
 #include "platform/io/textmark.h"
 
-#include "platform/io/writeall.h"
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <random>
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trevisto::wav {
@@ -30,24 +26,6 @@ void put32(unsigned char *p, uint32_t v)
 {
     put16(p, v);
     put16(p + 2, v >> 16);
-}
-
-std::string folderOf(const std::string &path)
-{
-    const size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string randomSuffix()
-{
-    static thread_local std::mt19937_64 rng{std::random_device{}() ^ uint64_t(::getpid()) << 32};
-    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string s(8, 'x');
-    for (char &c : s)
-        c = alphabet[rng() % (sizeof alphabet - 1)];
-    return s;
 }
 
 } // namespace
@@ -84,76 +62,50 @@ const char *describe(WriteError error)
     return "unknown error";
 }
 
-Writer::Writer(int fd, std::string path, std::string tempPath, const Format &format)
-    : fd_(fd), path_(std::move(path)), tempPath_(std::move(tempPath)), format_(format)
-{
-}
+Writer::Writer(io::AtomicFile file, const Format &format) : file_(std::move(file)), format_(format) {}
 
-std::unique_ptr<Writer> Writer::create(const std::string &path, const Format &format, WriteError *error)
+std::unique_ptr<Writer> Writer::create(const std::string &path, const Format &format, WriteError *error,
+                                       int *systemError)
 {
-    auto fail = [&](WriteError e) {
+    auto fail = [&](WriteError e, int system) {
         if (error)
             *error = e;
+        if (systemError)
+            *systemError = system;
         return nullptr;
     };
     if (path.empty() || path.back() == '/' || !format.supported())
-        return fail(WriteError::CannotCreate);
-    struct stat target;
-    const bool exists = ::stat(path.c_str(), &target) == 0;
-    if (exists && S_ISDIR(target.st_mode))
-        return fail(WriteError::CannotCreate);
-
-    const std::string folder = folderOf(path);
-    std::string base = path.substr(path.find_last_of('/') + 1);
-    if (base.size() > 128)
-        base.resize(128);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string temp = folder + "/." + base + "." + randomSuffix() + ".tmp";
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            if (errno == EEXIST)
-                continue;
-            return fail(WriteError::CannotCreate);
-        }
-        std::unique_ptr<Writer> w(new Writer(fd, path, std::move(temp), format));
-        if (exists && S_ISREG(target.st_mode))
-            ::fchmod(fd, target.st_mode & 07777);
-        // The header is written last, once the data size is known.
-        if (::lseek(fd, off_t(kHeaderSize), SEEK_SET) != off_t(kHeaderSize))
-            return fail(WriteError::WriteFailed);
-        if (error)
-            *error = WriteError::None;
-        return w;
-    }
-    return fail(WriteError::CannotCreate);
+        return fail(WriteError::CannotCreate, 0);
+    io::AtomicFile file = io::AtomicFile::create(path);
+    // A folder under the name is refused before the system is asked.
+    if (!file.isOpen())
+        return fail(WriteError::CannotCreate, file.error() == EISDIR ? 0 : file.error());
+    // The header is written last, once the data size is known.
+    const WaveHeader placeholder{};
+    if (!file.writeAll(placeholder.data(), placeholder.size()))
+        return fail(WriteError::WriteFailed, file.error());
+    if (error)
+        *error = WriteError::None;
+    if (systemError)
+        *systemError = 0;
+    return std::unique_ptr<Writer>(new Writer(std::move(file), format));
 }
 
-Writer::~Writer()
-{
-    if (!committed_)
-        discard();
-}
+Writer::~Writer() = default;
 
-void Writer::discard()
+bool Writer::fail(WriteError error, int systemError)
 {
-    if (fd_ >= 0) {
-        ::close(fd_);
-        fd_ = -1;
-    }
-    if (!tempPath_.empty()) {
-        ::unlink(tempPath_.c_str());
-        tempPath_.clear();
-    }
+    error_ = error;
+    systemError_ = systemError;
+    return false;
 }
 
 bool Writer::reserve(uint64_t bytes)
 {
     if (error_ != WriteError::None)
         return false;
-    if (bytes > kMaxDataBytes - dataBytes_) {
-        error_ = WriteError::TooLarge;
-        return false;
-    }
+    if (bytes > kMaxDataBytes - dataBytes_)
+        return fail(WriteError::TooLarge, 0);
     return true;
 }
 
@@ -161,10 +113,8 @@ bool Writer::write(const void *data, size_t bytes)
 {
     if (!reserve(bytes))
         return false;
-    if (!io::writeAll(fd_, data, bytes)) {
-        error_ = WriteError::WriteFailed;
-        return false;
-    }
+    if (!file_.writeAll(data, bytes))
+        return fail(WriteError::WriteFailed, file_.error());
     dataBytes_ += bytes;
     return true;
 }
@@ -180,13 +130,12 @@ bool Writer::copyFrom(int fd, int64_t offset, int64_t bytes)
         return false;
     while (bytes > 0) {
         loff_t from = offset;
-        const ssize_t n = ::copy_file_range(fd, &from, fd_, nullptr, size_t(std::min<int64_t>(bytes, kKernelCopy)), 0);
+        const ssize_t n =
+            ::copy_file_range(fd, &from, file_.fd(), nullptr, size_t(std::min<int64_t>(bytes, kKernelCopy)), 0);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n == 0) {
-            error_ = WriteError::ReadFailed; // the source ended early
-            return false;
-        }
+        if (n == 0)
+            return fail(WriteError::ReadFailed, 0); // the source ended early
         if (n < 0)
             break;
         offset += n;
@@ -199,14 +148,12 @@ bool Writer::copyFrom(int fd, int64_t offset, int64_t bytes)
         const ssize_t n = ::pread(fd, buffer_.get(), size_t(std::min<int64_t>(bytes, kCopyBlock)), offset);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            error_ = WriteError::ReadFailed; // unreadable, or the source ended early
-            return false;
-        }
-        if (!io::writeAll(fd_, buffer_.get(), size_t(n))) {
-            error_ = WriteError::WriteFailed;
-            return false;
-        }
+        if (n < 0)
+            return fail(WriteError::ReadFailed, errno);
+        if (n == 0)
+            return fail(WriteError::ReadFailed, 0); // the source ended early
+        if (!file_.writeAll(buffer_.get(), size_t(n)))
+            return fail(WriteError::WriteFailed, file_.error());
         offset += n;
         bytes -= n;
         dataBytes_ += uint64_t(n);
@@ -216,40 +163,19 @@ bool Writer::copyFrom(int fd, int64_t offset, int64_t bytes)
 
 WriteError Writer::commit()
 {
-    if (committed_)
+    if (file_.committed())
         return WriteError::None;
     if (error_ == WriteError::None) {
         const auto h = header(format_, dataBytes_);
-        if (::pwrite(fd_, h.data(), h.size(), 0) != ssize_t(h.size()))
-            error_ = WriteError::WriteFailed;
-    }
-    if (error_ == WriteError::None) {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0)
-            error_ = WriteError::WriteFailed;
-    }
-    if (error_ == WriteError::None) {
-        // An earlier file is swapped out atomically and then removed. A plain rename over
-        // it does the same, but some file systems then write the new file out at once,
-        // which doubles the time of a large save.
-        struct stat st;
-        const bool replacing = ::lstat(path_.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
-        if (replacing && ::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, path_.c_str(), RENAME_EXCHANGE) == 0) {
-            ::unlink(tempPath_.c_str()); // now the earlier file
-            tempPath_.clear();
-        } else if (::rename(tempPath_.c_str(), path_.c_str()) == 0) {
-            tempPath_.clear();
-        } else {
-            error_ = (errno == EISDIR || errno == ENOTDIR) ? WriteError::CannotCreate : WriteError::WriteFailed;
+        if (!file_.writeAt(0, h.data(), h.size()) || !file_.commit()) {
+            // A name that turned into a folder meanwhile refuses the rename.
+            const int system = file_.error();
+            fail(system == EISDIR || system == ENOTDIR ? WriteError::CannotCreate : WriteError::WriteFailed, system);
         }
     }
-    if (error_ != WriteError::None) {
-        discard();
-        return error_;
-    }
-    committed_ = true;
-    return WriteError::None;
+    if (error_ != WriteError::None)
+        file_.discard();
+    return error_;
 }
 
 WriteError writeFile(const std::string &path, const Format &format, const void *data, size_t bytes)

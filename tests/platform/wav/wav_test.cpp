@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -320,10 +321,14 @@ TEST_F(WavTest, AFailedOrAbandonedWriteLeavesNoTrace)
     const Format f{kTagPcm, 1, 8000, 16};
     const Bytes data = pattern(100);
     WriteError error;
-    EXPECT_FALSE(Writer::create(path("no/such/folder/x.wav"), f, &error));
+    int systemError = -1;
+    EXPECT_FALSE(Writer::create(path("no/such/folder/x.wav"), f, &error, &systemError));
     EXPECT_EQ(error, WriteError::CannotCreate);
+    EXPECT_EQ(systemError, ENOENT) << "the reason of the refused open";
     fs::create_directory(path("folder"));
     EXPECT_EQ(writeFile(path("folder"), f, data.data(), data.size()), WriteError::CannotCreate);
+    EXPECT_FALSE(Writer::create(path("folder"), f, &error, &systemError));
+    EXPECT_EQ(systemError, 0) << "a folder under the name is the writer's own refusal";
     EXPECT_TRUE(fs::is_directory(path("folder")));
 
     const std::string target = put("keep.wav", Bytes{'o', 'l', 'd'});
@@ -354,6 +359,7 @@ TEST_F(WavTest, AFailedOrAbandonedWriteLeavesNoTrace)
         ASSERT_TRUE(w);
         EXPECT_FALSE(w->copyFrom(fd, 0, 100));
         EXPECT_EQ(w->error(), WriteError::ReadFailed);
+        EXPECT_EQ(w->systemError(), 0) << "an early end is no refusal of the system";
         ::close(fd);
     }
     EXPECT_EQ(contents(target), (Bytes{'o', 'l', 'd'}));

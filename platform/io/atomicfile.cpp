@@ -1,0 +1,200 @@
+#include "platform/io/atomicfile.h"
+
+#include "platform/io/writeall.h"
+
+#include <cerrno>
+#include <random>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace trevisto::io {
+
+namespace {
+
+// Long names are cut, so that the hidden name stays within the system's limit.
+constexpr size_t kMaxBaseName = 128;
+constexpr int kAttempts = 100;
+
+std::string folderOf(const std::string &path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Two processes started at the same moment seed differently by their ids.
+std::string randomSuffix()
+{
+    static thread_local std::mt19937_64 rng{std::random_device{}() ^ uint64_t(::getpid()) << 32};
+    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string s(8, 'x');
+    for (char &c : s)
+        c = alphabet[rng() % (sizeof alphabet - 1)];
+    return s;
+}
+
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+AtomicFile AtomicFile::create(const std::string &target, const Options &options)
+{
+    AtomicFile file;
+    file.target_ = target;
+    file.options_ = options;
+    struct stat st;
+    const bool exists = ::stat(target.c_str(), &st) == 0;
+    if (exists && S_ISDIR(st.st_mode)) {
+        file.fail(EISDIR);
+        return file;
+    }
+
+    const std::string folder = folderOf(target);
+    std::string base = target.substr(target.find_last_of('/') + 1);
+    if (base.size() > kMaxBaseName)
+        base.resize(kMaxBaseName);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::string temp = folder + "/." + base + "." + randomSuffix() + ".tmp";
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0) {
+            file.fail(errno);
+            return file;
+        }
+        file.fd_ = fd;
+        file.tempPath_ = std::move(temp);
+        // Best effort: a file system without permission bits refuses, and the file is
+        // written all the same.
+        if (exists && S_ISREG(st.st_mode))
+            ::fchmod(fd, st.st_mode & 07777);
+        else if (options.newFileMode >= 0)
+            ::fchmod(fd, mode_t(options.newFileMode));
+        return file;
+    }
+    file.fail(EEXIST);
+    return file;
+}
+
+AtomicFile::AtomicFile(AtomicFile &&other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      target_(std::move(other.target_)),
+      tempPath_(std::exchange(other.tempPath_, {})),
+      options_(other.options_),
+      error_(other.error_),
+      committed_(other.committed_)
+{
+}
+
+AtomicFile &AtomicFile::operator=(AtomicFile &&other) noexcept
+{
+    if (this != &other) {
+        discard();
+        fd_ = std::exchange(other.fd_, -1);
+        target_ = std::move(other.target_);
+        tempPath_ = std::exchange(other.tempPath_, {});
+        options_ = other.options_;
+        error_ = other.error_;
+        committed_ = other.committed_;
+    }
+    return *this;
+}
+
+AtomicFile::~AtomicFile()
+{
+    discard();
+}
+
+bool AtomicFile::fail(int error)
+{
+    if (error_ == 0)
+        error_ = error;
+    return false;
+}
+
+bool AtomicFile::writeAll(const void *data, size_t bytes)
+{
+    if (error_ || fd_ < 0)
+        return fail(EBADF);
+    const int error = writeFully(fd_, data, bytes);
+    return error == 0 || fail(error);
+}
+
+bool AtomicFile::writeAt(int64_t offset, const void *data, size_t bytes)
+{
+    if (error_ || fd_ < 0)
+        return fail(EBADF);
+    if (offset < 0)
+        return fail(EINVAL);
+    const int error = writeFully(fd_, data, bytes, offset);
+    return error == 0 || fail(error);
+}
+
+bool AtomicFile::close()
+{
+    if (fd_ < 0)
+        return error_ == 0 && !tempPath_.empty();
+    const int fd = std::exchange(fd_, -1);
+    if (error_) {
+        ::close(fd);
+        return false;
+    }
+    if (options_.durable && ::fsync(fd) != 0) {
+        fail(errno);
+        ::close(fd);
+        return false;
+    }
+    // Some file systems report a failed delayed write only here.
+    return ::close(fd) == 0 || fail(errno);
+}
+
+bool AtomicFile::commit()
+{
+    if (committed_)
+        return true;
+    if (!close()) {
+        fail(EBADF);
+        discard();
+        return false;
+    }
+    // An earlier file is swapped out atomically and then removed. A plain rename over it
+    // does the same, but some file systems then write the new file out at once, which
+    // doubles the time of a large save.
+    struct stat st;
+    const bool replacing = ::lstat(target_.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    if (replacing && ::renameat2(AT_FDCWD, tempPath_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) == 0) {
+        ::unlink(tempPath_.c_str()); // now the earlier file
+    } else if (::rename(tempPath_.c_str(), target_.c_str()) != 0) {
+        fail(errno);
+        discard();
+        return false;
+    }
+    tempPath_.clear();
+    committed_ = true;
+    if (options_.durable)
+        syncFolder(folderOf(target_));
+    return true;
+}
+
+void AtomicFile::discard()
+{
+    if (fd_ >= 0)
+        ::close(std::exchange(fd_, -1));
+    if (!tempPath_.empty()) {
+        ::unlink(tempPath_.c_str());
+        tempPath_.clear();
+    }
+}
+
+} // namespace trevisto::io
