@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
 
 // A decoding channel played by the test: a fixed number of bytes of a counting pattern.
@@ -179,14 +181,21 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         EXPECT_FALSE(conversion.isOpen());
     }
     {
-        // A device that is always full: every write fails.
+        // Something other than a plain file under the name: refused, and left as it was; the
+        // writer's rename would put a plain file in its place. A full disk is in the faults
+        // tests, which can make one.
         channel.delivered = 0;
+        const QString pipe = dir_.path() + "/pipe.wav";
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         WaveConversion conversion;
-        const auto result = conversion.run(lib_, 1, "/dev/full", nullptr);
+        const auto result = conversion.run(lib_, 1, pipe, nullptr);
         EXPECT_EQ(result.outcome, WaveConversion::Outcome::Failed);
-        EXPECT_TRUE(result.message.contains("/dev/full"));
-        EXPECT_TRUE(result.message.contains("the disk is full")) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains(pipe));
+        EXPECT_TRUE(result.message.contains("cannot be replaced")) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
+        struct stat st {};
+        EXPECT_TRUE(::lstat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        EXPECT_TRUE(channel.requests.empty()) << "nothing was decoded";
     }
 }
 
