@@ -94,21 +94,22 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
     source_ = source;
     stopRequested_ = false;
     const auto idle = qScopeGuard([this] { job_ = Job::None; });
-    writeCopy(NativePath(sideFile_), observer);
+    if (const ::Outcome copied = writeCopy(NativePath(sideFile_), observer); !copied)
+        fail(observer, copied.why.isEmpty() ? QString()
+                                            : OpenWav::tr("\"%1\" cannot be copied to the working file \"%2\": %3.")
+                                                  .arg(source, NativePath(workingFile_), copied.why));
+    else
+        replace(observer, QString());
     return true;
 }
 
-void SourceLoader::writeCopy(const QString &side, LoadObserver &observer)
+::Outcome SourceLoader::writeCopy(const QString &side, LoadObserver &observer)
 {
-    const auto failed = [&](const QString &why) {
-        fail(observer, OpenWav::tr("\"%1\" cannot be copied to the working file \"%2\": %3.")
-                           .arg(source_, NativePath(workingFile_), why));
-    };
     wav::ReadError readError = wav::ReadError::None;
     errno = 0;
     const std::unique_ptr<wav::File> in = wav::File::open(drive::toNative(source_.toStdString()), &readError);
     if (!in)
-        return failed(openFailure(readError));
+        return ::Outcome::failure(openFailure(readError));
     const wav::Info &info = in->info();
     peaks_.start(info.format); // a layout it cannot reduce leaves the envelope empty
 
@@ -117,7 +118,7 @@ void SourceLoader::writeCopy(const QString &side, LoadObserver &observer)
     const std::unique_ptr<wav::Writer> out = wav::Writer::create(QFile::encodeName(side).toStdString(), info.format,
                                                                  &writeError);
     if (!out)
-        return failed(writerFailure(writeError, side));
+        return ::Outcome::failure(writerFailure(writeError, side));
 
     // Only the data chunk is sound: what lies after it must not reach the copy or the envelope.
     const int64_t end = info.dataOffset + info.dataSize;
@@ -127,22 +128,22 @@ void SourceLoader::writeCopy(const QString &side, LoadObserver &observer)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failed(io::systemReason(errno));
+            return ::Outcome::failure(io::systemReason(errno));
         if (n == 0)
             break; // the file shrank meanwhile: the copy holds the sound that was there
         errno = 0;
         if (!out->write(block.data(), size_t(n)))
-            return failed(writerFailure(out->error(), side));
+            return ::Outcome::failure(writerFailure(out->error(), side));
         peaks_.add(block.data(), size_t(n));
         at += n;
         observer.loadProgress(at - info.dataOffset, info.dataSize);
         if (stopRequested_)
-            return fail(observer, QString());
+            return ::Outcome::failure(QString());
     }
     errno = 0;
     if (const wav::WriteError committed = out->commit(); committed != wav::WriteError::None)
-        return failed(writerFailure(committed, side));
-    replace(observer, QString());
+        return ::Outcome::failure(writerFailure(committed, side));
+    return ::Outcome::success();
 }
 
 void SourceLoader::replace(LoadObserver &observer, const QString &notice)

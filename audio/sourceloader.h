@@ -5,6 +5,7 @@
 // through a LoadObserver; the loader knows nothing of widgets, and runs on the caller's
 // thread, reporting after every block so that the caller can let its events run.
 
+#include "app/outcome.h"
 #include "app/workingfiles.h"
 #include "audio/basslib.h"
 #include "audio/conversion.h"
@@ -67,7 +68,9 @@ public:
     WaveConversion &conversion() { return conversion_; }
 
 private:
-    void writeCopy(const QString &side, LoadObserver &observer);
+    // The sound of source_ into `side`, complete under that name; a failure with no reason
+    // when the copy was stopped. Nothing is left under `side` when it fails.
+    ::Outcome writeCopy(const QString &side, LoadObserver &observer);
     // Renames the complete side file into place and reports the end.
     void replace(LoadObserver &observer, const QString &notice);
     void fail(LoadObserver &observer, const QString &message);
