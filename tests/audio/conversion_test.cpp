@@ -1,4 +1,5 @@
 #include "audio/conversion.h"
+#include "audio/standin_channel.h"
 #include "editor/peaktable.h"
 
 #include <gtest/gtest.h>
@@ -13,40 +14,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// A decoding channel played by the test: a fixed number of bytes of a counting pattern.
-struct StandIn {
-    uint32_t total = 0;
-    uint32_t delivered = 0;
-    DWORD chans = 2, rate = 44100, flags = 0;
-    std::vector<DWORD> requests, answers;
-};
-StandIn channel;
-
-void fillStandIn(BassLibrary &lib)
-{
-    lib.ChannelGetInfo = [](DWORD, BASS_CHANNELINFO *info) -> BOOL {
-        *info = {channel.rate, channel.chans, channel.flags, BASS_CTYPE_STREAM_WAV};
-        return 1;
-    };
-    lib.ChannelGetAttributes = [](DWORD, DWORD *freq, DWORD *, int *) -> BOOL {
-        *freq = channel.rate;
-        return 1;
-    };
-    lib.ChannelGetLength = [](DWORD) -> DWORD { return channel.total; };
-    lib.ChannelIsActive = [](DWORD) -> DWORD { return channel.delivered < channel.total ? 1 : 0; };
-    lib.ChannelGetPosition = [](DWORD) -> DWORD { return channel.delivered; };
-    lib.ChannelGetData = [](DWORD, void *buffer, DWORD length) -> DWORD {
-        channel.requests.push_back(length);
-        const DWORD n = std::min(length, channel.total - channel.delivered);
-        auto *out = static_cast<unsigned char *>(buffer);
-        for (DWORD i = 0; i < n; ++i)
-            out[i] = static_cast<unsigned char>((channel.delivered + i) * 7);
-        channel.delivered += n;
-        channel.answers.push_back(n);
-        return n;
-    };
-}
 
 uint32_t le32(const QByteArray &b, int at)
 {

@@ -1,4 +1,5 @@
 #include "audio/sourceloader.h"
+#include "audio/standin_channel.h"
 #include "support/test_audio.h"
 
 #include <gtest/gtest.h>
@@ -40,36 +41,6 @@ struct Recorder : trevisto::LoadObserver {
     void loadFailed(const LoadFailure &failure) override { failures.push_back(failure); }
 };
 
-// A decoding channel of `total` bytes of a counting pattern, refusing to read on after
-// `failAfter` bytes.
-struct Channel {
-    DWORD total = 0, delivered = 0, failAfter = DWORD(-1);
-} channel;
-
-void fillChannel(BassLibrary &lib)
-{
-    lib.ChannelGetInfo = [](DWORD, BASS_CHANNELINFO *info) -> BOOL {
-        *info = {22050, 2, 0, BASS_CTYPE_STREAM_WAV};
-        return 1;
-    };
-    lib.ChannelGetAttributes = [](DWORD, DWORD *freq, DWORD *, int *) -> BOOL {
-        *freq = 22050;
-        return 1;
-    };
-    lib.ChannelGetLength = [](DWORD) -> DWORD { return channel.total; };
-    lib.ChannelIsActive = [](DWORD) -> DWORD { return channel.delivered < channel.total ? 1 : 0; };
-    lib.ChannelGetData = [](DWORD, void *buffer, DWORD length) -> DWORD {
-        if (channel.delivered >= channel.failAfter)
-            return DWORD(-1);
-        const DWORD n = std::min(length, channel.total - channel.delivered);
-        for (DWORD i = 0; i < n; ++i)
-            static_cast<uint8_t *>(buffer)[i] = uint8_t((channel.delivered + i) * 7);
-        channel.delivered += n;
-        return n;
-    };
-    lib.ErrorGetCode = []() -> int { return BASS_ERROR_FILEFORM; };
-}
-
 // A 16-bit stereo WAV file as `chunked` says: a LIST chunk before the sound and a loud
 // chunk after it, or the plain 44-byte form.
 Bytes wavFile(const Bytes &sound, bool chunked)
@@ -109,8 +80,8 @@ public: // the fault table's set-ups reach the fixture
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        channel = Channel{};
-        fillChannel(lib_);
+        channel = StandIn{};
+        fillStandIn(lib_);
         loader_.emplace(working(), side());
     }
     QString path(const char *name) const { return dir_.path() + '/' + name; }
@@ -204,13 +175,14 @@ TEST_F(Loader, AConversionReportsEveryBlockToTheEndAndReplacesTheWorkingFile)
 
     const Bytes file = read(working());
     ASSERT_EQ(file.size(), 44u + 45000);
-    EXPECT_TRUE(Bytes(file.begin(), file.begin() + 44) == wavHeader(22050, 2, 16, 45000));
+    EXPECT_TRUE(Bytes(file.begin(), file.begin() + 44) == wavHeader(44100, 2, 16, 45000));
     EXPECT_EQ(file[44 + 44999], uint8_t(44999 * 7));
     EXPECT_EQ(leftovers(), QStringList{"temp.wav"});
     EXPECT_EQ(loader().takePeaks().frames(), 45000 / 4);
 
     // Cut short at the size bound, the sound still opens, with a notice saying so.
-    channel = Channel{45000};
+    channel = StandIn{};
+    channel.total = 45000;
     loader().conversion().maxDataLength = 30000;
     Recorder bounded;
     loader().convert(lib_, 1, "song.mp3", bounded);
@@ -251,7 +223,8 @@ TEST_F(Loader, FailuresReachTheObserverAndLeaveNoHalfWrittenFile)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
-        channel = Channel{100000};
+        channel = StandIn{};
+        channel.total = 100000;
         loader_.emplace(working(), side());
         writeBytes(working().toStdString(), loaded);
         writeBytes(path("source.wav").toStdString(), wavFile(quietSound(100000), true));

@@ -4,40 +4,17 @@
 #include "private_mounts.h"
 
 #include "audio/conversion.h"
+#include "audio/standin_channel.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <algorithm>
-#include <cstring>
-
 namespace {
 
-// A decoding channel of more sound than the disk holds.
-constexpr DWORD Total = 2 << 20;
-DWORD delivered = 0;
-
-void fillChannel(BassLibrary &lib)
-{
-    lib.ChannelGetInfo = [](DWORD, BASS_CHANNELINFO *info) -> BOOL {
-        *info = {44100, 2, 0, BASS_CTYPE_STREAM_WAV};
-        return 1;
-    };
-    lib.ChannelGetAttributes = [](DWORD, DWORD *freq, DWORD *, int *) -> BOOL {
-        *freq = 44100;
-        return 1;
-    };
-    lib.ChannelGetLength = [](DWORD) -> DWORD { return Total; };
-    lib.ChannelIsActive = [](DWORD) -> DWORD { return delivered < Total ? 1 : 0; };
-    lib.ChannelGetData = [](DWORD, void *buffer, DWORD length) -> DWORD {
-        const DWORD n = std::min(length, Total - delivered);
-        std::memset(buffer, 0x5a, n);
-        delivered += n;
-        return n;
-    };
-}
+// More sound than the disk holds.
+constexpr uint32_t Total = 2 << 20;
 
 TEST(FullDisk, AConversionSaysWhichFileAndWhyAndLeavesNothing)
 {
@@ -48,8 +25,9 @@ TEST(FullDisk, AConversionSaysWhichFileAndWhyAndLeavesNothing)
     if (const QString why = PrivateMounts::mountTmpfs(dir.path(), 1 << 20); !why.isEmpty())
         GTEST_SKIP() << "skipped: cannot mount a private tmpfs here: " << why.toStdString();
     BassLibrary lib;
-    fillChannel(lib);
-    delivered = 0;
+    fillStandIn(lib);
+    channel = StandIn{};
+    channel.total = Total;
     const QString path = dir.path() + "/temp.wav";
     {
         WaveConversion conversion;
@@ -58,7 +36,7 @@ TEST(FullDisk, AConversionSaysWhichFileAndWhyAndLeavesNothing)
         EXPECT_TRUE(result.message.contains(path)) << result.message.toStdString();
         EXPECT_TRUE(result.message.contains("the disk is full")) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
-        EXPECT_LT(delivered, Total) << "the conversion stopped at the failed write";
+        EXPECT_LT(channel.delivered, Total) << "the conversion stopped at the failed write";
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
               QStringList());
