@@ -108,7 +108,6 @@ void frmWriteWave::ConnectHandlers()
     WatchPointerMoves();
     ConnectLanguageHandlers();
     ConnectShortcuts();
-    ConnectWaveform();
 }
 
 void frmWriteWave::about_Click()

@@ -6,11 +6,13 @@
 #include "app/instancelock.h"
 #include "app/outcome.h"
 #include "audio/basslib.h"
+#include "audio/sourceloader.h"
 #include "editor/peaktable.h"
 #include "platform/mixer/mixer.h"
 #include "settings/message_language.h"
 #include "ui/imagelist.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
@@ -29,7 +31,6 @@ namespace trevisto::mp3enc {
 class Mp3Encoder;
 }
 using trevisto::mp3enc::Mp3Encoder;
-class WaveConversion;
 class WindowFixture;
 namespace trevisto::mci {
 class MciPlayer;
@@ -42,7 +43,7 @@ class frmWriteWave;
 // The located master-volume control; its identifier is all that is used after start-up.
 using trevisto::mixer::MixerControl;
 
-class frmWriteWave : public QMainWindow {
+class frmWriteWave : public QMainWindow, private trevisto::LoadObserver {
     Q_OBJECT
 
 public:
@@ -74,8 +75,8 @@ public:
     void aiff_Click();
     void btnLoadFile_Click();
     void btnConvert_Click();
-    bool isConverting() const { return Converting; }
-    bool isCopyingSource() const { return CopyingSource; }
+    bool isConverting() const { return loader_.job() == trevisto::SourceLoader::Job::Converting; }
+    bool isCopyingSource() const { return loader_.job() == trevisto::SourceLoader::Job::Copying; }
 
     // --- editor/ ------------------------------------------------------------------------
     void cmdwav_Click();
@@ -176,17 +177,18 @@ private:
     // --- audio/ -------------------------------------------------------------------------
     // Everything the decoding Open items do once a file is chosen.
     void OpenDecodedSource(const QString &path);
-    void FinishWaveFile();
-    // Decodes the channel into the working file and reports how that went.
-    void ConvertSource();
-    // Called after each converted block: progress display, the window's events, and
-    // whether to go on.
-    std::function<bool(int64_t, int64_t)> ConversionProgress();
     // True, after telling the user, while a source is still being converted or copied.
     bool RefuseWhileOpening();
-    // Puts the new source, complete beside the loaded one, in its place: both players
-    // close, the cut result goes. False, after a message, when it cannot be moved.
-    bool ReplaceSource();
+    // Before the loader writes a new source: the wait window with its progress reset, and
+    // editing locked until the loader reports the end.
+    void BeginOpening();
+    // The loader's reports: progress with the window's events after every block, and the
+    // end, when the new source is shown or the window says why not.
+    void loadProgress(int64_t written, int64_t total) override;
+    void loadDone(const QString &notice) override;
+    void loadFailed(const trevisto::LoadFailure &failure) override;
+    // The new source took the loaded one's place: both players close, the cut result goes.
+    void ReleaseLoadedSource();
 
     // --- editor/ ------------------------------------------------------------------------
     // The source player on the working file just written or chosen, with marks, slider
@@ -199,13 +201,6 @@ private:
     // Everything Open Wav does once a file is chosen.
     void OpenWavSource(const QString &path);
     void OpenWavInPlace(const QString &path);
-    // Copies the chosen WAV file to the working copy, reducing its sound into the envelope
-    // on the way; the window's events run between blocks. `to` is a working name of its
-    // own: a failed copy leaves it to the caller to remove. A failure says why.
-    Outcome CopyWithProgress(const QString &from, const QString &to, Frmwait &wait);
-    // The conversion and the copy fill the envelope of the sound being written; the slider
-    // shows it once that sound is the loaded one.
-    void ConnectWaveform();
     // The marks as the slider's band.
     void ShowMarks();
     // The keys of the transport, marks, cut and menu commands, and the focus ring.
@@ -283,22 +278,19 @@ private:
     QStringList PromptTexts, MessageTexts, CaptionTexts, MenuTexts;
     // The program's own messages follow the pack that LoadLanguage applied last.
     MessageLanguage messageLanguage_;
-    bool Converting = false;
-    // Open Wav is copying the chosen file to the working copy.
-    bool CopyingSource = false;
-    std::unique_ptr<WaveConversion> Conversion;
+    // Writes each new source, with its envelope, and puts it in place.
+    trevisto::SourceLoader loader_;
+    QString channelSource_; // the file the decoding channel Chan reads
+    QElapsedTimer sinceRepaint_; // of the wait window's progress
 
     Dialogs &dialogs_;
     QString programFolder_;
     Frmwait *waitWindow_ = nullptr;
-    QString sourceInProgress_; // the file being converted or copied
     ControlStates openingStates_;      // while a new source is written
     ControlStates listPlaybackStates_; // while the list plays
     QString encodingTarget_;           // the MP3 file being written
-    bool conversionFailed_ = false;
     bool ending_ = false; // the program is ending: nothing more is shown
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
-    PeakTable incomingPeaks_; // of the sound being converted or copied
     FocusRing *focusRing_ = nullptr;
 };

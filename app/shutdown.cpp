@@ -44,8 +44,7 @@ void frmWriteWave::EndProgram(Ending how)
     ending_ = true;
     // A conversion or a copy stops at its next block; the encoder stops and removes its
     // unfinished file.
-    Converting = false;
-    CopyingSource = false;
+    loader_.cancel();
     StopEncoding();
     // The players' output threads stop before the files under them go.
     for (MciPlayer *player : {MMaudio, MMControl1, MMCPlayList})
@@ -60,7 +59,6 @@ void frmWriteWave::EndProgram(Ending how)
         if (ui->List1->count() >= 2)
             DeleteAllClipFiles();
     }
-    FinishWaveFile();
     // A source still being written never becomes the working file.
     QFile::remove(NativePath(WorkingFiles::SourceInProgress));
     if (Bass.Free)

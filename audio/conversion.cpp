@@ -8,8 +8,7 @@
 
 #include <cerrno>
 #include <algorithm>
-#include <cstring>
-#include <memory>
+#include <cstdio>
 #include <vector>
 
 namespace {
@@ -18,10 +17,6 @@ namespace {
 struct Conversion {
     Q_DECLARE_TR_FUNCTIONS(Conversion)
 };
-
-QString reason() { return trevisto::io::systemReason(errno); }
-
-constexpr size_t WriteBuffer = 1 << 20;
 
 } // namespace
 
@@ -58,30 +53,14 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     if (peaks_)
         peaks_->start(format_);
 
-    const QByteArray local = nativePath.toLocal8Bit();
-    if (QFileInfo(nativePath).isFile() && std::remove(local.constData()) != 0) {
-        fail(Conversion::tr("The working file \"%1\" cannot be replaced: %2.").arg(nativePath, reason()), result);
+    if (!create(nativePath, result))
         return result;
-    }
-    file_ = std::fopen(local.constData(), "wb");
-    if (!file_) {
-        fail(Conversion::tr("The working file \"%1\" cannot be created: %2.").arg(nativePath, reason()), result);
-        return result;
-    }
-    std::setvbuf(file_, nullptr, _IOFBF, WriteBuffer);
 
     auto failWrite = [&] {
-        const QString why = reason();
-        completeFile();
+        const QString why = trevisto::writerFailure(writer_->error(), nativePath);
+        writer_.reset();
         return fail(Conversion::tr("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
-
-    // The size fields stay zero until the file is completed.
-    const trevisto::wav::WaveHeader bytes = trevisto::wav::header(format_, 0);
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) {
-        failWrite();
-        return result;
-    }
 
     const DWORD length = bass.ChannelGetLength(chan);
     const int64_t reported = length == DWORD(-1) ? 0 : length;
@@ -100,7 +79,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
             // The end reads as 0; -1 means the source could not be read on, and a
             // shortened sound must not pass for the whole one.
             const int code = bass.ErrorGetCode ? bass.ErrorGetCode() : BASS_ERROR_UNKNOWN;
-            completeFile();
+            writer_.reset();
             result.bytes = DataLength;
             fail(Conversion::tr("The source could not be read to its end (error code %1, after %2 bytes).")
                      .arg(code)
@@ -114,7 +93,8 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
                 take = limit - DataLength;
                 result.outcome = Outcome::TooLong;
             }
-            if (take > 0 && std::fwrite(DecodeBuffer.data(), 1, size_t(take), file_) != size_t(take)) {
+            errno = 0;
+            if (take > 0 && !writer_->write(DecodeBuffer.data(), size_t(take))) {
                 failWrite();
                 result.bytes = DataLength;
                 return result;
@@ -137,11 +117,6 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     }
     if (!keepGoing && result.outcome == Outcome::Completed)
         result.outcome = Outcome::Stopped;
-    if (std::fflush(file_) != 0) {
-        failWrite();
-        result.bytes = DataLength;
-        return result;
-    }
     result.bytes = DataLength;
     return result;
 }
@@ -155,23 +130,65 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     return completeFile();
 }
 
+bool WaveConversion::create(const QString &nativePath, Result &result)
+{
+    // An earlier file goes first: a leftover of a large sound would otherwise share the disk
+    // with the new one until the new one is complete. Only a plain file is replaced; the
+    // writer's rename would put the sound in place of a device or a pipe.
+    const QFileInfo earlier(nativePath);
+    if (earlier.isDir()) {
+        const QString why = trevisto::io::systemReason(EISDIR);
+        return fail(Conversion::tr("The working file \"%1\" cannot be created: %2.").arg(nativePath, why), result);
+    }
+    if (earlier.exists()) {
+        const bool plain = earlier.isFile();
+        const int refused = !plain ? EEXIST : std::remove(nativePath.toLocal8Bit().constData()) != 0 ? errno : 0;
+        if (refused != 0) {
+            const QString why = trevisto::io::systemReason(refused);
+            return fail(Conversion::tr("The working file \"%1\" cannot be replaced: %2.").arg(nativePath, why),
+                        result);
+        }
+    }
+    using namespace trevisto::wav;
+    WriteError error = WriteError::None;
+    errno = 0;
+    writer_ = Writer::create(nativePath.toLocal8Bit().toStdString(), format_, &error);
+    if (!writer_) {
+        const QString why = trevisto::writerFailure(error, nativePath);
+        return fail(Conversion::tr("The working file \"%1\" cannot be created: %2.").arg(nativePath, why), result);
+    }
+    return true;
+}
+
+void WaveConversion::discard()
+{
+    if (!running_)
+        writer_.reset();
+}
+
 ::Outcome WaveConversion::completeFile()
 {
-    if (!file_)
+    if (!writer_)
         return ::Outcome::success();
-    using namespace trevisto::wav;
-    const WaveHeader bytes = header(format_, uint64_t(DataLength));
-    bool ok = std::fseek(file_, kRiffSizeOffset, SEEK_SET) == 0 &&
-              std::fwrite(&bytes[kRiffSizeOffset], 1, 4, file_) == 4 &&
-              std::fseek(file_, kDataSizeOffset, SEEK_SET) == 0 &&
-              std::fwrite(&bytes[kDataSizeOffset], 1, 4, file_) == 4;
-    QString why = ok ? QString() : reason();
-    if (std::fclose(file_) != 0 && ok) {
-        ok = false;
-        why = reason();
-    }
-    file_ = nullptr;
-    if (!ok)
+    errno = 0;
+    const trevisto::wav::WriteError error = writer_->commit();
+    const QString why = error == trevisto::wav::WriteError::None ? QString() : trevisto::writerFailure(error, path_);
+    writer_.reset();
+    if (!why.isEmpty())
         return ::Outcome::failure(Conversion::tr("Completing the working file \"%1\" failed: %2.").arg(path_, why));
     return ::Outcome::success();
 }
+
+namespace trevisto {
+
+QString writerFailure(wav::WriteError error, const QString &path)
+{
+    const int system = errno;
+    if (system != 0)
+        return io::systemReason(system);
+    if (error == wav::WriteError::CannotCreate && QFileInfo(path).isDir())
+        return io::systemReason(EISDIR);
+    return QCoreApplication::translate("WavFile", wav::describe(error));
+}
+
+} // namespace trevisto

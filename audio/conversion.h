@@ -1,7 +1,7 @@
 #pragma once
-// Decoding a source channel into the working WAV file: the 44-byte header, the PCM data
-// block by block, and the size fields filled in at the end. Knows nothing of widgets; the
-// window and the benchmark driver both run it.
+// Decoding a source channel into the working WAV file, block by block, through the WAV
+// writer: the file takes its name once it is complete, with the 44-byte header filled in
+// then. Knows nothing of widgets; the source loader and the benchmark driver both run it.
 
 #include "app/outcome.h"
 #include "audio/basslib.h"
@@ -10,8 +10,8 @@
 #include <QString>
 
 #include <cstdint>
-#include <cstdio>
 #include <functional>
+#include <memory>
 
 class PeakTable;
 
@@ -38,21 +38,24 @@ public:
     WaveConversion(const WaveConversion &) = delete;
     WaveConversion &operator=(const WaveConversion &) = delete;
 
-    // Decodes `chan` into `nativePath`. The file stays open until FinishWaveFile, which
-    // run() calls itself only when writing failed; the caller finishes it otherwise.
+    // Decodes `chan` into `nativePath`. The file stays open until FinishWaveFile, or until
+    // discard(); a failed run leaves nothing under `nativePath`.
     Result run(const BassLibrary &bass, DWORD chan, const QString &nativePath, const BlockHook &afterBlock);
 
-    // Fills in the size fields of the open file and closes it. Nothing happens when no file
-    // is open. A failure says why the file could not be completed. Called while
+    // Writes the header of the open file, closes it and gives it its name. Nothing happens
+    // when no file is open. A failure says why the file could not be completed. Called while
     // run() is under way (from an event it let through), it only asks run() to stop; the
     // file is completed once run() has returned.
     ::Outcome FinishWaveFile();
+    // Drops the open file, leaving nothing under its name: for a run that was stopped and
+    // whose sound is not wanted. Only once run() has returned.
+    void discard();
 
     // Each run reduces what it writes into `table` as well, so the envelope needs no second
     // pass over the file. Null (the default): no envelope.
     void setPeakTable(PeakTable *table) { peaks_ = table; }
 
-    bool isOpen() const { return file_ != nullptr; }
+    bool isOpen() const { return writer_ != nullptr; }
     bool isRunning() const { return running_; }
     const trevisto::wav::Format &format() const { return format_; }
     // Bytes of PCM written so far.
@@ -62,11 +65,21 @@ public:
 
 private:
     bool fail(const QString &what, Result &result);
+    bool create(const QString &nativePath, Result &result);
     ::Outcome completeFile();
     trevisto::wav::Format format_;
     PeakTable *peaks_ = nullptr;
-    std::FILE *file_ = nullptr;
+    std::unique_ptr<trevisto::wav::Writer> writer_;
     bool running_ = false;
     bool stopRequested_ = false;
     QString path_;
 };
+
+namespace trevisto {
+
+// Why the wav::Writer call on `path` just made failed, phrased to follow "failed: ": the
+// system's reason where it gave one (the caller clears errno before the call), else the
+// writer's own. Reads errno first, so it must come straight after the failed call.
+QString writerFailure(wav::WriteError error, const QString &path);
+
+} // namespace trevisto

@@ -1,23 +1,16 @@
-// Opening a source in another format than WAV: the choice of file, the decoding channel,
-// the conversion into the working file and the source player.
+// Opening a source: the Open items of the decoding library, and the window's side of every
+// load (Open Wav included): the wait window, the lock on editing, and what the window shows
+// once the source loader reports the end.
 #include "app/frmWriteWave.h"
 
 #include "app/routines.h"
 #include "app/workingfiles.h"
-#include "audio/conversion.h"
 #include "audio/sourcechannel.h"
-#include "platform/io/systemreason.h"
 #include "platform/mci/player.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -26,7 +19,7 @@ struct Loading {
     Q_DECLARE_TR_FUNCTIONS(Loading)
 };
 
-// Progress is repainted at most this often while converting.
+// Progress is repainted at most this often while a source is written.
 constexpr qint64 ProgressPeriodMs = 33;
 
 // The chooser's filter for each value of OpenKind.
@@ -64,13 +57,13 @@ bool frmWriteWave::RefuseWhileOpening()
 {
     // A second open in the middle of a conversion or a copy would race the first one for
     // the working file.
-    if (!Converting && !CopyingSource)
+    const trevisto::SourceLoader::Job job = loader_.job();
+    if (job == trevisto::SourceLoader::Job::None)
         return false;
-    const QString busy = Converting
+    const QString busy = job == trevisto::SourceLoader::Job::Converting
                              ? Loading::tr("\"%1\" is still being converted. Open the next sound when it is done.")
                              : Loading::tr("\"%1\" is still being copied. Open the next sound when it is done.");
-    dialogs_.msgBox(busy.arg(sourceInProgress_),
-                    vbOKOnly, MsgIcon::Information, ProgramTitle);
+    dialogs_.msgBox(busy.arg(loader_.source()), vbOKOnly, MsgIcon::Information, ProgramTitle);
     return true;
 }
 
@@ -96,117 +89,90 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
     if (Chan != 0 && Bass.ChannelFree)
         Bass.ChannelFree(Chan);
     Chan = chan;
+    channelSource_ = path;
     const DWORD length = Bass.ChannelGetLength(Chan);
     DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
-
-    sourceInProgress_ = path;
     ui->lblPos->setText("Pos:");
-    Frmwait &wait = WaitWindow();
-    wait.resetProgress();
-    wait.show();
-    LockWhileOpening(true);
     btnConvert_Click();
-    LockWhileOpening(false);
-    if (conversionFailed_ || !ReplaceSource()) {
-        QFile::remove(NativePath(WorkingFiles::SourceInProgress));
-        wait.hide();
-        return;
-    }
-    MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
-    MMaudio->setFileName(WorkingFiles::Source);
-    MMaudio->setCommand("Open");
-    ShowOpenedSource(path);
-    MMaudio->setNotifyStatus(true);
-    ui->CmdPlay->setEnabled(true);
-    ui->CmdStep->setEnabled(true);
-    wait.hide();
-}
-
-bool frmWriteWave::ReplaceSource()
-{
-    for (MciPlayer *player : {MMaudio, MMControl1})
-        player->setCommand("Close");
-    DiscardResult();
-    FinishWaveFile();
-    const QString from = NativePath(WorkingFiles::SourceInProgress), to = NativePath(WorkingFiles::Source);
-    if (std::rename(from.toLocal8Bit().constData(), to.toLocal8Bit().constData()) != 0) {
-        const QString why = trevisto::io::systemReason(errno);
-        QFile::remove(to);
-        ShowNothingLoaded();
-        dialogs_.msgBox(Loading::tr("\"%1\" cannot take the place of the working file \"%2\": %3.")
-                            .arg(sourceInProgress_, to, why),
-                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
-        return false;
-    }
-    return true;
 }
 
 void frmWriteWave::btnConvert_Click()
 {
-    Converting = !Converting;
-    conversionFailed_ = false;
-    if (Converting) {
-        ui->btnConvert->setText("Stop conversion...");
-        ConvertSource();
+    // Clicked again from an event the conversion lets through, it stops the conversion.
+    if (loader_.job() == trevisto::SourceLoader::Job::Converting) {
+        loader_.cancel();
+        return;
     }
-
-    Converting = false;
+    if (Chan == 0 || loader_.job() != trevisto::SourceLoader::Job::None)
+        return;
+    ui->btnConvert->setText("Stop conversion...");
+    BeginOpening();
+    loader_.convert(Bass, Chan, channelSource_, *this);
     ui->btnLoadFile->setEnabled(true);
-    if (const Outcome finished = Conversion ? Conversion->FinishWaveFile() : Outcome::success(); !finished) {
-        conversionFailed_ = true;
-        dialogs_.msgBox(finished.why, vbOKOnly, MsgIcon::Critical, ProgramTitle);
-    }
     DataLength = 0;
     if (Chan != 0)
         Bass.ChannelSetPosition(Chan, 0);
 }
 
-void frmWriteWave::ConvertSource()
+void frmWriteWave::BeginOpening()
 {
-    if (!Conversion)
-        Conversion = std::make_unique<WaveConversion>();
-    const auto result =
-        Conversion->run(Bass, Chan, NativePath(WorkingFiles::SourceInProgress), ConversionProgress());
-    DataLength = qint32(Conversion->DataLength);
-
-    switch (result.outcome) {
-    case WaveConversion::Outcome::Failed:
-        conversionFailed_ = true;
-        dialogs_.msgBox(Loading::tr("\"%1\" cannot be opened.\r\n\r\n%2").arg(sourceInProgress_, result.message),
-                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
-        break;
-    case WaveConversion::Outcome::TooLong:
-        dialogs_.msgBox(result.message, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
-        break;
-    case WaveConversion::Outcome::Stopped:
-        // Stopped by a window close: nothing is opened afterwards.
-        conversionFailed_ = true;
-        break;
-    case WaveConversion::Outcome::Completed:
-        break;
-    }
+    Frmwait &wait = WaitWindow();
+    wait.resetProgress();
+    wait.show();
+    sinceRepaint_.invalidate();
+    LockWhileOpening(true);
 }
 
-std::function<bool(int64_t, int64_t)> frmWriteWave::ConversionProgress()
+void frmWriteWave::loadProgress(int64_t written, int64_t total)
 {
-    // The bar is repainted sparingly; the window's events run after every block, and a
-    // window close turns Converting off to stop the conversion.
-    auto sinceRepaint = std::make_shared<QElapsedTimer>();
-    return [this, sinceRepaint](int64_t written, int64_t reported) {
+    if (loader_.job() == trevisto::SourceLoader::Job::Converting) {
         DataLength = qint32(written);
         ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
-        if (!sinceRepaint->isValid() || sinceRepaint->elapsed() >= ProgressPeriodMs) {
-            sinceRepaint->start();
-            if (waitWindow_)
-                waitWindow_->setProgress(quint64(written), quint64(reported));
-        }
-        QCoreApplication::processEvents();
-        return Converting;
-    };
+    }
+    // The bar is repainted sparingly; the window's events run after every block, and a
+    // window close cancels the load.
+    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= ProgressPeriodMs) {
+        sinceRepaint_.start();
+        WaitWindow().setProgress(quint64(written), quint64(total));
+    }
+    QCoreApplication::processEvents();
 }
 
-void frmWriteWave::FinishWaveFile()
+void frmWriteWave::loadDone(const QString &notice)
 {
-    if (Conversion)
-        Conversion->FinishWaveFile();
+    if (!notice.isEmpty())
+        dialogs_.msgBox(notice, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+    LockWhileOpening(false);
+    ReleaseLoadedSource();
+    if (loader_.job() == trevisto::SourceLoader::Job::Copying) {
+        OpenWavInPlace(loader_.source());
+    } else {
+        MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
+        MMaudio->setFileName(WorkingFiles::Source);
+        MMaudio->setCommand("Open");
+        ShowOpenedSource(loader_.source());
+        MMaudio->setNotifyStatus(true);
+        ui->CmdPlay->setEnabled(true);
+        ui->CmdStep->setEnabled(true);
+    }
+    WaitWindow().hide();
+}
+
+void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
+{
+    LockWhileOpening(false);
+    if (failure.sourceLost) {
+        ReleaseLoadedSource();
+        ShowNothingLoaded();
+    }
+    WaitWindow().hide();
+    if (!failure.message.isEmpty())
+        dialogs_.msgBox(failure.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
+}
+
+void frmWriteWave::ReleaseLoadedSource()
+{
+    for (MciPlayer *player : {MMaudio, MMControl1})
+        player->setCommand("Close");
+    DiscardResult();
 }

@@ -45,7 +45,7 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     MarkOut = qint32(length);
     ui->Slider1->setRange(0, WholeSeconds(length));
     // The envelope reduced while this sound was written; the table starts empty for the next.
-    ui->Slider1->setPeaks(std::exchange(incomingPeaks_, PeakTable()));
+    ui->Slider1->setPeaks(loader_.takePeaks());
     ui->Slider1->clearCutRange();
     ShowMarks();
     ui->lblAudio->setText(PositionText(*MMaudio));

@@ -1,4 +1,5 @@
 #include "audio/conversion.h"
+#include "audio/standin_channel.h"
 #include "editor/peaktable.h"
 
 #include <gtest/gtest.h>
@@ -10,41 +11,9 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace {
-
-// A decoding channel played by the test: a fixed number of bytes of a counting pattern.
-struct StandIn {
-    uint32_t total = 0;
-    uint32_t delivered = 0;
-    DWORD chans = 2, rate = 44100, flags = 0;
-    std::vector<DWORD> requests, answers;
-};
-StandIn channel;
-
-void fillStandIn(BassLibrary &lib)
-{
-    lib.ChannelGetInfo = [](DWORD, BASS_CHANNELINFO *info) -> BOOL {
-        *info = {channel.rate, channel.chans, channel.flags, BASS_CTYPE_STREAM_WAV};
-        return 1;
-    };
-    lib.ChannelGetAttributes = [](DWORD, DWORD *freq, DWORD *, int *) -> BOOL {
-        *freq = channel.rate;
-        return 1;
-    };
-    lib.ChannelGetLength = [](DWORD) -> DWORD { return channel.total; };
-    lib.ChannelIsActive = [](DWORD) -> DWORD { return channel.delivered < channel.total ? 1 : 0; };
-    lib.ChannelGetPosition = [](DWORD) -> DWORD { return channel.delivered; };
-    lib.ChannelGetData = [](DWORD, void *buffer, DWORD length) -> DWORD {
-        channel.requests.push_back(length);
-        const DWORD n = std::min(length, channel.total - channel.delivered);
-        auto *out = static_cast<unsigned char *>(buffer);
-        for (DWORD i = 0; i < n; ++i)
-            out[i] = static_cast<unsigned char>((channel.delivered + i) * 7);
-        channel.delivered += n;
-        channel.answers.push_back(n);
-        return n;
-    };
-}
 
 uint32_t le32(const QByteArray &b, int at)
 {
@@ -179,14 +148,21 @@ TEST_F(Conversion, FailuresNameTheFileAndTheReason)
         EXPECT_FALSE(conversion.isOpen());
     }
     {
-        // A device that is always full: every write fails.
+        // Something other than a plain file under the name: refused, and left as it was; the
+        // writer's rename would put a plain file in its place. A full disk is in the faults
+        // tests, which can make one.
         channel.delivered = 0;
+        const QString pipe = dir_.path() + "/pipe.wav";
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
         WaveConversion conversion;
-        const auto result = conversion.run(lib_, 1, "/dev/full", nullptr);
+        const auto result = conversion.run(lib_, 1, pipe, nullptr);
         EXPECT_EQ(result.outcome, WaveConversion::Outcome::Failed);
-        EXPECT_TRUE(result.message.contains("/dev/full"));
-        EXPECT_TRUE(result.message.contains("the disk is full")) << result.message.toStdString();
+        EXPECT_TRUE(result.message.contains(pipe));
+        EXPECT_TRUE(result.message.contains("cannot be replaced")) << result.message.toStdString();
         EXPECT_FALSE(conversion.isOpen());
+        struct stat st {};
+        EXPECT_TRUE(::lstat(QFile::encodeName(pipe).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        EXPECT_TRUE(channel.requests.empty()) << "nothing was decoded";
     }
 }
 
