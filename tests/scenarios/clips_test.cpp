@@ -5,6 +5,7 @@
 #include "app/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "support/messages.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
 
@@ -196,15 +197,7 @@ protected:
     // Waits for the encoding the last click started to be finished by its completion.
     bool waitForEncoding() { return waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000); }
 
-    // The asked message boxes' texts, in order.
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const auto &a : dialogs_.asked())
-            if (a.kind == Kind::Message)
-                texts << a.text;
-        return texts;
-    }
+    QStringList messages() const { return messageTexts(dialogs_); }
 
     TempDir audio_;
 };
