@@ -37,6 +37,9 @@ using trevisto::mci::MciPlayer;
 namespace Ui {
 class frmWriteWave;
 }
+namespace trevisto {
+struct PackMessage;
+}
 
 // The located master-volume control; its identifier is all that is used after start-up.
 using trevisto::mixer::MixerControl;
@@ -214,6 +217,8 @@ private:
 
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
+    // The message in the loaded pack's words, or in its own while none is loaded.
+    QString PackText(const trevisto::PackMessage &message) const;
     void ConnectLanguageHandlers();
     // Stores the item's language code, loads that language and marks the item. A code
     // that cannot be stored changes no text and marks nothing, after a message naming the

@@ -5,6 +5,7 @@
 #include "app/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "settings/captions.h"
 #include "support/messages.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
@@ -488,7 +489,8 @@ TEST_F(Clips, PlayingTheListWithNothingSelectedOnlySaysSo)
         QString text;
     } cases[] = {
         {{}, "Please select a clip first."},
-        {QStringList(19, "x") << "Bitte zuerst einen Clip wählen.", "Bitte zuerst einen Clip wählen."},
+        {QStringList(trevisto::SelectAClipFirst.entry.index, "x") << "Bitte zuerst einen Clip wählen.",
+         "Bitte zuerst einen Clip wählen."},
     };
     for (const auto &c : cases) {
         MessageTexts(w()) = c.table;

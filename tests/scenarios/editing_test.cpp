@@ -4,6 +4,7 @@
 #include "app/routines.h"
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
+#include "settings/captions.h"
 #include "support/riffbuilder.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
@@ -447,9 +448,10 @@ TEST_F(Cutting, MarksOutOfOrderAreRefusedWithoutTouchingTheResult)
         EXPECT_TRUE(MMControl1(w())->isOpen()) << "nothing else changes";
         EXPECT_EQ(result().data, before.data);
     }
-    // A language table with entry 40 speaks instead.
-    MessageTexts(w()) = QStringList(41, QString());
-    MessageTexts(w())[40] = "Marque d'entrée avant la marque de sortie.";
+    // A language table with the entry speaks instead.
+    const int entry = trevisto::MarkInBeforeMarkOut.entry.index;
+    MessageTexts(w()) = QStringList(entry + 1, QString());
+    MessageTexts(w())[entry] = "Marque d'entrée avant la marque de sortie.";
     dialogs_.clear();
     w().CmdSetNew_Click();
     EXPECT_EQ(dialogs_.asked().front().text, "Marque d'entrée avant la marque de sortie.");
