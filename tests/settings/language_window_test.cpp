@@ -48,15 +48,22 @@ QStringList mappedTexts(const Ui::frmWriteWave *u)
     return texts;
 }
 
-// The same texts as a language's source says they should read.
-QStringList expectedTexts(const char *language)
+// A language's source, the texts its file was made from.
+langgen::Source languageSource(const char *language)
 {
     std::ifstream in(std::string(LANGUAGE_SOURCES_DIR "/") + language + ".txt", std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     langgen::Source s;
     std::string error;
-    EXPECT_TRUE(langgen::parseSource(text.str(), s, error)) << error;
+    EXPECT_TRUE(langgen::parseSource(text.str(), s, error)) << language << ": " << error;
+    return s;
+}
+
+// The same texts as a language's source says they should read.
+QStringList expectedTexts(const char *language)
+{
+    langgen::Source s = languageSource(language);
     auto c = [&](int i) { return QString::fromStdString(s.entries[langgen::Caption][i]); };
     const QString open = QString::fromStdString(s.entries[langgen::Menu][2]);
     return {c(53),      c(55),      open,          open + "(wav)", open + "(mp3)",  open + "(ogg)",  open + "(aiff)", c(76),
@@ -203,12 +210,7 @@ TEST_F(LanguagePacks, EachControlOfTheCaptionTableShowsItsEntryInEveryLanguage)
         SCOPED_TRACE(file);
         RegWriteValue("SOFTWARE\\Trevisto", "Language", code, trevisto::registry::REG_SZ);
         window_->LoadLanguage();
-        std::ifstream in(std::string(LANGUAGE_SOURCES_DIR "/") + file + ".txt", std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        langgen::Source source;
-        std::string error;
-        ASSERT_TRUE(langgen::parseSource(text.str(), source, error)) << error;
+        langgen::Source source = languageSource(file);
         for (const trevisto::Caption &c : trevisto::windowCaptions()) {
             SCOPED_TRACE(c.control);
             const QList<QObject *> found = window_->findChildren<QObject *>(c.control);
