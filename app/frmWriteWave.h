@@ -170,7 +170,10 @@ private:
     // While a new source is written, nothing may play, mark or cut the old one; afterwards
     // every control is as it was.
     void LockWhileOpening(bool lock);
-    // Shows the open chooser for a source kind; the chosen path, or nothing on Cancel.
+    // Shows the chooser `request` asks for; the chosen path, which the next choosers that
+    // offer the previous choice offer, or nothing on Cancel.
+    std::optional<QString> Choose(const FileRequest &request);
+    // Shows the open chooser for a source kind.
     std::optional<QString> ChooseSource(const QString &filter);
 
     // --- audio/ -------------------------------------------------------------------------
@@ -262,7 +265,6 @@ private:
     std::array<QFrame *, 18> Shape1{};
 
     // Controls created in code.
-    CommonDialog cmd;
     QTimer *Timer1 = nullptr;
     MciPlayer *MMaudio = nullptr;     // source player
     MciPlayer *MMControl1 = nullptr;  // cut-result player
@@ -292,6 +294,7 @@ private:
 
     Dialogs &dialogs_;
     QString programFolder_;
+    QString previousChoice_; // the file last chosen in a chooser or given to open
     Frmwait *waitWindow_ = nullptr;
     QString sourceInProgress_; // the file being converted or copied
     ControlStates openingStates_;      // while a new source is written

@@ -1,6 +1,7 @@
 // Opening a WAV file directly as the source.
 #include "app/frmWriteWave.h"
 
+#include "app/choosers.h"
 #include "app/outcome.h"
 #include "app/routines.h"
 #include "app/workingfiles.h"
@@ -116,7 +117,7 @@ void frmWriteWave::cmdwav_Click()
 {
     if (RefuseWhileOpening())
         return;
-    const std::optional<QString> path = ChooseSource(QStringLiteral("Wav File(*.wav)|*.wav"));
+    const std::optional<QString> path = ChooseSource(trevisto::WavFilter);
     if (!path)
         return;
     OpenWavSource(*path);
