@@ -5,7 +5,6 @@
 #include <libopenmpt/libopenmpt.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -19,16 +18,17 @@ constexpr size_t kRenderChunk = 4096; // frames per render call while measuring
 // Crafted modules can loop for ever, and libopenmpt then estimates an infinite
 // duration. No real song is longer than this.
 constexpr double kMaxSeconds = 4 * 3600;
-// Loading runs on the window's thread: the measuring render stops after this long and
-// the duration estimate stands in for the rest.
-constexpr std::chrono::milliseconds kMeasureBudget{600};
+// Loading runs on the window's thread: the measuring render stops after this many frames
+// (about four minutes at CD rate, a fraction of a second's work) and the duration
+// estimate stands in for longer songs. Counted in frames rather than time, so that one
+// file has one length however busy the machine is.
+constexpr uint64_t kMeasureFrames = 240 * 44100;
 
 class ModuleDecoder final : public Decoder {
 public:
     ModuleDecoder(std::vector<unsigned char> data, uint32_t rate, bool ramping)
         : data_(std::move(data)), ramping_(ramping)
     {
-        const auto deadline = std::chrono::steady_clock::now() + kMeasureBudget;
         format_.rate = rate;
         format_.channels = 2;
         format_.ctype = BASS_CTYPE_MUSIC_MOD;
@@ -38,7 +38,7 @@ public:
         const double seconds = openmpt_module_get_duration_seconds(module_.get());
         if (!(seconds > 0 && seconds <= kMaxSeconds))
             throw Failure(BASS_ERROR_FILEFORM);
-        total_ = measure(static_cast<uint64_t>(std::ceil(seconds * rate)), deadline);
+        total_ = measure(static_cast<uint64_t>(std::ceil(seconds * rate)));
         if (total_ == 0)
             throw Failure(BASS_ERROR_FILEFORM);
         restart();
@@ -95,14 +95,14 @@ private:
     // The estimate leaves out the fade-out after the song's end, so the length is what a
     // complete render produces, counted with the module made for playing (restarted
     // afterwards). Beyond what 32-bit byte counts can describe there is no need to count.
-    // A render cut short by the deadline leaves the estimate, which may clip the fade-out.
-    uint64_t measure(uint64_t estimate, std::chrono::steady_clock::time_point deadline)
+    // A render cut short by the budget leaves the estimate, which may clip the fade-out.
+    uint64_t measure(uint64_t estimate)
     {
         const uint64_t limit = UINT32_MAX / format_.frameBytes();
         std::vector<int16_t> scratch(kRenderChunk * 2);
         uint64_t count = 0;
         while (count <= limit) {
-            if (std::chrono::steady_clock::now() >= deadline)
+            if (count >= kMeasureFrames)
                 return std::max(count, estimate);
             const size_t n = read(scratch.data(), kRenderChunk);
             if (n == 0)

@@ -5,6 +5,7 @@
 #include <mpg123.h>
 
 #include <algorithm>
+#include <memory>
 #include <cstring>
 #include <mutex>
 #include <vector>
@@ -85,63 +86,12 @@ public:
         reader_.file = std::move(file);
         reader_.buffer.resize(kReadAhead);
     }
-    ~MpegDecoder() override
-    {
-        if (handle_) {
-            mpg123_close(handle_);
-            mpg123_delete(handle_);
-        }
-    }
-
     void open()
     {
         static std::once_flag once;
         std::call_once(once, [] { mpg123_init(); });
-
-        int err = MPG123_OK;
-        handle_ = mpg123_new(nullptr, &err);
-        if (!handle_)
-            throw Failure(err == MPG123_OUT_OF_MEM ? BASS_ERROR_MEM : BASS_ERROR_UNKNOWN);
-        // Quiet: a library must not write to the program's terminal.
-        mpg123_param(handle_, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
-        mpg123_param(handle_, MPG123_REMOVE_FLAGS, MPG123_AUTO_RESAMPLE, 0);
-        mpg123_param(handle_, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
-
-        // 16-bit output at the stream's own rate and channel count, never anything else.
-        mpg123_format_none(handle_);
-        const long *rates = nullptr;
-        size_t rateCount = 0;
-        mpg123_rates(&rates, &rateCount);
-        for (size_t i = 0; i < rateCount; ++i)
-            mpg123_format(handle_, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
-
-        if (mpg123_replace_reader_handle(handle_, &Reader::read, &Reader::seek, nullptr) != MPG123_OK ||
-            mpg123_open_handle(handle_, &reader_) != MPG123_OK)
-            throw Failure(BASS_ERROR_FILEFORM);
-
-        // The scan walks every frame header; with the encoder's info tag that gives
-        // the exact sample count of the gapless stream.
-        if (mpg123_scan(handle_) != MPG123_OK)
-            throw Failure(reader_.file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_FILEFORM);
-        long rate = 0;
-        int channels = 0;
-        int encoding = 0;
-        if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
-            (channels != 1 && channels != 2) || encoding != MPG123_ENC_SIGNED_16)
-            throw Failure(BASS_ERROR_FILEFORM);
-
-        // Keep the first frame's channel count should the stream change it later
-        // (mixed down or doubled). Every rate stays allowed, so no frame ever lacks
-        // an output format (libmpg123 reports that on stderr, quiet flag or not).
-        mpg123_param(handle_, MPG123_ADD_FLAGS, channels == 1 ? MPG123_FORCE_MONO : MPG123_FORCE_STEREO, 0);
-
-        const off_t samples = mpg123_length(handle_);
-        if (samples <= 0)
-            throw Failure(BASS_ERROR_FILEFORM);
-        format_.rate = static_cast<uint32_t>(rate);
-        format_.channels = static_cast<uint32_t>(channels);
+        handle_ = openHandle(&format_.rate, &format_.channels, &total_);
         format_.ctype = BASS_CTYPE_STREAM_MP3;
-        total_ = static_cast<uint64_t>(samples);
     }
 
     const PcmFormat &format() const override { return format_; }
@@ -159,7 +109,7 @@ public:
 
         while (have < want && !ended_) {
             size_t done = 0;
-            const int rc = mpg123_read(handle_, dst + have, want - have, &done);
+            const int rc = mpg123_read(handle_.get(), dst + have, want - have, &done);
             have += done;
             if (rc == MPG123_OK)
                 continue;
@@ -183,14 +133,124 @@ public:
 
     void seek(uint64_t frame) override
     {
-        if (mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) < 0)
-            throw Failure(reader_.file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_ILLPARAM);
+        // On damaged streams libmpg123's output after a seek depends on what it decoded
+        // before: a header that changes the MPEG version (576 against 1152 samples per
+        // frame) leaves its sample-to-frame factor and its bit reservoir behind. A seek
+        // can then land elsewhere while reporting where it landed, and even a rewind that
+        // lands right can play another sound than the first pass did. So a rewind starts
+        // over on a new handle, exactly as the opening did, and replays the same start. A
+        // seek elsewhere that misses starts over too and seeks from the opening's state,
+        // or decodes up to the target should even that miss.
+        if (frame != 0 && seekTo(static_cast<off_t>(frame)))
+            return;
+        restart();
+        if (frame == 0 || seekTo(static_cast<off_t>(frame)))
+            return;
+        restart();
+        skip(frame);
+    }
+
+private:
+    struct HandleDeleter {
+        void operator()(mpg123_handle *h) const
+        {
+            mpg123_close(h);
+            mpg123_delete(h);
+        }
+    };
+    using Handle = std::unique_ptr<mpg123_handle, HandleDeleter>;
+
+    // A handle on the reader at the start of the file, scanned, with its output format
+    // set. The scan walks every frame header; with the encoder's info tag that gives the
+    // exact sample count of the gapless stream, and it leaves the decoder at the first
+    // sample.
+    Handle openHandle(uint32_t *rateOut, uint32_t *channelsOut, uint64_t *totalOut)
+    {
+        int err = MPG123_OK;
+        Handle handle(mpg123_new(nullptr, &err));
+        if (!handle)
+            throw Failure(err == MPG123_OUT_OF_MEM ? BASS_ERROR_MEM : BASS_ERROR_UNKNOWN);
+        mpg123_handle *h = handle.get();
+        // Quiet: a library must not write to the program's terminal.
+        mpg123_param(h, MPG123_ADD_FLAGS, MPG123_GAPLESS | MPG123_QUIET, 0);
+        mpg123_param(h, MPG123_REMOVE_FLAGS, MPG123_AUTO_RESAMPLE, 0);
+        mpg123_param(h, MPG123_RESYNC_LIMIT, kResyncLimit, 0);
+
+        // 16-bit output at the stream's own rate and channel count, never anything else.
+        mpg123_format_none(h);
+        const long *rates = nullptr;
+        size_t rateCount = 0;
+        mpg123_rates(&rates, &rateCount);
+        for (size_t i = 0; i < rateCount; ++i)
+            mpg123_format(h, rates[i], MPG123_MONO | MPG123_STEREO, MPG123_ENC_SIGNED_16);
+
+        reader_.position = 0;
+        if (mpg123_replace_reader_handle(h, &Reader::read, &Reader::seek, nullptr) != MPG123_OK ||
+            mpg123_open_handle(h, &reader_) != MPG123_OK)
+            throw Failure(BASS_ERROR_FILEFORM);
+        if (mpg123_scan(h) != MPG123_OK)
+            throw Failure(reader_.file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_FILEFORM);
+
+        long rate = 0;
+        int channels = 0;
+        int encoding = 0;
+        if (mpg123_getformat(h, &rate, &channels, &encoding) != MPG123_OK || rate <= 0 ||
+            (channels != 1 && channels != 2) || encoding != MPG123_ENC_SIGNED_16)
+            throw Failure(BASS_ERROR_FILEFORM);
+
+        // Keep the first frame's channel count should the stream change it later
+        // (mixed down or doubled). Every rate stays allowed, so no frame ever lacks
+        // an output format (libmpg123 reports that on stderr, quiet flag or not).
+        mpg123_param(h, MPG123_ADD_FLAGS, channels == 1 ? MPG123_FORCE_MONO : MPG123_FORCE_STEREO, 0);
+
+        const off_t samples = mpg123_length(h);
+        if (samples <= 0)
+            throw Failure(BASS_ERROR_FILEFORM);
+        *rateOut = static_cast<uint32_t>(rate);
+        *channelsOut = static_cast<uint32_t>(channels);
+        *totalOut = static_cast<uint64_t>(samples);
+        return handle;
+    }
+
+    // Starts over on a new handle; the file must still hold the stream the channel was
+    // made for.
+    void restart()
+    {
+        handle_.reset();
+        reader_.bufferBytes = 0; // read the file afresh
+        PcmFormat format;
+        uint64_t total = 0;
+        handle_ = openHandle(&format.rate, &format.channels, &total);
+        if (format.rate != format_.rate || format.channels != format_.channels)
+            throw Failure(BASS_ERROR_FILEFORM);
         carryBytes_ = 0;
         ended_ = false;
     }
 
-private:
-    mpg123_handle *handle_ = nullptr;
+    // True when libmpg123 reports the decoder at `target`; false when it landed
+    // elsewhere.
+    bool seekTo(off_t target)
+    {
+        const off_t landed = mpg123_seek(handle_.get(), target, SEEK_SET);
+        if (landed < 0)
+            throw Failure(reader_.file->failed() ? BASS_ERROR_FILEOPEN : BASS_ERROR_ILLPARAM);
+        carryBytes_ = 0;
+        ended_ = false;
+        return landed == target;
+    }
+
+    void skip(uint64_t frames)
+    {
+        std::vector<int16_t> scratch(4096 * format_.channels);
+        while (frames > 0) {
+            const size_t got = read(scratch.data(), static_cast<size_t>(std::min<uint64_t>(frames, 4096)));
+            if (got == 0)
+                return; // the data ends before the target; reads deliver nothing more
+            frames -= got;
+        }
+    }
+
+    Handle handle_;
     Reader reader_;
     PcmFormat format_;
     uint64_t total_ = 0;

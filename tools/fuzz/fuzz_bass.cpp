@@ -28,8 +28,9 @@ void check(bool ok, const char *what)
     }
 }
 
-// libmpg123 can round a sample one step differently after a seek on a damaged stream;
-// anything more is a channel that lost its place.
+// A rewind replays the start of the channel. One step of rounding is let through, as
+// a decoder's arithmetic may differ after a seek; anything more is a channel that lost
+// its place.
 bool sameSound(const uint8_t *a, const uint8_t *b, DWORD bytes)
 {
     for (DWORD i = 0; i + 1 < bytes; i += 2) {

@@ -1,6 +1,7 @@
 // What each kind of source decodes to: format fields, exact lengths, sample values.
 
 #include "bass_test_util.h"
+#include "support/stopwatch.h"
 
 #include <chrono>
 #include <cmath>
@@ -185,10 +186,9 @@ TEST_F(BassTest, MusicLoadTakesAboutASecondAtMostAndRefusesEndlessSongs)
         SCOPED_TRACE(c.name);
         const std::string path = dir.file(std::string(c.name) + ".mod");
         writeBytes(path, buildMod(c.song));
-        const auto start = std::chrono::steady_clock::now();
+        const Stopwatch watch;
         const HMUSIC h = openMusic(path);
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_LT(elapsed, std::chrono::milliseconds(1500));
+        EXPECT_TRUE(watch.within(std::chrono::milliseconds(1500))) << watch.cpu().count() / 1000000 << " ms";
         if (c.seconds == 0) {
             EXPECT_EQ(h, 0u);
             EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_FILEFORM);
@@ -246,6 +246,31 @@ TEST_P(RepositionTest, ReplaysTheSameBytes)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, RepositionTest, ::testing::Values("mp3", "ogg", "flac", "mod"));
+
+// Damaged MPEG 2.5 streams whose later headers claim another MPEG version: after a pass
+// to the end, libmpg123 put a rewind 384 frames in while reporting that, or landed at the
+// start and still decoded another sound there, from what it had decoded before.
+TEST_F(BassTest, ADamagedMpegStreamRewindsToItsOwnStart)
+{
+    for (const char *name :
+         {"mpeg25-info-seek-lands-elsewhere.mp3", "mpeg25-rewind-other-sound.mp3", "mpeg25-rewind-rounding.mp3"}) {
+        SCOPED_TRACE(name);
+        const HSTREAM h = openStream(std::string(TREVISTO_BASS_SEEDS "/") + name);
+        ASSERT_NE(h, 0u) << BASS_ErrorGetCode();
+        const Decoded first = drain(h);
+        ASSERT_GT(first.bytes.size(), 0u);
+
+        // Into the middle and on to the end first, as a player that seeks does.
+        const DWORD middle = first.reported / 2 / 4 * 4;
+        ASSERT_TRUE(BASS_ChannelSetPosition(h, middle));
+        EXPECT_EQ(drain(h).bytes.size(), first.reported - middle);
+
+        ASSERT_TRUE(BASS_ChannelSetPosition(h, 0));
+        EXPECT_EQ(BASS_ChannelGetPosition(h), 0u);
+        EXPECT_TRUE(drain(h).bytes == first.bytes) << "the rewound channel replays its start exactly";
+        BASS_ChannelFree(h);
+    }
+}
 
 // A file cut off mid-stream is not damaged beyond use: its whole frames decode, and
 // the length promised up front is what arrives.

@@ -76,13 +76,15 @@ TEST_F(PlayerTest, PlaysFromTheStartPositionToTheEndInRealTime)
     EXPECT_EQ(player_.length(), 1000);
     EXPECT_EQ(player_.position(), 0);
 
-    // A whole second takes about a second, also on the silent driver.
+    // A whole second takes about a second, also on the silent driver: never less, as the
+    // sound is paced by the device; later only by what a loaded machine may add, while a
+    // player that fell out of step with its device would take twice as long or more.
     QElapsedTimer t;
     t.start();
     ASSERT_EQ(player_.execute("PLAY"), Ok);
     ASSERT_TRUE(waitDone());
     EXPECT_GT(t.elapsed(), 900);
-    EXPECT_LT(t.elapsed(), 1250);
+    EXPECT_LT(t.elapsed(), 1900);
     EXPECT_EQ(codes_, std::vector<int>{Ok});
     EXPECT_EQ(player_.position(), 1000);
     EXPECT_EQ(player_.state(), MciPlayer::State::Stopped);
