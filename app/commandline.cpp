@@ -70,7 +70,7 @@ void frmWriteWave::OpenGivenFile(const QString &path)
     if (RefuseWhileOpening())
         return;
     // The next chooser starts where this file lies, as after choosing it there.
-    cmd.FileName = path;
+    previousChoice_ = path;
     if (openRouteFor(path) == OpenRoute::Wav)
         OpenWavSource(path);
     else

@@ -5,21 +5,13 @@
 
 #include <QStringList>
 
-int CommonDialog::show(bool save)
+FileRequest offeringPrevious(FileRequest request, const QString &previous)
 {
-    FileRequest request{Filter, InitDir, DialogTitle, FileName, Flags, save};
-    // The previous choice is offered again only where the filter would list it; otherwise
-    // only its folder is kept, so Enter cannot open an MP3 as a WAV.
-    if (!FileName.isEmpty() && !MatchesFilter(FileName, Filter)) {
-        if (request.initDir.isEmpty())
-            request.initDir = QFileInfo(FileName).absolutePath();
-        request.fileName.clear();
-    }
-    const std::optional<QString> chosen = dialogs_.fileDialog(request);
-    if (!chosen)
-        return CancelError ? cdlCancel : 0;
-    FileName = *chosen;
-    return 0;
+    if (previous.isEmpty() || MatchesFilter(previous, request.filter))
+        request.fileName = previous;
+    else if (request.initDir.isEmpty())
+        request.initDir = QFileInfo(previous).absolutePath();
+    return request;
 }
 
 QString qtFilterFromPairs(const QString &filter)

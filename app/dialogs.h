@@ -12,8 +12,9 @@ enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum MsgButtons { vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5 };
 enum MsgResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
-// What a file chooser is asked to show. The filter uses the "description|pattern" form,
-// pairs separated by "|" as well.
+// What a file chooser is asked to show, complete: a chooser keeps nothing from one
+// request to the next. The filter uses the "description|pattern" form, pairs separated
+// by "|" as well.
 struct FileRequest {
     QString filter;
     QString initDir;
@@ -33,29 +34,10 @@ public:
     virtual std::optional<QString> fileDialog(const FileRequest &request) = 0;
 };
 
-// The window's file chooser control `cmd`: properties set by the handlers, then ShowOpen or
-// ShowSave. With CancelError set, cancelling answers cdlCancel; otherwise 0 and the file
-// name stays as it was.
-class CommonDialog {
-public:
-    static constexpr int cdlCancel = 32755;
-
-    explicit CommonDialog(Dialogs &dialogs) : dialogs_(dialogs) {}
-
-    QString Filter;
-    QString InitDir;
-    QString DialogTitle;
-    QString FileName;
-    int Flags = 0;
-    bool CancelError = false;
-
-    int ShowOpen() { return show(false); }
-    int ShowSave() { return show(true); }
-
-private:
-    int show(bool save);
-    Dialogs &dialogs_;
-};
+// `request` with the previous choice `previous` in its file name field where the filter
+// lists that file; otherwise only its folder is kept, as the start folder where the request
+// names none, so Enter cannot open an MP3 as a WAV.
+FileRequest offeringPrevious(FileRequest request, const QString &previous);
 
 // Whether the file name of `path` matches a pattern of a "desc|pattern|..." filter, in
 // any letter case.

@@ -1,5 +1,6 @@
 #include "app/frmWriteWave.h"
 
+#include "app/choosers.h"
 #include "app/workingfiles.h"
 #include "audio/conversion.h"
 #include "platform/mci/player.h"
@@ -12,7 +13,7 @@
 #include <QTimer>
 
 frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::frmWriteWave), cmd(dialogs), dialogs_(dialogs), programFolder_(programFolder)
+    : QMainWindow(parent), ui(new Ui::frmWriteWave), dialogs_(dialogs), programFolder_(programFolder)
 {
     ui->setupUi(this);
     ui->centralwidget->setFixedSize(808, 423);
@@ -126,12 +127,15 @@ Frmwait &frmWriteWave::WaitWindow()
     return *waitWindow_;
 }
 
+std::optional<QString> frmWriteWave::Choose(const FileRequest &request)
+{
+    const std::optional<QString> chosen = dialogs_.fileDialog(request);
+    if (chosen)
+        previousChoice_ = *chosen;
+    return chosen;
+}
+
 std::optional<QString> frmWriteWave::ChooseSource(const QString &filter)
 {
-    cmd.CancelError = true;
-    cmd.Flags = ChooserFlags::OpenSource;
-    cmd.Filter = filter;
-    if (cmd.ShowOpen() == CommonDialog::cdlCancel)
-        return std::nullopt;
-    return cmd.FileName;
+    return Choose(trevisto::openSourceRequest(filter, previousChoice_));
 }

@@ -39,6 +39,9 @@ using trevisto::mci::MciPlayer;
 namespace Ui {
 class frmWriteWave;
 }
+namespace trevisto {
+struct PackMessage;
+}
 
 // The located master-volume control; its identifier is all that is used after start-up.
 using trevisto::mixer::MixerControl;
@@ -171,7 +174,10 @@ private:
     // While a new source is written, nothing may play, mark or cut the old one; afterwards
     // every control is as it was.
     void LockWhileOpening(bool lock);
-    // Shows the open chooser for a source kind; the chosen path, or nothing on Cancel.
+    // Shows the chooser `request` asks for; the chosen path, which the next choosers that
+    // offer the previous choice offer, or nothing on Cancel.
+    std::optional<QString> Choose(const FileRequest &request);
+    // Shows the open chooser for a source kind.
     std::optional<QString> ChooseSource(const QString &filter);
 
     // --- audio/ -------------------------------------------------------------------------
@@ -212,6 +218,8 @@ private:
 
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
+    // The message in the loaded pack's words, or in its own while none is loaded.
+    QString PackText(const trevisto::PackMessage &message) const;
     void ConnectLanguageHandlers();
     // Stores the item's language code, loads that language and marks the item. A code
     // that cannot be stored changes no text and marks nothing, after a message naming the
@@ -255,7 +263,6 @@ private:
     std::array<QFrame *, 18> Shape1{};
 
     // Controls created in code.
-    CommonDialog cmd;
     QTimer *Timer1 = nullptr;
     MciPlayer *MMaudio = nullptr;     // source player
     MciPlayer *MMControl1 = nullptr;  // cut-result player
@@ -285,6 +292,7 @@ private:
 
     Dialogs &dialogs_;
     QString programFolder_;
+    QString previousChoice_; // the file last chosen in a chooser or given to open
     Frmwait *waitWindow_ = nullptr;
     ControlStates openingStates_;      // while a new source is written
     ControlStates listPlaybackStates_; // while the list plays

@@ -69,27 +69,34 @@ std::optional<QString> QtDialogs::inputBox(const QString &prompt, const QString 
     return text;
 }
 
-std::optional<QString> QtDialogs::fileDialog(const FileRequest &request)
+void prepareChooser(QFileDialog &dialog, const FileRequest &request)
 {
-    QFileDialog dialog(parent_, request.title);
+    // An empty title leaves the chooser's own, "Open" or "Save As".
+    if (!request.title.isEmpty())
+        dialog.setWindowTitle(request.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setNameFilter(qtChooserFilter(request));
-    // Wide enough for the Size and Date columns to be read.
-    dialog.resize(820, 500);
     if (!request.initDir.isEmpty())
         dialog.setDirectory(QString::fromStdString(drive::toNative(request.initDir.toStdString())));
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // Overwrite confirmation is the caller's business, as with the classic chooser.
-        if (!(request.flags & 0x2))
-            dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & 0x2));
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode((request.flags & 0x1000) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
+}
+
+std::optional<QString> QtDialogs::fileDialog(const FileRequest &request)
+{
+    QFileDialog dialog(parent_);
+    prepareChooser(dialog, request);
+    // Wide enough for the Size and Date columns to be read.
+    dialog.resize(820, 500);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();

@@ -3,7 +3,11 @@
 
 #include "app/dialogs.h"
 
+class QFileDialog;
 class QWidget;
+
+// Sets `dialog` up to show `request`: title, filters, start folder, file name and mode.
+void prepareChooser(QFileDialog &dialog, const FileRequest &request);
 
 class QtDialogs final : public Dialogs {
 public:

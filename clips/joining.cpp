@@ -2,6 +2,7 @@
 // MP3 encoding.
 #include "app/frmWriteWave.h"
 
+#include "app/choosers.h"
 #include "app/routines.h"
 #include "app/workingfiles.h"
 #include "clips/joiner.h"
@@ -31,13 +32,10 @@ void frmWriteWave::CmdCreate_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    cmd.Filter = "MP3(*.mp3)|*.mp3";
-    cmd.FileName.clear();
-    cmd.InitDir = UserSoundFolder();
-    cmd.CancelError = true;
-    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+    const std::optional<QString> chosen = Choose(trevisto::saveMp3Request());
+    if (!chosen)
         return;
-    const QString output = cmd.FileName;
+    const QString output = *chosen;
     StopListForJoining();
     WaitWindow().resetProgress();
     WaitWindow().show();
@@ -52,17 +50,12 @@ void frmWriteWave::CmdCreate_Click()
 void frmWriteWave::Command2_Click()
 {
     StopListForJoining();
-    cmd.InitDir = UserSoundFolder();
-    cmd.Flags = ChooserFlags::SaveWav;
-    cmd.DialogTitle = "Select a file to Save";
-    cmd.Filter = "Wav File(*.wav)|*.wav";
-    cmd.CancelError = true;
-    // A save chooser, since the file to join into is usually a new one.
-    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+    const std::optional<QString> output = Choose(trevisto::joinWavRequest(previousChoice_));
+    if (!output)
         return;
     WaitWindow().resetProgress();
     WaitWindow().show();
-    if (!JoinListInto(cmd.FileName))
+    if (!JoinListInto(*output))
         return;
     WaitWindow().hide();
     // Only a joined file that is complete on disk lets the clips go.

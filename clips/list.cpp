@@ -6,6 +6,7 @@
 #include "app/workingfiles.h"
 #include "clips/cliplist.h"
 #include "platform/mci/player.h"
+#include "settings/captions.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
@@ -124,7 +125,7 @@ void frmWriteWave::Command4_Click()
 {
     if (ui->List1->count() == 0)
         return;
-    const QString question = TableText(PromptTexts, 0, "Do you want to delete all the clips?");
+    const QString question = PackText(trevisto::DeleteAllClipsQuestion);
     if (dialogs_.msgBox(question, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
         return;
     MMCPlayList->setCommand("Stop");

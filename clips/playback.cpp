@@ -3,6 +3,7 @@
 
 #include "app/workingfiles.h"
 #include "platform/mci/player.h"
+#include "settings/captions.h"
 #include "ui_frmWriteWave.h"
 
 void frmWriteWave::CmdPlayList_Click()
@@ -10,7 +11,7 @@ void frmWriteWave::CmdPlayList_Click()
     MMControl1->setCommand("Stop");
     const int selected = ui->List1->currentRow();
     if (selected < 0) {
-        dialogs_.msgBox(TableText(MessageTexts, 19, "Please select a clip first."), vbOKOnly, MsgIcon::None,
+        dialogs_.msgBox(PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
         return;
     }

@@ -2,7 +2,7 @@
 // sound device.
 #include "app/frmWriteWave.h"
 
-#include "app/routines.h"
+#include "app/choosers.h"
 #include "app/workingfiles.h"
 #include "clips/cliplist.h"
 #include "platform/mci/player.h"
@@ -40,27 +40,21 @@ void frmWriteWave::CmdSaveas_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    cmd.InitDir = UserSoundFolder();
-    cmd.Filter = "MP3(*.mp3)|*.mp3";
-    cmd.FileName.clear();
-    cmd.CancelError = true;
-    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+    const std::optional<QString> output = Choose(trevisto::saveMp3Request());
+    if (!output)
         return;
     WaitWindow().resetProgress();
     WaitWindow().show();
     Mp3Enc1->setBitRate(BitRate);
-    StartEncoding(WorkingFiles::Result, cmd.FileName);
+    StartEncoding(WorkingFiles::Result, *output);
 }
 
 void frmWriteWave::Command3_Click()
 {
-    cmd.InitDir = UserSoundFolder();
-    cmd.Filter = "Wav File(*.wav)|*.wav";
-    cmd.FileName.clear();
-    cmd.CancelError = true;
-    if (cmd.ShowSave() == CommonDialog::cdlCancel)
+    const std::optional<QString> chosen = Choose(trevisto::saveWavRequest());
+    if (!chosen)
         return;
-    const QString path = cmd.FileName;
+    const QString path = *chosen;
     if (!FitsTheSystem(path)) {
         dialogs_.msgBox("Error Create the file Name in Desktop", vbOKOnly, MsgIcon::None, ProgramTitle);
         return;

@@ -6,6 +6,7 @@
 #include "app/workingfiles.h"
 #include "editor/cut.h"
 #include "platform/mci/player.h"
+#include "settings/captions.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
@@ -23,7 +24,7 @@ struct Cutting {
 void frmWriteWave::CmdSetNew_Click()
 {
     if (!(MarkIn < MarkOut)) {
-        dialogs_.msgBox(TableText(MessageTexts, 40, "Mark In must be before Mark out."), vbOKOnly, MsgIcon::None,
+        dialogs_.msgBox(PackText(trevisto::MarkInBeforeMarkOut), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
         return;
     }

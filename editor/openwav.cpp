@@ -2,6 +2,7 @@
 // working file, and the player plays the file itself.
 #include "app/frmWriteWave.h"
 
+#include "app/choosers.h"
 #include "app/outcome.h"
 #include "platform/drive/drive.h"
 #include "platform/mci/error.h"
@@ -33,7 +34,7 @@ void frmWriteWave::cmdwav_Click()
 {
     if (RefuseWhileOpening())
         return;
-    const std::optional<QString> path = ChooseSource(QStringLiteral("Wav File(*.wav)|*.wav"));
+    const std::optional<QString> path = ChooseSource(trevisto::WavFilter);
     if (!path)
         return;
     OpenWavSource(*path);

@@ -2,8 +2,8 @@
 // the captions and tooltips that come from it.
 #include "app/frmWriteWave.h"
 
+#include "settings/captions.h"
 #include "settings/language_file.h"
-#include "settings/mnemonics.h"
 #include "settings/registry_settings.h"
 #include "ui_frmWriteWave.h"
 
@@ -62,53 +62,15 @@ void frmWriteWave::LoadLanguage()
 void frmWriteWave::ApplyCaptions()
 {
     // Only called with complete tables; a missing entry would give an empty text.
-    const QStringList &c = CaptionTexts;
-    const QString open = MenuTexts.value(2);
-
-    ui->Exit1->setText(c.value(55));
-    ui->cmdwav->setText(open + "(wav)");
-    ui->Open1->setText(open + "(mp3)");
-    ui->ogg->setText(open + "(ogg)");
-    ui->aiff->setText(open + "(aiff)");
-    ui->english->setText(c.value(78));
-    ui->french->setText(c.value(79));
-    ui->german->setText(c.value(80));
-    ui->italian->setText(c.value(81));
-    ui->spanish->setText(c.value(82));
-    ui->tchinese->setText(c.value(83));
-    ui->schinese->setText(c.value(425));
-    ui->russian->setText(c.value(453));
-    ui->about->setText(c.value(87));
-
-    ui->CmdSetin->setText(c.value(292));
-    ui->CmdSetin->setToolTip(c.value(292));
-    ui->CmdOut->setText(c.value(293));
-    ui->CmdOut->setToolTip(c.value(293));
-    ui->CmdPlay->setToolTip(c.value(162));
-    ui->CmdPlayTemp->setToolTip(c.value(162));
-    ui->CmdPause->setToolTip(c.value(163));
-    ui->CmdStop->setToolTip(c.value(164));
-    ui->CmdStopTemp->setToolTip(c.value(164));
-    ui->CmdStep->setToolTip(QStringLiteral("->"));
-    ui->CmdBack->setToolTip(QStringLiteral("<-"));
-    ui->CmdSetNew->setToolTip(c.value(263));
-    ui->Command3->setToolTip(c.value(266) + " wav");
-    ui->Command2->setToolTip(c.value(266) + " wav");
-    ui->CmdSaveas->setToolTip(c.value(266) + " MP3");
-    ui->CmdCreate->setToolTip(c.value(266) + " MP3");
-    ui->CmdaddList->setToolTip(c.value(413));
-    ui->Command4->setToolTip(c.value(265));
-    ui->Command5->setToolTip(c.value(265));
+    const QStringList texts = trevisto::captionTexts({PromptTexts, MessageTexts, CaptionTexts, MenuTexts});
+    const std::span<const trevisto::Caption> captions = trevisto::windowCaptions();
+    for (size_t i = 0; i < captions.size(); ++i) {
+        QObject *control = findChild<QObject *>(QLatin1String(captions[i].control));
+        Q_ASSERT(control);
+        if (control)
+            control->setProperty(trevisto::captionProperty(captions[i].part), texts.at(qsizetype(i)));
+    }
     ShowShortcutsInTooltips();
-
-    // Every menu opens with Alt and a letter, in every language.
-    const QStringList bar =
-        MarkMnemonics({{c.value(53), u'F'}, {open, u'O'}, {c.value(76), u'P'}, {c.value(84), u'H'}});
-    ui->File->setTitle(bar[0]);
-    ui->Fopen->setTitle(bar[1]);
-    ui->opt1->setTitle(bar[2]);
-    ui->help->setTitle(bar[3]);
-    ui->language->setTitle(MarkMnemonics({{c.value(77), u'L'}})[0]);
 }
 
 void frmWriteWave::ConnectLanguageHandlers()
@@ -150,4 +112,9 @@ void frmWriteWave::russian_Click() { ChooseLanguage(ui->russian, "ru"); }
 QString frmWriteWave::TableText(const QStringList &table, int index, const QString &fallback)
 {
     return index >= 0 && index < table.size() ? table.at(index) : fallback;
+}
+
+QString frmWriteWave::PackText(const trevisto::PackMessage &message) const
+{
+    return trevisto::packText({PromptTexts, MessageTexts, CaptionTexts, MenuTexts}, message);
 }

@@ -1,6 +1,10 @@
 #include "settings/language_file.h"
 
+#include "settings/captions.h"
+
 #include <QStringDecoder>
+
+#include <algorithm>
 
 QString BytesToText(const QByteArray &bytes, int codePage)
 {
@@ -79,8 +83,21 @@ QStringList messageTranslations()
 
 LanguageNeeds programNeeds()
 {
-    // Prompt 0, messages 19 and 40, captions up to 453 (the Russian item), menu 2.
-    return {0, 40, 453, 2};
+    LanguageNeeds needs;
+    auto need = [&needs](trevisto::TextEntry entry) {
+        using enum trevisto::TextTable;
+        int &last = entry.table == Prompts ? needs.prompts
+                    : entry.table == Messages ? needs.messages
+                    : entry.table == Captions ? needs.captions
+                                              : needs.menus;
+        last = std::max(last, entry.index);
+    };
+    for (const trevisto::Caption &caption : trevisto::windowCaptions())
+        if (caption.entry)
+            need(*caption.entry);
+    for (const trevisto::PackMessage &message : trevisto::PackMessages)
+        need(message.entry);
+    return needs;
 }
 
 std::optional<LanguageTables> languageTables(const QString &text, const LanguageNeeds &needs, QString *why)

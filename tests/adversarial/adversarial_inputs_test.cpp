@@ -10,6 +10,7 @@
 #include "settings/language_file.h"
 
 #include "fresh_prefix.h"
+#include "support/riffbuilder.h"
 #include "support/stopwatch.h"
 
 #include <algorithm>
@@ -22,22 +23,12 @@
 namespace trevisto::test {
 namespace {
 
-using Bytes = std::vector<uint8_t>;
 using wav::ReadError;
+
 constexpr auto kTimeBound = std::chrono::milliseconds(1000);
 
 // ---- building blocks
 
-void put16(Bytes &b, uint32_t v)
-{
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void put32(Bytes &b, uint32_t v)
-{
-    put16(b, v);
-    put16(b, v >> 16);
-}
 void putBe16(Bytes &b, uint32_t v)
 {
     b.push_back(uint8_t(v >> 8));
@@ -48,46 +39,9 @@ void putBe32(Bytes &b, uint32_t v)
     putBe16(b, v >> 16);
     putBe16(b, v);
 }
-void putText(Bytes &b, std::string_view s)
-{
-    b.insert(b.end(), s.begin(), s.end());
-}
-Bytes operator+(Bytes a, const Bytes &b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// A RIFF chunk; `size` overrides the size field when given.
-Bytes chunk(std::string_view id, const Bytes &body, std::optional<uint32_t> size = {})
-{
-    Bytes b;
-    putText(b, id);
-    put32(b, size.value_or(uint32_t(body.size())));
-    b = b + body;
-    if (body.size() & 1)
-        b.push_back(0);
-    return b;
-}
-Bytes riffWave(const Bytes &chunks)
-{
-    Bytes b;
-    putText(b, "RIFF");
-    put32(b, uint32_t(chunks.size() + 4));
-    putText(b, "WAVE");
-    return b + chunks;
-}
 Bytes fmt(uint16_t channels, uint32_t rate = 44100, uint16_t bits = 16, std::optional<uint16_t> align = {})
 {
-    Bytes f;
-    put16(f, wav::kTagPcm);
-    put16(f, channels);
-    put32(f, rate);
-    const uint16_t blockAlign = align.value_or(uint16_t(channels * bits / 8));
-    put32(f, blockAlign * rate);
-    put16(f, blockAlign);
-    put16(f, bits);
-    return f;
+    return fmtBody(wav::kTagPcm, channels, rate, bits, align);
 }
 Bytes toneBytes(int channels = 2, double seconds = 0.2)
 {
@@ -184,17 +138,6 @@ Bytes noise(size_t size, uint32_t seed)
     return bytes;
 }
 
-ModSong slowSong(int orders)
-{
-    // 155 seconds a pattern: speed 31 and tempo 32 on the first row.
-    ModSong song = shortModSong();
-    song.rows = 64;
-    song.orders = orders;
-    song.notes.push_back({0, 1, 0, 0xF, 0x1F});
-    song.notes.push_back({0, 2, 0, 0xF, 0x20});
-    return song;
-}
-
 // ---- the table
 
 // What each reader answers for a sound file: BASS_OK (0) or the error code of each create
@@ -224,7 +167,7 @@ struct Crafted {
 std::vector<Crafted> craftedInputs()
 {
     const Bytes tone = toneBytes();
-    const Bytes goodWav = riffWave(chunk("fmt ", fmt(2)) + chunk("data", tone));
+    const Bytes goodWav = riffFile(riffChunk("fmt ", fmt(2)) + riffChunk("data", tone));
     const Pcm clip = makeTone(44100, 2, 1.0, 440.0, 0.4);
     const Bytes mp3 = fileBytes([&](const std::string &p) { writeMp3(p, clip); });
     const Bytes ogg = fileBytes([&](const std::string &p) { writeOgg(p, makeTone(44100, 2, 4.0, 440.0, 0.4)); });
@@ -289,34 +232,34 @@ std::vector<Crafted> craftedInputs()
 
     return {
         // WAV
-        {"WAV: zero channels", Reader::Sound, riffWave(chunk("fmt ", fmt(0)) + chunk("data", tone)), kDamagedWav},
+        {"WAV: zero channels", Reader::Sound, riffFile(riffChunk("fmt ", fmt(0)) + riffChunk("data", tone)), kDamagedWav},
         // libsndfile works the block size out for itself.
-        {"WAV: zero block align", Reader::Sound, riffWave(chunk("fmt ", fmt(2, 44100, 16, 0)) + chunk("data", tone)),
+        {"WAV: zero block align", Reader::Sound, riffFile(riffChunk("fmt ", fmt(2, 44100, 16, 0)) + riffChunk("data", tone)),
          {BASS_OK, BASS_ERROR_FILEFORM, ReadError::BadHeader}},
-        {"WAV: zero sample rate", Reader::Sound, riffWave(chunk("fmt ", fmt(2, 0)) + chunk("data", tone)), kDamagedWav},
+        {"WAV: zero sample rate", Reader::Sound, riffFile(riffChunk("fmt ", fmt(2, 0)) + riffChunk("data", tone)), kDamagedWav},
         // The player keeps the first two of so many channels.
-        {"WAV: 65535 channels", Reader::Sound, riffWave(chunk("fmt ", fmt(65535, 8000, 8)) + chunk("data", tone)),
+        {"WAV: 65535 channels", Reader::Sound, riffFile(riffChunk("fmt ", fmt(65535, 8000, 8)) + riffChunk("data", tone)),
          {BASS_ERROR_FILEFORM, BASS_ERROR_FILEFORM, ReadError::None}},
         {"WAV: data size beyond the file", Reader::Sound,
-         riffWave(chunk("fmt ", fmt(2)) + chunk("data", tone, 0x7FFFFFF0)), kWav},
+         riffFile(riffChunk("fmt ", fmt(2)) + riffChunk("data", tone, 0x7FFFFFF0)), kWav},
         {"WAV: RIFF size beyond the file", Reader::Sound, beyondRiff, kWav},
-        {"WAV: fmt after data", Reader::Sound, riffWave(chunk("data", tone) + chunk("fmt ", fmt(2))),
+        {"WAV: fmt after data", Reader::Sound, riffFile(riffChunk("data", tone) + riffChunk("fmt ", fmt(2))),
          {BASS_ERROR_FILEFORM, BASS_ERROR_FILEFORM, ReadError::None}},
-        {"WAV: no data", Reader::Sound, riffWave(chunk("fmt ", fmt(2)) + chunk("LIST", Bytes(30, 'x'))), kDamagedWav},
-        {"WAV: no fmt", Reader::Sound, riffWave(chunk("data", tone)), kDamagedWav},
+        {"WAV: no data", Reader::Sound, riffFile(riffChunk("fmt ", fmt(2)) + riffChunk("LIST", Bytes(30, 'x'))), kDamagedWav},
+        {"WAV: no fmt", Reader::Sound, riffFile(riffChunk("data", tone)), kDamagedWav},
         {"WAV: fmt of 4 GiB", Reader::Sound,
-         riffWave(chunk("fmt ", fmt(2) + Bytes(24, 0), 0xFFFFFFF0) + chunk("data", tone)), kDamagedWav},
+         riffFile(riffChunk("fmt ", fmt(2) + Bytes(24, 0), 0xFFFFFFF0) + riffChunk("data", tone)), kDamagedWav},
         {"WAV: chunk of 4 GiB before data", Reader::Sound,
-         riffWave(chunk("fmt ", fmt(2)) + chunk("JUNK", Bytes(16, 0), 0xFFFFFFFF) + chunk("data", tone)),
+         riffFile(riffChunk("fmt ", fmt(2)) + riffChunk("JUNK", Bytes(16, 0), 0xFFFFFFFF) + riffChunk("data", tone)),
          kDamagedWav},
         {"WAV: cut inside fmt", Reader::Sound, Bytes(goodWav.begin(), goodWav.begin() + 30), kDamagedWav},
         {"WAV: compressed (IMA ADPCM)", Reader::Sound,
-         riffWave(chunk("fmt ", [] {
+         riffFile(riffChunk("fmt ", [] {
                       Bytes f = fmt(1, 8000, 4, 256);
                       f[0] = 0x11;
                       return f;
                   }()) +
-                  chunk("data", noise(2048, 3))),
+                  riffChunk("data", noise(2048, 3))),
          {BASS_ERROR_FILEFORM, BASS_ERROR_FILEFORM, ReadError::UnsupportedFormat}},
         // MP3
         {"MP3: free format", Reader::Sound, freeFormat(mp3), kNotAudio},
@@ -344,7 +287,7 @@ std::vector<Crafted> craftedInputs()
         {"AIFF-C: IMA ADPCM", Reader::Sound, aifc("ima4", noise(34 * 40, 9), 64 * 40), kStreamOnly},
         // modules
         {"module: endless", Reader::Sound, buildMod(endless), kNotAudio},
-        {"module: beyond four hours", Reader::Sound, buildMod(slowSong(127)), kNotAudio},
+        {"module: beyond four hours", Reader::Sound, buildMod(slowModSong(127)), kNotAudio},
         {"module: zero orders", Reader::Sound, noOrders, kNotAudio},
         // An empty pattern: a few seconds of silence.
         {"module: header alone", Reader::Sound, headerOnlyMod, {BASS_ERROR_FILEFORM, BASS_OK, ReadError::NotWav}},

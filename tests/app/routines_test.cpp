@@ -1,4 +1,6 @@
+#include "app/choosers.h"
 #include "app/dialogs.h"
+#include "app/qtdialogs.h"
 #include "app/routines.h"
 #include "app/scripteddialogs.h"
 
@@ -55,38 +57,27 @@ TEST(Routines, FileExistsOnlyForOrdinaryVisibleFiles)
     EXPECT_FALSE(FileExists("C:\\"));
 }
 
-TEST(CommonDialogTest, CancelAnswers32755OnlyWhenAskedTo)
+TEST(FileChooserTest, TheChosenPathOrNothingComesBackAndTheRequestArrivesAsBuilt)
 {
     ScriptedDialogs dialogs;
-    CommonDialog cmd(dialogs);
-    cmd.FileName = "before.mp3";
-    cmd.Filter = "Mp3 (*.mp3)|*.mp3";
-    cmd.Flags = 0x81004;
-
+    const FileRequest request{"Mp3 (*.mp3)|*.mp3", "/start", "Title", "before.mp3", 0x81004, true};
     dialogs.answerFile(std::nullopt);
-    EXPECT_EQ(cmd.ShowOpen(), 0);
-    EXPECT_EQ(cmd.FileName, "before.mp3");
-
-    cmd.CancelError = true;
-    dialogs.answerFile(std::nullopt);
-    EXPECT_EQ(cmd.ShowOpen(), CommonDialog::cdlCancel);
-    EXPECT_EQ(CommonDialog::cdlCancel, 32755);
-
+    EXPECT_EQ(dialogs.fileDialog(request), std::nullopt);
     dialogs.answerFile(QString("/music/song.mp3"));
-    EXPECT_EQ(cmd.ShowSave(), 0);
-    EXPECT_EQ(cmd.FileName, "/music/song.mp3");
+    EXPECT_EQ(dialogs.fileDialog(request), "/music/song.mp3");
 
-    ASSERT_EQ(dialogs.asked().size(), 3);
+    ASSERT_EQ(dialogs.asked().size(), 2);
     const FileRequest &asked = dialogs.asked().back().file;
     EXPECT_TRUE(asked.save);
     EXPECT_EQ(asked.filter, "Mp3 (*.mp3)|*.mp3");
     EXPECT_EQ(asked.flags, 0x81004);
-    EXPECT_EQ(asked.fileName, "before.mp3") << "the chooser starts from the current name";
-    EXPECT_FALSE(dialogs.asked().front().file.save);
+    EXPECT_EQ(asked.fileName, "before.mp3") << "the chooser starts from the request's name";
+    EXPECT_EQ(asked.initDir, "/start");
+    EXPECT_EQ(dialogs.asked().back().title, "Title");
     EXPECT_EQ(dialogs.unanswered(), 0);
 }
 
-TEST(CommonDialogTest, FiltersBecomeQtFilters)
+TEST(FileChooserTest, FiltersBecomeQtFilters)
 {
     EXPECT_EQ(qtFilterFromPairs("Mp3 (*.mp3)|*.mp3"), "Mp3 (*.mp3)");
     EXPECT_EQ(qtFilterFromPairs("0GG (*.ogg)|*.ogg"), "0GG (*.ogg)");
@@ -95,7 +86,7 @@ TEST(CommonDialogTest, FiltersBecomeQtFilters)
     EXPECT_EQ(qtFilterFromPairs(""), "All files (*)");
 }
 
-TEST(CommonDialogTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
+TEST(FileChooserTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
 {
     const struct {
         const char *previous, *filter, *initDir;
@@ -112,20 +103,17 @@ TEST(CommonDialogTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.previous) + " in " + c.filter);
-        ScriptedDialogs dialogs;
-        CommonDialog cmd(dialogs);
-        cmd.FileName = c.previous;
-        cmd.Filter = c.filter;
-        cmd.InitDir = c.initDir;
-        cmd.ShowOpen();
-        ASSERT_EQ(dialogs.asked().size(), 1);
-        EXPECT_EQ(dialogs.asked().front().file.fileName, c.offeredName);
-        EXPECT_EQ(dialogs.asked().front().file.initDir, c.offeredDir);
-        EXPECT_EQ(cmd.FileName, c.previous) << "a cancelled chooser keeps the name";
+        FileRequest request;
+        request.filter = c.filter;
+        request.initDir = c.initDir;
+        const FileRequest offered = offeringPrevious(request, c.previous);
+        EXPECT_EQ(offered.fileName, c.offeredName);
+        EXPECT_EQ(offered.initDir, c.offeredDir);
+        EXPECT_EQ(offered.filter, c.filter);
     }
 }
 
-TEST(CommonDialogTest, OpenChoosersOfferAllSoundFilesAndAllFilesAfterTheirOwnFilter)
+TEST(FileChooserTest, OpenChoosersOfferAllSoundFilesAndAllFilesAfterTheirOwnFilter)
 {
     const QString sounds = "All sound files (*.mp3 *.mp2 *.mp1 *.ogg *.oga *.wav *.aif *.aiff *.aifc *.flac *.mod "
                            "*.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx)";
@@ -157,6 +145,55 @@ TEST(CommonDialogTest, OpenChoosersOfferAllSoundFilesAndAllFilesAfterTheirOwnFil
         EXPECT_EQ(dialog.nameFilters(), c.shown);
         EXPECT_EQ(dialog.selectedNameFilter(), c.shown.front());
     }
+}
+
+// Each chooser of the window as built, and as the user sees it.
+TEST(Choosers, EachRequestIsCompleteOnItsOwn)
+{
+    using namespace trevisto;
+    const QString music = UserSoundFolder();
+    const struct {
+        const char *what;
+        FileRequest request;
+        const char *filter;
+        QString initDir;
+        const char *title;
+        int flags;
+        bool save;
+        const char *shownTitle;
+        QFileDialog::FileMode mode;
+    } cases[] = {
+        {"open mp3", openSourceRequest("Mp3 (*.mp3)|*.mp3", ""), "Mp3 (*.mp3)|*.mp3", "", "", 528388, false, "Open",
+         QFileDialog::ExistingFile},
+        {"open wav", openSourceRequest(WavFilter, ""), "Wav File(*.wav)|*.wav", "", "", 528388, false, "Open",
+         QFileDialog::ExistingFile},
+        {"save mp3", saveMp3Request(), "MP3(*.mp3)|*.mp3", music, "", 0, true, "Save As", QFileDialog::AnyFile},
+        {"save wav", saveWavRequest(), "Wav File(*.wav)|*.wav", music, "", 0, true, "Save As", QFileDialog::AnyFile},
+        {"join wav", joinWavRequest(""), "Wav File(*.wav)|*.wav", music, "Select a file to Save", 0x80004, true,
+         "Select a file to Save", QFileDialog::AnyFile},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(c.request.filter, c.filter);
+        EXPECT_EQ(c.request.initDir, c.initDir);
+        EXPECT_EQ(c.request.title, c.title);
+        EXPECT_EQ(c.request.fileName, "");
+        EXPECT_EQ(c.request.flags, c.flags);
+        EXPECT_EQ(c.request.save, c.save);
+        QFileDialog shown;
+        prepareChooser(shown, c.request);
+        EXPECT_EQ(shown.windowTitle(), c.shownTitle);
+        EXPECT_EQ(shown.acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(shown.fileMode(), c.mode);
+        EXPECT_EQ(shown.testOption(QFileDialog::DontConfirmOverwrite), c.save) << "the caller asks about overwriting";
+        if (!c.initDir.isEmpty()) {
+            EXPECT_EQ(shown.directory().absolutePath(), QDir(c.initDir).absolutePath());
+        }
+    }
+    // Only the open choosers and the join offer the previous choice.
+    EXPECT_EQ(openSourceRequest(WavFilter, "/m/a.wav").fileName, "/m/a.wav");
+    EXPECT_EQ(joinWavRequest("/m/a.wav").fileName, "/m/a.wav");
+    EXPECT_EQ(joinWavRequest("/m/a.mp3").initDir, music) << "its own folder stays";
 }
 
 TEST(ScriptedDialogsTest, AnUnansweredQuestionIsCountedNotHung)

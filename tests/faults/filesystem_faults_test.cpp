@@ -13,6 +13,7 @@
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/registry/registry.h"
 #include "settings/registry_settings.h"
+#include "support/messages.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
 
@@ -32,7 +33,6 @@
 namespace {
 
 using namespace trevisto::test;
-using Kind = ScriptedDialogs::Kind;
 
 enum class FileKind { ConversionWorkingFile, OpenWavCopy, CutResult, Clip, JoinedWav, EncodedMp3, SettingsFile };
 enum class Fault { DiskFull, ReadOnly };
@@ -332,22 +332,8 @@ protected:
             list << ui(*window_)->List1->item(i)->text();
         return list;
     }
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const auto &a : dialogs_.asked())
-            if (a.kind == Kind::Message)
-                texts << a.text;
-        return texts;
-    }
-    QList<ScriptedDialogs::Asked> critical() const
-    {
-        QList<ScriptedDialogs::Asked> boxes;
-        for (const auto &a : dialogs_.asked())
-            if (a.kind == Kind::Message && a.icon == MsgIcon::Critical)
-                boxes << a;
-        return boxes;
-    }
+    QStringList messages() const { return messageTexts(dialogs_); }
+    QList<ScriptedDialogs::Asked> critical() const { return messageBoxes(dialogs_, MsgIcon::Critical); }
 
     QString faultFolder_, outFolder_;
     bool mounted_ = false;

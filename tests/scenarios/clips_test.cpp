@@ -1,16 +1,20 @@
 #include "app/window_fixture.h"
 #include "scenarios/wait_for.h"
 
+#include "app/qtdialogs.h"
 #include "app/routines.h"
 #include "app/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "settings/captions.h"
+#include "support/messages.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -196,15 +200,7 @@ protected:
     // Waits for the encoding the last click started to be finished by its completion.
     bool waitForEncoding() { return waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000); }
 
-    // The asked message boxes' texts, in order.
-    QStringList messages() const
-    {
-        QStringList texts;
-        for (const auto &a : dialogs_.asked())
-            if (a.kind == Kind::Message)
-                texts << a.text;
-        return texts;
-    }
+    QStringList messages() const { return messageTexts(dialogs_); }
 
     TempDir audio_;
 };
@@ -495,7 +491,8 @@ TEST_F(Clips, PlayingTheListWithNothingSelectedOnlySaysSo)
         QString text;
     } cases[] = {
         {{}, "Please select a clip first."},
-        {QStringList(19, "x") << "Bitte zuerst einen Clip wählen.", "Bitte zuerst einen Clip wählen."},
+        {QStringList(trevisto::SelectAClipFirst.entry.index, "x") << "Bitte zuerst einen Clip wählen.",
+         "Bitte zuerst einen Clip wählen."},
     };
     for (const auto &c : cases) {
         MessageTexts(w()) = c.table;
@@ -707,6 +704,53 @@ TEST_F(Clips, JoiningToWavWritesTheClipsInListOrderAndThenLetsThemGo)
     EXPECT_TRUE(entries().isEmpty());
     EXPECT_TRUE(filesUnder(clipFolder()).isEmpty());
     EXPECT_TRUE(WaitWindow(w()).isHidden());
+}
+
+// Every chooser asks with a request of its own: nothing a join to WAV set reaches the
+// choosers after it, and only the file last chosen carries over, and only into the
+// choosers that offer it.
+TEST_F(Clips, AfterAJoinToWavEachChooserHasItsOwnTitleFlagsAndFolder)
+{
+    makeClips({"a"}, 200);
+    const QString out = outPath("joined.wav");
+    dialogs_.answerFile(out);
+    w().Command2_Click();
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    EXPECT_EQ(dialogs_.asked()[0].file.fileName, outPath("source.wav")) << "the WAV chosen before";
+    ASSERT_TRUE(QFileInfo::exists(out));
+
+    const struct {
+        const char *what;
+        void (frmWriteWave::*click)();
+        QString filter;
+        int flags;
+        bool save;
+        QString initDir, fileName;
+        const char *shownTitle;
+    } after[] = {
+        {"Open Mp3", &frmWriteWave::Open1_Click, "Mp3 (*.mp3)|*.mp3", 528388, false, outPath(""), "", "Open"},
+        {"Open Wav", &frmWriteWave::cmdwav_Click, "Wav File(*.wav)|*.wav", 528388, false, "", out, "Open"},
+        {"save as MP3", &frmWriteWave::CmdSaveas_Click, "MP3(*.mp3)|*.mp3", 0, true, UserSoundFolder(), "", "Save As"},
+        {"Open Wav after a cancel", &frmWriteWave::cmdwav_Click, "Wav File(*.wav)|*.wav", 528388, false, "", out, "Open"},
+    };
+    for (const auto &c : after) {
+        SCOPED_TRACE(c.what);
+        dialogs_.clear();
+        dialogs_.answerFile(std::nullopt);
+        (w().*c.click)();
+        ASSERT_EQ(dialogs_.asked().size(), 1);
+        const FileRequest &asked = dialogs_.asked()[0].file;
+        EXPECT_EQ(asked.title, "");
+        EXPECT_EQ(asked.filter, c.filter);
+        EXPECT_EQ(asked.flags, c.flags);
+        EXPECT_EQ(asked.save, c.save);
+        EXPECT_EQ(QDir::cleanPath(asked.initDir), QDir::cleanPath(c.initDir));
+        EXPECT_EQ(asked.fileName, c.fileName);
+        // The title the user reads.
+        QFileDialog shown;
+        prepareChooser(shown, asked);
+        EXPECT_EQ(shown.windowTitle(), c.shownTitle);
+    }
 }
 
 TEST_F(Clips, AJoinThatFailsKeepsEveryClip)

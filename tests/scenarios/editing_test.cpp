@@ -4,6 +4,8 @@
 #include "app/routines.h"
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
+#include "settings/captions.h"
+#include "support/riffbuilder.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
 
@@ -307,42 +309,11 @@ TEST_F(Editing, AWavThePlayerCannotOpenIsReportedAndChangesNothing)
 std::vector<uint8_t> wavWithChunks(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, bool extensible,
                                    const std::vector<uint8_t> &data)
 {
-    std::vector<uint8_t> out;
-    auto put = [&](const void *p, size_t n) { out.insert(out.end(), (const uint8_t *)p, (const uint8_t *)p + n); };
-    auto u16 = [&](uint16_t v) { put(&v, 2); };
-    auto u32 = [&](uint32_t v) { put(&v, 4); };
-    put("RIFF", 4);
-    u32(0);
-    put("WAVE", 4);
-    put("fmt ", 4);
-    u32(extensible ? 40 : 16);
-    u16(extensible ? 0xFFFE : tag);
-    u16(channels);
-    u32(rate);
-    u32(rate * channels * bits / 8);
-    u16(channels * bits / 8);
-    u16(bits);
-    if (extensible) {
-        u16(22);
-        u16(bits);
-        u32(channels == 2 ? 3 : 4);
-        u16(tag); // the sub-format's first two bytes carry the plain tag
-        const uint8_t rest[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
-        put(rest, 14);
-    }
-    put("LIST", 4);
-    u32(5);
-    put("INFOx", 5);
-    out.push_back(0); // pad byte of the odd-sized chunk
-    put("data", 4);
-    u32(uint32_t(data.size()));
-    put(data.data(), data.size());
-    put("bext", 4);
-    u32(4);
-    put("zzzz", 4);
-    const uint32_t riff = uint32_t(out.size() - 8);
-    std::memcpy(out.data() + 4, &riff, 4);
-    return out;
+    // The extensible sub-format's first two bytes carry the plain tag.
+    const Bytes format = extensible ? extensibleBody(tag, channels, rate, bits, bits, channels == 2 ? 3 : 4)
+                                    : fmtBody(tag, channels, rate, bits);
+    return riffFile(riffChunk("fmt ", format) + riffChunk("LIST", {'I', 'N', 'F', 'O', 'x'}) + riffChunk("data", data) +
+                    riffChunk("bext", {'z', 'z', 'z', 'z'}));
 }
 
 TEST_F(Editing, EveryPcmLayoutTheDeviceTakesOpensAndCuts)
@@ -477,9 +448,10 @@ TEST_F(Cutting, MarksOutOfOrderAreRefusedWithoutTouchingTheResult)
         EXPECT_TRUE(MMControl1(w())->isOpen()) << "nothing else changes";
         EXPECT_EQ(result().data, before.data);
     }
-    // A language table with entry 40 speaks instead.
-    MessageTexts(w()) = QStringList(41, QString());
-    MessageTexts(w())[40] = "Marque d'entrée avant la marque de sortie.";
+    // A language table with the entry speaks instead.
+    const int entry = trevisto::MarkInBeforeMarkOut.entry.index;
+    MessageTexts(w()) = QStringList(entry + 1, QString());
+    MessageTexts(w())[entry] = "Marque d'entrée avant la marque de sortie.";
     dialogs_.clear();
     w().CmdSetNew_Click();
     EXPECT_EQ(dialogs_.asked().front().text, "Marque d'entrée avant la marque de sortie.");

@@ -1,11 +1,17 @@
 #include "settings/language_file.h"
+#include "settings/captions.h"
 
 #include "langsource.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QKeySequence>
+#include <QMap>
+#include <QSet>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
 #include <sstream>
 
@@ -98,6 +104,93 @@ TEST(LanguageSplitter, CodesChooseTheirFilesExactly)
         EXPECT_EQ(languageBaseName(code), name) << code;
 }
 
+// A pack whose tables hold `sizes` entries each ("p0", "m0", "c0", "n0", ...).
+QString packWithSizes(const std::array<int, 4> &sizes)
+{
+    const char letters[] = "pmcn";
+    QStringList tables[4];
+    for (int t = 0; t < 4; ++t)
+        for (int i = 0; i < sizes[t]; ++i)
+            tables[t] << QString("%1%2").arg(letters[t]).arg(i);
+    return "h" + Section + joined(tables[0]) + Group + joined(tables[1]) + Group + joined(tables[2]) + Section + "u" + Group +
+           "u" + Group + joined(tables[3]);
+}
+
+int &neededIn(LanguageNeeds &needs, trevisto::TextTable table)
+{
+    using enum trevisto::TextTable;
+    return table == Prompts ? needs.prompts : table == Messages ? needs.messages : table == Captions ? needs.captions : needs.menus;
+}
+
+// What a pack must hold comes from the caption table and the messages: exactly their
+// highest entries, so a caption added without its entry in the packs refuses them.
+TEST(CaptionTable, ThePacksMustHoldEveryEntryTheTableAndTheMessagesRead)
+{
+    LanguageNeeds needs = programNeeds();
+    LanguageNeeds highest;
+    auto use = [&](trevisto::TextEntry entry) {
+        EXPECT_LE(entry.index, neededIn(needs, entry.table)) << int(entry.table) << " " << entry.index;
+        neededIn(highest, entry.table) = std::max(neededIn(highest, entry.table), entry.index);
+    };
+    for (const trevisto::Caption &c : trevisto::windowCaptions())
+        if (c.entry)
+            use(*c.entry);
+    for (const trevisto::PackMessage &m : trevisto::PackMessages)
+        use(m.entry);
+    EXPECT_EQ(needs.prompts, highest.prompts);
+    EXPECT_EQ(needs.messages, highest.messages);
+    EXPECT_EQ(needs.captions, highest.captions);
+    EXPECT_EQ(needs.menus, highest.menus);
+    EXPECT_EQ(needs.captions, 453) << "the Russian item";
+
+    const std::array<int, 4> exact{needs.prompts + 1, needs.messages + 1, needs.captions + 1, needs.menus + 1};
+    const auto tables = languageTables(packWithSizes(exact), needs);
+    ASSERT_TRUE(tables);
+    for (int t = 0; t < 4; ++t) {
+        std::array<int, 4> shorter = exact;
+        // A group always holds one entry, empty or not.
+        if (--shorter[t] == 0)
+            continue;
+        EXPECT_FALSE(languageTables(packWithSizes(shorter), needs)) << "table " << t;
+    }
+
+    // Each caption is its entry and its suffix; the titles of one bar get letters of their own.
+    const QStringList texts = trevisto::captionTexts(*tables);
+    ASSERT_EQ(texts.size(), qsizetype(trevisto::windowCaptions().size()));
+    QMap<int, QSet<QString>> letters;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const trevisto::Caption &c = trevisto::windowCaptions()[size_t(i)];
+        SCOPED_TRACE(c.control);
+        const QString expected = (c.entry ? trevisto::tableText(*tables, *c.entry) : QString()) + c.suffix;
+        if (c.bar == 0) {
+            EXPECT_EQ(texts[i], expected);
+            continue;
+        }
+        const QString letter = QKeySequence::mnemonic(texts[i]).toString();
+        EXPECT_FALSE(letter.isEmpty());
+        EXPECT_FALSE(letters[c.bar].contains(letter)) << letter.toStdString();
+        letters[c.bar].insert(letter);
+        EXPECT_TRUE(QString(texts[i]).remove('&').startsWith(expected)) << texts[i].toStdString();
+    }
+    EXPECT_EQ(letters.size(), 2) << "the menu bar and the language menu";
+}
+
+TEST(CaptionTable, MessagesFallBackOnlyWhereThePackHasNoEntry)
+{
+    const LanguageNeeds needs = programNeeds();
+    const auto tables = languageTables(
+        packWithSizes({needs.prompts + 1, needs.messages + 1, needs.captions + 1, needs.menus + 1}), needs);
+    ASSERT_TRUE(tables);
+    EXPECT_EQ(trevisto::packText(*tables, trevisto::MarkInBeforeMarkOut), "m40");
+    EXPECT_EQ(trevisto::packText(*tables, trevisto::SelectAClipFirst), "m19");
+    EXPECT_EQ(trevisto::packText(*tables, trevisto::DeleteAllClipsQuestion), "p0");
+    EXPECT_EQ(trevisto::packText({}, trevisto::MarkInBeforeMarkOut), "Mark In must be before Mark out.");
+    LanguageTables shortMessages = *tables;
+    shortMessages.messages = shortMessages.messages.mid(0, 40);
+    EXPECT_EQ(trevisto::packText(shortMessages, trevisto::MarkInBeforeMarkOut), "Mark In must be before Mark out.");
+    EXPECT_EQ(trevisto::packText(shortMessages, trevisto::SelectAClipFirst), "m19");
+}
+
 std::string readAll(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
@@ -136,9 +229,13 @@ TEST(LanguageFiles, EveryGeneratedFileReadsBackAsItsSource)
         for (int i : {53, 55, 76, 77, 78, 79, 80, 81, 82, 83, 84, 87, 162, 163, 164, 263, 265, 266, 292, 293, 413, 425, 453})
             EXPECT_FALSE(tables->captions.at(i).isEmpty()) << "caption " << i;
         EXPECT_FALSE(tables->menus.at(2).isEmpty());
-        EXPECT_FALSE(tables->messages.at(19).isEmpty());
-        EXPECT_FALSE(tables->messages.at(40).isEmpty());
-        EXPECT_FALSE(tables->prompts.at(0).isEmpty());
+        for (const trevisto::Caption &c : trevisto::windowCaptions())
+            if (c.entry) {
+                EXPECT_FALSE(trevisto::tableText(*tables, *c.entry).isEmpty()) << c.control;
+            }
+        EXPECT_FALSE(tables->messages.at(trevisto::SelectAClipFirst.entry.index).isEmpty());
+        EXPECT_FALSE(tables->messages.at(trevisto::MarkInBeforeMarkOut.entry.index).isEmpty());
+        EXPECT_FALSE(tables->prompts.at(trevisto::DeleteAllClipsQuestion.entry.index).isEmpty());
 
         if (!english) {
             english = tables;

@@ -1,5 +1,6 @@
 #include "app/window_fixture.h"
 
+#include "settings/captions.h"
 #include "settings/language_file.h"
 #include "settings/registry_settings.h"
 
@@ -47,15 +48,22 @@ QStringList mappedTexts(const Ui::frmWriteWave *u)
     return texts;
 }
 
-// The same texts as a language's source says they should read.
-QStringList expectedTexts(const char *language)
+// A language's source, the texts its file was made from.
+langgen::Source languageSource(const char *language)
 {
     std::ifstream in(std::string(LANGUAGE_SOURCES_DIR "/") + language + ".txt", std::ios::binary);
     std::stringstream text;
     text << in.rdbuf();
     langgen::Source s;
     std::string error;
-    EXPECT_TRUE(langgen::parseSource(text.str(), s, error)) << error;
+    EXPECT_TRUE(langgen::parseSource(text.str(), s, error)) << language << ": " << error;
+    return s;
+}
+
+// The same texts as a language's source says they should read.
+QStringList expectedTexts(const char *language)
+{
+    langgen::Source s = languageSource(language);
     auto c = [&](int i) { return QString::fromStdString(s.entries[langgen::Caption][i]); };
     const QString open = QString::fromStdString(s.entries[langgen::Menu][2]);
     return {c(53),      c(55),      open,          open + "(wav)", open + "(mp3)",  open + "(ogg)",  open + "(aiff)", c(76),
@@ -101,7 +109,7 @@ TEST_F(LanguagePacks, StartUpWithoutAStoredChoiceLoadsEnglishAndChecksNothing)
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open (mp3)");
     EXPECT_EQ(ui(*window_)->CmdSaveas->toolTip(), "Save as MP3");
     EXPECT_EQ(checkedItems(), QStringList());
-    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), 40, "fallback"), "Mark In must be before Mark out.");
+    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), trevisto::MarkInBeforeMarkOut.entry.index, "fallback"), "Mark In must be before Mark out.");
     EXPECT_FALSE(QFile::exists(prefix_ + "/system.reg")) << "reading the choice stores nothing";
 }
 
@@ -187,7 +195,33 @@ TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
     makeWindow().LoadLanguage();
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open Mp3");
     EXPECT_EQ(ui(*window_)->CmdSetin->text(), "Mark In");
-    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), 19, "fallback"), "fallback");
+    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), trevisto::SelectAClipFirst.entry.index, "fallback"), "fallback");
+}
+
+// Every control the caption table names shows the table's entry of the pack, in each
+// shipped language.
+TEST_F(LanguagePacks, EachControlOfTheCaptionTableShowsItsEntryInEveryLanguage)
+{
+    const std::pair<const char *, const char *> packs[] = {
+        {"en", "english"}, {"fra", "french"}, {"ger", "german"}, {"it", "italian"},
+        {"sch", "SimplifiedChinese"}, {"tch", "TraditionalChinese"}, {"spa", "spanish"}, {"ru", "russian"}};
+    makeWindow();
+    for (const auto &[code, file] : packs) {
+        SCOPED_TRACE(file);
+        RegWriteValue("SOFTWARE\\Trevisto", "Language", code, trevisto::registry::REG_SZ);
+        window_->LoadLanguage();
+        langgen::Source source = languageSource(file);
+        for (const trevisto::Caption &c : trevisto::windowCaptions()) {
+            SCOPED_TRACE(c.control);
+            const QList<QObject *> found = window_->findChildren<QObject *>(c.control);
+            ASSERT_EQ(found.size(), 1);
+            const QVariant shown = found.front()->property(trevisto::captionProperty(c.part));
+            ASSERT_TRUE(shown.isValid());
+            const QString entry =
+                c.entry ? QString::fromStdString(source.entries[int(c.entry->table)][c.entry->index]) : QString();
+            EXPECT_EQ(packText(shown.toString()), entry + c.suffix);
+        }
+    }
 }
 
 TEST_F(LanguagePacks, EveryMenuOpensWithItsOwnAltLetterAndTooltipsNameTheKeysOnce)

@@ -32,6 +32,16 @@ ModSong shortModSong()
     return song;
 }
 
+ModSong slowModSong(int orders)
+{
+    ModSong song = shortModSong();
+    song.rows = 64;
+    song.orders = orders;
+    song.notes.push_back({0, 1, 0, 0xF, 0x1F}); // speed 31
+    song.notes.push_back({0, 2, 0, 0xF, 0x20}); // tempo 32
+    return song;
+}
+
 std::vector<uint8_t> buildMod(const ModSong &song)
 {
     if (song.rows < 1 || song.rows > kPatternRows)

@@ -1,5 +1,7 @@
 #include "support/test_audio.h"
 
+#include "support/riffbuilder.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -73,45 +75,16 @@ void truncateFile(const std::string &path, uint64_t size)
         throw std::runtime_error("cannot resize " + path);
 }
 
-namespace {
-
-void put16(std::vector<uint8_t> &v, uint32_t x)
-{
-    v.push_back(static_cast<uint8_t>(x));
-    v.push_back(static_cast<uint8_t>(x >> 8));
-}
-
-void put32(std::vector<uint8_t> &v, uint32_t x)
-{
-    put16(v, x & 0xFFFF);
-    put16(v, x >> 16);
-}
-
-void putTag(std::vector<uint8_t> &v, const char *tag)
-{
-    for (int i = 0; i < 4; ++i)
-        v.push_back(static_cast<uint8_t>(tag[i]));
-}
-
-} // namespace
-
 std::vector<uint8_t> wavHeader(int rate, int channels, int bits, uint32_t dataBytes)
 {
     const uint32_t blockAlign = static_cast<uint32_t>(channels * ((bits + 7) / 8));
-    std::vector<uint8_t> h;
-    putTag(h, "RIFF");
-    put32(h, dataBytes > UINT32_MAX - 36 ? UINT32_MAX : 36 + dataBytes);
-    putTag(h, "WAVE");
-    putTag(h, "fmt ");
-    put32(h, 16);
-    put16(h, 1); // PCM
-    put16(h, static_cast<uint32_t>(channels));
-    put32(h, static_cast<uint32_t>(rate));
-    put32(h, static_cast<uint32_t>(rate) * blockAlign);
-    put16(h, blockAlign);
-    put16(h, static_cast<uint32_t>(bits));
-    putTag(h, "data");
-    put32(h, dataBytes);
+    const Bytes format = fmtBody(1, uint16_t(channels), uint32_t(rate), uint16_t(bits), uint16_t(blockAlign));
+    // The data chunk's header alone: the sound follows it, and the RIFF size counts it, as
+    // far as the field reaches.
+    Bytes h = riffFile(riffChunk("fmt ", format) + riffChunk("data", {}, dataBytes));
+    const uint32_t riffSize = dataBytes > UINT32_MAX - 36 ? UINT32_MAX : 36 + dataBytes;
+    for (int i = 0; i < 4; ++i)
+        h[4 + i] = uint8_t(riffSize >> (8 * i));
     return h;
 }
 

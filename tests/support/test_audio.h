@@ -77,6 +77,9 @@ struct ModSong {
 };
 // A few notes over 16 rows: about two seconds of sound.
 ModSong shortModSong();
+// Its notes over 64 rows with speed 31 and tempo 32 set on the first: 155 seconds each of
+// the `orders` times the pattern plays, a song whose length takes long to find.
+ModSong slowModSong(int orders);
 std::vector<uint8_t> buildMod(const ModSong &song);
 
 } // namespace trevisto::test

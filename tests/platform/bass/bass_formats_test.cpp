@@ -166,16 +166,6 @@ TEST_F(BassTest, RendersABuiltModuleThroughMusicLoadOnly)
 // than a window may wait, and for a looping one never ends.
 TEST_F(BassTest, MusicLoadTakesAboutASecondAtMostAndRefusesEndlessSongs)
 {
-    // One pattern of 64 rows with its speed (31 ticks) and tempo (32 BPM) set on the
-    // first row: 155 seconds each time it plays.
-    auto slowSong = [](int orders) {
-        ModSong song = shortModSong();
-        song.rows = 64;
-        song.orders = orders;
-        song.notes.push_back({0, 1, 0, 0xF, 0x1F});
-        song.notes.push_back({0, 2, 0, 0xF, 0x20});
-        return song;
-    };
     // A pattern loop on the last row that, replayed over 127 orders, never comes to an
     // end: libopenmpt's duration estimate for it is infinite.
     ModSong endless = shortModSong();
@@ -189,8 +179,8 @@ TEST_F(BassTest, MusicLoadTakesAboutASecondAtMostAndRefusesEndlessSongs)
         double seconds; // 0: refused
     } cases[] = {
         {"endless", endless, 0},
-        {"five and a half hours", slowSong(127), 0},
-        {"just under four hours", slowSong(90), 90 * 155.0},
+        {"five and a half hours", slowModSong(127), 0},
+        {"just under four hours", slowModSong(90), 90 * 155.0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

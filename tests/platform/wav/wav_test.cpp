@@ -1,5 +1,7 @@
 #include "platform/wav/wav.h"
 
+#include "support/riffbuilder.h"
+
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -21,68 +23,7 @@ using namespace trevisto::wav;
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
-
-void add16(Bytes &b, uint32_t v)
-{
-    b.push_back(uint8_t(v));
-    b.push_back(uint8_t(v >> 8));
-}
-void add32(Bytes &b, uint32_t v)
-{
-    add16(b, v);
-    add16(b, v >> 16);
-}
-void addId(Bytes &b, const char *id)
-{
-    for (int i = 0; i < 4; ++i)
-        b.push_back(uint8_t(id[i]));
-}
-void addChunk(Bytes &b, const char *id, const Bytes &body, bool pad = true)
-{
-    addId(b, id);
-    add32(b, uint32_t(body.size()));
-    b.insert(b.end(), body.begin(), body.end());
-    if (pad && (body.size() & 1))
-        b.push_back(0);
-}
-
-Bytes fmtBody(uint16_t tag, uint16_t channels, uint32_t rate, uint16_t bits, uint16_t blockAlign = 0)
-{
-    Bytes f;
-    add16(f, tag);
-    add16(f, channels);
-    add32(f, rate);
-    const uint16_t align = blockAlign ? blockAlign : uint16_t(channels * bits / 8);
-    add32(f, align * rate);
-    add16(f, align);
-    add16(f, bits);
-    return f;
-}
-
-Bytes extensibleBody(uint32_t sub, uint16_t channels, uint32_t rate, uint16_t bits, uint16_t validBits,
-                     bool standardGuid = true)
-{
-    Bytes f = fmtBody(kTagExtensible, channels, rate, bits);
-    add16(f, 22);
-    add16(f, validBits);
-    add32(f, 3);
-    add32(f, sub);
-    const unsigned char tail[12] = {0x00, 0x00, 0x10, 0x00, 0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, uint8_t(standardGuid ? 0x71 : 0x72)};
-    f.insert(f.end(), tail, tail + 12);
-    return f;
-}
-
-// A RIFF/WAVE file from chunks; the RIFF size is filled in.
-Bytes riff(const Bytes &chunks, const char *form = "WAVE")
-{
-    Bytes b;
-    addId(b, "RIFF");
-    add32(b, uint32_t(chunks.size() + 4));
-    addId(b, form);
-    b.insert(b.end(), chunks.begin(), chunks.end());
-    return b;
-}
+using namespace trevisto::test;
 
 Bytes pattern(size_t n, unsigned seed = 1)
 {
@@ -169,10 +110,10 @@ TEST_F(WavTest, EveryWritableFormatReadsBackAsWritten)
 TEST_F(WavTest, ExtensibleFilesResolveToTheirPlainFormat)
 {
     Info info;
-    ASSERT_EQ(read(riff([] {
+    ASSERT_EQ(read(riffFile([] {
                   Bytes c;
-                  addChunk(c, "fmt ", extensibleBody(kTagFloat, 2, 48000, 32, 32));
-                  addChunk(c, "data", Bytes(16));
+                  c += riffChunk("fmt ", extensibleBody(kTagFloat, 2, 48000, 32, 32));
+                  c += riffChunk("data", Bytes(16));
                   return c;
               }()),
                    info),
@@ -181,10 +122,10 @@ TEST_F(WavTest, ExtensibleFilesResolveToTheirPlainFormat)
     EXPECT_EQ(info.format, (Format{kTagFloat, 2, 48000, 32}));
 
     // 24 valid bits in 32-bit containers: the container is what is stored and copied.
-    ASSERT_EQ(read(riff([] {
+    ASSERT_EQ(read(riffFile([] {
                   Bytes c;
-                  addChunk(c, "fmt ", extensibleBody(kTagPcm, 2, 44100, 32, 24));
-                  addChunk(c, "data", Bytes(16));
+                  c += riffChunk("fmt ", extensibleBody(kTagPcm, 2, 44100, 32, 24));
+                  c += riffChunk("data", Bytes(16));
                   return c;
               }()),
                    info),
@@ -194,9 +135,9 @@ TEST_F(WavTest, ExtensibleFilesResolveToTheirPlainFormat)
 
     for (const auto &[sub, standard] : {std::pair{2u, true}, std::pair{1u, false}}) {
         Bytes c;
-        addChunk(c, "fmt ", extensibleBody(sub, 2, 44100, 16, 16, standard));
-        addChunk(c, "data", Bytes(16));
-        EXPECT_EQ(read(riff(c), info), ReadError::UnsupportedFormat) << "sub-format " << sub;
+        c += riffChunk("fmt ", extensibleBody(sub, 2, 44100, 16, 16, 3, standard));
+        c += riffChunk("data", Bytes(16));
+        EXPECT_EQ(read(riffFile(c), info), ReadError::UnsupportedFormat) << "sub-format " << sub;
     }
 }
 
@@ -204,14 +145,14 @@ TEST_F(WavTest, OtherChunksAreSkippedAroundTheSound)
 {
     const Bytes data = pattern(40);
     Bytes c;
-    addChunk(c, "LIST", pattern(27)); // odd size, padded
-    addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
-    addChunk(c, "fact", Bytes(4));
-    addChunk(c, "bext", pattern(13)); // odd size, padded
-    addChunk(c, "data", data);
-    addChunk(c, "LIST", pattern(30));
+    c += riffChunk("LIST", pattern(27)); // odd size, padded
+    c += riffChunk("fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    c += riffChunk("fact", Bytes(4));
+    c += riffChunk("bext", pattern(13)); // odd size, padded
+    c += riffChunk("data", data);
+    c += riffChunk("LIST", pattern(30));
     Info info;
-    ASSERT_EQ(read(riff(c), info), ReadError::None);
+    ASSERT_EQ(read(riffFile(c), info), ReadError::None);
     EXPECT_EQ(info.dataOffset, 12 + (8 + 28) + (8 + 16) + (8 + 4) + (8 + 14) + 8);
     EXPECT_EQ(info.dataSize, 40);
     EXPECT_EQ(info.frames, 10);
@@ -219,10 +160,10 @@ TEST_F(WavTest, OtherChunksAreSkippedAroundTheSound)
 
     // Some writers leave out the pad byte after an odd chunk.
     Bytes unpadded;
-    addChunk(unpadded, "fmt ", fmtBody(kTagPcm, 1, 8000, 8));
-    addChunk(unpadded, "junk", pattern(5), false);
-    addChunk(unpadded, "data", data);
-    ASSERT_EQ(read(riff(unpadded), info), ReadError::None);
+    unpadded += riffChunk("fmt ", fmtBody(kTagPcm, 1, 8000, 8));
+    unpadded += riffChunk("junk", pattern(5), {}, false);
+    unpadded += riffChunk("data", data);
+    ASSERT_EQ(read(riffFile(unpadded), info), ReadError::None);
     EXPECT_EQ(info.dataOffset, 12 + 24 + 13 + 8);
     EXPECT_EQ(info.dataSize, 40);
 }
@@ -230,13 +171,13 @@ TEST_F(WavTest, OtherChunksAreSkippedAroundTheSound)
 TEST_F(WavTest, DataPromisedBeyondTheFileIsCutToWholeFramesPresent)
 {
     Bytes c;
-    addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
-    addId(c, "data");
-    add32(c, 1000);
+    c += riffChunk("fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    putText(c, "data");
+    put32(c, 1000);
     const Bytes present = pattern(11); // two frames and a bit
     c.insert(c.end(), present.begin(), present.end());
     Info info;
-    ASSERT_EQ(read(riff(c), info), ReadError::None);
+    ASSERT_EQ(read(riffFile(c), info), ReadError::None);
     EXPECT_TRUE(info.dataClamped);
     EXPECT_EQ(info.dataSize, 8);
     EXPECT_EQ(info.frames, 2);
@@ -250,10 +191,11 @@ TEST_F(WavTest, CompressedAndUnusualSoundIsRefusedAsUnsupported)
     for (const Case k : {Case{2, 4, 2048}, Case{6, 8, 0}, Case{7, 8, 0}, Case{0x55, 0, 1}, Case{0x11, 4, 1024},
                          Case{kTagPcm, 12, 4}, Case{kTagFloat, 64, 0}, Case{kTagFloat, 16, 0}}) {
         Bytes c;
-        addChunk(c, "fmt ", fmtBody(k.tag, 2, 44100, k.bits, k.blockAlign));
-        addChunk(c, "data", Bytes(64));
+        const std::optional<uint16_t> align = k.blockAlign ? std::optional<uint16_t>(k.blockAlign) : std::nullopt;
+        c += riffChunk("fmt ", fmtBody(k.tag, 2, 44100, k.bits, align));
+        c += riffChunk("data", Bytes(64));
         Info info;
-        EXPECT_EQ(read(riff(c), info), ReadError::UnsupportedFormat) << "tag " << k.tag << " bits " << k.bits;
+        EXPECT_EQ(read(riffFile(c), info), ReadError::UnsupportedFormat) << "tag " << k.tag << " bits " << k.bits;
     }
 }
 
@@ -265,12 +207,12 @@ TEST_F(WavTest, DamagedOrForeignFilesAreToldApart)
     EXPECT_EQ(readInfo(dir_.path().toStdString(), info), ReadError::Unreadable);
     EXPECT_EQ(read(Bytes{}, info), ReadError::NotWav);
     EXPECT_EQ(read(Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '!', '!'}, info), ReadError::NotWav);
-    EXPECT_EQ(read(riff({}, "AVI "), info), ReadError::NotWav);
+    EXPECT_EQ(read(riffFile({}, "AVI "), info), ReadError::NotWav);
     EXPECT_EQ(read(Bytes{'R', 'I', 'F', 'F', 0, 0}, info), ReadError::BadHeader);
 
-    Bytes rifx = riff([] {
+    Bytes rifx = riffFile([] {
         Bytes c;
-        addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+        c += riffChunk("fmt ", fmtBody(kTagPcm, 2, 44100, 16));
         return c;
     }());
     std::copy_n("RIFX", 4, rifx.begin());
@@ -278,10 +220,10 @@ TEST_F(WavTest, DamagedOrForeignFilesAreToldApart)
 
     auto withFmt = [](const Bytes &fmt, bool data) {
         Bytes c;
-        addChunk(c, "fmt ", fmt);
+        c += riffChunk("fmt ", fmt);
         if (data)
-            addChunk(c, "data", Bytes(8));
-        return riff(c);
+            c += riffChunk("data", Bytes(8));
+        return riffFile(c);
     };
     Bytes cut = withFmt(fmtBody(kTagPcm, 2, 44100, 16), false);
     cut.resize(cut.size() - 6);
@@ -298,14 +240,14 @@ TEST_F(WavTest, SizesBeyondFourGibibytesAreKept)
     const uint64_t dataBytes = 5ull << 30;
     Bytes c;
     Bytes ds;
-    add32(ds, 0), add32(ds, 0);
-    add32(ds, uint32_t(dataBytes)), add32(ds, uint32_t(dataBytes >> 32));
-    add32(ds, 0), add32(ds, 0), add32(ds, 0);
-    addChunk(c, "ds64", ds);
-    addChunk(c, "fmt ", fmtBody(kTagPcm, 2, 44100, 16));
-    addId(c, "data");
-    add32(c, 0xFFFFFFFF);
-    Bytes file = riff(c);
+    put32(ds, 0), put32(ds, 0);
+    put32(ds, uint32_t(dataBytes)), put32(ds, uint32_t(dataBytes >> 32));
+    put32(ds, 0), put32(ds, 0), put32(ds, 0);
+    c += riffChunk("ds64", ds);
+    c += riffChunk("fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    putText(c, "data");
+    put32(c, 0xFFFFFFFF);
+    Bytes file = riffFile(c);
     std::copy_n("RF64", 4, file.begin());
     const std::string p = put("big.wav", file);
     ASSERT_EQ(::truncate(p.c_str(), off_t(file.size() + dataBytes)), 0);

@@ -1,0 +1,46 @@
+#include "app/choosers.h"
+
+#include "app/routines.h"
+#include "app/workingfiles.h"
+
+namespace trevisto {
+
+namespace {
+
+FileRequest request(const QString &filter, const QString &initDir, int flags, bool save)
+{
+    FileRequest r;
+    r.filter = filter;
+    r.initDir = initDir;
+    r.flags = flags;
+    r.save = save;
+    return r;
+}
+
+} // namespace
+
+FileRequest openSourceRequest(const QString &filter, const QString &previous)
+{
+    // No title: the chooser's own ("Open").
+    return offeringPrevious(request(filter, {}, ::ChooserFlags::OpenSource, false), previous);
+}
+
+FileRequest saveMp3Request()
+{
+    return request(Mp3SaveFilter, UserSoundFolder(), 0, true);
+}
+
+FileRequest saveWavRequest()
+{
+    return request(WavFilter, UserSoundFolder(), 0, true);
+}
+
+FileRequest joinWavRequest(const QString &previous)
+{
+    // A save chooser, since the file to join into is usually a new one.
+    FileRequest join = request(WavFilter, UserSoundFolder(), ::ChooserFlags::SaveWav, true);
+    join.title = JoinWavTitle;
+    return offeringPrevious(join, previous);
+}
+
+} // namespace trevisto

@@ -1,0 +1,29 @@
+#pragma once
+// The window's file choosers, each one complete request built where it is used: nothing
+// carries over from one chooser to the next but the previous choice, which only the
+// choosers that offer it are given.
+
+#include "app/dialogs.h"
+
+#include <QString>
+
+namespace trevisto {
+
+// The filters, in the "description|pattern" form. The decoding Open items have theirs by
+// kind (SourceFilter).
+inline const QString WavFilter = QStringLiteral("Wav File(*.wav)|*.wav");
+inline const QString Mp3SaveFilter = QStringLiteral("MP3(*.mp3)|*.mp3");
+
+inline const QString JoinWavTitle = QStringLiteral("Select a file to Save");
+
+// Opens a source of the kind `filter` lists; `previous` is the last file chosen or given,
+// offered again where the filter lists it.
+FileRequest openSourceRequest(const QString &filter, const QString &previous);
+// Saves the cut result or the joined clips as MP3.
+FileRequest saveMp3Request();
+// Saves the cut result as WAV.
+FileRequest saveWavRequest();
+// Joins the clips into a WAV file, offering `previous` again where it is a WAV file.
+FileRequest joinWavRequest(const QString &previous);
+
+} // namespace trevisto

@@ -1,0 +1,122 @@
+#include "settings/captions.h"
+
+#include "settings/mnemonics.h"
+
+#include <QMap>
+
+namespace trevisto {
+
+namespace {
+
+using enum CaptionPart;
+
+constexpr TextEntry caption(int index) { return {TextTable::Captions, index}; }
+// Menu entry 2 is the word "Open" of the Open menu and its items.
+constexpr TextEntry OpenMenu{TextTable::Menus, 2};
+
+constexpr Caption Captions[] = {
+    {"Exit1", Text, caption(55)},
+    {"cmdwav", Text, OpenMenu, "(wav)"},
+    {"Open1", Text, OpenMenu, "(mp3)"},
+    {"ogg", Text, OpenMenu, "(ogg)"},
+    {"aiff", Text, OpenMenu, "(aiff)"},
+    {"english", Text, caption(78)},
+    {"french", Text, caption(79)},
+    {"german", Text, caption(80)},
+    {"italian", Text, caption(81)},
+    {"spanish", Text, caption(82)},
+    {"tchinese", Text, caption(83)},
+    {"schinese", Text, caption(425)},
+    {"russian", Text, caption(453)},
+    {"about", Text, caption(87)},
+
+    {"CmdSetin", Text, caption(292)},
+    {"CmdSetin", ToolTip, caption(292)},
+    {"CmdOut", Text, caption(293)},
+    {"CmdOut", ToolTip, caption(293)},
+    {"CmdPlay", ToolTip, caption(162)},
+    {"CmdPlayTemp", ToolTip, caption(162)},
+    {"CmdPause", ToolTip, caption(163)},
+    {"CmdStop", ToolTip, caption(164)},
+    {"CmdStopTemp", ToolTip, caption(164)},
+    {"CmdStep", ToolTip, std::nullopt, "->"},
+    {"CmdBack", ToolTip, std::nullopt, "<-"},
+    {"CmdSetNew", ToolTip, caption(263)},
+    {"Command3", ToolTip, caption(266), " wav"},
+    {"Command2", ToolTip, caption(266), " wav"},
+    {"CmdSaveas", ToolTip, caption(266), " MP3"},
+    {"CmdCreate", ToolTip, caption(266), " MP3"},
+    {"CmdaddList", ToolTip, caption(413)},
+    {"Command4", ToolTip, caption(265)},
+    {"Command5", ToolTip, caption(265)},
+
+    // Every menu opens with Alt and a letter, in every language.
+    {"File", Title, caption(53), "", 1, u'F'},
+    {"Fopen", Title, OpenMenu, "", 1, u'O'},
+    {"opt1", Title, caption(76), "", 1, u'P'},
+    {"help", Title, caption(84), "", 1, u'H'},
+    {"language", Title, caption(77), "", 2, u'L'},
+};
+
+const QStringList &tableOf(const LanguageTables &tables, TextTable table)
+{
+    switch (table) {
+    case TextTable::Prompts: return tables.prompts;
+    case TextTable::Messages: return tables.messages;
+    case TextTable::Captions: return tables.captions;
+    case TextTable::Menus: break;
+    }
+    return tables.menus;
+}
+
+} // namespace
+
+std::span<const Caption> windowCaptions()
+{
+    return Captions;
+}
+
+const char *captionProperty(CaptionPart part)
+{
+    switch (part) {
+    case Text: return "text";
+    case ToolTip: return "toolTip";
+    case Title: break;
+    }
+    return "title";
+}
+
+QString tableText(const LanguageTables &tables, TextEntry entry)
+{
+    return tableOf(tables, entry.table).value(entry.index);
+}
+
+QString packText(const LanguageTables &tables, const PackMessage &message)
+{
+    const QStringList &table = tableOf(tables, message.entry.table);
+    const int i = message.entry.index;
+    return i >= 0 && i < table.size() ? table.at(i) : QString::fromUtf8(message.fallback);
+}
+
+QStringList captionTexts(const LanguageTables &tables)
+{
+    QStringList texts;
+    // Where each bar's titles stand in `texts`, for marking them together at the end.
+    QMap<int, QList<qsizetype>> bars;
+    for (const Caption &c : Captions) {
+        if (c.bar != 0)
+            bars[c.bar].append(texts.size());
+        texts.append((c.entry ? tableText(tables, *c.entry) : QString()) + QLatin1String(c.suffix));
+    }
+    for (const QList<qsizetype> &places : std::as_const(bars)) {
+        QList<MenuCaption> titles;
+        for (const qsizetype at : places)
+            titles.append({texts.at(at), QChar(Captions[at].altLetter)});
+        const QStringList marked = MarkMnemonics(titles);
+        for (qsizetype i = 0; i < places.size(); ++i)
+            texts[places[i]] = marked[i];
+    }
+    return texts;
+}
+
+} // namespace trevisto
