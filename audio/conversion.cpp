@@ -57,7 +57,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
         return result;
 
     auto failWrite = [&] {
-        const QString why = trevisto::writerFailure(writer_->error(), nativePath);
+        const QString why = trevisto::writerFailure(writer_->error(), writer_->systemError(), nativePath);
         writer_.reset();
         return fail(Conversion::tr("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
@@ -93,7 +93,6 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
                 take = limit - DataLength;
                 result.outcome = Outcome::TooLong;
             }
-            errno = 0;
             if (take > 0 && !writer_->write(DecodeBuffer.data(), size_t(take))) {
                 failWrite();
                 result.bytes = DataLength;
@@ -151,10 +150,10 @@ bool WaveConversion::create(const QString &nativePath, Result &result)
     }
     using namespace trevisto::wav;
     WriteError error = WriteError::None;
-    errno = 0;
-    writer_ = Writer::create(nativePath.toLocal8Bit().toStdString(), format_, &error);
+    int systemError = 0;
+    writer_ = Writer::create(nativePath.toLocal8Bit().toStdString(), format_, &error, &systemError);
     if (!writer_) {
-        const QString why = trevisto::writerFailure(error, nativePath);
+        const QString why = trevisto::writerFailure(error, systemError, nativePath);
         return fail(Conversion::tr("The working file \"%1\" cannot be created: %2.").arg(nativePath, why), result);
     }
     return true;
@@ -170,9 +169,10 @@ void WaveConversion::discard()
 {
     if (!writer_)
         return ::Outcome::success();
-    errno = 0;
     const trevisto::wav::WriteError error = writer_->commit();
-    const QString why = error == trevisto::wav::WriteError::None ? QString() : trevisto::writerFailure(error, path_);
+    const QString why = error == trevisto::wav::WriteError::None
+                            ? QString()
+                            : trevisto::writerFailure(error, writer_->systemError(), path_);
     writer_.reset();
     if (!why.isEmpty())
         return ::Outcome::failure(Conversion::tr("Completing the working file \"%1\" failed: %2.").arg(path_, why));
@@ -181,11 +181,10 @@ void WaveConversion::discard()
 
 namespace trevisto {
 
-QString writerFailure(wav::WriteError error, const QString &path)
+QString writerFailure(wav::WriteError error, int systemError, const QString &path)
 {
-    const int system = errno;
-    if (system != 0)
-        return io::systemReason(system);
+    if (systemError != 0)
+        return io::systemReason(systemError);
     if (error == wav::WriteError::CannotCreate && QFileInfo(path).isDir())
         return io::systemReason(EISDIR);
     return QCoreApplication::translate("WavFile", wav::describe(error));

@@ -77,9 +77,9 @@ private:
 
 namespace trevisto {
 
-// Why the wav::Writer call on `path` just made failed, phrased to follow "failed: ": the
-// system's reason where it gave one (the caller clears errno before the call), else the
-// writer's own. Reads errno first, so it must come straight after the failed call.
-QString writerFailure(wav::WriteError error, const QString &path);
+// Why a wav::Writer call on `path` failed, phrased to follow "failed: ": the system's
+// reason where it gave one (`systemError`, captured by the writer at the failing call),
+// else the writer's own.
+QString writerFailure(wav::WriteError error, int systemError, const QString &path);
 
 } // namespace trevisto

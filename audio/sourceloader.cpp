@@ -33,11 +33,11 @@ struct OpenWav {
 // The Open Wav copy reads and writes in blocks this large.
 constexpr int64_t CopyBlock = 4 << 20;
 
-// Why a wav::File could not be opened just now.
-QString openFailure(wav::ReadError error)
+// Why a wav::File could not be opened: the system's reason where it gave one.
+QString openFailure(wav::ReadError error, int systemError)
 {
-    if (errno != 0)
-        return io::systemReason(errno);
+    if (systemError != 0)
+        return io::systemReason(systemError);
     return QCoreApplication::translate("WavFile", wav::describe(error));
 }
 
@@ -106,19 +106,20 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
 ::Outcome SourceLoader::writeCopy(const QString &side, LoadObserver &observer)
 {
     wav::ReadError readError = wav::ReadError::None;
-    errno = 0;
-    const std::unique_ptr<wav::File> in = wav::File::open(drive::toNative(source_.toStdString()), &readError);
+    int readErrno = 0;
+    const std::unique_ptr<wav::File> in =
+        wav::File::open(drive::toNative(source_.toStdString()), &readError, &readErrno);
     if (!in)
-        return ::Outcome::failure(openFailure(readError));
+        return ::Outcome::failure(openFailure(readError, readErrno));
     const wav::Info &info = in->info();
     peaks_.start(info.format); // a layout it cannot reduce leaves the envelope empty
 
     wav::WriteError writeError = wav::WriteError::None;
-    errno = 0;
+    int writeErrno = 0;
     const std::unique_ptr<wav::Writer> out = wav::Writer::create(QFile::encodeName(side).toStdString(), info.format,
-                                                                 &writeError);
+                                                                 &writeError, &writeErrno);
     if (!out)
-        return ::Outcome::failure(writerFailure(writeError, side));
+        return ::Outcome::failure(writerFailure(writeError, writeErrno, side));
 
     // Only the data chunk is sound: what lies after it must not reach the copy or the envelope.
     const int64_t end = info.dataOffset + info.dataSize;
@@ -131,18 +132,16 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
             return ::Outcome::failure(io::systemReason(errno));
         if (n == 0)
             break; // the file shrank meanwhile: the copy holds the sound that was there
-        errno = 0;
         if (!out->write(block.data(), size_t(n)))
-            return ::Outcome::failure(writerFailure(out->error(), side));
+            return ::Outcome::failure(writerFailure(out->error(), out->systemError(), side));
         peaks_.add(block.data(), size_t(n));
         at += n;
         observer.loadProgress(at - info.dataOffset, info.dataSize);
         if (stopRequested_)
             return ::Outcome::failure(QString());
     }
-    errno = 0;
     if (const wav::WriteError committed = out->commit(); committed != wav::WriteError::None)
-        return ::Outcome::failure(writerFailure(committed, side));
+        return ::Outcome::failure(writerFailure(committed, out->systemError(), side));
     return ::Outcome::success();
 }
 

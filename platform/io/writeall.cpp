@@ -25,12 +25,4 @@ int writeFully(int fd, const void *data, size_t bytes, int64_t offset)
     return 0;
 }
 
-bool writeAll(int fd, const void *data, size_t bytes)
-{
-    const int error = writeFully(fd, data, bytes);
-    if (error)
-        errno = error;
-    return error == 0;
-}
-
 } // namespace trevisto::io

@@ -11,7 +11,4 @@ namespace trevisto::io {
 // position.
 int writeFully(int fd, const void *data, size_t bytes, int64_t offset = -1);
 
-// True when every byte was written; false (errno set) when the system refused one.
-bool writeAll(int fd, const void *data, size_t bytes);
-
 } // namespace trevisto::io
