@@ -16,21 +16,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     : QMainWindow(parent), ui(new Ui::frmWriteWave), dialogs_(dialogs), programFolder_(programFolder)
 {
     ui->setupUi(this);
-    ui->centralwidget->setFixedSize(808, 423);
-    // The form was laid out for a small dialog font, and its frames carry their captions
-    // on the border line.
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    // The time texts fill their labels to the edge; a touch smaller keeps them whole.
-    QFont tight = small;
-    tight.setPointSizeF(7.5);
-    for (QWidget *label : {static_cast<QWidget *>(ui->lblTime), static_cast<QWidget *>(ui->lblAudio),
-                           static_cast<QWidget *>(ui->Label4)})
-        label->setFont(tight);
-    ui->centralwidget->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
+    ApplyFormLook();
     setWindowTitle(ProgramTitle);
     setAcceptDrops(true);
 
@@ -59,6 +45,25 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     ConnectHandlers();
     adjustSize();
     setFixedSize(sizeHint());
+}
+
+// The form was laid out for a small dialog font, and its frames carry their captions on
+// the border line.
+void frmWriteWave::ApplyFormLook()
+{
+    ui->centralwidget->setFixedSize(808, 423);
+    QFont small = font();
+    small.setPointSize(8);
+    setFont(small);
+    // The time texts fill their labels to the edge; a touch smaller keeps them whole.
+    QFont tight = small;
+    tight.setPointSizeF(7.5);
+    for (QWidget *label : {static_cast<QWidget *>(ui->lblTime), static_cast<QWidget *>(ui->lblAudio),
+                           static_cast<QWidget *>(ui->Label4)})
+        label->setFont(tight);
+    ui->centralwidget->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
 }
 
 void frmWriteWave::PrepareApplication()

@@ -151,6 +151,11 @@ private:
 
     // --- app/ ---------------------------------------------------------------------------
     void ConnectHandlers();
+    // The form's fonts and frame style.
+    void ApplyFormLook();
+    // Takes this copy's lock on drive C:; false, after its message, when another copy
+    // holds it.
+    bool TakeDrive();
     enum class Ending { WindowClosed, Exit, EndButton };
     // Stops what runs, removes the working files `how` removes, releases the decoding
     // library and ends the program.

@@ -59,16 +59,10 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-    using trevisto::InstanceLock;
-    if (InstanceLock::take(NativePath(WorkingFiles::Lock), instanceLock_) == InstanceLock::Result::HeldElsewhere) {
-        dialogs_.msgBox(StartUp::tr("Trevisto MP3 Editor is already running with the working files in \"%1\".\r\n\r\n"
-                                    "Only one copy can use them at a time.")
-                            .arg(QDir::toNativeSeparators(NativePath("C:\\"))),
-                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+    if (!TakeDrive()) {
         ProgramEnd::end(1);
         return false;
     }
-    ownsWorkingFiles_ = true;
     if (!StartDecodingLibrary()) {
         ProgramEnd::end(1);
         return false;
@@ -84,6 +78,20 @@ bool frmWriteWave::Form_Load()
     InitMasterVolume();
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
+    return true;
+}
+
+bool frmWriteWave::TakeDrive()
+{
+    using trevisto::InstanceLock;
+    if (InstanceLock::take(NativePath(WorkingFiles::Lock), instanceLock_) == InstanceLock::Result::HeldElsewhere) {
+        dialogs_.msgBox(StartUp::tr("Trevisto MP3 Editor is already running with the working files in \"%1\".\r\n\r\n"
+                                    "Only one copy can use them at a time.")
+                            .arg(QDir::toNativeSeparators(NativePath("C:\\"))),
+                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+        return false;
+    }
+    ownsWorkingFiles_ = true;
     return true;
 }
 
