@@ -1,7 +1,7 @@
 #include "app/choosers.h"
 
-#include "app/routines.h"
-#include "app/workingfiles.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 
 namespace trevisto {
 

@@ -1,8 +1,8 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
-#include "app/workingfiles.h"
 #include "audio/conversion.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"

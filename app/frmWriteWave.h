@@ -4,10 +4,10 @@
 
 #include "app/dialogs.h"
 #include "app/instancelock.h"
-#include "app/outcome.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
-#include "editor/peaktable.h"
+#include "core/outcome.h"
+#include "core/peaktable.h"
 #include "platform/mixer/mixer.h"
 #include "settings/message_language.h"
 #include "ui/imagelist.h"

@@ -2,8 +2,8 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
-#include "app/routines.h"
-#include "app/workingfiles.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "ui_frmWriteWave.h"
 

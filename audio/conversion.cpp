@@ -1,6 +1,6 @@
 #include "audio/conversion.h"
 
-#include "editor/peaktable.h"
+#include "core/peaktable.h"
 #include "platform/io/systemreason.h"
 
 #include <QCoreApplication>

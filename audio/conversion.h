@@ -3,8 +3,8 @@
 // writer: the file takes its name once it is complete, with the 44-byte header filled in
 // then. Knows nothing of widgets; the source loader and the benchmark driver both run it.
 
-#include "app/outcome.h"
 #include "audio/basslib.h"
+#include "core/outcome.h"
 #include "platform/wav/wav.h"
 
 #include <QString>

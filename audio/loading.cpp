@@ -3,9 +3,9 @@
 // once the source loader reports the end.
 #include "app/frmWriteWave.h"
 
-#include "app/routines.h"
-#include "app/workingfiles.h"
 #include "audio/sourcechannel.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"

@@ -1,6 +1,6 @@
 #include "audio/sourceloader.h"
 
-#include "app/routines.h"
+#include "core/routines.h"
 #include "platform/drive/drive.h"
 #include "platform/io/systemreason.h"
 #include "platform/wav/wav.h"

@@ -5,11 +5,11 @@
 // through a LoadObserver; the loader knows nothing of widgets, and runs on the caller's
 // thread, reporting after every block so that the caller can let its events run.
 
-#include "app/outcome.h"
-#include "app/workingfiles.h"
 #include "audio/basslib.h"
 #include "audio/conversion.h"
-#include "editor/peaktable.h"
+#include "core/outcome.h"
+#include "core/peaktable.h"
+#include "core/workingfiles.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The rules of the clip list that need no window: which names a clip may have, which list
 // buttons a list allows, where a moved entry goes, and saving the cut result as a file.
 
-#include "editor/devicecommands.h"
+#include "core/devicecommands.h"
 
 #include <QString>
 #include <QStringList>

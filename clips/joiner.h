@@ -2,7 +2,7 @@
 // Joining the clip files of the list into one WAV file, for both join commands. Knows
 // nothing of widgets.
 
-#include "app/outcome.h"
+#include "core/outcome.h"
 #include "platform/wav/wav.h"
 
 #include <QString>

@@ -3,9 +3,9 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
-#include "app/routines.h"
-#include "app/workingfiles.h"
 #include "clips/joiner.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"

@@ -2,9 +2,9 @@
 // the once-a-second refresh of the list buttons.
 #include "app/frmWriteWave.h"
 
-#include "app/routines.h"
-#include "app/workingfiles.h"
 #include "clips/cliplist.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
 #include "platform/mp3enc/mp3encoder.h"

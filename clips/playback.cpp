@@ -1,7 +1,7 @@
 // Playing the clip list clip after clip, and playing the cut result.
 #include "app/frmWriteWave.h"
 
-#include "app/workingfiles.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
 #include "ui_frmWriteWave.h"

@@ -3,8 +3,8 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
-#include "app/workingfiles.h"
 #include "clips/cliplist.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"

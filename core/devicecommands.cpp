@@ -1,4 +1,4 @@
-#include "editor/devicecommands.h"
+#include "core/devicecommands.h"
 
 #include "platform/io/systemreason.h"
 #include "platform/mci/device.h"

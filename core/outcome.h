@@ -1,5 +1,5 @@
 #pragma once
-// The result of the window's own operations: success, or failure with a reason to show.
+// The result of the program's own operations: success, or failure with a reason to show.
 // The platform layers keep the codes of the components they stand in for; this is the
 // one shape above them.
 

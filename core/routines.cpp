@@ -1,4 +1,4 @@
-#include "app/routines.h"
+#include "core/routines.h"
 
 #include "platform/drive/drive.h"
 

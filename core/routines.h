@@ -1,5 +1,5 @@
 #pragma once
-// Small routines the whole window shares.
+// Small routines every layer shares.
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 // The cut: the source working file cut down to the marks and saved as the cut result,
 // through the sound device.
 
-#include "editor/devicecommands.h"
+#include "core/devicecommands.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,8 +2,8 @@
 // player.
 #include "app/frmWriteWave.h"
 
-#include "app/routines.h"
-#include "app/workingfiles.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "editor/cut.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"

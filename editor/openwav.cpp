@@ -3,7 +3,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
-#include "app/outcome.h"
+#include "core/outcome.h"
 #include "platform/drive/drive.h"
 #include "platform/mci/error.h"
 #include "platform/mci/player.h"

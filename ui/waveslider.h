@@ -4,7 +4,7 @@
 // the bottom, under the handle that shows the play position. Everything else, its range,
 // keys and mouse, is the plain slider's.
 
-#include "editor/peaktable.h"
+#include "core/peaktable.h"
 
 #include <QPixmap>
 #include <QSlider>

@@ -1,8 +1,8 @@
 // A file named on the command line: which way it is opened, and that it ends as the menu
 // item for it would have left the window.
 #include "app/commandline.h"
-#include "app/routines.h"
 #include "app/window_fixture.h"
+#include "core/routines.h"
 #include "support/test_audio.h"
 
 #include <QAbstractButton>

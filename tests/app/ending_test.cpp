@@ -1,7 +1,7 @@
 // The program as a user starts it, asked by the system to end: it goes the way a window
 // close goes, and takes its working files with it.
 
-#include "app/routines.h"
+#include "core/routines.h"
 #include "fresh_prefix.h"
 #include "support/test_audio.h"
 

@@ -1,8 +1,8 @@
 #include "app/choosers.h"
 #include "app/dialogs.h"
 #include "app/qtdialogs.h"
-#include "app/routines.h"
 #include "app/scripteddialogs.h"
+#include "core/routines.h"
 
 #include <gtest/gtest.h>
 

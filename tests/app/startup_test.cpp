@@ -1,6 +1,6 @@
 #include "window_fixture.h"
 
-#include "app/routines.h"
+#include "core/routines.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "audio/conversion.h"
 #include "audio/standin_channel.h"
-#include "editor/peaktable.h"
+#include "core/peaktable.h"
 
 #include <gtest/gtest.h>
 

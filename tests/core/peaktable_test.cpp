@@ -1,4 +1,4 @@
-#include "editor/peaktable.h"
+#include "core/peaktable.h"
 
 #include <gtest/gtest.h>
 

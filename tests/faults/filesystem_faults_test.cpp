@@ -6,9 +6,9 @@
 #include "private_mounts.h"
 #include "scenarios/wait_for.h"
 
-#include "app/routines.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
-#include "app/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/registry/registry.h"

@@ -2,8 +2,8 @@
 #include "scenarios/wait_for.h"
 
 #include "app/qtdialogs.h"
-#include "app/routines.h"
-#include "app/workingfiles.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "settings/captions.h"

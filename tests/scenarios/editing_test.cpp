@@ -1,7 +1,7 @@
 #include "app/window_fixture.h"
 #include "scenarios/wait_for.h"
 
-#include "app/routines.h"
+#include "core/routines.h"
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"

@@ -2,7 +2,7 @@
 
 #include "editor/timetext.h"
 
-#include "app/routines.h"
+#include "core/routines.h"
 #include "platform/mci/player.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"

@@ -1,7 +1,7 @@
 #include "app/window_fixture.h"
 #include "scenarios/wait_for.h"
 
-#include "app/routines.h"
+#include "core/routines.h"
 
 #include "support/test_audio.h"
 #include "ui/focusring.h"
