@@ -37,6 +37,27 @@ std::string randomSuffix()
     return s;
 }
 
+// The file a chain of symbolic links ends at, whether or not it exists yet; `path` itself
+// when it is no link. Empty, with `error` set, for a loop or a link that cannot be read.
+std::string throughLinks(std::string path, int &error)
+{
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        std::string link(size_t(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(path.c_str(), link.data(), link.size());
+        if (n < 0) {
+            error = errno;
+            return {};
+        }
+        link.resize(size_t(n));
+        path = link.starts_with('/') ? link : folderOf(path) + "/" + link;
+    }
+    error = ELOOP;
+    return {};
+}
+
 void syncFolder(const std::string &folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -51,17 +72,27 @@ void syncFolder(const std::string &folder)
 AtomicFile AtomicFile::create(const std::string &target, const Options &options)
 {
     AtomicFile file;
-    file.target_ = target;
     file.options_ = options;
+    int linkError = 0;
+    file.target_ = throughLinks(target, linkError);
+    if (file.target_.empty()) {
+        file.target_ = target;
+        file.fail(linkError);
+        return file;
+    }
     struct stat st;
-    const bool exists = ::stat(target.c_str(), &st) == 0;
+    const bool exists = ::stat(file.target_.c_str(), &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
         file.fail(EISDIR);
         return file;
     }
+    if (exists && !S_ISREG(st.st_mode)) {
+        file.fail(kNotAPlainFile);
+        return file;
+    }
 
-    const std::string folder = folderOf(target);
-    std::string base = target.substr(target.find_last_of('/') + 1);
+    const std::string folder = folderOf(file.target_);
+    std::string base = file.target_.substr(file.target_.find_last_of('/') + 1);
     if (base.size() > kMaxBaseName)
         base.resize(kMaxBaseName);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
@@ -77,7 +108,7 @@ AtomicFile AtomicFile::create(const std::string &target, const Options &options)
         file.tempPath_ = std::move(temp);
         // Best effort: a file system without permission bits refuses, and the file is
         // written all the same.
-        if (exists && S_ISREG(st.st_mode))
+        if (exists)
             ::fchmod(fd, st.st_mode & 07777);
         else if (options.newFileMode >= 0)
             ::fchmod(fd, mode_t(options.newFileMode));

@@ -13,6 +13,10 @@
 
 namespace trevisto::io {
 
+// The refusal of a target that is neither a plain file nor missing; systemReason() phrases
+// it like the system's own errors.
+constexpr int kNotAPlainFile = -2;
+
 class AtomicFile {
 public:
     struct Options {
@@ -20,12 +24,14 @@ public:
         // gets them (0666 less the umask). A replaced file's bits are always kept.
         int newFileMode = -1;
         // Synced to the disk before it is closed, and its folder after the rename, so that
-        // the new contents survive a crash of the system.
-        bool durable = false;
+        // a power cut soon after a save leaves the old file or the new one, never neither.
+        bool durable = true;
     };
 
-    // Opens a temporary file beside `target`. Refused with EISDIR when `target` is a
-    // folder, so nothing is written for a rename that could not succeed.
+    // Opens a temporary file beside `target`. A `target` that is a symbolic link is written
+    // through to the file it names (target() is that file), so the link stays. Refused with
+    // EISDIR when `target` is a folder, and with kNotAPlainFile when it is a device, a pipe
+    // or a socket, so nothing is written for a rename that must not happen.
     static AtomicFile create(const std::string &target, const Options &options);
     static AtomicFile create(const std::string &target) { return create(target, Options{}); }
 

@@ -1,5 +1,7 @@
 #include "platform/io/systemreason.h"
 
+#include "platform/io/atomicfile.h"
+
 #include <QCoreApplication>
 
 #include <cerrno>
@@ -35,6 +37,7 @@ const Phrase phrases[] = {
     {ETXTBSY, QT_TRANSLATE_NOOP("System", "the file is in use")},
     {ELOOP, QT_TRANSLATE_NOOP("System", "the path has too many symbolic links")},
     {EXDEV, QT_TRANSLATE_NOOP("System", "the file cannot be moved to another disk")},
+    {kNotAPlainFile, QT_TRANSLATE_NOOP("System", "it is not a plain file but a device, a pipe or a socket")},
 };
 
 } // namespace

@@ -466,6 +466,10 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
         <source>the file cannot be moved to another disk</source>
         <translation>die Datei kann nicht auf einen anderen Datenträger verschoben werden</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

@@ -466,6 +466,10 @@ Solo una copia puede usarlos a la vez.</translation>
         <source>the file cannot be moved to another disk</source>
         <translation>el archivo no se puede mover a otro disco</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>no es un archivo normal, sino un dispositivo, una tubería o un socket</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

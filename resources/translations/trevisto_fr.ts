@@ -466,6 +466,10 @@ Une seule copie peut les utiliser à la fois.</translation>
         <source>the file cannot be moved to another disk</source>
         <translation>le fichier ne peut pas être déplacé vers un autre disque</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>ce n’est pas un fichier ordinaire mais un périphérique, un tube ou un socket</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

@@ -466,6 +466,10 @@ Solo una copia alla volta può usarli.</translation>
         <source>the file cannot be moved to another disk</source>
         <translation>il file non può essere spostato su un altro disco</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>non è un file normale ma un dispositivo, una pipe o un socket</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

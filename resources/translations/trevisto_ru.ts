@@ -466,6 +466,10 @@ Only one copy can use them at a time.</source>
         <source>the file cannot be moved to another disk</source>
         <translation>файл нельзя переместить на другой диск</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>это не обычный файл, а устройство, канал или сокет</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

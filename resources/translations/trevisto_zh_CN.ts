@@ -466,6 +466,10 @@ Only one copy can use them at a time.</source>
         <source>the file cannot be moved to another disk</source>
         <translation>无法将文件移动到另一个磁盘</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>它不是普通文件，而是设备、管道或套接字</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

@@ -466,6 +466,10 @@ Only one copy can use them at a time.</source>
         <source>the file cannot be moved to another disk</source>
         <translation>無法將檔案移動到另一個磁碟</translation>
     </message>
+    <message>
+        <source>it is not a plain file but a device, a pipe or a socket</source>
+        <translation>它不是一般檔案，而是裝置、管線或通訊端</translation>
+    </message>
 </context>
 <context>
     <name>WavFile</name>

@@ -186,6 +186,22 @@ TEST(AtomicFile, RefusalsKeepTheReasonOfTheCallThatFailed)
          Create, ENOTDIR, "a part of the path is not a folder"},
         {"the name turned into a folder meanwhile", "song.wav", {},
          [](const fs::path &d) { fs::create_directory(d / "song.wav"); }, Commit, EISDIR, "it is a folder"},
+        // Replacing a pipe or a device by a plain file would break whatever uses it, and as
+        // root a later removal of the "file" would take /dev/null with it.
+        {"a pipe under the name", "song.wav", [](const fs::path &d) { ::mkfifo((d / "song.wav").c_str(), 0600); }, {},
+         Create, trevisto::io::kNotAPlainFile, "it is not a plain file but a device, a pipe or a socket"},
+        {"a link to a pipe", "song.wav",
+         [](const fs::path &d) {
+             ::mkfifo((d / "pipe").c_str(), 0600);
+             fs::create_symlink("pipe", d / "song.wav");
+         },
+         {}, Create, trevisto::io::kNotAPlainFile, "it is not a plain file but a device, a pipe or a socket"},
+        {"links in a loop", "song.wav",
+         [](const fs::path &d) {
+             fs::create_symlink("other.wav", d / "song.wav");
+             fs::create_symlink("song.wav", d / "other.wav");
+         },
+         {}, Create, ELOOP, "the path has too many symbolic links"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -209,6 +225,40 @@ TEST(AtomicFile, RefusalsKeepTheReasonOfTheCallThatFailed)
             EXPECT_EQ(names(dir.path()), before);
         else
             EXPECT_EQ(names(dir.path()), std::set<std::string>{"song.wav"}) << "the temporary is gone";
+    }
+}
+
+// A name that is a symbolic link is the user's way to put the file elsewhere: the file it
+// names is written, and the link stays a link.
+TEST(AtomicFile, ALinkedNameIsWrittenThroughToTheFileItNames)
+{
+    const struct {
+        const char *name;
+        bool earlier;     // the linked file exists already
+        bool relative;    // the link names its file relative to its own folder
+    } cases[] = {
+        {"to an earlier file", true, false},
+        {"to a file not there yet", false, false},
+        {"relative, to an earlier file", true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        fs::create_directory(dir.path() / "music");
+        const fs::path real = dir.path() / "music" / "song.wav";
+        if (c.earlier)
+            put(real, Earlier);
+        const fs::path link = dir.path() / "song.wav";
+        fs::create_symlink(c.relative ? fs::path("music/song.wav") : real, link);
+
+        AtomicFile file = AtomicFile::create(link.string());
+        ASSERT_TRUE(file.isOpen()) << std::strerror(file.error());
+        EXPECT_EQ(fs::path(file.target()).lexically_normal(), real.lexically_normal());
+        ASSERT_TRUE(file.writeAll("new", 3));
+        ASSERT_TRUE(file.commit());
+        EXPECT_TRUE(fs::is_symlink(link)) << "the link stays a link";
+        EXPECT_EQ(read(real), "new");
+        EXPECT_EQ(names(dir.path() / "music"), std::set<std::string>{"song.wav"}) << "no temporary left";
     }
 }
 
