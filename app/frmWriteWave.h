@@ -153,8 +153,8 @@ private:
     void ConnectHandlers();
     // The form's fonts and frame style.
     void ApplyFormLook();
-    // Takes this copy's lock on drive C:; false, after its message, when another copy
-    // holds it.
+    // Takes this copy's lock on drive C: and removes what an interrupted run left there;
+    // false, after its message, when another copy holds it.
     bool TakeDrive();
     enum class Ending { WindowClosed, Exit, EndButton };
     // Stops what runs, removes the working files `how` removes, releases the decoding

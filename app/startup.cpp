@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "core/leftovers.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
@@ -92,6 +93,10 @@ bool frmWriteWave::TakeDrive()
         return false;
     }
     ownsWorkingFiles_ = true;
+    // Only under the lock: while another copy may be running, its files in progress are
+    // not leftovers.
+    if (instanceLock_)
+        trevisto::SweepLeftovers();
     return true;
 }
 
