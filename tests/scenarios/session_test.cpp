@@ -111,6 +111,30 @@ protected:
     TempDir audio_;
 };
 
+// --- a clip name is unique against the folder --------------------------------------------
+
+TEST_F(Session, AClipFileAlreadyInTheFolderIsADuplicateNameAndStaysAsItWas)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    // Put there by hand, or the clip of a session that could not be read back.
+    putFile(clipFolder() + "/Taken.wav", "a clip of an earlier run");
+    openSource(1.0);
+    cut(0, 300);
+    dialogs_.clear();
+    for (const QString &answer : {"taken", "TAKEN", "fresh"})
+        dialogs_.answerInput(answer);
+    w().CmdaddList_Click();
+    EXPECT_EQ(messages(), QStringList({" Name already existed, please input another name",
+                                       " Name already existed, please input another name"}));
+    EXPECT_EQ(dialogs_.asked().size(), 5) << "the input box again after each";
+    EXPECT_EQ(dialogs_.unanswered(), 0);
+    EXPECT_EQ(readFile(clipFolder() + "/Taken.wav"), "a clip of an earlier run") << "nothing written over";
+    EXPECT_TRUE(entries().contains("fresh"));
+    EXPECT_FALSE(entries().contains("taken", Qt::CaseInsensitive));
+    EXPECT_EQ(readFile(clipFile("fresh")), readFile(NativePath(WorkingFiles::Result)));
+}
+
 // --- the sweep at start-up ---------------------------------------------------------------
 
 TEST_F(Session, WhatAnInterruptedRunLeftIsGoneBeforeTheWindowShows)
