@@ -233,6 +233,11 @@ private:
 
     // --- clips/ -------------------------------------------------------------------------
     void ConnectClipHandlers();
+    // Lists the clips of the last run again (those whose files are left, then clip files
+    // it never recorded) and keeps the list from then on.
+    void RestoreSession();
+    // Writes the list as it is now for the next start.
+    void SaveSession();
     QStringList ClipNames() const;
     void MoveSelectedClip(int step);
     // Deletes the clip files from the last entry to the first, letting the window's

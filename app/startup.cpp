@@ -77,6 +77,7 @@ bool frmWriteWave::Form_Load()
     ui->CmdGoto->setEnabled(false);
     FillGotoLists();
     InitMasterVolume();
+    RestoreSession();
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
     return true;

@@ -6,12 +6,14 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "support/messages.h"
 #include "support/test_audio.h"
 
 #include <QDirIterator>
 #include <QFile>
 #include <QListWidget>
+#include <QMap>
 
 namespace {
 
@@ -110,6 +112,112 @@ protected:
 
     TempDir audio_;
 };
+
+// --- the clip list outlives the run ------------------------------------------------------
+
+TEST_F(Session, TheListComesBackInOrderAfterAClose)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    makeClips({"a", "b", "c"}, 300);
+    select(2);
+    w().CmdUp_Click();
+    ASSERT_EQ(entries(), QStringList({"a", "c", "b"}));
+    QMap<QString, QByteArray> clips;
+    for (const QString &name : entries())
+        clips[name] = readFile(clipFile(name));
+    w().close();
+    EXPECT_EQ(endCode_, 0);
+
+    startAgain();
+    EXPECT_EQ(entries(), QStringList({"a", "c", "b"}));
+    EXPECT_EQ(u()->List1->currentRow(), -1);
+    for (const QString &name : entries())
+        EXPECT_EQ(readFile(clipFile(name)), clips[name]);
+    EXPECT_TRUE(u()->CmdCreate->isEnabled()) << "the list buttons fit the list from the start";
+    EXPECT_TRUE(dialogs_.asked().isEmpty());
+    EXPECT_FALSE(QFile::exists(NativePath(WorkingFiles::Source))) << "only the clips come back";
+
+    // Joined as before, in the kept order.
+    const QString out = QString::fromStdString(audio_.file("joined.wav"));
+    dialogs_.answerFile(out);
+    w().Command2_Click();
+    EXPECT_EQ(readFile(out).mid(44), clips["a"].mid(44) + clips["c"].mid(44) + clips["b"].mid(44));
+    startAgain();
+    EXPECT_TRUE(entries().isEmpty()) << "the join's deletions empty the kept list";
+}
+
+TEST_F(Session, TheListComesBackAfterAKill)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    makeClips({"x", "y"}, 200);
+    dialogs_.answerMessage(vbYes);
+    select(0);
+    w().Command5_Click();
+    addClip("w");
+    ASSERT_EQ(entries(), QStringList({"y", "w"}));
+    // Gone without any of the ways the program ends.
+    window_.reset();
+    startAgain();
+    EXPECT_EQ(entries(), QStringList({"y", "w"}));
+}
+
+TEST_F(Session, GoneFilesAreDroppedAndUnrecordedClipFilesListed)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    makeClips({"a", "b", "c"}, 200);
+    w().close();
+    const QByteArray a = readFile(clipFile("a"));
+    ASSERT_TRUE(QFile::remove(clipFile("b")));
+    putFile(clipFolder() + "/D.wav", a); // saved just before a crash, never recorded
+    putFile(clipFolder() + "/note.txt", "not a clip");
+
+    startAgain();
+    EXPECT_EQ(entries(), QStringList({"a", "c", "D"}));
+    startAgain();
+    EXPECT_EQ(entries(), QStringList({"a", "c", "D"})) << "kept as listed";
+}
+
+TEST_F(Session, ADamagedListIsIgnoredAndTheClipFilesListed)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    makeClips({"b", "a"}, 200);
+    w().close();
+    for (const QByteArray &damage : {QByteArray("not a list\n\xff\n"), QByteArray(2 << 20, 'a')}) {
+        SCOPED_TRACE(damage.size());
+        putFile(NativePath(WorkingFiles::Session), damage);
+        startAgain();
+        EXPECT_EQ(entries(), QStringList({"a", "b"})) << "by file name";
+        w().close();
+        startAgain();
+        EXPECT_EQ(entries(), QStringList({"a", "b"})) << "and kept so";
+        w().close();
+    }
+}
+
+TEST_F(Session, TheEndButtonAndTheYesAfterAnMp3JoinEmptyTheList)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    makeClips({"a", "b"}, 200);
+    dialogs_.answerMessage(vbOK);
+    w().CdmEnd_Click();
+    ASSERT_EQ(endCode_, 0);
+    startAgain();
+    EXPECT_TRUE(entries().isEmpty());
+
+    makeClips({"c", "d"}, 200);
+    dialogs_.answerFile(QString::fromStdString(audio_.file("joined.mp3")));
+    w().CmdCreate_Click();
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbYes);
+    ASSERT_TRUE(waitFor([&] { return !Mp3Enc1(w())->isBusy() && entries().isEmpty(); }, 20000));
+    startAgain();
+    EXPECT_TRUE(entries().isEmpty());
+}
 
 // --- a clip name is unique against the folder --------------------------------------------
 
