@@ -3,6 +3,7 @@
 #include "app/window_fixture.h"
 #include "scenarios/wait_for.h"
 
+#include "clips/session.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
@@ -109,6 +110,8 @@ protected:
     static QString clipFile(const QString &name) { return NativePath(WorkingFiles::ClipFile(name)); }
     static QString clipFolder() { return NativePath(WorkingFiles::Folder); }
     QStringList messages() const { return messageTexts(dialogs_); }
+    // The list as kept for the next start.
+    static QStringList kept() { return trevisto::ReadSessionFile(NativePath(WorkingFiles::Session)).names; }
 
     TempDir audio_;
 };
@@ -143,6 +146,7 @@ TEST_F(Session, TheListComesBackInOrderAfterAClose)
     dialogs_.answerFile(out);
     w().Command2_Click();
     EXPECT_EQ(readFile(out).mid(44), clips["a"].mid(44) + clips["c"].mid(44) + clips["b"].mid(44));
+    EXPECT_TRUE(kept().isEmpty());
     startAgain();
     EXPECT_TRUE(entries().isEmpty()) << "the join's deletions empty the kept list";
 }
@@ -157,6 +161,7 @@ TEST_F(Session, TheListComesBackAfterAKill)
     w().Command5_Click();
     addClip("w");
     ASSERT_EQ(entries(), QStringList({"y", "w"}));
+    EXPECT_EQ(kept(), entries()) << "written at each change";
     // Gone without any of the ways the program ends.
     window_.reset();
     startAgain();
@@ -206,6 +211,7 @@ TEST_F(Session, TheEndButtonAndTheYesAfterAnMp3JoinEmptyTheList)
     dialogs_.answerMessage(vbOK);
     w().CdmEnd_Click();
     ASSERT_EQ(endCode_, 0);
+    EXPECT_TRUE(kept().isEmpty());
     startAgain();
     EXPECT_TRUE(entries().isEmpty());
 
@@ -215,6 +221,7 @@ TEST_F(Session, TheEndButtonAndTheYesAfterAnMp3JoinEmptyTheList)
     dialogs_.answerMessage(vbOK);
     dialogs_.answerMessage(vbYes);
     ASSERT_TRUE(waitFor([&] { return !Mp3Enc1(w())->isBusy() && entries().isEmpty(); }, 20000));
+    EXPECT_TRUE(kept().isEmpty());
     startAgain();
     EXPECT_TRUE(entries().isEmpty());
 }
