@@ -73,6 +73,8 @@ void frmWriteWave::PrepareApplication()
 
 frmWriteWave::~frmWriteWave()
 {
+    // Taking the window down is no change of the list the next start should see.
+    ui->List1->model()->disconnect(this);
     delete waitWindow_;
     delete ui;
 }

@@ -153,8 +153,8 @@ private:
     void ConnectHandlers();
     // The form's fonts and frame style.
     void ApplyFormLook();
-    // Takes this copy's lock on drive C:; false, after its message, when another copy
-    // holds it.
+    // Takes this copy's lock on drive C: and removes what an interrupted run left there;
+    // false, after its message, when another copy holds it.
     bool TakeDrive();
     enum class Ending { WindowClosed, Exit, EndButton };
     // Stops what runs, removes the working files `how` removes, releases the decoding
@@ -233,6 +233,11 @@ private:
 
     // --- clips/ -------------------------------------------------------------------------
     void ConnectClipHandlers();
+    // Lists the clips of the last run again (those whose files are left, then clip files
+    // it never recorded) and keeps the list from then on.
+    void RestoreSession();
+    // Writes the list as it is now for the next start.
+    void SaveSession();
     QStringList ClipNames() const;
     void MoveSelectedClip(int step);
     // Deletes the clip files from the last entry to the first, letting the window's

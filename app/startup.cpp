@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "core/leftovers.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
@@ -76,6 +77,7 @@ bool frmWriteWave::Form_Load()
     ui->CmdGoto->setEnabled(false);
     FillGotoLists();
     InitMasterVolume();
+    RestoreSession();
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
     return true;
@@ -92,6 +94,10 @@ bool frmWriteWave::TakeDrive()
         return false;
     }
     ownsWorkingFiles_ = true;
+    // Only under the lock: while another copy may be running, its files in progress are
+    // not leftovers.
+    if (instanceLock_)
+        trevisto::SweepLeftovers();
     return true;
 }
 

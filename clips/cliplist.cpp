@@ -1,5 +1,9 @@
 #include "clips/cliplist.h"
 
+#include <QFile>
+
+#include <sys/stat.h>
+
 namespace {
 
 QString upperAscii(const QString &text)
@@ -26,6 +30,12 @@ ClipName CheckClipName(const QString &answer, const QStringList &entries)
         if (upperAscii(entry) == upper)
             return ClipName::Duplicate;
     return ClipName::Accepted;
+}
+
+bool ClipFileTaken(const QString &clipFile)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(clipFile).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 ListButtons ListButtonStates(int count, int selected)

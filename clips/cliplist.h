@@ -11,7 +11,7 @@
 enum class ClipName {
     Invalid,   // a character outside the clip-name set
     Empty,     // nothing typed, or the box was cancelled
-    Duplicate, // an entry of that name, in any letter case, is listed
+    Duplicate, // an entry of that name, in any letter case, is listed (or its clip file exists)
     Accepted,
 };
 
@@ -22,6 +22,11 @@ inline constexpr const char *ClipNameCharacters = "ABCDEFGHIJKLMNPQRSTUVWXY01234
 // Checks every character first, then emptiness, then the entries from the first to the
 // last. Upper-casing maps only a-z, whatever the locale: "ı" or "ß" are simply invalid.
 ClipName CheckClipName(const QString &answer, const QStringList &entries);
+
+// True when the native path `clipFile` names anything but a folder (a file, a link, even
+// one to nothing): a new clip would be written over it, so its name counts as taken. A
+// folder of that name is no clip; saving onto it fails and says why.
+bool ClipFileTaken(const QString &clipFile);
 
 // The enabled state of the list buttons for `count` entries with entry `selected`
 // selected (-1 for none).

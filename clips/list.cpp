@@ -63,7 +63,10 @@ void frmWriteWave::CmdaddList_Click()
     QString name;
     for (;;) {
         name = dialogs_.inputBox("Please input the name", "Trevisto", " ").value_or(QString());
-        const ClipName verdict = CheckClipName(name, ClipNames());
+        ClipName verdict = CheckClipName(name, ClipNames());
+        // A clip file already in the folder is not written over: its name is taken.
+        if (verdict == ClipName::Accepted && ClipFileTaken(NativePath(WorkingFiles::ClipFile(name))))
+            verdict = ClipName::Duplicate;
         if (verdict == ClipName::Invalid) {
             dialogs_.msgBox("Invaild FileName", vbOKOnly, MsgIcon::None, ProgramTitle);
             return;

@@ -20,6 +20,8 @@ inline const QString ClipFolder = QStringLiteral("C:\\temp\\");
 // Held locked by the running copy of the program, so that a second one on the same drive
 // keeps its hands off the working files.
 inline const QString Lock = QStringLiteral("C:\\trevisto.lock");
+// The clip list, in order, kept for the next start.
+inline const QString Session = QStringLiteral("C:\\trevisto.clips");
 // The joined clips on their way to the encoder.
 inline const QString Concat = QStringLiteral("C:\\temp\\concat.wav");
 

@@ -17,6 +17,9 @@ namespace {
 // Long names are cut, so that the hidden name stays within the system's limit.
 constexpr size_t kMaxBaseName = 128;
 constexpr int kAttempts = 100;
+constexpr size_t kSuffixLength = 8;
+constexpr char kSuffixAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+constexpr std::string_view kTemporaryEnd = ".tmp";
 
 std::string folderOf(const std::string &path)
 {
@@ -30,10 +33,9 @@ std::string folderOf(const std::string &path)
 std::string randomSuffix()
 {
     static thread_local std::mt19937_64 rng{std::random_device{}() ^ uint64_t(::getpid()) << 32};
-    static const char alphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string s(8, 'x');
+    std::string s(kSuffixLength, 'x');
     for (char &c : s)
-        c = alphabet[rng() % (sizeof alphabet - 1)];
+        c = kSuffixAlphabet[rng() % (sizeof kSuffixAlphabet - 1)];
     return s;
 }
 
@@ -96,7 +98,7 @@ AtomicFile AtomicFile::create(const std::string &target, const Options &options)
     if (base.size() > kMaxBaseName)
         base.resize(kMaxBaseName);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        std::string temp = folder + "/." + base + "." + randomSuffix() + ".tmp";
+        std::string temp = folder + "/." + base + "." + randomSuffix() + std::string(kTemporaryEnd);
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST)
             continue;
@@ -116,6 +118,23 @@ AtomicFile AtomicFile::create(const std::string &target, const Options &options)
     }
     file.fail(EEXIST);
     return file;
+}
+
+bool AtomicFile::isTemporaryName(std::string_view fileName)
+{
+    // "." + at least one character of the target's name + "." + the suffix + ".tmp".
+    const size_t tail = 1 + kSuffixLength + kTemporaryEnd.size();
+    if (fileName.size() < 2 + tail || fileName.front() != '.' || !fileName.ends_with(kTemporaryEnd))
+        return false;
+    if (fileName.size() - 1 - tail > kMaxBaseName)
+        return false;
+    const std::string_view suffix = fileName.substr(fileName.size() - tail);
+    if (suffix.front() != '.')
+        return false;
+    for (char c : suffix.substr(1, kSuffixLength))
+        if (std::string_view(kSuffixAlphabet).find(c) == std::string_view::npos)
+            return false;
+    return true;
 }
 
 AtomicFile::AtomicFile(AtomicFile &&other) noexcept

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace trevisto::io {
 
@@ -34,6 +35,10 @@ public:
     // or a socket, so nothing is written for a rename that must not happen.
     static AtomicFile create(const std::string &target, const Options &options);
     static AtomicFile create(const std::string &target) { return create(target, Options{}); }
+
+    // True for a file name that create() gives its temporary files: ".<name>.<8 letters or
+    // digits>.tmp". What an interrupted writer left can be found by it.
+    static bool isTemporaryName(std::string_view fileName);
 
     AtomicFile() = default; // open nowhere
     AtomicFile(AtomicFile &&other) noexcept;

@@ -1,6 +1,11 @@
 #include "clips/cliplist.h"
+#include "support/test_audio.h"
 
 #include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <filesystem>
 
 namespace {
 
@@ -56,6 +61,24 @@ TEST(ClipNameRule, AnswersAgainstTheListedEntries)
         SCOPED_TRACE(c.answer.toStdString() + " | " + c.entries.join(',').toStdString());
         EXPECT_STREQ(verdictName(CheckClipName(c.answer, c.entries)), verdictName(c.verdict));
     }
+}
+
+TEST(ClipNameRule, AnythingButAFolderTakesAClipFilesName)
+{
+    trevisto::test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    trevisto::test::writeBytes(dir.file("file.wav"), {'R', 'I', 'F', 'F'});
+    std::filesystem::create_symlink(dir.file("file.wav"), dir.file("link.wav"));
+    std::filesystem::create_symlink(dir.file("nowhere.wav"), dir.file("dangling.wav"));
+    QDir().mkpath(folder + "/folder.wav");
+    const struct {
+        const char *name;
+        bool taken;
+    } cases[] = {
+        {"file.wav", true}, {"link.wav", true}, {"dangling.wav", true}, {"folder.wav", false}, {"missing.wav", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ClipFileTaken(folder + '/' + c.name), c.taken) << c.name;
 }
 
 TEST(ClipListButtons, EveryCountUpToThreeWithEverySelection)

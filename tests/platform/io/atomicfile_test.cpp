@@ -283,6 +283,44 @@ TEST(AtomicFile, TwoFilesOnOneTargetDoNotShareATemporary)
     EXPECT_EQ(names(dir.path()), std::set<std::string>{"settings.reg"});
 }
 
+TEST(AtomicFile, ItsTemporaryNamesAreKnownAndNoOtherName)
+{
+    // Whatever create() names, for short, dotted and overlong targets.
+    TempDir dir;
+    for (const std::string &base : {std::string("a"), std::string("system.reg"), std::string(".hidden.wav"),
+                                    std::string(200, 'x')}) {
+        SCOPED_TRACE(base.substr(0, 12));
+        AtomicFile file = AtomicFile::create(dir.file(base));
+        ASSERT_TRUE(file.isOpen()) << std::strerror(file.error());
+        EXPECT_TRUE(AtomicFile::isTemporaryName(fs::path(file.temporaryPath()).filename().string()));
+    }
+
+    const struct {
+        const char *name;
+        bool temporary;
+    } cases[] = {
+        {".a.k3j4h5g6.tmp", true},
+        {".temp.new.wav.0123abcd.tmp", true},
+        {".a.b.c.zzzzzzzz.tmp", true},
+        {"a.k3j4h5g6.tmp", false},      // not hidden
+        {"..k3j4h5g6.tmp", false},      // no target name
+        {".a.K3J4H5G6.tmp", false},     // capitals are never drawn
+        {".a.k3j4h5g.tmp", false},      // seven
+        {".a.k3j4h5g6x.tmp", false},    // nine
+        {".a_k3j4h5g6.tmp", false},     // no dot before the suffix
+        {".a.k3j4h5g6.tmp.wav", false}, // not at the end
+        {".a.k3j4h5g6.TMP", false},
+        {".a.k3-4h5g6.tmp", false},
+        {".k3j4h5g6.tmp", false},
+        {".a.wav", false},
+        {"", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(AtomicFile::isTemporaryName(c.name), c.temporary) << c.name;
+    EXPECT_TRUE(AtomicFile::isTemporaryName("." + std::string(128, 'n') + ".abcdefgh.tmp")) << "the longest cut name";
+    EXPECT_FALSE(AtomicFile::isTemporaryName("." + std::string(129, 'n') + ".abcdefgh.tmp"));
+}
+
 // On a tmpfs of the test's own that is full or read-only.
 TEST(AtomicFile, AFullOrReadOnlyDiskIsRefusedWithItsReason)
 {

@@ -1,0 +1,116 @@
+// The kept clip list: what a file may hold, what comes back at a start, and the file itself.
+#include "clips/session.h"
+#include "support/test_audio.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <filesystem>
+#include <optional>
+
+namespace {
+
+using namespace trevisto;
+
+TEST(SessionFormat, OnlyAWholeListOfValidNamesIsRead)
+{
+    const QByteArray head = QByteArray(SessionFormatLine) + '\n';
+    const struct {
+        const char *what;
+        QByteArray text;
+        std::optional<QStringList> names;
+    } cases[] = {
+        {"an empty list", head, QStringList{}},
+        {"in order", head + "b\na\nc\n", QStringList{"b", "a", "c"}},
+        {"no final line break", head + "b\na", QStringList{"b", "a"}},
+        {"CRLF lines", QByteArray(SessionFormatLine) + "\r\nx1\r\ny-2\r\n", QStringList{"x1", "y-2"}},
+        {"letter case kept", head + "Intr_1\n", QStringList{"Intr_1"}},
+        {"nothing", "", std::nullopt},
+        {"another format", "trevisto clip list 2\na\n", std::nullopt},
+        {"no format line", "a\nb\n", std::nullopt},
+        {"an empty line", head + "a\n\nb\n", std::nullopt},
+        {"a name outside the rule", head + "a\nzone\n", std::nullopt},
+        {"a name with a path", head + "../a\n", std::nullopt},
+        {"a name twice", head + "a\nb\nA\n", std::nullopt},
+        {"not UTF-8", head + "\xff\xfe\n", std::nullopt},
+        {"a NUL", head + QByteArray("a\0b\n", 4), std::nullopt},
+        {"too long", head + QByteArray(MaxSessionBytes, 'a'), std::nullopt},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ParseSession(c.text), c.names);
+    }
+    // What is written reads back as it was.
+    const QStringList names = {"c", "A", "b-1", "_", QString(200, 'x')};
+    EXPECT_EQ(ParseSession(FormatSession(names)), names);
+    EXPECT_EQ(FormatSession({"a", "b"}), head + "a\nb\n");
+}
+
+TEST(SessionReconcile, ListedClipsWithFilesKeepTheirOrderAndUnlistedClipFilesFollow)
+{
+    const struct {
+        const char *what;
+        QStringList listed, files, entries;
+    } cases[] = {
+        {"all there", {"c", "a", "b"}, {"a.wav", "b.wav", "c.wav"}, {"c", "a", "b"}},
+        {"a file gone", {"c", "a", "b"}, {"b.wav", "c.wav"}, {"c", "b"}},
+        {"no files", {"a"}, {}, {}},
+        {"unlisted files by name", {"m"}, {"x.wav", "m.wav", "B.wav", "a.wav"}, {"m", "a", "B", "x"}},
+        {"no session", {}, {"b.wav", "a.wav"}, {"a", "b"}},
+        {"any letter case", {"a", "B"}, {"A.WAV", "b.wav"}, {"a", "B"}},
+        {"not clips", {}, {"concat.wav", "x.mp3", "my clip.wav", ".a.wav.abcdefgh.tmp", ".wav", "a.wav.b", "wav"}, {}},
+        {"one file for two spellings", {}, {"a.wav", "A.wav"}, {"A"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ReconcileSession(c.listed, c.files), c.entries);
+    }
+}
+
+TEST(SessionFile, WrittenWholeAndRefusedWhenDamagedOrTooLong)
+{
+    test::TempDir dir;
+    const QString file = QString::fromStdString(dir.file("list"));
+    SessionFile read = ReadSessionFile(file);
+    EXPECT_FALSE(read.found);
+    EXPECT_FALSE(read.damaged);
+
+    ASSERT_EQ(WriteSessionFile(file, {"b", "a"}), 0);
+    read = ReadSessionFile(file);
+    EXPECT_TRUE(read.found);
+    EXPECT_FALSE(read.damaged);
+    EXPECT_EQ(read.names, QStringList({"b", "a"}));
+    ASSERT_EQ(WriteSessionFile(file, {}), 0);
+    EXPECT_EQ(ReadSessionFile(file).names, QStringList());
+    EXPECT_EQ(FilesIn(QString::fromStdString(dir.path().string())), QStringList{"list"}) << "no temporary left";
+
+    // A list too long to be read back is not written; the last one stays.
+    ASSERT_EQ(WriteSessionFile(file, {"keep"}), 0);
+    EXPECT_NE(WriteSessionFile(file, QStringList(MaxSessionBytes / 2, "x")), 0);
+    EXPECT_EQ(ReadSessionFile(file).names, QStringList{"keep"});
+
+    for (const QByteArray &bad : {QByteArray("garbage\n"), QByteArray(SessionFormatLine) + "\n" + QByteArray(MaxSessionBytes, 'a')}) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bad);
+        f.close();
+        read = ReadSessionFile(file);
+        EXPECT_TRUE(read.found);
+        EXPECT_TRUE(read.damaged);
+        EXPECT_TRUE(read.names.isEmpty());
+    }
+}
+
+TEST(SessionFile, OnlyRegularFilesOfTheFolderAreItsFiles)
+{
+    test::TempDir dir;
+    const QString folder = QString::fromStdString(dir.path().string());
+    test::writeBytes(dir.file("a.wav"), {1});
+    std::filesystem::create_directory(dir.file("b.wav"));
+    std::filesystem::create_symlink(dir.file("a.wav"), dir.file("c.wav"));
+    EXPECT_EQ(FilesIn(folder), QStringList{"a.wav"});
+    EXPECT_TRUE(FilesIn(folder + "/missing").isEmpty());
+}
+
+} // namespace
