@@ -234,6 +234,10 @@ private:
     // --- clips/ -------------------------------------------------------------------------
     void ConnectClipHandlers();
     QStringList ClipNames() const;
+    // The entry the list shows highlighted, or -1.
+    int SelectedClip() const;
+    // The list buttons as the list and its selection allow.
+    void ShowListButtons();
     void MoveSelectedClip(int step);
     // Deletes the clip files from the last entry to the first, letting the window's
     // events run after each, and empties the list.

@@ -1,5 +1,7 @@
 #include "clips/cliplist.h"
 
+#include <QItemSelectionModel>
+
 namespace {
 
 QString upperAscii(const QString &text)
@@ -26,6 +28,12 @@ ClipName CheckClipName(const QString &answer, const QStringList &entries)
         if (upperAscii(entry) == upper)
             return ClipName::Duplicate;
     return ClipName::Accepted;
+}
+
+int SelectedRow(const QItemSelectionModel &selection)
+{
+    const QModelIndex current = selection.currentIndex();
+    return current.isValid() && selection.isSelected(current) ? current.row() : -1;
 }
 
 ListButtons ListButtonStates(int count, int selected)

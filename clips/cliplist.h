@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QItemSelectionModel;
+
 // What the name rule makes of a typed answer.
 enum class ClipName {
     Invalid,   // a character outside the clip-name set
@@ -22,6 +24,11 @@ inline constexpr const char *ClipNameCharacters = "ABCDEFGHIJKLMNPQRSTUVWXY01234
 // Checks every character first, then emptiness, then the entries from the first to the
 // last. Upper-casing maps only a-z, whatever the locale: "ı" or "ß" are simply invalid.
 ClipName CheckClipName(const QString &answer, const QStringList &entries);
+
+// The entry the list shows as selected: its current row while that row is highlighted,
+// else -1. A blank click, a Ctrl+click on the highlighted entry or tabbing into the list
+// leave a current row that nothing shows as picked.
+int SelectedRow(const QItemSelectionModel &selection);
 
 // The enabled state of the list buttons for `count` entries with entry `selected`
 // selected (-1 for none).

@@ -9,7 +9,7 @@
 void frmWriteWave::CmdPlayList_Click()
 {
     MMControl1->setCommand("Stop");
-    const int selected = ui->List1->currentRow();
+    const int selected = SelectedClip();
     if (selected < 0) {
         dialogs_.msgBox(PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
