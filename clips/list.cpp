@@ -139,8 +139,8 @@ void frmWriteWave::Command4_Click()
     const QString question = PackText(trevisto::DeleteAllClipsQuestion);
     if (dialogs_.msgBox(question, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
         return;
-    MMCPlayList->setCommand("Stop");
-    MMCPlayList->setCommand("Close");
+    // The list player lets go of the clips, and list playback ends as under Stop list.
+    CmdStopList_Click();
     DeleteAllClipFiles();
 }
 

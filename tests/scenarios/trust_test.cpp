@@ -94,6 +94,14 @@ protected:
         return {u()->CmdCreate, u()->Command2, u()->Command4, u()->CmdPlayList,
                 u()->Command5, u()->CmdUp, u()->CmdDown};
     }
+    // The 14 controls list playback locks: the source's eight, the result's five, Goto.
+    QList<QWidget *> listLocked()
+    {
+        return {u()->CmdPlay, u()->CmdBack, u()->CmdStop, u()->CmdPause, u()->CmdStep,
+                u()->CmdSetin, u()->CmdOut, u()->CmdSetNew, u()->CmdPlayTemp, u()->CmdStopTemp,
+                u()->CmdSaveas, u()->Command3, u()->CmdaddList, u()->CmdGoto};
+    }
+    bool listPlaying() const { return ui(*window_)->CmdPlayList->isHidden() && !ui(*window_)->CmdStopList->isHidden(); }
     bool listIdle() const { return !ui(*window_)->CmdPlayList->isHidden() && ui(*window_)->CmdStopList->isHidden(); }
 
     // A left click on the list at `at`, with `modifiers`.
@@ -155,6 +163,59 @@ TEST_F(Trust, ACurrentRowThatIsNotHighlightedIsNoSelection)
         EXPECT_EQ(messages(), QStringList{"Please select a clip first."});
         EXPECT_TRUE(listIdle());
         EXPECT_FALSE(MMCPlayList(w())->isOpen());
+    }
+}
+
+TEST_F(Trust, DeletingAllWhileTheListPlaysEndsTheListPlayback)
+{
+    makeClips({"a", "b", "c"}, 400);
+    const QString before = enabled(listLocked());
+    select(0);
+    w().CmdPlayList_Click();
+    ASSERT_TRUE(waitFor([&] { return MMCPlayList(w())->state() == MciPlayer::State::Playing; }));
+    dialogs_.answerMessage(vbYes);
+    w().Command4_Click();
+    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_TRUE(listIdle()) << "Play list is back, Stop list gone";
+    EXPECT_EQ(enabled(listLocked()), before);
+    EXPECT_FALSE(MMCPlayList(w())->isOpen());
+}
+
+// The end of list playback leaves the controls as what is open then calls for, not as
+// they were when it started.
+TEST_F(Trust, TheEndOfListPlaybackFitsTheSourceOpenedMeanwhile)
+{
+    // A WAV source with no cut result: its eight on, the result's five off, Goto as before
+    // (off: the source has not played).
+    const QString opened = "EEEEEEEE" "DDDDD" "D";
+    const struct {
+        const char *what;
+        bool listFirst; // the list starts before the open, else while the source is copied
+    } cases[] = {{"a WAV opened while the list plays", true},
+                 {"the list started while a WAV is being opened", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        makeClips({"a", "b", "c"}, 500);
+        ASSERT_TRUE(u()->CmdaddList->isEnabled()) << "a cut result to begin with";
+        bool startedDuringOpen = false;
+        const auto playList = [&] {
+            startedDuringOpen = w().isCopyingSource();
+            select(0);
+            w().CmdPlayList_Click();
+        };
+        if (c.listFirst)
+            playList();
+        else
+            QTimer::singleShot(0, &w(), playList);
+        openSource(1.0);
+        ASSERT_EQ(startedDuringOpen, !c.listFirst);
+        ASSERT_TRUE(listPlaying());
+        EXPECT_EQ(enabled(listLocked()), QString(14, 'D')) << "the list still holds them";
+        ASSERT_TRUE(waitFor([&] { return listIdle(); }));
+        EXPECT_EQ(enabled(listLocked()), opened);
+        dialogs_.clear();
+        dialogs_.answerMessage(vbYes);
+        w().Command4_Click();
     }
 }
 
