@@ -123,7 +123,9 @@ void frmWriteWave::Command5_Click()
     if (selected < 0)
         return;
     const QString name = ui->List1->item(selected)->text();
-    if (dialogs_.msgBox("Are you sure you want to delete\r\n" + name, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
+    // Every question that deletes clips has No as its default: Enter keeps them.
+    if (dialogs_.msgBox("Are you sure you want to delete\r\n" + name, vbYesNo | vbDefaultButton2, MsgIcon::None,
+                        "Deleting") != vbYes)
         return;
     // The list player lets go of the clip first, as the stop button would.
     if (MMCPlayList->isOpen() && MMCPlayList->fileName() == WorkingFiles::ClipFile(name))
@@ -137,7 +139,7 @@ void frmWriteWave::Command4_Click()
     if (ui->List1->count() == 0)
         return;
     const QString question = PackText(trevisto::DeleteAllClipsQuestion);
-    if (dialogs_.msgBox(question, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
+    if (dialogs_.msgBox(question, vbYesNo | vbDefaultButton2, MsgIcon::None, "Deleting") != vbYes)
         return;
     // The list player lets go of the clips, and list playback ends as under Stop list.
     CmdStopList_Click();

@@ -7,6 +7,7 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "support/messages.h"
 #include "support/test_audio.h"
 
@@ -217,6 +218,34 @@ TEST_F(Trust, TheEndOfListPlaybackFitsTheSourceOpenedMeanwhile)
         dialogs_.answerMessage(vbYes);
         w().Command4_Click();
     }
+}
+
+// Enter after a question that deletes clips keeps them.
+TEST_F(Trust, EveryDeletingQuestionDefaultsToNo)
+{
+    makeClips({"a", "b"}, 300);
+    select(0);
+    dialogs_.answerMessage(vbNo);
+    w().Command5_Click();
+    dialogs_.answerMessage(vbNo);
+    w().Command4_Click();
+    dialogs_.answerFile(outPath("joined.mp3"));
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbNo);
+    w().CmdCreate_Click();
+    ASSERT_TRUE(waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000));
+
+    QList<ScriptedDialogs::Asked> deleting;
+    for (const auto &box : messageBoxes(dialogs_))
+        if (box.title == "Deleting")
+            deleting << box;
+    ASSERT_EQ(deleting.size(), 3);
+    for (const auto &box : deleting) {
+        SCOPED_TRACE(box.text.toStdString());
+        EXPECT_EQ(box.buttons, vbYesNo);
+        EXPECT_EQ(box.defaultButton, 1) << "No";
+    }
+    EXPECT_EQ(entries(), QStringList({"a", "b"}));
 }
 
 } // namespace
