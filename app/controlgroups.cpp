@@ -3,6 +3,9 @@
 
 #include "ui_frmWriteWave.h"
 
+#include <algorithm>
+#include <utility>
+
 QList<QWidget *> frmWriteWave::TransportControls() const
 {
     return {ui->CmdPlay, ui->CmdBack, ui->CmdStop, ui->CmdPause, ui->CmdStep, ui->CmdSetin, ui->CmdOut};
@@ -30,32 +33,33 @@ QList<QWidget *> frmWriteWave::ListLockedControls() const
 
 void frmWriteWave::SetEnabled(const QList<QWidget *> &controls, bool enabled)
 {
-    for (QWidget *control : controls)
-        control->setEnabled(enabled);
-}
-
-frmWriteWave::ControlStates frmWriteWave::DisableKeepingStates(const QList<QWidget *> &controls)
-{
-    ControlStates states;
     for (QWidget *control : controls) {
-        states.append({control, control->isEnabled()});
-        control->setEnabled(false);
+        auto held = std::find_if(heldStates_.begin(), heldStates_.end(),
+                                 [control](const auto &state) { return state.first == control; });
+        if (held != heldStates_.end())
+            held->second = enabled;
+        else
+            control->setEnabled(enabled);
     }
-    return states;
 }
 
-void frmWriteWave::RestoreStates(const ControlStates &states)
+void frmWriteWave::HoldControls(Hold hold, bool on)
 {
-    for (const auto &[control, enabled] : states)
-        control->setEnabled(enabled);
+    const int before = holds_;
+    holds_ = on ? (holds_ | hold) : (holds_ & ~hold);
+    if (!before && holds_) {
+        for (QWidget *control : ListLockedControls()) {
+            heldStates_.append({control, control->isEnabled()});
+            control->setEnabled(false);
+        }
+    } else if (before && !holds_) {
+        const auto states = std::exchange(heldStates_, {});
+        for (const auto &[control, enabled] : states)
+            control->setEnabled(enabled);
+    }
 }
 
 void frmWriteWave::LockWhileOpening(bool lock)
 {
-    if (lock) {
-        openingStates_ = DisableKeepingStates(ListLockedControls());
-        return;
-    }
-    RestoreStates(openingStates_);
-    openingStates_.clear();
+    HoldControls(Opening, lock);
 }

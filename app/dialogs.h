@@ -8,8 +8,15 @@
 
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 
-// Button sets and answers keep the classic numbering the handlers compare against.
-enum MsgButtons { vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5 };
+// Button sets and answers keep the classic numbering the handlers compare against. A set
+// may have vbDefaultButton2 or 3 added: the button Enter gives, the first one otherwise.
+enum MsgButtons {
+    vbOKOnly = 0, vbOKCancel = 1, vbAbortRetryIgnore = 2, vbYesNoCancel = 3, vbYesNo = 4, vbRetryCancel = 5,
+    vbDefaultButton2 = 256, vbDefaultButton3 = 512,
+};
+// The button set of `buttons`, and the index (from 0) of the button Enter gives.
+inline int ButtonSet(int buttons) { return buttons & 0xF; }
+inline int DefaultButtonIndex(int buttons) { return (buttons >> 8) & 0x3; }
 enum MsgResult { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
 
 // What a file chooser is asked to show, complete: a chooser keeps nothing from one

@@ -171,13 +171,15 @@ private:
     QList<QWidget *> PlayingControls() const;    // enabled once the source plays
     QList<QWidget *> ResultControls() const;     // act on the cut result
     QList<QWidget *> ListLockedControls() const; // off while the list plays
-    static void SetEnabled(const QList<QWidget *> &controls, bool enabled);
-    using ControlStates = QList<QPair<QWidget *, bool>>;
-    // Disables `controls`, answering their states before, for RestoreStates.
-    static ControlStates DisableKeepingStates(const QList<QWidget *> &controls);
-    static void RestoreStates(const ControlStates &states);
-    // While a new source is written, nothing may play, mark or cut the old one; afterwards
-    // every control is as it was.
+    // Enables or disables `controls`. One that a hold keeps off keeps the new state for the
+    // end of the last hold instead.
+    void SetEnabled(const QList<QWidget *> &controls, bool enabled);
+    // What keeps the list-locked controls off: a new source being written, the list playing.
+    enum Hold { Opening = 1, ListPlayback = 2 };
+    // Takes or ends `hold`. From the first hold to the end of the last the controls are off;
+    // then they take the states the handlers set meanwhile, so they fit what is open then.
+    void HoldControls(Hold hold, bool on);
+    // While a new source is written, nothing may play, mark or cut the old one.
     void LockWhileOpening(bool lock);
     // Shows the chooser `request` asks for; the chosen path, which the next choosers that
     // offer the previous choice offer, or nothing on Cancel.
@@ -239,6 +241,10 @@ private:
     // Writes the list as it is now for the next start.
     void SaveSession();
     QStringList ClipNames() const;
+    // The entry the list shows highlighted, or -1.
+    int SelectedClip() const;
+    // The list buttons as the list and its selection allow.
+    void ShowListButtons();
     void MoveSelectedClip(int step);
     // Deletes the clip files from the last entry to the first, letting the window's
     // events run after each, and empties the list.
@@ -304,8 +310,8 @@ private:
     QString programFolder_;
     QString previousChoice_; // the file last chosen in a chooser or given to open
     Frmwait *waitWindow_ = nullptr;
-    ControlStates openingStates_;      // while a new source is written
-    ControlStates listPlaybackStates_; // while the list plays
+    int holds_ = 0; // the Hold values now on
+    QList<QPair<QWidget *, bool>> heldStates_; // the held controls' states for the end of the holds
     QString encodingTarget_;           // the MP3 file being written
     bool ending_ = false; // the program is ending: nothing more is shown
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive

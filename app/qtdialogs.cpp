@@ -45,9 +45,12 @@ int QtDialogs::msgBox(const QString &text, int buttons, MsgIcon icon, const QStr
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QMessageBox box(toQt(icon), title, shown, QMessageBox::NoButton, parent_);
-    const QList<ButtonSpec> specs = buttonsFor(buttons);
+    const QList<ButtonSpec> specs = buttonsFor(ButtonSet(buttons));
     for (const ButtonSpec &spec : specs)
         box.addButton(spec.button);
+    // Without a default of its own the box picks its accepting button, the first.
+    if (const int index = DefaultButtonIndex(buttons); index > 0 && index < specs.size())
+        box.setDefaultButton(specs[index].button);
     box.exec();
     const auto clicked = box.standardButton(box.clickedButton());
     for (const ButtonSpec &spec : specs)
@@ -81,8 +84,8 @@ void prepareChooser(QFileDialog &dialog, const FileRequest &request)
     if (request.save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        // Overwrite confirmation is the caller's business, as with the classic chooser.
-        dialog.setOption(QFileDialog::DontConfirmOverwrite, !(request.flags & 0x2));
+        // Every save chooser asks before an existing file is replaced, whatever the flags.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode((request.flags & 0x1000) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

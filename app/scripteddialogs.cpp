@@ -11,7 +11,8 @@ void ScriptedDialogs::clear()
 
 int ScriptedDialogs::msgBox(const QString &text, int buttons, MsgIcon icon, const QString &title)
 {
-    asked_.push_back({Kind::Message, text, title, buttons, icon, {}});
+    asked_.push_back({Kind::Message, text, title, ButtonSet(buttons), icon, {}, DefaultButtonIndex(buttons)});
+    buttons = ButtonSet(buttons);
     if (!messages_.empty()) {
         const int answer = messages_.front();
         messages_.pop_front();

@@ -18,9 +18,10 @@ public:
         Kind kind;
         QString text; // message or prompt
         QString title;
-        int buttons = 0;
+        int buttons = 0; // the button set
         MsgIcon icon = MsgIcon::None;
         FileRequest file;
+        int defaultButton = 0; // the index of the button Enter gives
     };
 
     void answerMessage(int answer) { messages_.push_back(answer); }

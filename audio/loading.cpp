@@ -152,8 +152,7 @@ void frmWriteWave::loadDone(const QString &notice)
         MMaudio->setCommand("Open");
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
-        ui->CmdPlay->setEnabled(true);
-        ui->CmdStep->setEnabled(true);
+        SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
     }
     WaitWindow().hide();
 }

@@ -1,6 +1,7 @@
 #include "clips/cliplist.h"
 
 #include <QFile>
+#include <QItemSelectionModel>
 
 #include <sys/stat.h>
 
@@ -36,6 +37,12 @@ bool ClipFileTaken(const QString &clipFile)
 {
     struct stat st {};
     return ::lstat(QFile::encodeName(clipFile).constData(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+int SelectedRow(const QItemSelectionModel &selection)
+{
+    const QModelIndex current = selection.currentIndex();
+    return current.isValid() && selection.isSelected(current) ? current.row() : -1;
 }
 
 ListButtons ListButtonStates(int count, int selected)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+class QItemSelectionModel;
+
 // What the name rule makes of a typed answer.
 enum class ClipName {
     Invalid,   // a character outside the clip-name set
@@ -27,6 +29,10 @@ ClipName CheckClipName(const QString &answer, const QStringList &entries);
 // one to nothing): a new clip would be written over it, so its name counts as taken. A
 // folder of that name is no clip; saving onto it fails and says why.
 bool ClipFileTaken(const QString &clipFile);
+// The entry the list shows as selected: its current row while that row is highlighted,
+// else -1. A blank click, a Ctrl+click on the highlighted entry or tabbing into the list
+// leave a current row that nothing shows as picked.
+int SelectedRow(const QItemSelectionModel &selection);
 
 // The enabled state of the list buttons for `count` entries with entry `selected`
 // selected (-1 for none).

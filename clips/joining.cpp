@@ -130,7 +130,8 @@ void frmWriteWave::Mp3Enc1_Complete()
     dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note,
                     vbOKOnly, MsgIcon::None, "Trevisto");
     if (ui->List1->count() > 1 &&
-        dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo, MsgIcon::None, "Deleting") == vbYes)
+        dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo | vbDefaultButton2, MsgIcon::None,
+                        "Deleting") == vbYes)
         DeleteAllClipFiles();
 }
 

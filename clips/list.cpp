@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QTimer>
 
 namespace {
@@ -32,6 +33,11 @@ void frmWriteWave::ConnectClipHandlers()
     connect(ui->CmdDown, &QAbstractButton::clicked, this, &frmWriteWave::CmdDown_Click);
     connect(ui->Command5, &QAbstractButton::clicked, this, &frmWriteWave::Command5_Click);
     connect(ui->Command4, &QAbstractButton::clicked, this, &frmWriteWave::Command4_Click);
+    // The list buttons follow the list and its selection at once; the tick stays as well.
+    connect(ui->List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmWriteWave::ShowListButtons);
+    connect(ui->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmWriteWave::ShowListButtons);
+    connect(ui->List1->model(), &QAbstractItemModel::rowsInserted, this, &frmWriteWave::ShowListButtons);
+    connect(ui->List1->model(), &QAbstractItemModel::rowsRemoved, this, &frmWriteWave::ShowListButtons);
     connect(ui->List1, &QListWidget::itemDoubleClicked, this, &frmWriteWave::CmdPlayList_Click);
     connect(ui->CmdPlayList, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayList_Click);
     connect(ui->CmdStopList, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopList_Click);
@@ -48,6 +54,11 @@ void frmWriteWave::ConnectClipHandlers()
     connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { WaitWindow().setProgress(percent, 100); });
     connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
     connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
+}
+
+int frmWriteWave::SelectedClip() const
+{
+    return SelectedRow(*ui->List1->selectionModel());
 }
 
 QStringList frmWriteWave::ClipNames() const
@@ -90,7 +101,7 @@ void frmWriteWave::CmdaddList_Click()
 
 void frmWriteWave::MoveSelectedClip(int step)
 {
-    const int selected = ui->List1->currentRow();
+    const int selected = SelectedClip();
     const int target = MoveTarget(ui->List1->count(), selected, step);
     if (target < 0)
         return;
@@ -111,11 +122,13 @@ void frmWriteWave::CmdDown_Click()
 
 void frmWriteWave::Command5_Click()
 {
-    const int selected = ui->List1->currentRow();
+    const int selected = SelectedClip();
     if (selected < 0)
         return;
     const QString name = ui->List1->item(selected)->text();
-    if (dialogs_.msgBox("Are you sure you want to delete\r\n" + name, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
+    // Every question that deletes clips has No as its default: Enter keeps them.
+    if (dialogs_.msgBox("Are you sure you want to delete\r\n" + name, vbYesNo | vbDefaultButton2, MsgIcon::None,
+                        "Deleting") != vbYes)
         return;
     // The list player lets go of the clip first, as the stop button would.
     if (MMCPlayList->isOpen() && MMCPlayList->fileName() == WorkingFiles::ClipFile(name))
@@ -129,10 +142,10 @@ void frmWriteWave::Command4_Click()
     if (ui->List1->count() == 0)
         return;
     const QString question = PackText(trevisto::DeleteAllClipsQuestion);
-    if (dialogs_.msgBox(question, vbYesNo, MsgIcon::None, "Deleting") != vbYes)
+    if (dialogs_.msgBox(question, vbYesNo | vbDefaultButton2, MsgIcon::None, "Deleting") != vbYes)
         return;
-    MMCPlayList->setCommand("Stop");
-    MMCPlayList->setCommand("Close");
+    // The list player lets go of the clips, and list playback ends as under Stop list.
+    CmdStopList_Click();
     DeleteAllClipFiles();
 }
 
@@ -161,7 +174,12 @@ void frmWriteWave::RemoveClipEntry(int index)
 
 void frmWriteWave::Timer1_Timer()
 {
-    const ListButtons b = ListButtonStates(ui->List1->count(), ui->List1->currentRow());
+    ShowListButtons();
+}
+
+void frmWriteWave::ShowListButtons()
+{
+    const ListButtons b = ListButtonStates(ui->List1->count(), SelectedClip());
     for (QWidget *w : {ui->CmdCreate, ui->Command2, ui->Command4})
         w->setEnabled(b.joinAndDeleteAll);
     for (QWidget *w : {ui->CmdPlayList, ui->Command5})

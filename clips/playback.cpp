@@ -9,7 +9,7 @@
 void frmWriteWave::CmdPlayList_Click()
 {
     MMControl1->setCommand("Stop");
-    const int selected = ui->List1->currentRow();
+    const int selected = SelectedClip();
     if (selected < 0) {
         dialogs_.msgBox(PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
@@ -19,10 +19,7 @@ void frmWriteWave::CmdPlayList_Click()
     ui->CmdStopList->setVisible(true);
     PlayIndex = selected;
     PlayNextClip();
-    // A double click while the list plays only moves it on: the states to give back at its
-    // end are still those from before it started.
-    if (listPlaybackStates_.isEmpty())
-        listPlaybackStates_ = DisableKeepingStates(ListLockedControls());
+    HoldControls(ListPlayback, true);
 }
 
 void frmWriteWave::PlayNextClip()
@@ -53,8 +50,7 @@ void frmWriteWave::EndListPlayback()
 {
     ui->CmdStopList->setVisible(false);
     ui->CmdPlayList->setVisible(true);
-    RestoreStates(listPlaybackStates_);
-    listPlaybackStates_.clear();
+    HoldControls(ListPlayback, false);
 }
 
 void frmWriteWave::CmdPlayTemp_Click()

@@ -65,8 +65,7 @@ void frmWriteWave::DiscardResult()
 void frmWriteWave::ShowNothingLoaded()
 {
     MMaudio->setCommand("Close");
-    SetEnabled(SourceControls(), false);
-    ui->CmdGoto->setEnabled(false);
+    SetEnabled(SourceControls() << ui->CmdGoto, false);
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
 }

@@ -6,10 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sys/stat.h>
 
@@ -185,7 +189,7 @@ TEST(Choosers, EachRequestIsCompleteOnItsOwn)
         EXPECT_EQ(shown.windowTitle(), c.shownTitle);
         EXPECT_EQ(shown.acceptMode(), c.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
         EXPECT_EQ(shown.fileMode(), c.mode);
-        EXPECT_EQ(shown.testOption(QFileDialog::DontConfirmOverwrite), c.save) << "the caller asks about overwriting";
+        EXPECT_FALSE(shown.testOption(QFileDialog::DontConfirmOverwrite)) << "no file is replaced without asking";
         if (!c.initDir.isEmpty()) {
             EXPECT_EQ(shown.directory().absolutePath(), QDir(c.initDir).absolutePath());
         }
@@ -206,6 +210,33 @@ TEST(ScriptedDialogsTest, AnUnansweredQuestionIsCountedNotHung)
     dialogs.answerMessage(vbYes);
     EXPECT_EQ(dialogs.msgBox("Delete?", vbYesNo, MsgIcon::Question, "T"), vbYes);
     EXPECT_EQ(dialogs.asked().size(), 4);
+}
+
+// Enter in a real message box gives the first button unless another is made the default.
+TEST(QtDialogsTest, EnterGivesTheDefaultButton)
+{
+    const struct {
+        int buttons, answer;
+    } cases[] = {
+        {vbYesNo, vbYes},
+        {vbYesNo | vbDefaultButton2, vbNo},
+        {vbOKCancel | vbDefaultButton2, vbCancel},
+        {vbYesNoCancel | vbDefaultButton3, vbCancel},
+        {vbYesNoCancel | vbDefaultButton2, vbNo},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.buttons);
+        QtDialogs dialogs;
+        QTimer enter;
+        QObject::connect(&enter, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                QCoreApplication::sendEvent(box, &press);
+            }
+        });
+        enter.start(10);
+        EXPECT_EQ(dialogs.msgBox("Delete?", c.buttons, MsgIcon::None, "Deleting"), c.answer);
+    }
 }
 
 } // namespace

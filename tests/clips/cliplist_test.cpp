@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QItemSelectionModel>
+#include <QStringListModel>
 
 #include <filesystem>
 
@@ -126,5 +128,32 @@ TEST(ClipListMoves, OnlyASelectedEntryWithRoomMoves)
         SCOPED_TRACE(std::to_string(c.count) + " entries, " + std::to_string(c.selected) + " by " +
                      std::to_string(c.step));
         EXPECT_EQ(MoveTarget(c.count, c.selected, c.step), c.target);
+    }
+}
+
+TEST(ClipListSelection, OnlyAHighlightedCurrentRowIsSelected)
+{
+    const struct {
+        const char *what;
+        int current;        // -1: none
+        QList<int> highlit; // rows selected in the model
+        int selected;
+    } cases[] = {
+        {"nothing", -1, {}, -1},
+        {"current and highlighted", 1, {1}, 1},
+        {"current but not highlighted (a blank click, Ctrl+click, tab)", 1, {}, -1},
+        {"another row highlighted", 0, {2}, -1},
+        {"highlighted without a current row", -1, {2}, -1},
+        {"the last row", 2, {2}, 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        QStringListModel model({"a", "b", "c"});
+        QItemSelectionModel selection(&model);
+        if (c.current >= 0)
+            selection.setCurrentIndex(model.index(c.current), QItemSelectionModel::NoUpdate);
+        for (int row : c.highlit)
+            selection.select(model.index(row), QItemSelectionModel::Select);
+        EXPECT_EQ(SelectedRow(selection), c.selected);
     }
 }

@@ -1,0 +1,251 @@
+// The window acts on what it shows and loses nothing the user made: the selection is what
+// is highlighted, list playback ends cleanly, questions that delete default to No, and a
+// join deletes only what it joined.
+#include "app/window_fixture.h"
+#include "scenarios/wait_for.h"
+
+#include "core/routines.h"
+#include "core/workingfiles.h"
+#include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
+#include "support/messages.h"
+#include "support/test_audio.h"
+
+#include <QCoreApplication>
+#include <QFocusEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+using namespace trevisto::test;
+
+class Trust : public StartedWindow {
+protected:
+    void SetUp() override
+    {
+        StartedWindow::SetUp();
+        window_->show();
+    }
+
+    frmWriteWave &w() { return *window_; }
+    Ui::frmWriteWave *u() { return ui(*window_); }
+
+    // `seconds` of 44.1 kHz stereo sound with bytes of their own everywhere, as the source.
+    void openSource(double seconds)
+    {
+        std::vector<uint8_t> data(size_t(seconds * 44100 + 0.5) * 4);
+        for (size_t i = 0; i < data.size(); ++i)
+            data[i] = uint8_t((i * 13 + i / 251) & 0xff);
+        const std::string path = audio_.file("source.wav");
+        writeWav(path, 44100, 2, 16, data);
+        dialogs_.answerFile(QString::fromStdString(path));
+        w().cmdwav_Click();
+        ASSERT_TRUE(MMaudio(w())->isOpen());
+    }
+    void cut(int from, int to)
+    {
+        MarkIn(w()) = from;
+        MarkOut(w()) = to;
+        w().CmdSetNew_Click();
+        ASSERT_TRUE(MMControl1(w())->isOpen());
+    }
+    void addClip(const QString &name)
+    {
+        dialogs_.answerInput(name);
+        w().CmdaddList_Click();
+    }
+    // Clips of `ms` each, cut one after another from a fresh source.
+    void makeClips(const QStringList &names, int ms)
+    {
+        openSource(names.size() * ms / 1000.0 + 0.2);
+        for (int i = 0; i < names.size(); ++i) {
+            cut(i * ms, (i + 1) * ms);
+            addClip(names[i]);
+        }
+        ASSERT_EQ(entries(), names);
+        dialogs_.clear();
+    }
+
+    QStringList entries() const
+    {
+        QStringList names;
+        for (int i = 0; i < ui(*window_)->List1->count(); ++i)
+            names << ui(*window_)->List1->item(i)->text();
+        return names;
+    }
+    void select(int row) { u()->List1->setCurrentRow(row); }
+    static QString clipFile(const QString &name) { return NativePath(WorkingFiles::ClipFile(name)); }
+    QString outPath(const QString &name) const { return QString::fromStdString(audio_.file(name.toStdString())); }
+    QStringList messages() const { return messageTexts(dialogs_); }
+
+    static QString enabled(const QList<QWidget *> &controls)
+    {
+        QString s;
+        for (const QWidget *c : controls)
+            s += c->isEnabled() ? 'E' : 'D';
+        return s;
+    }
+    // CmdCreate, Command2, Command4, CmdPlayList, Command5, CmdUp, CmdDown.
+    QList<QWidget *> listButtons()
+    {
+        return {u()->CmdCreate, u()->Command2, u()->Command4, u()->CmdPlayList,
+                u()->Command5, u()->CmdUp, u()->CmdDown};
+    }
+    // The 14 controls list playback locks: the source's eight, the result's five, Goto.
+    QList<QWidget *> listLocked()
+    {
+        return {u()->CmdPlay, u()->CmdBack, u()->CmdStop, u()->CmdPause, u()->CmdStep,
+                u()->CmdSetin, u()->CmdOut, u()->CmdSetNew, u()->CmdPlayTemp, u()->CmdStopTemp,
+                u()->CmdSaveas, u()->Command3, u()->CmdaddList, u()->CmdGoto};
+    }
+    bool listPlaying() const { return ui(*window_)->CmdPlayList->isHidden() && !ui(*window_)->CmdStopList->isHidden(); }
+    bool listIdle() const { return !ui(*window_)->CmdPlayList->isHidden() && ui(*window_)->CmdStopList->isHidden(); }
+
+    // A left click on the list at `at`, with `modifiers`.
+    void clickList(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *viewport = u()->List1->viewport();
+        const QPointF global = viewport->mapToGlobal(QPointF(at));
+        for (auto [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                     std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+            QMouseEvent e(type, QPointF(at), global, Qt::LeftButton, buttons, modifiers);
+            QCoreApplication::sendEvent(viewport, &e);
+        }
+    }
+
+    TempDir audio_;
+};
+
+// Nothing highlighted is nothing selected, however the list got there: no button acts on
+// the current row the list keeps behind the scenes.
+TEST_F(Trust, ACurrentRowThatIsNotHighlightedIsNoSelection)
+{
+    makeClips({"a", "b", "c"}, 200);
+    Timer1(w())->stop();
+    const struct {
+        const char *what;
+        std::function<void()> unhighlight;
+    } cases[] = {
+        {"a click on the blank part",
+         [&] {
+             select(1);
+             clickList({5, u()->List1->viewport()->height() - 3});
+         }},
+        {"a Ctrl+click on the highlighted entry",
+         [&] {
+             select(1);
+             clickList(u()->List1->visualItemRect(u()->List1->item(1)).center(), Qt::ControlModifier);
+         }},
+        {"tabbing into the list",
+         [&] {
+             select(-1);
+             QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+             QCoreApplication::sendEvent(u()->List1, &in);
+         }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        c.unhighlight();
+        ASSERT_GE(u()->List1->currentRow(), 0) << "the list keeps a current row";
+        ASSERT_TRUE(u()->List1->selectedItems().isEmpty()) << "and shows nothing picked";
+        EXPECT_EQ(enabled(listButtons()), "EEEEEDE") << "the buttons follow at once, not on the next tick";
+
+        dialogs_.clear();
+        w().Command5_Click();
+        w().CmdUp_Click();
+        w().CmdDown_Click();
+        EXPECT_TRUE(dialogs_.asked().isEmpty()) << "no deletion asked";
+        EXPECT_EQ(entries(), QStringList({"a", "b", "c"}));
+        w().CmdPlayList_Click();
+        EXPECT_EQ(messages(), QStringList{"Please select a clip first."});
+        EXPECT_TRUE(listIdle());
+        EXPECT_FALSE(MMCPlayList(w())->isOpen());
+    }
+}
+
+TEST_F(Trust, DeletingAllWhileTheListPlaysEndsTheListPlayback)
+{
+    makeClips({"a", "b", "c"}, 400);
+    const QString before = enabled(listLocked());
+    select(0);
+    w().CmdPlayList_Click();
+    ASSERT_TRUE(waitFor([&] { return MMCPlayList(w())->state() == MciPlayer::State::Playing; }));
+    dialogs_.answerMessage(vbYes);
+    w().Command4_Click();
+    EXPECT_TRUE(entries().isEmpty());
+    EXPECT_TRUE(listIdle()) << "Play list is back, Stop list gone";
+    EXPECT_EQ(enabled(listLocked()), before);
+    EXPECT_FALSE(MMCPlayList(w())->isOpen());
+}
+
+// The end of list playback leaves the controls as what is open then calls for, not as
+// they were when it started.
+TEST_F(Trust, TheEndOfListPlaybackFitsTheSourceOpenedMeanwhile)
+{
+    // A WAV source with no cut result: its eight on, the result's five off, Goto as before
+    // (off: the source has not played).
+    const QString opened = "EEEEEEEE" "DDDDD" "D";
+    const struct {
+        const char *what;
+        bool listFirst; // the list starts before the open, else while the source is copied
+    } cases[] = {{"a WAV opened while the list plays", true},
+                 {"the list started while a WAV is being opened", false}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        makeClips({"a", "b", "c"}, 500);
+        ASSERT_TRUE(u()->CmdaddList->isEnabled()) << "a cut result to begin with";
+        bool startedDuringOpen = false;
+        const auto playList = [&] {
+            startedDuringOpen = w().isCopyingSource();
+            select(0);
+            w().CmdPlayList_Click();
+        };
+        if (c.listFirst)
+            playList();
+        else
+            QTimer::singleShot(0, &w(), playList);
+        openSource(1.0);
+        ASSERT_EQ(startedDuringOpen, !c.listFirst);
+        ASSERT_TRUE(listPlaying());
+        EXPECT_EQ(enabled(listLocked()), QString(14, 'D')) << "the list still holds them";
+        ASSERT_TRUE(waitFor([&] { return listIdle(); }));
+        EXPECT_EQ(enabled(listLocked()), opened);
+        dialogs_.clear();
+        dialogs_.answerMessage(vbYes);
+        w().Command4_Click();
+    }
+}
+
+// Enter after a question that deletes clips keeps them.
+TEST_F(Trust, EveryDeletingQuestionDefaultsToNo)
+{
+    makeClips({"a", "b"}, 300);
+    select(0);
+    dialogs_.answerMessage(vbNo);
+    w().Command5_Click();
+    dialogs_.answerMessage(vbNo);
+    w().Command4_Click();
+    dialogs_.answerFile(outPath("joined.mp3"));
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbNo);
+    w().CmdCreate_Click();
+    ASSERT_TRUE(waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000));
+
+    QList<ScriptedDialogs::Asked> deleting;
+    for (const auto &box : messageBoxes(dialogs_))
+        if (box.title == "Deleting")
+            deleting << box;
+    ASSERT_EQ(deleting.size(), 3);
+    for (const auto &box : deleting) {
+        SCOPED_TRACE(box.text.toStdString());
+        EXPECT_EQ(box.buttons, vbYesNo);
+        EXPECT_EQ(box.defaultButton, 1) << "No";
+    }
+    EXPECT_EQ(entries(), QStringList({"a", "b"}));
+}
+
+} // namespace
