@@ -94,6 +94,10 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
         if (!clip.file)
             return cannotRead(path, readReason(error, systemError));
         const wav::Info &info = clip.file->info();
+        // Joined, a clip cut off behind the program's back would go into the file short.
+        if (info.dataCutShort)
+            return Outcome::failure(
+                JoinClips::tr("\"%1\" holds less sound than its header says: the file was cut short.").arg(path));
         if (parts.empty() || info.format == parts.front().file->format()) {
             clip.outputBytes = uint64_t(info.dataSize);
         } else {

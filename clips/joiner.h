@@ -22,7 +22,8 @@ using JoinProgress = std::function<bool(uint64_t done, uint64_t total)>;
 // remains. `maxDataBytes` is lowered by tests to reach the size-field limit.
 //
 // Every clip is checked, and the joined size worked out, before anything is written: a
-// missing or unreadable clip, a clip that cannot be converted, or a total beyond the size
-// fields refuses the join with a message naming the file and the reason.
+// missing or unreadable clip, a clip whose file holds less sound than its header says, a
+// clip that cannot be converted, or a total beyond the size fields refuses the join with a
+// message naming the file and the reason.
 Outcome JoinClips(const QStringList &clips, const QString &output, const JoinProgress &progress = {},
                   uint64_t maxDataBytes = trevisto::wav::kMaxDataBytes);

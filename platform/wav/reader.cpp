@@ -200,7 +200,7 @@ ReadError parseHeader(int fd, Info &info, int &ioError)
             }
             info.dataOffset = body;
             const uint64_t present = uint64_t(fileSize - body);
-            info.dataClamped = length > present;
+            info.dataClamped = info.dataCutShort = length > present;
             info.dataSize = int64_t(std::min(length, present));
             length = uint64_t(info.dataSize);
             haveData = true;

@@ -41,6 +41,7 @@ struct Info {
     int64_t dataSize = 0;   // whole frames only, never past the end of the file
     int64_t frames = 0;
     bool dataClamped = false; // the header promised more sound than the file holds
+    bool dataCutShort = false; // of that, whole bytes: the file ends before its sound does
 };
 
 enum class ReadError {

@@ -143,6 +143,10 @@ TEST_F(Joiner, RefusedJoinsLeaveEverythingAsItWas)
     fs::create_directory(dir.path() / "folder.wav");
     // 100 frames of 22.05 kHz mono 8-bit: 100 bytes as stored, 800 once converted.
     test::writeWav(dir.file("small.wav"), 22050, 1, 8, Bytes(100, 128));
+    // A clip cut off behind the program's back: its header promises 400 bytes more.
+    Bytes cutShort = test::wavHeader(44100, 2, 16, uint32_t(b.size() + 400));
+    cutShort.insert(cutShort.end(), b.begin(), b.end());
+    test::writeBytes(dir.file("short.wav"), cutShort);
     const std::string out = dir.file("out.wav");
     test::writeBytes(out, {'k', 'e', 'e', 'p'});
     const std::set<std::string> before = names(dir.path());
@@ -157,6 +161,8 @@ TEST_F(Joiner, RefusedJoinsLeaveEverythingAsItWas)
         {{q(pa), q(dir.file("text.wav"))}, wav::kMaxDataBytes, dir.file("text.wav"), "not a WAVE file"},
         {{q(dir.file("folder.wav")), q(pa)}, wav::kMaxDataBytes, dir.file("folder.wav"), "not an ordinary file"},
         {{}, wav::kMaxDataBytes, "", "no clips"},
+        {{q(pa), q(dir.file("short.wav")), q(pb)}, wav::kMaxDataBytes, dir.file("short.wav"),
+         "less sound than its header says"},
         {{q(pa), q(pb)}, a.size() + b.size() - 1, out, "longer than a WAVE file can hold"},
         {{q(pa), q(dir.file("small.wav"))}, a.size() + 799, out, "longer than a WAVE file can hold"},
         {{q(pa), q(pb)}, wav::kMaxDataBytes, "", "cancelled", true},

@@ -179,7 +179,17 @@ TEST_F(WavTest, DataPromisedBeyondTheFileIsCutToWholeFramesPresent)
     Info info;
     ASSERT_EQ(read(riffFile(c), info), ReadError::None);
     EXPECT_TRUE(info.dataClamped);
+    EXPECT_TRUE(info.dataCutShort);
     EXPECT_EQ(info.dataSize, 8);
+    EXPECT_EQ(info.frames, 2);
+
+    // A size that is not whole frames, all of it present, is clamped but not cut short.
+    Bytes odd;
+    odd += riffChunk("fmt ", fmtBody(kTagPcm, 2, 44100, 16));
+    odd += riffChunk("data", present);
+    ASSERT_EQ(read(riffFile(odd), info), ReadError::None);
+    EXPECT_TRUE(info.dataClamped);
+    EXPECT_FALSE(info.dataCutShort);
     EXPECT_EQ(info.frames, 2);
 }
 
