@@ -249,6 +249,8 @@ private:
     // Deletes the clip files from the last entry to the first, letting the window's
     // events run after each, and empties the list.
     void DeleteAllClipFiles();
+    // The same for the entries named in `names` only; list playback ends first.
+    void DeleteClipFiles(QStringList names);
     // Removes entry `index`; nothing is selected afterwards.
     void RemoveClipEntry(int index);
     void EndListPlayback();
@@ -258,6 +260,11 @@ private:
     bool JoinListInto(const QString &output);
     // True, after telling the user, while an MP3 file is being written.
     bool RefuseWhileEncoding();
+    // The End button's question, saying on a second line what else it ends.
+    QString EndQuestion() const;
+    // True, after a message naming it and saying why, when writing `destination` would
+    // write over a clip, a working file, the loaded sound's file or the MP3 being written.
+    bool RefuseProtectedDestination(const QString &destination);
     void StartEncoding(const QString &source, const QString &output);
     void StopEncoding();
 
@@ -304,6 +311,7 @@ private:
     // Writes each new source, with its envelope, and puts it in place.
     trevisto::SourceLoader loader_;
     QString channelSource_; // the file the decoding channel Chan reads
+    QString loadedSource_;  // the file the loaded sound came from; empty with none loaded
     QElapsedTimer sinceRepaint_; // of the wait window's progress
 
     Dialogs &dialogs_;
@@ -313,6 +321,8 @@ private:
     int holds_ = 0; // the Hold values now on
     QList<QPair<QWidget *, bool>> heldStates_; // the held controls' states for the end of the holds
     QString encodingTarget_;           // the MP3 file being written
+    // The clips going into that MP3, less those deleted since; none for the cut result.
+    std::optional<QStringList> encodedClips_;
     bool ending_ = false; // the program is ending: nothing more is shown
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours

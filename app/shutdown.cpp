@@ -5,10 +5,21 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
+
+namespace {
+
+// The texts this file shows, under one translation context.
+struct Shutdown {
+    Q_DECLARE_TR_FUNCTIONS(Shutdown)
+};
+
+} // namespace
 
 void frmWriteWave::closeEvent(QCloseEvent *event)
 {
@@ -34,9 +45,21 @@ void frmWriteWave::Exit1_Click()
 
 void frmWriteWave::CdmEnd_Click()
 {
-    if (dialogs_.msgBox("Are You Sure Want to Exit", vbOKCancel, MsgIcon::None, ProgramTitle) != vbOK)
+    if (dialogs_.msgBox(EndQuestion(), vbOKCancel, MsgIcon::None, ProgramTitle) != vbOK)
         return;
     EndProgram(Ending::EndButton);
+}
+
+QString frmWriteWave::EndQuestion() const
+{
+    // What the End button ends beyond the window goes on a second line.
+    QStringList losses;
+    if (ui->List1->count() >= 2)
+        losses << Shutdown::tr("All %1 clip files of the list will be deleted.").arg(ui->List1->count());
+    if (Mp3Enc1->isBusy())
+        losses << Shutdown::tr("\"%1\" is still being written and will not be finished.").arg(encodingTarget_);
+    const QString question = QStringLiteral("Are You Sure Want to Exit");
+    return losses.isEmpty() ? question : question + QStringLiteral("\r\n") + losses.join(' ');
 }
 
 void frmWriteWave::EndProgram(Ending how)

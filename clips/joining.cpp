@@ -14,6 +14,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <utility>
+
 namespace {
 
 // The texts this file shows, under one translation context.
@@ -33,15 +35,17 @@ void frmWriteWave::CmdCreate_Click()
     if (RefuseWhileEncoding())
         return;
     const std::optional<QString> chosen = Choose(trevisto::saveMp3Request());
-    if (!chosen)
+    if (!chosen || RefuseProtectedDestination(*chosen))
         return;
     const QString output = *chosen;
     StopListForJoining();
     WaitWindow().resetProgress();
     WaitWindow().show();
     QFile::remove(NativePath(WorkingFiles::Concat));
+    const QStringList joined = ClipNames();
     if (!JoinListInto(NativePath(WorkingFiles::Concat)))
         return;
+    encodedClips_ = joined;
     // The bit rate the options show, as saving the cut result passes it.
     Mp3Enc1->setBitRate(BitRate);
     StartEncoding(WorkingFiles::Concat, output);
@@ -51,7 +55,7 @@ void frmWriteWave::Command2_Click()
 {
     StopListForJoining();
     const std::optional<QString> output = Choose(trevisto::joinWavRequest(previousChoice_));
-    if (!output)
+    if (!output || RefuseProtectedDestination(*output))
         return;
     WaitWindow().resetProgress();
     WaitWindow().show();
@@ -131,8 +135,12 @@ void frmWriteWave::Mp3Enc1_Complete()
                     vbOKOnly, MsgIcon::None, "Trevisto");
     if (ui->List1->count() > 1 &&
         dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo | vbDefaultButton2, MsgIcon::None,
-                        "Deleting") == vbYes)
-        DeleteAllClipFiles();
+                        "Deleting") == vbYes) {
+        // After a join only the clips that went into the MP3; after the cut result, all.
+        const std::optional<QStringList> joined = std::exchange(encodedClips_, std::nullopt);
+        DeleteClipFiles(joined ? *joined : ClipNames());
+    }
+    encodedClips_.reset();
 }
 
 void frmWriteWave::StopEncoding()

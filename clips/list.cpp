@@ -151,22 +151,35 @@ void frmWriteWave::Command4_Click()
 
 void frmWriteWave::DeleteAllClipFiles()
 {
+    DeleteClipFiles(ClipNames());
+}
+
+void frmWriteWave::DeleteClipFiles(QStringList names)
+{
+    if (!ui->CmdStopList->isHidden())
+        CmdStopList_Click();
     // From the end towards the start, so the indices still to visit stay valid while the
     // window's events run between the files.
     for (int i = ui->List1->count() - 1; i >= 0; --i) {
         if (i >= ui->List1->count())
             continue;
-        const QString file = WorkingFiles::ClipFile(ui->List1->item(i)->text());
+        const QString name = ui->List1->item(i)->text();
+        if (!names.contains(name))
+            continue;
+        const QString file = WorkingFiles::ClipFile(name);
         if (FileExists(file))
             QFile::remove(NativePath(file));
         QCoreApplication::processEvents();
-        if (i < ui->List1->count())
+        if (i < ui->List1->count() && ui->List1->item(i)->text() == name)
             RemoveClipEntry(i);
     }
 }
 
 void frmWriteWave::RemoveClipEntry(int index)
 {
+    // A clip added again under this name is not the one being encoded.
+    if (encodedClips_)
+        encodedClips_->removeAll(ui->List1->item(index)->text());
     delete ui->List1->takeItem(index);
     ui->List1->setCurrentRow(-1);
     ui->List1->clearSelection();

@@ -4,6 +4,9 @@
 
 #include "app/choosers.h"
 #include "clips/cliplist.h"
+#include "clips/session.h"
+#include "core/protectedfiles.h"
+#include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
@@ -36,16 +39,50 @@ bool FitsTheSystem(const QString &path)
 
 } // namespace
 
+bool frmWriteWave::RefuseProtectedDestination(const QString &destination)
+{
+    std::vector<trevisto::ProtectedFile> files;
+    for (const QString &working : {WorkingFiles::Source, WorkingFiles::SourceInProgress, WorkingFiles::Result,
+                                   WorkingFiles::Concat, WorkingFiles::Session, WorkingFiles::Lock})
+        files.push_back({NativePath(working),
+                         Saving::tr("\"%1\" is one of the program's working files. Choose another file.").arg(destination),
+                         true});
+    // The listed clips, then clip files no entry names yet: a later start lists them.
+    QStringList clips = ClipNames();
+    for (const QString &file : trevisto::FilesIn(NativePath(WorkingFiles::Folder)))
+        if (file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
+            clips << file.chopped(4);
+    for (const QString &clip : clips)
+        files.push_back({NativePath(WorkingFiles::ClipFile(clip)),
+                         Saving::tr("\"%1\" is the file of the clip \"%2\". Choose another file: a clip is never "
+                                    "written over.")
+                             .arg(destination, clip),
+                         true});
+    files.push_back({loadedSource_,
+                     Saving::tr("\"%1\" is the file the open sound came from. Choose another file: the source is "
+                                "never written over.")
+                         .arg(destination)});
+    if (Mp3Enc1->isBusy())
+        files.push_back({encodingTarget_,
+                         Saving::tr("\"%1\" is the MP3 file still being written. Choose another file.").arg(destination)});
+    const trevisto::ProtectedFile *found = trevisto::FindProtected(destination, files);
+    if (!found)
+        return false;
+    dialogs_.msgBox(found->why, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+    return true;
+}
+
 void frmWriteWave::CmdSaveas_Click()
 {
     if (RefuseWhileEncoding())
         return;
     const std::optional<QString> output = Choose(trevisto::saveMp3Request());
-    if (!output)
+    if (!output || RefuseProtectedDestination(*output))
         return;
     WaitWindow().resetProgress();
     WaitWindow().show();
     Mp3Enc1->setBitRate(BitRate);
+    encodedClips_.reset();
     StartEncoding(WorkingFiles::Result, *output);
 }
 
@@ -59,6 +96,8 @@ void frmWriteWave::Command3_Click()
         dialogs_.msgBox("Error Create the file Name in Desktop", vbOKOnly, MsgIcon::None, ProgramTitle);
         return;
     }
+    if (RefuseProtectedDestination(path))
+        return;
     // The device reads the result file, so its player lets go of it, and takes it again
     // afterwards so that playing the result still works.
     MMControl1->setCommand("Close");

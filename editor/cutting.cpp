@@ -68,4 +68,5 @@ void frmWriteWave::ShowNothingLoaded()
     SetEnabled(SourceControls() << ui->CmdGoto, false);
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
+    loadedSource_.clear();
 }

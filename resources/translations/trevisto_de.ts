@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>der zusammengefügte Klang hat eine andere Länge als geplant</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>„%1“ enthält weniger Klang, als sein Kopf angibt: Die Datei wurde gekürzt.</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,6 +369,22 @@
         <translation>„%1“ kann nicht gespeichert werden: %2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>„%1“ ist eine Arbeitsdatei des Programms. Wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>„%1“ ist die Datei des Clips „%2“. Wählen Sie eine andere Datei: Ein Clip wird nie überschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>„%1“ ist die Datei, aus der der geöffnete Klang stammt. Wählen Sie eine andere Datei: Die Quelle wird nie überschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>„%1“ ist die MP3-Datei, die noch geschrieben wird. Wählen Sie eine andere Datei.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -375,6 +395,17 @@
     <message>
         <source>error %1</source>
         <translation>Fehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>Alle %1 Clip-Dateien der Liste werden gelöscht.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>„%1“ wird noch geschrieben und wird nicht fertiggestellt.</translation>
     </message>
 </context>
 <context>

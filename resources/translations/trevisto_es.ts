@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>el sonido unido resultó de una duración distinta de la prevista</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>&quot;%1&quot; contiene menos sonido del que indica su cabecera: el archivo se ha recortado.</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,16 +369,43 @@
         <translation>No se puede guardar &quot;%1&quot;: %2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>&quot;%1&quot; es uno de los archivos de trabajo del programa. Elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>&quot;%1&quot; es el archivo del clip &quot;%2&quot;. Elija otro archivo: un clip nunca se sobrescribe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>&quot;%1&quot; es el archivo del que procede el sonido abierto. Elija otro archivo: el origen nunca se sobrescribe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>&quot;%1&quot; es el archivo MP3 que aún se está escribiendo. Elija otro archivo.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
-        <translation>No se puede guardar el idioma en «%1»: %2.</translation>
+        <translation>No se puede guardar el idioma en &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>error %1</source>
         <translation>error n.º %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>Se eliminarán los %1 archivos de clip de la lista.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>&quot;%1&quot; aún se está escribiendo y no se terminará.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +426,7 @@ Trevisto MP3 Editor no puede funcionar sin ella.</translation>
         <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
 <byte value="xd"/>
 Only one copy can use them at a time.</source>
-        <translation>Trevisto MP3 Editor ya se está ejecutando con los archivos de trabajo en «%1».<byte value="xd"/>
+        <translation>Trevisto MP3 Editor ya se está ejecutando con los archivos de trabajo en &quot;%1&quot;.<byte value="xd"/>
 <byte value="xd"/>
 Solo una copia puede usarlos a la vez.</translation>
     </message>

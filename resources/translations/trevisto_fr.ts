@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>le son assemblé n’a pas la longueur prévue</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>« %1 » contient moins de son que ne l’indique son en-tête : le fichier a été tronqué.</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,6 +369,22 @@
         <translation>« %1 » ne peut pas être enregistré : %2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>« %1 » est l’un des fichiers de travail du programme. Choisissez un autre fichier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>« %1 » est le fichier du clip « %2 ». Choisissez un autre fichier : un clip n’est jamais écrasé.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>« %1 » est le fichier dont provient le son ouvert. Choisissez un autre fichier : la source n’est jamais écrasée.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>« %1 » est le fichier MP3 encore en cours d’écriture. Choisissez un autre fichier.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -375,6 +395,17 @@
     <message>
         <source>error %1</source>
         <translation>erreur %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>Les %1 fichiers des clips de la liste seront supprimés.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>« %1 » est encore en cours d’écriture et ne sera pas terminé.</translation>
     </message>
 </context>
 <context>

@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>il suono unito ha una durata diversa da quella prevista</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>&quot;%1&quot; contiene meno suono di quanto dichiari la sua intestazione: il file è stato troncato.</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,16 +369,43 @@
         <translation>Impossibile salvare &quot;%1&quot;: %2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>&quot;%1&quot; è uno dei file di lavoro del programma. Scegliere un altro file.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>&quot;%1&quot; è il file della clip &quot;%2&quot;. Scegliere un altro file: una clip non viene mai sovrascritta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>&quot;%1&quot; è il file da cui proviene il suono aperto. Scegliere un altro file: la sorgente non viene mai sovrascritta.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>&quot;%1&quot; è il file MP3 ancora in scrittura. Scegliere un altro file.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>The language cannot be saved in &quot;%1&quot;: %2.</source>
-        <translation>Impossibile salvare la lingua in «%1»: %2.</translation>
+        <translation>Impossibile salvare la lingua in &quot;%1&quot;: %2.</translation>
     </message>
     <message>
         <source>error %1</source>
         <translation>errore %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>Tutti i %1 file delle clip dell’elenco verranno eliminati.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>&quot;%1&quot; è ancora in scrittura e non verrà completato.</translation>
     </message>
 </context>
 <context>
@@ -395,7 +426,7 @@ Trevisto MP3 Editor non può funzionare senza di essa.</translation>
         <source>Trevisto MP3 Editor is already running with the working files in &quot;%1&quot;.<byte value="xd"/>
 <byte value="xd"/>
 Only one copy can use them at a time.</source>
-        <translation>Trevisto MP3 Editor è già in esecuzione con i file di lavoro in «%1».<byte value="xd"/>
+        <translation>Trevisto MP3 Editor è già in esecuzione con i file di lavoro in &quot;%1&quot;.<byte value="xd"/>
 <byte value="xd"/>
 Solo una copia alla volta può usarli.</translation>
     </message>

@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>склеенный звук получился другой длины, чем ожидалось</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>«%1» содержит меньше звука, чем указано в заголовке: файл обрезан.</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,6 +369,22 @@
         <translation>«%1» не удаётся сохранить: %2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>«%1» — один из рабочих файлов программы. Выберите другой файл.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>«%1» — файл фрагмента «%2». Выберите другой файл: фрагмент никогда не перезаписывается.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>«%1» — файл, из которого открыт звук. Выберите другой файл: исходный файл никогда не перезаписывается.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>«%1» — MP3-файл, который ещё записывается. Выберите другой файл.</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -375,6 +395,17 @@
     <message>
         <source>error %1</source>
         <translation>ошибка %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>Все файлы фрагментов списка (%1) будут удалены.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>«%1» ещё записывается и не будет завершён.</translation>
     </message>
 </context>
 <context>

@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>合并后的声音长度与预期不符</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>“%1”包含的声音比其文件头所说的少：文件被截短了。</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,6 +369,22 @@
         <translation>无法保存“%1”：%2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>“%1”是本程序的工作文件之一。请选择其他文件。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>“%1”是片段“%2”的文件。请选择其他文件：片段永远不会被覆盖。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>“%1”是当前打开的声音所来自的文件。请选择其他文件：源文件永远不会被覆盖。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>“%1”是仍在写入的 MP3 文件。请选择其他文件。</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -375,6 +395,17 @@
     <message>
         <source>error %1</source>
         <translation>错误 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>列表中全部 %1 个片段文件将被删除。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>“%1”仍在写入，将不会完成。</translation>
     </message>
 </context>
 <context>

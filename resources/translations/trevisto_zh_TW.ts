@@ -291,6 +291,10 @@
         <source>the joined sound came out at another length than planned</source>
         <translation>合併後的聲音長度與預期不符</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; holds less sound than its header says: the file was cut short.</source>
+        <translation>「%1」包含的聲音比其檔頭所說的少：檔案被截短了。</translation>
+    </message>
 </context>
 <context>
     <name>Joining</name>
@@ -365,6 +369,22 @@
         <translation>無法儲存「%1」：%2<byte value="xd"/>
 %3</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is one of the program&apos;s working files. Choose another file.</source>
+        <translation>「%1」是本程式的工作檔案之一。請選擇其他檔案。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file of the clip &quot;%2&quot;. Choose another file: a clip is never written over.</source>
+        <translation>「%1」是片段「%2」的檔案。請選擇其他檔案：片段永遠不會被覆寫。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the file the open sound came from. Choose another file: the source is never written over.</source>
+        <translation>「%1」是目前開啟的聲音所來自的檔案。請選擇其他檔案：來源檔案永遠不會被覆寫。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is the MP3 file still being written. Choose another file.</source>
+        <translation>「%1」是仍在寫入的 MP3 檔案。請選擇其他檔案。</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -375,6 +395,17 @@
     <message>
         <source>error %1</source>
         <translation>錯誤 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Shutdown</name>
+    <message>
+        <source>All %1 clip files of the list will be deleted.</source>
+        <translation>清單中全部 %1 個片段檔案將被刪除。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is still being written and will not be finished.</source>
+        <translation>「%1」仍在寫入，將不會完成。</translation>
     </message>
 </context>
 <context>

@@ -580,7 +580,7 @@ TEST_F(Clips, CancelInTheEndConfirmationChangesNothing)
     w().CdmEnd_Click();
     ASSERT_EQ(dialogs_.asked().size(), 1);
     const auto &box = dialogs_.asked()[0];
-    EXPECT_EQ(box.text, "Are You Sure Want to Exit");
+    EXPECT_EQ(box.text, "Are You Sure Want to Exit\r\nAll 2 clip files of the list will be deleted.");
     EXPECT_EQ(box.buttons, vbOKCancel);
     EXPECT_EQ(box.icon, MsgIcon::None);
     EXPECT_EQ(box.title, "Trevisto MP3 Editor");
@@ -600,16 +600,19 @@ TEST_F(Clips, EachEndingRemovesExactlyItsFiles)
         int clips;
         bool alreadyGone; // the working files were removed behind the program's back
         bool encoding;    // an MP3 of the clips is being written
+        // The End button's second line, naming what else goes; %1 is the MP3.
+        const char *alsoEnds = "";
     } cases[] = {
         {"window close", How::Close, 2, false, false},
         {"Exit", How::Exit, 2, false, false},
         {"End with one clip", How::End, 1, false, false},
-        {"End with two clips", How::End, 2, false, false},
+        {"End with two clips", How::End, 2, false, false, "All 2 clip files of the list will be deleted."},
         {"window close, files gone", How::Close, 1, true, false},
         {"Exit, files gone", How::Exit, 1, true, false},
-        {"End, files gone", How::End, 2, true, false},
+        {"End, files gone", How::End, 2, true, false, "All 2 clip files of the list will be deleted."},
         {"Exit while encoding", How::Exit, 2, false, true},
-        {"End while encoding", How::End, 2, false, true},
+        {"End while encoding", How::End, 2, false, true,
+         "All 2 clip files of the list will be deleted. \"%1\" is still being written and will not be finished."},
     };
     const QString mp3 = outPath("joined.mp3");
     for (const auto &c : cases) {
@@ -661,7 +664,13 @@ TEST_F(Clips, EachEndingRemovesExactlyItsFiles)
             break;
         }
         EXPECT_EQ(endCode_, 0);
-        EXPECT_EQ(dialogs_.asked().size(), c.how == How::End ? 1 : 0) << "no message beyond the confirmation";
+        ASSERT_EQ(dialogs_.asked().size(), c.how == How::End ? 1 : 0) << "no message beyond the confirmation";
+        if (c.how == How::End) {
+            QString second = c.alsoEnds;
+            if (second.contains("%1"))
+                second = second.arg(mp3);
+            EXPECT_EQ(dialogs_.asked()[0].text, "Are You Sure Want to Exit" + (second.isEmpty() ? "" : "\r\n" + second));
+        }
         EXPECT_EQ(filesUnder(prefix_), expected);
         for (MciPlayer *p : {MMaudio(w()), MMControl1(w()), MMCPlayList(w())})
             EXPECT_FALSE(p->isOpen()) << p->objectName().toStdString();

@@ -12,12 +12,17 @@
 #include "support/test_audio.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -246,6 +251,120 @@ TEST_F(Trust, EveryDeletingQuestionDefaultsToNo)
         EXPECT_EQ(box.defaultButton, 1) << "No";
     }
     EXPECT_EQ(entries(), QStringList({"a", "b"}));
+}
+
+// The Yes after an MP3 join deletes what went into the MP3: a clip added while it was
+// written stays, and so does one deleted and added again under the same name.
+TEST_F(Trust, AfterAnMp3JoinYesDeletesOnlyTheJoinedClips)
+{
+    makeClips({"a", "b", "c"}, 300);
+    dialogs_.answerFile(outPath("joined.mp3"));
+    w().CmdCreate_Click();
+    ASSERT_TRUE(Mp3Enc1(w())->isBusy());
+    addClip("d");
+    select(2);
+    dialogs_.answerMessage(vbYes);
+    w().Command5_Click();
+    addClip("c");
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbYes);
+    ASSERT_TRUE(waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000));
+    EXPECT_EQ(messages().mid(1), QStringList({"The file is saved", "Do You want to delete ALL temp file "}));
+    EXPECT_EQ(entries(), QStringList({"d", "c"}));
+    for (const char *gone : {"a", "b"})
+        EXPECT_FALSE(QFileInfo::exists(clipFile(gone))) << gone;
+    for (const char *kept : {"c", "d"})
+        EXPECT_TRUE(QFileInfo::exists(clipFile(kept))) << kept;
+}
+
+// A clip shorter than its header says is named and nothing is joined or deleted.
+TEST_F(Trust, AClipCutShortIsNamedAndTheJoinRefused)
+{
+    makeClips({"a", "b"}, 300);
+    QFile b(clipFile("b"));
+    ASSERT_TRUE(b.resize(b.size() - 400));
+    const QString out = outPath("joined.wav");
+    dialogs_.answerFile(out);
+    w().Command2_Click();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains(clipFile("b"))) << messages()[0].toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out));
+    EXPECT_EQ(entries(), QStringList({"a", "b"}));
+    EXPECT_TRUE(QFileInfo::exists(clipFile("a")));
+}
+
+// Every file under `folders`, with its bytes.
+std::map<QString, QByteArray> snapshot(const QStringList &folders)
+{
+    std::map<QString, QByteArray> files;
+    for (const QString &folder : folders) {
+        QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            QFile f(it.next());
+            files[f.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("unreadable");
+        }
+    }
+    return files;
+}
+
+// No save or join writes over a clip, a working file or the source, however the file is
+// named: the refusal names the file and why, and nothing on disk changes.
+TEST_F(Trust, NoOutputGoesOverTheProgramsOwnFilesOrTheSource)
+{
+    enum class Command { SaveMp3, SaveWav, JoinMp3, JoinWav };
+    const QString drive = prefix_ + "/drive_c";
+    const struct {
+        const char *what;
+        Command command;
+        QString destination;
+        const char *says;
+    } cases[] = {
+        {"join to WAV onto a clip", Command::JoinWav, drive + "/Temp/a.wav", "is the file of the clip \"a\""},
+        {"join to WAV through a link", Command::JoinWav, outPath("link.wav"), "is the file of the clip \"b\""},
+        {"join to WAV onto an unlisted clip", Command::JoinWav, drive + "/Temp/z.wav", "is the file of the clip \"z\""},
+        {"join to MP3 onto the source's working file", Command::JoinMp3, drive + "/Temp/../temp.wav",
+         "one of the program's working files"},
+        {"save as MP3 over the source", Command::SaveMp3, outPath("source.wav"), "the open sound came from"},
+        {"save as MP3 over the result", Command::SaveMp3, drive + "//temp2.wav", "one of the program's working files"},
+        {"save as WAV onto the join work file", Command::SaveWav, drive + "/TEMP/CONCAT.WAV",
+         "one of the program's working files"},
+    };
+    makeClips({"a", "b"}, 300);
+    ASSERT_TRUE(QFile::link(clipFile("b"), outPath("link.wav")));
+    QFile::copy(clipFile("a"), drive + "/Temp/z.wav");
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto before = snapshot({prefix_, outPath("")});
+        dialogs_.clear();
+        dialogs_.answerFile(c.destination);
+        switch (c.command) {
+        case Command::SaveMp3: w().CmdSaveas_Click(); break;
+        case Command::SaveWav: w().Command3_Click(); break;
+        case Command::JoinMp3: w().CmdCreate_Click(); break;
+        case Command::JoinWav: w().Command2_Click(); break;
+        }
+        EXPECT_FALSE(Mp3Enc1(w())->isBusy());
+        ASSERT_EQ(messages().size(), 1);
+        EXPECT_TRUE(messages()[0].startsWith('"' + c.destination + '"')) << messages()[0].toStdString();
+        EXPECT_TRUE(messages()[0].contains(c.says)) << messages()[0].toStdString();
+        EXPECT_TRUE(snapshot({prefix_, outPath("")}) == before) << "nothing written";
+        EXPECT_EQ(entries(), QStringList({"a", "b"}));
+    }
+
+    // While an MP3 is written, saving the cut result as WAV over it is refused too.
+    dialogs_.clear();
+    dialogs_.answerFile(outPath("joined.mp3"));
+    w().CmdCreate_Click();
+    ASSERT_TRUE(Mp3Enc1(w())->isBusy());
+    dialogs_.answerFile(outPath("joined.mp3"));
+    w().Command3_Click();
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].contains("is the MP3 file still being written")) << messages()[0].toStdString();
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbNo);
+    ASSERT_TRUE(waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000));
+    EXPECT_EQ(messages().mid(1), QStringList({"The file is saved", "Do You want to delete ALL temp file "}));
+    EXPECT_EQ(readBytes(outPath("joined.mp3").toStdString()).at(0), 0xFF) << "the MP3, not a WAV";
 }
 
 } // namespace
