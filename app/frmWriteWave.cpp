@@ -17,6 +17,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 {
     ui->setupUi(this);
     ApplyFormLook();
+    KeepDesignPlaces();
     setWindowTitle(ProgramTitle);
     setAcceptDrops(true);
 
@@ -43,15 +44,17 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 
     LoadButtonImages();
     ConnectHandlers();
-    adjustSize();
-    setFixedSize(sizeHint());
+    // The design size is the least; the window grows from there and can be maximised.
+    setMinimumSize(minimumSizeHint());
+    resize(minimumSizeHint());
 }
 
 // The form was laid out for a small dialog font, and its frames carry their captions on
 // the border line.
 void frmWriteWave::ApplyFormLook()
 {
-    ui->centralwidget->setFixedSize(808, 423);
+    ui->centralwidget->setMinimumSize(DesignClientSize);
+    ui->centralwidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     QFont small = font();
     small.setPointSize(8);
     setFont(small);
@@ -116,6 +119,7 @@ void frmWriteWave::ConnectHandlers()
     WatchPointerMoves();
     ConnectLanguageHandlers();
     ConnectShortcuts();
+    ConnectCloseView();
 }
 
 void frmWriteWave::about_Click()

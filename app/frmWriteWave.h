@@ -15,6 +15,8 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 
 #include <array>
@@ -22,11 +24,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QFrame;
 class QTimer;
 class Frmwait;
 class FocusRing;
+class DetailView;
 namespace trevisto::mp3enc {
 class Mp3Encoder;
 }
@@ -153,6 +158,29 @@ private:
     void ConnectHandlers();
     // The form's fonts and frame style.
     void ApplyFormLook();
+    // The client area the form was laid out for, and the window's least.
+    static constexpr QSize DesignClientSize{808, 423};
+    // Adds the close view under the slider and notes where each control that follows the
+    // window's size sits at the design size.
+    void KeepDesignPlaces();
+    void PlaceControls(const QSize &client);
+    // Places the controls when the client area changes size; true for that event.
+    bool FollowClientSize(QObject *watched, QEvent *event);
+
+    // --- editor/ (the close view) --------------------------------------------------------
+    void ConnectCloseView();
+    // A sound is open and its transport is not locked.
+    bool SourceMovable() const;
+    // Moves the play position: a running sound plays on from there, a standing one stays.
+    void MovePlayPosition(qint64 ms);
+    // While the sound stands, moves its position by `deltaMs`, within the sound.
+    void StepPlayPosition(qint64 deltaMs);
+    void ShowPlayPosition();
+    // Plays [from, to) of the source and stops there.
+    void PlayRange(qint64 from, qint64 to);
+    // Sets a mark as its button does, to the millisecond.
+    void SetMarkIn(qint64 ms);
+    void SetMarkOut(qint64 ms);
     // Takes this copy's lock on drive C: and removes what an interrupted run left there;
     // false, after its message, when another copy holds it.
     bool TakeDrive();
@@ -327,4 +355,6 @@ private:
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
     FocusRing *focusRing_ = nullptr;
+    DetailView *detail_ = nullptr; // the close view of the source
+    std::vector<std::pair<QWidget *, QRect>> designPlaces_;
 };

@@ -20,6 +20,8 @@ int main(int argc, char **argv)
     trevisto::SignalEnding endOnSignal([&window] { window.EndFromOutside(); });
     if (!window.Form_Load())
         return 1;
+    // Taller than the design size, so that the close view of the sound is shown.
+    window.resize(window.minimumSize() + QSize(0, 170));
     window.show();
     // Opened from the event loop, so the window is on screen under the wait window and
     // any refusal.

@@ -51,7 +51,7 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     format_ = trevisto::wav::Format{trevisto::wav::kTagPcm, uint16_t(info.chans), rate,
                                     uint16_t((info.flags & BASS_SAMPLE_8BITS) ? 8 : 16)};
     if (peaks_)
-        peaks_->start(format_);
+        peaks_->start(format_, PeakTable::DetailCapacity);
 
     if (!create(nativePath, result))
         return result;

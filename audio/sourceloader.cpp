@@ -112,7 +112,7 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
     if (!in)
         return ::Outcome::failure(openFailure(readError, readErrno));
     const wav::Info &info = in->info();
-    peaks_.start(info.format); // a layout it cannot reduce leaves the envelope empty
+    peaks_.start(info.format, PeakTable::DetailCapacity); // a layout it cannot reduce leaves the envelope empty
 
     wav::WriteError writeError = wav::WriteError::None;
     int writeErrno = 0;

@@ -104,14 +104,15 @@ PeakTable::Peak merged(const PeakTable::Peak &a, const PeakTable::Peak &b)
 
 } // namespace
 
-bool PeakTable::start(const Format &format)
+bool PeakTable::start(const Format &format, int capacity)
 {
     clear();
-    if (!format.supported())
+    if (!format.supported() || capacity < 2 || !std::has_single_bit(unsigned(capacity)))
         return false;
     format_ = format;
     frameBytes_ = format.blockAlign();
-    peaks_.assign(Capacity, Peak{});
+    capacity_ = capacity;
+    peaks_.assign(size_t(capacity), Peak{});
     partial_.resize(frameBytes_);
     return true;
 }
@@ -147,7 +148,7 @@ void PeakTable::addFrames(const unsigned char *data, int64_t count)
 {
     while (count > 0) {
         if (used_ == 0 || inLast_ == framesPerPeak_) {
-            if (used_ == Capacity)
+            if (used_ == capacity_)
                 halve();
             ++used_;
             inLast_ = 0;
@@ -166,9 +167,9 @@ void PeakTable::addFrames(const unsigned char *data, int64_t count)
 void PeakTable::halve()
 {
     // Only ever called with every entry full, so the merged ones are full too.
-    for (int i = 0; i < Capacity / 2; ++i)
+    for (int i = 0; i < capacity_ / 2; ++i)
         peaks_[size_t(i)] = merged(peaks_[size_t(2 * i)], peaks_[size_t(2 * i + 1)]);
-    used_ = Capacity / 2;
+    used_ = capacity_ / 2;
     framesPerPeak_ *= 2;
     inLast_ = framesPerPeak_;
 }
@@ -189,5 +190,28 @@ std::vector<PeakTable::Peak> PeakTable::columns(int width) const
             peak = merged(peak, peaks_[size_t(i)]);
         out.push_back(peak);
     }
+    return out;
+}
+
+PeakTable PeakTable::coarsened(int capacity) const
+{
+    PeakTable out = *this;
+    if (capacity < 2 || !std::has_single_bit(unsigned(capacity)) || capacity >= capacity_) {
+        return out;
+    }
+    // Reducing into the smaller table would have merged neighbours until the sound fitted:
+    // the same as merging groups of `factor` entries here.
+    int64_t factor = 1;
+    while ((used_ + factor - 1) / factor > capacity)
+        factor *= 2;
+    out.capacity_ = capacity;
+    out.peaks_.assign(size_t(capacity), Peak{});
+    out.used_ = int((used_ + factor - 1) / factor);
+    for (int i = 0; i < used_; ++i) {
+        Peak &to = out.peaks_[size_t(i / factor)];
+        to = i % factor == 0 ? peaks_[size_t(i)] : merged(to, peaks_[size_t(i)]);
+    }
+    out.framesPerPeak_ = framesPerPeak_ * factor;
+    out.inLast_ = used_ == 0 ? 0 : frames_ - int64_t(out.used_ - 1) * out.framesPerPeak_;
     return out;
 }

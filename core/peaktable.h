@@ -21,9 +21,14 @@ public:
         bool operator==(const Peak &) const = default;
     };
 
-    // Starts an empty envelope of sound in `format`. False, leaving a table that takes no
-    // input, when the layout is not one of the supported WAV layouts.
-    bool start(const trevisto::wav::Format &format);
+    // A table fine enough for a close view of an hour of sound: 256 frames an entry at
+    // 44.1 kHz, 8 MiB.
+    static constexpr int DetailCapacity = 1 << 20;
+
+    // Starts an empty envelope of sound in `format`, of at most `capacity` entries (a power
+    // of two). False, leaving a table that takes no input, when the layout is not one of
+    // the supported WAV layouts.
+    bool start(const trevisto::wav::Format &format, int capacity = Capacity);
     void clear();
 
     // Reduces `size` bytes of interleaved samples in the started format. Blocks need not
@@ -42,12 +47,18 @@ public:
     // repeats its entries. Empty for an empty table or a width below 1.
     std::vector<Peak> columns(int width) const;
 
+    // The same envelope in at most `capacity` entries (a power of two): exactly the table
+    // that reducing the same sound into that capacity would have given.
+    PeakTable coarsened(int capacity = Capacity) const;
+    int capacity() const { return capacity_; }
+
 private:
     void addFrames(const unsigned char *data, int64_t count);
     void halve();
     trevisto::wav::Format format_;
     size_t frameBytes_ = 0;
     std::vector<Peak> peaks_;
+    int capacity_ = Capacity;
     int used_ = 0;
     int64_t framesPerPeak_ = 1;
     int64_t inLast_ = 0; // frames already in the last entry

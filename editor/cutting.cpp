@@ -7,6 +7,7 @@
 #include "editor/cut.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
+#include "ui/detailview.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
@@ -68,5 +69,6 @@ void frmWriteWave::ShowNothingLoaded()
     SetEnabled(SourceControls() << ui->CmdGoto, false);
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
+    detail_->clearSound();
     loadedSource_.clear();
 }

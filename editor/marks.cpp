@@ -2,7 +2,10 @@
 #include "app/frmWriteWave.h"
 
 #include "editor/timetext.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/mci/player.h"
+#include "ui/detailview.h"
 #include "ui_frmWriteWave.h"
 
 #include <utility>
@@ -36,6 +39,9 @@ void frmWriteWave::CmdGoto_Click()
     }
     MMaudio->setStartPosition(*GotoPos);
     MMaudio->setCommand("Play");
+    // The keys act on the window again, not in the box.
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
 }
 
 void frmWriteWave::ShowOpenedSource(const QString &path)
@@ -45,7 +51,9 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     MarkOut = qint32(length);
     ui->Slider1->setRange(0, WholeSeconds(length));
     // The envelope reduced while this sound was written; the table starts empty for the next.
-    ui->Slider1->setPeaks(loader_.takePeaks());
+    PeakTable peaks = loader_.takePeaks();
+    ui->Slider1->setPeaks(peaks.coarsened());
+    detail_->setSound(NativePath(WorkingFiles::Source), std::move(peaks));
     ui->Slider1->clearCutRange();
     ShowMarks();
     ui->lblAudio->setText(PositionText(*MMaudio));

@@ -1,5 +1,6 @@
 #include "editor/timetext.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,6 +25,16 @@ QString ClockText(double seconds)
         .arg(hours, 2, 10, QChar('0'))
         .arg(minutes, 2, 10, QChar('0'))
         .arg(secs, 2, 10, QChar('0'));
+}
+
+QString MillisecondText(int64_t milliseconds)
+{
+    const int64_t n = std::max<int64_t>(milliseconds, 0);
+    return QStringLiteral("%1:%2:%3.%4")
+        .arg(n / 3600000, 2, 10, QChar('0'))
+        .arg(n / 60000 % 60, 2, 10, QChar('0'))
+        .arg(n / 1000 % 60, 2, 10, QChar('0'))
+        .arg(n % 1000, 3, 10, QChar('0'));
 }
 
 int32_t WholeSeconds(int64_t milliseconds)

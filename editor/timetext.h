@@ -13,6 +13,9 @@ double RoundHalfEven(double value);
 // "hh:mm:ss" for a number of seconds; past 99 hours the hours take more digits.
 QString ClockText(double seconds);
 
+// "hh:mm:ss.mmm" for a number of milliseconds, negative ones as 0.
+QString MillisecondText(int64_t milliseconds);
+
 // Whole seconds of a position in milliseconds, rounded as ClockText rounds.
 int32_t WholeSeconds(int64_t milliseconds);
 

@@ -3,6 +3,7 @@
 
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
+#include "ui/detailview.h"
 #include "ui_frmWriteWave.h"
 
 #include <QMouseEvent>
@@ -58,6 +59,7 @@ void frmWriteWave::Slider1_Scroll()
 
 bool frmWriteWave::eventFilter(QObject *watched, QEvent *event)
 {
+    FollowClientSize(watched, event);
     if (watched == ui->Slider1 && ui->Slider1->isEnabled()) {
         if (event->type() == QEvent::MouseButtonPress) {
             auto *mouse = static_cast<QMouseEvent *>(event);
@@ -94,6 +96,9 @@ void frmWriteWave::MMaudio_StatusUpdate()
     // While the user holds the handle, it stays where the user puts it.
     if (!ui->Slider1->isSliderDown())
         ui->Slider1->setValue(WholeSeconds(position));
+    detail_->setPosition(position);
+    if (MMaudio->state() == MciPlayer::State::Playing)
+        detail_->followPosition();
     if (position == length)
         return;
 

@@ -1,10 +1,16 @@
 // The sound in the time slider: its envelope, the marks and the cut.
 #include "app/frmWriteWave.h"
 
+#include "editor/timetext.h"
 #include "platform/mci/player.h"
+#include "ui/detailview.h"
 #include "ui_frmWriteWave.h"
 
 void frmWriteWave::ShowMarks()
 {
     ui->Slider1->setMarks(MarkIn, MarkOut, MMaudio->length());
+    detail_->setMarks(MarkIn, MarkOut);
+    // The labels keep whole seconds; their tooltips the milliseconds.
+    ui->Txtin->setToolTip(MillisecondText(MarkIn));
+    ui->TxtOut->setToolTip(MillisecondText(MarkOut));
 }

@@ -19,7 +19,7 @@ struct MciPlayer::Feed {
     quint64 token = 0;
     wav::Format format;
     int outChannels = 0;
-    int64_t end = 0;        // frames in the file
+    int64_t end = 0;        // the frame the run stops at
     int64_t cursor = 0;     // next frame to hand over
     int64_t handedOver = 0; // cursor when the previous callback returned
     std::atomic<int64_t> played{0};
@@ -155,6 +155,7 @@ int MciPlayer::open()
         return fail(fromReadError(error));
     state_ = State::Stopped;
     frame_ = 0;
+    end_ = file_->info().frames;
     timer_.start();
     return fail(Ok);
 }
@@ -179,7 +180,8 @@ int MciPlayer::play()
     const int64_t total = file_->info().frames;
     if (startSet_)
         frame_ = frameAt(startMs_, file_->format().sampleRate, total);
-    startSet_ = false;
+    end_ = endSet_ ? std::max(frame_, frameAt(endMs_, file_->format().sampleRate, total)) : total;
+    startSet_ = endSet_ = false;
     return fail(run());
 }
 
@@ -219,6 +221,27 @@ void MciPlayer::setStartPosition(qint64 ms)
 {
     startMs_ = ms;
     startSet_ = true;
+}
+
+void MciPlayer::setEndPosition(qint64 ms)
+{
+    endMs_ = ms;
+    endSet_ = true;
+}
+
+void MciPlayer::setPosition(qint64 ms)
+{
+    if (!file_)
+        return;
+    const int64_t frame = frameAt(ms, file_->format().sampleRate, file_->info().frames);
+    if (state_ != State::Playing) {
+        frame_ = frame;
+        return;
+    }
+    halt();
+    frame_ = frame;
+    end_ = file_->info().frames; // a run to a set end goes on to the end from elsewhere
+    run();
 }
 
 qint64 MciPlayer::length() const
@@ -261,7 +284,7 @@ void MciPlayer::feedFinished(quint64 token, int code)
         return;
     if (state_ == State::Playing) {
         SDL_PauseAudioDevice(device_, 1);
-        frame_ = code == Ok ? file_->info().frames : feed_->handedOver;
+        frame_ = code == Ok ? end_ : feed_->handedOver;
     }
     ++token_;
     state_ = file_ ? State::Stopped : State::Closed;
@@ -277,8 +300,8 @@ void MciPlayer::tick()
 // Plays from frame_ to the end, or completes at once when frame_ is the end.
 int MciPlayer::run()
 {
-    if (frame_ >= file_->info().frames) {
-        frame_ = file_->info().frames;
+    if (frame_ >= end_) {
+        frame_ = end_;
         state_ = State::Stopped;
         postDone(Ok);
         return Ok;
@@ -320,6 +343,7 @@ int MciPlayer::startOutput(int64_t frame)
     Feed &f = *feed_;
     f.token = ++token_;
     f.cursor = f.handedOver = frame;
+    f.end = end_;
     f.played.store(frame);
     f.failed = f.finished = false;
     SDL_PauseAudioDevice(device_, 0);

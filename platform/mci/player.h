@@ -10,6 +10,9 @@
 //   Pause  pauses a playing file; a second Pause while paused resumes it.
 //   Stop   stops; the position stays where it is. No completion signal.
 //   Prev   moves to the start (playback, if running, goes on from there).
+// A Play after setEndPosition stops at that position instead of the end, with done(0)
+// there; a resumed pause keeps that end. setPosition moves the position at once: a
+// running sound plays on from there, a paused or stopped one stays so.
 // A Play that cannot start (nothing open, no sound output) emits done() with the error
 // code, queued, so it arrives after the call returns. done() comes exactly once per
 // Play that reached the end or failed; a Play, Stop or Close issued before that ends the
@@ -78,6 +81,9 @@ public:
 
     qint64 startPosition() const { return startMs_; }
     void setStartPosition(qint64 ms);
+    // The end of the next Play only.
+    void setEndPosition(qint64 ms);
+    void setPosition(qint64 ms);
 
     qint64 length() const;
     qint64 position() const;
@@ -130,6 +136,9 @@ private:
     int64_t frame_ = 0; // position while not playing
     qint64 startMs_ = 0;
     bool startSet_ = false;
+    qint64 endMs_ = 0;
+    bool endSet_ = false;
+    int64_t end_ = 0; // the frame the current run stops at
     quint64 token_ = 0; // changes with every start and stop of the output
     int lastError_ = Ok;
     bool notifyStatus_ = false;

@@ -11,6 +11,13 @@
     </message>
 </context>
 <context>
+    <name>CloseView</name>
+    <message>
+        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -59,6 +66,21 @@
 %4</source>
         <translation>无法将“%1”剪切到“%2”：%3<byte value="xd"/>
 %4</translation>
+    </message>
+</context>
+<context>
+    <name>DetailView</name>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <map>
+
 namespace {
 
 struct Place {
@@ -52,6 +54,68 @@ TEST_F(Form, EveryControlSitsAtItsPlaceInItsContainer)
         const QString container = widget->parentWidget()->objectName();
         EXPECT_EQ(container, *p.container ? QString(p.container) : QString("centralwidget"));
         EXPECT_EQ(widget->geometry(), QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15));
+    }
+}
+
+// From the design size up, the window grows without a control leaving the frame it sits in
+// at the design size or running into another one; the close view shows once there is room,
+// above the Time Frame, 1400 px wide on a 1600 × 900 screen.
+TEST_F(Form, AtEverySizeEachControlStaysInItsFrameAndNoneOverlap)
+{
+    frmWriteWave &w = makeWindow();
+    w.show();
+    QWidget *client = w.centralWidget();
+    const QSize window = w.size();
+    QList<QWidget *> frames, controls;
+    for (QWidget *c : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        (qobject_cast<QGroupBox *>(c) ? frames : controls) << c;
+    const QSize design = client->size();
+    // Each control's frame: the smallest one around it at the design size.
+    std::map<QWidget *, QWidget *> frameOf;
+    for (QWidget *c : controls) {
+        for (QWidget *f : frames)
+            if (f->geometry().contains(c->geometry()) &&
+                (!frameOf[c] || frameOf[c]->geometry().contains(f->geometry())))
+                frameOf[c] = f;
+    }
+    auto *view = w.findChild<QWidget *>("DetailView1");
+    ASSERT_NE(view, nullptr);
+
+    for (const QSize extra : {QSize(0, 0), QSize(1, 1), QSize(0, 170), QSize(300, 0), QSize(792, 459), QSize(1111, 77)}) {
+        SCOPED_TRACE(testing::Message() << "+" << extra.width() << "x" << extra.height());
+        w.resize(window + extra);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(client->size(), design + extra);
+        EXPECT_EQ(view->isVisibleTo(&w), extra.height() >= 46);
+        if (view->isVisibleTo(&w))
+            EXPECT_LT(view->geometry().bottom(), ui(w)->Frame6->y());
+        for (QWidget *c : controls) {
+            SCOPED_TRACE(c->objectName().toStdString());
+            if (c->y() >= client->height()) {
+                EXPECT_TRUE(c->isHidden() || c->y() >= design.height() + extra.height()) << "stays below the client";
+                continue;
+            }
+            EXPECT_TRUE(client->rect().contains(c->geometry()));
+            if (QWidget *f = frameOf[c])
+                EXPECT_TRUE(f->geometry().contains(c->geometry())) << "in " << f->objectName().toStdString();
+            for (QWidget *other : controls)
+                if (other != c && !other->isHidden() && !c->isHidden() && other->y() < client->height() &&
+                    (other != view || view->isVisibleTo(&w)) && (c != view || view->isVisibleTo(&w)))
+                    EXPECT_FALSE(c->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+        }
+        // Controls inside the frames stay inside them too.
+        for (QWidget *f : frames)
+            for (QWidget *c : f->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+                EXPECT_TRUE(f->rect().contains(c->geometry()))
+                    << c->objectName().toStdString() << " in " << f->objectName().toStdString();
+        if (extra == QSize(792, 459))
+            EXPECT_GE(view->width(), 1400) << "the extra width goes to the view";
+    }
+    w.resize(window);
+    QCoreApplication::processEvents();
+    for (const Place &p : kPlaces) {
+        auto *widget = w.findChild<QWidget *>(p.name);
+        EXPECT_EQ(widget->geometry(), QRect(p.left / 15, p.top / 15, p.width / 15, p.height / 15)) << p.name;
     }
 }
 

@@ -203,4 +203,43 @@ TEST(PeakTable, FrameCountsBeyond2To31StayExact)
     EXPECT_EQ(fine.back(), t.at(2048));
 }
 
+// A fine table coarsened is the very table a coarse reduction of the same sound gives, at
+// lengths below, at and around the points where entries merge.
+TEST(PeakTable, ACoarsenedTableIsTheCoarseReductionOfTheSameSound)
+{
+    const Format f{kTagPcm, 1, 8000, 16};
+    constexpr int fine = 64, coarse = 8;
+    for (const int frames : {0, 1, 7, 8, 9, 63, 64, 65, 127, 128, 129, 500, 511, 512, 513, 1000, 4097}) {
+        SCOPED_TRACE(frames);
+        std::vector<int16_t> samples(static_cast<size_t>(frames));
+        for (int i = 0; i < frames; ++i)
+            samples[size_t(i)] = int16_t((i * 7919) % 65536 - 32768);
+        const auto bytes = bytesOf(samples);
+        PeakTable a, b;
+        ASSERT_TRUE(a.start(f, fine));
+        ASSERT_TRUE(b.start(f, coarse));
+        // Blocks of odd sizes, split frames among them.
+        for (size_t at = 0; at < bytes.size(); at += 37) {
+            a.add(bytes.data() + at, std::min<size_t>(37, bytes.size() - at));
+            b.add(bytes.data() + at, std::min<size_t>(37, bytes.size() - at));
+        }
+        const PeakTable c = a.coarsened(coarse);
+        ASSERT_EQ(c.size(), b.size());
+        EXPECT_EQ(c.framesPerPeak(), b.framesPerPeak());
+        EXPECT_EQ(c.frames(), b.frames());
+        for (int i = 0; i < c.size(); ++i)
+            EXPECT_EQ(c.at(i), b.at(i)) << i;
+        EXPECT_EQ(c.columns(5), b.columns(5));
+        // Both go on taking sound alike.
+        PeakTable more = c;
+        more.add(bytes.data(), std::min<size_t>(bytes.size(), 200));
+        b.add(bytes.data(), std::min<size_t>(bytes.size(), 200));
+        ASSERT_EQ(more.size(), b.size());
+        for (int i = 0; i < b.size(); ++i)
+            EXPECT_EQ(more.at(i), b.at(i)) << "after more sound, " << i;
+    }
+    PeakTable bad;
+    EXPECT_FALSE(bad.start(f, 12)) << "not a power of two";
+}
+
 } // namespace

@@ -33,6 +33,20 @@ TEST(ClockTextTest, WholeSecondsFollowTheSameRule)
     EXPECT_EQ(WholeSeconds(2147483647), 2147484);
 }
 
+TEST(ClockTextTest, MillisecondTextKeepsEveryMillisecond)
+{
+    const struct {
+        int64_t ms;
+        const char *text;
+    } cases[] = {
+        {0, "00:00:00.000"},        {1, "00:00:00.001"},           {999, "00:00:00.999"},
+        {95186, "00:01:35.186"},    {3599999, "00:59:59.999"},     {3600000, "01:00:00.000"},
+        {-5, "00:00:00.000"},       {int64_t(100) * 3600000 + 7, "100:00:00.007"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(MillisecondText(c.ms), c.text) << c.ms;
+}
+
 TEST(GotoTextTest, ReadsTheNumberATextBeginsWith)
 {
     EXPECT_EQ(LeadingNumber("00"), 0);

@@ -164,6 +164,48 @@ TEST_F(PlayerTest, StopKeepsThePositionAndPrevGoesToTheStart)
     EXPECT_TRUE(codes_.empty());
 }
 
+// A run to a set end stops exactly there with its completion, through a pause too; the
+// next plain Play goes to the file's end. Moving the position keeps a paused player paused
+// and a playing one playing from there.
+TEST_F(PlayerTest, ARunToAnEndStopsThereAndAMovedPositionKeepsTheState)
+{
+    open(clip("one.wav", 44100));
+    player_.setStartPosition(200);
+    player_.setEndPosition(450);
+    ASSERT_EQ(player_.play(), Ok);
+    spin(100);
+    ASSERT_EQ(player_.pause(), Ok);
+    ASSERT_EQ(player_.pause(), Ok);
+    ASSERT_TRUE(waitDone());
+    EXPECT_EQ(codes_, std::vector<int>{Ok});
+    EXPECT_EQ(player_.position(), 450);
+    EXPECT_EQ(player_.state(), MciPlayer::State::Stopped);
+
+    codes_.clear();
+    player_.setStartPosition(900);
+    ASSERT_EQ(player_.play(), Ok);
+    ASSERT_TRUE(waitDone());
+    EXPECT_EQ(player_.position(), 1000) << "the end applied to one run only";
+
+    player_.setPosition(123);
+    EXPECT_EQ(player_.position(), 123);
+    EXPECT_EQ(player_.state(), MciPlayer::State::Stopped);
+    codes_.clear();
+    ASSERT_EQ(player_.play(), Ok);
+    spin(100);
+    ASSERT_EQ(player_.pause(), Ok);
+    player_.setPosition(700);
+    EXPECT_EQ(player_.position(), 700);
+    EXPECT_EQ(player_.state(), MciPlayer::State::Paused);
+    ASSERT_EQ(player_.pause(), Ok);
+    player_.setPosition(850);
+    EXPECT_EQ(player_.state(), MciPlayer::State::Playing);
+    EXPECT_GE(player_.position(), 850);
+    ASSERT_TRUE(waitDone());
+    EXPECT_EQ(codes_, std::vector<int>{Ok});
+    EXPECT_EQ(player_.position(), 1000);
+}
+
 TEST_F(PlayerTest, AStoppedPlayerGivesItsOutputToTheNextOne)
 {
     // The silent output takes one user at a time, as some sound cards do.

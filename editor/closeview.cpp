@@ -1,0 +1,121 @@
+// The close view of the source and the precise keys: a click or a dragged mark there, steps
+// of 10 ms and one second while the sound stands, and hearing the marked range before the cut.
+#include "app/frmWriteWave.h"
+
+#include "editor/timetext.h"
+#include "platform/mci/player.h"
+#include "ui/detailview.h"
+#include "ui_frmWriteWave.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+
+// The texts this file shows, under one translation context.
+struct CloseView {
+    Q_DECLARE_TR_FUNCTIONS(CloseView)
+};
+
+// How long [ and ] play at a mark.
+constexpr qint64 kMarkPreviewMs = 2000;
+
+} // namespace
+
+void frmWriteWave::ConnectCloseView()
+{
+    connect(detail_, &DetailView::positionPicked, this, &frmWriteWave::MovePlayPosition);
+    connect(detail_, &DetailView::markInDropped, this, [this](qint64 ms) { SetMarkIn(ms); });
+    connect(detail_, &DetailView::markOutDropped, this, [this](qint64 ms) { SetMarkOut(ms); });
+
+    const struct {
+        QKeySequence key;
+        std::function<void()> does;
+    } keys[] = {
+        {Qt::Key_Comma, [this] { StepPlayPosition(-10); }},
+        {Qt::Key_Period, [this] { StepPlayPosition(10); }},
+        // Shift with , and . gives < and > on most layouts, and itself on some.
+        {Qt::Key_Less, [this] { StepPlayPosition(-1000); }},
+        {Qt::Key_Greater, [this] { StepPlayPosition(1000); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Comma), [this] { StepPlayPosition(-1000); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Period), [this] { StepPlayPosition(1000); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Less), [this] { StepPlayPosition(-1000); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Greater), [this] { StepPlayPosition(1000); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Space), [this] { PlayRange(MarkIn, MarkOut); }},
+        {Qt::Key_BracketLeft, [this] { PlayRange(MarkIn, MarkIn + kMarkPreviewMs); }},
+        {Qt::Key_BracketRight, [this] { PlayRange(std::max<qint64>(MarkOut - kMarkPreviewMs, 0), MarkOut); }},
+    };
+    for (const auto &k : keys) {
+        auto *shortcut = new QShortcut(k.key, this);
+        connect(shortcut, &QShortcut::activated, this, k.does);
+    }
+    detail_->setToolTip(CloseView::tr("Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play "
+                                      "position; drag a mark's handle to move it. Shift+Space plays from Mark In "
+                                      "to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, "
+                                      "with Shift one second."));
+
+    // The Goto boxes take digits only, and the keys act on the window again after Goto.
+    for (QComboBox *box : {ui->cmbHH, ui->CmbMM, ui->CmbSS})
+        if (QLineEdit *edit = box->lineEdit())
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+bool frmWriteWave::SourceMovable() const
+{
+    return MMaudio->isOpen() && ui->CmdPlay->isEnabled();
+}
+
+void frmWriteWave::MovePlayPosition(qint64 ms)
+{
+    if (!SourceMovable())
+        return;
+    MMaudio->setPosition(ms);
+    ShowPlayPosition();
+}
+
+void frmWriteWave::StepPlayPosition(qint64 deltaMs)
+{
+    if (!SourceMovable() || MMaudio->state() == MciPlayer::State::Playing)
+        return;
+    MMaudio->setPosition(std::clamp<qint64>(MMaudio->position() + deltaMs, 0, MMaudio->length()));
+    ShowPlayPosition();
+    detail_->followPosition();
+}
+
+void frmWriteWave::ShowPlayPosition()
+{
+    const qint64 position = MMaudio->position();
+    ui->lblAudio->setText(PositionText(*MMaudio));
+    if (!ui->Slider1->isSliderDown())
+        ui->Slider1->setValue(WholeSeconds(position));
+    detail_->setPosition(position);
+}
+
+void frmWriteWave::PlayRange(qint64 from, qint64 to)
+{
+    if (!SourceMovable() || to <= from)
+        return;
+    MMaudio->setStartPosition(from);
+    MMaudio->setEndPosition(to);
+    CmdPlay_Click();
+}
+
+void frmWriteWave::SetMarkIn(qint64 ms)
+{
+    MarkIn = qint32(ms);
+    ui->Txtin->setText(ClockText(ms / 1000.0));
+    ShowMarks();
+}
+
+void frmWriteWave::SetMarkOut(qint64 ms)
+{
+    MarkOut = qint32(ms);
+    ui->TxtOut->setText(ClockText(ms / 1000.0));
+    ShowMarks();
+}

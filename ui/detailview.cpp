@@ -1,0 +1,358 @@
+#include "ui/detailview.h"
+
+#include "editor/timetext.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+using Peak = PeakTable::Peak;
+
+const QColor kBackground(0xfb, 0xfb, 0xfb);
+const QColor kWave(0x2b, 0x5b, 0x94);
+const QColor kSelection(0x2b, 0x8a, 0xd9, 60);
+const QColor kMarkIn(0x1e, 0x8c, 0x3a);
+const QColor kMarkOut(0xc0, 0x39, 0x2b);
+const QColor kPosition(0x20, 0x20, 0x20);
+
+// Without an envelope, at most this many frames are read for one drawing.
+constexpr double kMostFramesRead = 1 << 22;
+// A drag begins once the pointer moved this far; a handle is caught this near its line.
+constexpr double kDragSlop = 3;
+constexpr double kHandleReach = 5;
+
+float sampleValue(const trevisto::wav::Format &f, const unsigned char *p)
+{
+    if (f.tag == trevisto::wav::kTagFloat) {
+        float v;
+        std::memcpy(&v, p, 4);
+        return std::isnan(v) ? 0.0f : std::clamp(v, -1.0f, 1.0f);
+    }
+    switch (f.bitsPerSample) {
+    case 8: return (int(p[0]) - 128) / 128.0f;
+    case 16: return float(int16_t(p[0] | p[1] << 8)) / 32768.0f;
+    case 24: return float(int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24)) / 2147483648.0f;
+    default:
+        return float(int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24)) /
+               2147483648.0f;
+    }
+}
+
+Peak merged(const Peak &a, const Peak &b) { return {std::min(a.low, b.low), std::max(a.high, b.high)}; }
+
+} // namespace
+
+DetailView::DetailView(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+DetailView::~DetailView() = default;
+
+void DetailView::setSound(const QString &file, PeakTable peaks)
+{
+    file_ = trevisto::wav::File::open(QFile::encodeName(file).toStdString());
+    peaks_ = std::move(peaks);
+    const int64_t frames = file_ ? file_->info().frames : peaks_.frames();
+    const int rate = file_ ? int(file_->format().sampleRate) : int(peaks_.format().sampleRate);
+    span_.setSound(frames, rate);
+    span_.setWidth(width());
+    position_ = markIn_ = markOut_ = 0;
+    columnsWidth_ = 0;
+    update();
+}
+
+void DetailView::clearSound()
+{
+    file_.reset();
+    peaks_.clear();
+    span_.setSound(0, 44100);
+    columns_.clear();
+    columnsWidth_ = 0;
+    update();
+}
+
+void DetailView::setPosition(qint64 ms)
+{
+    if (ms == position_)
+        return;
+    position_ = ms;
+    update();
+}
+
+void DetailView::followPosition()
+{
+    const double before = span_.first();
+    span_.keepInView(position_);
+    if (span_.first() != before)
+        update();
+}
+
+void DetailView::setMarks(qint64 markIn, qint64 markOut)
+{
+    markIn_ = markIn;
+    markOut_ = markOut;
+    update();
+}
+
+void DetailView::resizeEvent(QResizeEvent *)
+{
+    span_.setWidth(width());
+}
+
+std::vector<std::vector<float>> DetailView::visibleSamples(int64_t first, int64_t count) const
+{
+    std::vector<std::vector<float>> out;
+    if (!file_ || count <= 0)
+        return out;
+    const trevisto::wav::Format &f = file_->format();
+    const size_t block = f.blockAlign();
+    const int bytes = f.bitsPerSample / 8;
+    std::vector<unsigned char> raw(size_t(count) * block);
+    const int64_t got = std::max<int64_t>(file_->readFrames(first, count, raw.data()), 0);
+    out.assign(size_t(f.channels), {});
+    for (int c = 0; c < f.channels; ++c) {
+        out[size_t(c)].reserve(size_t(got));
+        for (int64_t i = 0; i < got; ++i)
+            out[size_t(c)].push_back(sampleValue(f, raw.data() + size_t(i) * block + size_t(c) * size_t(bytes)));
+    }
+    return out;
+}
+
+void DetailView::readColumns(int64_t first, int64_t last)
+{
+    // The extremes over every channel, as the envelope table keeps them.
+    const trevisto::wav::Format &f = file_->format();
+    const size_t block = f.blockAlign();
+    const int bytes = f.bitsPerSample / 8;
+    const int64_t count = last - first;
+    std::vector<unsigned char> raw(size_t(std::max<int64_t>(count, 0)) * block);
+    const int64_t got = count > 0 ? std::max<int64_t>(file_->readFrames(first, count, raw.data()), 0) : 0;
+    for (int x = 0; x < int(columns_.size()); ++x) {
+        const int64_t from = std::max<int64_t>(int64_t(std::floor(span_.frameAt(x))) - first, 0);
+        const int64_t to = std::min<int64_t>(int64_t(std::floor(span_.frameAt(x + 1))) - first, got);
+        if (from >= to)
+            continue;
+        float lo = 1, hi = -1;
+        for (int64_t i = from; i < to; ++i)
+            for (int c = 0; c < f.channels; ++c) {
+                const float v = sampleValue(f, raw.data() + size_t(i) * block + size_t(c) * size_t(bytes));
+                lo = std::min(lo, v);
+                hi = std::max(hi, v);
+            }
+        columns_[size_t(x)] = {lo, hi};
+    }
+}
+
+const std::vector<Peak> &DetailView::columns()
+{
+    const int w = width();
+    if (columnsWidth_ == w && columnsFirst_ == span_.first() && columnsScale_ == span_.framesPerPixel())
+        return columns_;
+    columnsWidth_ = w;
+    columnsFirst_ = span_.first();
+    columnsScale_ = span_.framesPerPixel();
+    columns_.assign(size_t(std::max(w, 0)), Peak{});
+    const int64_t frames = span_.frames();
+    const double fpp = span_.framesPerPixel();
+    if (frames == 0)
+        return columns_;
+    // Closer than the envelope's own entries, the visible stretch of the file is read.
+    const bool fromFile = file_ && (peaks_.empty() ? fpp * w <= kMostFramesRead : fpp < double(peaks_.framesPerPeak()));
+    if (fromFile && fpp >= 1) {
+        const int64_t first = std::clamp<int64_t>(int64_t(std::floor(span_.frameAt(0))), 0, frames);
+        const int64_t last = std::clamp<int64_t>(int64_t(std::ceil(span_.frameAt(w))), first, frames);
+        readColumns(first, last);
+        return columns_;
+    }
+    if (peaks_.empty())
+        return columns_;
+    const int64_t per = peaks_.framesPerPeak();
+    for (int x = 0; x < w; ++x) {
+        const int64_t from = std::clamp<int64_t>(int64_t(std::floor(span_.frameAt(x))), 0, frames - 1);
+        const int64_t to = std::clamp<int64_t>(int64_t(std::ceil(span_.frameAt(x + 1))) - 1, from, frames - 1);
+        const int64_t a = std::min<int64_t>(from / per, peaks_.size() - 1);
+        const int64_t b = std::min<int64_t>(to / per, peaks_.size() - 1);
+        Peak p = peaks_.at(int(a));
+        for (int64_t i = a + 1; i <= b; ++i)
+            p = merged(p, peaks_.at(int(i)));
+        columns_[size_t(x)] = p;
+    }
+    return columns_;
+}
+
+void DetailView::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int w = width(), h = height();
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    const QRect wave(0, RulerHeight, w, h - RulerHeight);
+    p.fillRect(wave, kBackground);
+    p.setPen(palette().color(QPalette::Mid));
+    p.drawRect(wave.adjusted(0, 0, -1, -1));
+    if (span_.frames() == 0)
+        return;
+
+    const double inX = xOfMs(markIn_), outX = xOfMs(markOut_);
+    if (outX > inX)
+        p.fillRect(QRectF(QPointF(std::max(inX, 0.0), wave.top()), QPointF(std::min(outX, double(w)), wave.bottom())),
+                   kSelection);
+
+    const double mid = wave.top() + wave.height() / 2.0;
+    const double half = wave.height() / 2.0 - 2;
+    const double fpp = span_.framesPerPixel();
+    p.setPen(kWave);
+    if (fpp < 1 && file_) {
+        // Single samples: a line through them, each one a dot once they stand apart.
+        const int64_t first = std::max<int64_t>(int64_t(std::floor(span_.first())), 0);
+        const int64_t count = std::min<int64_t>(int64_t(std::ceil(w * fpp)) + 2, span_.frames() - first);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const std::vector<std::vector<float>> channels = visibleSamples(first, count);
+        // The first channel in front, the others behind it in a lighter tone.
+        for (size_t c = channels.size(); c-- > 0;) {
+            const std::vector<float> &s = channels[c];
+            const QColor color = c == 0 ? kWave : kWave.lighter(170);
+            QPainterPath path;
+            for (size_t i = 0; i < s.size(); ++i) {
+                const QPointF at(span_.xOf(double(first + int64_t(i))), mid - double(s[i]) * half);
+                if (i == 0)
+                    path.moveTo(at);
+                else
+                    path.lineTo(at);
+            }
+            p.setPen(color);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(path);
+            if (1 / fpp >= 6) {
+                p.setBrush(color);
+                for (size_t i = 0; i < s.size(); ++i)
+                    p.drawEllipse(QPointF(span_.xOf(double(first + int64_t(i))), mid - double(s[i]) * half), 1.5, 1.5);
+            }
+        }
+        p.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        const std::vector<Peak> &cols = columns();
+        const double end = span_.xOf(double(span_.frames()));
+        for (int x = 0; x < int(cols.size()) && x < end; ++x) {
+            const Peak &c = cols[size_t(x)];
+            const double top = mid - double(c.high) * half, bottom = mid - double(c.low) * half;
+            p.drawLine(QPointF(x + 0.5, top), QPointF(x + 0.5, std::max(bottom, top + 1)));
+        }
+    }
+
+    // The marks with their handles in the ruler, and the play position over all.
+    const auto mark = [&](double x, const QColor &color, bool in) {
+        if (x < -kHandleReach || x > w + kHandleReach)
+            return;
+        p.setPen(QPen(color, 1));
+        p.drawLine(QPointF(x, RulerHeight), QPointF(x, h));
+        QPolygonF handle;
+        handle << QPointF(x, RulerHeight) << QPointF(x + (in ? 7 : -7), 2) << QPointF(x, 2);
+        p.setBrush(color);
+        p.drawPolygon(handle);
+    };
+    mark(inX, kMarkIn, true);
+    mark(outX, kMarkOut, false);
+    const double posX = xOfMs(position_);
+    if (posX >= 0 && posX <= w) {
+        p.setPen(QPen(kPosition, 1, Qt::DashLine));
+        p.drawLine(QPointF(posX, RulerHeight), QPointF(posX, h));
+    }
+
+    // The times, to the millisecond, and the span the view covers.
+    QFont small = font();
+    small.setPointSizeF(std::max(6.5, small.pointSizeF() - 0.5));
+    p.setFont(small);
+    p.setPen(palette().color(QPalette::WindowText));
+    const QString times = tr("In %1   Out %2   Position %3")
+                              .arg(MillisecondText(markIn_), MillisecondText(markOut_), MillisecondText(position_));
+    p.drawText(QRect(20, 0, w - 40, RulerHeight), Qt::AlignVCenter | Qt::AlignLeft, times);
+    const double shownMs = w * fpp * 1000.0 / span_.rate();
+    const QString scale = shownMs >= 1000 ? tr("%1 s shown").arg(shownMs / 1000.0, 0, 'f', shownMs >= 10000 ? 0 : 2)
+                                          : tr("%1 ms shown").arg(shownMs, 0, 'f', shownMs >= 10 ? 0 : 2);
+    p.drawText(QRect(20, 0, w - 26, RulerHeight), Qt::AlignVCenter | Qt::AlignRight, scale);
+}
+
+void DetailView::wheelEvent(QWheelEvent *event)
+{
+    if (span_.frames() == 0)
+        return;
+    const QPoint delta = event->angleDelta();
+    const double x = event->position().x();
+    if (event->modifiers() & Qt::ControlModifier) {
+        span_.zoom(std::pow(1.25, delta.y() / 120.0), x);
+    } else {
+        const int step = delta.x() != 0 ? -delta.x() : -delta.y();
+        span_.scroll(step / 120.0 * width() / 8.0);
+    }
+    update();
+    event->accept();
+}
+
+DetailView::Drag DetailView::handleAt(QPointF at) const
+{
+    const double in = std::abs(at.x() - xOfMs(markIn_)), out = std::abs(at.x() - xOfMs(markOut_));
+    if (std::min(in, out) > kHandleReach)
+        return Drag::Background;
+    // Marks on one pixel: Mark In is dragged to the left of Mark Out, Mark Out to the right.
+    if (in == out)
+        return at.x() <= xOfMs(markIn_) ? Drag::MarkIn : Drag::MarkOut;
+    return in < out ? Drag::MarkIn : Drag::MarkOut;
+}
+
+void DetailView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || span_.frames() == 0)
+        return;
+    drag_ = handleAt(event->position());
+    pressAt_ = event->position();
+    pressFirst_ = span_.first();
+    dragged_ = false;
+    dragMs_ = drag_ == Drag::MarkIn ? markIn_ : markOut_;
+}
+
+void DetailView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (drag_ == Drag::None) {
+        const Drag over = span_.frames() ? handleAt(event->position()) : Drag::Background;
+        setCursor(over == Drag::Background ? Qt::ArrowCursor : Qt::SizeHorCursor);
+        return;
+    }
+    const double moved = event->position().x() - pressAt_.x();
+    if (!dragged_ && std::abs(moved) < kDragSlop)
+        return;
+    dragged_ = true;
+    const qint64 ms = span_.msAt(event->position().x());
+    if (drag_ == Drag::Background) {
+        span_.scroll((pressFirst_ - span_.first()) / span_.framesPerPixel() - moved);
+    } else if (drag_ == Drag::MarkIn) {
+        markIn_ = DraggedMarkIn(ms, markOut_);
+    } else {
+        markOut_ = DraggedMarkOut(ms, markIn_, span_.lengthMs());
+    }
+    update();
+}
+
+void DetailView::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || drag_ == Drag::None)
+        return;
+    const Drag drag = std::exchange(drag_, Drag::None);
+    if (!dragged_) {
+        emit positionPicked(span_.msAt(event->position().x()));
+        return;
+    }
+    if (drag == Drag::MarkIn)
+        emit markInDropped(markIn_);
+    else if (drag == Drag::MarkOut)
+        emit markOutDropped(markOut_);
+}
