@@ -45,6 +45,10 @@ void frmWriteWave::CmdSaveas_Click()
         return;
     WaitWindow().resetProgress();
     WaitWindow().show();
+    if (CopyChosen()) {
+        SaveResultByCopy(*output);
+        return;
+    }
     Mp3Enc1->setBitRate(BitRate);
     StartEncoding(WorkingFiles::Result, *output);
 }

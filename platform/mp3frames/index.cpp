@@ -8,6 +8,9 @@ namespace trevisto::mp3frames {
 
 namespace {
 
+// Junk tolerated between the tags at the start and the first frame.
+constexpr uint64_t kFirstFrameSearch = 64 * 1024;
+
 uint32_t be32(const unsigned char *p) { return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
 uint32_t le32(const unsigned char *p) { return uint32_t(p[3]) << 24 | p[2] << 16 | p[1] << 8 | p[0]; }
 
@@ -139,10 +142,12 @@ IndexResult build(ByteSource &src)
     index.audioEnd = std::max(index.id3v2Bytes, tagsAtEnd(src, index.id3v2Bytes));
     const uint64_t end = index.audioEnd;
 
-    // The first frame: the first header whose successor confirms it.
+    // The first frame: the first header whose successor confirms it, close behind the
+    // tags (a file of another kind is not searched through to its end).
     uint64_t at = index.id3v2Bytes;
+    const uint64_t searchEnd = std::min(end, at + kFirstFrameSearch);
     std::optional<FrameHeader> first;
-    for (; at + 4 <= end; ++at) {
+    for (; at + 4 <= searchEnd; ++at) {
         first = frameAt(src, at, end, nullptr);
         if (first && confirmed(src, at, end, *first))
             break;
