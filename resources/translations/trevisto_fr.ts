@@ -53,6 +53,29 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>Garder les trames MP3 de la source : sans nouvel encodage</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>« %1 » n’a pas pu être écrit.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>Encodé à nouveau à %1 kbit/s : %2.</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -344,6 +367,56 @@
         <translation>« %1 » ne peut pas être ouvert.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>la coupe ne provient pas d’un fichier MP3</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>le fichier MP3 source ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>la source ne contient aucune trame MPEG Layer III</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>la source est un MP3 au format libre</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>la coupe ne se trouve pas dans le MP3 source</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>la coupe est plus courte qu’une trame MP3</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>le MP3 source a une trame endommagée dans la coupe</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>le fichier MP3 source a changé depuis son ouverture</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>les sources diffèrent par la version MPEG, la fréquence d’échantillonnage ou les canaux</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>le fichier MP3 ne peut pas être écrit</translation>
     </message>
 </context>
 <context>

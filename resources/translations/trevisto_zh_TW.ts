@@ -53,6 +53,29 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>保留來源的 MP3 訊框：不重新編碼</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>未能寫入「%1」。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>已按 %1 kbit/s 重新編碼：%2。</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -344,6 +367,56 @@
         <translation>無法開啟「%1」。<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>剪下的內容並非來自 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>無法讀取來源 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>來源中沒有 MPEG Layer III 訊框</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>來源是自由格式的 MP3</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>剪下範圍不在來源 MP3 之內</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>剪下的內容短於一個 MP3 訊框</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>來源 MP3 在剪下範圍內有損壞的訊框</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>來源 MP3 檔案自開啟後已被變更</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>各來源的 MPEG 版本、取樣率或聲道數不同</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>無法寫入 MP3 檔案</translation>
     </message>
 </context>
 <context>
