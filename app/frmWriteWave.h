@@ -269,6 +269,9 @@ private:
     // Saves the cut result as `output` by copying its source's frames, or encodes it at
     // the source's own bit rate and says why when they cannot be copied.
     void SaveResultByCopy(const QString &output);
+    // Joins the clips into `output` by copying their sources' frames, or, when they cannot
+    // be copied, encodes the joined clips as without "Copy" and says why.
+    void JoinListByCopy(const QString &output);
     // "The file is saved" with `note` under it, then the question about the clips.
     void ReportMp3Saved(const QString &note);
     // A clip `name` made from the cut result keeps the result's origin.

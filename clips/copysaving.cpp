@@ -4,6 +4,7 @@
 #include "app/frmWriteWave.h"
 
 #include "clips/mp3copy.h"
+#include "clips/mp3join.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mp3enc/mp3encoder.h"
@@ -11,6 +12,7 @@
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 namespace {
 
@@ -61,6 +63,38 @@ void frmWriteWave::SaveResultByCopy(const QString &output)
     Mp3Enc1->setBitRate(kbps);
     encodingNote_ = CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(kbps).arg(copied.why);
     StartEncoding(WorkingFiles::Result, output);
+    if (!Mp3Enc1->isBusy())
+        encodingNote_.clear();
+}
+
+void frmWriteWave::JoinListByCopy(const QString &output)
+{
+    std::vector<trevisto::Mp3JoinClip> clips;
+    for (const QString &name : ClipNames()) {
+        const auto origin = clipOrigins_.constFind(name);
+        clips.push_back({origin == clipOrigins_.constEnd() ? std::nullopt : std::optional<Mp3Origin>(*origin),
+                         NativePath(WorkingFiles::ClipFile(name))});
+    }
+    const trevisto::Mp3JoinOutcome joined = trevisto::JoinMp3ByCopy(clips, NativePath(output));
+    if (joined.kind == trevisto::Mp3JoinOutcome::Copied) {
+        WaitWindow().hide();
+        ReportMp3Saved(joined.encodedJoints > 0 ? CopySaving::tr("Joints encoded again: %1.").arg(joined.encodedJoints)
+                                                : QString());
+        return;
+    }
+    if (joined.kind == trevisto::Mp3JoinOutcome::Failed) {
+        WaitWindow().hide();
+        dialogs_.msgBox(CopySaving::tr("\"%1\" could not be written.\r\n\r\n%2").arg(output, joined.why), vbOKOnly,
+                        MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    // As without "Copy": the joined clips, encoded.
+    QFile::remove(NativePath(WorkingFiles::Concat));
+    if (!JoinListInto(NativePath(WorkingFiles::Concat)))
+        return;
+    Mp3Enc1->setBitRate(BitRate);
+    encodingNote_ = CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(BitRate).arg(joined.why);
+    StartEncoding(WorkingFiles::Concat, output);
     if (!Mp3Enc1->isBusy())
         encodingNote_.clear();
 }

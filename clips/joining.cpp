@@ -41,6 +41,10 @@ void frmWriteWave::CmdCreate_Click()
     StopListForJoining();
     WaitWindow().resetProgress();
     WaitWindow().show();
+    if (CopyChosen()) {
+        JoinListByCopy(output);
+        return;
+    }
     QFile::remove(NativePath(WorkingFiles::Concat));
     if (!JoinListInto(NativePath(WorkingFiles::Concat)))
         return;

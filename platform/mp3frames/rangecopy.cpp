@@ -43,6 +43,32 @@ bool reservoirBefore(ByteSource &src, const Mp3Index &index, size_t frame, size_
 
 } // namespace
 
+bool readReservoirBefore(const std::string &sourcePath, const Mp3Index &index, size_t frame, size_t bytes,
+                         std::vector<unsigned char> &out)
+{
+    ByteSource src(sourcePath);
+    out.assign(bytes, 0);
+    return src.ok() && frame <= index.frames.size() && reservoirBefore(src, index, frame, bytes, out.data());
+}
+
+bool anyDamagedFrame(const Mp3Index &index, size_t from, size_t to) { return anyDamaged(index, from, to); }
+
+bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, size_t to, FrameWriter &out)
+{
+    // The copied frames lie end to end in the source (no damage between them), and go
+    // over in blocks of whole frames.
+    for (size_t k = from; k < to;) {
+        const uint64_t at = index.frames[k].offset;
+        size_t bytes = 0;
+        while (k < to && bytes + index.frames[k].bytes <= ByteSource::kBlock)
+            bytes += index.frames[k++].bytes;
+        const unsigned char *block = src.at(at, bytes);
+        if (!block || !out.appendFrames(block, bytes))
+            return false;
+    }
+    return true;
+}
+
 size_t firstNeededFrame(int64_t decoded, int samplesPerFrame)
 {
     const int64_t granule = floorDiv(floorDiv(decoded, 32) - 15, 18) - 1;
@@ -171,19 +197,8 @@ CopyResult writeRange(const std::string &sourcePath, const Mp3Index &index, cons
             return cannotWrite();
     }
 
-    // The copied frames lie end to end in the source (no damage between them), and go
-    // over in blocks of whole frames.
-    for (size_t k = plan.firstFrame; k < plan.endFrame;) {
-        const uint64_t from = index.frames[k].offset;
-        size_t bytes = 0;
-        while (k < plan.endFrame && bytes + index.frames[k].bytes <= ByteSource::kBlock)
-            bytes += index.frames[k++].bytes;
-        const unsigned char *block = src.at(from, bytes);
-        if (!block)
-            return cannotRead();
-        if (!out.appendFrames(block, bytes))
-            return cannotWrite();
-    }
+    if (!appendSourceFrames(src, index, plan.firstFrame, plan.endFrame, out))
+        return src.error() ? cannotRead() : cannotWrite();
     if (!src.unchangedSinceOpen()) {
         out.discard();
         return {Refusal::SourceChanged};

@@ -44,6 +44,20 @@ std::vector<unsigned char> silentFrame(const FrameHeader &like, const unsigned c
 // The header silentFrame() uses.
 std::optional<FrameHeader> silentFrameHeader(const FrameHeader &like, size_t reservoirBytes);
 
+// The `bytes` of main data right before frame `frame`'s own area in the source's main-data
+// stream (what the frame's main_data_begin reaches back for); false when they cannot be
+// read.
+bool readReservoirBefore(const std::string &sourcePath, const Mp3Index &index, size_t frame, size_t bytes,
+                         std::vector<unsigned char> &out);
+
+class ByteSource;
+class FrameWriter;
+// Appends the source's audio frames [from, to) to `out` as they are, in blocks; false when
+// reading or writing fails (the source's or the writer's error says why).
+bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, size_t to, FrameWriter &out);
+// True when a frame in [from, to) is damaged.
+bool anyDamagedFrame(const Mp3Index &index, size_t from, size_t to);
+
 struct CopyOptions {
     bool copyId3v2 = true; // the source's ID3v2 tags in front of the frames
     io::AtomicFile::Options file;

@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>Neu kodiert mit %1 kbit/s: %2.</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Neu kodierte Übergänge: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>die MP3-Datei kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>ein Clip stammt nicht aus einer MP3-Datei</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>eine Clip-Datei enthält nicht den Klang, als der sie geschnitten wurde</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>ein Clip ist zu kurz, um ohne neue Kodierung angefügt zu werden</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>der MP3-Encoder hat den Klang an einem Übergang abgelehnt</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>die Frames an einem Übergang können das Bit-Reservoir nicht tragen</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>Codificado de nuevo a %1 kbit/s: %2.</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Uniones codificadas de nuevo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>no se puede escribir el archivo MP3</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>un clip no procede de un archivo MP3</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>un archivo de clip no contiene el sonido con el que se recortó</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>un clip es demasiado corto para unirlo sin volver a codificarlo</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>el codificador MP3 rechazó el sonido de una unión</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>las tramas de una unión no pueden llevar la reserva de bits</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

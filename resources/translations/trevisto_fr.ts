@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>Encodé à nouveau à %1 kbit/s : %2.</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Jonctions encodées à nouveau : %1.</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>le fichier MP3 ne peut pas être écrit</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>un clip ne provient pas d’un fichier MP3</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>un fichier de clip ne contient pas le son tel qu’il a été coupé</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>un clip est trop court pour être joint sans nouvel encodage</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>l’encodeur MP3 a refusé le son d’une jonction</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>les trames d’une jonction ne peuvent pas porter le réservoir de bits</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>Codificato di nuovo a %1 kbit/s: %2.</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Giunzioni codificate di nuovo: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>impossibile scrivere il file MP3</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>un clip non proviene da un file MP3</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>un file di clip non contiene il suono con cui è stato tagliato</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>un clip è troppo corto per essere unito senza codificarlo di nuovo</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>il codificatore MP3 ha rifiutato il suono di una giunzione</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>i frame di una giunzione non possono contenere la riserva di bit</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>Закодировано заново с %1 кбит/с: %2.</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Заново закодировано стыков: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>MP3-файл не удаётся записать</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>клип взят не из MP3-файла</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>файл клипа не содержит звук, вырезанный для него</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>клип слишком короткий, чтобы соединить его без перекодирования</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>MP3-кодер не принял звук на стыке</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>кадры на стыке не вмещают битовый резервуар</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
     </message>
 </context>
 <context>

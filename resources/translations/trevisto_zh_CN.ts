@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>已按 %1 kbit/s 重新编码：%2。</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>重新编码的衔接处：%1。</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>无法写入 MP3 文件</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>有片段并非来自 MP3 文件</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>有片段文件与剪切时的声音不符</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>有片段太短，无法不重新编码而拼接</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>MP3 编码器拒绝了衔接处的声音</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>衔接处的帧无法容纳位储备</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
     </message>
 </context>
 <context>

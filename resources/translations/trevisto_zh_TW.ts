@@ -74,6 +74,10 @@
         <source>Encoded again at %1 kbit/s: %2.</source>
         <translation>已按 %1 kbit/s 重新編碼：%2。</translation>
     </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>重新編碼的銜接處：%1。</translation>
+    </message>
 </context>
 <context>
     <name>Cutting</name>
@@ -417,6 +421,33 @@
     <message>
         <source>the MP3 file cannot be written</source>
         <translation>無法寫入 MP3 檔案</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>有片段並非來自 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>有片段檔案與剪下時的聲音不符</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>有片段太短，無法不重新編碼而拼接</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>MP3 編碼器拒絕了銜接處的聲音</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>銜接處的訊框無法容納位元儲備</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
     </message>
 </context>
 <context>
