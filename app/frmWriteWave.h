@@ -6,6 +6,8 @@
 #include "app/instancelock.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
+#include "clips/session.h"
+#include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/peaktable.h"
 #include "platform/mixer/mixer.h"
@@ -295,6 +297,20 @@ private:
     bool RefuseProtectedDestination(const QString &destination);
     void StartEncoding(const QString &source, const QString &output);
     void StopEncoding();
+    // "Copy" chosen among the MP3 options: the cut's frames are copied from its MP3 source.
+    bool CopyChosen() const;
+    // The "Copy" option's caption and tooltip in the program's language.
+    void ShowCopyOption();
+    // Saves the cut result as `output` by copying its source's frames, or encodes it at
+    // the source's own bit rate and says why when they cannot be copied.
+    void SaveResultByCopy(const QString &output);
+    // Joins the clips into `output` by copying their sources' frames, or, when they cannot
+    // be copied, encodes the joined clips as without "Copy" and says why.
+    void JoinListByCopy(const QString &output);
+    // "The file is saved" with `note` under it, then the question about the clips.
+    void ReportMp3Saved(const QString &note);
+    // A clip `name` made from the cut result keeps the result's origin.
+    void KeepClipOrigin(const QString &name);
 
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
@@ -351,6 +367,10 @@ private:
     QString encodingTarget_;           // the MP3 file being written
     // The clips going into that MP3, less those deleted since; none for the cut result.
     std::optional<QStringList> encodedClips_;
+    QString encodingNote_;             // why the MP3 being written is encoded rather than copied
+    std::optional<Mp3Source> sourceMp3_;   // the MP3 file the loaded sound was decoded from
+    std::optional<Mp3Origin> resultOrigin_; // the source samples the cut result holds
+    trevisto::ClipOrigins clipOrigins_;     // the same for the clips, by name
     bool ending_ = false; // the program is ending: nothing more is shown
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours

@@ -7,6 +7,7 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
+#include "platform/wav/wav.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
@@ -150,6 +151,8 @@ void frmWriteWave::loadDone(const QString &notice)
         MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
         MMaudio->setFileName(WorkingFiles::Source);
         MMaudio->setCommand("Open");
+        const auto decoded = trevisto::wav::File::open(NativePath(WorkingFiles::Source).toStdString());
+        sourceMp3_ = decoded ? IdentifyMp3Source(NativePath(loader_.source()), decoded->info().frames) : std::nullopt;
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
         SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
@@ -171,6 +174,7 @@ void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
 
 void frmWriteWave::ReleaseLoadedSource()
 {
+    sourceMp3_.reset();
     for (MciPlayer *player : {MMaudio, MMControl1})
         player->setCommand("Close");
     DiscardResult();

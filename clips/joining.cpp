@@ -41,6 +41,10 @@ void frmWriteWave::CmdCreate_Click()
     StopListForJoining();
     WaitWindow().resetProgress();
     WaitWindow().show();
+    if (CopyChosen()) {
+        JoinListByCopy(output);
+        return;
+    }
     QFile::remove(NativePath(WorkingFiles::Concat));
     const QStringList joined = ClipNames();
     if (!JoinListInto(NativePath(WorkingFiles::Concat)))
@@ -125,22 +129,15 @@ void frmWriteWave::Mp3Enc1_Complete()
     WaitWindow().hide();
     ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
     if (!Mp3Enc1->succeeded()) {
+        encodingNote_.clear();
         // The clips stay: nothing of them reached a file.
         dialogs_.msgBox(Joining::tr("\"%1\" could not be written.\r\n\r\n%2").arg(encodingTarget_, Mp3Enc1->reason()),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
-    const QString note = Mp3Enc1->reason();
-    dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note,
-                    vbOKOnly, MsgIcon::None, "Trevisto");
-    if (ui->List1->count() > 1 &&
-        dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo | vbDefaultButton2, MsgIcon::None,
-                        "Deleting") == vbYes) {
-        // After a join only the clips that went into the MP3; after the cut result, all.
-        const std::optional<QStringList> joined = std::exchange(encodedClips_, std::nullopt);
-        DeleteClipFiles(joined ? *joined : ClipNames());
-    }
-    encodedClips_.reset();
+    QStringList notes = {std::exchange(encodingNote_, QString()), Mp3Enc1->reason()};
+    notes.removeAll(QString());
+    ReportMp3Saved(notes.join(QStringLiteral("\r\n")));
 }
 
 void frmWriteWave::StopEncoding()

@@ -96,6 +96,7 @@ void frmWriteWave::CmdaddList_Click()
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
+    KeepClipOrigin(name);
     ui->List1->addItem(name);
 }
 

@@ -81,8 +81,12 @@ void frmWriteWave::CmdSaveas_Click()
         return;
     WaitWindow().resetProgress();
     WaitWindow().show();
-    Mp3Enc1->setBitRate(BitRate);
     encodedClips_.reset();
+    if (CopyChosen()) {
+        SaveResultByCopy(*output);
+        return;
+    }
+    Mp3Enc1->setBitRate(BitRate);
     StartEncoding(WorkingFiles::Result, *output);
 }
 

@@ -29,15 +29,54 @@ QString foldedAscii(const QString &text)
 
 } // namespace
 
-QByteArray FormatSession(const QStringList &names)
+QByteArray FormatSession(const QStringList &names, const ClipOrigins &origins)
 {
-    QByteArray text = QByteArray(SessionFormatLine) + '\n';
+    bool anyOrigin = false;
     for (const QString &name : names)
-        text += name.toUtf8() + '\n';
+        anyOrigin = anyOrigin || origins.contains(name);
+    QByteArray text = QByteArray(anyOrigin ? SessionFormatLineWithOrigins : SessionFormatLine) + '\n';
+    for (const QString &name : names) {
+        text += name.toUtf8();
+        if (const auto it = origins.constFind(name); it != origins.constEnd()) {
+            const Mp3Origin &o = *it;
+            const QList<QByteArray> fields = {QByteArray(), o.source.path.toUtf8().toPercentEncoding(),
+                                              QByteArray::number(o.source.identity.size),
+                                              QByteArray::number(qint64(o.source.identity.modifiedNs)),
+                                              QByteArray::number(o.source.identity.framesHash, 16),
+                                              QByteArray::number(qint64(o.first)), QByteArray::number(qint64(o.last))};
+            text += fields.join('\t');
+        }
+        text += '\n';
+    }
     return text;
 }
 
-std::optional<QStringList> ParseSession(const QByteArray &text)
+namespace {
+
+// The fields after a name's tab: path, size, time, hash, first and last sample.
+std::optional<Mp3Origin> ParseOrigin(const QList<QByteArray> &fields)
+{
+    if (fields.size() != 6)
+        return std::nullopt;
+    bool ok[6] = {true, false, false, false, false, false};
+    Mp3Origin o;
+    o.source.path = QString::fromUtf8(QByteArray::fromPercentEncoding(fields[0]));
+    o.source.identity.size = fields[1].toULongLong(&ok[1]);
+    o.source.identity.modifiedNs = fields[2].toLongLong(&ok[2]);
+    o.source.identity.framesHash = fields[3].toULongLong(&ok[3], 16);
+    o.first = fields[4].toLongLong(&ok[4]);
+    o.last = fields[5].toLongLong(&ok[5]);
+    for (bool b : ok)
+        if (!b)
+            return std::nullopt;
+    if (o.source.path.isEmpty() || o.first < 0 || o.last <= o.first)
+        return std::nullopt;
+    return o;
+}
+
+} // namespace
+
+std::optional<QStringList> ParseSession(const QByteArray &text, ClipOrigins *origins)
 {
     if (text.size() > MaxSessionBytes)
         return std::nullopt;
@@ -47,15 +86,26 @@ std::optional<QStringList> ParseSession(const QByteArray &text)
     for (QByteArray &line : lines)
         if (line.endsWith('\r'))
             line.chop(1);
-    if (lines.isEmpty() || lines.front() != SessionFormatLine)
+    if (lines.isEmpty() || (lines.front() != SessionFormatLine && lines.front() != SessionFormatLineWithOrigins))
         return std::nullopt;
+    const bool withOrigins = lines.front() == SessionFormatLineWithOrigins;
     QStringList names;
+    ClipOrigins found;
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QString name = QString::fromUtf8(lines[i]);
+        QList<QByteArray> fields = withOrigins ? lines[i].split('\t') : QList<QByteArray>{lines[i]};
+        const QString name = QString::fromUtf8(fields.takeFirst());
         if (CheckClipName(name, names) != ClipName::Accepted)
             return std::nullopt;
+        if (!fields.isEmpty()) {
+            const std::optional<Mp3Origin> origin = ParseOrigin(fields);
+            if (!origin)
+                return std::nullopt;
+            found.insert(name, *origin);
+        }
         names << name;
     }
+    if (origins)
+        *origins = found;
     return names;
 }
 
@@ -109,16 +159,18 @@ SessionFile ReadSessionFile(const QString &file)
         session.damaged = true;
         return session;
     }
-    const std::optional<QStringList> names = ParseSession(in.read(MaxSessionBytes + 1));
+    const std::optional<QStringList> names = ParseSession(in.read(MaxSessionBytes + 1), &session.origins);
     session.damaged = !names || in.error() != QFileDevice::NoError;
     if (!session.damaged)
         session.names = *names;
+    else
+        session.origins.clear();
     return session;
 }
 
-int WriteSessionFile(const QString &file, const QStringList &names)
+int WriteSessionFile(const QString &file, const QStringList &names, const ClipOrigins &origins)
 {
-    const QByteArray text = FormatSession(names);
+    const QByteArray text = FormatSession(names, origins);
     // Never a file the next start would refuse.
     if (text.size() > MaxSessionBytes)
         return EFBIG;

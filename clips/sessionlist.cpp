@@ -20,6 +20,7 @@ void frmWriteWave::RestoreSession()
         std::fprintf(stderr, "trevisto: %s is not a clip list; the clip files in the clip folder are listed instead\n",
                      QFile::encodeName(file).constData());
     const QStringList entries = trevisto::ReconcileSession(read.names, trevisto::FilesIn(NativePath(WorkingFiles::Folder)));
+    clipOrigins_ = read.origins;
     ui->List1->addItems(entries);
     if (read.damaged || entries != read.names)
         SaveSession();
@@ -33,7 +34,7 @@ void frmWriteWave::RestoreSession()
 void frmWriteWave::SaveSession()
 {
     const QString file = NativePath(WorkingFiles::Session);
-    if (const int error = trevisto::WriteSessionFile(file, ClipNames()))
+    if (const int error = trevisto::WriteSessionFile(file, ClipNames(), clipOrigins_))
         std::fprintf(stderr, "trevisto: the clip list cannot be kept in %s: %s\n", QFile::encodeName(file).constData(),
                      std::strerror(error));
 }

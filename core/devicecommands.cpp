@@ -13,7 +13,8 @@ QString CommandOutcome::reason() const
     return trevisto::mci::errorMessage(code);
 }
 
-CommandOutcome SendCommands(const QStringList &commands, const QString &closing)
+CommandOutcome SendCommands(const QStringList &commands, const QString &closing,
+                            const std::function<void()> &beforeClosing)
 {
     CommandOutcome outcome;
     for (const QString &command : commands) {
@@ -23,6 +24,8 @@ CommandOutcome SendCommands(const QStringList &commands, const QString &closing)
             break;
         }
     }
+    if (outcome.ok() && beforeClosing)
+        beforeClosing();
     trevisto::mci::mciSendString(closing.toStdString());
     return outcome;
 }

@@ -17,5 +17,9 @@ struct CommandOutcome {
     QString reason() const;
 };
 
-// Sends `commands` in order until one fails, then `closing` in any case.
-CommandOutcome SendCommands(const QStringList &commands, const QString &closing);
+#include <functional>
+
+// Sends `commands` in order until one fails, then `closing` in any case. `beforeClosing`,
+// when given, runs after the commands that all succeeded, while the alias is still open.
+CommandOutcome SendCommands(const QStringList &commands, const QString &closing,
+                            const std::function<void()> &beforeClosing = {});

@@ -1,6 +1,7 @@
 #include "editor/cut.h"
 
 #include "platform/drive/drive.h"
+#include "platform/mci/device.h"
 
 #include <cstdio>
 
@@ -25,12 +26,23 @@ QStringList CutCommands(const QString &source, const QString &result, int32_t ma
 }
 
 CommandOutcome CutSource(const QString &source, const QString &result, int32_t markIn, int32_t markOut,
-                         int64_t lengthMs)
+                         int64_t lengthMs, CutRange *range)
 {
     removeFile(result);
+    if (range)
+        *range = {};
+    // The frames the device kept are the result's: read back, not worked out again.
+    auto readRange = [range] {
+        const std::vector<trevisto::mci::FrameRange> kept = trevisto::mci::mciKeptFrames(Alias);
+        if (range && kept.size() == 1)
+            *range = {kept.front().first, kept.front().last};
+    };
     const CommandOutcome outcome = SendCommands(CutCommands(source, result, markIn, markOut, lengthMs),
-                                                QStringLiteral("close %1").arg(Alias));
-    if (!outcome.ok())
+                                                QStringLiteral("close %1").arg(Alias), readRange);
+    if (!outcome.ok()) {
         removeFile(result);
+        if (range)
+            *range = {};
+    }
     return outcome;
 }

@@ -15,7 +15,15 @@
 QStringList CutCommands(const QString &source, const QString &result, int32_t markIn, int32_t markOut,
                         int64_t lengthMs);
 
+// The samples of the source that the cut result holds, [first, last), as the device cut
+// them; empty (first == last) when it holds none.
+struct CutRange {
+    int64_t first = 0, last = 0;
+    bool operator==(const CutRange &) const = default;
+};
+
 // Runs the cut. An earlier `result` is removed first and a failed cut leaves none, so a
-// failure can never leave an older result looking like this one.
+// failure can never leave an older result looking like this one. `range`, when given,
+// receives the source samples the result holds.
 CommandOutcome CutSource(const QString &source, const QString &result, int32_t markIn, int32_t markOut,
-                         int64_t lengthMs);
+                         int64_t lengthMs, CutRange *range = nullptr);

@@ -34,7 +34,8 @@ void frmWriteWave::CmdSetNew_Click()
     const qint64 length = MMaudio->length();
     DiscardResult();
 
-    CommandOutcome outcome = CutSource(WorkingFiles::Source, WorkingFiles::Result, MarkIn, MarkOut, length);
+    CutRange range;
+    CommandOutcome outcome = CutSource(WorkingFiles::Source, WorkingFiles::Result, MarkIn, MarkOut, length, &range);
     if (outcome.ok()) {
         MMControl1->setFileName(WorkingFiles::Result);
         MMControl1->setCommand("Open");
@@ -49,6 +50,8 @@ void frmWriteWave::CmdSetNew_Click()
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
+    if (sourceMp3_ && range.last > range.first)
+        resultOrigin_ = Mp3Origin{*sourceMp3_, range.first, range.last};
     SetEnabled(ResultControls(), true);
     ui->Label4->setText(PositionText(*MMControl1));
     ui->Slider1->setCutRange(MarkIn, MarkOut);
@@ -56,6 +59,7 @@ void frmWriteWave::CmdSetNew_Click()
 
 void frmWriteWave::DiscardResult()
 {
+    resultOrigin_.reset();
     MMControl1->setCommand("Close");
     QFile::remove(NativePath(WorkingFiles::Result));
     SetEnabled(ResultControls(), false);

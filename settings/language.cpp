@@ -48,6 +48,7 @@ void frmWriteWave::LoadLanguage()
         // The program's own messages go with the captions: a pack that is not applied
         // leaves them in the language they were in as well.
         messageLanguage_.use(code);
+        ShowCopyOption();
     } else {
         qWarning().noquote() << QStringLiteral("trevisto: language file %1 not loaded (%2); the texts stay as they are.")
                                     .arg(QDir::toNativeSeparators(path), why);

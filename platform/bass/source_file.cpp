@@ -192,13 +192,17 @@ constexpr size_t kMpegSearch = 16 * 1024;
 // Enough for the search window plus a chain of the largest frames.
 constexpr size_t kMpegWindow = kMpegSearch + kMpegChain * 2900;
 
-bool chainAt(const std::vector<unsigned char> &data, size_t start)
+// `wholeFile`: `data` runs to the end of the file, so a short stream whose chain of at
+// least two frames ends exactly there counts too (a cut of a frame or two).
+bool chainAt(const std::vector<unsigned char> &data, size_t start, bool wholeFile)
 {
     MpegHeader first;
     if (!parseMpegHeader(&data[start], first))
         return false;
     size_t pos = start + static_cast<size_t>(first.frameBytes);
     for (int n = 1; n < kMpegChain; ++n) {
+        if (wholeFile && n >= 2 && pos == data.size())
+            return true;
         MpegHeader next;
         if (pos + 4 > data.size() || !parseMpegHeader(&data[pos], next) || next.version != first.version ||
             next.layer != first.layer || next.rateIndex != first.rateIndex)
@@ -259,10 +263,11 @@ StreamKind sniffStream(const SourceFile &file)
     const int64_t got = file.readAt(audio, window.data(), window.size());
     if (got < 4)
         return StreamKind::Unknown;
+    const bool wholeFile = got < static_cast<int64_t>(window.size());
     window.resize(static_cast<size_t>(got));
     const size_t last = std::min(kMpegSearch, window.size() - 3);
     for (size_t i = 0; i < last; ++i) {
-        if (window[i] == 0xFF && chainAt(window, i))
+        if (window[i] == 0xFF && chainAt(window, i, wholeFile))
             return StreamKind::Mpeg;
     }
     return StreamKind::Unknown;

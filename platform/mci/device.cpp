@@ -72,6 +72,59 @@ int parseMs(const std::string &text, int64_t &ms)
 
 } // namespace
 
+void eraseFrames(std::vector<FrameRange> &kept, int64_t from, int64_t to)
+{
+    if (from >= to)
+        return;
+    std::vector<FrameRange> out;
+    out.reserve(kept.size() + 1);
+    auto keep = [&out](FrameRange r) {
+        if (r.first >= r.last)
+            return;
+        if (!out.empty() && out.back().last == r.first)
+            out.back().last = r.last;
+        else
+            out.push_back(r);
+    };
+    int64_t at = 0; // position of the range in the current sound
+    for (const FrameRange &r : kept) {
+        const int64_t len = r.last - r.first;
+        if (at + len <= from || at >= to) {
+            keep(r);
+        } else {
+            keep({r.first, r.first + std::max<int64_t>(0, from - at)});
+            keep({r.first + std::min(len, to - at), r.last});
+        }
+        at += len;
+    }
+    kept = std::move(out);
+}
+
+int eraseMs(std::vector<FrameRange> &kept, uint32_t rate, const int64_t *fromMs, const int64_t *toMs)
+{
+    int64_t frames = 0;
+    for (const FrameRange &r : kept)
+        frames += r.last - r.first;
+    const int64_t from = fromMs ? mci::frameAt(*fromMs, rate, frames) : 0;
+    const int64_t to = toMs ? mci::frameAt(*toMs, rate, frames) : frames;
+    if (fromMs && toMs && *fromMs > *toMs)
+        return BadRange;
+    eraseFrames(kept, from, to);
+    return Ok;
+}
+
+std::vector<FrameRange> cutKeptFrames(int64_t frames, uint32_t rate, int64_t markIn, int64_t markOut,
+                                      int64_t lengthMs)
+{
+    std::vector<FrameRange> kept;
+    if (frames > 0)
+        kept.push_back({0, frames});
+    const int64_t zero = 0, tailFrom = markOut - markIn, tailTo = lengthMs - markIn;
+    eraseMs(kept, rate, &zero, &markIn);
+    eraseMs(kept, rate, &tailFrom, &tailTo);
+    return kept;
+}
+
 // ---- Sound
 
 Sound::Sound(std::unique_ptr<wav::File> file) : file_(std::move(file))
@@ -92,33 +145,7 @@ int64_t Sound::lengthMs() const { return mci::lengthMs(frames(), file_->format()
 
 int64_t Sound::frameAt(int64_t ms) const { return mci::frameAt(ms, file_->format().sampleRate, frames()); }
 
-void Sound::erase(int64_t from, int64_t to)
-{
-    if (from >= to)
-        return;
-    std::vector<FrameRange> out;
-    out.reserve(kept_.size() + 1);
-    auto keep = [&out](FrameRange r) {
-        if (r.first >= r.last)
-            return;
-        if (!out.empty() && out.back().last == r.first)
-            out.back().last = r.last;
-        else
-            out.push_back(r);
-    };
-    int64_t at = 0; // position of the range in the current sound
-    for (const FrameRange &r : kept_) {
-        const int64_t len = r.last - r.first;
-        if (at + len <= from || at >= to) {
-            keep(r);
-        } else {
-            keep({r.first, r.first + std::max<int64_t>(0, from - at)});
-            keep({r.first + std::min(len, to - at), r.last});
-        }
-        at += len;
-    }
-    kept_ = std::move(out);
-}
+void Sound::erase(int64_t from, int64_t to) { eraseFrames(kept_, from, to); }
 
 int Sound::save(const std::string &nativePath, int *systemError) const
 {
@@ -175,6 +202,13 @@ int CommandDevice::send(const std::string &command, std::string *ret)
     if (verb == "close")
         return close(texts);
     return UnrecognizedCommand;
+}
+
+std::vector<FrameRange> CommandDevice::keptFrames(const std::string &alias) const
+{
+    std::lock_guard lock(mutex_);
+    const auto it = sounds_.find(lower(alias));
+    return it == sounds_.end() ? std::vector<FrameRange>{} : it->second->kept();
 }
 
 const Sound *CommandDevice::sound(const std::string &alias) const
@@ -236,12 +270,7 @@ int CommandDevice::erase(const std::vector<std::string> &words)
     if (it == sounds_.end())
         return UnknownAlias;
     Sound &sound = *it->second;
-    const int64_t from = haveFrom ? sound.frameAt(fromMs) : 0;
-    const int64_t to = haveTo ? sound.frameAt(toMs) : sound.frames();
-    if (haveFrom && haveTo && fromMs > toMs)
-        return BadRange;
-    sound.erase(from, to);
-    return Ok;
+    return sound.eraseMs(haveFrom ? &fromMs : nullptr, haveTo ? &toMs : nullptr);
 }
 
 int CommandDevice::save(const std::string &rest, const std::vector<std::string> &words)
@@ -304,5 +333,7 @@ int mciSendString(const std::string &command, std::string *ret) { return theDevi
 std::string mciGetErrorString(int code) { return errorString(code); }
 
 int mciGetLastSystemError() { return theDevice().lastSystemError(); }
+
+std::vector<FrameRange> mciKeptFrames(const std::string &alias) { return theDevice().keptFrames(alias); }
 
 } // namespace trevisto::mci

@@ -40,6 +40,18 @@ struct FrameRange {
     bool operator==(const FrameRange &) const = default;
 };
 
+// Removes the frames at positions [from, to) of the sound that `kept` lists and closes
+// the gap.
+void eraseFrames(std::vector<FrameRange> &kept, int64_t from, int64_t to);
+// "delete ... [from fromMs] [to toMs]" on the sound that `kept` lists at `rate`: the
+// positions go to frames as the device takes them. BadRange when from lies after to.
+int eraseMs(std::vector<FrameRange> &kept, uint32_t rate, const int64_t *fromMs, const int64_t *toMs);
+// The source frames that the cut's two deletions leave of a sound of `frames` frames at
+// `rate` whose length reads `lengthMs`: "from 0 to markIn", then "from markOut - markIn
+// to lengthMs - markIn".
+std::vector<FrameRange> cutKeptFrames(int64_t frames, uint32_t rate, int64_t markIn, int64_t markOut,
+                                      int64_t lengthMs);
+
 // One opened file and its edits.
 class Sound {
 public:
@@ -53,6 +65,11 @@ public:
 
     // Removes the current frames [from, to) and closes the gap.
     void erase(int64_t from, int64_t to);
+    // The same with positions in milliseconds, as "delete" takes them (see eraseMs).
+    int eraseMs(const int64_t *fromMs, const int64_t *toMs)
+    {
+        return mci::eraseMs(kept_, file_->format().sampleRate, fromMs, toMs);
+    }
     // Writes the current sound as a plain WAVE file; an error code. When writing failed
     // on a system call, `systemError` receives its errno (else 0).
     int save(const std::string &nativePath, int *systemError = nullptr) const;
@@ -70,6 +87,8 @@ public:
 
     // The sound open under `alias`, or null (for inspection).
     const Sound *sound(const std::string &alias) const;
+    // A copy of that sound's kept frames, taken under the device's lock.
+    std::vector<FrameRange> keptFrames(const std::string &alias) const;
 
     // The errno behind the last command's failure to write a file; 0 when the last
     // command succeeded or failed for another reason.
@@ -92,5 +111,7 @@ int mciSendString(const std::string &command, std::string *ret = nullptr);
 std::string mciGetErrorString(int code);
 // The device's lastSystemError(): why the last command could not write, as an errno.
 int mciGetLastSystemError();
+// The source frames the sound open under `alias` still holds; empty when none is open.
+std::vector<FrameRange> mciKeptFrames(const std::string &alias);
 
 } // namespace trevisto::mci

@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg+Mausrad zoomt, Mausrad oder Ziehen verschiebt, ein Klick setzt die Wiedergabeposition; ziehen Sie den Griff einer Marke, um sie zu verschieben. Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, ] die letzten zwei; , und . gehen 10 ms weiter, mit Umschalt eine Sekunde.</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>Die MP3-Frames der Quelle behalten: keine neue Kodierung</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>„%1“ konnte nicht geschrieben werden.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>Neu kodiert mit %1 kbit/s: %2.</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Neu kodierte Übergänge: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfang %1   Ende %2   Position %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s sichtbar</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms sichtbar</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>„%1“ kann nicht geöffnet werden.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>der Schnitt stammt nicht aus einer MP3-Datei</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>die MP3-Quelldatei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>die Quelle enthält keine MPEG-Layer-III-Frames</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>die Quelle ist ein MP3 im freien Format</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>der Schnitt liegt nicht innerhalb der MP3-Quelle</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>der Schnitt ist kürzer als ein MP3-Frame</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>die MP3-Quelle hat innerhalb des Schnitts einen beschädigten Frame</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>die MP3-Quelldatei hat sich seit dem Öffnen geändert</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>die Quellen unterscheiden sich in MPEG-Version, Abtastrate oder Kanälen</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>die MP3-Datei kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>ein Clip stammt nicht aus einer MP3-Datei</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>eine Clip-Datei enthält nicht den Klang, als der sie geschnitten wurde</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>ein Clip ist zu kurz, um ohne neue Kodierung angefügt zu werden</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>der MP3-Encoder hat den Klang an einem Übergang abgelehnt</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>die Frames an einem Übergang können das Bit-Reservoir nicht tragen</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

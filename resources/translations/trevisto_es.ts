@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+rueda amplía, la rueda o arrastrar desplaza, un clic mueve la posición de reproducción; arrastre el asa de una marca para moverla. Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] los dos últimos; , y . avanzan 10 ms, con Mayús un segundo.</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>Conservar las tramas MP3 del origen: sin volver a codificar</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>No se pudo escribir &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>Codificado de nuevo a %1 kbit/s: %2.</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Uniones codificadas de nuevo: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada %1   Salida %2   Posición %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s visibles</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms visibles</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>No se puede abrir &quot;%1&quot;.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>el recorte no procede de un archivo MP3</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>no se puede leer el archivo MP3 de origen</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>el origen no contiene tramas MPEG Layer III</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>el origen es un MP3 de formato libre</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>el recorte no está dentro del MP3 de origen</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>el recorte es más corto que una trama MP3</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>el MP3 de origen tiene una trama dañada dentro del recorte</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>el archivo MP3 de origen ha cambiado desde que se abrió</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>los orígenes difieren en versión MPEG, frecuencia de muestreo o canales</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>no se puede escribir el archivo MP3</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>un clip no procede de un archivo MP3</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>un archivo de clip no contiene el sonido con el que se recortó</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>un clip es demasiado corto para unirlo sin volver a codificarlo</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>el codificador MP3 rechazó el sonido de una unión</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>las tramas de una unión no pueden llevar la reserva de bits</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>No se puede escribir &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+molette zoome, la molette ou un glisser fait défiler, un clic déplace la position de lecture ; faites glisser la poignée d’une marque pour la déplacer. Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les deux dernières ; , et . avancent de 10 ms, avec Maj d’une seconde.</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>Garder les trames MP3 de la source : sans nouvel encodage</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>« %1 » n’a pas pu être écrit.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>Encodé à nouveau à %1 kbit/s : %2.</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Jonctions encodées à nouveau : %1.</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Début %1   Fin %2   Position %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s affichées</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms affichées</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>« %1 » ne peut pas être ouvert.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>la coupe ne provient pas d’un fichier MP3</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>le fichier MP3 source ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>la source ne contient aucune trame MPEG Layer III</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>la source est un MP3 au format libre</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>la coupe ne se trouve pas dans le MP3 source</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>la coupe est plus courte qu’une trame MP3</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>le MP3 source a une trame endommagée dans la coupe</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>le fichier MP3 source a changé depuis son ouverture</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>les sources diffèrent par la version MPEG, la fréquence d’échantillonnage ou les canaux</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>le fichier MP3 ne peut pas être écrit</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>un clip ne provient pas d’un fichier MP3</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>un fichier de clip ne contient pas le son tel qu’il a été coupé</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>un clip est trop court pour être joint sans nouvel encodage</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>l’encodeur MP3 a refusé le son d’une jonction</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>les trames d’une jonction ne peuvent pas porter le réservoir de bits</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossible d’écrire « %1 » : %2</translation>
     </message>
 </context>
 <context>

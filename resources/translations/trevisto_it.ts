@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+rotella ingrandisce, la rotella o il trascinamento scorre, un clic sposta la posizione di riproduzione; trascinare la maniglia di un segno per spostarlo. Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ultimi due; , e . spostano di 10 ms, con Maiusc di un secondo.</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>Mantenere i frame MP3 dell’origine: nessuna nuova codifica</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>Non è stato possibile scrivere &quot;%1&quot;.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>Codificato di nuovo a %1 kbit/s: %2.</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Giunzioni codificate di nuovo: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio %1   Fine %2   Posizione %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s visibili</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ms visibili</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>Impossibile aprire &quot;%1&quot;.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>il taglio non proviene da un file MP3</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>impossibile leggere il file MP3 di origine</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>l’origine non contiene frame MPEG Layer III</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>l’origine è un MP3 in formato libero</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>il taglio non rientra nell’MP3 di origine</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>il taglio è più corto di un frame MP3</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>l’MP3 di origine ha un frame danneggiato all’interno del taglio</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>il file MP3 di origine è cambiato da quando è stato aperto</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>le origini differiscono per versione MPEG, frequenza di campionamento o canali</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>impossibile scrivere il file MP3</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>un clip non proviene da un file MP3</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>un file di clip non contiene il suono con cui è stato tagliato</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>un clip è troppo corto per essere unito senza codificarlo di nuovo</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>il codificatore MP3 ha rifiutato il suono di una giunzione</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>i frame di una giunzione non possono contenere la riserva di bit</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
 </context>
 <context>

@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+колесо меняет масштаб, колесо или перетаскивание прокручивает, щелчок переносит позицию воспроизведения; перетащите ручку метки, чтобы сдвинуть её. Shift+Пробел воспроизводит от Mark In до Mark Out, [ первые две секунды, ] последние две; , и . сдвигают на 10 мс, с Shift на секунду.</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>Сохранить MP3-кадры источника: без перекодирования</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>«%1» записать не удалось.<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>Закодировано заново с %1 кбит/с: %2.</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>Заново закодировано стыков: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Начало %1   Конец %2   Позиция %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>показано %1 с</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>показано %1 мс</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>«%1» не удаётся открыть.<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>фрагмент вырезан не из MP3-файла</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>исходный MP3-файл не удаётся прочитать</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>в источнике нет кадров MPEG Layer III</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>источник — MP3 в свободном формате</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>фрагмент не лежит внутри исходного MP3</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>фрагмент короче одного кадра MP3</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>в исходном MP3 внутри фрагмента есть повреждённый кадр</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>исходный MP3-файл изменился с момента открытия</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>источники различаются версией MPEG, частотой дискретизации или числом каналов</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>MP3-файл не удаётся записать</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>клип взят не из MP3-файла</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>файл клипа не содержит звук, вырезанный для него</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>клип слишком короткий, чтобы соединить его без перекодирования</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>MP3-кодер не принял звук на стыке</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>кадры на стыке не вмещают битовый резервуар</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>Не удаётся записать «%1»: %2</translation>
     </message>
 </context>
 <context>

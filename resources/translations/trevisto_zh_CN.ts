@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+滚轮缩放，滚轮或拖动可滚动，单击可移动播放位置；拖动标记的手柄可移动标记。Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最后两秒；, 和 . 每次移动 10 毫秒，按住 Shift 移动一秒。</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>保留源文件的 MP3 帧：不重新编码</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>未能写入“%1”。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>已按 %1 kbit/s 重新编码：%2。</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>重新编码的衔接处：%1。</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>入点 %1   出点 %2   位置 %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 %1 秒</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>显示 %1 毫秒</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>无法打开“%1”。<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>剪切内容并非来自 MP3 文件</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>无法读取源 MP3 文件</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>源文件中没有 MPEG Layer III 帧</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>源文件是自由格式的 MP3</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>剪切范围不在源 MP3 之内</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>剪切内容短于一个 MP3 帧</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>源 MP3 在剪切范围内有损坏的帧</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>源 MP3 文件自打开以来已被更改</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>各源文件的 MPEG 版本、采样率或声道数不同</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>无法写入 MP3 文件</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>有片段并非来自 MP3 文件</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>有片段文件与剪切时的声音不符</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>有片段太短，无法不重新编码而拼接</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>MP3 编码器拒绝了衔接处的声音</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>衔接处的帧无法容纳位储备</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>无法写入“%1”：%2</translation>
     </message>
 </context>
 <context>

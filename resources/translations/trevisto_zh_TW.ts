@@ -14,7 +14,7 @@
     <name>CloseView</name>
     <message>
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+滾輪縮放，滾輪或拖曳可捲動，按一下可移動播放位置；拖曳標記的把手可移動標記。Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放最後兩秒；, 和 . 每次移動 10 毫秒，按住 Shift 移動一秒。</translation>
     </message>
 </context>
 <context>
@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>CopySaving</name>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Keep the source&apos;s MP3 frames: no re-encoding</source>
+        <translation>保留來源的 MP3 訊框：不重新編碼</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be written.<byte value="xd"/>
+<byte value="xd"/>
+%2</source>
+        <translation>未能寫入「%1」。<byte value="xd"/>
+<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Encoded again at %1 kbit/s: %2.</source>
+        <translation>已按 %1 kbit/s 重新編碼：%2。</translation>
+    </message>
+    <message>
+        <source>Joints encoded again: %1.</source>
+        <translation>重新編碼的銜接處：%1。</translation>
+    </message>
+</context>
+<context>
     <name>Cutting</name>
     <message>
         <source>The cut of &quot;%1&quot; into &quot;%2&quot; could not be made: %3<byte value="xd"/>
@@ -72,15 +99,15 @@
     <name>DetailView</name>
     <message>
         <source>In %1   Out %2   Position %3</source>
-        <translation type="unfinished"></translation>
+        <translation>入點 %1   出點 %2   位置 %3</translation>
     </message>
     <message>
         <source>%1 s shown</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示 %1 秒</translation>
     </message>
     <message>
         <source>%1 ms shown</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示 %1 毫秒</translation>
     </message>
 </context>
 <context>
@@ -370,6 +397,83 @@
         <translation>無法開啟「%1」。<byte value="xd"/>
 <byte value="xd"/>
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Copy</name>
+    <message>
+        <source>the cut does not come from an MP3 file</source>
+        <translation>剪下的內容並非來自 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Frames</name>
+    <message>
+        <source>the source MP3 file cannot be read</source>
+        <translation>無法讀取來源 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>the source holds no MPEG Layer III frames</source>
+        <translation>來源中沒有 MPEG Layer III 訊框</translation>
+    </message>
+    <message>
+        <source>the source is a free-format MP3</source>
+        <translation>來源是自由格式的 MP3</translation>
+    </message>
+    <message>
+        <source>the cut does not lie within the source MP3</source>
+        <translation>剪下範圍不在來源 MP3 之內</translation>
+    </message>
+    <message>
+        <source>the cut is shorter than one MP3 frame</source>
+        <translation>剪下的內容短於一個 MP3 訊框</translation>
+    </message>
+    <message>
+        <source>the source MP3 has a damaged frame inside the cut</source>
+        <translation>來源 MP3 在剪下範圍內有損壞的訊框</translation>
+    </message>
+    <message>
+        <source>the source MP3 file has changed since it was opened</source>
+        <translation>來源 MP3 檔案自開啟後已被變更</translation>
+    </message>
+    <message>
+        <source>the sources differ in MPEG version, sample rate or channels</source>
+        <translation>各來源的 MPEG 版本、取樣率或聲道數不同</translation>
+    </message>
+    <message>
+        <source>the MP3 file cannot be written</source>
+        <translation>無法寫入 MP3 檔案</translation>
+    </message>
+</context>
+<context>
+    <name>Mp3Join</name>
+    <message>
+        <source>a clip does not come from an MP3 file</source>
+        <translation>有片段並非來自 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>a clip file does not hold the sound it was cut as</source>
+        <translation>有片段檔案與剪下時的聲音不符</translation>
+    </message>
+    <message>
+        <source>a clip is too short to be joined without encoding it again</source>
+        <translation>有片段太短，無法不重新編碼而拼接</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at a joint</source>
+        <translation>MP3 編碼器拒絕了銜接處的聲音</translation>
+    </message>
+    <message>
+        <source>the frames at a joint cannot carry the bit reservoir</source>
+        <translation>銜接處的訊框無法容納位元儲備</translation>
+    </message>
+    <message>
+        <source>Cannot write &quot;%1&quot;: %2</source>
+        <translation>無法寫入「%1」：%2</translation>
     </message>
 </context>
 <context>

@@ -188,7 +188,7 @@ TEST_F(Conversion, ThePeakTableHoldsExactlyWhatWasWritten)
         ASSERT_EQ(data.size(), std::min<int64_t>(45000, limit / 4 * 4));
 
         PeakTable expected;
-        ASSERT_TRUE(expected.start(conversion.format()));
+        ASSERT_TRUE(expected.start(conversion.format(), PeakTable::DetailCapacity));
         expected.add(data.constData(), size_t(data.size()));
         EXPECT_EQ(peaks.frames(), data.size() / 4);
         ASSERT_EQ(peaks.size(), expected.size());

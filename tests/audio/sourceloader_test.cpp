@@ -131,7 +131,7 @@ TEST_F(Loader, OpenWavCopiesAndDrawsOnlyTheSound)
 
         // The envelope is that of the sound alone.
         PeakTable want;
-        ASSERT_TRUE(want.start({trevisto::wav::kTagPcm, 2, 22050, 16}));
+        ASSERT_TRUE(want.start({trevisto::wav::kTagPcm, 2, 22050, 16}, PeakTable::DetailCapacity));
         want.add(sound.data(), sound.size());
         const PeakTable got = loader().takePeaks();
         EXPECT_EQ(got.frames(), int64_t(c.frames));

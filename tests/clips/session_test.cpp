@@ -27,7 +27,7 @@ TEST(SessionFormat, OnlyAWholeListOfValidNamesIsRead)
         {"CRLF lines", QByteArray(SessionFormatLine) + "\r\nx1\r\ny-2\r\n", QStringList{"x1", "y-2"}},
         {"letter case kept", head + "Intr_1\n", QStringList{"Intr_1"}},
         {"nothing", "", std::nullopt},
-        {"another format", "trevisto clip list 2\na\n", std::nullopt},
+        {"another format", "trevisto clip list 3\na\n", std::nullopt},
         {"no format line", "a\nb\n", std::nullopt},
         {"an empty line", head + "a\n\nb\n", std::nullopt},
         {"a name outside the rule", head + "a\nzone\n", std::nullopt},
@@ -45,6 +45,35 @@ TEST(SessionFormat, OnlyAWholeListOfValidNamesIsRead)
     const QStringList names = {"c", "A", "b-1", "_", QString(200, 'x')};
     EXPECT_EQ(ParseSession(FormatSession(names)), names);
     EXPECT_EQ(FormatSession({"a", "b"}), head + "a\nb\n");
+}
+
+TEST(SessionFormat, ClipOriginsReadBackAndALineWithoutOneStaysAName)
+{
+    Mp3Origin cut;
+    cut.source.path = "/music/a b\tc%\n.mp3"; // blanks, a tab, a percent sign, a line break
+    cut.source.identity = {57800000, 1733660000123456789, 0xFEDCBA9876543210ull};
+    cut.first = 44100;
+    cut.last = 26460000;
+    const ClipOrigins origins = {{"start", cut}, {"gone", cut}};
+    const QByteArray text = FormatSession({"start", "plain"}, origins);
+    EXPECT_TRUE(text.startsWith(QByteArray(SessionFormatLineWithOrigins) + '\n'));
+    ClipOrigins back;
+    EXPECT_EQ(ParseSession(text, &back), (QStringList{"start", "plain"}));
+    EXPECT_EQ(back, (ClipOrigins{{"start", cut}})) << "only listed clips keep an origin";
+
+    // A list without origins is written as before, so an older program reads it.
+    EXPECT_EQ(FormatSession({"a"}, origins), QByteArray(SessionFormatLine) + "\na\n");
+
+    const QByteArray head = QByteArray(SessionFormatLineWithOrigins) + '\n';
+    const QByteArray damaged[] = {
+        head + "a\t/x.mp3\t1\t2\t3\t4\n",             // a field missing
+        head + "a\t/x.mp3\t1\t2\tzz\t4\t5\n",        // a hash that is no number
+        head + "a\t/x.mp3\t1\t2\t3\t9\t5\n",         // last before first
+        head + "a\t\t1\t2\t3\t4\t5\n",               // no path
+        QByteArray(SessionFormatLine) + "\na\t/x.mp3\t1\t2\t3\t4\t5\n", // origins in the first format
+    };
+    for (const QByteArray &t : damaged)
+        EXPECT_FALSE(ParseSession(t)) << t.constData();
 }
 
 TEST(SessionReconcile, ListedClipsWithFilesKeepTheirOrderAndUnlistedClipFilesFollow)

@@ -2,6 +2,7 @@
 
 #include "platform/mci/device.h"
 #include "platform/mci/error.h"
+#include "platform/mci/timebase.h"
 #include "platform/wav/wav.h"
 #include "support/test_audio.h"
 
@@ -96,3 +97,36 @@ TEST_F(CutSourceTest, AFailureNamesTheCommandLeavesNoResultAndFreesTheAlias)
 }
 
 } // namespace
+
+// At 44.1 kHz a millisecond is no whole number of frames: the range the cut reports is the
+// one the device kept, and the one the same rounding gives without a device.
+TEST(CutRange, IsTheDevicesRoundingOfTheMarks)
+{
+    TempDir dir;
+    const std::string source = dir.file("source.wav"), result = dir.file("result.wav");
+    const int64_t frames = 132301; // 3 s and one frame
+    std::vector<uint8_t> data(size_t(frames) * 2);
+    for (size_t i = 0; i < data.size(); i += 2) {
+        data[i] = uint8_t(i / 2);
+        data[i + 1] = uint8_t(i / 512);
+    }
+    writeWav(source, 44100, 1, 16, data);
+    const int64_t length = trevisto::mci::lengthMs(frames, 44100);
+    const struct {
+        int32_t in, out;
+    } marks[] = {{0, int32_t(length)}, {1, 2}, {11, 2999}, {1234, 2345}, {2999, int32_t(length)}};
+    for (const auto &m : marks) {
+        SCOPED_TRACE(std::to_string(m.in) + "-" + std::to_string(m.out));
+        CutRange range;
+        ASSERT_TRUE(CutSource(QString::fromStdString(source), QString::fromStdString(result), m.in, m.out, length,
+                              &range)
+                        .ok());
+        const auto kept = trevisto::mci::cutKeptFrames(frames, 44100, m.in, m.out, length);
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(range, (CutRange{kept[0].first, kept[0].last}));
+        EXPECT_EQ(range.first, (int64_t(m.in) * 44100 + 500) / 1000);
+        const std::vector<uint8_t> bytes = readBytes(result);
+        EXPECT_EQ(std::vector<uint8_t>(bytes.begin() + 44, bytes.end()),
+                  std::vector<uint8_t>(data.begin() + range.first * 2, data.begin() + range.last * 2));
+    }
+}

@@ -16,6 +16,12 @@ void quiet(const char *, va_list) {}
 
 void writeMp3(const std::string &path, const Pcm &pcm, int kbps)
 {
+    writeMp3(path, pcm, Mp3Options{kbps});
+}
+
+void writeMp3(const std::string &path, const Pcm &pcm, const Mp3Options &options)
+{
+    const int kbps = options.kbps;
     std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame(lame_init(), lame_close);
     if (!lame)
         throw std::runtime_error("cannot start the MP3 encoder");
@@ -26,7 +32,13 @@ void writeMp3(const std::string &path, const Pcm &pcm, int kbps)
     lame_set_num_channels(gf, pcm.channels);
     lame_set_in_samplerate(gf, pcm.rate);
     lame_set_out_samplerate(gf, pcm.rate); // otherwise some bitrates resample
-    lame_set_brate(gf, kbps);
+    if (options.vbrQuality >= 0) {
+        lame_set_VBR(gf, vbr_default);
+        lame_set_VBR_q(gf, options.vbrQuality);
+    } else {
+        lame_set_brate(gf, kbps);
+    }
+    lame_set_error_protection(gf, options.crc ? 1 : 0);
     lame_set_mode(gf, pcm.channels == 1 ? MONO : JOINT_STEREO);
     lame_set_bWriteVbrTag(gf, 1);
     lame_set_quality(gf, 7);

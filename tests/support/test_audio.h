@@ -59,6 +59,13 @@ void writeOgg(const std::string &path, const Pcm &pcm, double quality = 0.4);
 // Constant-bitrate MP3 at the clip's own rate, with the encoder's info tag in the
 // first frame (encoder delay and padding, for gapless decoding).
 void writeMp3(const std::string &path, const Pcm &pcm, int kbps = 128);
+// The same with LAME's variable bit rate (quality 0 best .. 9) or CRC-protected frames.
+struct Mp3Options {
+    int kbps = 128;
+    int vbrQuality = -1; // -1: constant bit rate
+    bool crc = false;
+};
+void writeMp3(const std::string &path, const Pcm &pcm, const Mp3Options &options);
 
 // A four-channel ProTracker module ("M.K.") with one looped square-wave sample and a
 // single pattern.

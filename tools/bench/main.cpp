@@ -8,7 +8,9 @@
 #include "clips/joiner.h"
 #include "core/peaktable.h"
 #include "platform/mci/device.h"
+#include "platform/mci/timebase.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "platform/mp3frames/rangecopy.h"
 #include "platform/wav/wav.h"
 
 #include <QCoreApplication>
@@ -241,6 +243,67 @@ int encodeJob(int argc, char **argv)
     return 0;
 }
 
+// copycut [--no-sync] [--samples] IN.mp3 OUT.mp3 IN_MS OUT_MS: the marks rounded to
+// samples as the device's cut rounds them, and those samples of IN written as MP3 by
+// copying its frames, as Save as MP3 with "Copy" does. --no-sync leaves out the sync to
+// the disk, for a comparison with tools that do not sync; --samples takes the two
+// positions as samples rather than marks, to reach every sample of a frame.
+int copycutJob(int argc, char **argv)
+{
+    using namespace trevisto::mp3frames;
+    trevisto::io::AtomicFile::Options file;
+    bool samples = false;
+    for (; argc > 0 && std::strncmp(argv[0], "--", 2) == 0; --argc, ++argv) {
+        if (std::strcmp(argv[0], "--no-sync") == 0)
+            file.durable = false;
+        else if (std::strcmp(argv[0], "--samples") == 0)
+            samples = true;
+        else
+            return -1;
+    }
+    if (argc != 4)
+        return -1;
+    const std::string in = argv[0], out = argv[1];
+    const long long markIn = std::atoll(argv[2]), markOut = std::atoll(argv[3]);
+    const auto start = Clock::now();
+    const IndexResult indexed = indexMp3(in);
+    const double indexSeconds = since(start);
+    if (!indexed.index) {
+        std::fprintf(stderr, "trevisto-bench: %s: %s\n", in.c_str(), describe(indexed.refusal).toLocal8Bit().constData());
+        return 1;
+    }
+    const Mp3Index &index = *indexed.index;
+    const uint32_t rate = uint32_t(index.layout.sampleRate());
+    const auto kept = samples ? std::vector<trevisto::mci::FrameRange>{{markIn, markOut}}
+                              : trevisto::mci::cutKeptFrames(index.samples(), rate, markIn, markOut,
+                                                             trevisto::mci::lengthMs(index.samples(), rate));
+    if (kept.size() != 1) {
+        std::fprintf(stderr, "trevisto-bench: the marks leave no sound\n");
+        return 1;
+    }
+    const PlanResult plan = planRange(index, kept[0].first, kept[0].last);
+    if (!plan.plan) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", describe(plan.refusal).toLocal8Bit().constData());
+        return 1;
+    }
+    CopyOptions options;
+    options.file = file;
+    const CopyResult copied = writeRange(in, index, *plan.plan, out, options);
+    const double seconds = since(start);
+    if (!copied.ok()) {
+        std::fprintf(stderr, "trevisto-bench: %s: %s (%s)\n", out.c_str(), describe(copied.refusal).toLocal8Bit().constData(),
+                     std::strerror(copied.systemError));
+        return 1;
+    }
+    std::printf("samples=%lld skip=%lld spf=%d first=%lld last=%lld frames=%u delay=%d padding=%d bytes=%llu "
+                "index_seconds=%.4f seconds=%.4f\n",
+                static_cast<long long>(index.samples()), static_cast<long long>(index.skip()), index.samplesPerFrame(),
+                static_cast<long long>(kept[0].first), static_cast<long long>(kept[0].last), plan.plan->outputFrames(),
+                plan.plan->delay, plan.plan->padding, static_cast<unsigned long long>(copied.bytes), indexSeconds,
+                seconds);
+    return 0;
+}
+
 struct Job {
     const char *name;
     const char *arguments;
@@ -253,6 +316,7 @@ constexpr Job kJobs[] = {
     {"cut", "IN.wav OUT.wav IN_MS OUT_MS", cutJob},
     {"join", "OUT.wav CLIP...", joinJob},
     {"encode", "IN.wav OUT.mp3 KBPS", encodeJob},
+    {"copycut", "[--no-sync] [--samples] IN.mp3 OUT.mp3 IN_MS OUT_MS", copycutJob},
 };
 
 void printUsage()

@@ -1,0 +1,59 @@
+#include "clips/mp3copy.h"
+
+#include "platform/io/systemreason.h"
+#include "platform/mp3frames/rangecopy.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace trevisto {
+
+namespace {
+
+// The texts this file shows, under one translation context.
+struct Mp3Copy {
+    Q_DECLARE_TR_FUNCTIONS(Mp3Copy)
+};
+
+Mp3CopyOutcome notCopyable(const QString &why, const mp3frames::Mp3Index *index = nullptr)
+{
+    Mp3CopyOutcome o{Mp3CopyOutcome::NotCopyable, why};
+    if (index && !index->frames.empty()) {
+        o.sourceRate = index->layout.sampleRate();
+        o.sourceKbps = index->averageBitRate();
+    }
+    return o;
+}
+
+} // namespace
+
+Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString &nativeOutput,
+                          const io::AtomicFile::Options &options)
+{
+    using namespace mp3frames;
+    if (!origin)
+        return notCopyable(Mp3Copy::tr("the cut does not come from an MP3 file"));
+    const std::string source = QFile::encodeName(origin->source.path).toStdString();
+    const IndexResult indexed = indexMp3(source);
+    if (!indexed.index)
+        return notCopyable(indexed.refusal == Refusal::CannotRead
+                               ? describe(Refusal::CannotRead) + QStringLiteral(" (%1)").arg(io::systemReason(indexed.systemError))
+                               : describe(Refusal::SourceChanged));
+    const Mp3Index &index = *indexed.index;
+    if (index.identity != origin->source.identity)
+        return notCopyable(describe(Refusal::SourceChanged), &index);
+    const PlanResult plan = planRange(index, origin->first, origin->last);
+    if (!plan.plan)
+        return notCopyable(describe(plan.refusal), &index);
+    CopyOptions copy;
+    copy.file = options;
+    const CopyResult written = writeRange(source, index, *plan.plan, QFile::encodeName(nativeOutput).toStdString(), copy);
+    if (written.ok())
+        return {Mp3CopyOutcome::Copied};
+    if (written.refusal == Refusal::CannotWrite)
+        return {Mp3CopyOutcome::Failed, Mp3Copy::tr("Cannot write \"%1\": %2")
+                                            .arg(nativeOutput, io::systemReason(written.systemError))};
+    return notCopyable(describe(written.refusal), &index);
+}
+
+} // namespace trevisto

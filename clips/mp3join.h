@@ -1,0 +1,33 @@
+#pragma once
+// Joining clips cut from MP3 files into one MP3 by copying their frames. Clips that go on
+// exactly where the one before ended in the same file are copied straight through. At
+// every other joint a few frames around it are encoded again from the clips' sound, with
+// the bit reservoir off and repacked, so that the copied frames after it decode as in
+// their own file; such a joint moves by at most half a frame.
+
+#include "core/mp3origin.h"
+#include "platform/io/atomicfile.h"
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace trevisto {
+
+struct Mp3JoinClip {
+    std::optional<Mp3Origin> origin;
+    QString wavPath; // the clip's sound, native path
+};
+
+struct Mp3JoinOutcome {
+    enum Kind { Copied, NotCopyable, Failed };
+    Kind kind = NotCopyable;
+    QString why;             // NotCopyable: why the joined sound must be encoded; Failed: why nothing was written
+    int encodedJoints = 0;   // with Copied
+};
+
+Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
+                             const io::AtomicFile::Options &options = {});
+
+} // namespace trevisto

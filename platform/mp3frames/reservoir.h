@@ -1,0 +1,26 @@
+#pragma once
+// Repacking the bit reservoir of frames written by an encoder without it (each frame's
+// main data in its own area, main_data_begin 0), so that the main-data stream they make
+// ends with the bytes the frame after them reaches back for. A copied frame put behind
+// encoded ones then decodes as it did in its own file.
+
+#include "platform/mp3frames/frameheader.h"
+
+#include <cstddef>
+#include <vector>
+
+namespace trevisto::mp3frames {
+
+using Frame = std::vector<unsigned char>;
+
+// The main-data bytes a frame's granules use, from its part2_3_length fields.
+size_t usedMainDataBytes(const FrameHeader &header, const unsigned char *frame);
+
+// Rewrites `frames` in place: each frame's main data moves back as far as the frames
+// before it leave room and main_data_begin reaches, and the stream's last `carryBytes`
+// bytes become `carry`. Frames come out unprotected; where the room is short all of them
+// go to the highest bit rate. False, with `frames` unchanged, when that is not enough or
+// a frame already uses the reservoir.
+bool repackReservoir(std::vector<Frame> &frames, const unsigned char *carry, size_t carryBytes);
+
+} // namespace trevisto::mp3frames
