@@ -43,8 +43,6 @@ void frmWriteWave::CmdSaveas_Click()
     const std::optional<QString> output = Choose(trevisto::saveMp3Request());
     if (!output)
         return;
-    WaitWindow().resetProgress();
-    WaitWindow().show();
     Mp3Enc1->setBitRate(BitRate);
     StartEncoding(WorkingFiles::Result, *output);
 }

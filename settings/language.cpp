@@ -3,11 +3,13 @@
 #include "app/frmWriteWave.h"
 
 #include "settings/captions.h"
+#include "settings/controltexts.h"
 #include "settings/language_file.h"
 #include "settings/registry_settings.h"
 #include "ui_frmWriteWave.h"
 
 #include <QDir>
+#include <QGroupBox>
 #include <QFile>
 #include <QtDebug>
 
@@ -57,6 +59,45 @@ void frmWriteWave::LoadLanguage()
     // click on a language item sets one again. The disabled French item keeps its own.
     for (QAction *item : {ui->english, ui->german, ui->italian, ui->schinese, ui->tchinese, ui->spanish, ui->russian})
         item->setChecked(false);
+    ApplyControlTexts();
+}
+
+void frmWriteWave::ApplyControlTexts()
+{
+    for (const trevisto::FrameCaption &frame : trevisto::frameCaptions())
+        if (auto *box = findChild<QGroupBox *>(QLatin1String(frame.frame)))
+            box->setTitle(trevisto::controlTranslation(frame.title));
+    const std::vector<trevisto::ControlStrings> strings =
+        trevisto::controlStrings({PromptTexts, MessageTexts, CaptionTexts, MenuTexts});
+    for (const trevisto::ControlStrings &s : strings) {
+        QWidget *control = findChild<QWidget *>(s.control);
+        Q_ASSERT(control);
+        if (!control)
+            continue;
+        if (!s.toolTip.isEmpty())
+            control->setToolTip(s.toolTip);
+        control->setAccessibleName(s.name);
+    }
+    ShowShortcutsInTooltips();
+    // A picture says nothing to a screen reader; the tooltip, with its key, says what the
+    // button does.
+    for (const trevisto::ControlStrings &s : strings)
+        if (QWidget *control = s.picture ? findChild<QWidget *>(s.control) : nullptr)
+            control->setAccessibleDescription(control->toolTip());
+}
+
+void frmWriteWave::SetTabOrder()
+{
+    QWidget *previous = nullptr;
+    for (const char *name : trevisto::tabOrder()) {
+        QWidget *control = findChild<QWidget *>(QLatin1String(name));
+        Q_ASSERT(control);
+        if (!control)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void frmWriteWave::ApplyCaptions()

@@ -64,7 +64,7 @@ TEST(Routines, FileExistsOnlyForOrdinaryVisibleFiles)
 TEST(FileChooserTest, TheChosenPathOrNothingComesBackAndTheRequestArrivesAsBuilt)
 {
     ScriptedDialogs dialogs;
-    const FileRequest request{"Mp3 (*.mp3)|*.mp3", "/start", "Title", "before.mp3", 0x81004, true};
+    const FileRequest request{"Mp3 (*.mp3)|*.mp3", "/start", "Title", "before.mp3", 0x81004, true, "mp3"};
     dialogs.answerFile(std::nullopt);
     EXPECT_EQ(dialogs.fileDialog(request), std::nullopt);
     dialogs.answerFile(QString("/music/song.mp3"));

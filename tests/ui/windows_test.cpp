@@ -99,7 +99,7 @@ TEST(Frmwait, MissingClipLeavesLabelAndShowsNoMessage)
     wait.show();
     settle();
     EXPECT_FALSE(wait.Animation1->isOpen());
-    EXPECT_EQ(wait.Label1->text(), QString::fromLatin1(Frmwait::LoadingText));
+    EXPECT_EQ(wait.Label1->text(), QStringLiteral("Loading…"));
     EXPECT_TRUE(otherWindows(&wait).isEmpty()) << "a message window appeared";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     wait.hide();
