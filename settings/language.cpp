@@ -65,8 +65,14 @@ void frmWriteWave::LoadLanguage()
 void frmWriteWave::ApplyControlTexts()
 {
     for (const trevisto::FrameCaption &frame : trevisto::frameCaptions())
-        if (auto *box = findChild<QGroupBox *>(QLatin1String(frame.frame)))
-            box->setTitle(trevisto::controlTranslation(frame.title));
+        if (auto *box = findChild<QGroupBox *>(QLatin1String(frame.frame))) {
+            // The leading blanks of the form's caption leave room for the frame's picture.
+            const QString title = box->title();
+            qsizetype blanks = 0;
+            while (blanks < title.size() && title.at(blanks) == ' ')
+                ++blanks;
+            box->setTitle(title.left(blanks) + trevisto::controlTranslation(frame.title));
+        }
     const std::vector<trevisto::ControlStrings> strings =
         trevisto::controlStrings({PromptTexts, MessageTexts, CaptionTexts, MenuTexts});
     for (const trevisto::ControlStrings &s : strings) {

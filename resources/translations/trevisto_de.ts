@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Position</source>
-        <translation>Position</translation>
+        <translation>Abspielposition</translation>
     </message>
     <message>
         <source>The whole sound: click or drag to play from there</source>
@@ -55,10 +55,6 @@
     <message>
         <source>Back</source>
         <translation>Zurück</translation>
-    </message>
-    <message>
-        <source>Back 2 seconds</source>
-        <translation>2 Sekunden zurück</translation>
     </message>
     <message>
         <source>Play</source>
@@ -70,15 +66,11 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Anhalten</translation>
     </message>
     <message>
         <source>Forward</source>
         <translation>Vor</translation>
-    </message>
-    <message>
-        <source>On 1 second</source>
-        <translation>1 Sekunde vor</translation>
     </message>
     <message>
         <source>Volume</source>
@@ -87,22 +79,6 @@
     <message>
         <source>Master volume of the sound card</source>
         <translation>Gesamtlautstärke der Soundkarte</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 kbit/s</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 kbit/s</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 kbit/s</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 kbit/s</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -146,7 +122,7 @@
     </message>
     <message>
         <source>Clips</source>
-        <translation>Clips</translation>
+        <translation>Clip-Liste</translation>
     </message>
     <message>
         <source>Play list</source>
@@ -185,10 +161,6 @@
         <translation>Clip löschen</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>Den ausgewählten Clip löschen</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>Alle Clips löschen</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>Als WAV zusammenfügen</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>Die Clips zu einer WAV-Datei zusammenfügen</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>Als MP3 zusammenfügen</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>Die Clips zu einer MP3-Datei zusammenfügen</translation>
     </message>
     <message>
         <source>Open File</source>

@@ -57,10 +57,6 @@
         <translation>Atrás</translation>
     </message>
     <message>
-        <source>Back 2 seconds</source>
-        <translation>Retroceder 2 segundos</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>Reproducir</translation>
     </message>
@@ -77,32 +73,12 @@
         <translation>Adelante</translation>
     </message>
     <message>
-        <source>On 1 second</source>
-        <translation>Avanzar 1 segundo</translation>
-    </message>
-    <message>
         <source>Volume</source>
         <translation>Volumen</translation>
     </message>
     <message>
         <source>Master volume of the sound card</source>
         <translation>Volumen general de la tarjeta de sonido</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 kbit/s</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 kbit/s</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 kbit/s</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 kbit/s</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -146,7 +122,7 @@
     </message>
     <message>
         <source>Clips</source>
-        <translation>Clips</translation>
+        <translation>Lista de clips</translation>
     </message>
     <message>
         <source>Play list</source>
@@ -185,10 +161,6 @@
         <translation>Borrar clip</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>Borrar el clip seleccionado</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>Borrar todos los clips</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>Unir como WAV</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>Unir los clips en un solo archivo WAV</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>Unir como MP3</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>Unir los clips en un solo archivo MP3</translation>
     </message>
     <message>
         <source>Open File</source>

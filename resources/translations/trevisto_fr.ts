@@ -22,7 +22,7 @@
     </message>
     <message>
         <source>Minutes</source>
-        <translation>Minutes</translation>
+        <translation>Nombre de minutes</translation>
     </message>
     <message>
         <source>Minutes of the time to go to</source>
@@ -46,7 +46,7 @@
     </message>
     <message>
         <source>Position</source>
-        <translation>Position</translation>
+        <translation>Position de lecture</translation>
     </message>
     <message>
         <source>The whole sound: click or drag to play from there</source>
@@ -55,10 +55,6 @@
     <message>
         <source>Back</source>
         <translation>Reculer</translation>
-    </message>
-    <message>
-        <source>Back 2 seconds</source>
-        <translation>Reculer de 2 secondes</translation>
     </message>
     <message>
         <source>Play</source>
@@ -70,39 +66,19 @@
     </message>
     <message>
         <source>Pause</source>
-        <translation>Pause</translation>
+        <translation>Mettre en pause</translation>
     </message>
     <message>
         <source>Forward</source>
         <translation>Avancer</translation>
     </message>
     <message>
-        <source>On 1 second</source>
-        <translation>Avancer d’1 seconde</translation>
-    </message>
-    <message>
         <source>Volume</source>
-        <translation>Volume</translation>
+        <translation>Volume sonore</translation>
     </message>
     <message>
         <source>Master volume of the sound card</source>
         <translation>Volume principal de la carte son</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 kbit/s</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 kbit/s</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 kbit/s</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 kbit/s</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -146,7 +122,7 @@
     </message>
     <message>
         <source>Clips</source>
-        <translation>Clips</translation>
+        <translation>Liste des clips</translation>
     </message>
     <message>
         <source>Play list</source>
@@ -185,10 +161,6 @@
         <translation>Supprimer le clip</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>Supprimer le clip sélectionné</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>Supprimer tous les clips</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>Assembler en WAV</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>Assembler les clips en un seul fichier WAV</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>Assembler en MP3</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>Assembler les clips en un seul fichier MP3</translation>
     </message>
     <message>
         <source>Open File</source>

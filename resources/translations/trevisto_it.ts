@@ -57,10 +57,6 @@
         <translation>Indietro</translation>
     </message>
     <message>
-        <source>Back 2 seconds</source>
-        <translation>Indietro di 2 secondi</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>Riproduci</translation>
     </message>
@@ -77,32 +73,12 @@
         <translation>Avanti</translation>
     </message>
     <message>
-        <source>On 1 second</source>
-        <translation>Avanti di 1 secondo</translation>
-    </message>
-    <message>
         <source>Volume</source>
-        <translation>Volume</translation>
+        <translation>Volume audio</translation>
     </message>
     <message>
         <source>Master volume of the sound card</source>
         <translation>Volume generale della scheda audio</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 kbit/s</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 kbit/s</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 kbit/s</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 kbit/s</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -146,7 +122,7 @@
     </message>
     <message>
         <source>Clips</source>
-        <translation>Clip</translation>
+        <translation>Elenco clip</translation>
     </message>
     <message>
         <source>Play list</source>
@@ -185,10 +161,6 @@
         <translation>Elimina clip</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>Elimina la clip selezionata</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>Elimina tutte le clip</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>Unisci come WAV</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>Unisci le clip in un unico file WAV</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>Unisci come MP3</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>Unisci le clip in un unico file MP3</translation>
     </message>
     <message>
         <source>Open File</source>

@@ -57,10 +57,6 @@
         <translation>Назад</translation>
     </message>
     <message>
-        <source>Back 2 seconds</source>
-        <translation>Назад на 2 секунды</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>Воспроизвести</translation>
     </message>
@@ -77,32 +73,12 @@
         <translation>Вперёд</translation>
     </message>
     <message>
-        <source>On 1 second</source>
-        <translation>Вперёд на 1 секунду</translation>
-    </message>
-    <message>
         <source>Volume</source>
         <translation>Громкость</translation>
     </message>
     <message>
         <source>Master volume of the sound card</source>
         <translation>Общая громкость звуковой карты</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 кбит/с</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 кбит/с</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 кбит/с</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 кбит/с</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -185,10 +161,6 @@
         <translation>Удалить фрагмент</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>Удалить выбранный фрагмент</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>Удалить все фрагменты</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>Склеить в WAV</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>Склеить фрагменты в один файл WAV</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>Склеить в MP3</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>Склеить фрагменты в один файл MP3</translation>
     </message>
     <message>
         <source>Open File</source>

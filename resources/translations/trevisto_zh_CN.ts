@@ -57,10 +57,6 @@
         <translation>后退</translation>
     </message>
     <message>
-        <source>Back 2 seconds</source>
-        <translation>后退 2 秒</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>播放</translation>
     </message>
@@ -77,32 +73,12 @@
         <translation>前进</translation>
     </message>
     <message>
-        <source>On 1 second</source>
-        <translation>前进 1 秒</translation>
-    </message>
-    <message>
         <source>Volume</source>
         <translation>音量</translation>
     </message>
     <message>
         <source>Master volume of the sound card</source>
         <translation>声卡的主音量</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 kbit/s</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 kbit/s</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 kbit/s</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 kbit/s</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -185,10 +161,6 @@
         <translation>删除片段</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>删除选中的片段</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>删除所有片段</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>合并为 WAV</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>将片段合并为一个 WAV 文件</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>合并为 MP3</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>将片段合并为一个 MP3 文件</translation>
     </message>
     <message>
         <source>Open File</source>

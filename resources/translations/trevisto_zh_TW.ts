@@ -57,10 +57,6 @@
         <translation>倒退</translation>
     </message>
     <message>
-        <source>Back 2 seconds</source>
-        <translation>倒退 2 秒</translation>
-    </message>
-    <message>
         <source>Play</source>
         <translation>播放</translation>
     </message>
@@ -77,32 +73,12 @@
         <translation>前進</translation>
     </message>
     <message>
-        <source>On 1 second</source>
-        <translation>前進 1 秒</translation>
-    </message>
-    <message>
         <source>Volume</source>
         <translation>音量</translation>
     </message>
     <message>
         <source>Master volume of the sound card</source>
         <translation>音效卡的主音量</translation>
-    </message>
-    <message>
-        <source>56 kbit/s</source>
-        <translation>56 kbit/s</translation>
-    </message>
-    <message>
-        <source>128 kbit/s</source>
-        <translation>128 kbit/s</translation>
-    </message>
-    <message>
-        <source>96 kbit/s</source>
-        <translation>96 kbit/s</translation>
-    </message>
-    <message>
-        <source>256 kbit/s</source>
-        <translation>256 kbit/s</translation>
     </message>
     <message>
         <source>Mark In</source>
@@ -185,10 +161,6 @@
         <translation>刪除片段</translation>
     </message>
     <message>
-        <source>Delete the selected clip</source>
-        <translation>刪除選取的片段</translation>
-    </message>
-    <message>
         <source>Delete all clips</source>
         <translation>刪除所有片段</translation>
     </message>
@@ -197,16 +169,8 @@
         <translation>合併為 WAV</translation>
     </message>
     <message>
-        <source>Join the clips into one WAV file</source>
-        <translation>將片段合併為一個 WAV 檔案</translation>
-    </message>
-    <message>
         <source>Join as MP3</source>
         <translation>合併為 MP3</translation>
-    </message>
-    <message>
-        <source>Join the clips into one MP3 file</source>
-        <translation>將片段合併為一個 MP3 檔案</translation>
     </message>
     <message>
         <source>Open File</source>
