@@ -82,6 +82,10 @@ void frmWriteWave::ApplyControlTexts()
             continue;
         if (!s.toolTip.isEmpty())
             control->setToolTip(s.toolTip);
+        // Without a pack, a button the packs describe says at least what it is; a tooltip
+        // that is only its key counts as none.
+        else if (control->toolTip().isEmpty() || control->toolTip().startsWith(QLatin1String(" (")))
+            control->setToolTip(s.name);
         control->setAccessibleName(s.name);
     }
     ShowShortcutsInTooltips();

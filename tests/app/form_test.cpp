@@ -1,5 +1,12 @@
 #include "window_fixture.h"
 
+#include "settings/controltexts.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -127,3 +134,50 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
 }
 
 } // namespace
+
+// What a screen reader announces: every control by a name, a picture button also by what
+// it does; and Tab visits the controls in reading order.
+TEST_F(Form, EveryControlIsNamedAndTabFollowsTheReadingOrder)
+{
+    frmWriteWave &w = makeWindow();
+    int walked = 0;
+    for (QWidget *control : w.findChildren<QWidget *>()) {
+        if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QComboBox *>(control) &&
+            !qobject_cast<QAbstractSlider *>(control) && !qobject_cast<QAbstractItemView *>(control) &&
+            !qobject_cast<QLineEdit *>(control))
+            continue;
+        if (control->parent() && qobject_cast<QComboBox *>(control->parentWidget()))
+            continue; // a combo box's own parts
+        // Qt's own parts (scroll bars, the menu bar's extension) are named by Qt.
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+            continue;
+        ++walked;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(a, nullptr) << control->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << control->objectName().toStdString();
+        const auto *tool = qobject_cast<QToolButton *>(control);
+        if (tool && tool->text().isEmpty()) {
+            EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << control->objectName().toStdString();
+            EXPECT_FALSE(tool->toolTip().isEmpty()) << control->objectName().toStdString();
+        }
+    }
+    EXPECT_GE(walked, 30);
+    EXPECT_NE(ui(w)->Command4->accessibleName(), ui(w)->Command5->accessibleName());
+
+    QStringList chain;
+    QWidget *first = w.findChild<QWidget *>(QLatin1String(trevisto::tabOrder().front()));
+    ASSERT_NE(first, nullptr);
+    QWidget *at = first;
+    do {
+        chain << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at && at != first && chain.size() < 1000);
+    QStringList expected;
+    for (const char *name : trevisto::tabOrder())
+        expected << QString::fromLatin1(name);
+    QStringList listed;
+    for (const QString &name : chain)
+        if (expected.contains(name))
+            listed << name;
+    EXPECT_EQ(listed, expected);
+}
