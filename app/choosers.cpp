@@ -27,12 +27,16 @@ FileRequest openSourceRequest(const QString &filter, const QString &previous)
 
 FileRequest saveMp3Request()
 {
-    return request(Mp3SaveFilter, UserSoundFolder(), 0, true);
+    FileRequest save = request(Mp3SaveFilter, UserSoundFolder(), 0, true);
+    save.defaultSuffix = QStringLiteral("mp3");
+    return save;
 }
 
 FileRequest saveWavRequest()
 {
-    return request(WavFilter, UserSoundFolder(), 0, true);
+    FileRequest save = request(WavFilter, UserSoundFolder(), 0, true);
+    save.defaultSuffix = QStringLiteral("wav");
+    return save;
 }
 
 FileRequest joinWavRequest(const QString &previous)
@@ -40,6 +44,7 @@ FileRequest joinWavRequest(const QString &previous)
     // A save chooser, since the file to join into is usually a new one.
     FileRequest join = request(WavFilter, UserSoundFolder(), ::ChooserFlags::SaveWav, true);
     join.title = JoinWavTitle;
+    join.defaultSuffix = QStringLiteral("wav");
     return offeringPrevious(join, previous);
 }
 

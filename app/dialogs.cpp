@@ -69,6 +69,14 @@ QString qtChooserFilter(const FileRequest &request)
     return choices.join(";;");
 }
 
+QString withDefaultSuffix(const QString &path, const QString &suffix)
+{
+    if (suffix.isEmpty() || path.isEmpty() || path.endsWith('/'))
+        return path;
+    const QString name = path.mid(path.lastIndexOf('/') + 1);
+    return name.contains('.') ? path : path + '.' + suffix;
+}
+
 bool MatchesFilter(const QString &path, const QString &filter)
 {
     const QString name = QFileInfo(path).fileName();

@@ -29,6 +29,8 @@ struct FileRequest {
     QString fileName;
     int flags = 0;
     bool save = false;
+    // Added, after a dot, to a file name typed without an extension (a save chooser's).
+    QString defaultSuffix;
 };
 
 class Dialogs {
@@ -45,6 +47,10 @@ public:
 // lists that file; otherwise only its folder is kept, as the start folder where the request
 // names none, so Enter cannot open an MP3 as a WAV.
 FileRequest offeringPrevious(FileRequest request, const QString &previous);
+
+// `path` with "." + `suffix` added when its file name has no extension (no dot at all);
+// unchanged when `suffix` is empty.
+QString withDefaultSuffix(const QString &path, const QString &suffix);
 
 // Whether the file name of `path` matches a pattern of a "desc|pattern|..." filter, in
 // any letter case.

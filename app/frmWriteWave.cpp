@@ -44,6 +44,8 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 
     LoadButtonImages();
     ConnectHandlers();
+    ApplyControlTexts();
+    SetTabOrder();
     // The design size is the least; the window grows from there and can be maximised.
     setMinimumSize(minimumSizeHint());
     resize(minimumSizeHint());
@@ -138,11 +140,23 @@ Frmwait &frmWriteWave::WaitWindow()
     return *waitWindow_;
 }
 
+void frmWriteWave::ShowWaitWindow(Frmwait::Job job)
+{
+    Frmwait &wait = WaitWindow();
+    wait.setJob(job);
+    wait.resetProgress();
+    wait.show();
+}
+
 std::optional<QString> frmWriteWave::Choose(const FileRequest &request)
 {
-    const std::optional<QString> chosen = dialogs_.fileDialog(request);
-    if (chosen)
-        previousChoice_ = *chosen;
+    std::optional<QString> chosen = dialogs_.fileDialog(request);
+    if (!chosen)
+        return chosen;
+    // "ringtone" typed in the MP3 chooser is saved as "ringtone.mp3".
+    if (request.save)
+        chosen = withDefaultSuffix(*chosen, request.defaultSuffix);
+    previousChoice_ = *chosen;
     return chosen;
 }
 

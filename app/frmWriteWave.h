@@ -12,6 +12,7 @@
 #include "core/peaktable.h"
 #include "platform/mixer/mixer.h"
 #include "settings/message_language.h"
+#include "ui/Frmwait.h"
 #include "ui/imagelist.h"
 
 #include <QElapsedTimer>
@@ -31,7 +32,6 @@
 
 class QFrame;
 class QTimer;
-class Frmwait;
 class FocusRing;
 class DetailView;
 namespace trevisto::mp3enc {
@@ -224,7 +224,7 @@ private:
     bool RefuseWhileOpening();
     // Before the loader writes a new source: the wait window with its progress reset, and
     // editing locked until the loader reports the end.
-    void BeginOpening();
+    void BeginOpening(Frmwait::Job job);
     // The loader's reports: progress with the window's events after every block, and the
     // end, when the new source is shown or the window says why not.
     void loadProgress(int64_t written, int64_t total) override;
@@ -255,6 +255,12 @@ private:
 
     // --- settings/ ----------------------------------------------------------------------
     void ApplyCaptions();
+    // The program's own texts of the controls and frames, in the language of its
+    // messages: frame captions, the tooltips the packs lack, every control's accessible
+    // name, and the picture buttons' descriptions.
+    void ApplyControlTexts();
+    // Tab visits the controls in the window's reading order.
+    void SetTabOrder();
     // The message in the loaded pack's words, or in its own while none is loaded.
     QString PackText(const trevisto::PackMessage &message) const;
     void ConnectLanguageHandlers();
@@ -324,6 +330,8 @@ private:
     void PointerMove(QWidget *target);
     // The wait window, made at its first showing.
     Frmwait &WaitWindow();
+    // The wait window shown for `job`, its progress reset.
+    void ShowWaitWindow(Frmwait::Job job);
 
     // Controls from the form, reachable by their names.
     Ui::frmWriteWave *ui = nullptr;

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/frmWriteWave.h"
 #include "app/qtdialogs.h"
+#include "app/runtimefolder.h"
 #include "app/signalending.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 
 int main(int argc, char **argv)
 {
+    trevisto::ensureRuntimeFolder();
     QApplication app(argc, argv);
     frmWriteWave::PrepareApplication();
     const std::optional<QString> given = fileToOpen(app.arguments().mid(1), QDir::currentPath());

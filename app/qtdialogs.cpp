@@ -86,6 +86,8 @@ void prepareChooser(QFileDialog &dialog, const FileRequest &request)
         dialog.setFileMode(QFileDialog::AnyFile);
         // Every save chooser asks before an existing file is replaced, whatever the flags.
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        // The chooser adds it before it asks, so the question names the file written.
+        dialog.setDefaultSuffix(request.defaultSuffix);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode((request.flags & 0x1000) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -107,7 +107,7 @@ void frmWriteWave::btnConvert_Click()
     if (Chan == 0 || loader_.job() != trevisto::SourceLoader::Job::None)
         return;
     ui->btnConvert->setText("Stop conversion...");
-    BeginOpening();
+    BeginOpening(Frmwait::Job::Loading);
     loader_.convert(Bass, Chan, channelSource_, *this);
     ui->btnLoadFile->setEnabled(true);
     DataLength = 0;
@@ -115,11 +115,9 @@ void frmWriteWave::btnConvert_Click()
         Bass.ChannelSetPosition(Chan, 0);
 }
 
-void frmWriteWave::BeginOpening()
+void frmWriteWave::BeginOpening(Frmwait::Job job)
 {
-    Frmwait &wait = WaitWindow();
-    wait.resetProgress();
-    wait.show();
+    ShowWaitWindow(job);
     sinceRepaint_.invalidate();
     LockWhileOpening(true);
 }

@@ -39,8 +39,7 @@ void frmWriteWave::CmdCreate_Click()
         return;
     const QString output = *chosen;
     StopListForJoining();
-    WaitWindow().resetProgress();
-    WaitWindow().show();
+    ShowWaitWindow(Frmwait::Job::Joining);
     if (CopyChosen()) {
         JoinListByCopy(output);
         return;
@@ -61,8 +60,7 @@ void frmWriteWave::Command2_Click()
     const std::optional<QString> output = Choose(trevisto::joinWavRequest(previousChoice_));
     if (!output || RefuseProtectedDestination(*output))
         return;
-    WaitWindow().resetProgress();
-    WaitWindow().show();
+    ShowWaitWindow(Frmwait::Job::Joining);
     if (!JoinListInto(*output))
         return;
     WaitWindow().hide();
@@ -111,6 +109,7 @@ bool frmWriteWave::RefuseWhileEncoding()
 void frmWriteWave::StartEncoding(const QString &source, const QString &output)
 {
     encodingTarget_ = output;
+    ShowWaitWindow(Frmwait::Job::Encoding);
     const qint16 started = Mp3Enc1->encode(source, output);
     ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
     if (started != 0) {

@@ -49,7 +49,7 @@ Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString 
     copy.file = options;
     const CopyResult written = writeRange(source, index, *plan.plan, QFile::encodeName(nativeOutput).toStdString(), copy);
     if (written.ok())
-        return {Mp3CopyOutcome::Copied};
+        return {Mp3CopyOutcome::Copied, {}};
     if (written.refusal == Refusal::CannotWrite)
         return {Mp3CopyOutcome::Failed, Mp3Copy::tr("Cannot write \"%1\": %2")
                                             .arg(nativeOutput, io::systemReason(written.systemError))};

@@ -79,8 +79,7 @@ void frmWriteWave::CmdSaveas_Click()
     const std::optional<QString> output = Choose(trevisto::saveMp3Request());
     if (!output || RefuseProtectedDestination(*output))
         return;
-    WaitWindow().resetProgress();
-    WaitWindow().show();
+    ShowWaitWindow(Frmwait::Job::Copying);
     encodedClips_.reset();
     if (CopyChosen()) {
         SaveResultByCopy(*output);

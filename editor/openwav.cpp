@@ -48,7 +48,7 @@ void frmWriteWave::OpenWavSource(const QString &path)
         return;
     }
     // The copy goes beside the loaded sound, which stays until the copy is complete.
-    BeginOpening();
+    BeginOpening(Frmwait::Job::Copying);
     loader_.copyWav(path, *this);
 }
 

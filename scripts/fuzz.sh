@@ -43,7 +43,7 @@ declare -A ci_runs=(
   [fuzz_wav]=1000000
 )
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh clang
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}

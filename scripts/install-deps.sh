@@ -1,6 +1,16 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Trevisto need.
-# apt-get runs only when something is missing; as root directly, otherwise through sudo.
+# Installs the Debian 12 packages a job needs, only those that are missing.
+#
+#   scripts/install-deps.sh            building, running and testing (what the README's
+#                                      two commands need)
+#   scripts/install-deps.sh GROUP...   that, plus the extra tools of each GROUP:
+#       clang     clang, libFuzzer and the sanitizer runtimes (scripts/fuzz.sh,
+#                 scripts/sanitize.sh)
+#       bench     the peer tools the benchmark times against (scripts/bench.sh)
+#       lint      lintian, for checking the Debian package (scripts/lint-package.sh)
+#
+# apt-get runs as root directly, else through sudo where it is installed; with neither,
+# the script names what is missing and fails.
 set -euo pipefail
 
 packages=(
@@ -11,25 +21,33 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # decoding library
   libmpg123-dev libsndfile1-dev libopenmpt-dev
-  # format and rate conversion
-  libsoxr-dev
   # players
   libsdl2-dev
   # master volume, button pictures
   libasound2-dev qt6-svg-dev
   # MP3 encoder (also makes test audio) and rate conversion
   libmp3lame-dev libsoxr-dev
-  # run under a virtual display, screenshots
-  xvfb xauth imagemagick fonts-dejavu-core xdotool
+  # the program on a virtual display, as the package tests start it; also for a machine
+  # without a display of its own
+  xvfb xauth xdotool fonts-dejavu-core
   # captions in Chinese (Cyrillic is in DejaVu)
   fonts-noto-cjk
-  # benchmark peers and material
-  mpg123 lame sox time
   # the desktop entry and AppStream checks, and the Debian package
   desktop-file-utils appstream dpkg-dev file
-  # fuzz targets (scripts/fuzz.sh): clang, libFuzzer, and readable sanitizer reports
-  clang libclang-rt-14-dev llvm
 )
+
+for group in "$@"; do
+  case $group in
+    # fuzz targets and sanitizer builds: clang, libFuzzer, and readable sanitizer reports
+    clang) packages+=(clang libclang-rt-14-dev llvm) ;;
+    bench) packages+=(mpg123 lame sox time) ;;
+    lint) packages+=(lintian) ;;
+    *)
+      echo "usage: scripts/install-deps.sh [clang|bench|lint]..." >&2
+      exit 2
+      ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
@@ -42,15 +60,17 @@ if [ ${#missing[@]} -eq 0 ]; then
   exit 0
 fi
 
-echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
   as_root=()
 elif command -v sudo >/dev/null 2>&1; then
   as_root=(sudo)
 else
-  echo "These packages are missing and neither root nor sudo is available: ${missing[*]}" >&2
+  echo "These Debian packages are missing: ${missing[*]}" >&2
+  echo "Installing them needs root, and sudo is not installed. As root, run:" >&2
+  echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
   exit 1
 fi
+echo "Installing: ${missing[*]}${as_root:+ (through sudo)}"
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

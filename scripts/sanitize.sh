@@ -17,7 +17,7 @@ case "$kind" in
   *) echo "usage: scripts/sanitize.sh address|thread" >&2; exit 2 ;;
 esac
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh clang
 launcher=()
 if command -v ccache >/dev/null 2>&1; then
   export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$PWD}

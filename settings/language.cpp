@@ -3,11 +3,13 @@
 #include "app/frmWriteWave.h"
 
 #include "settings/captions.h"
+#include "settings/controltexts.h"
 #include "settings/language_file.h"
 #include "settings/registry_settings.h"
 #include "ui_frmWriteWave.h"
 
 #include <QDir>
+#include <QGroupBox>
 #include <QFile>
 #include <QtDebug>
 
@@ -58,6 +60,55 @@ void frmWriteWave::LoadLanguage()
     // click on a language item sets one again. The disabled French item keeps its own.
     for (QAction *item : {ui->english, ui->german, ui->italian, ui->schinese, ui->tchinese, ui->spanish, ui->russian})
         item->setChecked(false);
+    ApplyControlTexts();
+}
+
+void frmWriteWave::ApplyControlTexts()
+{
+    for (const trevisto::FrameCaption &frame : trevisto::frameCaptions())
+        if (auto *box = findChild<QGroupBox *>(QLatin1String(frame.frame))) {
+            // The leading blanks of the form's caption leave room for the frame's picture.
+            const QString title = box->title();
+            qsizetype blanks = 0;
+            while (blanks < title.size() && title.at(blanks) == ' ')
+                ++blanks;
+            box->setTitle(title.left(blanks) + trevisto::controlTranslation(frame.title));
+        }
+    const std::vector<trevisto::ControlStrings> strings =
+        trevisto::controlStrings({PromptTexts, MessageTexts, CaptionTexts, MenuTexts});
+    for (const trevisto::ControlStrings &s : strings) {
+        QWidget *control = findChild<QWidget *>(s.control);
+        Q_ASSERT(control);
+        if (!control)
+            continue;
+        if (!s.toolTip.isEmpty())
+            control->setToolTip(s.toolTip);
+        // Without a pack, a button the packs describe says at least what it is; a tooltip
+        // that is only its key counts as none.
+        else if (control->toolTip().isEmpty() || control->toolTip().startsWith(QLatin1String(" (")))
+            control->setToolTip(s.name);
+        control->setAccessibleName(s.name);
+    }
+    ShowShortcutsInTooltips();
+    // A picture says nothing to a screen reader; the tooltip, with its key, says what the
+    // button does.
+    for (const trevisto::ControlStrings &s : strings)
+        if (QWidget *control = s.picture ? findChild<QWidget *>(s.control) : nullptr)
+            control->setAccessibleDescription(control->toolTip());
+}
+
+void frmWriteWave::SetTabOrder()
+{
+    QWidget *previous = nullptr;
+    for (const char *name : trevisto::tabOrder()) {
+        QWidget *control = findChild<QWidget *>(QLatin1String(name));
+        Q_ASSERT(control);
+        if (!control)
+            continue;
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void frmWriteWave::ApplyCaptions()

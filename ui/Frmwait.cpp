@@ -18,7 +18,7 @@ Frmwait::Frmwait(const QString &programFolder, QWidget *parent)
     // An open wait window must not keep the program alive once the main window is closed.
     setAttribute(Qt::WA_QuitOnClose, false);
 
-    Label1 = new QLabel(QString::fromLatin1(LoadingText), this);
+    Label1 = new QLabel(jobText(job_), this);
     Label1->setObjectName("Label1");
 
     Animation1 = new AviPlayer(this);
@@ -49,6 +49,7 @@ void Frmwait::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // The window stays loaded between showings; its title follows the language chosen since.
     setWindowTitle(tr("Please wait"));
+    Label1->setText(jobText(job_));
     if (!loaded_ && !event->spontaneous()) {
         loaded_ = true;
         Form_Load();
@@ -61,6 +62,23 @@ void Frmwait::Form_Load()
     const QString path = QDir(programFolder()).filePath(QString::fromLatin1(ClipFileName));
     Animation1->open(path);
     Animation1->setAutoPlay(true);
+}
+
+QString Frmwait::jobText(Job job)
+{
+    switch (job) {
+    case Job::Copying: return tr("Copying…");
+    case Job::Joining: return tr("Joining…");
+    case Job::Encoding: return tr("Encoding…");
+    case Job::Loading: break;
+    }
+    return tr("Loading…");
+}
+
+void Frmwait::setJob(Job job)
+{
+    job_ = job;
+    Label1->setText(jobText(job));
 }
 
 void Frmwait::setProgress(quint64 delivered, quint64 total)

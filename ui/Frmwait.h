@@ -13,7 +13,11 @@ class Frmwait : public QWidget {
 
 public:
     static constexpr const char *ClipFileName = "loading.avi";
-    static constexpr const char *LoadingText = "Loading............";
+
+    // The job the window is shown for; its caption names it.
+    enum class Job { Loading, Copying, Joining, Encoding };
+    // The caption of `job`, in the language of the program's messages.
+    static QString jobText(Job job);
 
     // `programFolder` is where the animation clip lies; empty means the executable's folder.
     explicit Frmwait(const QString &programFolder = QString(), QWidget *parent = nullptr);
@@ -24,6 +28,9 @@ public:
     // Percent of `delivered` against `total`; a total of 0 shows the bar as busy.
     void setProgress(quint64 delivered, quint64 total);
     void resetProgress();
+    // Names `job` in the caption; the caption follows the language chosen since.
+    void setJob(Job job);
+    Job job() const { return job_; }
 
     QLabel *Label1 = nullptr;
     AviPlayer *Animation1 = nullptr;
@@ -37,4 +44,5 @@ private:
 
     QString programFolder_;
     bool loaded_ = false;
+    Job job_ = Job::Loading;
 };

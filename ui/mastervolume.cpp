@@ -1,17 +1,28 @@
 // Master volume knob.
 #include "app/frmWriteWave.h"
 
+#include "ui/mastervolume.h"
 #include "ui_frmWriteWave.h"
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int KnobStartValue = 65;
-// The mixer's value for each step of the knob: the knob's 65 steps reach 65000 of 65535.
-constexpr qint32 VolumeScale = 1000;
 
 } // namespace
+
+namespace trevisto {
+
+int knobValueFor(qint32 volume, int minimum, int maximum)
+{
+    const qint64 nearest = (qint64(volume) + VolumeScale / 2) / VolumeScale;
+    return int(std::clamp<qint64>(nearest, minimum, maximum));
+}
+
+} // namespace trevisto
 
 void frmWriteWave::InitMasterVolume()
 {
@@ -22,14 +33,19 @@ void frmWriteWave::InitMasterVolume()
     FindMasterVolumeControl(MixerHandle, MIXERLINE_COMPONENTTYPE_DST_SPEAKERS, MIXERCONTROL_CONTROLTYPE_VOLUME,
                             VolumeControl);
     // Showing the start value is not a turn of the knob: starting the program leaves the
-    // system's volume where the user put it.
+    // system's volume where the user put it. The knob shows that volume where it can be
+    // read, so the first turn moves on from there instead of jumping.
+    qint32 current = 0;
+    const int shown = GetMasterVolume(MixerHandle, VolumeControl, current)
+                          ? trevisto::knobValueFor(current, ui->Knob1->minimum(), ui->Knob1->maximum())
+                          : KnobStartValue;
     const QSignalBlocker quiet(ui->Knob1);
-    ui->Knob1->setValue(KnobStartValue);
+    ui->Knob1->setValue(shown);
 }
 
 void frmWriteWave::Knob1_Change()
 {
     // The knob's range (0 to 65) keeps the product well inside 32 bits.
-    const qint32 volume = qint32(ui->Knob1->value()) * VolumeScale;
+    const qint32 volume = qint32(ui->Knob1->value()) * trevisto::VolumeScale;
     trevisto::mixer::SetMasterVolume(MixerHandle, VolumeControl, volume);
 }

@@ -72,18 +72,32 @@ std::vector<MixerElement> AlsaMixer::playbackElements()
     return elements;
 }
 
-bool AlsaMixer::setPlaybackVolume(size_t element, int channel, long value)
+snd_mixer_elem_t *AlsaMixer::find(size_t element)
 {
-    if (element >= ids_.size() || channel < 0 || channel > SND_MIXER_SCHN_LAST)
-        return false;
-    const QuietErrors quiet;
     snd_mixer_handle_events(mixer_);
     snd_mixer_selem_id_t *id = nullptr;
     snd_mixer_selem_id_alloca(&id);
     snd_mixer_selem_id_set_name(id, ids_[element].first.c_str());
     snd_mixer_selem_id_set_index(id, ids_[element].second);
-    snd_mixer_elem_t *elem = snd_mixer_find_selem(mixer_, id);
+    return snd_mixer_find_selem(mixer_, id);
+}
+
+bool AlsaMixer::setPlaybackVolume(size_t element, int channel, long value)
+{
+    if (element >= ids_.size() || channel < 0 || channel > SND_MIXER_SCHN_LAST)
+        return false;
+    const QuietErrors quiet;
+    snd_mixer_elem_t *elem = find(element);
     return elem && snd_mixer_selem_set_playback_volume(elem, snd_mixer_selem_channel_id_t(channel), value) >= 0;
+}
+
+bool AlsaMixer::playbackVolume(size_t element, int channel, long &value)
+{
+    if (element >= ids_.size() || channel < 0 || channel > SND_MIXER_SCHN_LAST)
+        return false;
+    const QuietErrors quiet;
+    snd_mixer_elem_t *elem = find(element);
+    return elem && snd_mixer_selem_get_playback_volume(elem, snd_mixer_selem_channel_id_t(channel), &value) >= 0;
 }
 
 } // namespace trevisto::mixer

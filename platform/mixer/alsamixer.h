@@ -10,6 +10,7 @@
 #include <vector>
 
 struct _snd_mixer;
+struct _snd_mixer_elem;
 
 namespace trevisto::mixer {
 
@@ -24,8 +25,12 @@ public:
 
     std::vector<MixerElement> playbackElements() override;
     bool setPlaybackVolume(size_t element, int channel, long value) override;
+    bool playbackVolume(size_t element, int channel, long &value) override;
 
 private:
+    // The element of the last list at `element`, looked up by its name and index; null when
+    // it is gone.
+    _snd_mixer_elem *find(size_t element);
     explicit AlsaMixer(_snd_mixer *mixer) : mixer_(mixer) {}
 
     _snd_mixer *mixer_;

@@ -105,6 +105,41 @@ bool SetMasterVolume(HMIXER mixer, const MixerControl &control, std::int32_t vol
     return all;
 }
 
+bool GetMasterVolume(HMIXER mixer, const MixerControl &control, std::int32_t &volume)
+{
+    MixerDevice *d = device(mixer);
+    if (!d || control.controlId == 0 || control.controlType != MIXERCONTROL_CONTROLTYPE_VOLUME)
+        return false;
+    const std::vector<MixerElement> elements = d->playbackElements();
+    const size_t element = control.controlId - 1;
+    if (element >= elements.size())
+        return false;
+    const MixerElement &e = elements[element];
+    std::optional<long> loudest;
+    for (int channel : e.channels) {
+        long raw = 0;
+        if (d->playbackVolume(element, channel, raw))
+            loudest = loudest ? std::max(*loudest, raw) : raw;
+    }
+    if (!loudest)
+        return false;
+    volume = volumeFromRaw(*loudest, e.minimum, e.maximum);
+    return true;
+}
+
+std::int32_t volumeFromRaw(long raw, long minimum, long maximum)
+{
+    if (maximum <= minimum)
+        return raw >= maximum ? std::int32_t(VolumeMaximum) : std::int32_t(VolumeMinimum);
+    const long clamped = std::clamp(raw, minimum, maximum);
+    const unsigned long long span = (unsigned long long)maximum - (unsigned long long)minimum;
+    const unsigned long long steps = (unsigned long long)clamped - (unsigned long long)minimum;
+    // steps * 65535 / span to the nearest, halves upwards; a 128-bit product, as a raw
+    // range can be as wide as a long.
+    const unsigned __int128 scaled = (unsigned __int128)steps * VolumeMaximum * 2 + span;
+    return std::int32_t(scaled / (2 * (unsigned __int128)span));
+}
+
 long rawVolume(std::int32_t volume, long minimum, long maximum)
 {
     if (maximum <= minimum)

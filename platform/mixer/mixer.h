@@ -61,8 +61,17 @@ bool FindMasterVolumeControl(HMIXER mixer, DWORD componentType, DWORD controlTyp
 // when every channel took the value.
 bool SetMasterVolume(HMIXER mixer, const MixerControl &control, std::int32_t volume);
 
+// The current volume of `control` (0 to 65535) into `volume`: that of its loudest channel,
+// as a knob that sets all channels alike shows it. False, and `volume` untouched, when no
+// channel can be read.
+bool GetMasterVolume(HMIXER mixer, const MixerControl &control, std::int32_t &volume);
+
 // The raw value that `volume` comes to on an element whose range is [minimum, maximum].
 long rawVolume(std::int32_t volume, long minimum, long maximum);
+// The volume (0 to 65535) a raw value stands for on such an element, to the nearest; raw
+// values outside the range are held to the nearer end. The inverse of rawVolume on the
+// values it gives.
+std::int32_t volumeFromRaw(long raw, long minimum, long maximum);
 
 // Which mixer a device number opens; null when it cannot be opened. Without a call, or
 // after one with an empty function, device 0 opens the ALSA default mixer.

@@ -25,6 +25,9 @@ public:
     virtual std::vector<MixerElement> playbackElements() = 0;
     // Sets one channel of element `element` to the raw value `value`; false when refused.
     virtual bool setPlaybackVolume(size_t element, int channel, long value) = 0;
+    // The raw value of one channel of element `element` into `value`; false when it cannot
+    // be read.
+    virtual bool playbackVolume(size_t element, int channel, long &value) = 0;
 };
 
 } // namespace trevisto::mixer

@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>Stunden der Zeit, zu der gesprungen wird</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>Minuten der Zeit, zu der gesprungen wird</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>Sekunden der Zeit, zu der gesprungen wird</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Springen</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>Ab der oben gewählten Zeit abspielen</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Abspielposition</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>Der ganze Klang: klicken oder ziehen, um dort abzuspielen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Lautstärke</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>Gesamtlautstärke der Soundkarte</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>Anfang</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Schneiden</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>Den Schnitt abspielen</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>Den Schnitt anhalten</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>Den Schnitt als MP3 speichern</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>Den Schnitt als WAV speichern</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>Das Programm beenden und seine Arbeitsdateien löschen</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Clip-Liste</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>Liste abspielen</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>Die Clips nacheinander abspielen, ab dem ausgewählten</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>Liste anhalten</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>Die Wiedergabe der Liste anhalten</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Den ausgewählten Clip nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Den ausgewählten Clip nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>Clip löschen</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Alle Clips löschen</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>Als WAV zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>Als MP3 zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>Eine Audiodatei zum Öffnen wählen</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>Status des Encoders</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>Aktuell/Gesamt</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>Zeitrahmen</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>Springen zu</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>MP3-Abschnitt</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>Neue MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Kopieren…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Zusammenfügen…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>Kodieren…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Laden…</translation>
     </message>
 </context>
 <context>

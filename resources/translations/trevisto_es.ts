@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>Horas</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>Horas del tiempo al que ir</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutos</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>Minutos del tiempo al que ir</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Segundos</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>Segundos del tiempo al que ir</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Ir a</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>Reproducir desde el tiempo elegido arriba</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>Todo el sonido: haga clic o arrastre para reproducir desde ahí</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Reproducir</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>Volumen general de la tarjeta de sonido</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>Marcar inicio</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Marcar fin</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>Reproducir el corte</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>Detener el corte</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>Guardar el corte como MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>Guardar el corte como WAV</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>Salir del programa y borrar sus archivos de trabajo</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Añadir a la lista</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Lista de clips</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>Reproducir lista</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>Reproducir los clips uno tras otro, desde el seleccionado</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>Detener lista</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>Detener la reproducción de la lista</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Subir el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Bajar el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>Borrar clip</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Borrar todos los clips</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>Unir como WAV</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>Unir como MP3</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>Elegir un archivo de sonido para abrir</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>Estado del codificador</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>Actual/Total</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>Marco de tiempo</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>Ir a</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>Segmento MP3</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>Nuevo MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>Espere, por favor</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Copiando…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Uniendo…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>Codificando…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
     </message>
 </context>
 <context>

@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>Heures</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>Heures du moment où aller</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Nombre de minutes</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>Minutes du moment où aller</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondes</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>Secondes du moment où aller</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>Lire à partir du moment choisi ci-dessus</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position de lecture</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>Tout le son : cliquez ou faites glisser pour lire à partir de là</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Reculer</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Lecture</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Mettre en pause</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avancer</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume sonore</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>Volume principal de la carte son</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>Marquer le début</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Marquer la fin</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>Lire la coupe</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>Arrêter la coupe</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>Enregistrer la coupe en MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>Enregistrer la coupe en WAV</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>Quitter le programme et supprimer ses fichiers de travail</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Ajouter à la liste</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Liste des clips</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>Lire la liste</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>Lire les clips l’un après l’autre, à partir du clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>Arrêter la liste</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>Arrêter la lecture de la liste</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Monter le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Descendre le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>Supprimer le clip</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Supprimer tous les clips</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>Assembler en WAV</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>Assembler en MP3</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>Choisir un fichier sonore à ouvrir</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>État de l’encodeur</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>Actuel/Total</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>Cadre temporel</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>Aller à</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>Segment MP3</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>Nouveau MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Liste</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>Veuillez patienter</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Copie…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Assemblage…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>Encodage…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Chargement…</translation>
     </message>
 </context>
 <context>

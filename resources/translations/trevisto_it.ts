@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>Ore</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>Ore del tempo a cui andare</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuti</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>Minuti del tempo a cui andare</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Secondi</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>Secondi del tempo a cui andare</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Vai a</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>Riproduci dal tempo scelto sopra</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>Tutto il suono: fai clic o trascina per riprodurre da lì</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Riproduci</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume audio</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>Volume generale della scheda audio</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>Segna inizio</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Segna fine</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>Riproduci il taglio</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>Ferma il taglio</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>Salva il taglio come MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>Salva il taglio come WAV</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>Chiudi il programma ed elimina i suoi file di lavoro</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Aggiungi alla lista</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Elenco clip</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>Riproduci lista</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>Riproduci le clip una dopo l’altra, da quella selezionata</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>Ferma lista</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>Ferma la riproduzione della lista</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Sposta su la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Sposta giù la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>Elimina clip</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Elimina tutte le clip</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>Unisci come WAV</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>Unisci come MP3</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>Scegli un file audio da aprire</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Converti</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>Stato del codificatore</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>Attuale/Totale</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>Intervallo di tempo</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>Vai a</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>Segmento MP3</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>Nuovo MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Lista</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>Attendere prego</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Copia in corso…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Unione in corso…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>Codifica in corso…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Caricamento…</translation>
     </message>
 </context>
 <context>

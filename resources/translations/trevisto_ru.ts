@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>Часы времени перехода</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Минуты</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>Минуты времени перехода</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Секунды</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>Секунды времени перехода</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>Перейти</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>Воспроизвести с выбранного выше времени</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>Весь звук: щёлкните или перетащите, чтобы играть с этого места</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Воспроизвести</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Вперёд</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Громкость</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>Общая громкость звуковой карты</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>Конец</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>Воспроизвести вырезанное</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>Остановить вырезанное</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>Сохранить вырезанное как MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>Сохранить вырезанное как WAV</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>Завершить программу и удалить её рабочие файлы</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>Добавить в список</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>Фрагменты</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>Воспроизвести список</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>Воспроизвести фрагменты друг за другом, начиная с выбранного</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>Остановить список</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>Остановить воспроизведение списка</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Вверх</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>Переместить выбранный фрагмент вверх</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Вниз</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>Переместить выбранный фрагмент вниз</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>Удалить фрагмент</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Удалить все фрагменты</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>Склеить в WAV</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>Склеить в MP3</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Открыть файл</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>Выбрать звуковой файл для открытия</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Преобразовать</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>Состояние кодировщика</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>Сейчас/Всего</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>Временной отрезок</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>Переход</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>Отрезок MP3</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>Новый MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Список</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>Подождите</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>Копирование…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>Склейка…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>Кодирование…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Загрузка…</translation>
     </message>
 </context>
 <context>

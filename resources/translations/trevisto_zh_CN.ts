@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>小时</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>要跳转到的时间的小时</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分钟</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>要跳转到的时间的分钟</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>要跳转到的时间的秒</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>跳转</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>从上面选定的时间开始播放</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>整个声音：单击或拖动以从该处播放</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>后退</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前进</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>声卡的主音量</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>标记起点</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>标记终点</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>播放剪切结果</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>停止剪切结果</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>将剪切结果保存为 MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>将剪切结果保存为 WAV</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>结束程序并删除其工作文件</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>添加到列表</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>片段</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>播放列表</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>从选中的片段开始依次播放各片段</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>停止列表</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>停止播放列表</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>上移选中的片段</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>下移选中的片段</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>删除片段</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>删除所有片段</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>合并为 WAV</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>合并为 MP3</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>选择要打开的音频文件</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>转换</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>编码器状态</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>当前/总计</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>时间范围</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>跳转</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>MP3 片段</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>新 MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>列表</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>请稍候</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>正在复制…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>正在合并…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>正在编码…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>正在加载…</translation>
     </message>
 </context>
 <context>

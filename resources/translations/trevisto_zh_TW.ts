@@ -18,6 +18,209 @@
     </message>
 </context>
 <context>
+    <name>Controls</name>
+    <message>
+        <source>Hours</source>
+        <translation>小時</translation>
+    </message>
+    <message>
+        <source>Hours of the time to go to</source>
+        <translation>要跳至的時間的小時</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>分鐘</translation>
+    </message>
+    <message>
+        <source>Minutes of the time to go to</source>
+        <translation>要跳至的時間的分鐘</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>Seconds of the time to go to</source>
+        <translation>要跳至的時間的秒</translation>
+    </message>
+    <message>
+        <source>Go to</source>
+        <translation>跳至</translation>
+    </message>
+    <message>
+        <source>Play from the time chosen above</source>
+        <translation>從上方選定的時間開始播放</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>The whole sound: click or drag to play from there</source>
+        <translation>整個聲音：按一下或拖曳以從該處播放</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>倒退</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>播放</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暫停</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>前進</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>音量</translation>
+    </message>
+    <message>
+        <source>Master volume of the sound card</source>
+        <translation>音效卡的主音量</translation>
+    </message>
+    <message>
+        <source>Mark In</source>
+        <translation>標記起點</translation>
+    </message>
+    <message>
+        <source>Mark out</source>
+        <translation>標記終點</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪下</translation>
+    </message>
+    <message>
+        <source>Play the cut</source>
+        <translation>播放剪下結果</translation>
+    </message>
+    <message>
+        <source>Stop the cut</source>
+        <translation>停止剪下結果</translation>
+    </message>
+    <message>
+        <source>Save the cut as MP3</source>
+        <translation>將剪下結果儲存為 MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as WAV</source>
+        <translation>將剪下結果儲存為 WAV</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>End the program and delete its working files</source>
+        <translation>結束程式並刪除其工作檔案</translation>
+    </message>
+    <message>
+        <source>Add to list</source>
+        <translation>加入清單</translation>
+    </message>
+    <message>
+        <source>Clips</source>
+        <translation>片段</translation>
+    </message>
+    <message>
+        <source>Play list</source>
+        <translation>播放清單</translation>
+    </message>
+    <message>
+        <source>Play the clips one after another, from the selected one</source>
+        <translation>從選取的片段開始依序播放各片段</translation>
+    </message>
+    <message>
+        <source>Stop list</source>
+        <translation>停止清單</translation>
+    </message>
+    <message>
+        <source>Stop playing the list</source>
+        <translation>停止播放清單</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move the selected clip up</source>
+        <translation>上移選取的片段</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Move the selected clip down</source>
+        <translation>下移選取的片段</translation>
+    </message>
+    <message>
+        <source>Delete clip</source>
+        <translation>刪除片段</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>刪除所有片段</translation>
+    </message>
+    <message>
+        <source>Join as WAV</source>
+        <translation>合併為 WAV</translation>
+    </message>
+    <message>
+        <source>Join as MP3</source>
+        <translation>合併為 MP3</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Choose a sound file to open</source>
+        <translation>選擇要開啟的音訊檔案</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>轉換</translation>
+    </message>
+    <message>
+        <source>Encoder status</source>
+        <translation>編碼器狀態</translation>
+    </message>
+    <message>
+        <source>Currently/Total</source>
+        <translation>目前/總計</translation>
+    </message>
+    <message>
+        <source>Time Frame</source>
+        <translation>時間範圍</translation>
+    </message>
+    <message>
+        <source>Goto</source>
+        <translation>跳至</translation>
+    </message>
+    <message>
+        <source>Mp3 Segment</source>
+        <translation>MP3 片段</translation>
+    </message>
+    <message>
+        <source>New Mp3</source>
+        <translation>新 MP3</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>清單</translation>
+    </message>
+</context>
+<context>
     <name>Conversion</name>
     <message>
         <source>A conversion is already under way.</source>
@@ -292,6 +495,22 @@
     <message>
         <source>Please wait</source>
         <translation>請稍候</translation>
+    </message>
+    <message>
+        <source>Copying…</source>
+        <translation>正在複製…</translation>
+    </message>
+    <message>
+        <source>Joining…</source>
+        <translation>正在合併…</translation>
+    </message>
+    <message>
+        <source>Encoding…</source>
+        <translation>正在編碼…</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>正在載入…</translation>
     </message>
 </context>
 <context>

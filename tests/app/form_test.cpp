@@ -1,5 +1,12 @@
 #include "window_fixture.h"
 
+#include "settings/controltexts.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QToolButton>
 #include <QGroupBox>
 #include <QLabel>
 
@@ -88,8 +95,9 @@ TEST_F(Form, AtEverySizeEachControlStaysInItsFrameAndNoneOverlap)
         QCoreApplication::processEvents();
         ASSERT_EQ(client->size(), design + extra);
         EXPECT_EQ(view->isVisibleTo(&w), extra.height() >= 46);
-        if (view->isVisibleTo(&w))
+        if (view->isVisibleTo(&w)) {
             EXPECT_LT(view->geometry().bottom(), ui(w)->Frame6->y());
+        }
         for (QWidget *c : controls) {
             SCOPED_TRACE(c->objectName().toStdString());
             if (c->y() >= client->height()) {
@@ -97,20 +105,26 @@ TEST_F(Form, AtEverySizeEachControlStaysInItsFrameAndNoneOverlap)
                 continue;
             }
             EXPECT_TRUE(client->rect().contains(c->geometry()));
-            if (QWidget *f = frameOf[c])
+            if (QWidget *f = frameOf[c]) {
                 EXPECT_TRUE(f->geometry().contains(c->geometry())) << "in " << f->objectName().toStdString();
-            for (QWidget *other : controls)
+            }
+            for (QWidget *other : controls) {
                 if (other != c && !other->isHidden() && !c->isHidden() && other->y() < client->height() &&
-                    (other != view || view->isVisibleTo(&w)) && (c != view || view->isVisibleTo(&w)))
+                    (other != view || view->isVisibleTo(&w)) && (c != view || view->isVisibleTo(&w))) {
                     EXPECT_FALSE(c->geometry().intersects(other->geometry())) << other->objectName().toStdString();
+                }
+            }
         }
         // Controls inside the frames stay inside them too.
-        for (QWidget *f : frames)
-            for (QWidget *c : f->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        for (QWidget *f : frames) {
+            for (QWidget *c : f->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
                 EXPECT_TRUE(f->rect().contains(c->geometry()))
                     << c->objectName().toStdString() << " in " << f->objectName().toStdString();
-        if (extra == QSize(792, 459))
+            }
+        }
+        if (extra == QSize(792, 459)) {
             EXPECT_GE(view->width(), 1400) << "the extra width goes to the view";
+        }
     }
     w.resize(window);
     QCoreApplication::processEvents();
@@ -192,3 +206,50 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
 }
 
 } // namespace
+
+// What a screen reader announces: every control by a name, a picture button also by what
+// it does; and Tab visits the controls in reading order.
+TEST_F(Form, EveryControlIsNamedAndTabFollowsTheReadingOrder)
+{
+    frmWriteWave &w = makeWindow();
+    int walked = 0;
+    for (QWidget *control : w.findChildren<QWidget *>()) {
+        if (!qobject_cast<QAbstractButton *>(control) && !qobject_cast<QComboBox *>(control) &&
+            !qobject_cast<QAbstractSlider *>(control) && !qobject_cast<QAbstractItemView *>(control) &&
+            !qobject_cast<QLineEdit *>(control))
+            continue;
+        if (control->parent() && qobject_cast<QComboBox *>(control->parentWidget()))
+            continue; // a combo box's own parts
+        // Qt's own parts (scroll bars, the menu bar's extension) are named by Qt.
+        if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+            continue;
+        ++walked;
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(a, nullptr) << control->objectName().toStdString();
+        EXPECT_FALSE(a->text(QAccessible::Name).trimmed().isEmpty()) << control->objectName().toStdString();
+        const auto *tool = qobject_cast<QToolButton *>(control);
+        if (tool && tool->text().isEmpty()) {
+            EXPECT_FALSE(a->text(QAccessible::Description).isEmpty()) << control->objectName().toStdString();
+            EXPECT_FALSE(tool->toolTip().isEmpty()) << control->objectName().toStdString();
+        }
+    }
+    EXPECT_GE(walked, 30);
+    EXPECT_NE(ui(w)->Command4->accessibleName(), ui(w)->Command5->accessibleName());
+
+    QStringList chain;
+    QWidget *first = w.findChild<QWidget *>(QLatin1String(trevisto::tabOrder().front()));
+    ASSERT_NE(first, nullptr);
+    QWidget *at = first;
+    do {
+        chain << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at && at != first && chain.size() < 1000);
+    QStringList expected;
+    for (const char *name : trevisto::tabOrder())
+        expected << QString::fromLatin1(name);
+    QStringList listed;
+    for (const QString &name : chain)
+        if (expected.contains(name))
+            listed << name;
+    EXPECT_EQ(listed, expected);
+}

@@ -64,7 +64,7 @@ TEST(Routines, FileExistsOnlyForOrdinaryVisibleFiles)
 TEST(FileChooserTest, TheChosenPathOrNothingComesBackAndTheRequestArrivesAsBuilt)
 {
     ScriptedDialogs dialogs;
-    const FileRequest request{"Mp3 (*.mp3)|*.mp3", "/start", "Title", "before.mp3", 0x81004, true};
+    const FileRequest request{"Mp3 (*.mp3)|*.mp3", "/start", "Title", "before.mp3", 0x81004, true, "mp3"};
     dialogs.answerFile(std::nullopt);
     EXPECT_EQ(dialogs.fileDialog(request), std::nullopt);
     dialogs.answerFile(QString("/music/song.mp3"));
@@ -240,3 +240,25 @@ TEST(QtDialogsTest, EnterGivesTheDefaultButton)
 }
 
 } // namespace
+
+TEST(FileChooserTest, ANameWithoutExtensionGetsTheChoosersSuffix)
+{
+    struct Case {
+        const char *typed;
+        const char *suffix;
+        const char *saved;
+    } cases[] = {
+        {"/music/ringtone", "mp3", "/music/ringtone.mp3"},
+        {"/music/ringtone.mp3", "mp3", "/music/ringtone.mp3"},
+        {"/music/ringtone.wav", "mp3", "/music/ringtone.wav"}, // an extension of its own stays
+        {"/music.d/ringtone", "wav", "/music.d/ringtone.wav"}, // a dot in the folder is no extension
+        {"/music/.hidden", "wav", "/music/.hidden"},
+        {"/music/ringtone", "", "/music/ringtone"},
+        {"/music/", "wav", "/music/"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(withDefaultSuffix(c.typed, c.suffix), QString(c.saved)) << c.typed;
+    EXPECT_EQ(trevisto::saveMp3Request().defaultSuffix, "mp3");
+    EXPECT_EQ(trevisto::saveWavRequest().defaultSuffix, "wav");
+    EXPECT_EQ(trevisto::joinWavRequest({}).defaultSuffix, "wav");
+}

@@ -167,8 +167,9 @@ protected:
     void TearDown() override
     {
         window_.reset();
-        if (mounted_)
+        if (mounted_) {
             EXPECT_EQ(PrivateMounts::unmount(faultFolder_), QString());
+        }
         WindowFixture::TearDown();
     }
 

@@ -5,13 +5,16 @@
 expected_files() {
   local lang
   echo bin/trevisto
-  echo lib/trevisto/trevisto
-  echo lib/trevisto/trevisto-bench
-  echo lib/trevisto/libbass.so
-  echo lib/trevisto/loading.avi
+  echo libexec/trevisto/trevisto
+  echo libexec/trevisto/trevisto-bench
+  echo libexec/trevisto/libbass.so
+  echo libexec/trevisto/loading.avi
   for lang in english french german italian SimplifiedChinese TraditionalChinese spanish russian; do
-    echo "lib/trevisto/$lang.lng"
+    echo "libexec/trevisto/$lang.lng"
   done
+  echo share/doc/trevisto/copyright
+  echo share/doc/trevisto/changelog.gz
+  echo share/man/man1/trevisto.1.gz
   echo share/applications/trevisto.desktop
   echo share/metainfo/org.trevisto.trevisto.metainfo.xml
   echo share/icons/hicolor/scalable/apps/trevisto.svg
@@ -42,7 +45,7 @@ check_file_list() {
 check_install_contents() {
   local prefix=$1 size lang
   [ -x "$prefix/bin/trevisto" ] || fail "bin/trevisto is not executable"
-  [ -x "$prefix/lib/trevisto/trevisto" ] || fail "lib/trevisto/trevisto is not executable"
+  [ -x "$prefix/libexec/trevisto/trevisto" ] || fail "libexec/trevisto/trevisto is not executable"
   for size in 48 128 256; do
     file "$prefix/share/icons/hicolor/${size}x${size}/apps/trevisto.png" | grep -q "PNG image data, $size x $size," ||
       fail "the ${size}x${size} icon is not a ${size} x ${size} PNG"

@@ -37,6 +37,12 @@ for needed in fonts-noto-cjk libqt6widgets6 libqt6svg6 libmpg123-0 libsndfile1 l
   [[ ", $depends" == *", $needed"* ]] || fail "Depends lacks $needed: $depends"
 done
 [ "$(dpkg-deb -f "$package" Package)" = trevisto ] || fail "the package is not named trevisto"
+[[ "$(dpkg-deb -f "$package" Maintainer)" =~ \<[^@\ ]+@[^@\ ]+\>$ ]] || fail "the Maintainer has no address"
+# The decoding library is the program's own: nothing for the linker's cache to learn.
+dpkg-deb -e "$package" "$scratch/control"
+if grep -qs ldconfig "$scratch/control/postinst" "$scratch/control/postrm"; then
+  fail "a maintainer script runs ldconfig"
+fi
 # Every entry belongs to root, as an installed system file must.
 owners=$(dpkg-deb -c "$package" | awk '{print $2}' | sort -u)
 [ "$owners" = "root/root" ] || fail "entries owned by $owners"
@@ -45,7 +51,7 @@ dpkg -x "$package" "$scratch/root"
 check_file_list "$scratch/root" "usr/"
 check_install_contents "$scratch/root/usr"
 # Stripped: the debugging information stays in the build.
-file -L "$scratch/root/usr/lib/trevisto/trevisto" | grep -q ', stripped' || fail "the program is not stripped"
+file -L "$scratch/root/usr/libexec/trevisto/trevisto" | grep -q ', stripped' || fail "the program is not stripped"
 [ "$failures" -eq 0 ] || exit 1
 
 have_display_tools || exit $SKIPPED

@@ -237,7 +237,7 @@ TEST_F(Session, AClipFileAlreadyInTheFolderIsADuplicateNameAndStaysAsItWas)
     openSource(1.0);
     cut(0, 300);
     dialogs_.clear();
-    for (const QString &answer : {"taken", "TAKEN", "fresh"})
+    for (const char *answer : {"taken", "TAKEN", "fresh"})
         dialogs_.answerInput(answer);
     w().CmdaddList_Click();
     EXPECT_EQ(messages(), QStringList({" Name already existed, please input another name",

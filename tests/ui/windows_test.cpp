@@ -70,7 +70,12 @@ TEST(Frmwait, OpensTheClipAtFirstShowingOnly)
     clip.close();
 
     Frmwait wait(folder.path());
-    EXPECT_EQ(wait.Label1->text(), QString("Loading") + QString(12, '.'));
+    EXPECT_EQ(wait.Label1->text(), QStringLiteral("Loading…"));
+    for (const auto &[job, text] : {std::pair{Frmwait::Job::Copying, "Copying…"}, std::pair{Frmwait::Job::Joining, "Joining…"},
+                                    std::pair{Frmwait::Job::Encoding, "Encoding…"}, std::pair{Frmwait::Job::Loading, "Loading…"}}) {
+        wait.setJob(job);
+        EXPECT_EQ(wait.Label1->text(), QString::fromUtf8(text));
+    }
     EXPECT_EQ(wait.parentWidget(), nullptr);
     EXPECT_EQ(wait.Animation1->openCount(), 0) << "opened before being shown";
 
@@ -99,7 +104,7 @@ TEST(Frmwait, MissingClipLeavesLabelAndShowsNoMessage)
     wait.show();
     settle();
     EXPECT_FALSE(wait.Animation1->isOpen());
-    EXPECT_EQ(wait.Label1->text(), QString::fromLatin1(Frmwait::LoadingText));
+    EXPECT_EQ(wait.Label1->text(), QStringLiteral("Loading…"));
     EXPECT_TRUE(otherWindows(&wait).isEmpty()) << "a message window appeared";
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     wait.hide();

@@ -180,3 +180,26 @@ TEST(RealMixer, OpeningAndFindingPrintNothing)
 }
 
 } // namespace
+
+TEST_F(Mixer, TheCurrentVolumeIsTheLoudestChannelAndRoundTripsWithSetting)
+{
+    state_->elements = {element("Master", 0, 87)};
+    ASSERT_TRUE(openAndFind());
+    std::int32_t volume = -1;
+    EXPECT_FALSE(GetMasterVolume(handle_, control_, volume)) << "no channel readable yet";
+    EXPECT_EQ(volume, -1);
+    state_->levels = {{{0, 0}, 20}, {{0, 1}, 44}};
+    ASSERT_TRUE(GetMasterVolume(handle_, control_, volume));
+    EXPECT_EQ(volume, volumeFromRaw(44, 0, 87));
+    for (const std::int32_t set : {0, 1000, 33000, 65000, 65535}) {
+        ASSERT_TRUE(SetMasterVolume(handle_, control_, set));
+        ASSERT_TRUE(GetMasterVolume(handle_, control_, volume));
+        EXPECT_EQ(rawVolume(volume, 0, 87), rawVolume(set, 0, 87)) << set;
+    }
+    // The ends land on the ends, outside values are held, halves go up.
+    EXPECT_EQ(volumeFromRaw(-10, -10, 10), 0);
+    EXPECT_EQ(volumeFromRaw(10, -10, 10), 65535);
+    EXPECT_EQ(volumeFromRaw(0, -10, 10), 32768);
+    EXPECT_EQ(volumeFromRaw(-99, -10, 10), 0);
+    EXPECT_EQ(volumeFromRaw(99, -10, 10), 65535);
+}

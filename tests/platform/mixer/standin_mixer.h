@@ -4,7 +4,9 @@
 
 #include "platform/mixer/mixer.h"
 
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 struct SetCall {
@@ -20,6 +22,8 @@ public:
         std::vector<trevisto::mixer::MixerElement> elements;
         std::vector<SetCall> calls;
         int refusedChannel = -1;
+        // The raw value of each (element, channel) that can be read; set ones are kept.
+        std::map<std::pair<size_t, int>, long> levels;
     };
 
     explicit StandInMixer(std::shared_ptr<State> state) : state_(std::move(state)) {}
@@ -28,7 +32,18 @@ public:
     bool setPlaybackVolume(size_t element, int channel, long value) override
     {
         state_->calls.push_back({element, channel, value});
-        return channel != state_->refusedChannel;
+        if (channel == state_->refusedChannel)
+            return false;
+        state_->levels[{element, channel}] = value;
+        return true;
+    }
+    bool playbackVolume(size_t element, int channel, long &value) override
+    {
+        const auto it = state_->levels.find({element, channel});
+        if (it == state_->levels.end())
+            return false;
+        value = it->second;
+        return true;
     }
 
     // Makes device 0 open a stand-in over `state`, or fail to open when `state` is null.
