@@ -109,14 +109,16 @@ void frmWriteWave::PlaceControls(const QSize &client)
     const int taller = std::max(client.height() - DesignClientSize.height(), 0);
     const int sound = std::min(wider, kSoundFirst) + std::max(wider - kSoundFirst, 0) / 2;
     const int list = wider - sound;
-    for (const auto &[widget, design] : designPlaces_) {
+    for (const auto &place : designPlaces_) {
+        QWidget *widget = place.first;
+        const QRect &design = place.second;
         const auto it = std::find_if(std::begin(kFollows), std::end(kFollows),
-                                     [&](const auto &f) { return widget->objectName() == QLatin1String(f.first); });
-        QRect place = Followed(design, it->second, sound, list, taller);
+                                     [widget](const auto &f) { return widget->objectName() == QLatin1String(f.first); });
+        QRect rect = Followed(design, it->second, sound, list, taller);
         if (widget == detail_) {
-            place.setHeight(std::max(place.height() - kViewGap, 0));
-            detail_->setVisible(place.height() >= kViewLeast);
+            rect.setHeight(std::max(rect.height() - kViewGap, 0));
+            detail_->setVisible(rect.height() >= kViewLeast);
         }
-        widget->setGeometry(place);
+        widget->setGeometry(rect);
     }
 }
