@@ -18,7 +18,8 @@ template <typename T>
 std::vector<unsigned char> bytesOf(const std::vector<T> &samples)
 {
     std::vector<unsigned char> b(samples.size() * sizeof(T));
-    std::memcpy(b.data(), samples.data(), b.size());
+    if (!b.empty())
+        std::memcpy(b.data(), samples.data(), b.size());
     return b;
 }
 
