@@ -180,6 +180,11 @@ private:
     void ShowPlayPosition();
     // Plays [from, to) of the source and stops there.
     void PlayRange(qint64 from, qint64 to);
+    // Shift+Space, [ and ], and their buttons in the close view: the marked range, the two
+    // seconds from Mark In, the two seconds up to Mark Out.
+    void PlayMarked();
+    void PlayFromMarkIn();
+    void PlayToMarkOut();
     // Sets a mark as its button does, to the millisecond.
     void SetMarkIn(qint64 ms);
     void SetMarkOut(qint64 ms);

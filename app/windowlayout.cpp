@@ -24,7 +24,7 @@ constexpr int kSoundFirst = 800;
 // The close view takes the extra height, less a gap above the Time Frame; below this
 // height it is not shown.
 constexpr int kViewGap = 6;
-constexpr int kViewLeast = DetailView::RulerHeight + 24;
+constexpr int kViewLeast = DetailView::RulerHeight + DetailView::BarHeight + 24;
 
 const Follow kRight{.moveBySound = 1};
 const Follow kDown{.moveDown = 1};

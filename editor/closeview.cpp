@@ -33,6 +33,9 @@ void frmWriteWave::ConnectCloseView()
     connect(detail_, &DetailView::positionPicked, this, &frmWriteWave::MovePlayPosition);
     connect(detail_, &DetailView::markInDropped, this, [this](qint64 ms) { SetMarkIn(ms); });
     connect(detail_, &DetailView::markOutDropped, this, [this](qint64 ms) { SetMarkOut(ms); });
+    connect(detail_, &DetailView::playMarkedRequested, this, &frmWriteWave::PlayMarked);
+    connect(detail_, &DetailView::playFromMarkInRequested, this, &frmWriteWave::PlayFromMarkIn);
+    connect(detail_, &DetailView::playToMarkOutRequested, this, &frmWriteWave::PlayToMarkOut);
 
     const struct {
         QKeySequence key;
@@ -47,9 +50,9 @@ void frmWriteWave::ConnectCloseView()
         {QKeySequence(Qt::SHIFT | Qt::Key_Period), [this] { StepPlayPosition(1000); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Less), [this] { StepPlayPosition(-1000); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Greater), [this] { StepPlayPosition(1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Space), [this] { PlayRange(MarkIn, MarkOut); }},
-        {Qt::Key_BracketLeft, [this] { PlayRange(MarkIn, MarkIn + kMarkPreviewMs); }},
-        {Qt::Key_BracketRight, [this] { PlayRange(std::max<qint64>(MarkOut - kMarkPreviewMs, 0), MarkOut); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Space), [this] { PlayMarked(); }},
+        {Qt::Key_BracketLeft, [this] { PlayFromMarkIn(); }},
+        {Qt::Key_BracketRight, [this] { PlayToMarkOut(); }},
     };
     for (const auto &k : keys) {
         auto *shortcut = new QShortcut(k.key, this);
@@ -105,6 +108,12 @@ void frmWriteWave::PlayRange(qint64 from, qint64 to)
     MMaudio->setEndPosition(to);
     CmdPlay_Click();
 }
+
+void frmWriteWave::PlayMarked() { PlayRange(MarkIn, MarkOut); }
+
+void frmWriteWave::PlayFromMarkIn() { PlayRange(MarkIn, MarkIn + kMarkPreviewMs); }
+
+void frmWriteWave::PlayToMarkOut() { PlayRange(std::max<qint64>(MarkOut - kMarkPreviewMs, 0), MarkOut); }
 
 void frmWriteWave::SetMarkIn(qint64 ms)
 {

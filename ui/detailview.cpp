@@ -6,11 +6,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolButton>
 #include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -29,22 +29,8 @@ constexpr double kMostFramesRead = 1 << 22;
 constexpr double kDragSlop = 3;
 constexpr double kHandleReach = 5;
 
-float sampleValue(const trevisto::wav::Format &f, const unsigned char *p)
-{
-    if (f.tag == trevisto::wav::kTagFloat) {
-        float v;
-        std::memcpy(&v, p, 4);
-        return std::isnan(v) ? 0.0f : std::clamp(v, -1.0f, 1.0f);
-    }
-    switch (f.bitsPerSample) {
-    case 8: return (int(p[0]) - 128) / 128.0f;
-    case 16: return float(int16_t(p[0] | p[1] << 8)) / 32768.0f;
-    case 24: return float(int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24)) / 2147483648.0f;
-    default:
-        return float(int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24)) /
-               2147483648.0f;
-    }
-}
+// Drawn samples stay inside the view; NaN draws as silence.
+float drawable(float v) { return std::isnan(v) ? 0.0f : std::clamp(v, -1.0f, 1.0f); }
 
 Peak merged(const Peak &a, const Peak &b) { return {std::min(a.low, b.low), std::max(a.high, b.high)}; }
 
@@ -54,6 +40,28 @@ DetailView::DetailView(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Close view of the sound"));
+    const struct {
+        QString text, tip;
+        void (DetailView::*signal)();
+    } buttons[] = {
+        {tr("\u25B6 In to Out"), tr("Plays from Mark In to Mark Out (Shift+Space)"), &DetailView::playMarkedRequested},
+        {tr("\u25B6 2 s from In"), tr("Plays the two seconds from Mark In ([)"), &DetailView::playFromMarkInRequested},
+        {tr("\u25B6 2 s to Out"), tr("Plays the two seconds up to Mark Out (])"), &DetailView::playToMarkOutRequested},
+    };
+    for (const auto &b : buttons) {
+        auto *button = new QToolButton(this);
+        button->setText(b.text);
+        button->setToolTip(b.tip);
+        button->setAccessibleName(b.tip);
+        button->setAutoRaise(true);
+        // The keys keep acting on the window after a click here.
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setEnabled(false);
+        connect(button, &QToolButton::clicked, this, b.signal);
+        bar_.push_back(button);
+    }
+    placeBar();
 }
 
 DetailView::~DetailView() = default;
@@ -68,6 +76,8 @@ void DetailView::setSound(const QString &file, PeakTable peaks)
     span_.setWidth(width());
     position_ = markIn_ = markOut_ = 0;
     columnsWidth_ = 0;
+    for (QToolButton *button : bar_)
+        button->setEnabled(span_.frames() > 0);
     update();
 }
 
@@ -78,6 +88,8 @@ void DetailView::clearSound()
     span_.setSound(0, 44100);
     columns_.clear();
     columnsWidth_ = 0;
+    for (QToolButton *button : bar_)
+        button->setEnabled(false);
     update();
 }
 
@@ -107,6 +119,17 @@ void DetailView::setMarks(qint64 markIn, qint64 markOut)
 void DetailView::resizeEvent(QResizeEvent *)
 {
     span_.setWidth(width());
+    placeBar();
+}
+
+void DetailView::placeBar()
+{
+    int x = 2;
+    for (QToolButton *button : bar_) {
+        const int w = button->sizeHint().width();
+        button->setGeometry(x, height() - BarHeight + 1, w, BarHeight - 2);
+        x += w + 4;
+    }
 }
 
 std::vector<std::vector<float>> DetailView::visibleSamples(int64_t first, int64_t count) const
@@ -115,15 +138,13 @@ std::vector<std::vector<float>> DetailView::visibleSamples(int64_t first, int64_
     if (!file_ || count <= 0)
         return out;
     const trevisto::wav::Format &f = file_->format();
-    const size_t block = f.blockAlign();
-    const int bytes = f.bitsPerSample / 8;
-    std::vector<unsigned char> raw(size_t(count) * block);
+    std::vector<unsigned char> raw(size_t(count) * f.blockAlign());
     const int64_t got = std::max<int64_t>(file_->readFrames(first, count, raw.data()), 0);
-    out.assign(size_t(f.channels), {});
+    out.assign(size_t(f.channels), std::vector<float>(size_t(got)));
     for (int c = 0; c < f.channels; ++c) {
-        out[size_t(c)].reserve(size_t(got));
-        for (int64_t i = 0; i < got; ++i)
-            out[size_t(c)].push_back(sampleValue(f, raw.data() + size_t(i) * block + size_t(c) * size_t(bytes)));
+        std::vector<float> &samples = out[size_t(c)];
+        trevisto::wav::toFloat(f, raw.data(), got, c, 1, samples.data());
+        std::transform(samples.begin(), samples.end(), samples.begin(), drawable);
     }
     return out;
 }
@@ -132,24 +153,19 @@ void DetailView::readColumns(int64_t first, int64_t last)
 {
     // The extremes over every channel, as the envelope table keeps them.
     const trevisto::wav::Format &f = file_->format();
-    const size_t block = f.blockAlign();
-    const int bytes = f.bitsPerSample / 8;
-    const int64_t count = last - first;
-    std::vector<unsigned char> raw(size_t(std::max<int64_t>(count, 0)) * block);
+    const int64_t count = std::max<int64_t>(last - first, 0);
+    std::vector<unsigned char> raw(size_t(count) * f.blockAlign());
     const int64_t got = count > 0 ? std::max<int64_t>(file_->readFrames(first, count, raw.data()), 0) : 0;
+    std::vector<float> samples(size_t(got) * f.channels);
+    trevisto::wav::toFloat(f, raw.data(), got, 0, f.channels, samples.data());
+    std::transform(samples.begin(), samples.end(), samples.begin(), drawable);
     for (int x = 0; x < int(columns_.size()); ++x) {
         const int64_t from = std::max<int64_t>(int64_t(std::floor(span_.frameAt(x))) - first, 0);
         const int64_t to = std::min<int64_t>(int64_t(std::floor(span_.frameAt(x + 1))) - first, got);
         if (from >= to)
             continue;
-        float lo = 1, hi = -1;
-        for (int64_t i = from; i < to; ++i)
-            for (int c = 0; c < f.channels; ++c) {
-                const float v = sampleValue(f, raw.data() + size_t(i) * block + size_t(c) * size_t(bytes));
-                lo = std::min(lo, v);
-                hi = std::max(hi, v);
-            }
-        columns_[size_t(x)] = {lo, hi};
+        const auto [lo, hi] = std::minmax_element(samples.begin() + from * f.channels, samples.begin() + to * f.channels);
+        columns_[size_t(x)] = {*lo, *hi};
     }
 }
 
@@ -193,9 +209,9 @@ const std::vector<Peak> &DetailView::columns()
 void DetailView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const int w = width(), h = height();
+    const int w = width();
     p.fillRect(rect(), palette().color(QPalette::Window));
-    const QRect wave(0, RulerHeight, w, h - RulerHeight);
+    const QRect wave = waveRect();
     p.fillRect(wave, kBackground);
     p.setPen(palette().color(QPalette::Mid));
     p.drawRect(wave.adjusted(0, 0, -1, -1));
@@ -254,7 +270,7 @@ void DetailView::paintEvent(QPaintEvent *)
         if (x < -kHandleReach || x > w + kHandleReach)
             return;
         p.setPen(QPen(color, 1));
-        p.drawLine(QPointF(x, RulerHeight), QPointF(x, h));
+        p.drawLine(QPointF(x, RulerHeight), QPointF(x, wave.bottom()));
         QPolygonF handle;
         handle << QPointF(x, RulerHeight) << QPointF(x + (in ? 7 : -7), 2) << QPointF(x, 2);
         p.setBrush(color);
@@ -265,7 +281,7 @@ void DetailView::paintEvent(QPaintEvent *)
     const double posX = xOfMs(position_);
     if (posX >= 0 && posX <= w) {
         p.setPen(QPen(kPosition, 1, Qt::DashLine));
-        p.drawLine(QPointF(posX, RulerHeight), QPointF(posX, h));
+        p.drawLine(QPointF(posX, RulerHeight), QPointF(posX, wave.bottom()));
     }
 
     // The times, to the millisecond, and the span the view covers.
@@ -311,7 +327,7 @@ DetailView::Drag DetailView::handleAt(QPointF at) const
 
 void DetailView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || span_.frames() == 0)
+    if (event->button() != Qt::LeftButton || span_.frames() == 0 || event->position().y() >= waveRect().bottom() + 1)
         return;
     drag_ = handleAt(event->position());
     pressAt_ = event->position();

@@ -4,13 +4,16 @@
 // and their times to the millisecond. Ctrl+wheel zooms around the pointer, the wheel and a
 // drag of the background scroll, a click picks a play position, and each mark's handle can
 // be dragged (never past the other mark). Coarse zooms draw from the envelope table; close
-// ones read only the visible stretch of the working file.
+// ones read only the visible stretch of the working file. A bar along the bottom offers
+// hearing the marked range, or two seconds at either mark, as their keys do.
 
 #include "core/peaktable.h"
 #include "core/viewspan.h"
 #include "platform/wav/wav.h"
 
 #include <QWidget>
+
+class QToolButton;
 
 #include <memory>
 #include <vector>
@@ -37,8 +40,9 @@ public:
 
     ViewSpan &span() { return span_; }
     const ViewSpan &span() const { return span_; }
-    // The band at the top holding the handles and the times.
+    // The band at the top holding the handles and the times, and the bar at the bottom.
     static constexpr int RulerHeight = 16;
+    static constexpr int BarHeight = 20;
     // The pixel column of a time, in widget coordinates.
     double xOfMs(qint64 ms) const { return span_.xOfMs(ms); }
 
@@ -48,6 +52,11 @@ signals:
     // A mark's handle dropped at a millisecond, already kept from passing the other mark.
     void markInDropped(qint64 ms);
     void markOutDropped(qint64 ms);
+    // The bar's buttons: play from Mark In to Mark Out, the two seconds from Mark In, the
+    // two seconds up to Mark Out.
+    void playMarkedRequested();
+    void playFromMarkInRequested();
+    void playToMarkOutRequested();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -65,6 +74,8 @@ private:
     std::vector<std::vector<float>> visibleSamples(int64_t first, int64_t count) const;
     void readColumns(int64_t first, int64_t last);
     Drag handleAt(QPointF at) const;
+    QRect waveRect() const { return QRect(0, RulerHeight, width(), height() - RulerHeight - BarHeight); }
+    void placeBar();
 
     std::unique_ptr<trevisto::wav::File> file_;
     PeakTable peaks_;
@@ -81,4 +92,6 @@ private:
     double pressFirst_ = 0;
     bool dragged_ = false;
     qint64 dragMs_ = 0;
+
+    std::vector<QToolButton *> bar_;
 };

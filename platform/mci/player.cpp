@@ -29,47 +29,6 @@ struct MciPlayer::Feed {
     int64_t rawFrames = 0;
 };
 
-namespace {
-
-// Source samples to 32-bit float, keeping the first `outChannels` channels.
-void toFloat(const wav::Format &f, const unsigned char *in, int64_t frames, int outChannels, float *out)
-{
-    const int bytes = f.bitsPerSample / 8;
-    const int64_t stride = int64_t(f.channels) * bytes;
-    auto convert = [&](auto sample) {
-        for (int64_t i = 0; i < frames; ++i) {
-            const unsigned char *p = in + i * stride;
-            for (int c = 0; c < outChannels; ++c)
-                *out++ = sample(p + c * bytes);
-        }
-    };
-    if (f.tag == wav::kTagFloat) {
-        convert([](const unsigned char *p) {
-            float v;
-            std::memcpy(&v, p, 4);
-            return v;
-        });
-        return;
-    }
-    switch (f.bitsPerSample) {
-    case 8: convert([](const unsigned char *p) { return (int(p[0]) - 128) / 128.0f; }); break;
-    case 16: convert([](const unsigned char *p) { return int16_t(p[0] | p[1] << 8) / 32768.0f; }); break;
-    case 24:
-        convert([](const unsigned char *p) {
-            return int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24) / 2147483648.0f;
-        });
-        break;
-    default:
-        convert([](const unsigned char *p) {
-            return int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24) /
-                   2147483648.0f;
-        });
-        break;
-    }
-}
-
-} // namespace
-
 void MciPlayer::fill(void *userdata, unsigned char *stream, int len)
 {
     Feed &f = *static_cast<Feed *>(userdata);
@@ -86,7 +45,7 @@ void MciPlayer::fill(void *userdata, unsigned char *stream, int len)
             f.failed = true; // unreadable or shrunk underneath: end the run with an error
             break;
         }
-        toFloat(f.format, f.raw.data(), got, f.outChannels, out + done * f.outChannels);
+        wav::toFloat(f.format, f.raw.data(), got, 0, f.outChannels, out + done * f.outChannels);
         done += got;
         f.cursor += got;
     }

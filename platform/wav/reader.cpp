@@ -317,4 +317,40 @@ int64_t File::readFrames(int64_t first, int64_t count, void *buffer, int *system
     return done / block;
 }
 
+void toFloat(const Format &format, const unsigned char *in, int64_t frames, int firstChannel, int channels,
+             float *out)
+{
+    const int bytes = format.bitsPerSample / 8;
+    const size_t stride = format.blockAlign();
+    in += size_t(firstChannel) * size_t(bytes);
+    const auto convert = [&](auto sample) {
+        for (int64_t i = 0; i < frames; ++i, in += stride)
+            for (int c = 0; c < channels; ++c)
+                *out++ = sample(in + size_t(c) * size_t(bytes));
+    };
+    if (format.tag == kTagFloat) {
+        convert([](const unsigned char *p) {
+            float v;
+            std::memcpy(&v, p, 4);
+            return v;
+        });
+        return;
+    }
+    switch (format.bitsPerSample) {
+    case 8: convert([](const unsigned char *p) { return (int(p[0]) - 128) / 128.0f; }); break;
+    case 16: convert([](const unsigned char *p) { return float(int16_t(p[0] | p[1] << 8)) / 32768.0f; }); break;
+    case 24:
+        convert([](const unsigned char *p) {
+            return float(int32_t(uint32_t(p[0]) << 8 | uint32_t(p[1]) << 16 | uint32_t(p[2]) << 24)) / 2147483648.0f;
+        });
+        break;
+    default:
+        convert([](const unsigned char *p) {
+            return float(int32_t(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24)) /
+                   2147483648.0f;
+        });
+        break;
+    }
+}
+
 } // namespace trevisto::wav

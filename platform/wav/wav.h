@@ -88,6 +88,12 @@ private:
     Info info_;
 };
 
+// The samples of `frames` frames of `format` at `in`, channels firstChannel to
+// firstChannel + channels - 1 of each, as floats, frame after frame. Integer samples
+// land in [-1, 1) by their power of two; float samples come as stored.
+void toFloat(const Format &format, const unsigned char *in, int64_t frames, int firstChannel, int channels,
+             float *out);
+
 // ---- writing
 
 constexpr size_t kHeaderSize = 44;

@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>%1 ms sichtbar</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Nahansicht des Klangs</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ In bis Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Spielt von Mark In bis Mark Out (Umschalt+Leertaste)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s ab In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Spielt die zwei Sekunden ab Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s bis Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Spielt die zwei Sekunden bis Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

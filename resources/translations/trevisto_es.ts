@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>%1 ms visibles</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Vista de cerca del sonido</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ De In a Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Reproduce de Mark In a Mark Out (Mayús+Espacio)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s desde In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Reproduce los dos segundos desde Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s hasta Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Reproduce los dos segundos hasta Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

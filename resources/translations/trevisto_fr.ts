@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>%1 ms affichées</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Vue rapprochée du son</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ De In à Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Joue de Mark In à Mark Out (Maj+Espace)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s depuis In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Joue les deux secondes à partir de Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s jusqu’à Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Joue les deux secondes qui finissent à Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>%1 ms visibili</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Vista ravvicinata del suono</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ Da In a Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Riproduce da Mark In a Mark Out (Maiusc+Spazio)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s da In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Riproduce i due secondi da Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s fino a Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Riproduce i due secondi fino a Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>показано %1 мс</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Крупный план звука</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ От In до Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Воспроизводит от Mark In до Mark Out (Shift+Пробел)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 с от In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Воспроизводит две секунды от Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 с до Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Воспроизводит две секунды до Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>显示 %1 毫秒</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>声音的细节视图</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ In 到 Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>从 Mark In 播放到 Mark Out（Shift+空格）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ In 起 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>播放从 Mark In 开始的两秒（[）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ Out 前 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>播放到 Mark Out 为止的两秒（]）</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

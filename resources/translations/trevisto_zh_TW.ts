@@ -312,6 +312,34 @@
         <source>%1 ms shown</source>
         <translation>顯示 %1 毫秒</translation>
     </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>聲音的細節檢視</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ In 到 Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>從 Mark In 播放到 Mark Out（Shift+空白鍵）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ In 起 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>播放從 Mark In 開始的兩秒（[）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ Out 前 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>播放到 Mark Out 為止的兩秒（]）</translation>
+    </message>
 </context>
 <context>
     <name>Device</name>

@@ -12,10 +12,12 @@
 #include "support/test_audio.h"
 #include "ui/detailview.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstring>
 
@@ -143,8 +145,24 @@ TEST_F(CloseView, StepsMoveAStandingSoundAndTheRangePlaysToMarkOut)
     EXPECT_EQ(p.state(), MciPlayer::State::Playing);
     EXPECT_LT(p.position(), 400);
     p.setCommand("Stop");
+    // The view's bar does as the keys do, and leaves the keys to the window.
+    const auto bar = view().findChildren<QToolButton *>();
+    ASSERT_EQ(bar.size(), 3);
+    for (QToolButton *button : bar)
+        EXPECT_TRUE(button->isEnabled() && button->isVisible()) << button->toolTip().toStdString();
+    EXPECT_TRUE(bar[1]->toolTip().contains("([)"));
+    QTest::mouseClick(bar[1], Qt::LeftButton);
+    EXPECT_EQ(p.state(), MciPlayer::State::Playing);
+    EXPECT_GE(p.position(), 1990);
+    ASSERT_TRUE(waitFor([&] { return p.state() != MciPlayer::State::Playing; }, 4000));
+    EXPECT_EQ(p.position(), 3000) << "two seconds from Mark In, within the sound";
+    EXPECT_TRUE(w().isActiveWindow());
+    EXPECT_NE(QApplication::focusWidget(), bar[1]);
+    p.setCommand("Stop");
     // While it plays, the steps do nothing.
+    p.setStartPosition(1000);
     p.setCommand("Play");
+    ASSERT_EQ(p.state(), MciPlayer::State::Playing);
     const qint64 playing = p.position();
     QTest::keyClick(&w(), Qt::Key_Comma);
     EXPECT_GE(p.position(), playing);

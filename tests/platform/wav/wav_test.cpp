@@ -353,3 +353,46 @@ TEST_F(WavTest, CopiedRangesLandInOrderAfterTheHeader)
 }
 
 } // namespace
+
+TEST(WavSamples, EachFormatReadsToFloatsWithTheChannelsAsked)
+{
+    // Two frames of three channels: the extremes, zero and one step of each format.
+    const struct {
+        const char *name;
+        Format format;
+        Bytes bytes;
+        std::vector<float> frames; // all channels, frame after frame
+    } cases[] = {
+        {"8-bit", {kTagPcm, 3, 8000, 8}, {0x00, 0x80, 0xFF, 0x81, 0x7F, 0x80}, {-1, 0, 127 / 128.f, 1 / 128.f, -1 / 128.f, 0}},
+        {"16-bit",
+         {kTagPcm, 3, 8000, 16},
+         {0x00, 0x80, 0x00, 0x00, 0xFF, 0x7F, 0x01, 0x00, 0xFF, 0xFF, 0x00, 0x40},
+         {-1, 0, 32767 / 32768.f, 1 / 32768.f, -1 / 32768.f, 0.5f}},
+        {"24-bit",
+         {kTagPcm, 3, 8000, 24},
+         {0x00, 0x00, 0x80, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x7F, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0xC0},
+         {-1, 0, 8388607 / 8388608.f, 1 / 8388608.f, -1 / 8388608.f, -0.5f}},
+        {"32-bit",
+         {kTagPcm, 3, 8000, 32},
+         {0, 0, 0, 0x80, 0, 0, 0, 0, 0, 0, 0, 0x40, 0, 1, 0, 0, 0, 0, 0, 0xC0, 0, 0, 0, 0},
+         {-1, 0, 0.5f, 256 / 2147483648.f, -0.5f, 0}},
+        {"float",
+         {kTagFloat, 3, 8000, 32},
+         {0, 0, 0x80, 0x3F, 0, 0, 0, 0, 0, 0, 0xC0, 0xBF, 0, 0, 0, 0x40, 0, 0, 0, 0xBF, 0, 0, 0, 0x3F},
+         {1, 0, -1.5f, 2, -0.5f, 0.5f}}, // float sound as stored, past full scale too
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.bytes.size(), 2 * c.format.blockAlign());
+        for (int first = 0; first < 3; ++first)
+            for (int channels = 1; first + channels <= 3; ++channels) {
+                std::vector<float> out(size_t(2 * channels), -9);
+                toFloat(c.format, c.bytes.data(), 2, first, channels, out.data());
+                std::vector<float> want;
+                for (int frame = 0; frame < 2; ++frame)
+                    for (int ch = first; ch < first + channels; ++ch)
+                        want.push_back(c.frames[size_t(frame * 3 + ch)]);
+                EXPECT_EQ(out, want) << "channels " << first << " to " << first + channels - 1;
+            }
+    }
+}
