@@ -32,6 +32,10 @@ size_t frameBytes(const InfoFrameFacts &f, int kbps)
 int tagBitRateIndex(const InfoFrameFacts &f)
 {
     const size_t need = 4 + sideInfoBytes(f) + kXingBytes + kLameBytes;
+    const int own = f.audioHeader[2] >> 4;
+    if (f.atAudioBitRate && own >= 1 && own <= highestBitRateIndex(f.sampleRate) &&
+        frameBytes(f, bitRateTable(f.sampleRate)[own]) >= need)
+        return own;
     for (int i = 1; i <= highestBitRateIndex(f.sampleRate); ++i)
         if (frameBytes(f, bitRateTable(f.sampleRate)[i]) >= need)
             return i;
