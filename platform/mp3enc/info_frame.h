@@ -29,6 +29,9 @@ struct InfoFrameFacts {
     // The info frame at the audio frames' bit rate when that frame holds the tag, as LAME
     // writes its own, so that the stream reads as constant bit rate; else the smallest.
     bool atAudioBitRate = false;
+    // Some frame has another bit rate (a splice of a parallel encoding may need one):
+    // "Xing" rather than "Info", so that no reader takes the stream for constant.
+    bool variableBitRate = false;
 };
 
 // Size of the info frame buildInfoFrame() makes for `facts`: the smallest bit rate of

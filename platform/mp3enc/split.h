@@ -36,6 +36,8 @@ struct Stretch {
     int64_t feedFrom = 0;   // input samples its encoder is given
     int64_t feedTo = 0;
     int warmUpFrames = 0;   // frames its encoder makes before firstFrame; 0 for the first
+
+    bool operator==(const Stretch &) const = default;
 };
 
 // The stretches for `samples` input samples at `sampleRate` with `samplesPerFrame` per

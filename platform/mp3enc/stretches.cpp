@@ -430,9 +430,11 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
             if (!mp3frames::spliceReservoir(r.tail, carry.data(), carry.size()))
                 return {false, false,
                         Encoder::tr("The MP3 encoder failed at the end of \"%1\"").arg(job.sourceName)};
-            for (const Frame &f : r.tail)
+            for (const Frame &f : r.tail) {
+                facts.variableBitRate = facts.variableBitRate || (f[2] >> 4) != (facts.audioHeader[2] >> 4);
                 if (!put(f.data(), f.size()))
                     return cannotWrite();
+            }
             facts.frames += uint32_t(r.tail.size());
         }
     }
