@@ -6,7 +6,8 @@
 #   scripts/install-deps.sh GROUP...   that, plus the extra tools of each GROUP:
 #       clang     clang, libFuzzer and the sanitizer runtimes (scripts/fuzz.sh,
 #                 scripts/sanitize.sh)
-#       bench     the peer tools the benchmark times against (scripts/bench.sh)
+#       bench     the peer tools the benchmark times against (scripts/bench.sh), and the
+#                 MP3 validator that checks what it wrote
 #       lint      lintian, for checking the Debian package (scripts/lint-package.sh)
 #
 # apt-get runs as root directly, else through sudo where it is installed; with neither,
@@ -40,7 +41,7 @@ for group in "$@"; do
   case $group in
     # fuzz targets and sanitizer builds: clang, libFuzzer, and readable sanitizer reports
     clang) packages+=(clang libclang-rt-14-dev llvm) ;;
-    bench) packages+=(mpg123 lame sox time) ;;
+    bench) packages+=(mpg123 lame sox time mp3val) ;;
     lint) packages+=(lintian) ;;
     *)
       echo "usage: scripts/install-deps.sh [clang|bench|lint]..." >&2

@@ -32,6 +32,10 @@ size_t frameBytes(const InfoFrameFacts &f, int kbps)
 int tagBitRateIndex(const InfoFrameFacts &f)
 {
     const size_t need = 4 + sideInfoBytes(f) + kXingBytes + kLameBytes;
+    const int own = f.audioHeader[2] >> 4;
+    if (f.atAudioBitRate && own >= 1 && own <= highestBitRateIndex(f.sampleRate) &&
+        frameBytes(f, bitRateTable(f.sampleRate)[own]) >= need)
+        return own;
     for (int i = 1; i <= highestBitRateIndex(f.sampleRate); ++i)
         if (frameBytes(f, bitRateTable(f.sampleRate)[i]) >= need)
             return i;
@@ -93,7 +97,7 @@ std::vector<unsigned char> buildInfoFrame(const InfoFrameFacts &f)
 
     const uint64_t total = frame.size() + f.audioBytes;
     unsigned char *x = p + 4 + sideInfoBytes(f);
-    std::memcpy(x, "Info", 4);
+    std::memcpy(x, f.variableBitRate ? "Xing" : "Info", 4);
     put32(x + 4, 0x0F); // frames, bytes, seek table, quality
     put32(x + 8, f.frames);
     put32(x + 12, uint32_t(std::min<uint64_t>(total, UINT32_MAX)));
@@ -108,7 +112,7 @@ std::vector<unsigned char> buildInfoFrame(const InfoFrameFacts &f)
     char name[10] = {};
     std::snprintf(name, sizeof name, "LAME%s", f.version);
     std::memcpy(l, name, 9);
-    l[9] = 0x01; // tag revision 0, constant bit rate
+    l[9] = f.variableBitRate ? 0x00 : 0x01; // tag revision 0, method unknown or constant bit rate
     l[10] = uint8_t(std::clamp((f.lowpassHz + 50) / 100, 0, 255));
     // Peak and the two replay gains stay zero: not measured.
     l[19] = uint8_t(0x10 | (f.athType & 0x0F));

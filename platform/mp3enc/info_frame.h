@@ -26,10 +26,17 @@ struct InfoFrameFacts {
     int padding = 0;
     uint16_t musicCrc = 0;    // crc16() of the audio frames
     const char *version = ""; // LAME's short version, "3.100"
+    // The info frame at the audio frames' bit rate when that frame holds the tag, as LAME
+    // writes its own, so that the stream reads as constant bit rate; else the smallest.
+    bool atAudioBitRate = false;
+    // Some frame has another bit rate (a splice of a parallel encoding may need one):
+    // "Xing" rather than "Info", so that no reader takes the stream for constant.
+    bool variableBitRate = false;
 };
 
 // Size of the info frame buildInfoFrame() makes for `facts`: the smallest bit rate of
-// the stream's MPEG version whose frame holds the whole tag. 0 when none does.
+// the stream's MPEG version whose frame holds the whole tag (or the audio frames' own, see
+// atAudioBitRate). 0 when none does.
 size_t infoFrameSize(const InfoFrameFacts &facts);
 
 std::vector<unsigned char> buildInfoFrame(const InfoFrameFacts &facts);

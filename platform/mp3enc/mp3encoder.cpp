@@ -4,7 +4,9 @@
 #include "platform/io/atomicfile.h"
 #include "platform/io/systemreason.h"
 #include "platform/mp3enc/info_frame.h"
+#include "platform/mp3enc/lamesetup.h"
 #include "platform/mp3enc/mpeg_tables.h"
+#include "platform/mp3enc/stretches.h"
 #include "platform/resample/converter.h"
 #include "platform/wav/wav.h"
 
@@ -22,6 +24,7 @@
 #include <climits>
 #include <cstdarg>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -35,8 +38,6 @@ namespace {
 // 64 Ki frames of 16-bit stereo is 256 KiB.
 constexpr int64_t kBlockFrames = 1 << 16;
 constexpr auto kProgressPeriod = std::chrono::milliseconds(33);
-
-void quiet(const char *, va_list) {}
 
 // The texts this file shows, under one translation context.
 struct Encoder {
@@ -65,6 +66,7 @@ struct Mp3Encoder::Job {
     int bitRate = 0;
     QString note; // reason() after a success
     std::atomic<bool> cancel{false};
+    StretchedEncoding stretched; // when its plan is not empty, the input is encoded in stretches
 
     Outcome run(const std::function<void(int)> &report);
 
@@ -105,18 +107,7 @@ bool Mp3Encoder::Job::startLame()
         failure_ = Encoder::tr("The MP3 encoder could not start (out of memory)");
         return false;
     }
-    lame_t gf = lame_.get();
-    lame_set_errorf(gf, quiet);
-    lame_set_msgf(gf, quiet);
-    lame_set_debugf(gf, quiet);
-    lame_set_num_channels(gf, source->format().channels);
-    lame_set_in_samplerate(gf, sampleRate);
-    // Without this LAME picks its own output rate at low bit rates and resamples.
-    lame_set_out_samplerate(gf, sampleRate);
-    lame_set_VBR(gf, vbr_off);
-    lame_set_brate(gf, bitRate);
-    lame_set_bWriteVbrTag(gf, 1);
-    if (lame_init_params(gf) < 0 || lame_get_brate(gf) != bitRate || lame_get_out_samplerate(gf) != sampleRate) {
+    if (!setUpLame(lame_.get(), source->format().channels, sampleRate, bitRate, true)) {
         failure_ = Encoder::tr("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate);
         return false;
     }
@@ -233,6 +224,19 @@ bool Mp3Encoder::Job::writeTag()
 Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
 {
     auto failed = [this] { return Outcome{false, failure_}; };
+    if (!stretched.plan.empty()) {
+        const StretchedOutcome done = encodeInStretches(stretched, file, cancel, report);
+        if (done.cancelled)
+            return Outcome{false, QStringLiteral("cancelled")};
+        if (!done.ok)
+            return Outcome{false, done.failure};
+        if (!file.close()) {
+            cannotWrite(file.error());
+            return failed();
+        }
+        report(100);
+        return Outcome{true, {}};
+    }
     if (!startLame())
         return failed();
 
@@ -380,6 +384,7 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
     reason_ = job->note;
     effectiveBitRate_ = job->bitRate;
     effectiveSampleRate_ = job->sampleRate;
+    threadsUsed_ = 1;
 
     {
         const std::lock_guard lock(mailMutex_);
@@ -397,6 +402,21 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         return failNow(code == EISDIR ? Encoder::tr("Cannot write \"%1\": it is a folder").arg(destMp3)
                                       : Encoder::tr("Cannot write \"%1\": %2").arg(destMp3, systemError(code)));
     }
+
+    if (int(format.sampleRate) == job->sampleRate) {
+        const int spf = isMpeg1(job->sampleRate) ? 1152 : 576;
+        StretchedEncoding &s = job->stretched;
+        s.plan = planStretches(job->source->info().frames, job->sampleRate, spf, splitRules_);
+        s.sourcePath = drive::toNative(sourceWav.toStdString());
+        s.sourceName = sourceWav;
+        s.destinationName = destMp3;
+        s.sampleRate = job->sampleRate;
+        s.bitRate = job->bitRate;
+        s.spillFolder = std::filesystem::path(job->file.temporaryPath()).parent_path().string();
+        if (s.spillFolder.empty())
+            s.spillFolder = ".";
+    }
+    threadsUsed_ = std::max<int>(1, int(job->stretched.plan.size()));
 
     job_ = std::move(job);
     Job *running = job_.get();

@@ -10,6 +10,9 @@
 // used, and reason() says so. The file starts with an info frame that records the
 // encoder delay and padding, so gapless decoders give back exactly the input's frames.
 //
+// Inputs of a minute or more are encoded in stretches on all cores and spliced into one
+// stream (stretches.h); the result decodes to the same length as a whole encoding.
+//
 // The MP3 is written to a hidden temporary file beside the destination and renamed into
 // place on the object's thread just before completed() is emitted. So the destination
 // changes only when an encoding succeeds, and a failed or cancelled one leaves neither
@@ -24,6 +27,8 @@
 // cancel() (and destruction) stop a running encoding synchronously: the thread is
 // joined, the temporary file removed, status() goes back to Idle and no completed()
 // follows, since nothing is left to finish.
+
+#include "platform/mp3enc/split.h"
 
 #include <QObject>
 #include <QString>
@@ -56,6 +61,9 @@ public:
     // kbit/s; applies to encodings started after it.
     int bitRate() const { return bitRate_; }
     void setBitRate(int kbps) { bitRate_ = kbps; }
+    // How inputs at the MP3's own sample rate are split over threads (see split.h);
+    // applies to encodings started after it. A resampled input is encoded whole.
+    void setSplitRules(const SplitRules &rules) { splitRules_ = rules; }
 
     // Starts encoding `sourceWav` to `destMp3` on a worker thread and returns at once.
     // Paths may be drive paths ("C:\...") or native paths. Problems with the source are
@@ -75,6 +83,9 @@ public:
     int effectiveBitRate() const { return effectiveBitRate_; }
     // The MP3's sample rate for the last encoding started (0 before the first).
     int effectiveSampleRate() const { return effectiveSampleRate_; }
+    // The threads the last encoding started encodes on: one per stretch, 1 for an input
+    // encoded whole (0 before the first).
+    int threadsUsed() const { return threadsUsed_; }
 
     // The MP3 sample rate used for `inputRate`, and the bit rate used for `kbps` at that
     // rate.
@@ -101,6 +112,8 @@ private:
     int bitRate_ = kInitialBitRate;
     int effectiveBitRate_ = 0;
     int effectiveSampleRate_ = 0;
+    int threadsUsed_ = 0;
+    SplitRules splitRules_;
     Status status_ = Idle;
     QString reason_;
     std::unique_ptr<Job> job_; // the running encoding, owned by this thread

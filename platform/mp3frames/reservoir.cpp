@@ -1,5 +1,6 @@
 #include "platform/mp3frames/reservoir.h"
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -126,6 +127,107 @@ bool repackReservoir(std::vector<Frame> &frames, const unsigned char *carry, siz
         std::memcpy(f.data() + 4, p.side.data(), p.side.size());
         const size_t area = areaBytes(p.header);
         std::memcpy(f.data() + p.header.mainDataOffset(), stream.data() + areaStart, area);
+        areaStart += area;
+        frames[i] = std::move(f);
+    }
+    return true;
+}
+
+namespace {
+
+// One frame of a spliced run: its main data and where it lay in the run's stream, whose
+// position 0 is the start of the first frame's area.
+struct Spliced {
+    FrameHeader header;
+    std::vector<unsigned char> side;
+    long long at = 0; // negative: before the run, where it stays
+    size_t used = 0;
+};
+
+// Where each frame's main data goes, or nothing when the frames and the carried bytes do
+// not fit their areas at the headers they have now.
+std::optional<std::vector<long long>> layOutSplice(const std::vector<Spliced> &frames, size_t carryBytes)
+{
+    std::vector<long long> at(frames.size());
+    long long areaStart = 0, end = 0;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        const Spliced &f = frames[i];
+        const long long reach = f.header.maxMainDataBegin();
+        long long p = f.at < 0 ? f.at : std::max({end, 0LL, areaStart - reach});
+        if (p > areaStart || areaStart - p > reach)
+            return std::nullopt;
+        at[i] = p;
+        end = std::max(end, p + (long long)f.used);
+        areaStart += (long long)areaBytes(f.header);
+        if (end > areaStart)
+            return std::nullopt;
+    }
+    if (end + (long long)carryBytes > areaStart)
+        return std::nullopt;
+    return at;
+}
+
+} // namespace
+
+bool spliceReservoir(std::vector<Frame> &frames, const unsigned char *carry, size_t carryBytes)
+{
+    if (frames.empty())
+        return carryBytes == 0;
+    std::vector<Spliced> parsed;
+    std::vector<unsigned char> stream; // the frames' areas as they are
+    for (const Frame &f : frames) {
+        const auto h = f.size() >= 4 ? FrameHeader::parse(f.data()) : std::nullopt;
+        if (!h || h->protectedByCrc || h->frameBytes() != f.size() || h->bitRateIndex == 0)
+            return false;
+        const unsigned char *side = f.data() + 4;
+        Spliced s;
+        s.header = *h;
+        s.side.assign(side, side + h->sideInfoBytes());
+        s.at = (long long)stream.size() - mainDataBegin(*h, side);
+        s.used = usedMainDataBytes(*h, f.data());
+        stream.insert(stream.end(), f.data() + h->mainDataOffset(), f.data() + f.size());
+        if (s.at + (long long)s.used > (long long)stream.size())
+            return false;
+        parsed.push_back(std::move(s));
+    }
+    if (carryBytes > size_t(parsed.back().header.maxMainDataBegin()))
+        return false;
+    std::optional<std::vector<long long>> at = layOutSplice(parsed, carryBytes);
+    for (size_t i = parsed.size(); !at && i-- > 0;) {
+        FrameHeader &h = parsed[i].header;
+        while (!at && h.bitRateIndex < 14) {
+            ++h.bitRateIndex;
+            h.padded = false;
+            at = layOutSplice(parsed, carryBytes);
+        }
+    }
+    if (!at)
+        return false;
+
+    size_t total = 0;
+    for (const Spliced &s : parsed)
+        total += areaBytes(s.header);
+    std::vector<unsigned char> out(total, 0);
+    for (size_t i = 0; i < parsed.size(); ++i) {
+        const Spliced &s = parsed[i];
+        // Data that starts before the run keeps its place; only its part inside is copied.
+        const long long from = std::max(0LL, s.at), to = s.at + (long long)s.used;
+        const long long shift = (*at)[i] - s.at;
+        if (to > from)
+            std::memcpy(out.data() + (from + shift), stream.data() + from, size_t(to - from));
+    }
+    std::memcpy(out.data() + total - carryBytes, carry, carryBytes);
+
+    size_t areaStart = 0;
+    for (size_t i = 0; i < parsed.size(); ++i) {
+        Spliced &s = parsed[i];
+        Frame f(s.header.frameBytes(), 0);
+        const auto head = s.header.bytes();
+        std::memcpy(f.data(), head.data(), 4);
+        setMainDataBegin(s.header, s.side.data(), int((long long)areaStart - (*at)[i]));
+        std::memcpy(f.data() + 4, s.side.data(), s.side.size());
+        const size_t area = areaBytes(s.header);
+        std::memcpy(f.data() + s.header.mainDataOffset(), out.data() + areaStart, area);
         areaStart += area;
         frames[i] = std::move(f);
     }

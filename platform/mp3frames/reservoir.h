@@ -23,4 +23,14 @@ size_t usedMainDataBytes(const FrameHeader &header, const unsigned char *frame);
 // a frame already uses the reservoir.
 bool repackReservoir(std::vector<Frame> &frames, const unsigned char *carry, size_t carryBytes);
 
+// The same for the last frames of a stream an encoder wrote with the reservoir on: the
+// frames after them are dropped and others follow, whose first one reaches back for
+// `carry`. Each frame's main data (what its part2_3_length fields count; stuffing is
+// dropped) moves back as far as room and main_data_begin allow, except that data which
+// starts before the first frame's area stays where it is, so the frames before them are
+// left alone. Where the room is still short, the last frame's bit rate goes up a step at
+// a time, then the one before it. False, with `frames` unchanged, when the frames are
+// protected, malformed, or cannot carry `carry` even so.
+bool spliceReservoir(std::vector<Frame> &frames, const unsigned char *carry, size_t carryBytes);
+
 } // namespace trevisto::mp3frames

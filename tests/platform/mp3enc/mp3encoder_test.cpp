@@ -1,4 +1,5 @@
 #include "platform/mp3enc/mp3encoder.h"
+#include "platform/mp3enc/split.h"
 #include "platform/bass/bass_test_util.h"
 #include "platform/drive/drive.h"
 #include "platform/wav/wav.h"
@@ -132,6 +133,39 @@ unsigned crc16(const uint8_t *p, size_t n)
             crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
     }
     return crc;
+}
+
+// Tones under bursts of noise every tenth of a second: frames that fill the bit reservoir
+// and frames that drain it, so splices meet it in every state.
+Pcm burstySound(int rate, int channels, double seconds)
+{
+    Pcm pcm;
+    pcm.rate = rate;
+    pcm.channels = channels;
+    uint32_t seed = 4242;
+    for (size_t i = 0; i < size_t(seconds * rate); ++i) {
+        const double t = double(i) / rate, inBurst = std::fmod(t, 0.1);
+        for (int c = 0; c < channels; ++c) {
+            seed = seed * 1664525u + 1013904223u;
+            const double noise = inBurst < 0.015 ? (double(seed >> 16) / 65536.0 - 0.5) * 0.6 : 0;
+            const double v = 0.3 * std::sin(2 * M_PI * (300 + 40 * c) * t) + 0.1 * std::sin(2 * M_PI * 2100 * t) + noise;
+            pcm.samples.push_back(int16_t(std::lround(std::clamp(v, -1.0, 1.0) * 30000)));
+        }
+    }
+    return pcm;
+}
+
+// Signal to noise of `decoded` against `source` over frames [from, to), in dB.
+double snrDb(const std::vector<int16_t> &source, const std::vector<int16_t> &decoded, int channels, int64_t from,
+             int64_t to)
+{
+    double signal = 0, noise = 0;
+    for (int64_t i = std::max<int64_t>(from, 0) * channels; i < to * channels && size_t(i) < source.size(); ++i) {
+        signal += double(source[size_t(i)]) * source[size_t(i)];
+        const double e = double(decoded[size_t(i)]) - source[size_t(i)];
+        noise += e * e;
+    }
+    return 10 * std::log10(signal / std::max(noise, 1.0));
 }
 
 class Mp3EncoderTest : public BassTest {
@@ -390,4 +424,140 @@ TEST_F(Mp3EncoderTest, DrivePathsLeadToTheDataFolder)
     EXPECT_TRUE(fs::is_regular_file(folder + "/joined.mp3"));
     fs::remove(folder + "/joined.mp3");
     fs::remove(folder + "/Clip.wav");
+}
+
+TEST_F(Mp3EncoderTest, InputsSplitOverThreadsDecodeAsAWholeEncodingDoes)
+{
+    struct Case {
+        int rate, channels, bits;
+        bool isFloat;
+        int kbps;
+        double seconds;
+        unsigned threads;
+    };
+    const Case cases[] = {
+        {44100, 2, 16, false, 128, 8, 3}, {44100, 1, 16, false, 64, 6, 2}, {48000, 2, 24, false, 320, 5, 4},
+        {22050, 1, 16, false, 32, 8, 2},  {8000, 1, 16, false, 8, 12, 3},  {32000, 2, 32, true, 96, 6, 2},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(std::to_string(c.rate) + " Hz, " + std::to_string(c.channels) + " ch, " +
+                     std::to_string(c.bits) + " bits, " + std::to_string(c.kbps) + " kbit/s on " +
+                     std::to_string(c.threads) + " threads");
+        const Pcm sound = burstySound(c.rate, c.channels, c.seconds);
+        const std::string wav = dir.file("in.wav"), split = dir.file("split.mp3"), whole = dir.file("whole.mp3");
+        writeAs(wav, sound, c.bits, c.isFloat);
+
+        Mp3Encoder encoder;
+        encoder.setBitRate(c.kbps);
+        encoder.setSplitRules({c.threads, 1.0});
+        std::vector<int> progress;
+        QObject::connect(&encoder, &Mp3Encoder::progress, [&](int p) { progress.push_back(p); });
+        const Bytes bytes = encode(encoder, wav, split);
+        EXPECT_EQ(encoder.threadsUsed(), int(c.threads));
+        ASSERT_FALSE(progress.empty());
+        EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+        EXPECT_EQ(progress.back(), 100);
+        encoder.setSplitRules({1, 1.0});
+        encode(encoder, wav, whole);
+        EXPECT_EQ(encoder.threadsUsed(), 1);
+
+        // One info frame, counting every audio frame after it. They are all at the bit
+        // rate but for a few before a splice, which may need more room for the reservoir;
+        // then the info frame says the rate varies.
+        const int spf = c.rate >= 32000 ? 1152 : 576;
+        const int64_t n = int64_t(sound.frames());
+        const auto plan = trevisto::mp3enc::planStretches(n, c.rate, spf, {c.threads, 1.0});
+        ASSERT_EQ(plan.size(), size_t(c.threads));
+        std::set<int64_t> mayGrow;
+        for (size_t k = 1; k < plan.size(); ++k)
+            for (int64_t f = plan[k].firstFrame - trevisto::mp3enc::kSpliceFrames; f < plan[k].firstFrame; ++f)
+                mayGrow.insert(f);
+        const auto info = frameAt(bytes, 0);
+        ASSERT_TRUE(info);
+        const size_t side = c.rate >= 32000 ? (c.channels == 1 ? 17 : 32) : (c.channels == 1 ? 9 : 17);
+        const size_t tag = 4 + side;
+        size_t frames = 0, at = info->bytes;
+        bool grown = false;
+        for (auto f = frameAt(bytes, at); f && at < bytes.size(); f = frameAt(bytes, at += f->bytes), ++frames) {
+            if (f->kbps != c.kbps) {
+                ASSERT_TRUE(mayGrow.count(int64_t(frames)) && f->kbps > c.kbps) << "frame " << frames << " at "
+                                                                                  << f->kbps << " kbit/s";
+                grown = true;
+            }
+            const std::string word(bytes.begin() + long(at + tag), bytes.begin() + long(at + tag + 4));
+            ASSERT_TRUE(word != "Info" && word != "Xing") << "a second info frame at frame " << frames;
+        }
+        EXPECT_EQ(at, bytes.size());
+        EXPECT_EQ(std::string(bytes.begin() + tag, bytes.begin() + tag + 4), grown ? "Xing" : "Info");
+        EXPECT_EQ(bigEndian32(bytes, tag + 8), frames);
+        EXPECT_EQ(bigEndian32(bytes, tag + 12), bytes.size());
+        const size_t lame = tag + 120;
+        EXPECT_EQ(std::string(bytes.begin() + lame, bytes.begin() + lame + 4), "LAME");
+        const uint32_t delayAndPadding = bigEndian32(bytes, lame + 21) >> 8;
+        EXPECT_EQ(delayAndPadding >> 12, 576u);
+        EXPECT_EQ(int64_t(frames) * spf - 576 - int64_t(delayAndPadding & 0xFFF), int64_t(sound.frames()));
+        EXPECT_EQ(crc16(bytes.data() + info->bytes, bytes.size() - info->bytes), bytes[lame + 32] << 8 | bytes[lame + 33])
+            << "music CRC";
+
+        const Decoded d = decode(split), w = decode(whole);
+        ASSERT_EQ(d.frames(), sound.frames());
+        ASSERT_EQ(w.frames(), sound.frames());
+        const auto ds = d.samples(), ws = w.samples();
+        EXPECT_GT(snrDb(sound.samples, ds, c.channels, 0, n), snrDb(sound.samples, ws, c.channels, 0, n) - 0.5);
+        for (size_t k = 1; k < plan.size(); ++k) {
+            SCOPED_TRACE("splice " + std::to_string(k));
+            // Output frame f starts at input sample f * spf - 1105; two frames each side.
+            const int64_t seam = plan[k].firstFrame * spf - 1105;
+            const double got = snrDb(sound.samples, ds, c.channels, seam - 2 * spf, seam + 2 * spf);
+            const double reference = snrDb(sound.samples, ws, c.channels, seam - 2 * spf, seam + 2 * spf);
+            EXPECT_GT(got, reference - 0.5);
+        }
+    }
+}
+
+TEST_F(Mp3EncoderTest, AShortInputOrOneThreadEncodesWhole)
+{
+    const std::string wav = dir.file("in.wav");
+    writeWav(wav, burstySound(44100, 2, 10.0));
+    Mp3Encoder encoder;
+    encoder.setSplitRules({1, 30});
+    const Bytes one = encode(encoder, wav, dir.file("one.mp3"));
+    EXPECT_EQ(encoder.threadsUsed(), 1);
+    // Ten seconds is under two 30-second stretches: the threads do not matter.
+    encoder.setSplitRules({8, 30});
+    EXPECT_EQ(encode(encoder, wav, dir.file("short.mp3")), one);
+    EXPECT_EQ(encoder.threadsUsed(), 1);
+    encoder.setSplitRules({8, 2.0});
+    const Bytes split = encode(encoder, wav, dir.file("split.mp3"));
+    EXPECT_EQ(encoder.threadsUsed(), 4);
+    EXPECT_NE(split, one);
+}
+
+TEST_F(Mp3EncoderTest, CancellingASplitEncodingLeavesNoFileAndNoThread)
+{
+    const std::string wav = dir.file("long.wav"), mp3 = dir.file("out.mp3");
+    writeWav(wav, burstySound(44100, 2, 40.0));
+    std::thread([] {}).join(); // the sanitizer runtime's own helper thread
+    const size_t threads = threadCount();
+    Mp3Encoder encoder;
+    encoder.setSplitRules({3, 1.0});
+    int completions = 0, firstPercent = -1;
+    QObject::connect(&encoder, &Mp3Encoder::completed, [&] { ++completions; });
+    QEventLoop loop;
+    QObject::connect(&encoder, &Mp3Encoder::progress, &loop, [&](int p) {
+        firstPercent = p;
+        loop.quit();
+    });
+    QTimer::singleShot(30000, &loop, &QEventLoop::quit);
+    ASSERT_EQ(encoder.encode(QString::fromStdString(wav), QString::fromStdString(mp3)), Mp3Encoder::Started);
+    loop.exec();
+    ASSERT_GE(firstPercent, 0);
+    ASSERT_LT(firstPercent, 100) << "finished before it could be cancelled";
+    EXPECT_EQ(threadCount(), threads + 1 + 3) << "one thread for the job, one for each stretch";
+    encoder.cancel();
+    EXPECT_EQ(encoder.status(), Mp3Encoder::Idle);
+    EXPECT_EQ(threadCount(), threads);
+    spinEvents(100);
+    EXPECT_EQ(completions, 0);
+    EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"long.wav"});
 }

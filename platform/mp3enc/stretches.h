@@ -1,0 +1,48 @@
+#pragma once
+// A long input encoded in stretches on threads of their own, each by its own LAME at the
+// same settings, and the stretches' frames spliced into one stream behind one info frame.
+//
+// At every splice the earlier stretch's last frames have their bit reservoir laid out
+// again (mp3frames::spliceReservoir) so that their main-data stream ends with the bytes
+// the later stretch's first kept frame reaches back for: those lay in the later
+// stretch's dropped warm-up frames. Every frame then decodes as its encoder made it; only
+// the overlap of the filterbank across the splice mixes the two encoders' frames, which
+// coded the same samples.
+//
+// Each thread reads its own stretch of the WAV and writes its frames to a nameless file
+// beside the destination, so memory stays a few blocks per thread whatever the length;
+// the frames are copied into the destination's temporary file in order at the end.
+
+#include "platform/io/atomicfile.h"
+#include "platform/mp3enc/split.h"
+
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace trevisto::mp3enc {
+
+struct StretchedEncoding {
+    std::string sourcePath;               // native
+    QString sourceName, destinationName;  // as given, for messages
+    int sampleRate = 0;                   // the WAV's, which MP3 carries as it is
+    int bitRate = 0;
+    std::vector<Stretch> plan;            // from planStretches(), two stretches or more
+    std::string spillFolder;              // where the stretches' frames wait: the destination's
+};
+
+struct StretchedOutcome {
+    bool ok = false;
+    bool cancelled = false;
+    QString failure; // when neither ok nor cancelled
+};
+
+// Writes the MP3 to `out` (info frame first) and leaves it open. `report` gets the
+// percent done (below 100), from this thread, at most about 30 times a second.
+StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile &out, const std::atomic<bool> &cancel,
+                                   const std::function<void(int)> &report);
+
+} // namespace trevisto::mp3enc
