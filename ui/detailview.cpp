@@ -42,15 +42,20 @@ DetailView::DetailView(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(tr("Close view of the sound"));
     const struct {
+        const char *name;
         QString text, tip;
         void (DetailView::*signal)();
     } buttons[] = {
-        {tr("\u25B6 In to Out"), tr("Plays from Mark In to Mark Out (Shift+Space)"), &DetailView::playMarkedRequested},
-        {tr("\u25B6 2 s from In"), tr("Plays the two seconds from Mark In ([)"), &DetailView::playFromMarkInRequested},
-        {tr("\u25B6 2 s to Out"), tr("Plays the two seconds up to Mark Out (])"), &DetailView::playToMarkOutRequested},
+        {"CmdPlayMarked", tr("\u25B6 In to Out"), tr("Plays from Mark In to Mark Out (Shift+Space)"),
+         &DetailView::playMarkedRequested},
+        {"CmdPlayFromIn", tr("\u25B6 2 s from In"), tr("Plays the two seconds from Mark In ([)"),
+         &DetailView::playFromMarkInRequested},
+        {"CmdPlayToOut", tr("\u25B6 2 s to Out"), tr("Plays the two seconds up to Mark Out (])"),
+         &DetailView::playToMarkOutRequested},
     };
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
+        button->setObjectName(QLatin1String(b.name));
         button->setText(b.text);
         button->setToolTip(b.tip);
         button->setAccessibleName(b.tip);

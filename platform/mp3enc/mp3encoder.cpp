@@ -30,6 +30,8 @@
 #include <utility>
 #include <vector>
 
+#include <unistd.h>
+
 namespace trevisto::mp3enc {
 
 namespace {
@@ -228,14 +230,23 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
         const StretchedOutcome done = encodeInStretches(stretched, file, cancel, report);
         if (done.cancelled)
             return Outcome{false, QStringLiteral("cancelled")};
-        if (!done.ok)
+        if (done.ok) {
+            if (!file.close()) {
+                cannotWrite(file.error());
+                return failed();
+            }
+            report(100);
+            return Outcome{true, {}};
+        }
+        if (!done.spliceRefused)
             return Outcome{false, done.failure};
-        if (!file.close()) {
-            cannotWrite(file.error());
+        // Rare: frames too full on both sides of a splice. The whole input then goes
+        // through one encoder, as a short one does, over what was written so far.
+        if (::ftruncate(file.fd(), 0) != 0 || ::lseek(file.fd(), 0, SEEK_SET) != 0) {
+            cannotWrite(errno);
             return failed();
         }
-        report(100);
-        return Outcome{true, {}};
+        stretched.plan.clear();
     }
     if (!startLame())
         return failed();
@@ -407,14 +418,14 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         const int spf = isMpeg1(job->sampleRate) ? 1152 : 576;
         StretchedEncoding &s = job->stretched;
         s.plan = planStretches(job->source->info().frames, job->sampleRate, spf, splitRules_);
+        s.refuseSplices = splitRules_.refuseSplices;
         s.sourcePath = drive::toNative(sourceWav.toStdString());
         s.sourceName = sourceWav;
         s.destinationName = destMp3;
         s.sampleRate = job->sampleRate;
         s.bitRate = job->bitRate;
-        s.spillFolder = std::filesystem::path(job->file.temporaryPath()).parent_path().string();
-        if (s.spillFolder.empty())
-            s.spillFolder = ".";
+        const std::filesystem::path folder = std::filesystem::path(job->file.temporaryPath()).parent_path();
+        s.spillFolder = (folder.empty() ? std::filesystem::path(".") : folder).string();
     }
     threadsUsed_ = std::max<int>(1, int(job->stretched.plan.size()));
 
@@ -478,6 +489,7 @@ void Mp3Encoder::finish(const Outcome &outcome)
         job->file.discard();
     status_ = result.ok ? Done : Failed;
     reason_ = result.ok ? job->note : result.reason;
+    threadsUsed_ = std::max<int>(1, int(job->stretched.plan.size())); // one after a refused splice
     emit completed();
 }
 

@@ -84,7 +84,8 @@ public:
     // The MP3's sample rate for the last encoding started (0 before the first).
     int effectiveSampleRate() const { return effectiveSampleRate_; }
     // The threads the last encoding started encodes on: one per stretch, 1 for an input
-    // encoded whole (0 before the first).
+    // encoded whole (0 before the first). Once it has completed, the threads it took: 1
+    // too when a splice could not be made and the input was encoded whole after all.
     int threadsUsed() const { return threadsUsed_; }
 
     // The MP3 sample rate used for `inputRate`, and the bit rate used for `kbps` at that

@@ -28,6 +28,7 @@ inline constexpr int kSpliceFrames = 4;
 struct SplitRules {
     unsigned threads = 0;          // 0: std::thread::hardware_concurrency()
     double minStretchSeconds = 30; // no stretch shorter; an input under two is encoded whole
+    bool refuseSplices = false;    // as if no splice fitted, so the input is encoded whole after all
 };
 
 struct Stretch {

@@ -427,9 +427,8 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
         facts.frames += r.bodyFrames;
         if (k + 1 < count) {
             const std::vector<unsigned char> &carry = results[k + 1].carry;
-            if (!mp3frames::spliceReservoir(r.tail, carry.data(), carry.size()))
-                return {false, false,
-                        Encoder::tr("The MP3 encoder failed at the end of \"%1\"").arg(job.sourceName)};
+            if (job.refuseSplices || !mp3frames::spliceReservoir(r.tail, carry.data(), carry.size()))
+                return {false, false, {}, true};
             for (const Frame &f : r.tail) {
                 facts.variableBitRate = facts.variableBitRate || (f[2] >> 4) != (facts.audioHeader[2] >> 4);
                 if (!put(f.data(), f.size()))

@@ -32,15 +32,20 @@ struct StretchedEncoding {
     int bitRate = 0;
     std::vector<Stretch> plan;            // from planStretches(), two stretches or more
     std::string spillFolder;              // where the stretches' frames wait: the destination's
+    bool refuseSplices = false;           // from SplitRules
 };
 
 struct StretchedOutcome {
     bool ok = false;
     bool cancelled = false;
     QString failure; // when neither ok nor cancelled
+    // A splice could not be made (the frames before it had no room for the reservoir the
+    // next stretch needs, even at higher bit rates): the input is to be encoded whole.
+    bool spliceRefused = false;
 };
 
-// Writes the MP3 to `out` (info frame first) and leaves it open. `report` gets the
+// Writes the MP3 to `out` (info frame first) and leaves it open; after a refused splice
+// `out` holds a part of it. `report` gets the
 // percent done (below 100), from this thread, at most about 30 times a second.
 StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile &out, const std::atomic<bool> &cancel,
                                    const std::function<void(int)> &report);

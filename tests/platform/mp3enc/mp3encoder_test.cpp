@@ -531,6 +531,11 @@ TEST_F(Mp3EncoderTest, AShortInputOrOneThreadEncodesWhole)
     const Bytes split = encode(encoder, wav, dir.file("split.mp3"));
     EXPECT_EQ(encoder.threadsUsed(), 4);
     EXPECT_NE(split, one);
+    // A splice that cannot be made: the input is encoded whole over the part written.
+    encoder.setSplitRules({.threads = 8, .minStretchSeconds = 2.0, .refuseSplices = true});
+    EXPECT_EQ(encode(encoder, wav, dir.file("refused.mp3")), one);
+    EXPECT_TRUE(encoder.succeeded());
+    EXPECT_EQ(encoder.threadsUsed(), 1);
 }
 
 TEST_F(Mp3EncoderTest, CancellingASplitEncodingLeavesNoFileAndNoThread)
