@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>Liste</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>2 Sekunden zurück</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>1 Sekunde vor</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Den ausgewählten Clip löschen</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>Jeden Clip der Liste löschen</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

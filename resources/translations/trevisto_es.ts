@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>Lista</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>Retroceder 2 segundos</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>Avanzar 1 segundo</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Borrar el clip seleccionado</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>Borrar todos los clips de la lista</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

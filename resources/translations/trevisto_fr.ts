@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>Liste</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>Reculer de 2 secondes</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>Avancer d’1 seconde</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Supprimer le clip sélectionné</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>Supprimer tous les clips de la liste</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

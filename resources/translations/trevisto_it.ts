@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>Lista</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>Indietro di 2 secondi</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>Avanti di 1 secondo</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Elimina la clip selezionata</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>Elimina tutte le clip dell’elenco</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

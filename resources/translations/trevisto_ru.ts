@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>Список</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>Назад на 2 секунды</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>Вперёд на 1 секунду</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>Удалить выбранный фрагмент</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>Удалить все фрагменты списка</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>列表</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>后退 2 秒</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>前进 1 秒</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>删除选中的片段</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>删除列表中的所有片段</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -219,6 +219,22 @@
         <source>List</source>
         <translation>清單</translation>
     </message>
+    <message>
+        <source>Back 2 seconds</source>
+        <translation>倒退 2 秒</translation>
+    </message>
+    <message>
+        <source>On 1 second</source>
+        <translation>前進 1 秒</translation>
+    </message>
+    <message>
+        <source>Delete the selected clip</source>
+        <translation>刪除選取的片段</translation>
+    </message>
+    <message>
+        <source>Delete every clip of the list</source>
+        <translation>刪除清單中的所有片段</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>
