@@ -10,7 +10,9 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace trevisto {
@@ -25,6 +27,9 @@ struct Mp3JoinOutcome {
     Kind kind = NotCopyable;
     QString why;             // NotCopyable: why the joined sound must be encoded; Failed: why nothing was written
     int encodedJoints = 0;   // with Copied
+    // With Copied: for each joint encoded again, the audio frames of the output that hold
+    // it, [first, end), counted from the first frame after the info frame.
+    std::vector<std::pair<uint32_t, uint32_t>> encodedFrames;
 };
 
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,

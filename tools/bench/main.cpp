@@ -350,7 +350,8 @@ int copycutJob(int argc, char **argv)
 // copyjoin [--no-sync] [--clips DIR] OUT.mp3 SRC.mp3:IN_MS:OUT_MS...: each clip made as
 // the window makes it (the source decoded into a working file, the device's cut to the
 // marks), then the clips joined into OUT.mp3 by copying frames, as Join to MP3 with
-// "Copy" does. Only the join is timed. --clips keeps the clips' WAV files in DIR, as
+// "Copy" does. Only the join is timed; joint_frames gives the output frames encoded again
+// at each joint, [first, end). --clips keeps the clips' WAV files in DIR, as
 // clip1.wav, clip2.wav, ...
 int copyjoinJob(int argc, char **argv)
 {
@@ -475,9 +476,13 @@ int copyjoinJob(int argc, char **argv)
     switch (joined.kind) {
     case trevisto::Mp3JoinOutcome::Copied: {
         const auto indexed = trevisto::mp3frames::indexMp3(argv[0]);
-        std::printf("outcome=copied joints=%d clip_samples=%lld samples=%lld seconds=%.4f\n", joined.encodedJoints,
-                    static_cast<long long>(clipSamples),
-                    static_cast<long long>(indexed.index ? indexed.index->samples() : -1), seconds);
+        std::string spans;
+        for (const auto &[from, to] : joined.encodedFrames)
+            spans += (spans.empty() ? "" : ",") + std::to_string(from) + "-" + std::to_string(to);
+        std::printf("outcome=copied joints=%d joint_frames=%s clip_samples=%lld samples=%lld skip=%lld seconds=%.4f\n",
+                    joined.encodedJoints, spans.empty() ? "none" : spans.c_str(), static_cast<long long>(clipSamples),
+                    static_cast<long long>(indexed.index ? indexed.index->samples() : -1),
+                    static_cast<long long>(indexed.index ? indexed.index->skip() : -1), seconds);
         return 0;
     }
     case trevisto::Mp3JoinOutcome::NotCopyable:
