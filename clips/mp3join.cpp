@@ -273,6 +273,17 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     if (!out.isOpen())
         return failed(out.error());
     const Mp3Index &first = head.source->index;
+    // The source's tag in front, as a copied save has it, when every clip comes from that
+    // one file: a title, artist or picture of one song would mislabel a mix of several.
+    const bool oneSource = std::all_of(pieces.begin(), pieces.end(), [&](const Piece &p) { return p.source == head.source; });
+    if (oneSource && first.id3v2Bytes > 0) {
+        std::vector<unsigned char> tag(size_t(first.id3v2Bytes));
+        ByteSource src(head.source->path);
+        if (!src.ok() || !src.read(0, tag.size(), tag.data()))
+            return notCopyable(describe(Refusal::CannotRead));
+        if (!out.writePrefix(tag.data(), tag.size()))
+            return failed(out.error());
+    }
     TagFrameFacts facts;
     facts.header = first.info ? FrameEntry{0, first.info->header}.parsedHeader() : plan.silentHeader;
     if (first.lameTagged())
