@@ -11,8 +11,11 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace trevisto {
 
@@ -24,9 +27,6 @@ using namespace mp3frames;
 struct Mp3Join {
     Q_DECLARE_TR_FUNCTIONS(Mp3Join)
 };
-
-// Frames encoded again on each side of the frame that holds a joint.
-constexpr int kJointHalf = 1;
 
 int64_t floorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
@@ -63,7 +63,95 @@ struct Piece {
     }
 };
 
-Mp3JoinOutcome notCopyable(const QString &why) { return {Mp3JoinOutcome::NotCopyable, why}; }
+Mp3JoinOutcome notCopyable(const QString &why) { return {Mp3JoinOutcome::NotCopyable, why, 0, {}}; }
+
+QString tooShort() { return Mp3Join::tr("a clip is too short to be joined without encoding it again"); }
+
+// The frames encoded again at a joint, before and after the frame that holds it, tried in
+// this order until the encoded frames meet the copied ones cleanly.
+constexpr std::pair<int, int> kJointSpans[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}, {3, 1}, {1, 3}, {3, 2}, {2, 3}, {3, 3}};
+
+// The header and side info of frame `frame` of a source.
+bool readSideInfo(const Source &source, size_t frame, std::vector<unsigned char> &out)
+{
+    const FrameEntry &entry = source.index.frames[frame];
+    const FrameHeader h = entry.parsedHeader();
+    out.resize(h.mainDataOffset());
+    ByteSource src(source.path);
+    return src.ok() && entry.bytes >= out.size() && src.read(entry.offset, out.size(), out.data());
+}
+
+struct Joint {
+    enum Refused { None, EncoderRefused, CannotCarry };
+    std::vector<Frame> frames; // empty: the clips are too short for the span
+    size_t beforeTo = 0, afterFrom = 0; // the source frames copied up to and from
+    bool meets = false; // the window halves match on both sides
+    Refused refused = None;
+};
+
+// Encodes the frames around the joint at output sample `seam` between `before` and
+// `after`: `left` frames before the one that holds it and `right` after, the reservoir
+// repacked so that `after`'s next copied frame finds its bytes. Nothing when a source
+// cannot be read.
+std::optional<Joint> encodeJoint(const Piece &before, const Piece &after, int64_t seam, int left, int right, int spf,
+                                 int channels, int kbps)
+{
+    Joint joint;
+    const int64_t first = floorDiv(seam, spf) - left, count = left + 1 + right;
+    const int64_t beforeTo = first - before.offset / spf, afterFrom = first + count - after.offset / spf;
+    if (beforeTo <= int64_t(before.copyFrom) || afterFrom < 0 || afterFrom >= int64_t(after.copyTo))
+        return joint;
+    joint.beforeTo = size_t(beforeTo);
+    joint.afterFrom = size_t(afterFrom);
+
+    // The encoder starts from silence and begins with short blocks at the sound's onset:
+    // two MPEG-1 frames' worth of its output (four MPEG-2 frames) is dropped, and as much
+    // sound follows the frames kept. The first kept frame starts at input sample
+    // lead * spf - kStretchDelay.
+    const int lead = 2 * 1152 / spf;
+    const int64_t from = first * spf - lead * spf + mp3enc::kStretchDelay;
+    const int64_t samples = (count + 2 * lead) * spf;
+    std::vector<int16_t> pcm(size_t(samples * channels)), part(size_t(samples * channels));
+    for (const Piece *p : {&before, &after}) {
+        if (!p->read(from - p->outputStart(), samples, channels, part.data()))
+            return std::nullopt;
+        for (int64_t i = 0; i < samples; ++i)
+            if ((from + i < seam) == (p == &before))
+                std::copy_n(part.begin() + i * channels, channels, pcm.begin() + i * channels);
+    }
+    const FrameHeader &layout = before.source->index.layout;
+    std::vector<Frame> frames = mp3enc::encodeStretch(pcm.data(), size_t(samples), layout.sampleRate(), channels, kbps);
+    if (frames.size() < size_t(lead + count)) {
+        joint.frames = {Frame{}};
+        joint.refused = Joint::EncoderRefused;
+        return joint;
+    }
+    frames = std::vector<Frame>(frames.begin() + lead, frames.begin() + lead + count);
+
+    std::vector<unsigned char> last, next;
+    if (!readSideInfo(*before.source, joint.beforeTo - 1, last) || !readSideInfo(*after.source, joint.afterFrom, next))
+        return std::nullopt;
+    const FrameHeader lastHeader = before.source->index.frames[joint.beforeTo - 1].parsedHeader(),
+                      nextHeader = after.source->index.frames[joint.afterFrom].parsedHeader();
+    const FrameHeader firstEncoded = *FrameHeader::parse(frames.front().data()),
+                      lastEncoded = *FrameHeader::parse(frames.back().data());
+    const int granules = layout.version == MpegVersion::Mpeg1 ? 2 : 1;
+    joint.meets = true;
+    for (int c = 0; c < channels; ++c)
+        joint.meets = joint.meets &&
+                      windowsMeet(blockType(lastHeader, last.data(), granules - 1, c), blockType(firstEncoded, frames.front().data(), 0, c)) &&
+                      windowsMeet(blockType(lastEncoded, frames.back().data(), granules - 1, c), blockType(nextHeader, next.data(), 0, c));
+
+    const size_t reach = after.source->index.frames[joint.afterFrom].mainDataBegin;
+    std::vector<unsigned char> carry;
+    if (joint.afterFrom > 0 && reach > 0 &&
+        !readReservoirBefore(after.source->path, after.source->index, joint.afterFrom, reach, carry))
+        return std::nullopt;
+    if (!repackReservoir(frames, carry.data(), carry.size()))
+        joint.refused = Joint::CannotCarry;
+    joint.frames = std::move(frames);
+    return joint;
+}
 
 } // namespace
 
@@ -126,10 +214,6 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
 
     // Each joint: the later piece goes to the frame grid at the nearest point not after
     // the earlier piece's end; the overlap is taken half from each side.
-    struct Joint {
-        int64_t firstFrame; // output frames [firstFrame, firstFrame + 2 * kJointHalf + 1)
-    };
-    std::vector<Joint> joints;
     for (size_t j = 1; j < pieces.size(); ++j) {
         Piece &before = pieces[j - 1], &after = pieces[j];
         const int64_t end = before.outputStart() + before.keepTo;
@@ -137,61 +221,69 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
         const int64_t overlap = end - after.outputStart();
         before.keepTo -= (overlap + 1) / 2;
         after.keepFrom = overlap / 2;
-        const int64_t seam = before.outputStart() + before.keepTo;
-        const int64_t jointFirst = floorDiv(seam, spf) - kJointHalf, jointEnd = jointFirst + 2 * kJointHalf + 1;
-        const int64_t beforeTo = jointFirst - before.offset / spf, afterFrom = jointEnd - after.offset / spf;
-        if (beforeTo <= int64_t(before.copyFrom) || afterFrom < 0 || afterFrom >= int64_t(after.copyTo) ||
-            after.keepFrom >= after.keepTo)
-            return notCopyable(Mp3Join::tr("a clip is too short to be joined without encoding it again"));
-        before.copyTo = size_t(beforeTo);
-        after.copyFrom = size_t(afterFrom);
-        joints.push_back({jointFirst});
+        if (after.keepFrom >= after.keepTo)
+            return notCopyable(tooShort());
     }
     for (const Piece &p : pieces)
-        if (p.copyTo > p.source->index.frames.size() || anyDamagedFrame(p.source->index, p.copyFrom, p.copyTo))
+        if (p.copyTo > p.source->index.frames.size())
             return notCopyable(describe(Refusal::DamagedFrame));
 
-    // The joints' frames, encoded from the clips' sound around each and repacked.
+    // The joints' frames, encoded from the clips' sound around each and repacked. The
+    // encoded frames must meet the copied ones on each side with matching window halves;
+    // where the encoder chose other blocks there, the stretch grows by a frame on that side.
     const int kbps = layout.version == MpegVersion::Mpeg1 ? 256 : 128;
     std::vector<std::vector<Frame>> encoded;
-    for (size_t j = 0; j < joints.size(); ++j) {
-        const Piece &before = pieces[j], &after = pieces[j + 1];
-        // Input sample 0 lands at the start of the encoder's third frame, the first kept.
-        const int64_t from = joints[j].firstFrame * spf - 2 * spf + mp3enc::kStretchDelay;
-        const int64_t count = int64_t(2 * kJointHalf + 1 + 4) * spf;
-        std::vector<int16_t> pcm(size_t(count * channels)), part(size_t(count * channels));
+    for (size_t j = 0; j + 1 < pieces.size(); ++j) {
+        Piece &before = pieces[j], &after = pieces[j + 1];
         const int64_t seam = before.outputStart() + before.keepTo;
-        for (const Piece *p : {&before, &after}) {
-            if (!p->read(from - p->outputStart(), count, channels, part.data()))
+        std::optional<Joint> chosen;
+        for (const auto &[left, right] : kJointSpans) {
+            std::optional<Joint> joint = encodeJoint(before, after, seam, left, right, spf, channels, kbps);
+            if (!joint)
                 return notCopyable(describe(Refusal::CannotRead));
-            for (int64_t i = 0; i < count; ++i)
-                if ((from + i < seam) == (p == &before))
-                    for (int c = 0; c < channels; ++c)
-                        pcm[size_t(i * channels + c)] = part[size_t(i * channels + c)];
+            if (joint->frames.empty())
+                continue; // a clip too short for this span
+            // A clean meeting first, then any frames that carry the reservoir.
+            auto rank = [](const Joint &x) { return x.refused ? 0 : x.meets ? 2 : 1; };
+            if (!chosen || rank(*joint) > rank(*chosen))
+                chosen = std::move(joint);
+            if (rank(*chosen) == 2)
+                break;
         }
-        std::vector<Frame> frames = mp3enc::encodeStretch(pcm.data(), size_t(count), layout.sampleRate(), channels, kbps);
-        if (frames.size() < size_t(2 + 2 * kJointHalf + 1))
-            return notCopyable(Mp3Join::tr("the MP3 encoder refused the sound at a joint"));
-        frames = std::vector<Frame>(frames.begin() + 2, frames.begin() + 2 + 2 * kJointHalf + 1);
-        const size_t reach = after.source->index.frames[after.copyFrom].mainDataBegin;
-        std::vector<unsigned char> carry;
-        if (after.copyFrom > 0 && reach > 0 &&
-            !readReservoirBefore(after.source->path, after.source->index, after.copyFrom, reach, carry))
-            return notCopyable(describe(Refusal::CannotRead));
-        if (!repackReservoir(frames, carry.data(), carry.size()))
-            return notCopyable(Mp3Join::tr("the frames at a joint cannot carry the bit reservoir"));
-        encoded.push_back(std::move(frames));
+        if (!chosen)
+            return notCopyable(tooShort());
+        if (chosen->refused)
+            return notCopyable(chosen->refused == Joint::EncoderRefused
+                                   ? Mp3Join::tr("the MP3 encoder refused the sound at a joint")
+                                   : Mp3Join::tr("the frames at a joint cannot carry the bit reservoir"));
+        before.copyTo = chosen->beforeTo;
+        after.copyFrom = chosen->afterFrom;
+        encoded.push_back(std::move(chosen->frames));
     }
+    for (const Piece &p : pieces)
+        if (anyDamagedFrame(p.source->index, p.copyFrom, p.copyTo))
+            return notCopyable(describe(Refusal::DamagedFrame));
 
     FrameWriter out(QFile::encodeName(nativeOutput).toStdString(), options);
     auto failed = [&out, &nativeOutput](int error) {
         out.discard();
         return Mp3JoinOutcome{Mp3JoinOutcome::Failed,
-                              Mp3Join::tr("Cannot write \"%1\": %2").arg(nativeOutput, io::systemReason(error))};
+                              Mp3Join::tr("Cannot write \"%1\": %2").arg(nativeOutput, io::systemReason(error)), 0, {}};
     };
     if (!out.isOpen())
         return failed(out.error());
     const Mp3Index &first = head.source->index;
+    // The source's tag in front, as a copied save has it, when every clip comes from that
+    // one file: a title, artist or picture of one song would mislabel a mix of several.
+    const bool oneSource = std::all_of(pieces.begin(), pieces.end(), [&](const Piece &p) { return p.source == head.source; });
+    if (oneSource && first.id3v2Bytes > 0) {
+        std::vector<unsigned char> tag(size_t(first.id3v2Bytes));
+        ByteSource src(head.source->path);
+        if (!src.ok() || !src.read(0, tag.size(), tag.data()))
+            return notCopyable(describe(Refusal::CannotRead));
+        if (!out.writePrefix(tag.data(), tag.size()))
+            return failed(out.error());
+    }
     TagFrameFacts facts;
     facts.header = first.info ? FrameEntry{0, first.info->header}.parsedHeader() : plan.silentHeader;
     if (first.lameTagged())
@@ -208,20 +300,28 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
         if (frame.empty() || !out.appendFrames(frame.data(), frame.size()))
             return failed(out.error());
     }
+    std::vector<std::pair<uint32_t, uint32_t>> spans;
     for (size_t j = 0; j < pieces.size(); ++j) {
         const Piece &p = pieces[j];
         ByteSource src(p.source->path);
-        if (!src.ok() || !src.unchangedSinceOpen() || src.size() != p.source->index.identity.size)
+        if (!src.ok())
+            return notCopyable(describe(Refusal::CannotRead));
+        if (src.size() != p.source->index.identity.size || src.modifiedNs() != p.source->index.identity.modifiedNs)
             return notCopyable(describe(Refusal::SourceChanged));
         if (!appendSourceFrames(src, p.source->index, p.copyFrom, p.copyTo, out)) {
             if (src.error())
                 return notCopyable(describe(Refusal::CannotRead));
             return failed(out.error());
         }
-        if (j < encoded.size())
+        // A file rewritten while its frames were read gave some other file's bytes.
+        if (!src.unchangedSinceOpen())
+            return notCopyable(describe(Refusal::SourceChanged));
+        if (j < encoded.size()) {
+            spans.emplace_back(out.frames(), out.frames() + uint32_t(encoded[j].size()));
             for (const Frame &f : encoded[j])
                 if (!out.appendFrames(f.data(), f.size()))
                     return failed(out.error());
+        }
     }
     const Piece &tail = pieces.back();
     const int64_t end = tail.outputStart() + tail.keepTo;
@@ -229,7 +329,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     facts.padding = int(int64_t(out.frames()) * spf - end + 529);
     if (!out.finish(facts))
         return failed(out.error());
-    return {Mp3JoinOutcome::Copied, {}, int(joints.size())};
+    return {Mp3JoinOutcome::Copied, {}, int(encoded.size()), std::move(spans)};
 }
 
 } // namespace trevisto

@@ -3,14 +3,17 @@
 // exactly where the one before ended in the same file are copied straight through. At
 // every other joint a few frames around it are encoded again from the clips' sound, with
 // the bit reservoir off and repacked, so that the copied frames after it decode as in
-// their own file; such a joint moves by at most half a frame.
+// their own file; such a joint moves by at most half a frame. When every clip comes from
+// one file, its ID3v2 tag goes in front, as with a copied save.
 
 #include "core/mp3origin.h"
 #include "platform/io/atomicfile.h"
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace trevisto {
@@ -25,6 +28,9 @@ struct Mp3JoinOutcome {
     Kind kind = NotCopyable;
     QString why;             // NotCopyable: why the joined sound must be encoded; Failed: why nothing was written
     int encodedJoints = 0;   // with Copied
+    // With Copied: for each joint encoded again, the audio frames of the output that hold
+    // it, [first, end), counted from the first frame after the info frame.
+    std::vector<std::pair<uint32_t, uint32_t>> encodedFrames;
 };
 
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,

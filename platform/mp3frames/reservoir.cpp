@@ -76,6 +76,23 @@ size_t usedMainDataBytes(const FrameHeader &h, const unsigned char *frame)
     return (bits + 7) / 8;
 }
 
+int blockType(const FrameHeader &h, const unsigned char *frame, int granule, int channel)
+{
+    const unsigned char *side = frame + 4 + (h.protectedByCrc ? 2 : 0);
+    const int channels = h.channels();
+    // From the granule's part2_3_length to its window_switching_flag.
+    size_t at;
+    int toSwitch;
+    if (h.version == MpegVersion::Mpeg1) {
+        at = 9 + (channels == 1 ? 5 : 3) + 4 * size_t(channels) + size_t(granule * channels + channel) * 59;
+        toSwitch = 12 + 9 + 8 + 4;
+    } else {
+        at = 8 + (channels == 1 ? 1 : 2) + size_t(channel) * 63;
+        toSwitch = 12 + 9 + 8 + 9;
+    }
+    return readBits(side, at + size_t(toSwitch), 1) ? int(readBits(side, at + size_t(toSwitch) + 1, 2)) : 0;
+}
+
 bool repackReservoir(std::vector<Frame> &frames, const unsigned char *carry, size_t carryBytes)
 {
     if (frames.empty())

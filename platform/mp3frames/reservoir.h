@@ -16,6 +16,17 @@ using Frame = std::vector<unsigned char>;
 // The main-data bytes a frame's granules use, from its part2_3_length fields.
 size_t usedMainDataBytes(const FrameHeader &header, const unsigned char *frame);
 
+// The block type of granule `granule` (0 or, in MPEG-1, 1), channel `channel` of a frame
+// whose header and side info `frame` starts with: 0 normal, 1 start, 2 short, 3 stop.
+int blockType(const FrameHeader &header, const unsigned char *frame, int granule, int channel);
+// Whether a granule of block type `before` overlaps cleanly with a granule of type `after`
+// that follows it: the window halves that add up must both be long or both short, else
+// the aliasing of the two does not cancel and the overlap is heard as a burst.
+constexpr bool windowsMeet(int before, int after)
+{
+    return (before == 1 || before == 2) == (after == 2 || after == 3);
+}
+
 // Rewrites `frames` in place: each frame's main data moves back as far as the frames
 // before it leave room and main_data_begin reaches, and the stream's last `carryBytes`
 // bytes become `carry`. Frames come out unprotected; where the room is short all of them

@@ -3,6 +3,7 @@
 #include "clips/mp3join.h"
 #include "platform/bass/bass_test_util.h"
 #include "platform/mp3frames/index.h"
+#include "platform/mp3frames/reservoir.h"
 
 #include <gtest/gtest.h>
 
@@ -47,10 +48,17 @@ protected:
         std::vector<int16_t> decoded;
         Mp3Source identity;
     };
-    Source source(const std::string &name, const Pcm &pcm, int kbps)
+    // An MP3 of `pcm` with `tag` in front of its frames.
+    Source source(const std::string &name, const Pcm &pcm, int kbps, const std::vector<uint8_t> &tag = {})
     {
         Source s{dir.file(name), pcm.channels, {}, {}};
         writeMp3(s.path, pcm, kbps);
+        if (!tag.empty()) {
+            std::vector<uint8_t> bytes = tag;
+            const std::vector<uint8_t> frames = readBytes(s.path);
+            bytes.insert(bytes.end(), frames.begin(), frames.end());
+            writeBytes(s.path, bytes);
+        }
         s.decoded = decode(s.path);
         const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / pcm.channels);
         EXPECT_TRUE(origin);
@@ -133,6 +141,84 @@ TEST_F(Mp3JoinTest, OtherJointsAreEncodedAgainAndTheRestStaysExact)
         EXPECT_EQ(inexact, 0) << "samples off away from the joint, by up to " << worst;
         EXPECT_GE(10 * std::log10(signal / std::max(noise, 1.0)), c.minSnr);
     }
+}
+
+// Where the encoded frames of a joint meet the copied ones, both have long window halves
+// or both short ones; an encoder that began them with the wrong ones was heard as a burst.
+TEST_F(Mp3JoinTest, EncodedJointsMeetTheCopiedFramesWithMatchingWindows)
+{
+    struct Case {
+        const char *name;
+        int rate, channels, kbps;
+    };
+    for (const Case &c : {Case{"MPEG-1 stereo", 44100, 2, 128}, Case{"MPEG-2 mono", 22050, 1, 64}}) {
+        SCOPED_TRACE(c.name);
+        const Source a = source("a.mp3", busySound(c.rate, c.channels, 3.0, 3), c.kbps);
+        const Source b = source("b.mp3", busySound(c.rate, c.channels, 3.0, 9), c.kbps);
+        std::vector<Mp3JoinClip> clips;
+        for (int64_t i = 0; i < 6; ++i) // seams at many places in the frame grid
+            clips.push_back(clip(i % 2 ? b : a, 2000 + 3457 * i, 2000 + 3457 * i + 9000 + 111 * i, c.rate));
+        const std::string out = dir.file("joined.mp3");
+        const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, QString::fromStdString(out));
+        ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+        ASSERT_EQ(joined.encodedJoints, 5);
+        ASSERT_EQ(joined.encodedFrames.size(), 5u);
+        const auto indexed = mp3frames::indexMp3(out);
+        ASSERT_TRUE(indexed.index);
+        const std::vector<uint8_t> bytes = readBytes(out);
+        const auto &frames = indexed.index->frames;
+        auto type = [&](size_t frame, int granule, int channel) {
+            return mp3frames::blockType(frames[frame].parsedHeader(), bytes.data() + frames[frame].offset, granule,
+                                        channel);
+        };
+        const int lastGranule = c.rate >= 32000 ? 1 : 0;
+        for (const auto &[from, to] : joined.encodedFrames) {
+            ASSERT_GE(to - from, 3u);
+            ASSERT_GT(from, 0u);
+            ASSERT_LT(to, frames.size());
+            for (int ch = 0; ch < c.channels; ++ch) {
+                EXPECT_TRUE(mp3frames::windowsMeet(type(from - 1, lastGranule, ch), type(from, 0, ch)))
+                    << "into the joint at frame " << from;
+                EXPECT_TRUE(mp3frames::windowsMeet(type(to - 1, lastGranule, ch), type(to, 0, ch)))
+                    << "out of the joint at frame " << to;
+            }
+        }
+    }
+}
+
+// The source's ID3v2 tag goes in front of a join of its own clips, and the frames behind it
+// are those of the same join from an untagged file; clips of several files get no tag.
+TEST_F(Mp3JoinTest, AJoinOfOneTaggedFileKeepsItsTag)
+{
+    const std::vector<uint8_t> tag = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 20, 'T', 'I', 'T', '2', 0, 0, 0, 6,
+                                      0, 0, 0, 'S', 'o', 'n', 'g', 0, 0, 0, 0, 0};
+    const Pcm pcm = busySound(44100, 2, 2.0, 5);
+    const Source plain = source("plain.mp3", pcm, 128), tagged = source("tagged.mp3", pcm, 128, tag),
+                 other = source("other.mp3", busySound(44100, 2, 2.0, 6), 128);
+    ASSERT_EQ(tagged.decoded, plain.decoded);
+    const std::string fromPlain = dir.file("plain-join.mp3"), fromTagged = dir.file("tagged-join.mp3");
+    ASSERT_EQ(JoinMp3ByCopy({clip(plain, 3000, 30000, 44100), clip(plain, 50000, 80000, 44100)},
+                            QString::fromStdString(fromPlain))
+                  .kind,
+              Mp3JoinOutcome::Copied);
+    const Mp3JoinOutcome joined = JoinMp3ByCopy({clip(tagged, 3000, 30000, 44100), clip(tagged, 50000, 80000, 44100)},
+                                                QString::fromStdString(fromTagged));
+    ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+    EXPECT_EQ(joined.encodedJoints, 1);
+    std::vector<uint8_t> want = tag;
+    const std::vector<uint8_t> untagged = readBytes(fromPlain);
+    want.insert(want.end(), untagged.begin(), untagged.end());
+    EXPECT_EQ(readBytes(fromTagged), want);
+    EXPECT_EQ(decode(fromTagged), decode(fromPlain));
+
+    const std::string mix = dir.file("mix.mp3");
+    ASSERT_EQ(JoinMp3ByCopy({clip(tagged, 3000, 30000, 44100), clip(other, 50000, 80000, 44100)},
+                            QString::fromStdString(mix))
+                  .kind,
+              Mp3JoinOutcome::Copied);
+    const std::vector<uint8_t> mixed = readBytes(mix);
+    ASSERT_GE(mixed.size(), 2u);
+    EXPECT_EQ(mixed[0], 0xFF) << "a frame, not a tag, comes first";
 }
 
 TEST_F(Mp3JoinTest, ClipsThatCannotBeCopiedSayWhy)
