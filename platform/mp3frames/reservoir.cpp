@@ -130,9 +130,12 @@ bool repackReservoir(std::vector<Frame> &frames, const unsigned char *carry, siz
     for (const Parsed &p : parsed)
         total += areaBytes(p.header);
     std::vector<unsigned char> stream(total, 0);
+    // No copy from an empty source: it may have no address, which memcpy must not be given.
     for (size_t i = 0; i < parsed.size(); ++i)
-        std::memcpy(stream.data() + (*at)[i], parsed[i].data.data(), parsed[i].data.size());
-    std::memcpy(stream.data() + total - carryBytes, carry, carryBytes);
+        if (!parsed[i].data.empty())
+            std::memcpy(stream.data() + (*at)[i], parsed[i].data.data(), parsed[i].data.size());
+    if (carryBytes)
+        std::memcpy(stream.data() + total - carryBytes, carry, carryBytes);
 
     size_t areaStart = 0;
     for (size_t i = 0; i < parsed.size(); ++i) {
@@ -233,7 +236,8 @@ bool spliceReservoir(std::vector<Frame> &frames, const unsigned char *carry, siz
         if (to > from)
             std::memcpy(out.data() + (from + shift), stream.data() + from, size_t(to - from));
     }
-    std::memcpy(out.data() + total - carryBytes, carry, carryBytes);
+    if (carryBytes)
+        std::memcpy(out.data() + total - carryBytes, carry, carryBytes);
 
     size_t areaStart = 0;
     for (size_t i = 0; i < parsed.size(); ++i) {
