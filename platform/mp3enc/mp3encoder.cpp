@@ -7,6 +7,7 @@
 #include "platform/mp3enc/lamesetup.h"
 #include "platform/mp3enc/mpeg_tables.h"
 #include "platform/mp3enc/stretches.h"
+#include "platform/mp3enc/threadnames.h"
 #include "platform/resample/converter.h"
 #include "platform/wav/wav.h"
 
@@ -442,6 +443,7 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         }
         mail(-1, std::move(outcome));
     });
+    nameThread(worker_, kJobThreadName);
     return Started;
 }
 

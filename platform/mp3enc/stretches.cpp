@@ -5,6 +5,7 @@
 #include "platform/mp3enc/info_frame.h"
 #include "platform/mp3enc/lamesetup.h"
 #include "platform/mp3enc/mpeg_tables.h"
+#include "platform/mp3enc/threadnames.h"
 #include "platform/mp3frames/frameheader.h"
 #include "platform/mp3frames/reservoir.h"
 #include "platform/resample/converter.h"
@@ -367,6 +368,7 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
             --running;
             finished.notify_all();
         });
+        nameThread(threads.back(), kStretchThreadName);
     }
     int lastPercent = -1;
     {
