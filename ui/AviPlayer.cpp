@@ -89,6 +89,7 @@ void AviPlayer::advance()
         return;
     current_ = (current_ + 1) % frameCount();
     update();
+    emit frameChanged(current_);
 }
 
 // The timer runs only while there is something to show and someone to see it.

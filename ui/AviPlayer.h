@@ -36,6 +36,10 @@ public:
 
     QSize sizeHint() const override;
 
+signals:
+    // The playback moved on to this picture.
+    void frameChanged(int frame);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
