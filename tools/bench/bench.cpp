@@ -1,0 +1,62 @@
+#include "bench.h"
+
+#include "audio/sourcechannel.h"
+
+#include <QString>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace trevisto::bench {
+
+double since(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool loadLibrary(BassLibrary &bass)
+{
+    std::error_code ec;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    const QString path = QString::fromStdString((self.parent_path() / "libbass.so").string());
+    if (ec || bass.load(path) != BassLibrary::LoadResult::Loaded || bass.GetVersion() != BASSVERSION ||
+        !bass.resolveAll()) {
+        std::fprintf(stderr, "trevisto-bench: %s cannot be used: %s\n", path.toLocal8Bit().constData(),
+                     bass.lastError().toLocal8Bit().constData());
+        return false;
+    }
+    if (!bass.Init(0, 44100, 0, nullptr, nullptr)) {
+        std::fprintf(stderr, "trevisto-bench: the decoding library did not start (error %d)\n", bass.ErrorGetCode());
+        return false;
+    }
+    return true;
+}
+
+DWORD openSource(BassLibrary &bass, const char *path)
+{
+    const DWORD handle = OpenSourceChannel(bass, QString::fromLocal8Bit(path));
+    if (!handle)
+        std::fprintf(stderr, "trevisto-bench: %s: no decoder accepts this file (error %d)\n", path,
+                     bass.ErrorGetCode());
+    return handle;
+}
+
+Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, DWORD *reported)
+{
+    Decoding d;
+    const DWORD handle = openSource(bass, source);
+    if (!handle)
+        return d;
+    d.opened = true;
+    if (reported)
+        *reported = bass.ChannelGetLength(handle);
+    WaveConversion conversion;
+    if (table)
+        conversion.setPeakTable(table);
+    d.result = conversion.run(bass, handle, QString::fromLocal8Bit(wavPath), [](int64_t, int64_t) { return true; });
+    d.finished = conversion.FinishWaveFile();
+    bass.ChannelFree(handle);
+    return d;
+}
+
+} // namespace trevisto::bench

@@ -1,0 +1,49 @@
+#pragma once
+// What the bench's jobs share: the clock, the decoding library loaded as the program loads
+// it, and the program's own opening and decoding of a source. Each job takes the arguments
+// after its name and returns the exit status, or -1 for wrong arguments.
+
+#include "audio/basslib.h"
+#include "audio/conversion.h"
+#include "core/peaktable.h"
+
+#include <chrono>
+
+namespace trevisto::bench {
+
+constexpr DWORD kBlockBytes = 20000; // the program's read size
+
+using Clock = std::chrono::steady_clock;
+
+// Seconds since `start`.
+double since(Clock::time_point start);
+
+// libbass.so from the bench's own folder, as the program loads it from its own.
+bool loadLibrary(BassLibrary &bass);
+
+// The program's own opening of a source, with the reason when it fails.
+DWORD openSource(BassLibrary &bass, const char *path);
+
+// The window's decoding of a source into a working file: the conversion, with the envelope
+// reduced on the way into `table` when there is one.
+struct Decoding {
+    bool opened = false;
+    WaveConversion::Result result;
+    ::Outcome finished;
+    bool completed() const { return opened && result.outcome == WaveConversion::Outcome::Completed && finished; }
+    QString why() const { return result.message.isEmpty() ? finished.why : result.message; }
+};
+
+Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, DWORD *reported);
+
+int decodeJob(int argc, char **argv);
+int convertJob(int argc, char **argv);
+int cutJob(int argc, char **argv);
+int joinJob(int argc, char **argv);
+int encodeJob(int argc, char **argv);
+int seamsJob(int argc, char **argv);
+int copycutJob(int argc, char **argv);
+int copyjoinJob(int argc, char **argv);
+int drawviewJob(int argc, char **argv);
+
+} // namespace trevisto::bench

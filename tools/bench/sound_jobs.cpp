@@ -1,0 +1,156 @@
+// The bench's jobs on PCM: decoding, the conversion into a working file, the cut, the join.
+
+#include "bench.h"
+
+#include "clips/joiner.h"
+#include "platform/mci/device.h"
+#include "platform/wav/wav.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace trevisto::bench {
+
+// decode FILE: pull all of FILE's PCM and discard it.
+int decodeJob(int argc, char **argv)
+{
+    if (argc != 1)
+        return -1;
+    const char *path = argv[0];
+    BassLibrary bass;
+    if (!loadLibrary(bass))
+        return 2;
+    const auto start = Clock::now();
+    const DWORD handle = openSource(bass, path);
+    if (!handle) {
+        bass.Free();
+        return 1;
+    }
+    const DWORD reported = bass.ChannelGetLength(handle);
+    std::vector<unsigned char> block(kBlockBytes);
+    unsigned long long delivered = 0;
+    int status = 0;
+    while (bass.ChannelIsActive(handle)) {
+        const DWORD n = bass.ChannelGetData(handle, block.data(), kBlockBytes);
+        if (n == static_cast<DWORD>(-1) || n == 0) {
+            std::fprintf(stderr, "trevisto-bench: %s: decoding stopped after %llu bytes (error %d)\n", path,
+                         delivered, bass.ErrorGetCode());
+            status = 1;
+            break;
+        }
+        delivered += n;
+    }
+    const double seconds = since(start);
+    bass.Free();
+    std::printf("reported=%u delivered=%llu seconds=%.3f\n", reported, delivered, seconds);
+    if (status == 0 && delivered != reported) {
+        std::fprintf(stderr, "trevisto-bench: %s: delivered length differs from the reported one\n", path);
+        status = 1;
+    }
+    return status;
+}
+
+// convert [--no-peaks] FILE OUT.wav: the window's conversion into a working file, minus the
+// window; with the envelope reduced on the way, as the window does, unless told not to.
+int convertJob(int argc, char **argv)
+{
+    const bool peaks = !(argc > 0 && std::strcmp(argv[0], "--no-peaks") == 0);
+    if (!peaks) {
+        --argc;
+        ++argv;
+    }
+    if (argc != 2)
+        return -1;
+    BassLibrary bass;
+    if (!loadLibrary(bass))
+        return 2;
+    const auto start = Clock::now();
+    PeakTable table;
+    DWORD reported = 0;
+    const Decoding decoded = decodeToWav(bass, argv[0], argv[1], peaks ? &table : nullptr, &reported);
+    if (!decoded.opened) {
+        bass.Free();
+        return 1;
+    }
+    const auto &result = decoded.result;
+    const double seconds = since(start);
+    bass.Free();
+    std::printf("reported=%u delivered=%lld peaks=%d seconds=%.3f\n", reported, static_cast<long long>(result.bytes),
+                table.size(), seconds);
+    if (!decoded.completed()) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", decoded.why().toLocal8Bit().constData());
+        return 1;
+    }
+    return 0;
+}
+
+// cut IN.wav OUT.wav IN_MS OUT_MS: the window's cut command strings on the sound device.
+int cutJob(int argc, char **argv)
+{
+    if (argc != 4)
+        return -1;
+    using trevisto::mci::mciSendString;
+    const std::string in = argv[0], out = argv[1];
+    const long long markIn = std::atoll(argv[2]), markOut = std::atoll(argv[3]);
+    const auto start = Clock::now();
+    std::string length;
+    auto send = [](const std::string &command, std::string *ret = nullptr) {
+        const int code = mciSendString(command, ret);
+        if (code != 0)
+            std::fprintf(stderr, "trevisto-bench: \"%s\": %s\n", command.c_str(),
+                         trevisto::mci::mciGetErrorString(code).c_str());
+        return code == 0;
+    };
+    bool ok = send("open " + in + " type waveaudio alias voice1") && send("status voice1 length", &length);
+    const long long L = ok ? std::atoll(length.c_str()) : 0;
+    ok = ok && send("delete voice1 from 0 to " + std::to_string(markIn)) &&
+         send("delete voice1 from " + std::to_string(markOut - markIn) + " to " + std::to_string(L - markIn)) &&
+         send("save  voice1 " + out);
+    mciSendString("close voice1");
+    const double seconds = since(start);
+    if (!ok)
+        return 1;
+    trevisto::wav::Info saved;
+    if (trevisto::wav::readInfo(out, saved) != trevisto::wav::ReadError::None) {
+        std::fprintf(stderr, "trevisto-bench: %s: the saved file cannot be read back\n", out.c_str());
+        return 1;
+    }
+    std::printf("frames=%lld seconds=%.3f\n", static_cast<long long>(saved.frames), seconds);
+    return 0;
+}
+
+// join OUT.wav CLIP...: the window's join of the clip files into one WAV file.
+int joinJob(int argc, char **argv)
+{
+    if (argc < 2)
+        return -1;
+    QStringList clips;
+    for (int i = 1; i < argc; ++i)
+        clips << QString::fromLocal8Bit(argv[i]);
+    uint64_t bytes = 0;
+    int blocks = 0;
+    const auto start = Clock::now();
+    const Outcome outcome = JoinClips(clips, QString::fromLocal8Bit(argv[0]), [&](uint64_t done, uint64_t) {
+        bytes = done;
+        ++blocks;
+        return true;
+    });
+    const double seconds = since(start);
+    if (!outcome) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", outcome.why.toLocal8Bit().constData());
+        return 1;
+    }
+    std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(clips.size()), static_cast<unsigned long long>(bytes),
+                blocks, seconds);
+    return 0;
+}
+
+} // namespace trevisto::bench
