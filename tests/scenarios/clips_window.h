@@ -110,16 +110,15 @@ private:
     QString last_;
 };
 
-class ClipsWindow : public StartedWindow {
+// What a story does with clips, on a window fixture of either kind: a source of counting
+// samples, cuts, clips added to the list, and the list's controls looked at by name.
+template <class Fixture>
+class WithClips : public Fixture {
 protected:
-    void SetUp() override
-    {
-        StartedWindow::SetUp();
-        window_->show();
-    }
+    using Fixture::MarkIn, Fixture::MarkOut, Fixture::MMaudio, Fixture::MMControl1, Fixture::Mp3Enc1, Fixture::ui;
 
-    frmWriteWave &w() { return *window_; }
-    Ui::frmWriteWave *u() { return ui(*window_); }
+    frmWriteWave &w() { return *this->window_; }
+    Ui::frmWriteWave *u() { return ui(*this->window_); }
 
     // Opens `seconds` of 44.1 kHz stereo counting samples as the source, so that every cut
     // range has bytes of its own.
@@ -130,7 +129,7 @@ protected:
             data[i] = uint8_t((i * 13 + i / 251) & 0xff);
         const std::string path = audio_.file("source.wav");
         writeWav(path, 44100, 2, 16, data);
-        dialogs_.answerFile(QString::fromStdString(path));
+        this->dialogs_.answerFile(QString::fromStdString(path));
         w().cmdwav_Click();
         ASSERT_TRUE(MMaudio(w())->isOpen());
     }
@@ -143,7 +142,7 @@ protected:
     }
     void addClip(const QString &name)
     {
-        dialogs_.answerInput(name);
+        this->dialogs_.answerInput(name);
         w().CmdaddList_Click();
     }
     // Clips of `ms` each, cut one after another from a fresh source.
@@ -155,22 +154,23 @@ protected:
             addClip(names[i]);
         }
         ASSERT_EQ(entries(), names);
-        dialogs_.clear();
+        this->dialogs_.clear();
     }
 
     QStringList entries() const
     {
         QStringList names;
-        for (int i = 0; i < ui(*window_)->List1->count(); ++i)
-            names << ui(*window_)->List1->item(i)->text();
+        for (int i = 0; i < ui(*this->window_)->List1->count(); ++i)
+            names << ui(*this->window_)->List1->item(i)->text();
         return names;
     }
-    int selected() const { return ui(*window_)->List1->currentRow(); }
+    int selected() const { return ui(*this->window_)->List1->currentRow(); }
     void select(int row) { u()->List1->setCurrentRow(row); }
     static QString clipFile(const QString &name) { return NativePath(WorkingFiles::ClipFile(name)); }
     static QString clipFolder() { return NativePath(WorkingFiles::Folder); }
     static QByteArray clipData(const QString &name) { return readFile(clipFile(name)).mid(44); }
     QString outPath(const QString &name) const { return QString::fromStdString(audio_.file(name.toStdString())); }
+    QStringList messages() const { return messageTexts(this->dialogs_); }
 
     static QString enabled(const QList<QWidget *> &controls)
     {
@@ -179,7 +179,7 @@ protected:
             s += c->isEnabled() ? 'E' : 'D';
         return s;
     }
-    // The controls list playback locks.
+    // The controls list playback locks: the source's eight, the result's five, Goto.
     QList<QWidget *> listLocked()
     {
         return {u()->CmdPlay, u()->CmdBack, u()->CmdStop, u()->CmdPause, u()->CmdStep,
@@ -198,15 +198,29 @@ protected:
         return {u()->CmdCreate, u()->Command2, u()->Command4, u()->CmdPlayList,
                 u()->Command5, u()->CmdUp, u()->CmdDown};
     }
-    bool listPlaying() const { return ui(*window_)->CmdPlayList->isHidden() && !ui(*window_)->CmdStopList->isHidden(); }
-    bool listIdle() const { return !ui(*window_)->CmdPlayList->isHidden() && ui(*window_)->CmdStopList->isHidden(); }
+    bool listPlaying() const
+    {
+        return ui(*this->window_)->CmdPlayList->isHidden() && !ui(*this->window_)->CmdStopList->isHidden();
+    }
+    bool listIdle() const
+    {
+        return !ui(*this->window_)->CmdPlayList->isHidden() && ui(*this->window_)->CmdStopList->isHidden();
+    }
 
     // Waits for the encoding the last click started to be finished by its completion.
     bool waitForEncoding() { return waitFor([&] { return !Mp3Enc1(w())->isBusy(); }, 20000); }
 
-    QStringList messages() const { return messageTexts(dialogs_); }
-
     TempDir audio_;
+};
+
+// A started window, shown, with the clip actions.
+class ClipsWindow : public WithClips<StartedWindow> {
+protected:
+    void SetUp() override
+    {
+        StartedWindow::SetUp();
+        window_->show();
+    }
 };
 
 } // namespace clipstory

@@ -1,6 +1,7 @@
 // Saving a cut of an MP3 as MP3 with "Copy": the source's frames, decoding to exactly the
 // cut; and the encoding that takes over, with its reason, where they cannot be copied.
 #include "app/window_fixture.h"
+#include "scenarios/clips_window.h"
 #include "scenarios/wait_for.h"
 
 #include "core/routines.h"
@@ -19,16 +20,10 @@ namespace {
 
 using namespace trevisto::test;
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using clipstory::readFile;
 
-class Mp3Copy : public StartedWindow {
+class Mp3Copy : public clipstory::WithClips<StartedWindow> {
 protected:
-    frmWriteWave &w() { return *window_; }
-    Ui::frmWriteWave *u() { return ui(*window_); }
     QString path(const char *name) const { return QString::fromStdString(audio_.file(name)); }
 
     void open(const QString &mp3)
@@ -36,13 +31,6 @@ protected:
         dialogs_.answerFile(mp3);
         w().Open1_Click();
         ASSERT_TRUE(MMaudio(w())->isOpen());
-    }
-    void cut(int from, int to)
-    {
-        MarkIn(w()) = from;
-        MarkOut(w()) = to;
-        w().CmdSetNew_Click();
-        ASSERT_TRUE(MMControl1(w())->isOpen());
     }
     // Saves the cut as `out` with "Copy" chosen; the messages shown once it is saved.
     QStringList saveByCopy(const QString &out)
@@ -56,8 +44,6 @@ protected:
         return messageTexts(dialogs_);
     }
     static QByteArray sound(const QString &wav) { return readFile(wav).mid(44); }
-
-    TempDir audio_;
 };
 
 TEST_F(Mp3Copy, ACutSavedByCopyDecodesToTheCutAndKeepsTheSourcesFrames)

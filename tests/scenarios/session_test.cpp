@@ -1,6 +1,7 @@
 // What a user made outlives the run: the clip list after a close or a kill, clip files the
 // next clip may not write over, and a start that clears away what an interrupted run left.
 #include "app/window_fixture.h"
+#include "scenarios/clips_window.h"
 #include "scenarios/wait_for.h"
 
 #include "clips/session.h"
@@ -11,7 +12,6 @@
 #include "support/messages.h"
 #include "support/test_audio.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QListWidget>
 #include <QMap>
@@ -20,11 +20,8 @@ namespace {
 
 using namespace trevisto::test;
 
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using clipstory::filesUnder;
+using clipstory::readFile;
 
 void putFile(const QString &path, const QByteArray &bytes)
 {
@@ -33,27 +30,13 @@ void putFile(const QString &path, const QByteArray &bytes)
     f.write(bytes);
 }
 
-// Every file under `folder`, hidden ones included, relative to it.
-QStringList filesUnder(const QString &folder)
-{
-    QStringList files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(folder).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
-class Session : public WindowFixture {
+class Session : public clipstory::WithClips<WindowFixture> {
 protected:
     void SetUp() override
     {
         WindowFixture::SetUp();
         installLibrary(REAL_BASS_PATH);
     }
-
-    frmWriteWave &w() { return *window_; }
-    Ui::frmWriteWave *u() { return ui(*window_); }
 
     // A new window on the same prefix, started and shown; the last one's questions forgotten.
     void startAgain()
@@ -64,56 +47,8 @@ protected:
         window_->show();
     }
 
-    void openSource(double seconds)
-    {
-        std::vector<uint8_t> data(size_t(seconds * 44100 + 0.5) * 4);
-        for (size_t i = 0; i < data.size(); ++i)
-            data[i] = uint8_t((i * 13 + i / 251) & 0xff);
-        const std::string path = audio_.file("source.wav");
-        writeWav(path, 44100, 2, 16, data);
-        dialogs_.answerFile(QString::fromStdString(path));
-        w().cmdwav_Click();
-        ASSERT_TRUE(MMaudio(w())->isOpen());
-    }
-    void cut(int from, int to)
-    {
-        MarkIn(w()) = from;
-        MarkOut(w()) = to;
-        w().CmdSetNew_Click();
-        ASSERT_TRUE(MMControl1(w())->isOpen());
-    }
-    void addClip(const QString &name)
-    {
-        dialogs_.answerInput(name);
-        w().CmdaddList_Click();
-    }
-    // Clips of `ms` each, cut one after another from a fresh source.
-    void makeClips(const QStringList &names, int ms)
-    {
-        openSource(names.size() * ms / 1000.0 + 0.2);
-        for (int i = 0; i < names.size(); ++i) {
-            cut(i * ms, (i + 1) * ms);
-            addClip(names[i]);
-        }
-        ASSERT_EQ(entries(), names);
-        dialogs_.clear();
-    }
-
-    QStringList entries() const
-    {
-        QStringList names;
-        for (int i = 0; i < ui(*window_)->List1->count(); ++i)
-            names << ui(*window_)->List1->item(i)->text();
-        return names;
-    }
-    void select(int row) { u()->List1->setCurrentRow(row); }
-    static QString clipFile(const QString &name) { return NativePath(WorkingFiles::ClipFile(name)); }
-    static QString clipFolder() { return NativePath(WorkingFiles::Folder); }
-    QStringList messages() const { return messageTexts(dialogs_); }
     // The list as kept for the next start.
     static QStringList kept() { return trevisto::ReadSessionFile(NativePath(WorkingFiles::Session)).names; }
-
-    TempDir audio_;
 };
 
 // --- the clip list outlives the run ------------------------------------------------------

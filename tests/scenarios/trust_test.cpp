@@ -2,6 +2,7 @@
 // is highlighted, list playback ends cleanly, questions that delete default to No, and a
 // join deletes only what it joined.
 #include "app/window_fixture.h"
+#include "scenarios/clips_window.h"
 #include "scenarios/wait_for.h"
 
 #include "core/routines.h"
@@ -28,88 +29,8 @@ namespace {
 
 using namespace trevisto::test;
 
-class Trust : public StartedWindow {
+class Trust : public clipstory::ClipsWindow {
 protected:
-    void SetUp() override
-    {
-        StartedWindow::SetUp();
-        window_->show();
-    }
-
-    frmWriteWave &w() { return *window_; }
-    Ui::frmWriteWave *u() { return ui(*window_); }
-
-    // `seconds` of 44.1 kHz stereo sound with bytes of their own everywhere, as the source.
-    void openSource(double seconds)
-    {
-        std::vector<uint8_t> data(size_t(seconds * 44100 + 0.5) * 4);
-        for (size_t i = 0; i < data.size(); ++i)
-            data[i] = uint8_t((i * 13 + i / 251) & 0xff);
-        const std::string path = audio_.file("source.wav");
-        writeWav(path, 44100, 2, 16, data);
-        dialogs_.answerFile(QString::fromStdString(path));
-        w().cmdwav_Click();
-        ASSERT_TRUE(MMaudio(w())->isOpen());
-    }
-    void cut(int from, int to)
-    {
-        MarkIn(w()) = from;
-        MarkOut(w()) = to;
-        w().CmdSetNew_Click();
-        ASSERT_TRUE(MMControl1(w())->isOpen());
-    }
-    void addClip(const QString &name)
-    {
-        dialogs_.answerInput(name);
-        w().CmdaddList_Click();
-    }
-    // Clips of `ms` each, cut one after another from a fresh source.
-    void makeClips(const QStringList &names, int ms)
-    {
-        openSource(names.size() * ms / 1000.0 + 0.2);
-        for (int i = 0; i < names.size(); ++i) {
-            cut(i * ms, (i + 1) * ms);
-            addClip(names[i]);
-        }
-        ASSERT_EQ(entries(), names);
-        dialogs_.clear();
-    }
-
-    QStringList entries() const
-    {
-        QStringList names;
-        for (int i = 0; i < ui(*window_)->List1->count(); ++i)
-            names << ui(*window_)->List1->item(i)->text();
-        return names;
-    }
-    void select(int row) { u()->List1->setCurrentRow(row); }
-    static QString clipFile(const QString &name) { return NativePath(WorkingFiles::ClipFile(name)); }
-    QString outPath(const QString &name) const { return QString::fromStdString(audio_.file(name.toStdString())); }
-    QStringList messages() const { return messageTexts(dialogs_); }
-
-    static QString enabled(const QList<QWidget *> &controls)
-    {
-        QString s;
-        for (const QWidget *c : controls)
-            s += c->isEnabled() ? 'E' : 'D';
-        return s;
-    }
-    // CmdCreate, Command2, Command4, CmdPlayList, Command5, CmdUp, CmdDown.
-    QList<QWidget *> listButtons()
-    {
-        return {u()->CmdCreate, u()->Command2, u()->Command4, u()->CmdPlayList,
-                u()->Command5, u()->CmdUp, u()->CmdDown};
-    }
-    // The 14 controls list playback locks: the source's eight, the result's five, Goto.
-    QList<QWidget *> listLocked()
-    {
-        return {u()->CmdPlay, u()->CmdBack, u()->CmdStop, u()->CmdPause, u()->CmdStep,
-                u()->CmdSetin, u()->CmdOut, u()->CmdSetNew, u()->CmdPlayTemp, u()->CmdStopTemp,
-                u()->CmdSaveas, u()->Command3, u()->CmdaddList, u()->CmdGoto};
-    }
-    bool listPlaying() const { return ui(*window_)->CmdPlayList->isHidden() && !ui(*window_)->CmdStopList->isHidden(); }
-    bool listIdle() const { return !ui(*window_)->CmdPlayList->isHidden() && ui(*window_)->CmdStopList->isHidden(); }
-
     // A left click on the list at `at`, with `modifiers`.
     void clickList(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -121,8 +42,6 @@ protected:
             QCoreApplication::sendEvent(viewport, &e);
         }
     }
-
-    TempDir audio_;
 };
 
 // Nothing highlighted is nothing selected, however the list got there: no button acts on
