@@ -68,10 +68,28 @@ elif command -v sudo >/dev/null 2>&1; then
 else
   echo "These Debian packages are missing: ${missing[*]}" >&2
   echo "Installing them needs root, and sudo is not installed. As root, run:" >&2
-  echo "  apt-get install --no-install-recommends ${missing[*]}" >&2
+  echo "  apt-get update && apt-get install --no-install-recommends ${missing[*]}" >&2
   exit 1
 fi
-echo "Installing: ${missing[*]}${as_root:+ (through sudo)}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+echo "Installing ${#missing[@]} Debian packages and what they need${as_root:+ (through sudo)}: ${missing[*]}"
+# The package manager's own lines (a few per package, well over a thousand on a bare
+# system) go to a log that is shown only when something fails. English figures, so that
+# the summary below can read them.
+log=$(mktemp "${TMPDIR:-/tmp}/trevisto-install-deps.XXXXXX")
+apt=("${as_root[@]}" env DEBIAN_FRONTEND=noninteractive LC_ALL=C apt-get -q -o Dpkg::Use-Pty=0)
+started=$SECONDS
+# The lists are read anew first: a fresh image has none, and old ones name files the
+# mirror no longer has.
+if ! "${apt[@]}" update >"$log" 2>&1 ||
+  ! "${apt[@]}" install -y --no-install-recommends "${missing[@]}" >>"$log" 2>&1; then
+  cat "$log" >&2
+  echo "Installing the packages failed; the package manager's output is above and in $log." >&2
+  exit 1
+fi
+seconds=$((SECONDS - started))
+# "N upgraded, M newly installed, ..." and "Need to get 274 MB of archives."
+count=$(sed -n 's/.* \([0-9][0-9]*\) newly installed.*/\1/p' "$log" | tail -n 1)
+download=$(sed -n 's/^Need to get \([^ ]* [kMG]*B\).*/\1/p' "$log" | tail -n 1)
+disk=$(sed -n 's/^After this operation, \([^ ]* [kMG]*B\) of additional disk space.*/\1/p' "$log" | tail -n 1)
+echo "Installed ${count:-the} packages${download:+, $download downloaded}${disk:+, $disk on disk}, in $((seconds / 60)) min $((seconds % 60)) s."
+rm -f "$log"
