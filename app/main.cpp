@@ -1,4 +1,5 @@
 #include "app/commandline.h"
+#include "app/displaycheck.h"
 #include "app/frmWriteWave.h"
 #include "app/qtdialogs.h"
 #include "app/runtimefolder.h"
@@ -8,8 +9,15 @@
 #include <QDir>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char **argv)
 {
+    // Qt would end a start without a display in an abort that blames the installation.
+    if (const std::optional<std::string> missing = trevisto::MissingDisplayMessage(argc, argv)) {
+        std::fprintf(stderr, "%s\n", missing->c_str());
+        return 1;
+    }
     trevisto::ensureRuntimeFolder();
     QApplication app(argc, argv);
     frmWriteWave::PrepareApplication();

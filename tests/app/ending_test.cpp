@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QThread>
 
 #include <csignal>
@@ -49,6 +50,39 @@ TEST(Ending, EachSignalToEndClosesTheProgramAndRemovesItsWorkingFiles)
         EXPECT_EQ(program.exitCode(), 0);
         EXPECT_FALSE(QFile::exists(working));
         EXPECT_FALSE(QFile::exists(NativePath("C:\\temp.new.wav")));
+    }
+}
+
+TEST(Ending, AStartWithoutADisplaySaysSoInOneLineAndEndsWithStatusOne)
+{
+    struct Case {
+        const char *what;
+        const char *display; // nullptr: unset
+        const char *why;
+    } cases[] = {
+        {"no display set", nullptr, "DISPLAY is not set"},
+        // No X server listens on so high a number.
+        {"a display nobody serves", ":32123", "cannot be reached"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        FreshPrefix prefix;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"})
+            environment.remove(name);
+        if (c.display)
+            environment.insert("DISPLAY", c.display);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(TREVISTO_PROGRAM, {});
+        ASSERT_TRUE(program.waitForFinished(20000));
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << "no abort";
+        EXPECT_EQ(program.exitCode(), 1);
+        const QString said = QString::fromLocal8Bit(program.readAllStandardError());
+        EXPECT_EQ(said.count('\n'), 1) << said.toStdString();
+        EXPECT_TRUE(said.contains(c.why)) << said.toStdString();
+        EXPECT_TRUE(said.trimmed().endsWith("xvfb-run -a " TREVISTO_PROGRAM)) << said.toStdString();
+        EXPECT_TRUE(program.readAllStandardOutput().isEmpty());
     }
 }
 
