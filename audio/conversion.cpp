@@ -151,7 +151,10 @@ bool WaveConversion::create(const QString &nativePath, Result &result)
     using namespace trevisto::wav;
     WriteError error = WriteError::None;
     int systemError = 0;
-    writer_ = Writer::create(nativePath.toLocal8Bit().toStdString(), format_, &error, &systemError);
+    // A working file goes when the program ends, so a power cut loses it with the run: it is
+    // not synced to the disk, which for an hour of sound would hold up the open by a second.
+    writer_ = Writer::create(nativePath.toLocal8Bit().toStdString(), format_, &error, &systemError,
+                             {.durable = false});
     if (!writer_) {
         const QString why = trevisto::writerFailure(error, systemError, nativePath);
         return fail(Conversion::tr("The working file \"%1\" cannot be created: %2.").arg(nativePath, why), result);

@@ -116,8 +116,9 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
 
     wav::WriteError writeError = wav::WriteError::None;
     int writeErrno = 0;
+    // A working file, gone when the program ends: not synced to the disk (see conversion.cpp).
     const std::unique_ptr<wav::Writer> out = wav::Writer::create(QFile::encodeName(side).toStdString(), info.format,
-                                                                 &writeError, &writeErrno);
+                                                                 &writeError, &writeErrno, {.durable = false});
     if (!out)
         return ::Outcome::failure(writerFailure(writeError, writeErrno, side));
 

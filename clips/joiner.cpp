@@ -1,5 +1,8 @@
 #include "clips/joiner.h"
 
+#include "core/protectedfiles.h"
+#include "core/routines.h"
+#include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
 #include "platform/resample/converter.h"
 
@@ -73,6 +76,14 @@ struct Clip {
     uint64_t outputBytes = 0;
 };
 
+// The join on its way to the encoder is a working file, gone when the program ends, so a
+// power cut loses it with the run: only a joined file the user named is synced to the disk.
+bool outlivesTheRun(const QString &output)
+{
+    const std::vector<trevisto::ProtectedFile> working{{NativePath(WorkingFiles::Concat), QString(), true}};
+    return trevisto::FindProtected(output, working) == nullptr;
+}
+
 } // namespace
 
 Outcome JoinClips(const QStringList &clips, const QString &output, const JoinProgress &progress,
@@ -124,7 +135,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
     wav::WriteError createError;
     int createSystemError;
     auto writer = wav::Writer::create(QFile::encodeName(output).toStdString(), format, &createError,
-                                      &createSystemError);
+                                      &createSystemError, {.durable = outlivesTheRun(output)});
     if (!writer)
         return writerFailed(output, createError, createSystemError);
 

@@ -17,7 +17,8 @@ using JoinProgress = std::function<bool(uint64_t done, uint64_t total)>;
 // Joins the clip WAV files (native paths, in list order) into one WAV at `output`:
 // the first clip's format, every clip's sound data end to end (clips in another format
 // are converted to the first one's), and correct size fields. Written to a temporary
-// file beside `output` and renamed into place after a checked close; on any failure
+// file beside `output` and renamed into place after a checked close (and a sync to the
+// disk, unless `output` is the join working file, gone when the program ends); on any failure
 // nothing is left under `output` (an existing file there is kept) and no temp file
 // remains. `maxDataBytes` is lowered by tests to reach the size-field limit.
 //

@@ -29,6 +29,9 @@ CommandOutcome CutSource(const QString &source, const QString &result, int32_t m
                          int64_t lengthMs, CutRange *range)
 {
     removeFile(result);
+    // The result is a working file, gone when the program ends: a sync to the disk would
+    // double the time of a long cut and guard nothing the run does not lose anyway.
+    trevisto::mci::mciMarkWorkingFile(drive::toNative(result.toStdString()));
     if (range)
         *range = {};
     // The frames the device kept are the result's: read back, not worked out again.

@@ -23,7 +23,8 @@ struct CutRange {
 };
 
 // Runs the cut. An earlier `result` is removed first and a failed cut leaves none, so a
-// failure can never leave an older result looking like this one. `range`, when given,
+// failure can never leave an older result looking like this one. `result` is a working
+// file: it is not synced to the disk, nor is any later device save to it. `range`, when given,
 // receives the source samples the result holds.
 CommandOutcome CutSource(const QString &source, const QString &result, int32_t markIn, int32_t markOut,
                          int64_t lengthMs, CutRange *range = nullptr);

@@ -2,6 +2,7 @@
 
 #include "platform/io/writeall.h"
 
+#include <atomic>
 #include <cerrno>
 #include <random>
 #include <utility>
@@ -60,11 +61,19 @@ std::string throughLinks(std::string path, int &error)
     return {};
 }
 
+std::atomic<uint64_t> syncs{0};
+
+int sync(int fd)
+{
+    syncs.fetch_add(1, std::memory_order_relaxed);
+    return ::fsync(fd);
+}
+
 void syncFolder(const std::string &folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
-        ::fsync(fd);
+        sync(fd);
         ::close(fd);
     }
 }
@@ -137,6 +146,8 @@ bool AtomicFile::isTemporaryName(std::string_view fileName)
     return true;
 }
 
+uint64_t AtomicFile::syncsMade() { return syncs.load(std::memory_order_relaxed); }
+
 AtomicFile::AtomicFile(AtomicFile &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       target_(std::move(other.target_)),
@@ -200,7 +211,7 @@ bool AtomicFile::close()
         ::close(fd);
         return false;
     }
-    if (options_.durable && ::fsync(fd) != 0) {
+    if (options_.durable && sync(fd) != 0) {
         fail(errno);
         ::close(fd);
         return false;

@@ -70,6 +70,10 @@ public:
     // The errno of the call that failed first; 0 while every call succeeded.
     int error() const { return error_; }
 
+    // How many syncs to the disk (files and folders) durable files made in this process:
+    // for tests and the benchmark driver to see which writes are synced.
+    static uint64_t syncsMade();
+
 private:
     bool fail(int error);
 

@@ -147,7 +147,7 @@ int64_t Sound::frameAt(int64_t ms) const { return mci::frameAt(ms, file_->format
 
 void Sound::erase(int64_t from, int64_t to) { eraseFrames(kept_, from, to); }
 
-int Sound::save(const std::string &nativePath, int *systemError) const
+int Sound::save(const std::string &nativePath, int *systemError, bool durable) const
 {
     // Only a failure to write keeps the system's reason.
     auto failed = [systemError](wav::WriteError error, int system) {
@@ -164,7 +164,7 @@ int Sound::save(const std::string &nativePath, int *systemError) const
         return FileTooLarge;
     wav::WriteError error;
     int system;
-    auto writer = wav::Writer::create(nativePath, info.format, &error, &system);
+    auto writer = wav::Writer::create(nativePath, info.format, &error, &system, {.durable = durable});
     if (!writer)
         return failed(error, system);
     for (const FrameRange &r : kept_) {
@@ -281,7 +281,14 @@ int CommandDevice::save(const std::string &rest, const std::vector<std::string> 
     const auto it = sounds_.find(lower(words[1]));
     if (it == sounds_.end())
         return UnknownAlias;
-    return it->second->save(drive::toNative(path), &lastSystemError_);
+    const std::string native = drive::toNative(path);
+    return it->second->save(native, &lastSystemError_, !workingFiles_.contains(native));
+}
+
+void CommandDevice::markWorkingFile(const std::string &nativePath)
+{
+    std::lock_guard lock(mutex_);
+    workingFiles_.insert(nativePath);
 }
 
 int CommandDevice::lastSystemError() const
@@ -335,5 +342,7 @@ std::string mciGetErrorString(int code) { return errorString(code); }
 int mciGetLastSystemError() { return theDevice().lastSystemError(); }
 
 std::vector<FrameRange> mciKeptFrames(const std::string &alias) { return theDevice().keptFrames(alias); }
+
+void mciMarkWorkingFile(const std::string &nativePath) { theDevice().markWorkingFile(nativePath); }
 
 } // namespace trevisto::mci

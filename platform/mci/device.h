@@ -26,6 +26,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -71,8 +72,9 @@ public:
         return mci::eraseMs(kept_, file_->format().sampleRate, fromMs, toMs);
     }
     // Writes the current sound as a plain WAVE file; an error code. When writing failed
-    // on a system call, `systemError` receives its errno (else 0).
-    int save(const std::string &nativePath, int *systemError = nullptr) const;
+    // on a system call, `systemError` receives its errno (else 0). `durable`: synced to
+    // the disk before it takes its name.
+    int save(const std::string &nativePath, int *systemError = nullptr, bool durable = true) const;
 
 private:
     std::unique_ptr<wav::File> file_;
@@ -94,6 +96,10 @@ public:
     // command succeeded or failed for another reason.
     int lastSystemError() const;
 
+    // "save" to `nativePath` from now on skips the sync to the disk: a working file, gone
+    // when the program ends, needs no guard against a power cut. Any other file is synced.
+    void markWorkingFile(const std::string &nativePath);
+
 private:
     int open(const std::string &line, size_t argsAt);
     int erase(const std::vector<std::string> &words);
@@ -103,6 +109,7 @@ private:
 
     mutable std::mutex mutex_;
     std::map<std::string, std::unique_ptr<Sound>> sounds_; // by lower-case alias
+    std::set<std::string> workingFiles_;                   // native paths
     int lastSystemError_ = 0;
 };
 
@@ -113,5 +120,7 @@ std::string mciGetErrorString(int code);
 int mciGetLastSystemError();
 // The source frames the sound open under `alias` still holds; empty when none is open.
 std::vector<FrameRange> mciKeptFrames(const std::string &alias);
+// The device's markWorkingFile().
+void mciMarkWorkingFile(const std::string &nativePath);
 
 } // namespace trevisto::mci

@@ -121,7 +121,8 @@ const char *describe(WriteError error);
 
 // Writes a WAVE file under `path`, through an io::AtomicFile: a failed or interrupted save
 // leaves no partial file under `path` and keeps any earlier file of that name. A replaced
-// file's permission bits are kept. Nothing is synced to the disk.
+// file's permission bits are kept. It is synced to the disk before it takes its name
+// unless `options` says it need not be (a working file, gone when the program ends).
 //
 // Each failure keeps the system's reason, an errno read at the call that failed (see
 // systemError()).
@@ -130,7 +131,8 @@ public:
     // `systemError`, when given, receives the errno behind a refusal; 0 when the writer
     // refused on its own (a format it cannot write, a name that is a folder).
     static std::unique_ptr<Writer> create(const std::string &path, const Format &format,
-                                          WriteError *error = nullptr, int *systemError = nullptr);
+                                          WriteError *error = nullptr, int *systemError = nullptr,
+                                          const io::AtomicFile::Options &options = {});
     ~Writer(); // discards the temporary file unless commit() succeeded
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;

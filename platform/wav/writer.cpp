@@ -65,7 +65,7 @@ const char *describe(WriteError error)
 Writer::Writer(io::AtomicFile file, const Format &format) : file_(std::move(file)), format_(format) {}
 
 std::unique_ptr<Writer> Writer::create(const std::string &path, const Format &format, WriteError *error,
-                                       int *systemError)
+                                       int *systemError, const io::AtomicFile::Options &options)
 {
     auto fail = [&](WriteError e, int system) {
         if (error)
@@ -76,7 +76,7 @@ std::unique_ptr<Writer> Writer::create(const std::string &path, const Format &fo
     };
     if (path.empty() || path.back() == '/' || !format.supported())
         return fail(WriteError::CannotCreate, 0);
-    io::AtomicFile file = io::AtomicFile::create(path);
+    io::AtomicFile file = io::AtomicFile::create(path, options);
     // A folder under the name is refused before the system is asked.
     if (!file.isOpen())
         return fail(WriteError::CannotCreate, file.error() == EISDIR ? 0 : file.error());

@@ -1,6 +1,7 @@
 #include "audio/conversion.h"
 #include "audio/standin_channel.h"
 #include "core/peaktable.h"
+#include "platform/io/atomicfile.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +83,19 @@ TEST_F(Conversion, WritesTheHeaderAndEveryByteInBlocks)
     EXPECT_EQ(le32(b, 40), 45000u);
     for (int i : {0, 19999, 20000, 44999})
         EXPECT_EQ(static_cast<unsigned char>(b[44 + i]), static_cast<unsigned char>(i * 7)) << i;
+}
+
+// The working file goes when the program ends: syncing it would hold up every open of a
+// long sound and guard nothing the run does not lose anyway.
+TEST_F(Conversion, TheWorkingFileIsNotSyncedToTheDisk)
+{
+    channel.total = 45000;
+    const uint64_t before = trevisto::io::AtomicFile::syncsMade();
+    WaveConversion conversion;
+    EXPECT_EQ(conversion.run(lib_, 1, path_, nullptr).outcome, WaveConversion::Outcome::Completed);
+    ASSERT_TRUE(conversion.FinishWaveFile());
+    EXPECT_EQ(file().size(), 44 + 45000);
+    EXPECT_EQ(trevisto::io::AtomicFile::syncsMade(), before);
 }
 
 TEST_F(Conversion, EightBitMonoHeader)

@@ -1,5 +1,8 @@
 #include "clips/joiner.h"
 
+#include "core/routines.h"
+#include "core/workingfiles.h"
+#include "platform/io/atomicfile.h"
 #include "support/test_audio.h"
 
 #include <gtest/gtest.h>
@@ -96,6 +99,30 @@ TEST_F(Joiner, SoundDataFollowsTheFirstClipsHeaderInListOrder)
         EXPECT_EQ(lastTotal, t.data.size());
     }
     EXPECT_EQ(names(dir.path()), (std::set<std::string>{"a.wav", "b.wav", "c.wav", "out.wav"}));
+}
+
+TEST_F(Joiner, OnlyAJoinedFileThatOutlivesTheRunIsSyncedToTheDisk)
+{
+    const std::string pa = clip("a.wav", a), pb = clip("b.wav", b);
+    // The join on its way to the encoder lives on the drive, under the test's own prefix.
+    const QString concat = NativePath(WorkingFiles::Concat);
+    fs::create_directories(fs::path(concat.toStdString()).parent_path());
+    const struct {
+        const char *what;
+        QString output;
+        bool synced;
+    } cases[] = {
+        {"a file the user named", q(dir.file("joined.wav")), true},
+        {"the join for the encoder", concat, false},
+        {"the same by its drive name in other letters", NativePath("c:\TEMP\Concat.wav"), false},
+    };
+    for (const auto &t : cases) {
+        SCOPED_TRACE(t.what);
+        const uint64_t before = io::AtomicFile::syncsMade();
+        ASSERT_TRUE(JoinClips({q(pa), q(pb)}, t.output));
+        EXPECT_EQ(io::AtomicFile::syncsMade() > before, t.synced);
+        EXPECT_EQ(test::readBytes(t.output.toStdString()).size(), 44 + a.size() + b.size());
+    }
 }
 
 TEST_F(Joiner, ClipsInAnotherFormatAreConvertedToTheFirstOnes)

@@ -1,5 +1,6 @@
 #include "editor/cut.h"
 
+#include "platform/io/atomicfile.h"
 #include "platform/mci/device.h"
 #include "platform/mci/error.h"
 #include "platform/mci/timebase.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -94,6 +96,37 @@ TEST_F(CutSourceTest, AFailureNamesTheCommandLeavesNoResultAndFreesTheAlias)
     EXPECT_TRUE(late.failedCommand.startsWith("save  voice1 "));
     EXPECT_TRUE(CutSource(QString::fromStdString(source_), QString::fromStdString(result_), 0, 1000, 3000).ok());
     EXPECT_EQ(mci::mciSendString("close voice1"), mci::UnknownAlias) << "the alias was closed";
+}
+
+// The cut result is a working file, so neither the cut nor a later save over it is synced to
+// the disk; a clip saved from it through the same device is, as any file that outlives the
+// run.
+TEST_F(CutSourceTest, OnlyTheCutResultGoesUnsynced)
+{
+    const QString source = QString::fromStdString(source_), result = QString::fromStdString(result_);
+    const std::string clip = dir_.file("clip.wav");
+    const struct {
+        const char *what;
+        std::function<bool()> write;
+        bool synced;
+    } steps[] = {
+        {"the cut", [&] { return CutSource(source, result, 500, 2500, 3000).ok(); }, false},
+        {"a clip saved from the result", [&] { return SendCommands({"open " + result + " type waveaudio alias voice1",
+                                                                    "save  voice1 " + QString::fromStdString(clip)},
+                                                                   "close voice1").ok(); },
+         true},
+        {"the result saved again", [&] { return SendCommands({"open " + source + " type waveaudio alias voice1",
+                                                              "save  voice1 " + result},
+                                                             "close voice1").ok(); },
+         false},
+    };
+    for (const auto &step : steps) {
+        SCOPED_TRACE(step.what);
+        const uint64_t before = io::AtomicFile::syncsMade();
+        ASSERT_TRUE(step.write());
+        EXPECT_EQ(io::AtomicFile::syncsMade() > before, step.synced);
+    }
+    EXPECT_EQ(readBytes(clip).size(), 44 + 2000 * 16u);
 }
 
 } // namespace

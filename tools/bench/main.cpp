@@ -20,7 +20,7 @@ struct Job {
 constexpr Job kJobs[] = {
     {"decode", "FILE", decodeJob},
     {"convert", "[--no-peaks] FILE OUT.wav", convertJob},
-    {"cut", "IN.wav OUT.wav IN_MS OUT_MS", cutJob},
+    {"cut", "[--sync] IN.wav OUT.wav IN_MS OUT_MS", cutJob},
     {"join", "OUT.wav CLIP...", joinJob},
     {"encode", "[--threads N] IN.wav OUT.mp3 KBPS", encodeJob},
     {"seams", "SOURCE.wav STRETCHED.wav WHOLE.wav STRETCHES", seamsJob},

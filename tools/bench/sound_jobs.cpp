@@ -92,13 +92,23 @@ int convertJob(int argc, char **argv)
     return 0;
 }
 
-// cut IN.wav OUT.wav IN_MS OUT_MS: the window's cut command strings on the sound device.
+// cut [--sync] IN.wav OUT.wav IN_MS OUT_MS: the window's cut command strings on the sound
+// device, into a working file as the window's cut writes; --sync syncs OUT to the disk as
+// a saved file is, for comparison.
 int cutJob(int argc, char **argv)
 {
+    const bool sync = argc > 0 && std::strcmp(argv[0], "--sync") == 0;
+    if (sync) {
+        --argc;
+        ++argv;
+    }
     if (argc != 4)
         return -1;
     using trevisto::mci::mciSendString;
     const std::string in = argv[0], out = argv[1];
+    if (!sync)
+        trevisto::mci::mciMarkWorkingFile(out);
+    const uint64_t syncsBefore = trevisto::io::AtomicFile::syncsMade();
     const long long markIn = std::atoll(argv[2]), markOut = std::atoll(argv[3]);
     const auto start = Clock::now();
     std::string length;
@@ -123,7 +133,8 @@ int cutJob(int argc, char **argv)
         std::fprintf(stderr, "trevisto-bench: %s: the saved file cannot be read back\n", out.c_str());
         return 1;
     }
-    std::printf("frames=%lld seconds=%.3f\n", static_cast<long long>(saved.frames), seconds);
+    std::printf("frames=%lld seconds=%.3f syncs=%llu\n", static_cast<long long>(saved.frames), seconds,
+                static_cast<unsigned long long>(trevisto::io::AtomicFile::syncsMade() - syncsBefore));
     return 0;
 }
 

@@ -118,6 +118,32 @@ TEST(AtomicFile, CommitPutsTheBytesUnderTheNameAndLeavesNoTemporary)
     }
 }
 
+TEST(AtomicFile, OnlyADurableFileIsSyncedToTheDisk)
+{
+    const struct {
+        const char *name;
+        AtomicFile::Options options;
+        bool commit;
+        uint64_t syncs;
+    } cases[] = {
+        {"durable by default: the file, then its folder", {}, true, 2},
+        {"durable, given up", {.durable = true}, false, 0},
+        {"not durable", {.durable = false}, true, 0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const uint64_t before = AtomicFile::syncsMade();
+        AtomicFile file = AtomicFile::create(dir.file("song.wav"), c.options);
+        ASSERT_TRUE(file.writeAll("sound", 5));
+        if (c.commit)
+            ASSERT_TRUE(file.commit());
+        else
+            file.discard();
+        EXPECT_EQ(AtomicFile::syncsMade() - before, c.syncs);
+    }
+}
+
 TEST(AtomicFile, AFileGivenUpLeavesTheEarlierFileAndNoTemporary)
 {
     const struct {
