@@ -236,7 +236,10 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
             int(wav->format().channels) != layout.channels() || int(wav->format().sampleRate) != layout.sampleRate() ||
             wav->info().frames != clip.origin->last - clip.origin->first)
             return notCopyable(Mp3Join::tr("a clip file does not hold the sound it was cut as"));
-        if (!pieces.empty() && pieces.back().source == &source && pieces.back().last == clip.origin->first) {
+        // Where two streams were put end to end, clips on either side of the meeting point
+        // are not one run of frames: a joint is encoded there.
+        if (!pieces.empty() && pieces.back().source == &source && pieces.back().last == clip.origin->first &&
+            source.index.joinedAt() != clip.origin->first) {
             pieces.back().last = clip.origin->last;
         } else {
             Piece p;

@@ -134,18 +134,6 @@ bool confirmed(ByteSource &src, uint64_t at, uint64_t end, const FrameHeader &h)
     return n && n->bitRateIndex != 0;
 }
 
-// Frames of `layout` one after another from `at` that end exactly at `end`.
-bool framesEndAt(ByteSource &src, uint64_t at, uint64_t end, const FrameHeader &layout)
-{
-    while (at < end) {
-        const std::optional<FrameHeader> h = frameAt(src, at, end, &layout);
-        if (!h || h->bitRateIndex == 0)
-            return false;
-        at += h->frameBytes();
-    }
-    return at == end;
-}
-
 std::optional<InfoFrame> readInfoFrame(ByteSource &src, uint64_t at, const FrameHeader &h)
 {
     const size_t size = h.frameBytes();
@@ -233,9 +221,33 @@ IndexResult build(ByteSource &src)
     if (index.info)
         at += index.info->bytes;
 
+    // What looked like tags at the end may be the last frames' own bytes (an ID3v1 tag
+    // only follows the last frame, and the decoder reads a frame whole): frames from `at`
+    // that run exactly up to where a later tag begins, or to the file's end, are frames.
+    // One walk, however many tags there are: it stops at the first frame end that is a
+    // tag's start or the file's end.
+    std::vector<uint64_t> boundaries(tagStarts.rbegin(), tagStarts.rend());
+    auto framesReachOver = [&](uint64_t from) {
+        if (boundaries.empty())
+            return false;
+        for (uint64_t next = from; next < src.size();) {
+            const std::optional<FrameHeader> h = frameAt(src, next, src.size(), &index.layout);
+            if (!h || h->bitRateIndex == 0)
+                return false;
+            next += h->frameBytes();
+            if (next == src.size() || std::binary_search(boundaries.begin(), boundaries.end(), next)) {
+                end = index.audioEnd = next;
+                return true;
+            }
+        }
+        return false;
+    };
+
     uint64_t hash = 0xCBF29CE484222325ull;
     bool junk = false;
-    while (at + 4 <= end) {
+    for (;;) {
+        if (at + 4 > end && !(at == end && !junk && framesReachOver(at)))
+            break;
         // A free-format header inside a stream of sized frames is junk that looks like one.
         std::optional<FrameHeader> h = frameAt(src, at, end, &index.layout);
         if (!h || h->bitRateIndex == 0 || (junk && !confirmed(src, at, end, *h))) {
@@ -244,21 +256,9 @@ IndexResult build(ByteSource &src)
             continue;
         }
         const size_t size = h->frameBytes();
-        if (at + size > end) {
-            // What looked like tags at the end may be the last frames' own bytes (an ID3v1
-            // tag only follows the last frame): frames that run exactly up to where a later
-            // tag begins, or to the file's end, are frames.
-            uint64_t frameEnd = 0;
-            for (auto t = tagStarts.rbegin(); t != tagStarts.rend() && !frameEnd; ++t)
-                if (*t > end && !junk && framesEndAt(src, at, *t, index.layout))
-                    frameEnd = *t;
-            if (!frameEnd && !junk && !tagStarts.empty() && framesEndAt(src, at, src.size(), index.layout))
-                frameEnd = src.size();
-            if (!frameEnd) {
-                index.truncatedTail = true;
-                break;
-            }
-            end = index.audioEnd = frameEnd;
+        if (at + size > end && (junk || !framesReachOver(at))) {
+            index.truncatedTail = true;
+            break;
         }
         const unsigned char *f = src.at(at, size);
         if (!f)

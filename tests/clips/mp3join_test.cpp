@@ -351,4 +351,44 @@ TEST_F(Mp3JoinTest, ClipsFromTheStartOfAStreamCutAtAFrame)
     }
 }
 
+// Two files put end to end: the decoder drops the first one's padding where it ends. Clips
+// on either side of that point are joined with a joint encoded there; a clip across it is
+// refused, saying why.
+TEST_F(Mp3JoinTest, ClipsOfTwoFilesPutEndToEnd)
+{
+    const Source a = source("a.mp3", busySound(44100, 2, 1.0, 11), 128), b = source("b.mp3", busySound(44100, 2, 0.8, 12), 128);
+    std::vector<uint8_t> both = readBytes(a.path);
+    const std::vector<uint8_t> second = readBytes(b.path);
+    both.insert(both.end(), second.begin(), second.end());
+    writeBytes(dir.file("both.mp3"), both);
+    Source s{dir.file("both.mp3"), 2, decode(dir.file("both.mp3")), {}};
+    const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / 2);
+    ASSERT_TRUE(origin);
+    s.identity = *origin;
+    const int64_t seam = int64_t(a.decoded.size()) / 2;
+
+    const std::string out = dir.file("joined.mp3");
+    const Mp3JoinOutcome across = JoinMp3ByCopy({clip(s, seam - 9000, seam + 9000, 44100)}, QString::fromStdString(out));
+    EXPECT_EQ(across.kind, Mp3JoinOutcome::NotCopyable);
+    EXPECT_EQ(across.why, mp3frames::describe(mp3frames::Refusal::AcrossJoinedStreams));
+
+    const Mp3JoinOutcome joined = JoinMp3ByCopy({clip(s, seam - 15000, seam, 44100), clip(s, seam, seam + 15000, 44100)},
+                                                QString::fromStdString(out));
+    ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+    EXPECT_EQ(joined.encodedJoints, 1);
+    const std::vector<int16_t> got = decode(out);
+    const int64_t length = int64_t(got.size()) / 2, overlap = 30000 - length;
+    ASSERT_GE(overlap, 0);
+    ASSERT_LT(overlap, 1152);
+    const int64_t cut = 15000 - (overlap + 1) / 2;
+    std::vector<int16_t> want(s.decoded.begin() + (seam - 15000) * 2, s.decoded.begin() + (seam - 15000 + cut) * 2);
+    want.insert(want.end(), s.decoded.begin() + (seam + overlap / 2) * 2, s.decoded.begin() + (seam + 15000) * 2);
+    ASSERT_EQ(want.size(), got.size());
+    int64_t inexact = 0;
+    for (int64_t i = 0; i < length * 2; ++i)
+        if (std::abs(i / 2 - cut) >= 4 * 1152 && got[size_t(i)] != want[size_t(i)])
+            ++inexact;
+    EXPECT_EQ(inexact, 0) << "samples off away from the joint";
+}
+
 } // namespace
