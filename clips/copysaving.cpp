@@ -46,7 +46,7 @@ void frmWriteWave::KeepClipOrigin(const QString &name)
 
 void frmWriteWave::SaveResultByCopy(const QString &output)
 {
-    const trevisto::Mp3CopyOutcome copied = trevisto::CopyMp3Cut(resultOrigin_, NativePath(output));
+    const trevisto::Mp3CopyOutcome copied = trevisto::CopyMp3Cut(resultOrigin_, NativePath(WorkingFiles::Result), NativePath(output));
     if (copied.kind == trevisto::Mp3CopyOutcome::Copied) {
         WaitWindow().hide();
         ReportMp3Saved({});

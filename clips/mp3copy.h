@@ -27,8 +27,11 @@ struct Mp3CopyOutcome {
 
 // Writes the samples `origin` names, copied from its source, to `nativeOutput`. No origin
 // (a cut of a sound that was not an MP3), a source changed since it was opened, a cut
-// shorter than one frame, free format or damage in the range: NotCopyable.
-Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString &nativeOutput,
-                          const io::AtomicFile::Options &options = {});
+// shorter than one frame, free format or damage in the range: NotCopyable. `nativeSound`
+// is the cut's sound as a WAV file: where the cut starts in frames that take bit-reservoir
+// bytes from before the source's start, the frames in front of the first that takes none
+// are encoded again from it, as at a joint.
+Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString &nativeSound,
+                          const QString &nativeOutput, const io::AtomicFile::Options &options = {});
 
 } // namespace trevisto

@@ -44,7 +44,7 @@ struct Piece {
     int64_t keepFrom = 0, keepTo = 0; // the piece's samples that are kept
     size_t copyFrom = 0, copyTo = 0;  // source frames copied
 
-    int64_t outputStart() const { return first + source->index.skip() + offset; }
+    int64_t outputStart() const { return source->index.decodedAt(first) + offset; }
 
     // The piece's samples [from, from + count) into `out` (interleaved), zeros outside what
     // is kept.
@@ -66,6 +66,17 @@ struct Piece {
 Mp3JoinOutcome notCopyable(const QString &why) { return {Mp3JoinOutcome::NotCopyable, why, 0, {}}; }
 
 QString tooShort() { return Mp3Join::tr("a clip is too short to be joined without encoding it again"); }
+
+QString layoutText(const FrameHeader &h)
+{
+    const QString version = h.version == MpegVersion::Mpeg1 ? QStringLiteral("1")
+                            : h.version == MpegVersion::Mpeg2 ? QStringLiteral("2")
+                                                               : QStringLiteral("2.5");
+    return Mp3Join::tr("MPEG-%1, %2 Hz, %3")
+        .arg(version)
+        .arg(h.sampleRate())
+        .arg(h.mono() ? Mp3Join::tr("mono") : Mp3Join::tr("stereo"));
+}
 
 // The frames encoded again at a joint, before and after the frame that holds it, tried in
 // this order until the encoded frames meet the copied ones cleanly.
@@ -89,19 +100,47 @@ struct Joint {
     Refused refused = None;
 };
 
-// Encodes the frames around the joint at output sample `seam` between `before` and
-// `after`: `left` frames before the one that holds it and `right` after, the reservoir
-// repacked so that `after`'s next copied frame finds its bytes. Nothing when a source
+// Whether the last granule of `a` and the first of `b` overlap cleanly in every channel;
+// false when either frame's side info cannot be read.
+bool framesMeet(const FrameHeader &ha, const unsigned char *a, size_t aBytes, const FrameHeader &hb,
+                const unsigned char *b, size_t bBytes, int channels)
+{
+    for (int c = 0; c < channels; ++c) {
+        const std::optional<int> before = blockType(ha, a, aBytes, ha.granules() - 1, c);
+        const std::optional<int> after = blockType(hb, b, bBytes, 0, c);
+        if (!before || !after || !windowsMeet(*before, *after))
+            return false;
+    }
+    return true;
+}
+
+// Output frames [first, first + count) encoded again from the clips' sound: `before`'s up
+// to output sample `seam` and `after`'s from there, or, with no `before`, `after`'s alone
+// (frames that lead into the first piece), with the reservoir repacked so that `after`'s
+// next copied frame finds its bytes. That frame must reach back for none from before its
+// file: the stretch grows over `after`'s frames until one does. Nothing when a source
 // cannot be read.
-std::optional<Joint> encodeJoint(const Piece &before, const Piece &after, int64_t seam, int left, int right, int spf,
-                                 int channels, int kbps)
+std::optional<Joint> encodeFrames(const Piece *before, const Piece &after, int64_t seam, int64_t first, int64_t count,
+                                  int spf, int channels, int kbps)
 {
     Joint joint;
-    const int64_t first = floorDiv(seam, spf) - left, count = left + 1 + right;
-    const int64_t beforeTo = first - before.offset / spf, afterFrom = first + count - after.offset / spf;
-    if (beforeTo <= int64_t(before.copyFrom) || afterFrom < 0 || afterFrom >= int64_t(after.copyTo))
+    if (before) {
+        const int64_t beforeTo = first - before->offset / spf;
+        if (beforeTo <= int64_t(before->copyFrom))
+            return joint;
+        joint.beforeTo = size_t(beforeTo);
+    }
+    int64_t afterFrom = first + count - after.offset / spf;
+    if (afterFrom < 0)
         return joint;
-    joint.beforeTo = size_t(beforeTo);
+    const Mp3Index &next = after.source->index;
+    std::optional<size_t> reach;
+    while (afterFrom < int64_t(after.copyTo) && !(reach = reservoirReach(next, size_t(afterFrom)))) {
+        ++afterFrom;
+        ++count;
+    }
+    if (afterFrom >= int64_t(after.copyTo))
+        return joint;
     joint.afterFrom = size_t(afterFrom);
 
     // The encoder starts from silence and begins with short blocks at the sound's onset:
@@ -112,14 +151,16 @@ std::optional<Joint> encodeJoint(const Piece &before, const Piece &after, int64_
     const int64_t from = first * spf - lead * spf + mp3enc::kStretchDelay;
     const int64_t samples = (count + 2 * lead) * spf;
     std::vector<int16_t> pcm(size_t(samples * channels)), part(size_t(samples * channels));
-    for (const Piece *p : {&before, &after}) {
+    for (const Piece *p : {before, &after}) {
+        if (!p)
+            continue;
         if (!p->read(from - p->outputStart(), samples, channels, part.data()))
             return std::nullopt;
         for (int64_t i = 0; i < samples; ++i)
-            if ((from + i < seam) == (p == &before))
+            if (!before || (from + i < seam) == (p == before))
                 std::copy_n(part.begin() + i * channels, channels, pcm.begin() + i * channels);
     }
-    const FrameHeader &layout = before.source->index.layout;
+    const FrameHeader &layout = after.source->index.layout;
     std::vector<Frame> frames = mp3enc::encodeStretch(pcm.data(), size_t(samples), layout.sampleRate(), channels, kbps);
     if (frames.size() < size_t(lead + count)) {
         joint.frames = {Frame{}};
@@ -128,30 +169,32 @@ std::optional<Joint> encodeJoint(const Piece &before, const Piece &after, int64_
     }
     frames = std::vector<Frame>(frames.begin() + lead, frames.begin() + lead + count);
 
-    std::vector<unsigned char> last, next;
-    if (!readSideInfo(*before.source, joint.beforeTo - 1, last) || !readSideInfo(*after.source, joint.afterFrom, next))
+    std::vector<unsigned char> last, nextSide;
+    if ((before && !readSideInfo(*before->source, joint.beforeTo - 1, last)) ||
+        !readSideInfo(*after.source, joint.afterFrom, nextSide))
         return std::nullopt;
-    const FrameHeader lastHeader = before.source->index.frames[joint.beforeTo - 1].parsedHeader(),
-                      nextHeader = after.source->index.frames[joint.afterFrom].parsedHeader();
+    const FrameHeader nextHeader = next.frames[joint.afterFrom].parsedHeader();
     const FrameHeader firstEncoded = *FrameHeader::parse(frames.front().data()),
                       lastEncoded = *FrameHeader::parse(frames.back().data());
-    const int granules = layout.version == MpegVersion::Mpeg1 ? 2 : 1;
-    joint.meets = true;
-    for (int c = 0; c < channels; ++c)
-        joint.meets = joint.meets &&
-                      windowsMeet(blockType(lastHeader, last.data(), granules - 1, c), blockType(firstEncoded, frames.front().data(), 0, c)) &&
-                      windowsMeet(blockType(lastEncoded, frames.back().data(), granules - 1, c), blockType(nextHeader, next.data(), 0, c));
+    joint.meets = framesMeet(lastEncoded, frames.back().data(), frames.back().size(), nextHeader, nextSide.data(),
+                             nextSide.size(), channels);
+    if (before) {
+        const FrameHeader lastHeader = before->source->index.frames[joint.beforeTo - 1].parsedHeader();
+        joint.meets = joint.meets && framesMeet(lastHeader, last.data(), last.size(), firstEncoded,
+                                                frames.front().data(), frames.front().size(), channels);
+    }
 
-    const size_t reach = after.source->index.frames[joint.afterFrom].mainDataBegin;
     std::vector<unsigned char> carry;
-    if (joint.afterFrom > 0 && reach > 0 &&
-        !readReservoirBefore(after.source->path, after.source->index, joint.afterFrom, reach, carry))
+    if (*reach > 0 && !readReservoirBefore(after.source->path, next, joint.afterFrom, *reach, carry))
         return std::nullopt;
     if (!repackReservoir(frames, carry.data(), carry.size()))
         joint.refused = Joint::CannotCarry;
     joint.frames = std::move(frames);
     return joint;
 }
+
+// A clean meeting first, then any frames that carry the reservoir.
+int rank(const Joint &x) { return x.refused ? 0 : x.meets ? 2 : 1; }
 
 } // namespace
 
@@ -161,6 +204,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     if (clips.empty())
         return notCopyable(Mp3Join::tr("a clip does not come from an MP3 file"));
     std::map<QString, Source> sources;
+    const Source *firstSource = nullptr; // the first clip's
     std::vector<Piece> pieces;
     for (const Mp3JoinClip &clip : clips) {
         if (!clip.origin)
@@ -178,15 +222,24 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
             return notCopyable(describe(Refusal::SourceChanged));
         if (source.index.freeFormat)
             return notCopyable(describe(Refusal::FreeFormat));
-        if (!source.index.layout.sameLayout(sources.begin()->second.index.layout))
-            return notCopyable(describe(Refusal::LayoutsDiffer));
+        if (!firstSource)
+            firstSource = &source;
+        // Every clip is read, encoded and copied in the first clip's layout: one of another
+        // would be read with the wrong channel count and mix rates in one file.
+        if (!source.index.layout.sameLayout(firstSource->index.layout))
+            return notCopyable(Mp3Join::tr("\"%1\" (%2) and \"%3\" (%4) differ in MPEG version, sample rate or channels")
+                                   .arg(clips.front().origin->source.path, layoutText(firstSource->index.layout),
+                                        clip.origin->source.path, layoutText(source.index.layout)));
         auto wav = wav::File::open(QFile::encodeName(clip.wavPath).toStdString());
         const FrameHeader &layout = source.index.layout;
         if (!wav || wav->format().tag != wav::kTagPcm || wav->format().bitsPerSample != 16 ||
             int(wav->format().channels) != layout.channels() || int(wav->format().sampleRate) != layout.sampleRate() ||
             wav->info().frames != clip.origin->last - clip.origin->first)
             return notCopyable(Mp3Join::tr("a clip file does not hold the sound it was cut as"));
-        if (!pieces.empty() && pieces.back().source == &source && pieces.back().last == clip.origin->first) {
+        // Where two streams were put end to end, clips on either side of the meeting point
+        // are not one run of frames: a joint is encoded there.
+        if (!pieces.empty() && pieces.back().source == &source && pieces.back().last == clip.origin->first &&
+            source.index.joinedAt() != clip.origin->first) {
             pieces.back().last = clip.origin->last;
         } else {
             Piece p;
@@ -205,11 +258,16 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
         return notCopyable(describe(start.refusal));
     const RangePlan &plan = *start.plan;
     for (Piece &p : pieces) {
+        const Mp3Index &index = p.source->index;
+        if (!index.delivered().known)
+            return notCopyable(describe(Refusal::InfoFrameContradicts));
+        if (const std::optional<int64_t> joined = index.joinedAt(); joined && p.first < *joined && *joined < p.last)
+            return notCopyable(describe(Refusal::AcrossJoinedStreams));
         p.keepTo = p.last - p.first;
-        p.copyTo = size_t((p.last + p.source->index.skip() - 1) / spf) + 1;
+        p.copyTo = size_t(index.decodedAt(p.last - 1) / spf) + 1;
     }
     Piece &head = pieces.front();
-    head.offset = (int64_t(plan.silentFrames) - int64_t(plan.firstFrame)) * spf;
+    head.offset = (int64_t(plan.silentFrames) + plan.encodedFrames - int64_t(plan.firstFrame)) * spf;
     head.copyFrom = plan.firstFrame;
 
     // Each joint: the later piece goes to the frame grid at the nearest point not after
@@ -217,7 +275,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     for (size_t j = 1; j < pieces.size(); ++j) {
         Piece &before = pieces[j - 1], &after = pieces[j];
         const int64_t end = before.outputStart() + before.keepTo;
-        after.offset = floorDiv(end - (after.first + after.source->index.skip()), spf) * spf;
+        after.offset = floorDiv(end - after.source->index.decodedAt(after.first), spf) * spf;
         const int64_t overlap = end - after.outputStart();
         before.keepTo -= (overlap + 1) / 2;
         after.keepFrom = overlap / 2;
@@ -238,13 +296,12 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
         const int64_t seam = before.outputStart() + before.keepTo;
         std::optional<Joint> chosen;
         for (const auto &[left, right] : kJointSpans) {
-            std::optional<Joint> joint = encodeJoint(before, after, seam, left, right, spf, channels, kbps);
+            std::optional<Joint> joint =
+                encodeFrames(&before, after, seam, floorDiv(seam, spf) - left, left + 1 + right, spf, channels, kbps);
             if (!joint)
                 return notCopyable(describe(Refusal::CannotRead));
             if (joint->frames.empty())
                 continue; // a clip too short for this span
-            // A clean meeting first, then any frames that carry the reservoir.
-            auto rank = [](const Joint &x) { return x.refused ? 0 : x.meets ? 2 : 1; };
             if (!chosen || rank(*joint) > rank(*chosen))
                 chosen = std::move(joint);
             if (rank(*chosen) == 2)
@@ -259,6 +316,32 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
         before.copyTo = chosen->beforeTo;
         after.copyFrom = chosen->afterFrom;
         encoded.push_back(std::move(chosen->frames));
+    }
+    // Frames encoded in front of the first copied one, where the first piece starts in
+    // frames that reach back before their file. One more of them moves the first copied
+    // frame one on, the delay staying the same; tried until they meet it cleanly.
+    std::vector<Frame> leadIn;
+    if (plan.encodedFrames > 0) {
+        std::optional<Joint> chosen;
+        for (int more = 0; more < 4; ++more) {
+            std::optional<Joint> joint = encodeFrames(nullptr, head, 0, 0, plan.encodedFrames + more, spf, channels, kbps);
+            if (!joint)
+                return notCopyable(describe(Refusal::CannotRead));
+            if (joint->frames.empty())
+                break; // the copied part of the piece is used up
+            if (!chosen || rank(*joint) > rank(*chosen))
+                chosen = std::move(joint);
+            if (rank(*chosen) == 2)
+                break;
+        }
+        if (!chosen)
+            return notCopyable(describe(Refusal::ReservoirBeforeFile));
+        if (chosen->refused)
+            return notCopyable(chosen->refused == Joint::EncoderRefused
+                                   ? Mp3Join::tr("the MP3 encoder refused the sound at the start")
+                                   : Mp3Join::tr("the frames at the start cannot carry the bit reservoir"));
+        head.copyFrom = chosen->afterFrom;
+        leadIn = std::move(chosen->frames);
     }
     for (const Piece &p : pieces)
         if (anyDamagedFrame(p.source->index, p.copyFrom, p.copyTo))
@@ -291,7 +374,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     if (!out.begin(facts))
         return failed(out.error());
     std::vector<unsigned char> reservoir;
-    if (plan.reservoirBytes > 0 &&
+    if (plan.silentFrames > 0 && plan.reservoirBytes > 0 &&
         !readReservoirBefore(head.source->path, first, plan.firstFrame, size_t(plan.reservoirBytes), reservoir))
         return notCopyable(describe(Refusal::CannotRead));
     for (int i = 0; i < plan.silentFrames; ++i) {
@@ -300,6 +383,9 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
         if (frame.empty() || !out.appendFrames(frame.data(), frame.size()))
             return failed(out.error());
     }
+    for (const Frame &f : leadIn)
+        if (!out.appendFrames(f.data(), f.size()))
+            return failed(out.error());
     std::vector<std::pair<uint32_t, uint32_t>> spans;
     for (size_t j = 0; j < pieces.size(); ++j) {
         const Piece &p = pieces[j];
@@ -329,7 +415,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     facts.padding = int(int64_t(out.frames()) * spf - end + 529);
     if (!out.finish(facts))
         return failed(out.error());
-    return {Mp3JoinOutcome::Copied, {}, int(encoded.size()), std::move(spans)};
+    return {Mp3JoinOutcome::Copied, {}, int(encoded.size()), std::move(spans), uint32_t(leadIn.size())};
 }
 
 } // namespace trevisto

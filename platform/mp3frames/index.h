@@ -46,6 +46,20 @@ struct FileIdentity {
     bool operator==(const FileIdentity &) const = default;
 };
 
+// The part of the decoded stream of the audio frames that the program's decoder delivers.
+// It follows the info frame only where its frame count agrees: a count above the frames
+// there are turns the trimming off, and a count below them (two files put end to end) ends
+// the first stream's samples where its padding begins and goes on with the frames after
+// it untrimmed.
+struct DeliveredSpan {
+    int64_t begin = 0, end = 0;       // [begin, end) of the decoded stream
+    int64_t holeFrom = 0, holeTo = 0; // dropped from inside it; empty when equal
+    // False when the info frame contradicts the frames in a way the decoder resolves
+    // unpredictably (padding shorter than the decoder's own delay inside a longer stream):
+    // no sample of such a file can be placed.
+    bool known = true;
+};
+
 struct Mp3Index {
     FileIdentity identity;
     uint64_t id3v2Bytes = 0; // the ID3v2 tags at the start
@@ -58,9 +72,16 @@ struct Mp3Index {
 
     bool lameTagged() const { return info && info->lame; }
     int samplesPerFrame() const { return layout.samplesPerFrame(); }
-    // Decoded samples a gapless decoder drops at the start.
-    int64_t skip() const { return lameTagged() ? info->delay + 529 : 0; }
+    DeliveredSpan delivered() const;
+    // Decoded samples the decoder drops at the start.
+    int64_t skip() const { return delivered().begin; }
+    // The samples the decoder delivers; 0 when they cannot be known.
     int64_t samples() const;
+    // Where sample `sample` of the delivered sound lies in the decoded stream.
+    int64_t decodedAt(int64_t sample) const;
+    // The first sample after the dropped stretch, when there is one: a range that crosses
+    // it is not one run of the decoded stream.
+    std::optional<int64_t> joinedAt() const;
     bool constantBitRate() const;
     // The bit rate of the audio frames, their average when it varies, in kbit/s.
     int averageBitRate() const;

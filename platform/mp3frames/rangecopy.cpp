@@ -16,6 +16,19 @@ constexpr int64_t kDecoderDelay = 529;
 
 int64_t floorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
+// The main-data area of frame `k`.
+size_t areaOf(const Mp3Index &index, size_t k)
+{
+    const FrameEntry &e = index.frames[k];
+    const size_t offset = e.parsedHeader().mainDataOffset();
+    return e.bytes > offset ? e.bytes - offset : 0;
+}
+
+// The first decoded sample the frames from the first one on decode as a gapless decoder
+// does: the synthesis looks 15 slots back and the overlap one granule more, so before it
+// the sound depends on frames before the first.
+constexpr int64_t kFirstWholeSample = 32 * (15 + 18);
+
 bool anyDamaged(const Mp3Index &index, size_t from, size_t to)
 {
     for (size_t i = from; i < to; ++i)
@@ -69,6 +82,23 @@ bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, siz
     return true;
 }
 
+std::optional<size_t> reservoirReach(const Mp3Index &index, size_t frame)
+{
+    size_t reach = 0, areas = 0;
+    for (size_t k = frame; k < index.frames.size() && areas < 512; ++k) {
+        const size_t begin = index.frames[k].mainDataBegin;
+        if (begin > areas)
+            reach = std::max(reach, begin - areas);
+        areas += areaOf(index, k);
+    }
+    size_t before = 0;
+    for (size_t k = frame; k-- > 0 && before < reach;)
+        before += areaOf(index, k);
+    if (before < reach)
+        return std::nullopt;
+    return reach;
+}
+
 size_t firstNeededFrame(int64_t decoded, int samplesPerFrame)
 {
     const int64_t granule = floorDiv(floorDiv(decoded, 32) - 15, 18) - 1;
@@ -111,39 +141,66 @@ PlanResult planRange(const Mp3Index &index, int64_t first, int64_t last)
         return {std::nullopt, Refusal::FreeFormat};
     if (index.frames.empty())
         return {std::nullopt, Refusal::NotMp3};
+    if (!index.delivered().known)
+        return {std::nullopt, Refusal::InfoFrameContradicts};
     const int spf = index.samplesPerFrame();
     if (first < 0 || last > index.samples() || first >= last)
         return {std::nullopt, Refusal::RangeOutside};
     if (last - first < spf)
         return {std::nullopt, Refusal::RangeTooShort};
+    if (const std::optional<int64_t> joined = index.joinedAt(); joined && first < *joined && *joined < last)
+        return {std::nullopt, Refusal::AcrossJoinedStreams};
 
     RangePlan plan;
     plan.first = first;
     plan.last = last;
-    const int64_t decodedFirst = first + index.skip(), decodedLast = last + index.skip();
+    const int64_t decodedFirst = index.decodedAt(first), decodedLast = index.decodedAt(last - 1) + 1;
     plan.firstFrame = firstNeededFrame(decodedFirst, spf);
     plan.endFrame = size_t((decodedLast - 1) / spf) + 1;
     if (plan.endFrame > index.frames.size())
         return {std::nullopt, Refusal::RangeOutside};
+
+    int64_t delay = 0;
+    std::optional<size_t> reach = reservoirReach(index, plan.firstFrame);
+    if (reach) {
+        delay = decodedFirst - kDecoderDelay - int64_t(plan.firstFrame) * spf;
+        // A source without delay cut near its start: silent frames make room for the
+        // decoder's own delay.
+        const int64_t room = delay < 0 ? (-delay + spf - 1) / spf : 0;
+        plan.silentFrames = int(room) + (*reach > 0 ? 1 : 0);
+        delay += int64_t(plan.silentFrames) * spf;
+    } else {
+        // The source's decoder found nothing to read for those bytes, and what the frames
+        // reach for in a copy would be the silent frame's zeros, decoded as data: a burst
+        // of noise. The copied frames start where no frame reaches before the file; frames
+        // encoded from the range's sound go before them, starting early enough that the
+        // range's first sample is decoded from them alone, as it was encoded.
+        size_t from = plan.firstFrame + 1;
+        while (from < plan.endFrame && !(reach = reservoirReach(index, from)))
+            ++from;
+        if (!reach)
+            return {std::nullopt, Refusal::ReservoirBeforeFile};
+        plan.firstFrame = from;
+        int64_t encoded = int64_t(from) + (kFirstWholeSample - decodedFirst + spf - 1) / spf;
+        if (kFirstWholeSample <= decodedFirst)
+            encoded = int64_t(from) - (decodedFirst - kFirstWholeSample) / spf;
+        encoded = std::max<int64_t>(encoded, 1);
+        plan.encodedFrames = int(encoded);
+        delay = decodedFirst + (encoded - int64_t(from)) * spf - kDecoderDelay;
+    }
     if (anyDamaged(index, plan.firstFrame, plan.endFrame))
         return {std::nullopt, Refusal::DamagedFrame};
 
     const FrameEntry &start = index.frames[plan.firstFrame];
-    // Frame 0's reservoir was never there for the source's decoder either.
-    plan.reservoirBytes = plan.firstFrame > 0 ? start.mainDataBegin : 0;
-    int64_t delay = decodedFirst - kDecoderDelay - int64_t(plan.firstFrame) * spf;
-    // A source without delay cut near its start: silent frames make room for the
-    // decoder's own delay.
-    const int64_t room = delay < 0 ? (-delay + spf - 1) / spf : 0;
-    plan.silentFrames = int(room) + (plan.reservoirBytes > 0 ? 1 : 0);
-    delay += int64_t(plan.silentFrames) * spf;
-    const std::optional<FrameHeader> silent = silentFrameHeader(start.parsedHeader(), size_t(plan.reservoirBytes));
+    plan.reservoirBytes = int(*reach);
+    const std::optional<FrameHeader> silent =
+        silentFrameHeader(start.parsedHeader(), plan.encodedFrames > 0 ? 0 : size_t(plan.reservoirBytes));
     if (!silent)
         return {std::nullopt, Refusal::DamagedFrame};
     plan.silentHeader = *silent;
     plan.delay = int(delay);
     plan.padding = int(int64_t(plan.outputFrames()) * spf - delay - (last - first));
-    if (plan.delay > 4095 || plan.padding > 4095)
+    if (plan.delay < 0 || plan.delay > 4095 || plan.padding > 4095)
         return {std::nullopt, Refusal::RangeOutside};
     return {plan, Refusal::None};
 }
@@ -151,6 +208,8 @@ PlanResult planRange(const Mp3Index &index, int64_t first, int64_t last)
 CopyResult writeRange(const std::string &sourcePath, const Mp3Index &index, const RangePlan &plan,
                       const std::string &destination, const CopyOptions &options)
 {
+    if (plan.encodedFrames > 0)
+        return {Refusal::ReservoirBeforeFile};
     ByteSource src(sourcePath);
     if (!src.ok())
         return {Refusal::CannotRead, src.error()};
@@ -187,8 +246,12 @@ CopyResult writeRange(const std::string &sourcePath, const Mp3Index &index, cons
         return cannotWrite();
 
     std::vector<unsigned char> reservoir(size_t(plan.reservoirBytes));
-    if (!reservoir.empty() && !reservoirBefore(src, index, plan.firstFrame, reservoir.size(), reservoir.data()))
-        return cannotRead();
+    if (!reservoir.empty() && !reservoirBefore(src, index, plan.firstFrame, reservoir.size(), reservoir.data())) {
+        if (src.error())
+            return cannotRead();
+        out.discard();
+        return {Refusal::ReservoirBeforeFile};
+    }
     for (int i = 0; i < plan.silentFrames; ++i) {
         const bool last = i + 1 == plan.silentFrames;
         const std::vector<unsigned char> frame =

@@ -19,11 +19,17 @@ struct RangePlan {
     int64_t first = 0, last = 0;       // the source's samples [first, last)
     size_t firstFrame = 0, endFrame = 0; // the audio frames copied, [firstFrame, endFrame)
     int silentFrames = 0;              // written before them
-    int reservoirBytes = 0;            // the main data the last silent frame carries
+    // Or, where the frames the range's start needs take bit-reservoir bytes from before the
+    // file, frames encoded again from the range's sound (by the caller, as at a joint)
+    // before firstFrame, the first frame that needs no such bytes. They hold the range's
+    // start and end with `reservoirBytes`. The same copy may start any number of frames
+    // later with as many more encoded frames: the delay and padding stay.
+    int encodedFrames = 0;
+    int reservoirBytes = 0;            // the main data the last silent or encoded frame carries
     FrameHeader silentHeader;
     int delay = 0, padding = 0;        // of the new info frame
 
-    uint32_t outputFrames() const { return uint32_t(silentFrames + (endFrame - firstFrame)); }
+    uint32_t outputFrames() const { return uint32_t(silentFrames + encodedFrames + (endFrame - firstFrame)); }
 };
 
 struct PlanResult {
@@ -36,6 +42,11 @@ struct PlanResult {
 size_t firstNeededFrame(int64_t decoded, int samplesPerFrame);
 
 PlanResult planRange(const Mp3Index &index, int64_t first, int64_t last);
+
+// The main-data bytes before frame `frame`'s own area that it and the frames after it reach
+// back for; nothing when some of them lie before the first frame of the file (a stream cut
+// at some frame, or a rip), where the source's decoder had nothing to read.
+std::optional<size_t> reservoirReach(const Mp3Index &index, size_t frame);
 
 // A frame that decodes to silence and leaves the decoder as it starts, like `like` (its
 // version, rate and channel mode) but unprotected, at the smallest bit rate from
@@ -71,7 +82,8 @@ struct CopyResult {
 };
 
 // Writes `plan` of the source `index` describes to `destination`. Refuses SourceChanged
-// when the file's size or time is no longer the index's.
+// when the file's size or time is no longer the index's, and ReservoirBeforeFile for a plan
+// with encoded frames, which it cannot make.
 CopyResult writeRange(const std::string &sourcePath, const Mp3Index &index, const RangePlan &plan,
                       const std::string &destination, const CopyOptions &options = {});
 

@@ -26,6 +26,15 @@ QString describe(Refusal refusal)
     case Refusal::SourceChanged: return Mp3Frames::tr("the source MP3 file has changed since it was opened");
     case Refusal::LayoutsDiffer: return Mp3Frames::tr("the sources differ in MPEG version, sample rate or channels");
     case Refusal::CannotWrite: return Mp3Frames::tr("the MP3 file cannot be written");
+    case Refusal::NoFrameNearStart:
+        return Mp3Frames::tr("no MPEG Layer III frame starts within the first megabyte of the source");
+    case Refusal::ReservoirBeforeFile:
+        return Mp3Frames::tr("the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from "
+                             "before the start of the file");
+    case Refusal::AcrossJoinedStreams:
+        return Mp3Frames::tr("the cut crosses the point where two MP3 streams were put end to end in the source");
+    case Refusal::InfoFrameContradicts:
+        return Mp3Frames::tr("the info frame of the source MP3 contradicts its frames");
     }
     return {};
 }

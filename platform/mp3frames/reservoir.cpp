@@ -76,10 +76,12 @@ size_t usedMainDataBytes(const FrameHeader &h, const unsigned char *frame)
     return (bits + 7) / 8;
 }
 
-int blockType(const FrameHeader &h, const unsigned char *frame, int granule, int channel)
+std::optional<int> blockType(const FrameHeader &h, const unsigned char *frame, size_t bytes, int granule, int channel)
 {
-    const unsigned char *side = frame + 4 + (h.protectedByCrc ? 2 : 0);
     const int channels = h.channels();
+    if (granule < 0 || granule >= h.granules() || channel < 0 || channel >= channels || bytes < h.mainDataOffset())
+        return std::nullopt;
+    const unsigned char *side = frame + 4 + (h.protectedByCrc ? 2 : 0);
     // From the granule's part2_3_length to its window_switching_flag.
     size_t at;
     int toSwitch;

@@ -7,6 +7,7 @@
 #include "platform/mp3frames/frameheader.h"
 
 #include <cstddef>
+#include <optional>
 #include <vector>
 
 namespace trevisto::mp3frames {
@@ -17,8 +18,11 @@ using Frame = std::vector<unsigned char>;
 size_t usedMainDataBytes(const FrameHeader &header, const unsigned char *frame);
 
 // The block type of granule `granule` (0 or, in MPEG-1, 1), channel `channel` of a frame
-// whose header and side info `frame` starts with: 0 normal, 1 start, 2 short, 3 stop.
-int blockType(const FrameHeader &header, const unsigned char *frame, int granule, int channel);
+// whose header and side info the `bytes` at `frame` start with: 0 normal, 1 start, 2 short,
+// 3 stop. Nothing when the frame has no such granule or channel, or its side info does not
+// fit in `bytes`.
+std::optional<int> blockType(const FrameHeader &header, const unsigned char *frame, size_t bytes, int granule,
+                             int channel);
 // Whether a granule of block type `before` overlaps cleanly with a granule of type `after`
 // that follows it: the window halves that add up must both be long or both short, else
 // the aliasing of the two does not cancel and the overlap is heard as a burst.

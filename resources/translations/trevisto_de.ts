@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>die MP3-Datei kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>im ersten Megabyte der Quelle beginnt kein MPEG-Layer-III-Frame</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>der Schnitt liegt in den ersten Frames der MP3-Quelle, die Bytes des Bit-Reservoirs von vor dem Dateianfang beziehen</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>der Schnitt überquert die Stelle, an der in der Quelle zwei MP3-Ströme aneinandergehängt wurden</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>der Info-Frame der MP3-Quelle widerspricht ihren Frames</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1, %2 Hz, %3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>Mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>Stereo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>„%1“ (%2) und „%3“ (%4) unterscheiden sich in MPEG-Version, Abtastrate oder Kanälen</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>der MP3-Encoder hat den Klang am Anfang abgelehnt</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>die Frames am Anfang können das Bit-Reservoir nicht tragen</translation>
     </message>
 </context>
 <context>

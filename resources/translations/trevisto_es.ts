@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>no se puede escribir el archivo MP3</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>ninguna trama MPEG Layer III empieza en el primer megabyte del origen</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>el recorte está en las primeras tramas del MP3 de origen, que toman bytes de la reserva de bits de antes del inicio del archivo</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>el recorte cruza el punto donde en el origen se pusieron dos flujos MP3 uno tras otro</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>la trama de información del MP3 de origen contradice sus tramas</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>No se puede escribir &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1, %2 Hz, %3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>estéreo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>&quot;%1&quot; (%2) y &quot;%3&quot; (%4) difieren en versión MPEG, frecuencia de muestreo o canales</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>el codificador MP3 rechazó el sonido del principio</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>las tramas del principio no pueden llevar la reserva de bits</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>le fichier MP3 ne peut pas être écrit</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>aucune trame MPEG Layer III ne commence dans le premier mégaoctet de la source</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>la coupe se trouve dans les premières trames du MP3 source, qui prennent des octets du réservoir de bits d’avant le début du fichier</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>la coupe traverse l’endroit où deux flux MP3 ont été mis bout à bout dans la source</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>la trame d’information du MP3 source contredit ses trames</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Impossible d’écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1, %2 Hz, %3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stéréo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>« %1 » (%2) et « %3 » (%4) diffèrent par la version MPEG, la fréquence d’échantillonnage ou les canaux</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>l’encodeur MP3 a refusé le son du début</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>les trames du début ne peuvent pas porter le réservoir de bits</translation>
     </message>
 </context>
 <context>

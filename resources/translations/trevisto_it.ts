@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>impossibile scrivere il file MP3</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>nessun frame MPEG Layer III inizia nel primo megabyte dell’origine</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>il taglio si trova nei primi frame dell’MP3 di origine, che prendono byte della riserva di bit da prima dell’inizio del file</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>il taglio attraversa il punto in cui nell’origine sono stati accodati due flussi MP3</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>il frame informativo dell’MP3 di origine contraddice i suoi frame</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1, %2 Hz, %3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>mono</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>stereo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>&quot;%1&quot; (%2) e &quot;%3&quot; (%4) differiscono per versione MPEG, frequenza di campionamento o canali</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>il codificatore MP3 ha rifiutato il suono dell’inizio</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>i frame dell’inizio non possono contenere la riserva di bit</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>MP3-файл не удаётся записать</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>в первом мегабайте источника не начинается ни один кадр MPEG Layer III</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>фрагмент лежит в первых кадрах исходного MP3, которые берут байты битового резервуара до начала файла</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>фрагмент пересекает место, где в источнике два потока MP3 поставлены друг за другом</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>информационный кадр исходного MP3 противоречит его кадрам</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>Не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1, %2 Гц, %3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>моно</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>стерео</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>«%1» (%2) и «%3» (%4) различаются версией MPEG, частотой дискретизации или числом каналов</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>MP3-кодер не принял звук в начале</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>кадры в начале не вмещают битовый резервуар</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>无法写入 MP3 文件</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>源文件的前 1 MB 内没有 MPEG Layer III 帧开始</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>剪切范围位于源 MP3 的开头几帧，这些帧要从文件开头之前取位储备字节</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>剪切范围跨过了源文件中两段 MP3 流首尾相接的位置</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>源 MP3 的信息帧与其帧不符</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>无法写入“%1”：%2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1，%2 Hz，%3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>单声道</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>立体声</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>“%1”（%2）与“%3”（%4）的 MPEG 版本、采样率或声道数不同</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>MP3 编码器拒绝了开头的声音</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>开头的帧无法容纳位储备</translation>
     </message>
 </context>
 <context>

@@ -711,6 +711,22 @@
         <source>the MP3 file cannot be written</source>
         <translation>無法寫入 MP3 檔案</translation>
     </message>
+    <message>
+        <source>no MPEG Layer III frame starts within the first megabyte of the source</source>
+        <translation>來源的前 1 MB 內沒有 MPEG Layer III 訊框開始</translation>
+    </message>
+    <message>
+        <source>the cut lies in the first frames of the source MP3, which take bit-reservoir bytes from before the start of the file</source>
+        <translation>剪下範圍位於來源 MP3 的開頭幾個訊框，這些訊框要從檔案開頭之前取位元儲備位元組</translation>
+    </message>
+    <message>
+        <source>the cut crosses the point where two MP3 streams were put end to end in the source</source>
+        <translation>剪下範圍跨過了來源中兩段 MP3 串流首尾相接的位置</translation>
+    </message>
+    <message>
+        <source>the info frame of the source MP3 contradicts its frames</source>
+        <translation>來源 MP3 的資訊訊框與其訊框不符</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Join</name>
@@ -737,6 +753,30 @@
     <message>
         <source>Cannot write &quot;%1&quot;: %2</source>
         <translation>無法寫入「%1」：%2</translation>
+    </message>
+    <message>
+        <source>MPEG-%1, %2 Hz, %3</source>
+        <translation>MPEG-%1，%2 Hz，%3</translation>
+    </message>
+    <message>
+        <source>mono</source>
+        <translation>單聲道</translation>
+    </message>
+    <message>
+        <source>stereo</source>
+        <translation>立體聲</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>
+        <translation>「%1」（%2）與「%3」（%4）的 MPEG 版本、取樣率或聲道數不同</translation>
+    </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the start</source>
+        <translation>MP3 編碼器拒絕了開頭的聲音</translation>
+    </message>
+    <message>
+        <source>the frames at the start cannot carry the bit reservoir</source>
+        <translation>開頭的訊框無法容納位元儲備</translation>
     </message>
 </context>
 <context>

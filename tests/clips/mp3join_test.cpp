@@ -66,6 +66,23 @@ protected:
             s.identity = *origin;
         return s;
     }
+    // An MP3 of `pcm` cut at its frame `dropped`, without an info frame: its first frames
+    // reach back for main data before the file.
+    Source cutSource(const std::string &name, const Pcm &pcm, int kbps, size_t dropped)
+    {
+        Source s{dir.file(name), pcm.channels, {}, {}};
+        writeMp3(s.path, pcm, kbps);
+        const std::vector<uint8_t> whole = readBytes(s.path);
+        const auto r = mp3frames::indexMp3Bytes(whole.data(), whole.size());
+        EXPECT_TRUE(r.index && r.index->frames[dropped].mainDataBegin > 0);
+        writeBytes(s.path, std::vector<uint8_t>(whole.begin() + long(r.index->frames[dropped].offset), whole.end()));
+        s.decoded = decode(s.path);
+        const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / pcm.channels);
+        EXPECT_TRUE(origin);
+        if (origin)
+            s.identity = *origin;
+        return s;
+    }
     // The clip [a, b) of `s`: its sound as the cut wrote it, and its origin.
     Mp3JoinClip clip(const Source &s, int64_t a, int64_t b, int rate)
     {
@@ -168,8 +185,9 @@ TEST_F(Mp3JoinTest, EncodedJointsMeetTheCopiedFramesWithMatchingWindows)
         const std::vector<uint8_t> bytes = readBytes(out);
         const auto &frames = indexed.index->frames;
         auto type = [&](size_t frame, int granule, int channel) {
-            return mp3frames::blockType(frames[frame].parsedHeader(), bytes.data() + frames[frame].offset, granule,
-                                        channel);
+            return mp3frames::blockType(frames[frame].parsedHeader(), bytes.data() + frames[frame].offset,
+                                        frames[frame].bytes, granule, channel)
+                .value_or(-1);
         };
         const int lastGranule = c.rate >= 32000 ? 1 : 0;
         for (const auto &[from, to] : joined.encodedFrames) {
@@ -243,6 +261,134 @@ TEST_F(Mp3JoinTest, ClipsThatCannotBeCopiedSayWhy)
         EXPECT_FALSE(joined.why.isEmpty());
         EXPECT_FALSE(std::filesystem::exists(out));
     }
+}
+
+// Every source is compared with the first clip's. Its path once sorted after the second
+// source's, which was then compared with itself: a mono clip followed by a stereo one was
+// read into a buffer half the size, and clips of two rates made one file of both.
+TEST_F(Mp3JoinTest, EverySourceSharesTheFirstClipsLayout)
+{
+    struct Case {
+        const char *name;
+        int rate1, channels1, kbps1;
+        int rate2, channels2, kbps2;
+    };
+    const Case cases[] = {
+        {"mono, then stereo", 44100, 1, 64, 44100, 2, 128},
+        {"48 kHz, then 44.1 kHz", 48000, 2, 128, 44100, 2, 128},
+        {"MPEG-1 at 32 kHz, then MPEG-2 at 16 kHz", 32000, 2, 128, 16000, 2, 64},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        // The first clip's source sorts last.
+        const Source first = source("z-first.mp3", busySound(c.rate1, c.channels1, 1.5, 1), c.kbps1);
+        const Source second = source("a-second.mp3", busySound(c.rate2, c.channels2, 1.5, 2), c.kbps2);
+        const std::string out = dir.file("joined.mp3");
+        const Mp3JoinOutcome joined = JoinMp3ByCopy(
+            {clip(first, 1000, 20000, c.rate1), clip(second, 2000, 25000, c.rate2), clip(first, 30000, 40000, c.rate1)},
+            QString::fromStdString(out));
+        EXPECT_EQ(joined.kind, Mp3JoinOutcome::NotCopyable);
+        EXPECT_TRUE(joined.why.contains(QString::fromStdString(first.path))) << joined.why.toStdString();
+        EXPECT_TRUE(joined.why.contains(QString::fromStdString(second.path))) << joined.why.toStdString();
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+// Clips that start at the start of a stream cut at a frame: where the join begins with one,
+// frames encoded from its sound lead into its first copied frame; where one follows a
+// joint, the joint's encoded frames reach on to the first frame whose data lies in the
+// file. No burst anywhere, and exact away from the encoded frames.
+TEST_F(Mp3JoinTest, ClipsFromTheStartOfAStreamCutAtAFrame)
+{
+    // At 64 kbit/s the reservoir reaches back over more frames than a joint encodes.
+    const Source cut = cutSource("cut.mp3", busySound(44100, 2, 1.5, 3), 128, 10);
+    const Source low = cutSource("low.mp3", busySound(44100, 2, 1.5, 4), 64, 10);
+    const Source other = source("other.mp3", busySound(44100, 2, 1.5, 8), 128);
+    struct Case {
+        const char *name;
+        const Source &stream;
+        bool cutFirst; // else the other clip comes first
+        int64_t cutFrom;
+        bool leadIn;
+    };
+    const Case cases[] = {
+        {"the cut stream first, from its start", cut, true, 0, true},
+        {"the cut stream first, from its second frame", cut, true, 1500, true},
+        {"the cut stream second, from its start", low, false, 0, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const int64_t len1 = 20011, len2 = 18000;
+        const Source &s1 = c.cutFirst ? c.stream : other, &s2 = c.cutFirst ? other : c.stream;
+        const int64_t a1 = c.cutFirst ? c.cutFrom : 3000, a2 = c.cutFirst ? 5000 : c.cutFrom;
+        const std::string out = dir.file("joined.mp3");
+        const Mp3JoinOutcome joined =
+            JoinMp3ByCopy({clip(s1, a1, a1 + len1, 44100), clip(s2, a2, a2 + len2, 44100)}, QString::fromStdString(out));
+        ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+        EXPECT_EQ(joined.encodedJoints, 1);
+        EXPECT_EQ(joined.leadInFrames > 0, c.leadIn);
+
+        const std::vector<int16_t> got = decode(out);
+        const int64_t length = int64_t(got.size()) / 2, overlap = len1 + len2 - length;
+        ASSERT_GE(overlap, 0);
+        ASSERT_LT(overlap, 1152);
+        const int64_t seam = len1 - (overlap + 1) / 2;
+        std::vector<int16_t> want(s1.decoded.begin() + a1 * 2, s1.decoded.begin() + (a1 + seam) * 2);
+        want.insert(want.end(), s2.decoded.begin() + (a2 + overlap / 2) * 2, s2.decoded.begin() + (a2 + len2) * 2);
+        ASSERT_EQ(want.size(), got.size());
+        const int64_t reach = 5 * 1152; // the encoded frames, at the start and around the joint
+        int worst = 0;
+        int64_t inexact = 0;
+        for (int64_t i = 0; i < length * 2; ++i) {
+            const int64_t at = i / 2;
+            const int d = std::abs(int(got[size_t(i)]) - want[size_t(i)]);
+            worst = std::max(worst, d);
+            if (!(at < reach || (at >= seam - reach && at < seam + reach)) && d > 0)
+                ++inexact;
+        }
+        EXPECT_EQ(inexact, 0) << "samples off away from the encoded frames";
+        EXPECT_LT(worst, 8000) << "a burst";
+    }
+}
+
+// Two files put end to end: the decoder drops the first one's padding where it ends. Clips
+// on either side of that point are joined with a joint encoded there; a clip across it is
+// refused, saying why.
+TEST_F(Mp3JoinTest, ClipsOfTwoFilesPutEndToEnd)
+{
+    const Source a = source("a.mp3", busySound(44100, 2, 1.0, 11), 128), b = source("b.mp3", busySound(44100, 2, 0.8, 12), 128);
+    std::vector<uint8_t> both = readBytes(a.path);
+    const std::vector<uint8_t> second = readBytes(b.path);
+    both.insert(both.end(), second.begin(), second.end());
+    writeBytes(dir.file("both.mp3"), both);
+    Source s{dir.file("both.mp3"), 2, decode(dir.file("both.mp3")), {}};
+    const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / 2);
+    ASSERT_TRUE(origin);
+    s.identity = *origin;
+    const int64_t seam = int64_t(a.decoded.size()) / 2;
+
+    const std::string out = dir.file("joined.mp3");
+    const Mp3JoinOutcome across = JoinMp3ByCopy({clip(s, seam - 9000, seam + 9000, 44100)}, QString::fromStdString(out));
+    EXPECT_EQ(across.kind, Mp3JoinOutcome::NotCopyable);
+    EXPECT_EQ(across.why, mp3frames::describe(mp3frames::Refusal::AcrossJoinedStreams));
+
+    const Mp3JoinOutcome joined = JoinMp3ByCopy({clip(s, seam - 15000, seam, 44100), clip(s, seam, seam + 15000, 44100)},
+                                                QString::fromStdString(out));
+    ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+    EXPECT_EQ(joined.encodedJoints, 1);
+    const std::vector<int16_t> got = decode(out);
+    const int64_t length = int64_t(got.size()) / 2, overlap = 30000 - length;
+    ASSERT_GE(overlap, 0);
+    ASSERT_LT(overlap, 1152);
+    const int64_t cut = 15000 - (overlap + 1) / 2;
+    std::vector<int16_t> want(s.decoded.begin() + (seam - 15000) * 2, s.decoded.begin() + (seam - 15000 + cut) * 2);
+    want.insert(want.end(), s.decoded.begin() + (seam + overlap / 2) * 2, s.decoded.begin() + (seam + 15000) * 2);
+    ASSERT_EQ(want.size(), got.size());
+    int64_t inexact = 0;
+    for (int64_t i = 0; i < length * 2; ++i)
+        if (std::abs(i / 2 - cut) >= 4 * 1152 && got[size_t(i)] != want[size_t(i)])
+            ++inexact;
+    EXPECT_EQ(inexact, 0) << "samples off away from the joint";
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <tuple>
 
 #include <sys/stat.h>
@@ -515,8 +516,8 @@ TEST(Reservoir, EncodedStretchesCarryTheLargestReservoir)
             EXPECT_EQ(s.data[i], Bytes(before[i].begin() + long(was.mainDataOffset()),
                                        before[i].begin() + long(was.mainDataOffset() + used)));
             // The side info past main_data_begin is the encoder's.
-            EXPECT_EQ(blockType(*FrameHeader::parse(frames[i].data()), frames[i].data(), 0, 0),
-                      blockType(was, before[i].data(), 0, 0));
+            EXPECT_EQ(blockType(*FrameHeader::parse(frames[i].data()), frames[i].data(), frames[i].size(), 0, 0),
+                      blockType(was, before[i].data(), before[i].size(), 0, 0));
         }
         EXPECT_EQ(s.tail, carry);
     }
@@ -538,7 +539,7 @@ TEST(Reservoir, BlockTypesAndWhichWindowsMeet)
         const int granules = h.version == MpegVersion::Mpeg1 ? 2 : 1;
         for (int g = 0; g < granules; ++g)
             for (int ch = 0; ch < h.channels(); ++ch)
-                EXPECT_EQ(blockType(h, f.data(), g, ch), g == c.granule && ch == c.channel ? c.type : 0)
+                EXPECT_EQ(blockType(h, f.data(), f.size(), g, ch), g == c.granule && ch == c.channel ? c.type : 0)
                     << "granule " << g << " channel " << ch;
         EXPECT_EQ(usedMainDataBytes(h, f.data()), 50u) << "the lengths are read past the flags";
     }
@@ -550,4 +551,91 @@ TEST(Reservoir, BlockTypesAndWhichWindowsMeet)
     for (int a = 0; a < 4; ++a)
         for (int b = 0; b < 4; ++b)
             EXPECT_EQ(windowsMeet(a, b), meets[a][b]) << a << " then " << b;
+}
+
+namespace {
+
+// The source's bytes without its first `frames` audio frames and without an info frame: a
+// stream cut at a frame, whose new first frames reach back for main data before it.
+Bytes cutAtFrame(const Bytes &mp3, size_t frames)
+{
+    const IndexResult r = indexMp3Bytes(mp3.data(), mp3.size());
+    if (!r.index || r.index->frames.size() <= frames)
+        throw std::runtime_error("no such frame");
+    return Bytes(mp3.begin() + long(r.index->frames[frames].offset), mp3.end());
+}
+
+} // namespace
+
+// Two files put end to end: the decoder drops the first one's padding where it ends and
+// trims nothing after the second. Copies on either side decode as the source's range; one
+// across the meeting point is refused for that reason.
+TEST_F(RangeCopyTest, CopiesFromTwoFilesPutEndToEndFollowTheDecoder)
+{
+    const std::string a = dir.file("a.mp3"), b = dir.file("b.mp3"), joined = dir.file("joined.mp3");
+    writeMp3(a, busySound(44100, 2, 1.0), Mp3Options{128});
+    Pcm second = busySound(44100, 2, 0.8);
+    std::reverse(second.samples.begin(), second.samples.end());
+    writeMp3(b, second, Mp3Options{128});
+    Bytes both = readBytes(a);
+    const Bytes tail = readBytes(b);
+    both.insert(both.end(), tail.begin(), tail.end());
+    writeBytes(joined, both);
+
+    const Mp3Index idx = index(joined);
+    ASSERT_TRUE(idx.joinedAt());
+    const int64_t seam = *idx.joinedAt(), n = idx.samples();
+    ASSERT_EQ(seam, index(a).samples());
+    const std::pair<int64_t, int64_t> ranges[] = {
+        {1000, 30000}, {seam - 20000, seam}, {seam, seam + 15000}, {seam + 2000, n - 3000}, {seam + 1, n},
+    };
+    for (auto [from, to] : ranges)
+        expectCopyDecodesAsRange(joined, from, to, 0);
+    EXPECT_EQ(planRange(idx, seam - 5000, seam + 5000).refusal, Refusal::AcrossJoinedStreams);
+    EXPECT_EQ(planRange(idx, 0, n).refusal, Refusal::AcrossJoinedStreams);
+}
+
+// A stream cut at a frame starts with frames whose main data begins before the file. A
+// copy never reaches for those bytes: its copied frames start at the first frame that
+// needs none, and the plan asks for frames encoded from the sound in front of it, which
+// the frame layer alone cannot write.
+TEST_F(RangeCopyTest, ACopyNeverReachesForReservoirBytesFromBeforeTheFile)
+{
+    const std::string raw = dir.file("raw.mp3"), src = dir.file("cut.mp3");
+    writeMp3(raw, busySound(44100, 2, 1.5), Mp3Options{128});
+    writeBytes(src, cutAtFrame(withoutInfoFrame(readBytes(raw)), 10));
+    const Mp3Index idx = index(src);
+    ASSERT_FALSE(idx.info);
+    ASSERT_GT(idx.frames[0].mainDataBegin, 0) << "the encoder's frames use the reservoir";
+    EXPECT_FALSE(reservoirReach(idx, 0));
+    size_t firstWhole = 1;
+    while (!reservoirReach(idx, firstWhole))
+        ++firstWhole;
+    ASSERT_LT(firstWhole, 5u);
+    EXPECT_EQ(*reservoirReach(idx, firstWhole), idx.frames[firstWhole].mainDataBegin);
+
+    const int64_t spf = 1152, n = idx.samples();
+    for (const int64_t from : {int64_t(0), int64_t(1), int64_t(500)}) {
+        SCOPED_TRACE(from);
+        const PlanResult plan = planRange(idx, from, n / 2);
+        ASSERT_TRUE(plan.plan) << int(plan.refusal);
+        const RangePlan &p = *plan.plan;
+        EXPECT_EQ(p.firstFrame, firstWhole);
+        EXPECT_EQ(p.silentFrames, 0);
+        EXPECT_GE(p.encodedFrames, 1);
+        EXPECT_EQ(p.reservoirBytes, int(*reservoirReach(idx, firstWhole)));
+        // The range's first sample lies in the encoded frames, after the decoder's delay,
+        // and its whole length fits.
+        EXPECT_GE(p.delay, 0);
+        EXPECT_LT(p.delay + 529, int64_t(p.encodedFrames) * spf);
+        EXPECT_EQ(int64_t(p.outputFrames()) * spf, p.delay + (n / 2 - from) + p.padding);
+        EXPECT_GE(p.padding, 529);
+        const std::string out = dir.file("out.mp3");
+        EXPECT_EQ(writeRange(src, idx, p, out).refusal, Refusal::ReservoirBeforeFile);
+        EXPECT_FALSE(fs::exists(out));
+    }
+    // A range that ends before the first frame that reaches for nothing cannot be copied.
+    EXPECT_EQ(planRange(idx, 0, spf + 100).refusal, Refusal::ReservoirBeforeFile);
+    // Further on, copies are plain and exact.
+    expectCopyDecodesAsRange(src, 20 * spf + 7, n - 5, 0);
 }
