@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace trevisto {
 
@@ -118,8 +119,18 @@ int ClipList::save()
 
 void ClipList::changed()
 {
-    if (kept_)
+    if (!kept_)
+        return;
+    if (batches_ > 0)
+        unsaved_ = true;
+    else
         save();
+}
+
+ClipList::Batch::~Batch()
+{
+    if (--list_.batches_ == 0 && std::exchange(list_.unsaved_, false))
+        list_.save();
 }
 
 } // namespace trevisto

@@ -64,6 +64,19 @@ public:
     // on the error output as well.
     int save();
 
+    // The changes made while a Batch lives are written once, when the last one ends: taking
+    // out a hundred clips writes the file once, not a hundred times.
+    class Batch {
+    public:
+        explicit Batch(ClipList &list) : list_(list) { ++list_.batches_; }
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        ClipList &list_;
+    };
+
     // The clips that went into the output being written, so that the question after it
     // deletes those and no others; none noted means the output was not made of clips.
     void noteOutput(std::vector<ClipId> ids) { output_ = std::move(ids); }
@@ -85,6 +98,8 @@ private:
     std::optional<std::vector<ClipId>> output_;
     ClipId lastId_ = 0;
     bool kept_ = false; // load() ran: each change is written
+    int batches_ = 0;
+    bool unsaved_ = false; // changed during a batch
 };
 
 } // namespace trevisto

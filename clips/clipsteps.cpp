@@ -75,6 +75,7 @@ void RemoveClipsStep::redo()
         if (const int row = list_.rowOf(id); row >= 0)
             rows.push_back(row);
     std::sort(rows.begin(), rows.end());
+    const ClipList::Batch batch(list_);
     removed_.clear();
     removed_.resize(rows.size());
     // From the last row to the first, so the rows still to take stay where they were.
@@ -90,6 +91,7 @@ void RemoveClipsStep::redo()
 void RemoveClipsStep::undo()
 {
     // From the first row to the last, each back where it was among those before it.
+    const ClipList::Batch batch(list_);
     for (Removed &r : removed_)
         if (r.file && r.file.putBack(NativePath(list_.fileOf(r.clip.name))))
             list_.insert(r.row, r.clip);

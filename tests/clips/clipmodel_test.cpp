@@ -157,6 +157,19 @@ TEST(ClipList, TheSessionFileFollowsEveryChangeWithTheOriginsAndReadsBack)
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(next.items()[size_t(i)].origin, origins[i]) << next.items()[size_t(i)].name.toStdString();
 
+    // Changes in a batch are written once, when the outer batch ends.
+    const QByteArray beforeBatch = folder.sessionText();
+    {
+        const ClipList::Batch outer(list);
+        {
+            const ClipList::Batch inner(list);
+            list.take(0);
+        }
+        list.take(0);
+        EXPECT_EQ(folder.sessionText(), beforeBatch);
+    }
+    EXPECT_EQ(folder.sessionText(), FormatSession({"a", "c"}));
+
     list.clear();
     EXPECT_EQ(folder.sessionText(), FormatSession({}));
 }

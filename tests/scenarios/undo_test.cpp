@@ -95,6 +95,29 @@ TEST_F(Undo, EveryClipAJoinToWavLetGoComesBack)
     EXPECT_EQ(undoItem()->text(), "Undo Move clip c");
 }
 
+TEST_F(Undo, TheClipsTheYesAfterAnMp3JoinDeletedComeBack)
+{
+    makeClips({"a", "b"}, 300);
+    const auto files = clipFiles();
+    dialogs_.answerFile(outPath("joined.mp3"));
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbYes);
+    w().CmdCreate_Click();
+    // A clip added while the MP3 is written did not go into it, and stays.
+    cut(0, 100);
+    addClip("late");
+    ASSERT_TRUE(waitForEncoding());
+    ASSERT_EQ(messages(), QStringList({"The file is saved", "Do You want to delete ALL temp file "}));
+    ASSERT_EQ(entries(), QStringList{"late"});
+    EXPECT_EQ(undoItem()->text(), "Undo Delete the clips joined into joined.mp3");
+
+    undo();
+    EXPECT_EQ(entries(), QStringList({"a", "b", "late"}));
+    std::map<QString, QByteArray> now = clipFiles();
+    now.erase("late.wav");
+    EXPECT_EQ(now, files);
+}
+
 TEST_F(Undo, AMarkDraggedInTheCloseViewIsOneStepBack)
 {
     w().resize(w().minimumSize() + QSize(400, 200));
