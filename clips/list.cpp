@@ -18,6 +18,8 @@
 #include <QItemSelectionModel>
 #include <QTimer>
 
+#include <vector>
+
 namespace {
 
 // The texts this file shows, under one translation context.
@@ -166,7 +168,10 @@ void frmWriteWave::RemoveClips(std::vector<trevisto::ClipId> ids, const QString 
 {
     if (!ui->CmdStopList->isHidden())
         CmdStopList_Click();
-    undo_.push(new trevisto::RemoveClipsStep(clips_, std::move(ids), step, trevisto::HoldingFolder()));
+    // Clips deleted meanwhile are gone already; with none left there is no step to undo.
+    std::erase_if(ids, [this](trevisto::ClipId id) { return clips_.rowOf(id) < 0; });
+    if (!ids.empty())
+        undo_.push(new trevisto::RemoveClipsStep(clips_, std::move(ids), step, trevisto::HoldingFolder()));
     ui->List1->setCurrentRow(-1);
     ui->List1->clearSelection();
 }
