@@ -62,4 +62,7 @@ void frmWriteWave::HoldControls(Hold hold, bool on)
 void frmWriteWave::LockWhileOpening(bool lock)
 {
     HoldControls(Opening, lock);
+    // The window's events run while the sound is written; no step may change what it
+    // replaces meanwhile.
+    undo_.hold(lock);
 }

@@ -78,7 +78,7 @@ void frmWriteWave::PrepareApplication()
 
 frmWriteWave::~frmWriteWave()
 {
-    // Taking the window down is no change of the list the next start should see.
+    // The list's entries go with the window: nothing may answer their going.
     ui->List1->model()->disconnect(this);
     delete waitWindow_;
     delete ui;
@@ -117,6 +117,15 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CdmEnd, &QAbstractButton::clicked, this, &frmWriteWave::CdmEnd_Click);
 
     ConnectClipHandlers();
+    undo_.attach(ui->EditUndo, ui->EditRedo);
+    // A step changes the list and the cut result: what plays them stops first, as its stop
+    // button would.
+    connect(&undo_, &UndoHistory::aboutToStep, this, [this] {
+        if (!ui->CmdStopList->isHidden() || MMCPlayList->isOpen())
+            CmdStopList_Click();
+        if (MMaudio->isOpen() && MMControl1->isOpen() && !ui->CmdPlay->isEnabled())
+            CmdStopTemp_Click();
+    });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
     WatchPointerMoves();
     ConnectLanguageHandlers();

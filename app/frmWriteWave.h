@@ -4,12 +4,14 @@
 
 #include "app/dialogs.h"
 #include "app/instancelock.h"
+#include "app/undohistory.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
-#include "clips/session.h"
+#include "clips/clipmodel.h"
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/peaktable.h"
+#include "editor/sourcesteps.h"
 #include "platform/mixer/mixer.h"
 #include "settings/message_language.h"
 #include "ui/Frmwait.h"
@@ -185,9 +187,8 @@ private:
     void PlayMarked();
     void PlayFromMarkIn();
     void PlayToMarkOut();
-    // Sets a mark as its button does, to the millisecond.
-    void SetMarkIn(qint64 ms);
-    void SetMarkOut(qint64 ms);
+    // Sets a mark to `ms`, its label showing `text`, as a step Undo takes back.
+    void SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text);
     // Takes this copy's lock on drive C: and removes what an interrupted run left there;
     // false, after its message, when another copy holds it.
     bool TakeDrive();
@@ -244,6 +245,9 @@ private:
     void ShowOpenedSource(const QString &path);
     // The cut result is gone: its player closed, its file deleted, its controls off.
     void DiscardResult();
+    // The result player on the result file with the controls, slider strip and origin of
+    // `result`; with none, or when the file does not open, the controls off.
+    void ShowResult(const std::optional<trevisto::CutStep::Result> &result);
     // No source: the transport, marks and cut are off and the title names no file.
     void ShowNothingLoaded();
     // Everything Open Wav does once a file is chosen.
@@ -276,24 +280,14 @@ private:
 
     // --- clips/ -------------------------------------------------------------------------
     void ConnectClipHandlers();
-    // Lists the clips of the last run again (those whose files are left, then clip files
-    // it never recorded) and keeps the list from then on.
-    void RestoreSession();
-    // Writes the list as it is now for the next start.
-    void SaveSession();
-    QStringList ClipNames() const;
     // The entry the list shows highlighted, or -1.
     int SelectedClip() const;
     // The list buttons as the list and its selection allow.
     void ShowListButtons();
     void MoveSelectedClip(int step);
-    // Deletes the clip files from the last entry to the first, letting the window's
-    // events run after each, and empties the list.
-    void DeleteAllClipFiles();
-    // The same for the entries named in `names` only; list playback ends first.
-    void DeleteClipFiles(QStringList names);
-    // Removes entry `index`; nothing is selected afterwards.
-    void RemoveClipEntry(int index);
+    // Takes the clips `ids` out of the list as the step `step`: their files wait for Undo.
+    // List playback ends first; nothing is selected afterwards.
+    void RemoveClips(std::vector<trevisto::ClipId> ids, const QString &step);
     void EndListPlayback();
     void StopListForJoining();
     // Joins the clips in list order into `output` behind the wait window; false, after a
@@ -318,10 +312,9 @@ private:
     // Joins the clips into `output` by copying their sources' frames, or, when they cannot
     // be copied, encodes the joined clips as without "Copy" and says why.
     void JoinListByCopy(const QString &output);
-    // "The file is saved" with `note` under it, then the question about the clips.
-    void ReportMp3Saved(const QString &note);
-    // A clip `name` made from the cut result keeps the result's origin.
-    void KeepClipOrigin(const QString &name);
+    // "The file is saved" with `note` under it, then the question about the clips; `output`
+    // names the MP3 file in the step that deletes them.
+    void ReportMp3Saved(const QString &note, const QString &output);
 
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
@@ -378,12 +371,11 @@ private:
     int holds_ = 0; // the Hold values now on
     QList<QPair<QWidget *, bool>> heldStates_; // the held controls' states for the end of the holds
     QString encodingTarget_;           // the MP3 file being written
-    // The clips going into that MP3, less those deleted since; none for the cut result.
-    std::optional<QStringList> encodedClips_;
     QString encodingNote_;             // why the MP3 being written is encoded rather than copied
     std::optional<Mp3Source> sourceMp3_;   // the MP3 file the loaded sound was decoded from
     std::optional<Mp3Origin> resultOrigin_; // the source samples the cut result holds
-    trevisto::ClipOrigins clipOrigins_;     // the same for the clips, by name
+    trevisto::ClipList clips_;              // what List1 shows
+    UndoHistory undo_;                      // the steps of the clips and of the loaded sound
     bool ending_ = false; // the program is ending: nothing more is shown
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours

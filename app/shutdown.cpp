@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "core/heldfile.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
@@ -54,8 +55,8 @@ QString frmWriteWave::EndQuestion() const
 {
     // What the End button ends beyond the window goes on a second line.
     QStringList losses;
-    if (ui->List1->count() >= 2)
-        losses << Shutdown::tr("All %1 clip files of the list will be deleted.").arg(ui->List1->count());
+    if (clips_.count() >= 2)
+        losses << Shutdown::tr("All %1 clip files of the list will be deleted.").arg(clips_.count());
     if (Mp3Enc1->isBusy())
         losses << Shutdown::tr("\"%1\" is still being written and will not be finished.").arg(encodingTarget_);
     const QString question = QStringLiteral("Are You Sure Want to Exit");
@@ -77,10 +78,17 @@ void frmWriteWave::EndProgram(Ending how)
     // megabytes, and nothing reads them after the program ends.
     for (const QString &file : {WorkingFiles::Source, WorkingFiles::Result})
         QFile::remove(NativePath(file));
+    // Nothing is undone after the end: what the steps hold goes, and whatever else the
+    // holding folder has.
+    undo_.clear();
+    trevisto::SweepHoldingFolder(trevisto::HoldingFolder());
     if (how == Ending::EndButton) {
         QFile::remove(NativePath(WorkingFiles::Concat));
-        if (ui->List1->count() >= 2)
-            DeleteAllClipFiles();
+        if (clips_.count() >= 2) {
+            for (int row = clips_.count() - 1; row >= 0; --row)
+                QFile::remove(NativePath(clips_.file(row)));
+            clips_.clear();
+        }
     }
     // A source still being written never becomes the working file.
     QFile::remove(NativePath(WorkingFiles::SourceInProgress));

@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "core/heldfile.h"
 #include "core/leftovers.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -77,7 +78,7 @@ bool frmWriteWave::Form_Load()
     ui->CmdGoto->setEnabled(false);
     FillGotoLists();
     InitMasterVolume();
-    RestoreSession();
+    clips_.load();
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
     return true;
@@ -96,8 +97,11 @@ bool frmWriteWave::TakeDrive()
     ownsWorkingFiles_ = true;
     // Only under the lock: while another copy may be running, its files in progress are
     // not leftovers.
-    if (instanceLock_)
+    if (instanceLock_) {
         trevisto::SweepLeftovers();
+        // The steps that held these files ended with the run that made them.
+        trevisto::SweepHoldingFolder(trevisto::HoldingFolder());
+    }
     return true;
 }
 

@@ -176,4 +176,6 @@ void frmWriteWave::ReleaseLoadedSource()
     for (MciPlayer *player : {MMaudio, MMControl1})
         player->setCommand("Close");
     DiscardResult();
+    // Marks and cuts of the sound that went mean nothing now; the clips' steps stay.
+    undo_.retireSourceSteps();
 }

@@ -3,6 +3,7 @@
 // with a line in "The file is saved" that says why.
 #include "app/frmWriteWave.h"
 
+#include "clips/clipsteps.h"
 #include "clips/mp3copy.h"
 #include "clips/mp3join.h"
 #include "core/routines.h"
@@ -36,20 +37,12 @@ void frmWriteWave::ShowCopyOption()
     ui->Option5->setToolTip(CopySaving::tr("Keep the source's MP3 frames: no re-encoding"));
 }
 
-void frmWriteWave::KeepClipOrigin(const QString &name)
-{
-    if (resultOrigin_)
-        clipOrigins_.insert(name, *resultOrigin_);
-    else
-        clipOrigins_.remove(name);
-}
-
 void frmWriteWave::SaveResultByCopy(const QString &output)
 {
     const trevisto::Mp3CopyOutcome copied = trevisto::CopyMp3Cut(resultOrigin_, NativePath(WorkingFiles::Result), NativePath(output));
     if (copied.kind == trevisto::Mp3CopyOutcome::Copied) {
         WaitWindow().hide();
-        ReportMp3Saved({});
+        ReportMp3Saved({}, output);
         return;
     }
     if (copied.kind == trevisto::Mp3CopyOutcome::Failed) {
@@ -72,16 +65,15 @@ void frmWriteWave::SaveResultByCopy(const QString &output)
 void frmWriteWave::JoinListByCopy(const QString &output)
 {
     std::vector<trevisto::Mp3JoinClip> clips;
-    for (const QString &name : ClipNames()) {
-        const auto origin = clipOrigins_.constFind(name);
-        clips.push_back({origin == clipOrigins_.constEnd() ? std::nullopt : std::optional<Mp3Origin>(*origin),
-                         NativePath(WorkingFiles::ClipFile(name))});
-    }
+    for (const trevisto::Clip &clip : clips_.items())
+        clips.push_back({clip.origin, NativePath(clips_.fileOf(clip.name))});
     const trevisto::Mp3JoinOutcome joined = trevisto::JoinMp3ByCopy(clips, NativePath(output));
     if (joined.kind == trevisto::Mp3JoinOutcome::Copied) {
         WaitWindow().hide();
+        clips_.noteOutput(clips_.ids());
         ReportMp3Saved(joined.encodedJoints > 0 ? CopySaving::tr("Joints encoded again: %1.").arg(joined.encodedJoints)
-                                                : QString());
+                                                : QString(),
+                       output);
         return;
     }
     if (joined.kind == trevisto::Mp3JoinOutcome::Failed) {
@@ -92,10 +84,10 @@ void frmWriteWave::JoinListByCopy(const QString &output)
     }
     // As without "Copy": the joined clips, encoded.
     QFile::remove(NativePath(WorkingFiles::Concat));
-    const QStringList names = ClipNames();
+    const std::vector<trevisto::ClipId> joinedClips = clips_.ids();
     if (!JoinListInto(NativePath(WorkingFiles::Concat)))
         return;
-    encodedClips_ = names;
+    clips_.noteOutput(joinedClips);
     Mp3Enc1->setBitRate(BitRate);
     encodingNote_ = CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(BitRate).arg(joined.why);
     StartEncoding(WorkingFiles::Concat, output);
@@ -103,16 +95,18 @@ void frmWriteWave::JoinListByCopy(const QString &output)
         encodingNote_.clear();
 }
 
-void frmWriteWave::ReportMp3Saved(const QString &note)
+void frmWriteWave::ReportMp3Saved(const QString &note, const QString &output)
 {
     dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note, vbOKOnly,
                     MsgIcon::None, "Trevisto");
-    if (ui->List1->count() > 1 &&
+    if (clips_.count() > 1 &&
         dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo | vbDefaultButton2, MsgIcon::None,
                         "Deleting") == vbYes) {
         // After an encoded join only the clips that went into the MP3; else all.
-        const std::optional<QStringList> joined = std::exchange(encodedClips_, std::nullopt);
-        DeleteClipFiles(joined ? *joined : ClipNames());
+        if (const auto &joined = clips_.output())
+            RemoveClips(*joined, trevisto::DeleteJoinedClipsText(output));
+        else
+            RemoveClips(clips_.ids(), trevisto::DeleteAllClipsText());
     }
-    encodedClips_.reset();
+    clips_.forgetOutput();
 }

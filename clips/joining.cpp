@@ -3,6 +3,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
+#include "clips/clipsteps.h"
 #include "clips/joiner.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -40,15 +41,16 @@ void frmWriteWave::CmdCreate_Click()
     const QString output = *chosen;
     StopListForJoining();
     ShowWaitWindow(Frmwait::Job::Joining);
+    clips_.forgetOutput();
     if (CopyChosen()) {
         JoinListByCopy(output);
         return;
     }
     QFile::remove(NativePath(WorkingFiles::Concat));
-    const QStringList joined = ClipNames();
+    const std::vector<trevisto::ClipId> joined = clips_.ids();
     if (!JoinListInto(NativePath(WorkingFiles::Concat)))
         return;
-    encodedClips_ = joined;
+    clips_.noteOutput(joined);
     // The bit rate the options show, as saving the cut result passes it.
     Mp3Enc1->setBitRate(BitRate);
     StartEncoding(WorkingFiles::Concat, output);
@@ -61,11 +63,13 @@ void frmWriteWave::Command2_Click()
     if (!output || RefuseProtectedDestination(*output))
         return;
     ShowWaitWindow(Frmwait::Job::Joining);
+    const std::vector<trevisto::ClipId> joined = clips_.ids();
     if (!JoinListInto(*output))
         return;
     WaitWindow().hide();
-    // Only a joined file that is complete on disk lets the clips go.
-    DeleteAllClipFiles();
+    // Only a joined file that is complete on disk lets the clips go, and Undo brings
+    // them back.
+    RemoveClips(joined, trevisto::DeleteJoinedClipsText(*output));
     dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
 }
 
@@ -81,13 +85,16 @@ void frmWriteWave::StopListForJoining()
 bool frmWriteWave::JoinListInto(const QString &output)
 {
     QStringList clips;
-    for (const QString &name : ClipNames())
-        clips << NativePath(WorkingFiles::ClipFile(name));
+    for (const QString &name : clips_.names())
+        clips << NativePath(clips_.fileOf(name));
+    // The window's events run while the clips are read: Undo must not take one away.
+    undo_.hold(true);
     const Outcome joined = JoinClips(clips, output, [this](uint64_t done, uint64_t total) {
         WaitWindow().setProgress(done, total);
         QCoreApplication::processEvents();
         return !ending_;
     });
+    undo_.hold(false);
     if (joined || ending_)
         return joined.ok;
     WaitWindow().hide();
@@ -129,6 +136,7 @@ void frmWriteWave::Mp3Enc1_Complete()
     ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
     if (!Mp3Enc1->succeeded()) {
         encodingNote_.clear();
+        clips_.forgetOutput();
         // The clips stay: nothing of them reached a file.
         dialogs_.msgBox(Joining::tr("\"%1\" could not be written.\r\n\r\n%2").arg(encodingTarget_, Mp3Enc1->reason()),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
@@ -136,7 +144,7 @@ void frmWriteWave::Mp3Enc1_Complete()
     }
     QStringList notes = {std::exchange(encodingNote_, QString()), Mp3Enc1->reason()};
     notes.removeAll(QString());
-    ReportMp3Saved(notes.join(QStringLiteral("\r\n")));
+    ReportMp3Saved(notes.join(QStringLiteral("\r\n")), encodingTarget_);
 }
 
 void frmWriteWave::StopEncoding()

@@ -1,8 +1,11 @@
-// The clip list: adding the cut result as a named clip, moving and deleting clips, and
-// the once-a-second refresh of the list buttons.
+// The clip list: adding the cut result as a named clip, moving and deleting clips, each a
+// step Undo takes back; List1 following the clip list; and the once-a-second refresh of
+// the list buttons.
 #include "app/frmWriteWave.h"
 
 #include "clips/cliplist.h"
+#include "clips/clipsteps.h"
+#include "core/heldfile.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
@@ -12,9 +15,10 @@
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QItemSelectionModel>
 #include <QTimer>
+
+#include <vector>
 
 namespace {
 
@@ -27,6 +31,25 @@ struct Clips {
 
 void frmWriteWave::ConnectClipHandlers()
 {
+    // List1 shows the clip list: one entry a clip, in its order. An entry that goes leaves
+    // nothing selected; a moved one stays selected.
+    connect(&clips_, &trevisto::ClipList::inserted, this,
+            [this](int row) { ui->List1->insertItem(row, clips_.items()[size_t(row)].name); });
+    connect(&clips_, &trevisto::ClipList::removed, this, [this](int row) {
+        delete ui->List1->takeItem(row);
+        ui->List1->setCurrentRow(-1);
+        ui->List1->clearSelection();
+    });
+    connect(&clips_, &trevisto::ClipList::moved, this, [this](int from, int to) {
+        QListWidgetItem *item = ui->List1->takeItem(from);
+        ui->List1->insertItem(to, item);
+        ui->List1->setCurrentRow(to);
+    });
+    connect(&clips_, &trevisto::ClipList::reset, this, [this] {
+        ui->List1->clear();
+        ui->List1->addItems(clips_.names());
+        ShowListButtons();
+    });
     connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
     connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
     connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);
@@ -61,22 +84,14 @@ int frmWriteWave::SelectedClip() const
     return SelectedRow(*ui->List1->selectionModel());
 }
 
-QStringList frmWriteWave::ClipNames() const
-{
-    QStringList names;
-    for (int i = 0; i < ui->List1->count(); ++i)
-        names << ui->List1->item(i)->text();
-    return names;
-}
-
 void frmWriteWave::CmdaddList_Click()
 {
     QString name;
     for (;;) {
         name = dialogs_.inputBox("Please input the name", "Trevisto", " ").value_or(QString());
-        ClipName verdict = CheckClipName(name, ClipNames());
+        ClipName verdict = CheckClipName(name, clips_.names());
         // A clip file already in the folder is not written over: its name is taken.
-        if (verdict == ClipName::Accepted && ClipFileTaken(NativePath(WorkingFiles::ClipFile(name))))
+        if (verdict == ClipName::Accepted && ClipFileTaken(NativePath(clips_.fileOf(name))))
             verdict = ClipName::Duplicate;
         if (verdict == ClipName::Invalid) {
             dialogs_.msgBox("Invaild FileName", vbOKOnly, MsgIcon::None, ProgramTitle);
@@ -89,26 +104,24 @@ void frmWriteWave::CmdaddList_Click()
         dialogs_.msgBox(" Name already existed, please input another name", vbOKOnly, MsgIcon::None, ProgramTitle);
     }
     // A clip that was not written is not listed: joining it later would lose sound.
-    const CommandOutcome saved = SaveResult(WorkingFiles::Result, WorkingFiles::ClipFile(name));
+    const CommandOutcome saved = SaveResult(WorkingFiles::Result, clips_.fileOf(name));
     if (!saved.ok()) {
         dialogs_.msgBox(Clips::tr("The clip \"%1\" cannot be saved as \"%2\": %3\r\n%4")
-                            .arg(name, NativePath(WorkingFiles::ClipFile(name)), saved.reason(), saved.failedCommand),
+                            .arg(name, NativePath(clips_.fileOf(name)), saved.reason(), saved.failedCommand),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
-    KeepClipOrigin(name);
-    ui->List1->addItem(name);
+    // The clip keeps what the result was cut from, so that "Copy" can copy its frames.
+    undo_.push(new trevisto::AddClipStep(clips_, {name, resultOrigin_}, trevisto::HoldingFolder()));
 }
 
 void frmWriteWave::MoveSelectedClip(int step)
 {
     const int selected = SelectedClip();
-    const int target = MoveTarget(ui->List1->count(), selected, step);
+    const int target = MoveTarget(clips_.count(), selected, step);
     if (target < 0)
         return;
-    QListWidgetItem *item = ui->List1->takeItem(selected);
-    ui->List1->insertItem(target, item);
-    ui->List1->setCurrentRow(target);
+    undo_.push(new trevisto::MoveClipStep(clips_, selected, target));
 }
 
 void frmWriteWave::CmdUp_Click()
@@ -126,62 +139,39 @@ void frmWriteWave::Command5_Click()
     const int selected = SelectedClip();
     if (selected < 0)
         return;
-    const QString name = ui->List1->item(selected)->text();
+    const trevisto::Clip &clip = clips_.items()[size_t(selected)];
+    const QString name = clip.name;
+    const trevisto::ClipId id = clip.id;
     // Every question that deletes clips has No as its default: Enter keeps them.
     if (dialogs_.msgBox("Are you sure you want to delete\r\n" + name, vbYesNo | vbDefaultButton2, MsgIcon::None,
                         "Deleting") != vbYes)
         return;
     // The list player lets go of the clip first, as the stop button would.
-    if (MMCPlayList->isOpen() && MMCPlayList->fileName() == WorkingFiles::ClipFile(name))
+    if (MMCPlayList->isOpen() && MMCPlayList->fileName() == clips_.fileOf(name))
         CmdStopList_Click();
-    QFile::remove(NativePath(WorkingFiles::ClipFile(name)));
-    RemoveClipEntry(selected);
+    RemoveClips({id}, trevisto::DeleteClipText(name));
 }
 
 void frmWriteWave::Command4_Click()
 {
-    if (ui->List1->count() == 0)
+    if (clips_.count() == 0)
         return;
     const QString question = PackText(trevisto::DeleteAllClipsQuestion);
     if (dialogs_.msgBox(question, vbYesNo | vbDefaultButton2, MsgIcon::None, "Deleting") != vbYes)
         return;
     // The list player lets go of the clips, and list playback ends as under Stop list.
     CmdStopList_Click();
-    DeleteAllClipFiles();
+    RemoveClips(clips_.ids(), trevisto::DeleteAllClipsText());
 }
 
-void frmWriteWave::DeleteAllClipFiles()
-{
-    DeleteClipFiles(ClipNames());
-}
-
-void frmWriteWave::DeleteClipFiles(QStringList names)
+void frmWriteWave::RemoveClips(std::vector<trevisto::ClipId> ids, const QString &step)
 {
     if (!ui->CmdStopList->isHidden())
         CmdStopList_Click();
-    // From the end towards the start, so the indices still to visit stay valid while the
-    // window's events run between the files.
-    for (int i = ui->List1->count() - 1; i >= 0; --i) {
-        if (i >= ui->List1->count())
-            continue;
-        const QString name = ui->List1->item(i)->text();
-        if (!names.contains(name))
-            continue;
-        const QString file = WorkingFiles::ClipFile(name);
-        if (FileExists(file))
-            QFile::remove(NativePath(file));
-        QCoreApplication::processEvents();
-        if (i < ui->List1->count() && ui->List1->item(i)->text() == name)
-            RemoveClipEntry(i);
-    }
-}
-
-void frmWriteWave::RemoveClipEntry(int index)
-{
-    // A clip added again under this name is not the one being encoded.
-    if (encodedClips_)
-        encodedClips_->removeAll(ui->List1->item(index)->text());
-    delete ui->List1->takeItem(index);
+    // Clips deleted meanwhile are gone already; with none left there is no step to undo.
+    std::erase_if(ids, [this](trevisto::ClipId id) { return clips_.rowOf(id) < 0; });
+    if (!ids.empty())
+        undo_.push(new trevisto::RemoveClipsStep(clips_, std::move(ids), step, trevisto::HoldingFolder()));
     ui->List1->setCurrentRow(-1);
     ui->List1->clearSelection();
 }
@@ -193,7 +183,7 @@ void frmWriteWave::Timer1_Timer()
 
 void frmWriteWave::ShowListButtons()
 {
-    const ListButtons b = ListButtonStates(ui->List1->count(), SelectedClip());
+    const ListButtons b = ListButtonStates(clips_.count(), SelectedClip());
     for (QWidget *w : {ui->CmdCreate, ui->Command2, ui->Command4})
         w->setEnabled(b.joinAndDeleteAll);
     for (QWidget *w : {ui->CmdPlayList, ui->Command5})

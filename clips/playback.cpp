@@ -24,13 +24,13 @@ void frmWriteWave::CmdPlayList_Click()
 
 void frmWriteWave::PlayNextClip()
 {
-    if (PlayIndex >= ui->List1->count()) {
+    if (PlayIndex >= clips_.count()) {
         MMCPlayList->setCommand("Stop");
         MMCPlayList->setCommand("Close");
         EndListPlayback();
         return;
     }
-    MMCPlayList->setFileName(WorkingFiles::ClipFile(ui->List1->item(PlayIndex)->text()));
+    MMCPlayList->setFileName(clips_.file(PlayIndex));
     for (const char *command : {"stop", "close", "Open", "play"})
         MMCPlayList->setCommand(command);
     ui->List1->setCurrentRow(PlayIndex);
@@ -42,7 +42,7 @@ void frmWriteWave::CmdStopList_Click()
     MMCPlayList->setCommand("Stop");
     MMCPlayList->setCommand("Close");
     // A completion that still arrives then ends the list instead of playing on.
-    PlayIndex = ui->List1->count();
+    PlayIndex = clips_.count();
     EndListPlayback();
 }
 

@@ -48,7 +48,7 @@ bool frmWriteWave::RefuseProtectedDestination(const QString &destination)
                          Saving::tr("\"%1\" is one of the program's working files. Choose another file.").arg(destination),
                          true});
     // The listed clips, then clip files no entry names yet: a later start lists them.
-    QStringList clips = ClipNames();
+    QStringList clips = clips_.names();
     for (const QString &file : trevisto::FilesIn(NativePath(WorkingFiles::Folder)))
         if (file.endsWith(QStringLiteral(".wav"), Qt::CaseInsensitive))
             clips << file.chopped(4);
@@ -80,7 +80,7 @@ void frmWriteWave::CmdSaveas_Click()
     if (!output || RefuseProtectedDestination(*output))
         return;
     ShowWaitWindow(Frmwait::Job::Copying);
-    encodedClips_.reset();
+    clips_.forgetOutput();
     if (CopyChosen()) {
         SaveResultByCopy(*output);
         return;

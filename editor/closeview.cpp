@@ -31,8 +31,11 @@ constexpr qint64 kMarkPreviewMs = 2000;
 void frmWriteWave::ConnectCloseView()
 {
     connect(detail_, &DetailView::positionPicked, this, &frmWriteWave::MovePlayPosition);
-    connect(detail_, &DetailView::markInDropped, this, [this](qint64 ms) { SetMarkIn(ms); });
-    connect(detail_, &DetailView::markOutDropped, this, [this](qint64 ms) { SetMarkOut(ms); });
+    // A drag of a mark is one step, set where it is dropped.
+    connect(detail_, &DetailView::markInDropped, this,
+            [this](qint64 ms) { SetMark(trevisto::MarkStep::Mark::In, ms, ClockText(ms / 1000.0)); });
+    connect(detail_, &DetailView::markOutDropped, this,
+            [this](qint64 ms) { SetMark(trevisto::MarkStep::Mark::Out, ms, ClockText(ms / 1000.0)); });
     connect(detail_, &DetailView::playMarkedRequested, this, &frmWriteWave::PlayMarked);
     connect(detail_, &DetailView::playFromMarkInRequested, this, &frmWriteWave::PlayFromMarkIn);
     connect(detail_, &DetailView::playToMarkOutRequested, this, &frmWriteWave::PlayToMarkOut);
@@ -114,17 +117,3 @@ void frmWriteWave::PlayMarked() { PlayRange(MarkIn, MarkOut); }
 void frmWriteWave::PlayFromMarkIn() { PlayRange(MarkIn, MarkIn + kMarkPreviewMs); }
 
 void frmWriteWave::PlayToMarkOut() { PlayRange(std::max<qint64>(MarkOut - kMarkPreviewMs, 0), MarkOut); }
-
-void frmWriteWave::SetMarkIn(qint64 ms)
-{
-    MarkIn = qint32(ms);
-    ui->Txtin->setText(ClockText(ms / 1000.0));
-    ShowMarks();
-}
-
-void frmWriteWave::SetMarkOut(qint64 ms)
-{
-    MarkOut = qint32(ms);
-    ui->TxtOut->setText(ClockText(ms / 1000.0));
-    ShowMarks();
-}

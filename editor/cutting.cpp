@@ -1,7 +1,8 @@
 // Cutting the source down to the marks: the result goes to the result file and the result
-// player.
+// player, and the result it replaces waits for Undo.
 #include "app/frmWriteWave.h"
 
+#include "core/heldfile.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "editor/cut.h"
@@ -32,7 +33,25 @@ void frmWriteWave::CmdSetNew_Click()
     // The device reads the source file, so the player lets go of it first.
     MMaudio->setCommand("Stop");
     const qint64 length = MMaudio->length();
+    using trevisto::CutStep;
+    std::optional<CutStep::Result> before;
+    if (MMControl1->isOpen()) {
+        const auto marks = ui->Slider1->cutRange().value_or(std::pair<qint64, qint64>());
+        before = CutStep::Result{resultOrigin_, marks.first, marks.second};
+    }
+    MMControl1->setCommand("Close");
+    const QString result = NativePath(WorkingFiles::Result);
+    trevisto::HeldFile previous =
+        before ? trevisto::HeldFile::take(result, trevisto::HoldingFolder()) : trevisto::HeldFile();
     DiscardResult();
+    const auto step = [&](std::optional<CutStep::Result> after) {
+        // A failed cut that took no earlier result away is no step.
+        if (!after && !previous)
+            return;
+        undo_.push(new CutStep(trevisto::CutText(MarkIn, MarkOut), result, trevisto::HoldingFolder(), before,
+                               std::move(previous), std::move(after), [this] { MMControl1->setCommand("Close"); },
+                               [this](const std::optional<CutStep::Result> &shown) { ShowResult(shown); }));
+    };
 
     CutRange range;
     CommandOutcome outcome = CutSource(WorkingFiles::Source, WorkingFiles::Result, MarkIn, MarkOut, length, &range);
@@ -48,23 +67,41 @@ void frmWriteWave::CmdSetNew_Click()
                             .arg(NativePath(WorkingFiles::Source), NativePath(WorkingFiles::Result),
                                  outcome.reason(), outcome.failedCommand),
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
+        step(std::nullopt);
         return;
     }
+    std::optional<Mp3Origin> origin;
     if (sourceMp3_ && range.last > range.first)
-        resultOrigin_ = Mp3Origin{*sourceMp3_, range.first, range.last};
-    SetEnabled(ResultControls(), true);
-    ui->Label4->setText(PositionText(*MMControl1));
-    ui->Slider1->setCutRange(MarkIn, MarkOut);
+        origin = Mp3Origin{*sourceMp3_, range.first, range.last};
+    const CutStep::Result after{origin, MarkIn, MarkOut};
+    ShowResult(after);
+    step(after);
 }
 
 void frmWriteWave::DiscardResult()
 {
-    resultOrigin_.reset();
     MMControl1->setCommand("Close");
     QFile::remove(NativePath(WorkingFiles::Result));
-    SetEnabled(ResultControls(), false);
-    ui->Label4->clear();
-    ui->Slider1->clearCutRange();
+    ShowResult(std::nullopt);
+}
+
+void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &result)
+{
+    if (result && !MMControl1->isOpen()) {
+        MMControl1->setFileName(WorkingFiles::Result);
+        MMControl1->setCommand("Open");
+    }
+    const bool shown = result && MMControl1->isOpen();
+    resultOrigin_ = shown ? result->origin : std::nullopt;
+    SetEnabled(ResultControls(), shown);
+    if (shown) {
+        ui->Label4->setText(PositionText(*MMControl1));
+        ui->Slider1->setCutRange(result->from, result->to);
+    } else {
+        MMControl1->setCommand("Close");
+        ui->Label4->clear();
+        ui->Slider1->clearCutRange();
+    }
 }
 
 void frmWriteWave::ShowNothingLoaded()

@@ -1,4 +1,4 @@
-// The marks and the Goto entry.
+// The marks, each set a step Undo takes back, and the Goto entry.
 #include "app/frmWriteWave.h"
 
 #include "editor/timetext.h"
@@ -17,16 +17,31 @@ QString frmWriteWave::PositionText(const MciPlayer &player)
 
 void frmWriteWave::CmdSetin_Click()
 {
-    MarkIn = qint32(MMaudio->position());
-    ui->Txtin->setText(ClockText(ui->Slider1->value()));
-    ShowMarks();
+    SetMark(trevisto::MarkStep::Mark::In, MMaudio->position(), ClockText(ui->Slider1->value()));
 }
 
 void frmWriteWave::CmdOut_Click()
 {
-    MarkOut = qint32(MMaudio->position());
-    ui->TxtOut->setText(ClockText(ui->Slider1->value()));
-    ShowMarks();
+    SetMark(trevisto::MarkStep::Mark::Out, MMaudio->position(), ClockText(ui->Slider1->value()));
+}
+
+void frmWriteWave::SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text)
+{
+    using trevisto::MarkStep;
+    const bool in = mark == MarkStep::Mark::In;
+    const MarkStep::Place before{in ? MarkIn : MarkOut, (in ? ui->Txtin : ui->TxtOut)->text()};
+    const MarkStep::Place after{qint32(ms), text};
+    const auto show = [this](MarkStep::Mark which, const MarkStep::Place &place) {
+        const bool markIn = which == MarkStep::Mark::In;
+        (markIn ? MarkIn : MarkOut) = qint32(place.ms);
+        (markIn ? ui->Txtin : ui->TxtOut)->setText(place.text);
+        ShowMarks();
+    };
+    // A mark set where it stands is no step.
+    if (after == before)
+        show(mark, after);
+    else
+        undo_.push(new MarkStep(mark, before, after, show));
 }
 
 void frmWriteWave::CmdGoto_Click()

@@ -44,6 +44,8 @@ void frmWriteWave::ConnectShortcuts()
     ui->Open1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     ui->cmdwav->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     ui->Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    ui->EditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    ui->EditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ShowShortcutsInTooltips();
     focusRing_ = new FocusRing(this);
 }

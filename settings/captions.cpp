@@ -2,6 +2,7 @@
 
 #include "settings/mnemonics.h"
 
+#include <QCoreApplication>
 #include <QMap>
 
 namespace trevisto {
@@ -52,6 +53,7 @@ constexpr Caption Captions[] = {
 
     // Every menu opens with Alt and a letter, in every language.
     {"File", Title, caption(53), "", 1, u'F'},
+    {"Edit", Title, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Edit"), 1, u'E', true},
     {"Fopen", Title, OpenMenu, "", 1, u'O'},
     {"opt1", Title, caption(76), "", 1, u'P'},
     {"help", Title, caption(84), "", 1, u'H'},
@@ -98,6 +100,13 @@ QString packText(const LanguageTables &tables, const PackMessage &message)
     return i >= 0 && i < table.size() ? table.at(i) : QString::fromUtf8(message.fallback);
 }
 
+QString captionText(const LanguageTables &tables, const Caption &caption)
+{
+    if (caption.ownWord)
+        return QCoreApplication::translate("Captions", caption.suffix);
+    return (caption.entry ? tableText(tables, *caption.entry) : QString()) + QLatin1String(caption.suffix);
+}
+
 QStringList captionTexts(const LanguageTables &tables)
 {
     QStringList texts;
@@ -106,7 +115,7 @@ QStringList captionTexts(const LanguageTables &tables)
     for (const Caption &c : Captions) {
         if (c.bar != 0)
             bars[c.bar].append(texts.size());
-        texts.append((c.entry ? tableText(tables, *c.entry) : QString()) + QLatin1String(c.suffix));
+        texts.append(captionText(tables, c));
     }
     for (const QList<qsizetype> &places : std::as_const(bars)) {
         QList<MenuCaption> titles;

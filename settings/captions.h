@@ -36,9 +36,10 @@ inline constexpr PackMessage PackMessages[] = {DeleteAllClipsQuestion, SelectACl
 enum class CaptionPart { Text, ToolTip, Title };
 
 // One text of one control: the entry followed by `suffix`, or `suffix` alone where there is
-// no entry. Menu titles with a `bar` get an Alt letter; the titles of one bar are marked
-// together, so no two share a letter, and `altLetter` goes to one without a letter of its
-// own (see MarkMnemonics).
+// no entry; for a menu the packs do not know, `suffix` is the program's own word, in the
+// language of its messages. Menu titles with a `bar` get an Alt letter; the titles of one
+// bar are marked together, so no two share a letter, and `altLetter` goes to one without a
+// letter of its own (see MarkMnemonics).
 struct Caption {
     const char *control; // the object name in the form
     CaptionPart part;
@@ -46,7 +47,11 @@ struct Caption {
     const char *suffix = "";
     int bar = 0; // 0: no Alt letter
     char16_t altLetter = 0;
+    bool ownWord = false; // `suffix` is translated (context "Captions")
 };
+
+// The text a caption gives from `tables`, before any Alt letter is marked.
+QString captionText(const LanguageTables &tables, const Caption &caption);
 
 // Every text a language pack sets in the window, in the order they are set.
 std::span<const Caption> windowCaptions();

@@ -46,10 +46,11 @@ void frmWriteWave::LoadLanguage()
         MessageTexts = tables->messages;
         CaptionTexts = tables->captions;
         MenuTexts = tables->menus;
-        ApplyCaptions();
         // The program's own messages go with the captions: a pack that is not applied
-        // leaves them in the language they were in as well.
+        // leaves them in the language they were in as well. They come first, as the
+        // captions of the menus no pack knows are among them.
         messageLanguage_.use(code);
+        ApplyCaptions();
         ShowCopyOption();
     } else {
         qWarning().noquote() << QStringLiteral("trevisto: language file %1 not loaded (%2); the texts stay as they are.")

@@ -9,6 +9,9 @@
 #include <QPixmap>
 #include <QSlider>
 
+#include <optional>
+#include <utility>
+
 class WaveSlider : public QSlider {
     Q_OBJECT
 
@@ -23,6 +26,11 @@ public:
     // The marks the cut result was made from; cleared when the result goes.
     void setCutRange(qint64 from, qint64 to);
     void clearCutRange();
+    // The cut range shown, or nothing.
+    std::optional<std::pair<qint64, qint64>> cutRange() const
+    {
+        return hasCut_ ? std::optional(std::pair(cutFrom_, cutTo_)) : std::nullopt;
+    }
     // No sound: no envelope, no marks, no cut.
     void clearWave();
 

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>Clip %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>Clip %1 verschieben</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>Clip %1 löschen</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Alle Clips löschen</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>In %1 verbundene Clips löschen</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>Anfang bei %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>Ende bei %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>Schnitt von %1 bis %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edición</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>Añadir el clip %1</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>Mover el clip %1</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>Borrar el clip %1</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Borrar todos los clips</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>Borrar los clips unidos en %1</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>Inicio en %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>Fin en %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>Corte de %1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Solo una copia puede usarlos a la vez.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>no es un archivo normal, sino un dispositivo, una tubería o un socket</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Deshacer: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rehacer: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>Ajouter le clip %1</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>Déplacer le clip %1</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>Supprimer le clip %1</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Supprimer tous les clips</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>Supprimer les clips réunis dans %1</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>Début à %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>Fin à %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>Coupe de %1 à %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Une seule copie peut les utiliser à la fois.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>ce n’est pas un fichier ordinaire mais un périphérique, un tube ou un socket</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annuler : %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>Aggiungi la clip %1</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>Sposta la clip %1</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>Elimina la clip %1</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Elimina tutte le clip</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>Elimina le clip unite in %1</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>Inizio a %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>Fine a %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>Taglio da %1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Solo una copia alla volta può usarli.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>non è un file normale ma un dispositivo, una pipe o un socket</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>Добавить фрагмент %1</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>Переместить фрагмент %1</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>Удалить фрагмент %1</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>Удалить все фрагменты</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>Удалить фрагменты, объединённые в %1</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>Начало в %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>Конец в %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>Вырезка с %1 до %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>это не обычный файл, а устройство, канал или сокет</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>Отменить: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>Повторить: %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Повторить</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>添加片段 %1</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>移动片段 %1</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>删除片段 %1</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>删除所有片段</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>删除已合并到 %1 的片段</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>起点设于 %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>终点设于 %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>剪切 %1 至 %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>它不是普通文件，而是设备、管道或套接字</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>撤销 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>Captions</name>
+    <message>
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+</context>
+<context>
+    <name>ClipSteps</name>
+    <message>
+        <source>Add clip %1</source>
+        <translation>加入片段 %1</translation>
+    </message>
+    <message>
+        <source>Move clip %1</source>
+        <translation>移動片段 %1</translation>
+    </message>
+    <message>
+        <source>Delete clip %1</source>
+        <translation>刪除片段 %1</translation>
+    </message>
+    <message>
+        <source>Delete all clips</source>
+        <translation>刪除所有片段</translation>
+    </message>
+    <message>
+        <source>Delete the clips joined into %1</source>
+        <translation>刪除已合併至 %1 的片段</translation>
+    </message>
+</context>
+<context>
     <name>Clips</name>
     <message>
         <source>The clip &quot;%1&quot; cannot be saved as &quot;%2&quot;: %3<byte value="xd"/>
@@ -838,6 +868,21 @@
     </message>
 </context>
 <context>
+    <name>SourceSteps</name>
+    <message>
+        <source>Mark In at %1</source>
+        <translation>起點設於 %1</translation>
+    </message>
+    <message>
+        <source>Mark out at %1</source>
+        <translation>終點設於 %1</translation>
+    </message>
+    <message>
+        <source>Cut from %1 to %2</source>
+        <translation>剪下 %1 至 %2</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -929,6 +974,25 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>它不是一般檔案，而是裝置、管線或通訊端</translation>
+    </message>
+</context>
+<context>
+    <name>UndoHistory</name>
+    <message>
+        <source>Undo %1</source>
+        <translation>復原 %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Redo %1</source>
+        <translation>重做 %1</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

@@ -190,9 +190,14 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
             out << a->text();
         return out;
     };
-    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"&File", "&Open", "O&ption", "&Help"}));
+    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"&File", "&Edit", "&Open", "O&ption", "&Help"}));
     EXPECT_FALSE(ui(w)->opt1->menuAction()->isVisible()) << "shown by start-up, not by the form";
     EXPECT_EQ(captions(ui(w)->File->actions()), QStringList{"Exit"});
+    EXPECT_EQ(captions(ui(w)->Edit->actions()), (QStringList{"Undo", "Redo"}));
+    for (QAction *a : ui(w)->Edit->actions())
+        EXPECT_FALSE(a->isEnabled()) << "nothing to undo yet";
+    EXPECT_EQ(ui(w)->EditUndo->shortcut(), QKeySequence("Ctrl+Z"));
+    EXPECT_EQ(ui(w)->EditRedo->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
     EXPECT_EQ(captions(ui(w)->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF"}));
     EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"&Language"});
     EXPECT_EQ(captions(ui(w)->language->actions()),

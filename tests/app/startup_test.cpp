@@ -121,11 +121,14 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
         EXPECT_EQ(box->currentText(), "00");
     }
 
-    // The Option menu appears, in its place between Open and Help.
+    // The Option menu appears, in its place between Open and Help; Edit has nothing to undo.
     const QList<QAction *> bar = w.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 4);
-    EXPECT_EQ(bar[2], ui(w)->opt1->menuAction());
-    EXPECT_TRUE(bar[2]->isVisible());
+    ASSERT_EQ(bar.size(), 5);
+    EXPECT_EQ(bar[3], ui(w)->opt1->menuAction());
+    EXPECT_TRUE(bar[3]->isVisible());
+    EXPECT_EQ(bar[1], ui(w)->Edit->menuAction());
+    EXPECT_FALSE(ui(w)->EditUndo->isEnabled());
+    EXPECT_FALSE(ui(w)->EditRedo->isEnabled());
 }
 
 TEST_F(StartUp, ASecondStartFindsTheWorkingFolderInPlace)

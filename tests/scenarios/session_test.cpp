@@ -198,7 +198,9 @@ TEST_F(Session, WhatAnInterruptedRunLeftIsGoneBeforeTheWindowShows)
         NativePath("C:\\") + "/.temp.new.wav.k3j4h5g6.tmp",
         clipFolder() + "/.a.wav.abcdefgh.tmp",
         prefix_ + "/.system.reg.0a1b2c3d.tmp",
+        prefix_ + "/held/3-a.wav", // a clip deleted in that run, held for Undo
     };
+    ASSERT_TRUE(QDir().mkpath(prefix_ + "/held"));
     for (const QString &file : leftovers)
         putFile(file, "left by a killed run");
     putFile(clipFolder() + "/kept.wav", "a clip");
@@ -222,7 +224,9 @@ TEST_F(Session, ACopyRefusedAtTheLockSweepsNothing)
     ASSERT_TRUE(start());
     // The running copy's files in progress look just like leftovers.
     const QStringList inProgress = {NativePath(WorkingFiles::SourceInProgress),
-                                    clipFolder() + "/.a.wav.abcdefgh.tmp", prefix_ + "/.system.reg.0a1b2c3d.tmp"};
+                                    clipFolder() + "/.a.wav.abcdefgh.tmp", prefix_ + "/.system.reg.0a1b2c3d.tmp",
+                                    prefix_ + "/held/1-a.wav"};
+    ASSERT_TRUE(QDir().mkpath(prefix_ + "/held"));
     for (const QString &file : inProgress)
         putFile(file, "being written");
 

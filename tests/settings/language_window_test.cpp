@@ -45,7 +45,7 @@ QStringList mappedTexts(const Ui::frmWriteWave *u)
             u->CmdPlayTemp->toolTip(),  u->CmdPause->toolTip(),    u->CmdStop->toolTip(),     u->CmdStopTemp->toolTip(),
             u->CmdStep->toolTip(),      u->CmdBack->toolTip(),     u->CmdSetNew->toolTip(),   u->Command3->toolTip(),
             u->Command2->toolTip(),     u->CmdSaveas->toolTip(),   u->CmdCreate->toolTip(),   u->CmdaddList->toolTip(),
-            u->Command4->toolTip(),     u->Command5->toolTip()};
+            u->Command4->toolTip(),     u->Command5->toolTip(),    u->Edit->title()};
     for (QString &t : texts)
         t = packText(t);
     return texts;
@@ -77,7 +77,7 @@ QStringList expectedTexts(const char *language)
             c(453),     c(84),      c(87),         c(292),         c(292),          c(293),          c(293),          c(162),
             c(162),     c(163),     c(164),        c(164),         own("On 1 second"), own("Back 2 seconds"), c(263), c(266) + " wav",
             c(266) + " wav", c(266) + " MP3", c(266) + " MP3", c(413), own("Delete every clip of the list"),
-            own("Delete the selected clip")};
+            own("Delete the selected clip"), QCoreApplication::translate("Captions", "Edit")};
 }
 
 class LanguagePacks : public WindowFixture {
@@ -231,6 +231,8 @@ TEST_F(LanguagePacks, EachControlOfTheCaptionTableShowsItsEntryInEveryLanguage)
                                           [&](const trevisto::ControlText &t) { return !std::strcmp(t.control, c.control); });
             if (c.part == trevisto::CaptionPart::ToolTip && own != trevisto::controlTexts().end() && own->toolTip)
                 EXPECT_EQ(packText(shown.toString()), trevisto::controlTranslation(own->toolTip));
+            else if (c.ownWord)
+                EXPECT_EQ(packText(shown.toString()), QCoreApplication::translate("Captions", c.suffix));
             else
                 EXPECT_EQ(packText(shown.toString()), entry + c.suffix);
         }
@@ -247,14 +249,15 @@ TEST_F(LanguagePacks, EveryMenuOpensWithItsOwnAltLetterAndTooltipsNameTheKeysOnc
         SCOPED_TRACE(item->objectName().toStdString());
         const bool chinese = item == u->schinese || item == u->tchinese;
         QSet<QString> letters;
-        for (const QString &title : {u->File->title(), u->Fopen->title(), u->opt1->title(), u->help->title()}) {
+        for (const QString &title :
+             {u->File->title(), u->Edit->title(), u->Fopen->title(), u->opt1->title(), u->help->title()}) {
             SCOPED_TRACE(title.toStdString());
             const QString letter = QKeySequence::mnemonic(title).toString();
             EXPECT_FALSE(letter.isEmpty());
             letters.insert(letter);
             EXPECT_EQ(title.endsWith(QStringLiteral("(&%1)").arg(letter.back())), chinese);
         }
-        EXPECT_EQ(letters.size(), 4) << "no two menus share a letter";
+        EXPECT_EQ(letters.size(), 5) << "no two menus share a letter";
         EXPECT_FALSE(QKeySequence::mnemonic(u->language->title()).isEmpty());
         EXPECT_EQ(u->CmdSetNew->toolTip().count(" (Ctrl+T)"), 1);
         EXPECT_TRUE(u->CmdPlay->toolTip().endsWith(" (Space)"));
