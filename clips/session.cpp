@@ -2,6 +2,7 @@
 
 #include "clips/cliplist.h"
 #include "platform/io/atomicfile.h"
+#include "platform/io/regularfile.h"
 
 #include <QDir>
 #include <QFile>
@@ -150,17 +151,20 @@ QStringList FilesIn(const QString &folder)
 SessionFile ReadSessionFile(const QString &file)
 {
     SessionFile session;
-    QFile in(file);
-    if (!in.exists())
+    // One byte past the limit is enough to refuse the file. A FIFO or a device under its
+    // name is refused unread: waiting for it would hold up the start.
+    std::string bytes;
+    const int error = io::readRegularFile(QFile::encodeName(file).toStdString(), size_t(MaxSessionBytes) + 1, bytes);
+    if (error == ENOENT || error == ENOTDIR)
         return session;
     session.found = true;
-    // One byte past the limit is enough to refuse the file.
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (error != 0) {
         session.damaged = true;
         return session;
     }
-    const std::optional<QStringList> names = ParseSession(in.read(MaxSessionBytes + 1), &session.origins);
-    session.damaged = !names || in.error() != QFileDevice::NoError;
+    const std::optional<QStringList> names =
+        ParseSession(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), &session.origins);
+    session.damaged = !names;
     if (!session.damaged)
         session.names = *names;
     else

@@ -7,16 +7,14 @@
 // Every failure keeps the errno of the system call that refused, read right after that
 // call; the first one sticks, and every later step refuses without asking the system.
 
+#include "platform/io/regularfile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace trevisto::io {
-
-// The refusal of a target that is neither a plain file nor missing; systemReason() phrases
-// it like the system's own errors.
-constexpr int kNotAPlainFile = -2;
 
 class AtomicFile {
 public:

@@ -1,13 +1,17 @@
 // The kept clip list: what a file may hold, what comes back at a start, and the file itself.
 #include "clips/session.h"
+#include "support/stopwatch.h"
 #include "support/test_audio.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -129,6 +133,26 @@ TEST(SessionFile, WrittenWholeAndRefusedWhenDamagedOrTooLong)
         EXPECT_TRUE(read.damaged);
         EXPECT_TRUE(read.names.isEmpty());
     }
+}
+
+TEST(SessionFile, AFifoOrAFolderInItsPlaceIsRefusedWithoutWaiting)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder"));
+    std::filesystem::create_symlink(dir.file("fifo"), dir.file("link"));
+    for (const char *name : {"fifo", "folder", "link"}) {
+        SCOPED_TRACE(name);
+        const test::Stopwatch watch;
+        const SessionFile read = ReadSessionFile(QString::fromStdString(dir.file(name)));
+        EXPECT_TRUE(watch.within(std::chrono::seconds(2))) << "the start waited on it";
+        EXPECT_TRUE(read.found);
+        EXPECT_TRUE(read.damaged);
+        EXPECT_TRUE(read.names.isEmpty());
+    }
+    // A link to nothing is no list, as a missing file is.
+    std::filesystem::create_symlink(dir.file("missing"), dir.file("dangling"));
+    EXPECT_FALSE(ReadSessionFile(QString::fromStdString(dir.file("dangling"))).found);
 }
 
 TEST(SessionFile, OnlyRegularFilesOfTheFolderAreItsFiles)
