@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "core/drivehold.h"
 #include "core/leftovers.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -98,6 +99,7 @@ bool frmWriteWave::TakeDrive()
     // not leftovers.
     if (instanceLock_)
         trevisto::SweepLeftovers();
+    driveHold_.emplace();
     return true;
 }
 
