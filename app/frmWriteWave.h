@@ -8,6 +8,8 @@
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
 #include "clips/clipmodel.h"
+#include "clips/session.h"
+#include "core/drivehold.h"
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/peaktable.h"
@@ -379,6 +381,7 @@ private:
     bool ending_ = false; // the program is ending: nothing more is shown
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
+    std::optional<trevisto::DriveHold> driveHold_; // while they are
     FocusRing *focusRing_ = nullptr;
     DetailView *detail_ = nullptr; // the close view of the source
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;

@@ -3,6 +3,7 @@
 
 #include "app/programend.h"
 #include "core/heldfile.h"
+#include "core/drivehold.h"
 #include "core/leftovers.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -102,6 +103,7 @@ bool frmWriteWave::TakeDrive()
         // The steps that held these files ended with the run that made them.
         trevisto::SweepHoldingFolder(trevisto::HoldingFolder());
     }
+    driveHold_.emplace();
     return true;
 }
 

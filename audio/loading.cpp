@@ -6,6 +6,7 @@
 #include "audio/sourcechannel.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
+#include "core/yieldingcall.h"
 #include "platform/mci/player.h"
 #include "platform/wav/wav.h"
 #include "ui/Frmwait.h"
@@ -139,6 +140,21 @@ void frmWriteWave::loadProgress(int64_t written, int64_t total)
 
 void frmWriteWave::loadDone(const QString &notice)
 {
+    // Which MP3 frames a decoded sound came from takes a read of the whole source: that
+    // runs beside the window's thread, with the wait window up and editing still locked.
+    std::optional<Mp3Source> mp3;
+    if (loader_.job() != trevisto::SourceLoader::Job::Copying) {
+        const auto decoded = trevisto::wav::File::open(NativePath(WorkingFiles::Source).toStdString());
+        if (decoded) {
+            const QString source = NativePath(loader_.source());
+            const int64_t frames = decoded->info().frames;
+            mp3 = trevisto::CallYielding<std::optional<Mp3Source>>(
+                      [source, frames] { return IdentifyMp3Source(source, frames); }, [this] { return ending_; })
+                      .value_or(std::nullopt);
+            if (ending_)
+                return;
+        }
+    }
     if (!notice.isEmpty())
         dialogs_.msgBox(notice, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
     LockWhileOpening(false);
@@ -149,8 +165,7 @@ void frmWriteWave::loadDone(const QString &notice)
         MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
         MMaudio->setFileName(WorkingFiles::Source);
         MMaudio->setCommand("Open");
-        const auto decoded = trevisto::wav::File::open(NativePath(WorkingFiles::Source).toStdString());
-        sourceMp3_ = decoded ? IdentifyMp3Source(NativePath(loader_.source()), decoded->info().frames) : std::nullopt;
+        sourceMp3_ = mp3;
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
         SetEnabled({ui->CmdPlay, ui->CmdStep}, true);

@@ -2,9 +2,11 @@
 
 #include "clips/cliplist.h"
 #include "platform/io/atomicfile.h"
+#include "platform/io/regularfile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
 #include <cerrno>
@@ -26,6 +28,21 @@ QString foldedAscii(const QString &text)
             c = QChar(c.unicode() - ('a' - 'A'));
     return folded;
 }
+
+// The name rule over a whole list at once: each name is checked against a set of the
+// names before it, so a long list costs its length, not its square.
+class NameCheck {
+public:
+    bool accepts(const QString &name)
+    {
+        // Alone, the rule sees only the characters; a name twice is found in the set.
+        return CheckClipName(name, {}) == ClipName::Accepted && !taken_.contains(foldedAscii(name));
+    }
+    void take(const QString &name) { taken_.insert(foldedAscii(name)); }
+
+private:
+    QSet<QString> taken_;
+};
 
 } // namespace
 
@@ -90,12 +107,14 @@ std::optional<QStringList> ParseSession(const QByteArray &text, ClipOrigins *ori
         return std::nullopt;
     const bool withOrigins = lines.front() == SessionFormatLineWithOrigins;
     QStringList names;
+    NameCheck check;
     ClipOrigins found;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         QList<QByteArray> fields = withOrigins ? lines[i].split('\t') : QList<QByteArray>{lines[i]};
         const QString name = QString::fromUtf8(fields.takeFirst());
-        if (CheckClipName(name, names) != ClipName::Accepted)
+        if (!check.accepts(name))
             return std::nullopt;
+        check.take(name);
         if (!fields.isEmpty()) {
             const std::optional<Mp3Origin> origin = ParseOrigin(fields);
             if (!origin)
@@ -111,13 +130,20 @@ std::optional<QStringList> ParseSession(const QByteArray &text, ClipOrigins *ori
 
 QStringList ReconcileSession(const QStringList &listed, const QStringList &files)
 {
-    QStringList folded;
+    QSet<QString> folded;
     for (const QString &file : files)
-        folded << foldedAscii(file);
+        folded.insert(foldedAscii(file));
     QStringList entries;
+    NameCheck check;
+    auto add = [&entries, &check](const QString &name) {
+        if (!check.accepts(name))
+            return;
+        check.take(name);
+        entries << name;
+    };
     for (const QString &name : listed)
-        if (folded.contains(foldedAscii(name + ClipExtension)) && CheckClipName(name, entries) == ClipName::Accepted)
-            entries << name;
+        if (folded.contains(foldedAscii(name + ClipExtension)))
+            add(name);
 
     QStringList unlisted = files;
     std::sort(unlisted.begin(), unlisted.end(), [](const QString &a, const QString &b) {
@@ -127,9 +153,7 @@ QStringList ReconcileSession(const QStringList &listed, const QStringList &files
     for (const QString &file : unlisted) {
         if (!file.endsWith(ClipExtension, Qt::CaseInsensitive))
             continue;
-        const QString name = file.chopped(ClipExtension.size());
-        if (CheckClipName(name, entries) == ClipName::Accepted)
-            entries << name;
+        add(file.chopped(ClipExtension.size()));
     }
     return entries;
 }
@@ -150,17 +174,20 @@ QStringList FilesIn(const QString &folder)
 SessionFile ReadSessionFile(const QString &file)
 {
     SessionFile session;
-    QFile in(file);
-    if (!in.exists())
+    // One byte past the limit is enough to refuse the file. A FIFO or a device under its
+    // name is refused unread: waiting for it would hold up the start.
+    std::string bytes;
+    const int error = io::readRegularFile(QFile::encodeName(file).toStdString(), size_t(MaxSessionBytes) + 1, bytes);
+    if (error == ENOENT || error == ENOTDIR)
         return session;
     session.found = true;
-    // One byte past the limit is enough to refuse the file.
-    if (!in.open(QIODevice::ReadOnly)) {
+    if (error != 0) {
         session.damaged = true;
         return session;
     }
-    const std::optional<QStringList> names = ParseSession(in.read(MaxSessionBytes + 1), &session.origins);
-    session.damaged = !names || in.error() != QFileDevice::NoError;
+    const std::optional<QStringList> names =
+        ParseSession(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())), &session.origins);
+    session.damaged = !names;
     if (!session.damaged)
         session.names = *names;
     else

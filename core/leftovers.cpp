@@ -2,7 +2,9 @@
 
 #include "core/routines.h"
 #include "core/workingfiles.h"
+#include "platform/drive/drive.h"
 #include "platform/io/atomicfile.h"
+#include "platform/io/writejournal.h"
 #include "platform/registry/registry.h"
 
 #include <QFile>
@@ -41,8 +43,14 @@ void removeNamed(const QString &drivePath, QStringList &removed)
         removeOne(path, removed);
 }
 
-// The writers' temporary files directly in `folder`: only regular files, as a writer
-// makes them, and never anything below.
+bool isRegularFile(const fs::path &path)
+{
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type() == fs::file_type::regular;
+}
+
+// The writers' temporary files directly in `folder`, one of the program's own: only
+// regular files, as a writer makes them, and never anything below.
 void removeTemporaries(const fs::path &folder, QStringList &removed)
 {
     std::error_code ec;
@@ -53,16 +61,36 @@ void removeTemporaries(const fs::path &folder, QStringList &removed)
     for (; it != fs::directory_iterator(); it.increment(ec)) {
         if (ec)
             break;
-        std::error_code statusError;
-        if (io::AtomicFile::isTemporaryName(it->path().filename().string()) &&
-            it->symlink_status(statusError).type() == fs::file_type::regular)
+        const std::string name = it->path().filename().string();
+        if ((io::AtomicFile::isTemporaryName(name) || io::AtomicFile::isEarlierTemporaryName(name)) &&
+            isRegularFile(it->path()))
             found.push_back(it->path());
     }
     for (const fs::path &path : found)
         removeOne(path, removed);
 }
 
+// The files the journal names, wherever they are, and then the notes. A note names one
+// file; it is removed only when its name is one the program gives, so a damaged note
+// cannot cost a user a file of their own.
+void removeNoted(QStringList &removed)
+{
+    for (const io::WriteJournal::Entry &entry : io::WriteJournal::read(WriteJournalFolder().string())) {
+        const fs::path file(entry.temporaryPath);
+        if (file.is_absolute() && io::AtomicFile::isTemporaryName(file.filename().string()) && isRegularFile(file))
+            removeOne(file, removed);
+        std::error_code ec;
+        if (isRegularFile(entry.note))
+            fs::remove(entry.note, ec);
+    }
+}
+
 } // namespace
+
+fs::path WriteJournalFolder()
+{
+    return drive::prefix() / "unfinished";
+}
 
 QStringList SweepLeftovers()
 {
@@ -72,6 +100,7 @@ QStringList SweepLeftovers()
     for (const fs::path &folder :
          {nativeOf(QStringLiteral("C:\\")), nativeOf(WorkingFiles::Folder), registry::storePath().parent_path()})
         removeTemporaries(folder, removed);
+    removeNoted(removed);
     return removed;
 }
 

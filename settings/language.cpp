@@ -2,6 +2,8 @@
 // the captions and tooltips that come from it.
 #include "app/frmWriteWave.h"
 
+#include "platform/io/regularfile.h"
+#include "platform/io/systemreason.h"
 #include "settings/captions.h"
 #include "settings/controltexts.h"
 #include "settings/language_file.h"
@@ -29,13 +31,14 @@ void frmWriteWave::LoadLanguage()
     // what it shows, and the tables stay as they were.
     QString why;
     std::optional<LanguageTables> tables;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
+    // Never more than the limit and a byte: a huge file is not read whole to be refused,
+    // and a FIFO or a device under the name is refused without waiting on it.
+    std::string bytes;
+    if (const int error = trevisto::io::readRegularFile(QFile::encodeName(path).toStdString(),
+                                                        size_t(MaxLanguageFileBytes) + 1, bytes)) {
+        why = trevisto::io::systemReason(error);
     } else {
-        // Never more than the limit and a byte: a huge file is not read whole to be refused.
-        const QByteArray LangFileBytes = file.read(MaxLanguageFileBytes + 1);
-        file.close();
+        const QByteArray LangFileBytes = QByteArray::fromStdString(bytes);
         if (LangFileBytes.size() > MaxLanguageFileBytes)
             why = QStringLiteral("larger than %1 bytes").arg(MaxLanguageFileBytes);
         else

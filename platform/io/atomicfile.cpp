@@ -21,6 +21,8 @@ constexpr int kAttempts = 100;
 constexpr size_t kSuffixLength = 8;
 constexpr char kSuffixAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
 constexpr std::string_view kTemporaryEnd = ".tmp";
+// Tells the program's temporary files from anything else in a user's folder.
+constexpr std::string_view kOwnMark = ".trevisto-";
 
 std::string folderOf(const std::string &path)
 {
@@ -69,6 +71,36 @@ int sync(int fd)
     return ::fsync(fd);
 }
 
+// The note outlives a change of the current folder.
+std::string absolute(const std::string &path)
+{
+    if (path.starts_with('/'))
+        return path;
+    std::string here(4096, '\0');
+    if (::getcwd(here.data(), here.size()) == nullptr)
+        return path;
+    here.resize(std::char_traits<char>::length(here.c_str()));
+    return here + "/" + path;
+}
+
+// ".", at least one character of a name not longer than kMaxBaseName, then `middle`
+// (ending in the separator), the random suffix and ".tmp".
+bool hasTemporaryForm(std::string_view fileName, std::string_view middle)
+{
+    const size_t tail = middle.size() + kSuffixLength + kTemporaryEnd.size();
+    if (fileName.size() < 2 + tail || fileName.front() != '.' || !fileName.ends_with(kTemporaryEnd))
+        return false;
+    if (fileName.size() - 1 - tail > kMaxBaseName)
+        return false;
+    const std::string_view end = fileName.substr(fileName.size() - tail);
+    if (!end.starts_with(middle))
+        return false;
+    for (char c : end.substr(middle.size(), kSuffixLength))
+        if (std::string_view(kSuffixAlphabet).find(c) == std::string_view::npos)
+            return false;
+    return true;
+}
+
 void syncFolder(const std::string &folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -107,12 +139,17 @@ AtomicFile AtomicFile::create(const std::string &target, const Options &options)
     if (base.size() > kMaxBaseName)
         base.resize(kMaxBaseName);
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        std::string temp = folder + "/." + base + "." + randomSuffix() + std::string(kTemporaryEnd);
+        std::string temp = folder + "/." + base + std::string(kOwnMark) + randomSuffix() + std::string(kTemporaryEnd);
+        // Noted before it exists: a kill at any moment after this leaves a file the next
+        // start can find.
+        file.note_ = WriteJournal::note(absolute(temp));
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno == EEXIST)
-            continue;
         if (fd < 0) {
-            file.fail(errno);
+            const int error = errno;
+            file.note_.remove();
+            if (error == EEXIST)
+                continue;
+            file.fail(error);
             return file;
         }
         file.fd_ = fd;
@@ -131,19 +168,12 @@ AtomicFile AtomicFile::create(const std::string &target, const Options &options)
 
 bool AtomicFile::isTemporaryName(std::string_view fileName)
 {
-    // "." + at least one character of the target's name + "." + the suffix + ".tmp".
-    const size_t tail = 1 + kSuffixLength + kTemporaryEnd.size();
-    if (fileName.size() < 2 + tail || fileName.front() != '.' || !fileName.ends_with(kTemporaryEnd))
-        return false;
-    if (fileName.size() - 1 - tail > kMaxBaseName)
-        return false;
-    const std::string_view suffix = fileName.substr(fileName.size() - tail);
-    if (suffix.front() != '.')
-        return false;
-    for (char c : suffix.substr(1, kSuffixLength))
-        if (std::string_view(kSuffixAlphabet).find(c) == std::string_view::npos)
-            return false;
-    return true;
+    return hasTemporaryForm(fileName, kOwnMark);
+}
+
+bool AtomicFile::isEarlierTemporaryName(std::string_view fileName)
+{
+    return hasTemporaryForm(fileName, ".");
 }
 
 uint64_t AtomicFile::syncsMade() { return syncs.load(std::memory_order_relaxed); }
@@ -152,6 +182,7 @@ AtomicFile::AtomicFile(AtomicFile &&other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       target_(std::move(other.target_)),
       tempPath_(std::exchange(other.tempPath_, {})),
+      note_(std::move(other.note_)),
       options_(other.options_),
       error_(other.error_),
       committed_(other.committed_)
@@ -165,6 +196,7 @@ AtomicFile &AtomicFile::operator=(AtomicFile &&other) noexcept
         fd_ = std::exchange(other.fd_, -1);
         target_ = std::move(other.target_);
         tempPath_ = std::exchange(other.tempPath_, {});
+        note_ = std::move(other.note_);
         options_ = other.options_;
         error_ = other.error_;
         committed_ = other.committed_;
@@ -242,6 +274,7 @@ bool AtomicFile::commit()
         return false;
     }
     tempPath_.clear();
+    note_.remove();
     committed_ = true;
     if (options_.durable)
         syncFolder(folderOf(target_));
@@ -256,6 +289,7 @@ void AtomicFile::discard()
         ::unlink(tempPath_.c_str());
         tempPath_.clear();
     }
+    note_.remove();
 }
 
 } // namespace trevisto::io

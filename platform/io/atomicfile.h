@@ -7,16 +7,15 @@
 // Every failure keeps the errno of the system call that refused, read right after that
 // call; the first one sticks, and every later step refuses without asking the system.
 
+#include "platform/io/regularfile.h"
+#include "platform/io/writejournal.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace trevisto::io {
-
-// The refusal of a target that is neither a plain file nor missing; systemReason() phrases
-// it like the system's own errors.
-constexpr int kNotAPlainFile = -2;
 
 class AtomicFile {
 public:
@@ -29,16 +28,21 @@ public:
         bool durable = true;
     };
 
-    // Opens a temporary file beside `target`. A `target` that is a symbolic link is written
-    // through to the file it names (target() is that file), so the link stays. Refused with
-    // EISDIR when `target` is a folder, and with kNotAPlainFile when it is a device, a pipe
-    // or a socket, so nothing is written for a rename that must not happen.
+    // Opens a temporary file beside `target`, noted in the WriteJournal before it exists. A
+    // `target` that is a symbolic link is written through to the file it names (target()
+    // is that file), so the link stays. Refused with EISDIR when `target` is a folder, and
+    // with kNotAPlainFile when it is a device, a pipe or a socket, so nothing is written
+    // for a rename that must not happen.
     static AtomicFile create(const std::string &target, const Options &options);
     static AtomicFile create(const std::string &target) { return create(target, Options{}); }
 
-    // True for a file name that create() gives its temporary files: ".<name>.<8 letters or
-    // digits>.tmp". What an interrupted writer left can be found by it.
+    // True for a file name that create() gives its temporary files: ".<name>.trevisto-<8
+    // letters or digits>.tmp", hidden and beside the target for the rename. What an
+    // interrupted writer left can be found by it, also among a user's own files.
     static bool isTemporaryName(std::string_view fileName);
+    // True for the names earlier versions gave: ".<name>.<8 letters or digits>.tmp". Only
+    // in the program's own folders is such a file surely one of ours.
+    static bool isEarlierTemporaryName(std::string_view fileName);
 
     AtomicFile() = default; // open nowhere
     AtomicFile(AtomicFile &&other) noexcept;
@@ -79,6 +83,7 @@ private:
 
     int fd_ = -1;
     std::string target_, tempPath_;
+    WriteJournal::Note note_; // of tempPath_, while it may exist
     Options options_;
     int error_ = 0;
     bool committed_ = false;

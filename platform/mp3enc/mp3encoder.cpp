@@ -241,6 +241,10 @@ Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
         }
         if (!done.spliceRefused)
             return Outcome{false, done.failure};
+        if (!file.isOpen() && !(file = io::AtomicFile::create(stretched.destinationPath)).isOpen()) {
+            cannotWrite(file.error());
+            return failed();
+        }
         // Rare: frames too full on both sides of a splice. The whole input then goes
         // through one encoder, as a short one does, over what was written so far.
         if (::ftruncate(file.fd(), 0) != 0 || ::lseek(file.fd(), 0, SEEK_SET) != 0) {
@@ -427,6 +431,12 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         s.bitRate = job->bitRate;
         const std::filesystem::path folder = std::filesystem::path(job->file.temporaryPath()).parent_path();
         s.spillFolder = (folder.empty() ? std::filesystem::path(".") : folder).string();
+        s.destinationPath = drive::toNative(destMp3.toStdString());
+        // The file was made to find out now whether it can be; the stretches make it
+        // again once they are done, so that no empty file waits beside the destination
+        // while they run.
+        if (s.plan.size() >= 2)
+            job->file.discard();
     }
     threadsUsed_ = std::max<int>(1, int(job->stretched.plan.size()));
 

@@ -405,6 +405,8 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
     const std::vector<unsigned char> reserved(infoFrameSize(facts), 0);
     if (reserved.empty())
         return {false, false, Encoder::tr("No info frame fits at %1 Hz").arg(job.sampleRate)};
+    if (!out.isOpen())
+        out = io::AtomicFile::create(job.destinationPath);
     if (!out.writeAll(reserved.data(), reserved.size()))
         return cannotWrite();
     auto put = [&facts, &out](const unsigned char *data, size_t bytes) {

@@ -11,7 +11,8 @@
 //
 // Each thread reads its own stretch of the WAV and writes its frames to a nameless file
 // beside the destination, so memory stays a few blocks per thread whatever the length;
-// the frames are copied into the destination's temporary file in order at the end.
+// the frames are copied into the destination's temporary file in order at the end. That
+// file is made only then: a kill while the stretches are encoded leaves nothing behind.
 
 #include "platform/io/atomicfile.h"
 #include "platform/mp3enc/split.h"
@@ -27,6 +28,7 @@ namespace trevisto::mp3enc {
 
 struct StretchedEncoding {
     std::string sourcePath;               // native
+    std::string destinationPath;          // native; its temporary file is made for the splicing
     QString sourceName, destinationName;  // as given, for messages
     int sampleRate = 0;                   // the WAV's, which MP3 carries as it is
     int bitRate = 0;
@@ -44,8 +46,9 @@ struct StretchedOutcome {
     bool spliceRefused = false;
 };
 
-// Writes the MP3 to `out` (info frame first) and leaves it open; after a refused splice
-// `out` holds a part of it. `report` gets the
+// Writes the MP3 to `out` (info frame first), made beside job.destinationPath when it is
+// not open yet, and leaves it open; after a refused splice `out` holds a part of it.
+// `report` gets the
 // percent done (below 100), from this thread, at most about 30 times a second.
 StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile &out, const std::atomic<bool> &cancel,
                                    const std::function<void(int)> &report);

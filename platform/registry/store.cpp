@@ -1,6 +1,7 @@
 #include "platform/registry/store.h"
 
 #include "platform/io/atomicfile.h"
+#include "platform/io/regularfile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -61,26 +62,14 @@ LONG Store::load(Key &root, bool &canReplace) const
 {
     root = Key{};
     canReplace = true;
-    const int fd = ::open(file_.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT || errno == ENOTDIR ? ERROR_SUCCESS : codeFor(errno, ERROR_READ_FAULT);
-    // One byte past the limit is enough for the parser to refuse the file.
+    // One byte past the limit is enough for the parser to refuse the file. A FIFO or a
+    // device in its place is no settings file, and waiting on it would hold up the start.
     std::string text;
-    char buffer[8192];
-    while (text.size() <= kMaxRegTextBytes) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int err = errno;
-            ::close(fd);
-            return codeFor(err, ERROR_READ_FAULT);
-        }
-        if (n == 0)
-            break;
-        text.append(buffer, size_t(n));
-    }
-    ::close(fd);
+    const int err = io::readRegularFile(file_.string(), kMaxRegTextBytes + 1, text);
+    if (err == ENOENT || err == ENOTDIR)
+        return ERROR_SUCCESS;
+    if (err != 0)
+        return codeFor(err, ERROR_READ_FAULT);
 
     ParseResult parsed = parseRegText(text);
     if (parsed.ok()) {

@@ -5,8 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <chrono>
+
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -67,6 +71,13 @@ TEST_F(InstanceLockTest, AFileThatCannotBeMadeLeavesTheCopyUnguarded)
 {
     std::optional<InstanceLock> lock;
     EXPECT_EQ(InstanceLock::take(dir_.path() + "/missing/trevisto.lock", lock), Result::Unavailable);
+    EXPECT_FALSE(lock.has_value());
+
+    // A FIFO in the lock's place would hold the start until a writer came.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(InstanceLock::take(file(), lock), Result::Unavailable);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_FALSE(lock.has_value());
 }
 

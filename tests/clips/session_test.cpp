@@ -1,13 +1,19 @@
 // The kept clip list: what a file may hold, what comes back at a start, and the file itself.
+#include "clips/cliplist.h"
 #include "clips/session.h"
+#include "support/stopwatch.h"
 #include "support/test_audio.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
+#include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -33,6 +39,10 @@ TEST(SessionFormat, OnlyAWholeListOfValidNamesIsRead)
         {"a name outside the rule", head + "a\nzone\n", std::nullopt},
         {"a name with a path", head + "../a\n", std::nullopt},
         {"a name twice", head + "a\nb\nA\n", std::nullopt},
+        {"a name twice, far apart", head + "Ab-1\nb\nc\nd\ne\nf\naB-1\n", std::nullopt},
+        {"a name twice, the same spelling", head + "x_9\nx_9\n", std::nullopt},
+        {"names alike but for a character", head + "ab\nab-\nab_\na-b\n", QStringList{"ab", "ab-", "ab_", "a-b"}},
+        {"a name twice with origins", QByteArray(SessionFormatLineWithOrigins) + "\nq\nQ\n", std::nullopt},
         {"not UTF-8", head + "\xff\xfe\n", std::nullopt},
         {"a NUL", head + QByteArray("a\0b\n", 4), std::nullopt},
         {"too long", head + QByteArray(MaxSessionBytes, 'a'), std::nullopt},
@@ -45,6 +55,57 @@ TEST(SessionFormat, OnlyAWholeListOfValidNamesIsRead)
     const QStringList names = {"c", "A", "b-1", "_", QString(200, 'x')};
     EXPECT_EQ(ParseSession(FormatSession(names)), names);
     EXPECT_EQ(FormatSession({"a", "b"}), head + "a\nb\n");
+}
+
+// Distinct clip names, shortest first: every name of one character, then of two, and so on.
+QStringList distinctNames(qsizetype count)
+{
+    const QString letters = QString::fromLatin1(ClipNameCharacters);
+    QStringList names;
+    for (int length = 1; names.size() < count; ++length) {
+        qsizetype combinations = 1;
+        for (int i = 0; i < length; ++i)
+            combinations *= letters.size();
+        for (qsizetype n = 0; n < combinations && names.size() < count; ++n) {
+            QString name(length, QChar());
+            for (qsizetype i = length - 1, rest = n; i >= 0; --i, rest /= letters.size())
+                name[i] = letters[rest % letters.size()];
+            names << name;
+        }
+    }
+    return names;
+}
+
+TEST(SessionFormat, ALongListIsCheckedInTimeThatGrowsWithItsLength)
+{
+    // As many names as the size limit lets in: about 220,000.
+    QStringList names = distinctNames(300000);
+    qsizetype bytes = qsizetype(std::strlen(SessionFormatLine)) + 1, fitting = 0;
+    while (fitting < names.size() && bytes + names[fitting].size() + 1 <= MaxSessionBytes)
+        bytes += names[fitting++].size() + 1;
+    names = names.mid(0, fitting);
+    ASSERT_GT(names.size(), 200000);
+    const QByteArray text = FormatSession(names);
+    ASSERT_LE(text.size(), MaxSessionBytes);
+    {
+        const test::Stopwatch watch;
+        EXPECT_EQ(ParseSession(text), names);
+        EXPECT_TRUE(watch.within(std::chrono::seconds(5))) << "parsed in " << watch.cpu().count() / 1000000 << " ms";
+    }
+    // The last name again, in other letters: refused as a short list is.
+    QByteArray twice = FormatSession(names.mid(3));
+    twice += names.back().toLower().toUtf8() + '\n';
+    ASSERT_LE(twice.size(), MaxSessionBytes);
+    EXPECT_EQ(ParseSession(twice), std::nullopt);
+
+    // Reconciling with the clip folder is not bound by the file's size.
+    const QStringList many = distinctNames(300000);
+    QStringList files;
+    for (const QString &name : many)
+        files << name.toLower() + ".WAV";
+    const test::Stopwatch watch;
+    EXPECT_EQ(ReconcileSession(many, files), many);
+    EXPECT_TRUE(watch.within(std::chrono::seconds(5))) << "reconciled in " << watch.cpu().count() / 1000000 << " ms";
 }
 
 TEST(SessionFormat, ClipOriginsReadBackAndALineWithoutOneStaysAName)
@@ -129,6 +190,26 @@ TEST(SessionFile, WrittenWholeAndRefusedWhenDamagedOrTooLong)
         EXPECT_TRUE(read.damaged);
         EXPECT_TRUE(read.names.isEmpty());
     }
+}
+
+TEST(SessionFile, AFifoOrAFolderInItsPlaceIsRefusedWithoutWaiting)
+{
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.file("folder"));
+    std::filesystem::create_symlink(dir.file("fifo"), dir.file("link"));
+    for (const char *name : {"fifo", "folder", "link"}) {
+        SCOPED_TRACE(name);
+        const test::Stopwatch watch;
+        const SessionFile read = ReadSessionFile(QString::fromStdString(dir.file(name)));
+        EXPECT_TRUE(watch.within(std::chrono::seconds(2))) << "the start waited on it";
+        EXPECT_TRUE(read.found);
+        EXPECT_TRUE(read.damaged);
+        EXPECT_TRUE(read.names.isEmpty());
+    }
+    // A link to nothing is no list, as a missing file is.
+    std::filesystem::create_symlink(dir.file("missing"), dir.file("dangling"));
+    EXPECT_FALSE(ReadSessionFile(QString::fromStdString(dir.file("dangling"))).found);
 }
 
 TEST(SessionFile, OnlyRegularFilesOfTheFolderAreItsFiles)

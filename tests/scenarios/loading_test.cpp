@@ -333,6 +333,29 @@ TEST_F(Loading, ClosingTheWindowDuringAConversionEndsWithNoFileLeftBehind)
     EXPECT_FALSE(FileExists("C:\\temp.new.wav"));
 }
 
+TEST_F(Loading, WhileAnMp3sFramesAreIndexedTheWindowAnswersAndCanEnd)
+{
+    // The sound is written and in place, the player not yet open: only the index of the
+    // source's frames is still to come. A zero-interval probe runs whenever the window's
+    // events do; at its first run in that gap it ends the program, as a signal would.
+    writeMp3(audio_.file("tone.mp3"), makeTone(44100, 2, 20.0, 440));
+    int inGap = 0;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        if (!QFile::exists(NativePath("C:\\temp.wav")) || MMaudio(*window_)->isOpen() || inGap++ > 0)
+            return;
+        window_->EndFromOutside();
+    });
+    probe.start();
+    open(&frmWriteWave::Open1_Click, source("tone.mp3"));
+    probe.stop();
+    EXPECT_EQ(inGap, 1) << "the window's events ran while the frames were indexed";
+    EXPECT_EQ(endCode_, 0);
+    EXPECT_FALSE(MMaudio(*window_)->isOpen()) << "an ended program opens nothing more";
+    EXPECT_FALSE(FileExists("C:\\temp.wav"));
+}
+
 TEST_F(Loading, GotoPlaysFromATypedTimeWithinTheSound)
 {
     writeWav(audio_.file("61.5s.wav"), makeTone(8000, 1, 61.5, 300));

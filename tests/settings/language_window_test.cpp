@@ -6,6 +6,7 @@
 #include "settings/registry_settings.h"
 
 #include "langsource.h"
+#include "support/stopwatch.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -13,9 +14,12 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 #include <sstream>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -203,6 +207,23 @@ TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open Mp3");
     EXPECT_EQ(ui(*window_)->CmdSetin->text(), "Mark In");
     EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), trevisto::SelectAClipFirst.entry.index, "fallback"), "fallback");
+}
+
+// A FIFO under a pack's name would hold the open, and the start with it, until a writer
+// came; it is refused at once like a missing file.
+TEST_F(LanguagePacks, AFifoInAPacksPlaceIsRefusedWithoutWaiting)
+{
+    makeWindow().LoadLanguage();
+    ui(*window_)->german->trigger();
+    const QStringList shown = mappedTexts(ui(*window_));
+    const QStringList tablesBefore = tables();
+    ASSERT_TRUE(QFile::remove(programFolder_ + "/german.lng"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(programFolder_ + "/german.lng").constData(), 0600), 0);
+    const trevisto::test::Stopwatch watch;
+    window_->LoadLanguage();
+    EXPECT_TRUE(watch.within(std::chrono::seconds(5))) << "the open waited";
+    EXPECT_EQ(mappedTexts(ui(*window_)), shown);
+    EXPECT_EQ(tables(), tablesBefore);
 }
 
 // Every control the caption table names shows the table's entry of the pack, in each

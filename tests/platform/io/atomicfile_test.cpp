@@ -318,33 +318,52 @@ TEST(AtomicFile, ItsTemporaryNamesAreKnownAndNoOtherName)
         SCOPED_TRACE(base.substr(0, 12));
         AtomicFile file = AtomicFile::create(dir.file(base));
         ASSERT_TRUE(file.isOpen()) << std::strerror(file.error());
-        EXPECT_TRUE(AtomicFile::isTemporaryName(fs::path(file.temporaryPath()).filename().string()));
+        const std::string name = fs::path(file.temporaryPath()).filename().string();
+        EXPECT_TRUE(AtomicFile::isTemporaryName(name)) << name;
+        EXPECT_FALSE(AtomicFile::isEarlierTemporaryName(name)) << name;
     }
 
+    // Today's names carry the program's mark; the earlier ones, still swept in the
+    // program's own folders, do not.
+    enum Form { None, Ours, Earlier };
     const struct {
         const char *name;
-        bool temporary;
+        Form form;
     } cases[] = {
-        {".a.k3j4h5g6.tmp", true},
-        {".temp.new.wav.0123abcd.tmp", true},
-        {".a.b.c.zzzzzzzz.tmp", true},
-        {"a.k3j4h5g6.tmp", false},      // not hidden
-        {"..k3j4h5g6.tmp", false},      // no target name
-        {".a.K3J4H5G6.tmp", false},     // capitals are never drawn
-        {".a.k3j4h5g.tmp", false},      // seven
-        {".a.k3j4h5g6x.tmp", false},    // nine
-        {".a_k3j4h5g6.tmp", false},     // no dot before the suffix
-        {".a.k3j4h5g6.tmp.wav", false}, // not at the end
-        {".a.k3j4h5g6.TMP", false},
-        {".a.k3-4h5g6.tmp", false},
-        {".k3j4h5g6.tmp", false},
-        {".a.wav", false},
-        {"", false},
+        {".a.trevisto-k3j4h5g6.tmp", Ours},
+        {".temp.new.wav.trevisto-0123abcd.tmp", Ours},
+        {".a.b.c.trevisto-zzzzzzzz.tmp", Ours},
+        {".a.k3j4h5g6.tmp", Earlier},
+        {".temp.new.wav.0123abcd.tmp", Earlier},
+        {".a.b.c.zzzzzzzz.tmp", Earlier},
+        {"a.trevisto-k3j4h5g6.tmp", None},      // not hidden
+        {".trevisto-k3j4h5g6.tmp", None},       // no target name
+        {"a.k3j4h5g6.tmp", None},               // not hidden
+        {"..k3j4h5g6.tmp", None},               // no target name
+        {".a.trevisto-K3J4H5G6.tmp", None},     // capitals are never drawn
+        {".a.K3J4H5G6.tmp", None},
+        {".a.trevisto-k3j4h5g.tmp", None},      // seven
+        {".a.k3j4h5g.tmp", None},
+        {".a.k3j4h5g6x.tmp", None},             // nine
+        {".a.Trevisto-k3j4h5g6.tmp", None},     // another mark
+        {".a.other-k3j4h5g6.tmp", None},
+        {".a.trevisto_k3j4h5g6.tmp", None},
+        {".a_k3j4h5g6.tmp", None},              // no dot before the suffix
+        {".a.k3j4h5g6.tmp.wav", None},          // not at the end
+        {".a.trevisto-k3j4h5g6.TMP", None},
+        {".a.k3-4h5g6.tmp", None},
+        {".k3j4h5g6.tmp", None},
+        {".a.wav", None},
+        {"", None},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(AtomicFile::isTemporaryName(c.name), c.temporary) << c.name;
-    EXPECT_TRUE(AtomicFile::isTemporaryName("." + std::string(128, 'n') + ".abcdefgh.tmp")) << "the longest cut name";
-    EXPECT_FALSE(AtomicFile::isTemporaryName("." + std::string(129, 'n') + ".abcdefgh.tmp"));
+    for (const auto &c : cases) {
+        EXPECT_EQ(AtomicFile::isTemporaryName(c.name), c.form == Ours) << c.name;
+        EXPECT_EQ(AtomicFile::isEarlierTemporaryName(c.name), c.form == Earlier) << c.name;
+    }
+    EXPECT_TRUE(AtomicFile::isTemporaryName("." + std::string(128, 'n') + ".trevisto-abcdefgh.tmp")) << "the longest cut name";
+    EXPECT_FALSE(AtomicFile::isTemporaryName("." + std::string(129, 'n') + ".trevisto-abcdefgh.tmp"));
+    EXPECT_TRUE(AtomicFile::isEarlierTemporaryName("." + std::string(128, 'n') + ".abcdefgh.tmp"));
+    EXPECT_FALSE(AtomicFile::isEarlierTemporaryName("." + std::string(129, 'n') + ".abcdefgh.tmp"));
 }
 
 // On a tmpfs of the test's own that is full or read-only.

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -235,6 +236,32 @@ TEST_F(Registry, AFileThatCannotBeReadIsKeptAsideNotOverwritten)
         EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "X", 0, KEY_QUERY_VALUE, &k), ERROR_FILE_NOT_FOUND) << bad;
         testing::internal::GetCapturedStderr();
         EXPECT_EQ(fileText(storePath().string() + ".bad"), bad);
+    }
+}
+
+// A FIFO or a folder under the settings file's name is no settings file: reading it would
+// wait for a writer (a FIFO) or fail, and the start with it. It is refused at once, kept
+// as it is, and nothing is written over it.
+TEST_F(Registry, AFifoOrAFolderInTheFilesPlaceIsRefusedWithoutWaiting)
+{
+    for (const bool fifo : {true, false}) {
+        SCOPED_TRACE(fifo ? "a FIFO" : "a folder");
+        fs::create_directories(storePath().parent_path());
+        fs::remove_all(storePath());
+        if (fifo)
+            ASSERT_EQ(::mkfifo(storePath().c_str(), 0600), 0);
+        else
+            fs::create_directory(storePath());
+        const auto start = std::chrono::steady_clock::now();
+        HKEY k = 0;
+        EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, "X", 0, KEY_QUERY_VALUE, &k), ERROR_READ_FAULT);
+        HKEY created = 0;
+        EXPECT_NE(RegCreateKeyExA(HKEY_LOCAL_MACHINE, "X", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &created, nullptr),
+                  ERROR_SUCCESS);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20)) << "the read waited";
+        EXPECT_EQ(fs::is_fifo(storePath()), fifo);
+        EXPECT_EQ(fs::is_directory(storePath()), !fifo);
+        EXPECT_FALSE(fs::exists(storePath().string() + ".bad"));
     }
 }
 
