@@ -3,6 +3,7 @@
 // hundred steps are kept.
 #include "app/undohistory.h"
 #include "editor/sourcesteps.h"
+#include "settings/message_language.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,16 @@ TEST_F(History, AHundredStepsAreKept)
     EXPECT_EQ(undone, UndoHistory::Steps);
     EXPECT_GE(UndoHistory::Steps, 100);
     EXPECT_EQ(items(), "Undo (off) | Redo Add clip c30");
+}
+
+TEST_F(History, TheItemsFollowTheLanguageOfTheMessages)
+{
+    history_.push(new ClipStep("Add clip a", log_));
+    MessageLanguage language;
+    ASSERT_TRUE(language.use("ger"));
+    EXPECT_EQ(items(), "Rückgängig: Add clip a | Wiederholen (off)");
+    ASSERT_TRUE(language.use("en"));
+    EXPECT_EQ(items(), "Undo Add clip a | Redo (off)");
 }
 
 } // namespace
