@@ -72,7 +72,7 @@ QString layoutText(const FrameHeader &h)
     const QString version = h.version == MpegVersion::Mpeg1 ? QStringLiteral("1")
                             : h.version == MpegVersion::Mpeg2 ? QStringLiteral("2")
                                                                : QStringLiteral("2.5");
-    return Mp3Join::tr("MPEG-%1, %2 Hz, %3")
+    return QStringLiteral("MPEG-%1, %2 Hz, %3")
         .arg(version)
         .arg(h.sampleRate())
         .arg(h.mono() ? Mp3Join::tr("mono") : Mp3Join::tr("stereo"));

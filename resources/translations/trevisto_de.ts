@@ -785,10 +785,6 @@
         <translation>„%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>MPEG-%1, %2 Hz, %3</source>
-        <translation>MPEG-%1, %2 Hz, %3</translation>
-    </message>
-    <message>
         <source>mono</source>
         <translation>Mono</translation>
     </message>

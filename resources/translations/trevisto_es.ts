@@ -785,12 +785,8 @@
         <translation>No se puede escribir &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>MPEG-%1, %2 Hz, %3</source>
-        <translation>MPEG-%1, %2 Hz, %3</translation>
-    </message>
-    <message>
         <source>mono</source>
-        <translation>mono</translation>
+        <translation>monoaural</translation>
     </message>
     <message>
         <source>stereo</source>

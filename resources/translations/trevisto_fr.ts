@@ -785,12 +785,8 @@
         <translation>Impossible d’écrire « %1 » : %2</translation>
     </message>
     <message>
-        <source>MPEG-%1, %2 Hz, %3</source>
-        <translation>MPEG-%1, %2 Hz, %3</translation>
-    </message>
-    <message>
         <source>mono</source>
-        <translation>mono</translation>
+        <translation>monophonique</translation>
     </message>
     <message>
         <source>stereo</source>

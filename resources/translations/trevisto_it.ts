@@ -785,16 +785,12 @@
         <translation>Impossibile scrivere &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <source>MPEG-%1, %2 Hz, %3</source>
-        <translation>MPEG-%1, %2 Hz, %3</translation>
-    </message>
-    <message>
         <source>mono</source>
-        <translation>mono</translation>
+        <translation>monofonico</translation>
     </message>
     <message>
         <source>stereo</source>
-        <translation>stereo</translation>
+        <translation>stereofonico</translation>
     </message>
     <message>
         <source>&quot;%1&quot; (%2) and &quot;%3&quot; (%4) differ in MPEG version, sample rate or channels</source>

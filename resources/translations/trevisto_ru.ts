@@ -785,10 +785,6 @@
         <translation>Не удаётся записать «%1»: %2</translation>
     </message>
     <message>
-        <source>MPEG-%1, %2 Hz, %3</source>
-        <translation>MPEG-%1, %2 Гц, %3</translation>
-    </message>
-    <message>
         <source>mono</source>
         <translation>моно</translation>
     </message>

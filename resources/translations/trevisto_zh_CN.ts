@@ -785,10 +785,6 @@
         <translation>无法写入“%1”：%2</translation>
     </message>
     <message>
-        <source>MPEG-%1, %2 Hz, %3</source>
-        <translation>MPEG-%1，%2 Hz，%3</translation>
-    </message>
-    <message>
         <source>mono</source>
         <translation>单声道</translation>
     </message>
