@@ -114,7 +114,7 @@ TEST_F(Joiner, OnlyAJoinedFileThatOutlivesTheRunIsSyncedToTheDisk)
     } cases[] = {
         {"a file the user named", q(dir.file("joined.wav")), true},
         {"the join for the encoder", concat, false},
-        {"the same by its drive name in other letters", NativePath("c:\TEMP\Concat.wav"), false},
+        {"the same by its drive name in other letters", NativePath("c:\\TEMP\\Concat.wav"), false},
     };
     for (const auto &t : cases) {
         SCOPED_TRACE(t.what);
