@@ -39,8 +39,8 @@ declare -A ci_runs=(
   [fuzz_avi]=2500000
   [fuzz_bass]=9000
   [fuzz_language]=90000
-  [fuzz_mp3copy]=3500
-  [fuzz_mp3join]=2800
+  [fuzz_mp3copy]=5000
+  [fuzz_mp3join]=3000
   [fuzz_regfile]=90000
   [fuzz_wav]=1000000
 )

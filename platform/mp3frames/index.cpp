@@ -15,6 +15,9 @@ namespace {
 constexpr uint64_t kFirstFrameSearch = 1024 * 1024;
 // A free-format frame holds at most 640 kbit/s at 32 kHz.
 constexpr size_t kLargestFreeFrame = 144000 * 640 / 32000 + 1;
+// Free-format headers looked into before the first frame: each costs a search of a frame's
+// length, and junk made of them must not keep the index busy.
+constexpr int kFreeFormatTries = 64;
 
 uint32_t be32(const unsigned char *p) { return uint32_t(p[0]) << 24 | p[1] << 16 | p[2] << 8 | p[3]; }
 uint32_t le32(const unsigned char *p) { return uint32_t(p[3]) << 24 | p[2] << 16 | p[1] << 8 | p[0]; }
@@ -190,6 +193,7 @@ IndexResult build(ByteSource &src)
     uint64_t at = index.id3v2Bytes;
     const uint64_t searchEnd = std::min(end, at + kFirstFrameSearch);
     std::optional<FrameHeader> first;
+    int freeFormatTries = 0;
     while (at + 4 <= searchEnd) {
         const size_t span = size_t(std::min<uint64_t>(ByteSource::kBlock, searchEnd - at));
         const unsigned char *p = src.at(at, span);
@@ -202,7 +206,8 @@ IndexResult build(ByteSource &src)
         }
         at += uint64_t(static_cast<const unsigned char *>(sync) - p);
         first = frameAt(src, at, end, nullptr);
-        if (first && confirmed(src, at, end, *first))
+        if (first && (first->bitRateIndex != 0 || ++freeFormatTries <= kFreeFormatTries) &&
+            confirmed(src, at, end, *first))
             break;
         first.reset();
         ++at;

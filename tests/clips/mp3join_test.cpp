@@ -284,9 +284,8 @@ TEST_F(Mp3JoinTest, EverySourceSharesTheFirstClipsLayout)
         const Source first = source("z-first.mp3", busySound(c.rate1, c.channels1, 1.5, 1), c.kbps1);
         const Source second = source("a-second.mp3", busySound(c.rate2, c.channels2, 1.5, 2), c.kbps2);
         const std::string out = dir.file("joined.mp3");
-        const Mp3JoinOutcome joined = JoinMp3ByCopy(
-            {clip(first, 1000, 20000, c.rate1), clip(second, 2000, 25000, c.rate2), clip(first, 30000, 40000, c.rate1)},
-            QString::fromStdString(out));
+        const Mp3JoinOutcome joined =
+            JoinMp3ByCopy({clip(first, 1000, 20000, c.rate1), clip(second, 2000, 20000, c.rate2)}, QString::fromStdString(out));
         EXPECT_EQ(joined.kind, Mp3JoinOutcome::NotCopyable);
         EXPECT_TRUE(joined.why.contains(QString::fromStdString(first.path))) << joined.why.toStdString();
         EXPECT_TRUE(joined.why.contains(QString::fromStdString(second.path))) << joined.why.toStdString();

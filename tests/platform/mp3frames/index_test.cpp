@@ -5,6 +5,7 @@
 // must agree.
 #include "platform/mp3frames/index.h"
 #include "platform/bass/bass_test_util.h"
+#include "support/stopwatch.h"
 
 #include <gtest/gtest.h>
 
@@ -204,6 +205,21 @@ TEST_F(IndexTest, AFreeFormatHeaderInJunkIsJunk)
     EXPECT_FALSE(start.index->freeFormat);
     EXPECT_EQ(start.index->frames.size(), plain.index->frames.size());
     EXPECT_EQ(start.index->frames.front().offset, junk.size() + plain.index->frames.front().offset);
+
+    // A megabyte of free-format headers at no steady spacing: each is looked into at most a
+    // frame's length on, and only so many of them, so the search stays short. (Three of
+    // them a frame apart make a free-format stream, as the decoder would take them.)
+    Bytes headers;
+    uint32_t seed = 5;
+    while (headers.size() < 1000000) {
+        seed = seed * 1664525u + 1013904223u;
+        headers.insert(headers.end(), {0xFF, 0xFB, 0x00, 0x44});
+        headers.resize(headers.size() + 5 + (seed >> 24) % 60, 0x11);
+    }
+    const Stopwatch watch;
+    const IndexResult busy = indexWithin(headers);
+    EXPECT_TRUE(watch.within(std::chrono::seconds(2))) << "the search took long";
+    EXPECT_TRUE(busy.index || busy.refusal == Refusal::NotMp3 || busy.refusal == Refusal::NoFrameNearStart);
 
     // A stream of free-format frames is one.
     Bytes free;
