@@ -1,6 +1,7 @@
 #include "core/heldfile.h"
 
 #include "platform/drive/drive.h"
+#include "platform/io/writeall.h"
 
 #include <QFile>
 
@@ -49,15 +50,10 @@ bool copyNew(const QByteArray &from, const QByteArray &to)
             ok = got == 0;
             break;
         }
-        for (ssize_t done = 0; ok && done < got;) {
-            const ssize_t put = ::write(out, buffer + done, size_t(got - done));
-            if (put < 0 && errno == EINTR)
-                continue;
-            ok = put > 0;
-            done += put > 0 ? put : 0;
-        }
-        if (!ok)
+        if (io::writeFully(out, buffer, size_t(got)) != 0) {
+            ok = false;
             break;
+        }
     }
     ::close(in);
     ok = ::close(out) == 0 && ok;

@@ -18,32 +18,11 @@ using Bytes = std::vector<uint8_t>;
 
 Pcm busySound(int rate, int channels, double seconds, uint32_t seed)
 {
-    Pcm pcm;
-    pcm.rate = rate;
-    pcm.channels = channels;
-    for (size_t i = 0; i < size_t(seconds * rate); ++i)
-        for (int c = 0; c < channels; ++c) {
-            seed = seed * 1664525u + 1013904223u;
-            const double t = double(i) / rate;
-            const double v = 0.4 * std::sin(2 * M_PI * (220 + 60 * c) * t) + (double(seed >> 16) / 65536.0 - 0.5) * 0.3;
-            pcm.samples.push_back(int16_t(std::lround(v * 30000)));
-        }
-    return pcm;
+    return makeBusySound(rate, channels, seconds, seed, BusyMix{0.4, 220, 60, 0.3});
 }
 
 class Mp3CopyTest : public BassTest {
 protected:
-    std::vector<int16_t> decode(const std::string &mp3)
-    {
-        const HSTREAM h = openStream(mp3);
-        EXPECT_NE(h, 0u) << BASS_ErrorGetCode();
-        if (!h)
-            return {};
-        const Decoded d = drain(h);
-        BASS_ChannelFree(h);
-        return d.samples();
-    }
-
     struct Source {
         std::string path;
         int rate, channels;
@@ -61,7 +40,7 @@ protected:
         EXPECT_TRUE(r.index);
         EXPECT_GT(r.index->frames[dropped].mainDataBegin, 0) << "no reservoir reaches before the cut";
         writeBytes(s.path, Bytes(whole.begin() + long(r.index->frames[dropped].offset), whole.end()));
-        s.decoded = decode(s.path);
+        s.decoded = decodeSamples(s.path);
         const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / s.channels);
         EXPECT_TRUE(origin);
         if (origin)
@@ -112,7 +91,7 @@ TEST_F(Mp3CopyTest, ACutFromTheStartOfAStreamCutAtAFrameHasNoBurst)
             const std::string out = dir.file("out.mp3");
             const Mp3CopyOutcome copied = CopyMp3Cut(origin, wav, QString::fromStdString(out));
             ASSERT_EQ(copied.kind, Mp3CopyOutcome::Copied) << copied.why.toStdString();
-            const std::vector<int16_t> got = decode(out);
+            const std::vector<int16_t> got = decodeSamples(out);
             ASSERT_EQ(int64_t(got.size()), (b - a) * ch);
             // The frames encoded again cover at most the first few frames of the copy.
             const int64_t encoded = 5 * spf;

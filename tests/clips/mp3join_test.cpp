@@ -16,32 +16,11 @@ using namespace trevisto::test;
 
 Pcm busySound(int rate, int channels, double seconds, uint32_t seed)
 {
-    Pcm pcm;
-    pcm.rate = rate;
-    pcm.channels = channels;
-    for (size_t i = 0; i < size_t(seconds * rate); ++i)
-        for (int c = 0; c < channels; ++c) {
-            seed = seed * 1664525u + 1013904223u;
-            const double t = double(i) / rate;
-            const double v = 0.5 * std::sin(2 * M_PI * (300 + 50 * c) * t) + (double(seed >> 16) / 65536.0 - 0.5) * 0.1;
-            pcm.samples.push_back(int16_t(std::lround(v * 30000)));
-        }
-    return pcm;
+    return makeBusySound(rate, channels, seconds, seed);
 }
 
 class Mp3JoinTest : public BassTest {
 protected:
-    std::vector<int16_t> decode(const std::string &mp3)
-    {
-        const HSTREAM h = openStream(mp3);
-        EXPECT_NE(h, 0u) << BASS_ErrorGetCode();
-        if (!h)
-            return {};
-        const Decoded d = drain(h);
-        BASS_ChannelFree(h);
-        return d.samples();
-    }
-
     struct Source {
         std::string path;
         int channels;
@@ -59,7 +38,7 @@ protected:
             bytes.insert(bytes.end(), frames.begin(), frames.end());
             writeBytes(s.path, bytes);
         }
-        s.decoded = decode(s.path);
+        s.decoded = decodeSamples(s.path);
         const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / pcm.channels);
         EXPECT_TRUE(origin);
         if (origin)
@@ -76,7 +55,7 @@ protected:
         const auto r = mp3frames::indexMp3Bytes(whole.data(), whole.size());
         EXPECT_TRUE(r.index && r.index->frames[dropped].mainDataBegin > 0);
         writeBytes(s.path, std::vector<uint8_t>(whole.begin() + long(r.index->frames[dropped].offset), whole.end()));
-        s.decoded = decode(s.path);
+        s.decoded = decodeSamples(s.path);
         const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / pcm.channels);
         EXPECT_TRUE(origin);
         if (origin)
@@ -106,7 +85,7 @@ TEST_F(Mp3JoinTest, ContiguousClipsAreCopiedStraightThroughAndExact)
     const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, QString::fromStdString(out));
     ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
     EXPECT_EQ(joined.encodedJoints, 0);
-    EXPECT_EQ(decode(out), std::vector<int16_t>(s.decoded.begin() + 5000 * 2, s.decoded.begin() + 100000 * 2));
+    EXPECT_EQ(decodeSamples(out), std::vector<int16_t>(s.decoded.begin() + 5000 * 2, s.decoded.begin() + 100000 * 2));
 }
 
 TEST_F(Mp3JoinTest, OtherJointsAreEncodedAgainAndTheRestStaysExact)
@@ -129,7 +108,7 @@ TEST_F(Mp3JoinTest, OtherJointsAreEncodedAgainAndTheRestStaysExact)
         ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
         EXPECT_EQ(joined.encodedJoints, 1);
 
-        const std::vector<int16_t> got = decode(out);
+        const std::vector<int16_t> got = decodeSamples(out);
         const int ch = c.channels, spf = c.rate >= 32000 ? 1152 : 576;
         const int64_t length = int64_t(got.size()) / ch, overlap = len1 + len2 - length;
         ASSERT_GE(overlap, 0);
@@ -227,7 +206,7 @@ TEST_F(Mp3JoinTest, AJoinOfOneTaggedFileKeepsItsTag)
     const std::vector<uint8_t> untagged = readBytes(fromPlain);
     want.insert(want.end(), untagged.begin(), untagged.end());
     EXPECT_EQ(readBytes(fromTagged), want);
-    EXPECT_EQ(decode(fromTagged), decode(fromPlain));
+    EXPECT_EQ(decodeSamples(fromTagged), decodeSamples(fromPlain));
 
     const std::string mix = dir.file("mix.mp3");
     ASSERT_EQ(JoinMp3ByCopy({clip(tagged, 3000, 30000, 44100), clip(other, 50000, 80000, 44100)},
@@ -327,7 +306,7 @@ TEST_F(Mp3JoinTest, ClipsFromTheStartOfAStreamCutAtAFrame)
         EXPECT_EQ(joined.encodedJoints, 1);
         EXPECT_EQ(joined.leadInFrames > 0, c.leadIn);
 
-        const std::vector<int16_t> got = decode(out);
+        const std::vector<int16_t> got = decodeSamples(out);
         const int64_t length = int64_t(got.size()) / 2, overlap = len1 + len2 - length;
         ASSERT_GE(overlap, 0);
         ASSERT_LT(overlap, 1152);
@@ -360,7 +339,7 @@ TEST_F(Mp3JoinTest, ClipsOfTwoFilesPutEndToEnd)
     const std::vector<uint8_t> second = readBytes(b.path);
     both.insert(both.end(), second.begin(), second.end());
     writeBytes(dir.file("both.mp3"), both);
-    Source s{dir.file("both.mp3"), 2, decode(dir.file("both.mp3")), {}};
+    Source s{dir.file("both.mp3"), 2, decodeSamples(dir.file("both.mp3")), {}};
     const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / 2);
     ASSERT_TRUE(origin);
     s.identity = *origin;
@@ -375,7 +354,7 @@ TEST_F(Mp3JoinTest, ClipsOfTwoFilesPutEndToEnd)
                                                 QString::fromStdString(out));
     ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
     EXPECT_EQ(joined.encodedJoints, 1);
-    const std::vector<int16_t> got = decode(out);
+    const std::vector<int16_t> got = decodeSamples(out);
     const int64_t length = int64_t(got.size()) / 2, overlap = 30000 - length;
     ASSERT_GE(overlap, 0);
     ASSERT_LT(overlap, 1152);

@@ -39,6 +39,22 @@ Pcm makeTone(int rate, int channels, double seconds, double hz, double amplitude
     return pcm;
 }
 
+Pcm makeBusySound(int rate, int channels, double seconds, uint32_t seed, const BusyMix &mix)
+{
+    Pcm pcm;
+    pcm.rate = rate;
+    pcm.channels = channels;
+    for (size_t i = 0; i < size_t(seconds * rate); ++i)
+        for (int c = 0; c < channels; ++c) {
+            seed = seed * 1664525u + 1013904223u;
+            const double t = double(i) / rate;
+            const double v = mix.tone * std::sin(2 * M_PI * (mix.hz + mix.hzStep * c) * t) +
+                             (double(seed >> 16) / 65536.0 - 0.5) * mix.noise;
+            pcm.samples.push_back(int16_t(std::lround(v * 30000)));
+        }
+    return pcm;
+}
+
 TempDir::TempDir()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "trevisto-audio-XXXXXX").string();

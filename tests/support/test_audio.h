@@ -25,6 +25,13 @@ struct Pcm {
 // starts, so a clip can open at full swing instead of at zero.
 Pcm makeTone(int rate, int channels, double seconds, double hz, double amplitude = 0.5, double phase = 0.0);
 
+// A tone per channel (`hz`, `hz` + `hzStep`, ...) under noise drawn from `seed`, so that an MP3
+// encoder fills and drains its bit reservoir; the same `seed` gives the same samples.
+struct BusyMix {
+    double tone = 0.5, hz = 300, hzStep = 50, noise = 0.1;
+};
+Pcm makeBusySound(int rate, int channels, double seconds, uint32_t seed, const BusyMix &mix = {});
+
 // A folder under the system temp folder, removed with everything in it.
 class TempDir {
 public:

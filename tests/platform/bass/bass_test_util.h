@@ -28,6 +28,8 @@ protected:
 
     HSTREAM openStream(const std::string &path) { return BASS_StreamCreateFile(0, path.c_str(), 0, 0, kDecode); }
     HMUSIC openMusic(const std::string &path) { return BASS_MusicLoad(0, path.c_str(), 0, 0, kMusicFlags, 0); }
+    // Every sample the library decodes from `path`; none, after a failure, when it opens none.
+    std::vector<int16_t> decodeSamples(const std::string &path);
 
     TempDir dir;
 };
@@ -76,6 +78,17 @@ inline Decoded drain(DWORD handle)
     EXPECT_EQ(BASS_ChannelGetData(handle, block.data(), kBlock), 0u) << "a read after the end";
     EXPECT_EQ(BASS_ChannelIsActive(handle), BASS_ACTIVE_STOPPED);
     return d;
+}
+
+inline std::vector<int16_t> BassTest::decodeSamples(const std::string &path)
+{
+    const HSTREAM h = openStream(path);
+    EXPECT_NE(h, 0u) << BASS_ErrorGetCode();
+    if (!h)
+        return {};
+    const Decoded d = drain(h);
+    BASS_ChannelFree(h);
+    return d.samples();
 }
 
 // Sign changes of the first channel.

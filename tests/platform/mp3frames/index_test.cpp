@@ -28,17 +28,7 @@ using Bytes = std::vector<uint8_t>;
 
 Pcm busySound(int rate, int channels, double seconds, uint32_t seed)
 {
-    Pcm pcm;
-    pcm.rate = rate;
-    pcm.channels = channels;
-    for (size_t i = 0; i < size_t(seconds * rate); ++i)
-        for (int c = 0; c < channels; ++c) {
-            seed = seed * 1664525u + 1013904223u;
-            const double t = double(i) / rate;
-            const double v = 0.4 * std::sin(2 * M_PI * (220 + 60 * c) * t) + (double(seed >> 16) / 65536.0 - 0.5) * 0.3;
-            pcm.samples.push_back(int16_t(std::lround(v * 30000)));
-        }
-    return pcm;
+    return makeBusySound(rate, channels, seconds, seed, BusyMix{0.4, 220, 60, 0.3});
 }
 
 // Indexes `bytes` on a thread of its own, so that an index that never returns fails at once
