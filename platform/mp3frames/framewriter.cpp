@@ -94,8 +94,8 @@ bool FrameWriter::appendFrames(const unsigned char *data, size_t bytes)
 
 bool FrameWriter::writeTagFrame(TagFrameFacts facts)
 {
-    if (framesEnd_ != audioBytes_ || headBytes_ != 0)
-        return refuse(); // the last frame was cut short
+    if (malformed_ || framesEnd_ != audioBytes_ || headBytes_ != 0)
+        return refuse(); // no frames, or the last one cut short
     facts.frames = frames();
     facts.audioBytes = audioBytes_;
     facts.frameOffsets = seek_ == SeekTable::ByFrame ? &offsets_ : nullptr;
@@ -107,7 +107,7 @@ bool FrameWriter::writeTagFrame(TagFrameFacts facts)
 
 bool FrameWriter::writeTagFrame(const unsigned char *frame, size_t bytes)
 {
-    if (bytes == 0 || bytes != tagBytes_)
+    if (malformed_ || bytes == 0 || bytes != tagBytes_)
         return refuse();
     return file_->writeAt(int64_t(tagAt_), frame, bytes);
 }

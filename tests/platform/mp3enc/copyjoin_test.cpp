@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -149,6 +151,48 @@ TEST_F(Mp3JoinTest, OtherJointsAreEncodedAgainAndTheRestStaysExact)
         EXPECT_EQ(inexact, 0) << "samples off away from the joint, by up to " << worst;
         EXPECT_GE(10 * std::log10(signal / std::max(noise, 1.0)), c.minSnr);
     }
+}
+
+// Away from its joints a join is the sources' own frames, byte for byte: the frames a
+// join encoded instead would decode close to the clips, but not as the sources do.
+TEST_F(Mp3JoinTest, EveryFrameAwayFromTheJointsIsASourceFrame)
+{
+    const Source a = source("a.mp3", busySound(44100, 2, 3.0, 21), 128);
+    const Source b = source("b.mp3", busySound(44100, 2, 3.0, 22), 128);
+    const std::string out = dir.file("joined.mp3");
+    const CopyJoinOutcome joined = joinByCopy(
+        {clip(a, 4000, 60000, 44100), clip(b, 10000, 70000, 44100), clip(a, 80000, 120000, 44100)},
+        QString::fromStdString(out));
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
+    ASSERT_EQ(joined.encodedFrames.size(), 2u);
+
+    std::set<std::vector<uint8_t>> sourceFrames;
+    for (const Source *s : {&a, &b}) {
+        const std::vector<uint8_t> bytes = readBytes(s->path);
+        const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+        ASSERT_TRUE(r.index);
+        for (const auto &e : r.index->frames)
+            sourceFrames.emplace(bytes.begin() + long(e.offset), bytes.begin() + long(e.offset + e.bytes));
+    }
+    const std::vector<uint8_t> bytes = readBytes(out);
+    const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+    ASSERT_TRUE(r.index);
+    const auto &frames = r.index->frames;
+    size_t copied = 0, foreign = 0;
+    for (size_t k = 0; k < frames.size(); ++k) {
+        const bool encoded = std::any_of(joined.encodedFrames.begin(), joined.encodedFrames.end(),
+                                         [k](const auto &span) { return k >= span.first && k < span.second; });
+        const std::vector<uint8_t> frame(bytes.begin() + long(frames[k].offset),
+                                         bytes.begin() + long(frames[k].offset + frames[k].bytes));
+        if (encoded)
+            continue;
+        if (sourceFrames.count(frame))
+            ++copied;
+        else if (k > 0) // the first may be a silent frame that carries the reservoir
+            ++foreign;
+    }
+    EXPECT_EQ(foreign, 0u);
+    EXPECT_GT(copied, frames.size() * 9 / 10);
 }
 
 // Where the encoded frames of a joint meet the copied ones, both have long window halves
