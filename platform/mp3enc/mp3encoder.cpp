@@ -3,11 +3,10 @@
 #include "platform/drive/drive.h"
 #include "platform/io/atomicfile.h"
 #include "platform/io/systemreason.h"
-#include "platform/mp3enc/info_frame.h"
 #include "platform/mp3enc/lamesetup.h"
-#include "platform/mp3enc/mpeg_tables.h"
 #include "platform/mp3enc/stretches.h"
 #include "platform/mp3enc/threadnames.h"
+#include "platform/mp3frames/framewriter.h"
 #include "platform/resample/converter.h"
 #include "platform/wav/wav.h"
 
@@ -23,10 +22,10 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <cstdarg>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -81,8 +80,9 @@ private:
     bool decideTag();
     bool writeTag();
     bool cannotWrite(int code);
+    bool cannotWrite();
 
-    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame_{nullptr, lame_close};
+    Lame lame_{nullptr, lame_close};
     bool direct_ = false; // 16-bit samples go to LAME as they lie in the file
     std::vector<unsigned char> mp3_;
     QString failure_;
@@ -91,10 +91,10 @@ private:
     // of the chosen bit rate; otherwise we reserve a larger frame and write the tag
     // ourselves. Which case applies shows once LAME has encoded a frame, so the output
     // up to then is held back.
-    InfoFrameFacts facts_;
+    std::optional<mp3frames::FrameWriter> writer_;
+    mp3frames::TagFrameFacts shape_; // of our own info frame
     bool decided_ = false, ownTag_ = false;
     std::vector<unsigned char> pending_;
-    size_t headBytes_ = 0;
 };
 
 bool Mp3Encoder::Job::cannotWrite(int code)
@@ -103,19 +103,28 @@ bool Mp3Encoder::Job::cannotWrite(int code)
     return false;
 }
 
+// A write that failed, or output of the encoder that is no frames.
+bool Mp3Encoder::Job::cannotWrite()
+{
+    if (writer_->malformed()) {
+        failure_ = Encoder::tr("The MP3 encoder failed on \"%1\" (error %2)").arg(sourceName).arg(-1);
+        return false;
+    }
+    return cannotWrite(file.error());
+}
+
 bool Mp3Encoder::Job::startLame()
 {
-    lame_.reset(lame_init());
+    lame_ = newLame();
     if (!lame_) {
         failure_ = Encoder::tr("The MP3 encoder could not start (out of memory)");
         return false;
     }
-    if (!setUpLame(lame_.get(), source->format().channels, sampleRate, bitRate, true)) {
+    if (!setUpLame(lame_.get(), {int(source->format().channels), sampleRate, bitRate, true})) {
         failure_ = Encoder::tr("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(bitRate).arg(sampleRate);
         return false;
     }
-    facts_.sampleRate = facts_.sourceRate = sampleRate;
-    facts_.mono = source->format().channels == 1;
+    writer_.emplace(file, mp3frames::FrameWriter::SeekTable::Straight);
     return true;
 }
 
@@ -151,36 +160,47 @@ bool Mp3Encoder::Job::encodeBlock(void *samples, size_t frames)
 
 bool Mp3Encoder::Job::put(const unsigned char *data, size_t bytes)
 {
-    for (size_t i = 0; headBytes_ < 4 && i < bytes; ++i)
-        facts_.audioHeader[headBytes_++] = data[i];
     if (!decided_) {
         pending_.insert(pending_.end(), data, data + bytes);
         return true;
     }
-    if (ownTag_) {
-        facts_.musicCrc = crc16(data, bytes, facts_.musicCrc);
-        facts_.audioBytes += bytes;
-    }
-    return file.writeAll(data, bytes) || cannotWrite(file.error());
+    return writer_->appendFrames(data, bytes) || cannotWrite();
 }
 
+// The info frame's room goes first: LAME's own frame, which it made at the start of its
+// output and fills in at the end, or a larger one of ours.
 bool Mp3Encoder::Job::decideTag()
 {
     decided_ = true;
     // Asked with no room, LAME answers with its tag's size, or 0 when it has none.
-    ownTag_ = lame_get_lametag_frame(lame_.get(), nullptr, 0) == 0;
+    const size_t lameTag = lame_get_lametag_frame(lame_.get(), nullptr, 0);
+    ownTag_ = lameTag == 0;
+    const auto first = pending_.size() >= 4 ? mp3frames::FrameHeader::parse(pending_.data()) : std::nullopt;
+    size_t skip = 0;
     if (ownTag_) {
-        const std::vector<unsigned char> reserved(infoFrameSize(facts_), 0);
-        if (reserved.empty()) {
-            failure_ = Encoder::tr("No info frame fits at %1 Hz").arg(sampleRate);
+        if (first) {
+            shape_.header = *first;
+            shape_.header.bitRateIndex = 0; // the smallest frame that holds the tag
+        }
+        if (!first || !writer_->begin(shape_)) {
+            if (!first || writer_->malformed()) {
+                failure_ = Encoder::tr("No info frame fits at %1 Hz").arg(sampleRate);
+                return false;
+            }
+            return cannotWrite(file.error());
+        }
+    } else {
+        if (!first || first->frameBytes() != lameTag || pending_.size() < lameTag) {
+            failure_ = Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
             return false;
         }
-        if (!file.writeAll(reserved.data(), reserved.size()))
+        if (!writer_->begin(lameTag))
             return cannotWrite(file.error());
+        skip = lameTag;
     }
     const std::vector<unsigned char> held = std::move(pending_);
     pending_.clear();
-    return put(held.data(), held.size());
+    return put(held.data() + skip, held.size() - skip);
 }
 
 bool Mp3Encoder::Job::finishStream()
@@ -200,28 +220,25 @@ bool Mp3Encoder::Job::finishStream()
 bool Mp3Encoder::Job::writeTag()
 {
     lame_t gf = lame_.get();
-    std::vector<unsigned char> tag;
     if (ownTag_) {
-        facts_.frames = uint32_t(lame_get_frameNum(gf));
-        facts_.stereoMode = lame_get_mode(gf) == MONO ? 0 : lame_get_mode(gf) == JOINT_STEREO ? 3 : 1;
-        facts_.bitRate = bitRate;
-        facts_.quality = 100 - 10 * lame_get_VBR_q(gf) - lame_get_quality(gf);
-        facts_.lowpassHz = lame_get_lowpassfreq(gf);
-        facts_.athType = lame_get_ATHtype(gf);
-        facts_.encoderDelay = lame_get_encoder_delay(gf);
-        facts_.padding = lame_get_encoder_padding(gf);
-        facts_.version = get_lame_short_version();
-        tag = buildInfoFrame(facts_);
+        mp3frames::TagFrameFacts facts = shape_;
+        facts.encoder = encoderSettings(gf, bitRate, sampleRate);
+        facts.quality = encoderQuality(gf);
+        facts.delay = lame_get_encoder_delay(gf);
+        facts.padding = lame_get_encoder_padding(gf);
+        if (writer_->writeTagFrame(facts))
+            return true;
     } else {
-        tag.resize(lame_get_lametag_frame(gf, nullptr, 0));
-        if (tag.empty() || lame_get_lametag_frame(gf, tag.data(), tag.size()) != tag.size())
-            tag.clear();
+        std::vector<unsigned char> tag(lame_get_lametag_frame(gf, nullptr, 0));
+        if (!tag.empty() && lame_get_lametag_frame(gf, tag.data(), tag.size()) == tag.size()) {
+            if (writer_->writeTagFrame(tag.data(), tag.size()))
+                return true;
+        }
     }
-    if (tag.empty()) {
-        failure_ = Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
-        return false;
-    }
-    return file.writeAt(0, tag.data(), tag.size()) || cannotWrite(file.error());
+    if (!writer_->malformed())
+        return cannotWrite(file.error());
+    failure_ = Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(destinationName);
+    return false;
 }
 
 Mp3Encoder::Outcome Mp3Encoder::Job::run(const std::function<void(int)> &report)
@@ -332,20 +349,25 @@ Mp3Encoder::~Mp3Encoder()
 
 int Mp3Encoder::carriedSampleRate(int inputRate)
 {
-    int best = kSampleRates[0];
-    for (int rate : kSampleRates)
-        if (std::abs(int64_t(rate) - inputRate) < std::abs(int64_t(best) - inputRate))
-            best = rate;
+    // The lower of two rates as near wins.
+    int best = 0;
+    for (const auto &row : mp3frames::kSampleRates)
+        for (int rate : row)
+            if (best == 0 || std::abs(int64_t(rate) - inputRate) < std::abs(int64_t(best) - inputRate) ||
+                (std::abs(int64_t(rate) - inputRate) == std::abs(int64_t(best) - inputRate) && rate < best))
+                best = rate;
     return best;
 }
 
 int Mp3Encoder::carriedBitRate(int sampleRate, int kbps)
 {
-    const auto &table = bitRateTable(sampleRate);
-    int best = table[1];
-    for (int i = 1; i <= highestBitRateIndex(sampleRate); ++i)
-        if (std::abs(int64_t(table[i]) - kbps) < std::abs(int64_t(best) - kbps))
-            best = table[i];
+    const mp3frames::MpegVersion version = mp3frames::versionForRate(sampleRate);
+    int best = mp3frames::bitRateAt(version, 1);
+    for (int i = 1; i <= highestBitRateIndex(version); ++i) {
+        const int rate = mp3frames::bitRateAt(version, i);
+        if (std::abs(int64_t(rate) - kbps) < std::abs(int64_t(best) - kbps))
+            best = rate;
+    }
     return best;
 }
 
@@ -420,7 +442,7 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
     }
 
     if (int(format.sampleRate) == job->sampleRate) {
-        const int spf = isMpeg1(job->sampleRate) ? 1152 : 576;
+        const int spf = mp3frames::samplesPerFrame(mp3frames::versionForRate(job->sampleRate));
         StretchedEncoding &s = job->stretched;
         s.plan = planStretches(job->source->info().frames, job->sampleRate, spf, splitRules_);
         s.refuseSplices = splitRules_.refuseSplices;

@@ -2,11 +2,11 @@
 
 #include "platform/io/systemreason.h"
 #include "platform/io/writeall.h"
-#include "platform/mp3enc/info_frame.h"
 #include "platform/mp3enc/lamesetup.h"
-#include "platform/mp3enc/mpeg_tables.h"
 #include "platform/mp3enc/threadnames.h"
+#include "platform/mp3frames/framecutter.h"
 #include "platform/mp3frames/frameheader.h"
+#include "platform/mp3frames/framewriter.h"
 #include "platform/mp3frames/reservoir.h"
 #include "platform/resample/converter.h"
 #include "platform/wav/wav.h"
@@ -23,6 +23,7 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include <fcntl.h>
@@ -110,10 +111,9 @@ private:
 // What one stretch's thread leaves for the splicing.
 struct StretchResult {
     SpillFile body;            // its kept frames but the last kSpliceFrames
-    uint32_t bodyFrames = 0;
     std::vector<Frame> tail;   // those last frames, repacked at the splice
     std::vector<unsigned char> carry; // the bytes its first kept frame reaches back for
-    InfoFrameFacts facts;      // the first stretch's, for the info frame
+    mp3frames::TagFrameFacts facts;   // the first stretch's, for the info frame
     bool cancelled = false;
     QString failure;
 };
@@ -150,10 +150,11 @@ private:
     std::atomic<int64_t> &fed_;
     const std::atomic<bool> &stop_;
 
-    std::unique_ptr<lame_global_flags, int (*)(lame_global_flags *)> lame_{nullptr, lame_close};
+    Lame lame_{nullptr, lame_close};
     int channels_ = 0;
     bool direct_ = false;
-    std::vector<unsigned char> mp3_, pending_;
+    std::vector<unsigned char> mp3_;
+    mp3frames::FrameCutter cutter_;
     int64_t nextFrame_ = 0;             // output index of the next frame LAME gives
     std::vector<unsigned char> recent_; // the warm-up frames' areas, their last bytes
 };
@@ -183,20 +184,13 @@ bool StretchWorker::encode(const void *samples, size_t frames)
 
 bool StretchWorker::take(const unsigned char *data, size_t bytes)
 {
-    pending_.insert(pending_.end(), data, data + bytes);
-    size_t at = 0;
-    while (pending_.size() - at >= 4) {
-        const auto h = FrameHeader::parse(pending_.data() + at);
-        if (!h || h->frameBytes() == 0)
-            return fail(Encoder::tr("The MP3 encoder failed on \"%1\" (error %2)").arg(job_.sourceName).arg(-1));
-        if (h->frameBytes() > pending_.size() - at)
-            break;
-        if (!route(pending_.data() + at, *h))
-            return false;
-        at += h->frameBytes();
-    }
-    pending_.erase(pending_.begin(), pending_.begin() + long(at));
-    return true;
+    bool routed = true;
+    const bool cut = cutter_.feed(data, bytes, [this, &routed](const unsigned char *frame, const FrameHeader &h) {
+        return routed = route(frame, h);
+    });
+    if (!cut && routed)
+        return fail(Encoder::tr("The MP3 encoder failed on \"%1\" (error %2)").arg(job_.sourceName).arg(-1));
+    return cut;
 }
 
 bool StretchWorker::route(const unsigned char *frame, const FrameHeader &h)
@@ -212,7 +206,7 @@ bool StretchWorker::route(const unsigned char *frame, const FrameHeader &h)
     }
     if (index == stretch_.firstFrame) {
         if (stretch_.firstFrame == 0) {
-            std::memcpy(result_.facts.audioHeader, frame, 4);
+            result_.facts.header = h;
         } else {
             const size_t reach = size_t(mp3frames::mainDataBegin(h, frame + 4 + (h.protectedByCrc ? 2 : 0)));
             if (reach > recent_.size())
@@ -226,7 +220,6 @@ bool StretchWorker::route(const unsigned char *frame, const FrameHeader &h)
         result_.tail.emplace_back(frame, frame + bytes);
         return true;
     }
-    ++result_.bodyFrames;
     const int e = result_.body.append(frame, bytes);
     return e == 0 || cannotSpill(e);
 }
@@ -243,12 +236,12 @@ void StretchWorker::run()
     }
     const wav::Format in = source->format();
     channels_ = in.channels;
-    lame_.reset(lame_init());
+    lame_ = newLame();
     if (!lame_) {
         fail(Encoder::tr("The MP3 encoder could not start (out of memory)"));
         return;
     }
-    if (!setUpLame(lame_.get(), channels_, job_.sampleRate, job_.bitRate, false)) {
+    if (!setUpLame(lame_.get(), {channels_, job_.sampleRate, job_.bitRate})) {
         fail(Encoder::tr("The MP3 encoder refused %1 kbit/s at %2 Hz").arg(job_.bitRate).arg(job_.sampleRate));
         return;
     }
@@ -308,7 +301,7 @@ void StretchWorker::run()
     }
     if (!take(mp3_.data(), size_t(tail)))
         return;
-    if (!pending_.empty() || nextFrame_ <= stretch_.firstFrame || (!last_ && nextFrame_ < stretch_.endFrame)) {
+    if (cutter_.pending() > 0 || nextFrame_ <= stretch_.firstFrame || (!last_ && nextFrame_ < stretch_.endFrame)) {
         fail(Encoder::tr("The MP3 encoder failed at the end of \"%1\"").arg(job_.sourceName));
         return;
     }
@@ -318,16 +311,10 @@ void StretchWorker::run()
     }
     if (stretch_.firstFrame == 0) {
         lame_t gf = lame_.get();
-        InfoFrameFacts &f = result_.facts;
-        f.sampleRate = f.sourceRate = job_.sampleRate;
-        f.mono = channels_ == 1;
-        f.stereoMode = lame_get_mode(gf) == MONO ? 0 : lame_get_mode(gf) == JOINT_STEREO ? 3 : 1;
-        f.bitRate = job_.bitRate;
-        f.quality = 100 - 10 * lame_get_VBR_q(gf) - lame_get_quality(gf);
-        f.lowpassHz = lame_get_lowpassfreq(gf);
-        f.athType = lame_get_ATHtype(gf);
-        f.encoderDelay = lame_get_encoder_delay(gf);
-        f.version = get_lame_short_version();
+        mp3frames::TagFrameFacts &f = result_.facts;
+        f.encoder = encoderSettings(gf, job_.bitRate, job_.sampleRate);
+        f.quality = encoderQuality(gf);
+        f.delay = lame_get_encoder_delay(gf);
     }
 }
 
@@ -400,19 +387,25 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
                                 Encoder::tr("Cannot write \"%1\": %2")
                                     .arg(job.destinationName, io::systemReason(out.error()))};
     };
-    InfoFrameFacts facts = results.front().facts;
-    facts.atAudioBitRate = true;
-    const std::vector<unsigned char> reserved(infoFrameSize(facts), 0);
-    if (reserved.empty())
-        return {false, false, Encoder::tr("No info frame fits at %1 Hz").arg(job.sampleRate)};
+    auto encoderFailed = [&job] {
+        return StretchedOutcome{false, false,
+                                Encoder::tr("The MP3 encoder failed on \"%1\" (error %2)").arg(job.sourceName).arg(-1)};
+    };
+    // The info frame at the audio frames' bit rate where it holds the tag, as LAME writes
+    // its own, so that the stream reads as constant bit rate.
+    mp3frames::TagFrameFacts facts = results.front().facts;
     if (!out.isOpen())
         out = io::AtomicFile::create(job.destinationPath);
-    if (!out.writeAll(reserved.data(), reserved.size()))
+    mp3frames::FrameWriter writer(out, mp3frames::FrameWriter::SeekTable::Straight);
+    if (!writer.begin(facts)) {
+        if (writer.malformed())
+            return {false, false, Encoder::tr("No info frame fits at %1 Hz").arg(job.sampleRate)};
         return cannotWrite();
-    auto put = [&facts, &out](const unsigned char *data, size_t bytes) {
-        facts.musicCrc = crc16(data, bytes, facts.musicCrc);
-        facts.audioBytes += bytes;
-        return out.writeAll(data, bytes);
+    }
+    auto put = [&writer, &cannotWrite, &encoderFailed](const unsigned char *data, size_t bytes) {
+        return writer.appendFrames(data, bytes) ? std::optional<StretchedOutcome>()
+               : writer.malformed()             ? encoderFailed()
+                                                : cannotWrite();
     };
     std::vector<unsigned char> block(kSpillBlock);
     for (size_t k = 0; k < count; ++k) {
@@ -424,34 +417,30 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
             if (const int e = r.body.read(at, n, block.data()))
                 return {false, false,
                         Encoder::tr("Cannot write \"%1\": %2").arg(job.destinationName, io::systemReason(e))};
-            if (!put(block.data(), n))
-                return cannotWrite();
+            if (const auto failed = put(block.data(), n))
+                return *failed;
             at += n;
         }
-        facts.frames += r.bodyFrames;
         if (k + 1 < count) {
             const std::vector<unsigned char> &carry = results[k + 1].carry;
             if (job.refuseSplices || !mp3frames::spliceReservoir(r.tail, carry.data(), carry.size()))
                 return {false, false, {}, true};
-            for (const Frame &f : r.tail) {
-                facts.variableBitRate = facts.variableBitRate || (f[2] >> 4) != (facts.audioHeader[2] >> 4);
-                if (!put(f.data(), f.size()))
-                    return cannotWrite();
-            }
-            facts.frames += uint32_t(r.tail.size());
+            for (const Frame &f : r.tail)
+                if (const auto failed = put(f.data(), f.size()))
+                    return *failed;
         }
     }
-    const int spf = isMpeg1(job.sampleRate) ? 1152 : 576;
+    const int spf = mp3frames::samplesPerFrame(mp3frames::versionForRate(job.sampleRate));
     const int64_t samples = job.plan.back().feedTo;
-    const int64_t padding = int64_t(facts.frames) * spf - facts.encoderDelay - samples;
+    const int64_t padding = int64_t(writer.frames()) * spf - facts.delay - samples;
     if (padding < 0 || padding > 4095)
         return {false, false, Encoder::tr("The MP3 encoder failed at the end of \"%1\"").arg(job.sourceName)};
     facts.padding = int(padding);
-    const std::vector<unsigned char> tag = buildInfoFrame(facts);
-    if (tag.size() != reserved.size())
-        return {false, false, Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(job.destinationName)};
-    if (!out.writeAt(0, tag.data(), tag.size()))
+    if (!writer.writeTagFrame(facts)) {
+        if (writer.malformed())
+            return {false, false, Encoder::tr("The MP3 encoder gave no info frame for \"%1\"").arg(job.destinationName)};
         return cannotWrite();
+    }
     return {true, false, {}};
 }
 

@@ -4,10 +4,6 @@ namespace trevisto::mp3frames {
 
 namespace {
 
-constexpr int kMpeg1Rates[15] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320};
-constexpr int kMpeg2Rates[15] = {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160};
-constexpr int kSampleRates[3][3] = {{44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
-
 int versionRow(MpegVersion v) { return v == MpegVersion::Mpeg1 ? 0 : v == MpegVersion::Mpeg2 ? 1 : 2; }
 
 } // namespace
@@ -55,12 +51,24 @@ int bitRateAt(MpegVersion version, int index)
 {
     if (index < 0 || index > 14)
         return 0;
-    return version == MpegVersion::Mpeg1 ? kMpeg1Rates[index] : kMpeg2Rates[index];
+    return kBitRates[version == MpegVersion::Mpeg1 ? 0 : 1][index];
+}
+
+int sampleRateAt(MpegVersion version, int index)
+{
+    if (index < 0 || index > 2)
+        return 0;
+    return kSampleRates[versionRow(version)][index];
+}
+
+MpegVersion versionForRate(int sampleRate)
+{
+    return sampleRate >= 32000 ? MpegVersion::Mpeg1 : sampleRate >= 16000 ? MpegVersion::Mpeg2 : MpegVersion::Mpeg25;
 }
 
 int FrameHeader::bitRate() const { return bitRateAt(version, bitRateIndex); }
 
-int FrameHeader::sampleRate() const { return kSampleRates[versionRow(version)][sampleRateIndex]; }
+int FrameHeader::sampleRate() const { return sampleRateAt(version, sampleRateIndex); }
 
 size_t FrameHeader::sideInfoBytes() const
 {

@@ -11,6 +11,22 @@ namespace trevisto::mp3frames {
 
 enum class MpegVersion : uint8_t { Mpeg1, Mpeg2, Mpeg25 };
 
+// The bit rates (kbit/s) of the header's table by index 1..14: MPEG-1's, and the one
+// MPEG-2 and MPEG-2.5 share. Index 0 is free format.
+inline constexpr int kBitRates[2][15] = {{0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320},
+                                         {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160}};
+// The sample rates (Hz) by version (MPEG-1, MPEG-2, MPEG-2.5) and the header's index 0..2.
+inline constexpr int kSampleRates[3][3] = {{44100, 48000, 32000}, {22050, 24000, 16000}, {11025, 12000, 8000}};
+
+// The bit rates (kbit/s) of the header's table, by index 1..14; 0 outside.
+int bitRateAt(MpegVersion version, int index);
+// Hz by the header's index 0..2; 0 outside.
+int sampleRateAt(MpegVersion version, int index);
+// The version that carries `sampleRate`: MPEG-1 from 32000 Hz, MPEG-2 from 16000 Hz,
+// MPEG-2.5 below.
+MpegVersion versionForRate(int sampleRate);
+inline int samplesPerFrame(MpegVersion version) { return version == MpegVersion::Mpeg1 ? 1152 : 576; }
+
 struct FrameHeader {
     MpegVersion version = MpegVersion::Mpeg1;
     bool protectedByCrc = false; // a 16-bit CRC follows the header
@@ -31,7 +47,7 @@ struct FrameHeader {
     int sampleRate() const; // Hz
     bool mono() const { return channelMode == 3; }
     int channels() const { return mono() ? 1 : 2; }
-    int samplesPerFrame() const { return version == MpegVersion::Mpeg1 ? 1152 : 576; }
+    int samplesPerFrame() const { return mp3frames::samplesPerFrame(version); }
     int granules() const { return version == MpegVersion::Mpeg1 ? 2 : 1; }
     size_t sideInfoBytes() const;
     // Whole frame with its padding slot; 0 for free format.
@@ -48,9 +64,6 @@ struct FrameHeader {
         return version == other.version && sampleRateIndex == other.sampleRateIndex && mono() == other.mono();
     }
 };
-
-// The bit rates (kbit/s) of the header's table, by index 1..14.
-int bitRateAt(MpegVersion version, int index);
 
 // main_data_begin from the side information (which starts after header and CRC).
 int mainDataBegin(const FrameHeader &header, const unsigned char *sideInfo);

@@ -79,7 +79,7 @@ struct Mp3Index {
     int64_t samples() const;
     // Where sample `sample` of the delivered sound lies in the decoded stream.
     int64_t decodedAt(int64_t sample) const;
-    // The first sample after the dropped stretch, when there is one: a range that crosses
+    // The first sample after the dropped samples, when there are some: a range that crosses
     // it is not one run of the decoded stream.
     std::optional<int64_t> joinedAt() const;
     bool constantBitRate() const;

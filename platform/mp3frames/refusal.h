@@ -17,7 +17,7 @@ enum class Refusal {
     SourceChanged,  // the file is not the one indexed
     LayoutsDiffer,  // pieces to join differ in MPEG version, sample rate or channels
     CannotWrite,    // the destination cannot be written (systemError says why)
-    NoFrameNearStart,     // no frame within the stretch searched after the tags at the start
+    NoFrameNearStart,     // no frame within the bytes searched after the tags at the start
     ReservoirBeforeFile,  // the range's frames take bit-reservoir bytes from before the file
     AcrossJoinedStreams,  // the range crosses where two streams were put end to end
     InfoFrameContradicts, // the info frame's counts contradict the frames

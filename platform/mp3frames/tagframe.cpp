@@ -1,6 +1,7 @@
 #include "platform/mp3frames/tagframe.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace trevisto::mp3frames {
@@ -21,6 +22,25 @@ std::array<unsigned char, 36> plainExtension(bool vbr)
     std::array<unsigned char, 36> ext{};
     std::memcpy(ext.data(), "LAME3.100", 9);
     ext[9] = vbr ? 0x00 : 0x01; // revision 0; method unknown, or constant bit rate
+    return ext;
+}
+
+// An extension that tells how the encoder was set; peak and replay gains stay zero, not
+// measured.
+std::array<unsigned char, 36> encoderExtension(const EncoderSettings &e, bool vbr)
+{
+    std::array<unsigned char, 36> ext{};
+    char name[10] = {};
+    std::snprintf(name, sizeof name, "LAME%s", e.version);
+    std::memcpy(ext.data(), name, 9);
+    ext[9] = vbr ? 0x00 : 0x01;
+    ext[10] = uint8_t(std::clamp((e.lowpassHz + 50) / 100, 0, 255));
+    ext[19] = uint8_t(0x10 | (e.athType & 0x0F));
+    ext[20] = uint8_t(std::min(e.bitRate, 255));
+    const int sourceBits = e.sourceRate <= 32000 ? 0 : e.sourceRate <= 44100 ? 1 : e.sourceRate <= 48000 ? 2 : 3;
+    ext[24] = uint8_t(sourceBits << 6 | (e.stereoMode & 7) << 2);
+    ext[26] = uint8_t((e.bitRate >> 8) & 0x07);
+    ext[27] = uint8_t(e.bitRate);
     return ext;
 }
 
@@ -64,10 +84,12 @@ std::vector<unsigned char> buildTagFrame(const TagFrameFacts &f)
                                  : double(frame.size()) + double(f.audioBytes) * i / 100.0;
         x[16 + i] = uint8_t(std::min(255.0, 256.0 * at / double(total)));
     }
-    put32(x + 116, 0);
+    put32(x + 116, uint32_t(std::max(0, f.quality)));
 
     unsigned char *l = x + kXingBytes;
-    std::array<unsigned char, 36> ext = f.lameFrom.value_or(plainExtension(f.variableBitRate));
+    std::array<unsigned char, 36> ext = f.lameFrom      ? *f.lameFrom
+                                        : f.encoder ? encoderExtension(*f.encoder, f.variableBitRate)
+                                                    : plainExtension(f.variableBitRate);
     // The copy plays on its own: no replay gain measured on it, no gapless neighbours.
     std::fill(ext.begin() + 11, ext.begin() + 19, 0);
     ext[19] &= 0x3F;

@@ -17,6 +17,16 @@ namespace trevisto::mp3frames {
 inline constexpr size_t kXingBytes = 120;
 inline constexpr size_t kLameBytes = 36;
 
+// What an encoder says of its settings, for an extension of its own.
+struct EncoderSettings {
+    const char *version = ""; // the encoder's short version, "3.100"
+    int lowpassHz = 0;
+    int athType = 0;
+    int bitRate = 0;          // kbit/s of the audio frames
+    int sourceRate = 0;       // Hz of the sound handed to the encoder
+    int stereoMode = 0;       // 0 mono, 1 stereo, 3 joint stereo (the extension's coding)
+};
+
 struct TagFrameFacts {
     // A header of the stream (version, sample rate, channel mode). Its bit rate is kept
     // when the frame holds the tag at that rate; otherwise the smallest that does is used.
@@ -28,8 +38,10 @@ struct TagFrameFacts {
     // for a straight seek table.
     const std::vector<uint64_t> *frameOffsets = nullptr;
     // The extension to start from (a source's); its replay gain and gapless-neighbour bits
-    // are cleared. Without one, a plain extension is made.
+    // are cleared. Without one, it is made from `encoder`, or else a plain one.
     std::optional<std::array<unsigned char, 36>> lameFrom;
+    std::optional<EncoderSettings> encoder;
+    int quality = 0; // the Xing quality indicator
     int delay = 0;
     int padding = 0;
     uint16_t musicCrc = 0; // crc16Arc() of the audio frames

@@ -1,5 +1,5 @@
 #include "platform/mp3frames/reservoir.h"
-#include "platform/mp3enc/stretch.h"
+#include "platform/mp3enc/standalone.h"
 #include "platform/bass/bass_test_util.h"
 
 #include <gtest/gtest.h>
@@ -328,13 +328,13 @@ TEST(Reservoir, RepackingKeepsEachFramesDataAndEndsWithTheCarriedBytes)
 
 // The project's encoder with the reservoir off, as a joint is encoded: the most a copied
 // frame can reach back for is carried at the joint's rate.
-TEST(Reservoir, EncodedStretchesCarryTheLargestReservoir)
+TEST(Reservoir, StandaloneFramesCarryTheLargestReservoir)
 {
     for (const auto &[rate, channels, kbps, carryBytes] : {std::tuple{44100, 2, 256, 511}, std::tuple{22050, 1, 128, 255}}) {
         SCOPED_TRACE(std::to_string(rate) + " Hz");
         const Pcm pcm = burstySound(rate, channels, 0.3);
         std::vector<Frame> frames =
-            trevisto::mp3enc::encodeStretch(pcm.samples.data(), pcm.samples.size() / size_t(channels), rate, channels, kbps);
+            trevisto::mp3enc::encodeStandalone(pcm.samples.data(), pcm.samples.size() / size_t(channels), rate, channels, kbps);
         ASSERT_GE(frames.size(), 5u);
         const std::vector<Frame> before = frames;
         Bytes carry(static_cast<size_t>(carryBytes));

@@ -1,18 +1,32 @@
 // Joining clips of MP3 files by copying frames: straight through where a clip goes on where
 // the last one ended, encoded again around every other joint.
-#include "clips/mp3join.h"
+#include "platform/mp3enc/copyjoin.h"
 #include "platform/bass/bass_test_util.h"
 #include "platform/mp3frames/index.h"
 #include "platform/mp3frames/reservoir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 
 namespace {
 
 using namespace trevisto;
 using namespace trevisto::test;
+using mp3enc::CopyJoinClip;
+using mp3enc::CopyJoinOutcome;
+using mp3enc::joinByCopy;
+
+// The identity of an MP3 whose frames decode to `frames` samples, as the loader takes it.
+std::optional<mp3frames::FileIdentity> identify(const std::string &path, int64_t frames)
+{
+    const auto r = mp3frames::indexMp3(path);
+    if (!r.index || r.index->freeFormat || r.index->frames.empty() || r.index->samples() != frames)
+        return std::nullopt;
+    return r.index->identity;
+}
 
 Pcm busySound(int rate, int channels, double seconds, uint32_t seed)
 {
@@ -25,7 +39,7 @@ protected:
         std::string path;
         int channels;
         std::vector<int16_t> decoded;
-        Mp3Source identity;
+        mp3frames::FileIdentity identity;
     };
     // An MP3 of `pcm` with `tag` in front of its frames.
     Source source(const std::string &name, const Pcm &pcm, int kbps, const std::vector<uint8_t> &tag = {})
@@ -39,7 +53,7 @@ protected:
             writeBytes(s.path, bytes);
         }
         s.decoded = decodeSamples(s.path);
-        const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / pcm.channels);
+        const auto origin = identify(s.path, int64_t(s.decoded.size()) / pcm.channels);
         EXPECT_TRUE(origin);
         if (origin)
             s.identity = *origin;
@@ -56,14 +70,14 @@ protected:
         EXPECT_TRUE(r.index && r.index->frames[dropped].mainDataBegin > 0);
         writeBytes(s.path, std::vector<uint8_t>(whole.begin() + long(r.index->frames[dropped].offset), whole.end()));
         s.decoded = decodeSamples(s.path);
-        const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / pcm.channels);
+        const auto origin = identify(s.path, int64_t(s.decoded.size()) / pcm.channels);
         EXPECT_TRUE(origin);
         if (origin)
             s.identity = *origin;
         return s;
     }
     // The clip [a, b) of `s`: its sound as the cut wrote it, and its origin.
-    Mp3JoinClip clip(const Source &s, int64_t a, int64_t b, int rate)
+    CopyJoinClip clip(const Source &s, int64_t a, int64_t b, int rate)
     {
         const std::string wav = dir.file("clip" + std::to_string(clips_++) + ".wav");
         Pcm pcm;
@@ -71,7 +85,7 @@ protected:
         pcm.channels = s.channels;
         pcm.samples.assign(s.decoded.begin() + a * s.channels, s.decoded.begin() + b * s.channels);
         writeWav(wav, pcm);
-        return {Mp3Origin{s.identity, a, b}, QString::fromStdString(wav)};
+        return {mp3enc::ClipOrigin{QString::fromStdString(s.path), s.identity, a, b}, QString::fromStdString(wav)};
     }
     int clips_ = 0;
 };
@@ -79,11 +93,11 @@ protected:
 TEST_F(Mp3JoinTest, ContiguousClipsAreCopiedStraightThroughAndExact)
 {
     const Source s = source("a.mp3", busySound(44100, 2, 3.0, 1), 128);
-    const std::vector<Mp3JoinClip> clips = {clip(s, 5000, 40001, 44100), clip(s, 40001, 70000, 44100),
+    const std::vector<CopyJoinClip> clips = {clip(s, 5000, 40001, 44100), clip(s, 40001, 70000, 44100),
                                             clip(s, 70000, 100000, 44100)};
     const std::string out = dir.file("joined.mp3");
-    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, QString::fromStdString(out));
-    ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+    const CopyJoinOutcome joined = joinByCopy(clips, QString::fromStdString(out));
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
     EXPECT_EQ(joined.encodedJoints, 0);
     EXPECT_EQ(decodeSamples(out), std::vector<int16_t>(s.decoded.begin() + 5000 * 2, s.decoded.begin() + 100000 * 2));
 }
@@ -102,10 +116,10 @@ TEST_F(Mp3JoinTest, OtherJointsAreEncodedAgainAndTheRestStaysExact)
         const Source a = source("a.mp3", busySound(c.rate, c.channels, 2.0, 1), c.kbps);
         const Source b = source("b.mp3", busySound(c.rate, c.channels, 2.0, 7), c.kbps);
         const int64_t len1 = 30011, len2 = 25000;
-        const std::vector<Mp3JoinClip> clips = {clip(a, 3000, 3000 + len1, c.rate), clip(b, 7777, 7777 + len2, c.rate)};
+        const std::vector<CopyJoinClip> clips = {clip(a, 3000, 3000 + len1, c.rate), clip(b, 7777, 7777 + len2, c.rate)};
         const std::string out = dir.file("joined.mp3");
-        const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, QString::fromStdString(out));
-        ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+        const CopyJoinOutcome joined = joinByCopy(clips, QString::fromStdString(out));
+        ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
         EXPECT_EQ(joined.encodedJoints, 1);
 
         const std::vector<int16_t> got = decodeSamples(out);
@@ -139,6 +153,48 @@ TEST_F(Mp3JoinTest, OtherJointsAreEncodedAgainAndTheRestStaysExact)
     }
 }
 
+// Away from its joints a join is the sources' own frames, byte for byte: the frames a
+// join encoded instead would decode close to the clips, but not as the sources do.
+TEST_F(Mp3JoinTest, EveryFrameAwayFromTheJointsIsASourceFrame)
+{
+    const Source a = source("a.mp3", busySound(44100, 2, 3.0, 21), 128);
+    const Source b = source("b.mp3", busySound(44100, 2, 3.0, 22), 128);
+    const std::string out = dir.file("joined.mp3");
+    const CopyJoinOutcome joined = joinByCopy(
+        {clip(a, 4000, 60000, 44100), clip(b, 10000, 70000, 44100), clip(a, 80000, 120000, 44100)},
+        QString::fromStdString(out));
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
+    ASSERT_EQ(joined.encodedFrames.size(), 2u);
+
+    std::set<std::vector<uint8_t>> sourceFrames;
+    for (const Source *s : {&a, &b}) {
+        const std::vector<uint8_t> bytes = readBytes(s->path);
+        const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+        ASSERT_TRUE(r.index);
+        for (const auto &e : r.index->frames)
+            sourceFrames.emplace(bytes.begin() + long(e.offset), bytes.begin() + long(e.offset + e.bytes));
+    }
+    const std::vector<uint8_t> bytes = readBytes(out);
+    const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+    ASSERT_TRUE(r.index);
+    const auto &frames = r.index->frames;
+    size_t copied = 0, foreign = 0;
+    for (size_t k = 0; k < frames.size(); ++k) {
+        const bool encoded = std::any_of(joined.encodedFrames.begin(), joined.encodedFrames.end(),
+                                         [k](const auto &span) { return k >= span.first && k < span.second; });
+        const std::vector<uint8_t> frame(bytes.begin() + long(frames[k].offset),
+                                         bytes.begin() + long(frames[k].offset + frames[k].bytes));
+        if (encoded)
+            continue;
+        if (sourceFrames.count(frame))
+            ++copied;
+        else if (k > 0) // the first may be a silent frame that carries the reservoir
+            ++foreign;
+    }
+    EXPECT_EQ(foreign, 0u);
+    EXPECT_GT(copied, frames.size() * 9 / 10);
+}
+
 // Where the encoded frames of a joint meet the copied ones, both have long window halves
 // or both short ones; an encoder that began them with the wrong ones was heard as a burst.
 TEST_F(Mp3JoinTest, EncodedJointsMeetTheCopiedFramesWithMatchingWindows)
@@ -151,12 +207,12 @@ TEST_F(Mp3JoinTest, EncodedJointsMeetTheCopiedFramesWithMatchingWindows)
         SCOPED_TRACE(c.name);
         const Source a = source("a.mp3", busySound(c.rate, c.channels, 3.0, 3), c.kbps);
         const Source b = source("b.mp3", busySound(c.rate, c.channels, 3.0, 9), c.kbps);
-        std::vector<Mp3JoinClip> clips;
+        std::vector<CopyJoinClip> clips;
         for (int64_t i = 0; i < 6; ++i) // seams at many places in the frame grid
             clips.push_back(clip(i % 2 ? b : a, 2000 + 3457 * i, 2000 + 3457 * i + 9000 + 111 * i, c.rate));
         const std::string out = dir.file("joined.mp3");
-        const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, QString::fromStdString(out));
-        ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+        const CopyJoinOutcome joined = joinByCopy(clips, QString::fromStdString(out));
+        ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
         ASSERT_EQ(joined.encodedJoints, 5);
         ASSERT_EQ(joined.encodedFrames.size(), 5u);
         const auto indexed = mp3frames::indexMp3(out);
@@ -194,13 +250,13 @@ TEST_F(Mp3JoinTest, AJoinOfOneTaggedFileKeepsItsTag)
                  other = source("other.mp3", busySound(44100, 2, 2.0, 6), 128);
     ASSERT_EQ(tagged.decoded, plain.decoded);
     const std::string fromPlain = dir.file("plain-join.mp3"), fromTagged = dir.file("tagged-join.mp3");
-    ASSERT_EQ(JoinMp3ByCopy({clip(plain, 3000, 30000, 44100), clip(plain, 50000, 80000, 44100)},
+    ASSERT_EQ(joinByCopy({clip(plain, 3000, 30000, 44100), clip(plain, 50000, 80000, 44100)},
                             QString::fromStdString(fromPlain))
                   .kind,
-              Mp3JoinOutcome::Copied);
-    const Mp3JoinOutcome joined = JoinMp3ByCopy({clip(tagged, 3000, 30000, 44100), clip(tagged, 50000, 80000, 44100)},
+              CopyJoinOutcome::Copied);
+    const CopyJoinOutcome joined = joinByCopy({clip(tagged, 3000, 30000, 44100), clip(tagged, 50000, 80000, 44100)},
                                                 QString::fromStdString(fromTagged));
-    ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
     EXPECT_EQ(joined.encodedJoints, 1);
     std::vector<uint8_t> want = tag;
     const std::vector<uint8_t> untagged = readBytes(fromPlain);
@@ -209,10 +265,10 @@ TEST_F(Mp3JoinTest, AJoinOfOneTaggedFileKeepsItsTag)
     EXPECT_EQ(decodeSamples(fromTagged), decodeSamples(fromPlain));
 
     const std::string mix = dir.file("mix.mp3");
-    ASSERT_EQ(JoinMp3ByCopy({clip(tagged, 3000, 30000, 44100), clip(other, 50000, 80000, 44100)},
+    ASSERT_EQ(joinByCopy({clip(tagged, 3000, 30000, 44100), clip(other, 50000, 80000, 44100)},
                             QString::fromStdString(mix))
                   .kind,
-              Mp3JoinOutcome::Copied);
+              CopyJoinOutcome::Copied);
     const std::vector<uint8_t> mixed = readBytes(mix);
     ASSERT_GE(mixed.size(), 2u);
     EXPECT_EQ(mixed[0], 0xFF) << "a frame, not a tag, comes first";
@@ -222,11 +278,11 @@ TEST_F(Mp3JoinTest, ClipsThatCannotBeCopiedSayWhy)
 {
     const Source a = source("a.mp3", busySound(44100, 2, 1.0, 1), 128);
     const Source m = source("m.mp3", busySound(22050, 1, 1.0, 1), 64);
-    Mp3JoinClip plain = clip(a, 0, 20000, 44100);
+    CopyJoinClip plain = clip(a, 0, 20000, 44100);
     plain.origin.reset();
     const struct {
         const char *name;
-        std::vector<Mp3JoinClip> clips;
+        std::vector<CopyJoinClip> clips;
     } cases[] = {
         {"a clip without an MP3", {clip(a, 0, 20000, 44100), plain}},
         {"another layout", {clip(a, 0, 20000, 44100), clip(m, 0, 10000, 22050)}},
@@ -235,8 +291,8 @@ TEST_F(Mp3JoinTest, ClipsThatCannotBeCopiedSayWhy)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const std::string out = dir.file("no.mp3");
-        const Mp3JoinOutcome joined = JoinMp3ByCopy(c.clips, QString::fromStdString(out));
-        EXPECT_EQ(joined.kind, Mp3JoinOutcome::NotCopyable);
+        const CopyJoinOutcome joined = joinByCopy(c.clips, QString::fromStdString(out));
+        EXPECT_EQ(joined.kind, CopyJoinOutcome::NotCopyable);
         EXPECT_FALSE(joined.why.isEmpty());
         EXPECT_FALSE(std::filesystem::exists(out));
     }
@@ -263,9 +319,9 @@ TEST_F(Mp3JoinTest, EverySourceSharesTheFirstClipsLayout)
         const Source first = source("z-first.mp3", busySound(c.rate1, c.channels1, 1.5, 1), c.kbps1);
         const Source second = source("a-second.mp3", busySound(c.rate2, c.channels2, 1.5, 2), c.kbps2);
         const std::string out = dir.file("joined.mp3");
-        const Mp3JoinOutcome joined =
-            JoinMp3ByCopy({clip(first, 1000, 20000, c.rate1), clip(second, 2000, 20000, c.rate2)}, QString::fromStdString(out));
-        EXPECT_EQ(joined.kind, Mp3JoinOutcome::NotCopyable);
+        const CopyJoinOutcome joined =
+            joinByCopy({clip(first, 1000, 20000, c.rate1), clip(second, 2000, 20000, c.rate2)}, QString::fromStdString(out));
+        EXPECT_EQ(joined.kind, CopyJoinOutcome::NotCopyable);
         EXPECT_TRUE(joined.why.contains(QString::fromStdString(first.path))) << joined.why.toStdString();
         EXPECT_TRUE(joined.why.contains(QString::fromStdString(second.path))) << joined.why.toStdString();
         EXPECT_FALSE(std::filesystem::exists(out));
@@ -300,9 +356,9 @@ TEST_F(Mp3JoinTest, ClipsFromTheStartOfAStreamCutAtAFrame)
         const Source &s1 = c.cutFirst ? c.stream : other, &s2 = c.cutFirst ? other : c.stream;
         const int64_t a1 = c.cutFirst ? c.cutFrom : 3000, a2 = c.cutFirst ? 5000 : c.cutFrom;
         const std::string out = dir.file("joined.mp3");
-        const Mp3JoinOutcome joined =
-            JoinMp3ByCopy({clip(s1, a1, a1 + len1, 44100), clip(s2, a2, a2 + len2, 44100)}, QString::fromStdString(out));
-        ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+        const CopyJoinOutcome joined =
+            joinByCopy({clip(s1, a1, a1 + len1, 44100), clip(s2, a2, a2 + len2, 44100)}, QString::fromStdString(out));
+        ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
         EXPECT_EQ(joined.encodedJoints, 1);
         EXPECT_EQ(joined.leadInFrames > 0, c.leadIn);
 
@@ -340,19 +396,19 @@ TEST_F(Mp3JoinTest, ClipsOfTwoFilesPutEndToEnd)
     both.insert(both.end(), second.begin(), second.end());
     writeBytes(dir.file("both.mp3"), both);
     Source s{dir.file("both.mp3"), 2, decodeSamples(dir.file("both.mp3")), {}};
-    const auto origin = IdentifyMp3Source(QString::fromStdString(s.path), int64_t(s.decoded.size()) / 2);
+    const auto origin = identify(s.path, int64_t(s.decoded.size()) / 2);
     ASSERT_TRUE(origin);
     s.identity = *origin;
     const int64_t seam = int64_t(a.decoded.size()) / 2;
 
     const std::string out = dir.file("joined.mp3");
-    const Mp3JoinOutcome across = JoinMp3ByCopy({clip(s, seam - 9000, seam + 9000, 44100)}, QString::fromStdString(out));
-    EXPECT_EQ(across.kind, Mp3JoinOutcome::NotCopyable);
+    const CopyJoinOutcome across = joinByCopy({clip(s, seam - 9000, seam + 9000, 44100)}, QString::fromStdString(out));
+    EXPECT_EQ(across.kind, CopyJoinOutcome::NotCopyable);
     EXPECT_EQ(across.why, mp3frames::describe(mp3frames::Refusal::AcrossJoinedStreams));
 
-    const Mp3JoinOutcome joined = JoinMp3ByCopy({clip(s, seam - 15000, seam, 44100), clip(s, seam, seam + 15000, 44100)},
+    const CopyJoinOutcome joined = joinByCopy({clip(s, seam - 15000, seam, 44100), clip(s, seam, seam + 15000, 44100)},
                                                 QString::fromStdString(out));
-    ASSERT_EQ(joined.kind, Mp3JoinOutcome::Copied) << joined.why.toStdString();
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
     EXPECT_EQ(joined.encodedJoints, 1);
     const std::vector<int16_t> got = decodeSamples(out);
     const int64_t length = int64_t(got.size()) / 2, overlap = 30000 - length;

@@ -1,0 +1,21 @@
+#include "platform/mp3enc/copyjoin.h"
+
+#include "platform/mp3enc/joinplan.h"
+#include "platform/mp3enc/joints.h"
+#include "platform/mp3enc/joinwrite.h"
+
+namespace trevisto::mp3enc {
+
+CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
+                           const io::AtomicFile::Options &options)
+{
+    PlannedJoin planned = planJoin(clips);
+    if (!planned.plan)
+        return notCopyable(planned.why);
+    JointFrames joints = encodeJoints(*planned.plan);
+    if (!joints.why.isEmpty())
+        return notCopyable(joints.why);
+    return writeJoin(*planned.plan, joints, nativeOutput, options);
+}
+
+} // namespace trevisto::mp3enc

@@ -1,0 +1,55 @@
+#pragma once
+// Joining clips cut from MP3 files into one MP3 by copying their frames. Clips that go on
+// exactly where the one before ended in the same file are copied straight through. At
+// every other joint a few frames around it are encoded again from the clips' sound, with
+// the bit reservoir off and repacked, so that the copied frames after it decode as in
+// their own file; such a joint moves by at most half a frame. When every clip comes from
+// one file, its ID3v2 tag goes in front, as with a copied save. Every clip's source must
+// share the first clip's MPEG version, sample rate and channel count.
+//
+// The work is done in three steps: the plan (joinplan.h) checks the clips and places each
+// run of them on the output's frame grid, the joints (joints.h) are encoded, and the write
+// (joinwrite.h) puts copied and encoded frames behind one info frame.
+
+#include "platform/io/atomicfile.h"
+#include "platform/mp3frames/index.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace trevisto::mp3enc {
+
+// The MP3 a clip was cut from, as it was when it was opened, and the clip's samples of it.
+struct ClipOrigin {
+    QString path; // native
+    mp3frames::FileIdentity identity;
+    int64_t first = 0, last = 0; // the source's samples [first, last)
+};
+
+struct CopyJoinClip {
+    std::optional<ClipOrigin> origin; // none: the clip was not cut from an MP3
+    QString wavPath;                  // the clip's sound, native path
+};
+
+struct CopyJoinOutcome {
+    enum Kind { Copied, NotCopyable, Failed };
+    Kind kind = NotCopyable;
+    QString why;             // NotCopyable: why the joined sound must be encoded; Failed: why nothing was written
+    int encodedJoints = 0;   // with Copied
+    // With Copied: for each joint encoded again, the audio frames of the output that hold
+    // it, [first, end), counted from the first frame after the info frame.
+    std::vector<std::pair<uint32_t, uint32_t>> encodedFrames;
+    // With Copied: the audio frames encoded again at the start, in front of the first
+    // copied one, where the first clip begins in frames that take bit-reservoir bytes from
+    // before their file.
+    uint32_t leadInFrames = 0;
+};
+
+CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
+                           const io::AtomicFile::Options &options = {});
+
+} // namespace trevisto::mp3enc

@@ -1,0 +1,63 @@
+#pragma once
+// The first step of a copy join: every clip's source indexed and checked, the clips
+// gathered into pieces (runs of one source without a gap), and each piece placed on the
+// output's frame grid with the samples it keeps and the frames it copies, before the
+// joints between them are encoded.
+
+#include "platform/mp3enc/copyjoin.h"
+#include "platform/mp3frames/rangecopy.h"
+#include "platform/wav/wav.h"
+
+#include <QCoreApplication>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace trevisto::mp3enc {
+
+// The texts of the copy join, under one translation context.
+struct Mp3Join {
+    Q_DECLARE_TR_FUNCTIONS(Mp3Join)
+};
+
+inline int64_t floorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+
+inline CopyJoinOutcome notCopyable(const QString &why) { return {CopyJoinOutcome::NotCopyable, why, 0, {}}; }
+
+struct JoinSource {
+    std::string path; // native
+    mp3frames::Mp3Index index;
+};
+
+// Consecutive clips of one source that follow each other without a gap.
+struct Piece {
+    const JoinSource *source = nullptr;
+    int64_t first = 0, last = 0; // source samples
+    std::vector<std::unique_ptr<wav::File>> clips; // their sound, end to end
+    int64_t offset = 0; // output decoded index = source decoded index + offset
+    int64_t keepFrom = 0, keepTo = 0; // the piece's samples that are kept
+    size_t copyFrom = 0, copyTo = 0;  // source frames copied
+
+    int64_t outputStart() const { return source->index.decodedAt(first) + offset; }
+
+    // The piece's samples [from, from + count) into `out` (interleaved), zeros outside what
+    // is kept.
+    bool read(int64_t from, int64_t count, int channels, int16_t *out) const;
+};
+
+struct JoinPlan {
+    std::map<QString, JoinSource> sources; // by path; the pieces point into it
+    std::vector<Piece> pieces;
+    mp3frames::FrameHeader layout; // the first source's, which every source shares
+    mp3frames::RangePlan start;    // the first piece's, as a copied cut of it would start
+};
+
+struct PlannedJoin {
+    std::optional<JoinPlan> plan;
+    QString why; // without a plan: why the clips cannot be joined by copying
+};
+
+PlannedJoin planJoin(const std::vector<CopyJoinClip> &clips);
+
+} // namespace trevisto::mp3enc

@@ -1,0 +1,261 @@
+#include "platform/mp3enc/joints.h"
+
+#include "platform/mp3enc/lamesetup.h"
+#include "platform/mp3enc/standalone.h"
+#include "platform/mp3frames/bytesource.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+namespace trevisto::mp3enc {
+
+using namespace mp3frames;
+
+namespace {
+
+// The frames encoded again at a joint, before and after the frame that holds it, tried in
+// this order until the encoded frames meet the copied ones cleanly.
+constexpr std::pair<int, int> kJointSpans[] = {{1, 1}, {2, 1}, {1, 2}, {2, 2}, {3, 1}, {1, 3}, {3, 2}, {2, 3}, {3, 3}};
+
+// The header and side info of frame `frame` of a source.
+bool readSideInfo(const JoinSource &source, size_t frame, std::vector<unsigned char> &out)
+{
+    const FrameEntry &entry = source.index.frames[frame];
+    const FrameHeader h = entry.parsedHeader();
+    out.resize(h.mainDataOffset());
+    ByteSource src(source.path);
+    return src.ok() && entry.bytes >= out.size() && src.read(entry.offset, out.size(), out.data());
+}
+
+struct Joint {
+    enum Refused { None, EncoderRefused, CannotCarry };
+    std::vector<Frame> frames; // empty: the clips are too short for the span
+    size_t beforeTo = 0, afterFrom = 0; // the source frames copied up to and from
+    bool meets = false; // the window halves match on both sides
+    Refused refused = None;
+};
+
+// Whether the last granule of `a` and the first of `b` overlap cleanly in every channel;
+// false when either frame's side info cannot be read.
+bool framesMeet(const FrameHeader &ha, const unsigned char *a, size_t aBytes, const FrameHeader &hb,
+                const unsigned char *b, size_t bBytes, int channels)
+{
+    for (int c = 0; c < channels; ++c) {
+        const std::optional<int> before = blockType(ha, a, aBytes, ha.granules() - 1, c);
+        const std::optional<int> after = blockType(hb, b, bBytes, 0, c);
+        if (!before || !after || !windowsMeet(*before, *after))
+            return false;
+    }
+    return true;
+}
+
+// The bit rate the joints are encoded at: high, so that their frames have room to carry
+// the reservoir of the copied frames after them; within what the encoder makes at the rate.
+int jointBitRate(MpegVersion version)
+{
+    const int wanted = version == MpegVersion::Mpeg1 ? 256 : 128;
+    return std::min(wanted, bitRateAt(version, highestBitRateIndex(version)));
+}
+
+// Encodes output frames [first, first + count) around one joint.
+class JointEncoder {
+public:
+    explicit JointEncoder(const JoinPlan &plan)
+        : spf_(plan.layout.samplesPerFrame()), channels_(plan.layout.channels()),
+          kbps_(jointBitRate(plan.layout.version))
+    {
+    }
+
+    // The frames from the clips' sound: `before`'s up to output sample `seam` and
+    // `after`'s from there, or, with no `before`, `after`'s alone (frames that lead into
+    // the first piece), with the reservoir repacked so that `after`'s next copied frame
+    // finds its bytes. That frame must reach back for none from before its file: the run
+    // grows over `after`'s frames until one does. Nothing when a source cannot be read.
+    std::optional<Joint> encode(const Piece *before, const Piece &after, int64_t seam, int64_t first,
+                                int64_t count) const;
+
+private:
+    bool mix(const Piece *before, const Piece &after, int64_t seam, int64_t from, int64_t samples,
+             std::vector<int16_t> &pcm) const;
+    bool judge(const Piece *before, const Piece &after, Joint &joint) const;
+
+    const int spf_, channels_, kbps_;
+};
+
+// The sound from output sample `from`: each sample from the piece it belongs to.
+bool JointEncoder::mix(const Piece *before, const Piece &after, int64_t seam, int64_t from, int64_t samples,
+                       std::vector<int16_t> &pcm) const
+{
+    std::vector<int16_t> part(size_t(samples * channels_));
+    for (const Piece *p : {before, &after}) {
+        if (!p)
+            continue;
+        if (!p->read(from - p->outputStart(), samples, channels_, part.data()))
+            return false;
+        for (int64_t i = 0; i < samples; ++i)
+            if (!before || (from + i < seam) == (p == before))
+                std::copy_n(part.begin() + i * channels_, channels_, pcm.begin() + i * channels_);
+    }
+    return true;
+}
+
+// Whether the encoded frames meet the copied ones, and whether they carry the reservoir
+// `after`'s first copied frame reaches back for; false when a source cannot be read.
+bool JointEncoder::judge(const Piece *before, const Piece &after, Joint &joint) const
+{
+    const Mp3Index &next = after.source->index;
+    std::vector<unsigned char> last, nextSide;
+    if ((before && !readSideInfo(*before->source, joint.beforeTo - 1, last)) ||
+        !readSideInfo(*after.source, joint.afterFrom, nextSide))
+        return false;
+    std::vector<Frame> &frames = joint.frames;
+    const FrameHeader nextHeader = next.frames[joint.afterFrom].parsedHeader();
+    const FrameHeader firstEncoded = *FrameHeader::parse(frames.front().data()),
+                      lastEncoded = *FrameHeader::parse(frames.back().data());
+    joint.meets = framesMeet(lastEncoded, frames.back().data(), frames.back().size(), nextHeader, nextSide.data(),
+                             nextSide.size(), channels_);
+    if (before) {
+        const FrameHeader lastHeader = before->source->index.frames[joint.beforeTo - 1].parsedHeader();
+        joint.meets = joint.meets && framesMeet(lastHeader, last.data(), last.size(), firstEncoded,
+                                                frames.front().data(), frames.front().size(), channels_);
+    }
+    const size_t reach = *reservoirReach(next, joint.afterFrom);
+    std::vector<unsigned char> carry;
+    if (reach > 0 && !readReservoirBefore(after.source->path, next, joint.afterFrom, reach, carry))
+        return false;
+    if (!repackReservoir(frames, carry.data(), carry.size()))
+        joint.refused = Joint::CannotCarry;
+    return true;
+}
+
+std::optional<Joint> JointEncoder::encode(const Piece *before, const Piece &after, int64_t seam, int64_t first,
+                                          int64_t count) const
+{
+    Joint joint;
+    if (before) {
+        const int64_t beforeTo = first - before->offset / spf_;
+        if (beforeTo <= int64_t(before->copyFrom))
+            return joint;
+        joint.beforeTo = size_t(beforeTo);
+    }
+    int64_t afterFrom = first + count - after.offset / spf_;
+    if (afterFrom < 0)
+        return joint;
+    while (afterFrom < int64_t(after.copyTo) && !reservoirReach(after.source->index, size_t(afterFrom))) {
+        ++afterFrom;
+        ++count;
+    }
+    if (afterFrom >= int64_t(after.copyTo))
+        return joint;
+    joint.afterFrom = size_t(afterFrom);
+
+    // The encoder starts from silence and begins with short blocks at the sound's onset:
+    // two MPEG-1 frames' worth of its output (four MPEG-2 frames) is dropped, and as much
+    // sound follows the frames kept. The first kept frame starts at input sample
+    // lead * spf - kStandaloneDelay.
+    const int lead = 2 * 1152 / spf_;
+    const int64_t from = first * spf_ - lead * spf_ + kStandaloneDelay;
+    const int64_t samples = (count + 2 * lead) * spf_;
+    std::vector<int16_t> pcm(size_t(samples * channels_));
+    if (!mix(before, after, seam, from, samples, pcm))
+        return std::nullopt;
+    std::vector<Frame> frames =
+        encodeStandalone(pcm.data(), size_t(samples), after.source->index.layout.sampleRate(), channels_, kbps_);
+    if (frames.size() < size_t(lead + count)) {
+        joint.frames = {Frame{}};
+        joint.refused = Joint::EncoderRefused;
+        return joint;
+    }
+    joint.frames = std::vector<Frame>(frames.begin() + lead, frames.begin() + lead + count);
+    if (!judge(before, after, joint))
+        return std::nullopt;
+    return joint;
+}
+
+// A clean meeting first, then any frames that carry the reservoir.
+int rank(const Joint &x) { return x.refused ? 0 : x.meets ? 2 : 1; }
+
+// Keeps the better of `chosen` and `joint`; true once it is as good as it gets.
+bool keepBetter(std::optional<Joint> &chosen, std::optional<Joint> &&joint)
+{
+    if (!chosen || rank(*joint) > rank(*chosen))
+        chosen = std::move(joint);
+    return rank(*chosen) == 2;
+}
+
+QString refusal(Joint::Refused refused, bool atStart)
+{
+    if (refused == Joint::EncoderRefused)
+        return atStart ? Mp3Join::tr("the MP3 encoder refused the sound at the start")
+                       : Mp3Join::tr("the MP3 encoder refused the sound at a joint");
+    return atStart ? Mp3Join::tr("the frames at the start cannot carry the bit reservoir")
+                   : Mp3Join::tr("the frames at a joint cannot carry the bit reservoir");
+}
+
+// The frames of the joint after piece `j`; the run grows by a frame on a side where the
+// encoder chose other blocks than the copied frame there.
+QString encodeJoint(const JointEncoder &encoder, JoinPlan &plan, size_t j, std::vector<Frame> &out)
+{
+    const int spf = plan.layout.samplesPerFrame();
+    Piece &before = plan.pieces[j], &after = plan.pieces[j + 1];
+    const int64_t seam = before.outputStart() + before.keepTo;
+    std::optional<Joint> chosen;
+    for (const auto &[left, right] : kJointSpans) {
+        std::optional<Joint> joint = encoder.encode(&before, after, seam, floorDiv(seam, spf) - left, left + 1 + right);
+        if (!joint)
+            return describe(Refusal::CannotRead);
+        if (joint->frames.empty())
+            continue; // a clip too short for this span
+        if (keepBetter(chosen, std::move(joint)))
+            break;
+    }
+    if (!chosen)
+        return Mp3Join::tr("a clip is too short to be joined without encoding it again");
+    if (chosen->refused)
+        return refusal(chosen->refused, false);
+    before.copyTo = chosen->beforeTo;
+    after.copyFrom = chosen->afterFrom;
+    out = std::move(chosen->frames);
+    return {};
+}
+
+// Frames encoded in front of the first copied one. One more of them moves the first copied
+// frame one on, the delay staying the same; tried until they meet it cleanly.
+QString encodeLeadIn(const JointEncoder &encoder, JoinPlan &plan, std::vector<Frame> &out)
+{
+    Piece &head = plan.pieces.front();
+    std::optional<Joint> chosen;
+    for (int more = 0; more < 4; ++more) {
+        std::optional<Joint> joint = encoder.encode(nullptr, head, 0, 0, plan.start.encodedFrames + more);
+        if (!joint)
+            return describe(Refusal::CannotRead);
+        if (joint->frames.empty())
+            break; // the copied part of the piece is used up
+        if (keepBetter(chosen, std::move(joint)))
+            break;
+    }
+    if (!chosen)
+        return describe(Refusal::ReservoirBeforeFile);
+    if (chosen->refused)
+        return refusal(chosen->refused, true);
+    head.copyFrom = chosen->afterFrom;
+    out = std::move(chosen->frames);
+    return {};
+}
+
+} // namespace
+
+JointFrames encodeJoints(JoinPlan &plan)
+{
+    const JointEncoder encoder(plan);
+    JointFrames result;
+    result.joints.resize(plan.pieces.size() - 1);
+    for (size_t j = 0; j + 1 < plan.pieces.size() && result.why.isEmpty(); ++j)
+        result.why = encodeJoint(encoder, plan, j, result.joints[j]);
+    if (result.why.isEmpty() && plan.start.encodedFrames > 0)
+        result.why = encodeLeadIn(encoder, plan, result.leadIn);
+    return result;
+}
+
+} // namespace trevisto::mp3enc

@@ -1,0 +1,14 @@
+#pragma once
+// The last step of a copy join: the output written behind one info frame, with the first
+// source's ID3v2 tag in front when every clip comes from it; then the silent frames that
+// carry the first copied frame's reservoir or the lead-in frames, and each piece's copied
+// frames followed by its joint's encoded ones.
+
+#include "platform/mp3enc/joints.h"
+
+namespace trevisto::mp3enc {
+
+CopyJoinOutcome writeJoin(const JoinPlan &plan, const JointFrames &joints, const QString &nativeOutput,
+                          const io::AtomicFile::Options &options);
+
+} // namespace trevisto::mp3enc
