@@ -37,7 +37,7 @@
 class QFrame;
 class QTimer;
 class FocusRing;
-class DetailView;
+class CloseView;
 namespace trevisto::mp3enc {
 class Mp3Encoder;
 }
@@ -383,6 +383,6 @@ private:
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
     std::optional<trevisto::DriveHold> driveHold_; // while they are
     FocusRing *focusRing_ = nullptr;
-    DetailView *detail_ = nullptr; // the close view of the source
+    CloseView *closeView_ = nullptr; // the close view of the source
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;
 };

@@ -3,7 +3,7 @@
 // the close view and the list. Every control keeps its frame and its order.
 #include "app/frmWriteWave.h"
 
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
 #include <QResizeEvent>
@@ -24,7 +24,7 @@ constexpr int kSoundFirst = 800;
 // The close view takes the extra height, less a gap above the Time Frame; below this
 // height it is not shown.
 constexpr int kViewGap = 6;
-constexpr int kViewLeast = DetailView::RulerHeight + DetailView::BarHeight + 24;
+constexpr int kViewLeast = CloseView::RulerHeight + CloseView::BarHeight + 24;
 
 const Follow kRight{.moveBySound = 1};
 const Follow kDown{.moveDown = 1};
@@ -38,7 +38,7 @@ const std::pair<const char *, Follow> kFollows[] = {
     {"CmbMM", kRight},
     {"CmbSS", kRight},
     {"CmdGoto", kRight},
-    {"DetailView1", {.growBySound = 1, .growDown = 1}},
+    {"CloseView1", {.growBySound = 1, .growDown = 1}},
     {"Frame6", {.growBySound = 1, .moveDown = 1}},
     {"Slider1", {.growBySound = 1, .moveDown = 1}},
     {"CmdBack", {.moveBySound = 0.5}},
@@ -83,12 +83,12 @@ QRect Followed(const QRect &design, const Follow &f, int sound, int list, int do
 
 void frmWriteWave::KeepDesignPlaces()
 {
-    detail_ = new DetailView(ui->centralwidget);
-    detail_->setObjectName("DetailView1");
+    closeView_ = new CloseView(ui->centralwidget);
+    closeView_->setObjectName("CloseView1");
     // Between the top frames and the Time Frame, as wide as they are; no height at the design
     // size.
-    detail_->setGeometry(ui->Frame9->x(), ui->Frame9->geometry().bottom() + 3, ui->Frame9->width(), 0);
-    detail_->hide();
+    closeView_->setGeometry(ui->Frame9->x(), ui->Frame9->geometry().bottom() + 3, ui->Frame9->width(), 0);
+    closeView_->hide();
     ui->centralwidget->installEventFilter(this);
     for (const auto &[name, follow] : kFollows)
         if (auto *w = findChild<QWidget *>(QLatin1String(name)))
@@ -115,9 +115,9 @@ void frmWriteWave::PlaceControls(const QSize &client)
         const auto it = std::find_if(std::begin(kFollows), std::end(kFollows),
                                      [widget](const auto &f) { return widget->objectName() == QLatin1String(f.first); });
         QRect rect = Followed(design, it->second, sound, list, taller);
-        if (widget == detail_) {
+        if (widget == closeView_) {
             rect.setHeight(std::max(rect.height() - kViewGap, 0));
-            detail_->setVisible(rect.height() >= kViewLeast);
+            closeView_->setVisible(rect.height() >= kViewLeast);
         }
         widget->setGeometry(rect);
     }

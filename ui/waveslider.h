@@ -34,7 +34,7 @@ public:
     // No sound: no envelope, no marks, no cut.
     void clearWave();
 
-    // Where the sound's columns lie: the stretch the handle's centre travels, so a point
+    // Where the sound's columns lie: the span the handle's centre travels, so a point
     // of the envelope and the handle over it stand for the same time.
     QRect waveRect() const;
     // The horizontal position of `ms` in the sound.

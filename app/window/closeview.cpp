@@ -4,7 +4,7 @@
 
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
 #include <QComboBox>
@@ -18,10 +18,7 @@
 
 namespace {
 
-// The texts this file shows, under one translation context.
-struct CloseView {
-    Q_DECLARE_TR_FUNCTIONS(CloseView)
-};
+// The texts this file shows are the close view's own: CloseView::tr, under its context.
 
 // How long [ and ] play at a mark.
 constexpr qint64 kMarkPreviewMs = 2000;
@@ -30,15 +27,15 @@ constexpr qint64 kMarkPreviewMs = 2000;
 
 void frmWriteWave::ConnectCloseView()
 {
-    connect(detail_, &DetailView::positionPicked, this, &frmWriteWave::MovePlayPosition);
+    connect(closeView_, &CloseView::positionPicked, this, &frmWriteWave::MovePlayPosition);
     // A drag of a mark is one step, set where it is dropped.
-    connect(detail_, &DetailView::markInDropped, this,
+    connect(closeView_, &CloseView::markInDropped, this,
             [this](qint64 ms) { SetMark(trevisto::MarkStep::Mark::In, ms, ClockText(ms / 1000.0)); });
-    connect(detail_, &DetailView::markOutDropped, this,
+    connect(closeView_, &CloseView::markOutDropped, this,
             [this](qint64 ms) { SetMark(trevisto::MarkStep::Mark::Out, ms, ClockText(ms / 1000.0)); });
-    connect(detail_, &DetailView::playMarkedRequested, this, &frmWriteWave::PlayMarked);
-    connect(detail_, &DetailView::playFromMarkInRequested, this, &frmWriteWave::PlayFromMarkIn);
-    connect(detail_, &DetailView::playToMarkOutRequested, this, &frmWriteWave::PlayToMarkOut);
+    connect(closeView_, &CloseView::playMarkedRequested, this, &frmWriteWave::PlayMarked);
+    connect(closeView_, &CloseView::playFromMarkInRequested, this, &frmWriteWave::PlayFromMarkIn);
+    connect(closeView_, &CloseView::playToMarkOutRequested, this, &frmWriteWave::PlayToMarkOut);
 
     const struct {
         QKeySequence key;
@@ -61,7 +58,7 @@ void frmWriteWave::ConnectCloseView()
         auto *shortcut = new QShortcut(k.key, this);
         connect(shortcut, &QShortcut::activated, this, k.does);
     }
-    detail_->setToolTip(CloseView::tr("Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play "
+    closeView_->setToolTip(CloseView::tr("Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play "
                                       "position; drag a mark's handle to move it. Shift+Space plays from Mark In "
                                       "to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, "
                                       "with Shift one second."));
@@ -91,7 +88,7 @@ void frmWriteWave::StepPlayPosition(qint64 deltaMs)
         return;
     MMaudio->setPosition(std::clamp<qint64>(MMaudio->position() + deltaMs, 0, MMaudio->length()));
     ShowPlayPosition();
-    detail_->followPosition();
+    closeView_->followPosition();
 }
 
 void frmWriteWave::ShowPlayPosition()
@@ -100,7 +97,7 @@ void frmWriteWave::ShowPlayPosition()
     ui->lblAudio->setText(PositionText(*MMaudio));
     if (!ui->Slider1->isSliderDown())
         ui->Slider1->setValue(WholeSeconds(position));
-    detail_->setPosition(position);
+    closeView_->setPosition(position);
 }
 
 void frmWriteWave::PlayRange(qint64 from, qint64 to)

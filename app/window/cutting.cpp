@@ -8,7 +8,7 @@
 #include "editor/cut.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
@@ -110,6 +110,6 @@ void frmWriteWave::ShowNothingLoaded()
     SetEnabled(SourceControls() << ui->CmdGoto, false);
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
-    detail_->clearSound();
+    closeView_->clearSound();
     loadedSource_.clear();
 }

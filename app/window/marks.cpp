@@ -5,7 +5,7 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
 #include <utility>
@@ -68,7 +68,7 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     // The envelope reduced while this sound was written; the table starts empty for the next.
     PeakTable peaks = loader_.takePeaks();
     ui->Slider1->setPeaks(peaks.coarsened());
-    detail_->setSound(NativePath(WorkingFiles::Source), std::move(peaks));
+    closeView_->setSound(NativePath(WorkingFiles::Source), std::move(peaks));
     ui->Slider1->clearCutRange();
     ShowMarks();
     ui->lblAudio->setText(PositionText(*MMaudio));

@@ -3,7 +3,7 @@
 
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
 #include <QMouseEvent>
@@ -96,9 +96,9 @@ void frmWriteWave::MMaudio_StatusUpdate()
     // While the user holds the handle, it stays where the user puts it.
     if (!ui->Slider1->isSliderDown())
         ui->Slider1->setValue(WholeSeconds(position));
-    detail_->setPosition(position);
+    closeView_->setPosition(position);
     if (MMaudio->state() == MciPlayer::State::Playing)
-        detail_->followPosition();
+        closeView_->followPosition();
     if (position == length)
         return;
 

@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Strg+Mausrad zoomt, Mausrad oder Ziehen verschiebt, ein Klick setzt die Wiedergabeposition; ziehen Sie den Griff einer Marke, um sie zu verschieben. Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, ] die letzten zwei; , und . gehen 10 ms weiter, mit Umschalt eine Sekunde.</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>Anfang %1   Ende %2   Position %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>%1 s sichtbar</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>%1 ms sichtbar</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Nahansicht des Klangs</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ In bis Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Spielt von Mark In bis Mark Out (Umschalt+Leertaste)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s ab In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Spielt die zwei Sekunden ab Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s bis Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Spielt die zwei Sekunden bis Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>„%1“ konnte nicht nach „%2“ geschnitten werden: %3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Anfang %1   Ende %2   Position %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>%1 s sichtbar</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>%1 ms sichtbar</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>Nahansicht des Klangs</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ In bis Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>Spielt von Mark In bis Mark Out (Umschalt+Leertaste)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ 2 s ab In</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>Spielt die zwei Sekunden ab Mark In ([)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ 2 s bis Out</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>Spielt die zwei Sekunden bis Mark Out (])</translation>
     </message>
 </context>
 <context>

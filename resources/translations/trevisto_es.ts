@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Ctrl+rueda amplía, la rueda o arrastrar desplaza, un clic mueve la posición de reproducción; arrastre el asa de una marca para moverla. Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] los dos últimos; , y . avanzan 10 ms, con Mayús un segundo.</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>Entrada %1   Salida %2   Posición %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>%1 s visibles</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>%1 ms visibles</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Vista de cerca del sonido</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ De In a Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Reproduce de Mark In a Mark Out (Mayús+Espacio)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s desde In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Reproduce los dos segundos desde Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s hasta Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Reproduce los dos segundos hasta Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>No se pudo recortar &quot;%1&quot; en &quot;%2&quot;: %3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Entrada %1   Salida %2   Posición %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>%1 s visibles</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>%1 ms visibles</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>Vista de cerca del sonido</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ De In a Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>Reproduce de Mark In a Mark Out (Mayús+Espacio)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ 2 s desde In</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>Reproduce los dos segundos desde Mark In ([)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ 2 s hasta Out</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>Reproduce los dos segundos hasta Mark Out (])</translation>
     </message>
 </context>
 <context>

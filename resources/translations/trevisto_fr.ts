@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Ctrl+molette zoome, la molette ou un glisser fait défiler, un clic déplace la position de lecture ; faites glisser la poignée d’une marque pour la déplacer. Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les deux dernières ; , et . avancent de 10 ms, avec Maj d’une seconde.</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>Début %1   Fin %2   Position %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>%1 s affichées</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>%1 ms affichées</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Vue rapprochée du son</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ De In à Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Joue de Mark In à Mark Out (Maj+Espace)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s depuis In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Joue les deux secondes à partir de Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s jusqu’à Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Joue les deux secondes qui finissent à Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>La coupe de « %1 » vers « %2 » n’a pas pu être effectuée : %3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Début %1   Fin %2   Position %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>%1 s affichées</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>%1 ms affichées</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>Vue rapprochée du son</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ De In à Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>Joue de Mark In à Mark Out (Maj+Espace)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ 2 s depuis In</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>Joue les deux secondes à partir de Mark In ([)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ 2 s jusqu’à Out</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>Joue les deux secondes qui finissent à Mark Out (])</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Ctrl+rotella ingrandisce, la rotella o il trascinamento scorre, un clic sposta la posizione di riproduzione; trascinare la maniglia di un segno per spostarlo. Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ultimi due; , e . spostano di 10 ms, con Maiusc di un secondo.</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>Inizio %1   Fine %2   Posizione %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>%1 s visibili</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>%1 ms visibili</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Vista ravvicinata del suono</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ Da In a Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Riproduce da Mark In a Mark Out (Maiusc+Spazio)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 s da In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Riproduce i due secondi da Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 s fino a Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Riproduce i due secondi fino a Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>Impossibile tagliare &quot;%1&quot; in &quot;%2&quot;: %3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Inizio %1   Fine %2   Posizione %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>%1 s visibili</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>%1 ms visibili</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>Vista ravvicinata del suono</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ Da In a Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>Riproduce da Mark In a Mark Out (Maiusc+Spazio)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ 2 s da In</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>Riproduce i due secondi da Mark In ([)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ 2 s fino a Out</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>Riproduce i due secondi fino a Mark Out (])</translation>
     </message>
 </context>
 <context>

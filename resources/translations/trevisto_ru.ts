@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Ctrl+колесо меняет масштаб, колесо или перетаскивание прокручивает, щелчок переносит позицию воспроизведения; перетащите ручку метки, чтобы сдвинуть её. Shift+Пробел воспроизводит от Mark In до Mark Out, [ первые две секунды, ] последние две; , и . сдвигают на 10 мс, с Shift на секунду.</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>Начало %1   Конец %2   Позиция %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>показано %1 с</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>показано %1 мс</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>Крупный план звука</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ От In до Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>Воспроизводит от Mark In до Mark Out (Shift+Пробел)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ 2 с от In</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>Воспроизводит две секунды от Mark In ([)</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ 2 с до Out</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>Воспроизводит две секунды до Mark Out (])</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>Не удалось вырезать фрагмент из «%1» в «%2»: %3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Начало %1   Конец %2   Позиция %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>показано %1 с</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>показано %1 мс</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>Крупный план звука</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ От In до Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>Воспроизводит от Mark In до Mark Out (Shift+Пробел)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ 2 с от In</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>Воспроизводит две секунды от Mark In ([)</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ 2 с до Out</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>Воспроизводит две секунды до Mark Out (])</translation>
     </message>
 </context>
 <context>

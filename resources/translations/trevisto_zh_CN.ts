@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Ctrl+滚轮缩放，滚轮或拖动可滚动，单击可移动播放位置；拖动标记的手柄可移动标记。Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最后两秒；, 和 . 每次移动 10 毫秒，按住 Shift 移动一秒。</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>入点 %1   出点 %2   位置 %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>显示 %1 秒</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>显示 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>声音的细节视图</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ In 到 Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>从 Mark In 播放到 Mark Out（Shift+空格）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ In 起 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>播放从 Mark In 开始的两秒（[）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ Out 前 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>播放到 Mark Out 为止的两秒（]）</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>无法将“%1”剪切到“%2”：%3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>入点 %1   出点 %2   位置 %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>显示 %1 秒</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>显示 %1 毫秒</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>声音的细节视图</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ In 到 Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>从 Mark In 播放到 Mark Out（Shift+空格）</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ In 起 2 秒</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>播放从 Mark In 开始的两秒（[）</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ Out 前 2 秒</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>播放到 Mark Out 为止的两秒（]）</translation>
     </message>
 </context>
 <context>

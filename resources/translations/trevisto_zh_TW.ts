@@ -46,6 +46,46 @@
         <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
         <translation>Ctrl+滾輪縮放，滾輪或拖曳可捲動，按一下可移動播放位置；拖曳標記的把手可移動標記。Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放最後兩秒；, 和 . 每次移動 10 毫秒，按住 Shift 移動一秒。</translation>
     </message>
+    <message>
+        <source>In %1   Out %2   Position %3</source>
+        <translation>入點 %1   出點 %2   位置 %3</translation>
+    </message>
+    <message>
+        <source>%1 s shown</source>
+        <translation>顯示 %1 秒</translation>
+    </message>
+    <message>
+        <source>%1 ms shown</source>
+        <translation>顯示 %1 毫秒</translation>
+    </message>
+    <message>
+        <source>Close view of the sound</source>
+        <translation>聲音的細節檢視</translation>
+    </message>
+    <message>
+        <source>▶ In to Out</source>
+        <translation>▶ In 到 Out</translation>
+    </message>
+    <message>
+        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
+        <translation>從 Mark In 播放到 Mark Out（Shift+空白鍵）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s from In</source>
+        <translation>▶ In 起 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds from Mark In ([)</source>
+        <translation>播放從 Mark In 開始的兩秒（[）</translation>
+    </message>
+    <message>
+        <source>▶ 2 s to Out</source>
+        <translation>▶ Out 前 2 秒</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds up to Mark Out (])</source>
+        <translation>播放到 Mark Out 為止的兩秒（]）</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -342,49 +382,6 @@
 %4</source>
         <translation>無法將「%1」剪下到「%2」：%3<byte value="xd"/>
 %4</translation>
-    </message>
-</context>
-<context>
-    <name>DetailView</name>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>入點 %1   出點 %2   位置 %3</translation>
-    </message>
-    <message>
-        <source>%1 s shown</source>
-        <translation>顯示 %1 秒</translation>
-    </message>
-    <message>
-        <source>%1 ms shown</source>
-        <translation>顯示 %1 毫秒</translation>
-    </message>
-    <message>
-        <source>Close view of the sound</source>
-        <translation>聲音的細節檢視</translation>
-    </message>
-    <message>
-        <source>▶ In to Out</source>
-        <translation>▶ In 到 Out</translation>
-    </message>
-    <message>
-        <source>Plays from Mark In to Mark Out (Shift+Space)</source>
-        <translation>從 Mark In 播放到 Mark Out（Shift+空白鍵）</translation>
-    </message>
-    <message>
-        <source>▶ 2 s from In</source>
-        <translation>▶ In 起 2 秒</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds from Mark In ([)</source>
-        <translation>播放從 Mark In 開始的兩秒（[）</translation>
-    </message>
-    <message>
-        <source>▶ 2 s to Out</source>
-        <translation>▶ Out 前 2 秒</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds up to Mark Out (])</source>
-        <translation>播放到 Mark Out 為止的兩秒（]）</translation>
     </message>
 </context>
 <context>

@@ -86,7 +86,7 @@ TEST_F(Form, AtEverySizeEachControlStaysInItsFrameAndNoneOverlap)
                 (!frameOf[c] || frameOf[c]->geometry().contains(f->geometry())))
                 frameOf[c] = f;
     }
-    auto *view = w.findChild<QWidget *>("DetailView1");
+    auto *view = w.findChild<QWidget *>("CloseView1");
     ASSERT_NE(view, nullptr);
 
     for (const QSize extra : {QSize(0, 0), QSize(1, 1), QSize(0, 170), QSize(300, 0), QSize(792, 459), QSize(1111, 77)}) {

@@ -75,7 +75,7 @@ protected:
     static MciPlayer *MMaudio(const frmWriteWave &w) { return w.MMaudio; }
     static MciPlayer *MMControl1(const frmWriteWave &w) { return w.MMControl1; }
     static MciPlayer *MMCPlayList(const frmWriteWave &w) { return w.MMCPlayList; }
-    static DetailView *detail(const frmWriteWave &w) { return w.detail_; }
+    static CloseView *closeView(const frmWriteWave &w) { return w.closeView_; }
     static const std::array<QFrame *, 18> &Shape1(const frmWriteWave &w) { return w.Shape1; }
     static BassLibrary &Bass(frmWriteWave &w) { return w.Bass; }
     static quint32 &Chan(frmWriteWave &w) { return w.Chan; }

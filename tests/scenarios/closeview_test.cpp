@@ -10,7 +10,7 @@
 #include "platform/mci/player.h"
 #include "platform/wav/wav.h"
 #include "support/test_audio.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -25,7 +25,7 @@ namespace {
 
 using namespace trevisto::test;
 
-class CloseView : public StartedWindow {
+class CloseViewWindow : public StartedWindow {
 protected:
     void SetUp() override
     {
@@ -35,7 +35,7 @@ protected:
         window_->show();
     }
     frmWriteWave &w() { return *window_; }
-    DetailView &view() { return *detail(*window_); }
+    CloseView &view() { return *closeView(*window_); }
 
     // Three seconds of 44.1 kHz mono in which every sample holds its own frame number, so
     // the first sample of a cut tells where it began.
@@ -73,7 +73,7 @@ protected:
     TempDir audio_;
 };
 
-TEST_F(CloseView, AMarkDraggedAtTheDeepestZoomIsWhereTheCutBegins)
+TEST_F(CloseViewWindow, AMarkDraggedAtTheDeepestZoomIsWhereTheCutBegins)
 {
     openCountingSource();
     const double y = view().height() / 2.0;
@@ -108,7 +108,7 @@ TEST_F(CloseView, AMarkDraggedAtTheDeepestZoomIsWhereTheCutBegins)
     EXPECT_EQ(first, int16_t(frame % 30000)) << "the cut's first sample is the dragged mark's";
 }
 
-TEST_F(CloseView, StepsMoveAStandingSoundAndTheRangePlaysToMarkOut)
+TEST_F(CloseViewWindow, StepsMoveAStandingSoundAndTheRangePlaysToMarkOut)
 {
     openCountingSource();
     MciPlayer &p = *MMaudio(w());
@@ -169,7 +169,7 @@ TEST_F(CloseView, StepsMoveAStandingSoundAndTheRangePlaysToMarkOut)
     p.setCommand("Stop");
 }
 
-TEST_F(CloseView, GotoTakesDigitsOnlyAndLeavesTheKeysToTheWindow)
+TEST_F(CloseViewWindow, GotoTakesDigitsOnlyAndLeavesTheKeysToTheWindow)
 {
     openCountingSource();
     QComboBox *seconds = ui(w())->CmbSS;

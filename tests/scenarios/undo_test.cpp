@@ -7,7 +7,7 @@
 #include "clips/session.h"
 #include "editor/timetext.h"
 #include "platform/mp3frames/index.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 #include "ui/waveslider.h"
 
 #include <QTest>
@@ -122,7 +122,7 @@ TEST_F(Undo, AMarkDraggedInTheCloseViewIsOneStepBack)
 {
     w().resize(w().minimumSize() + QSize(400, 200));
     openSource(3.0);
-    DetailView &view = *detail(w());
+    CloseView &view = *closeView(w());
     ASSERT_TRUE(view.isVisible());
     const double y = view.height() / 2.0;
     const auto drag = [&](double fromMs, double toMs) {

@@ -4,7 +4,7 @@
 
 #include "core/peaktable.h"
 #include "platform/wav/wav.h"
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 
 #include <QApplication>
 #include <QImage>
@@ -50,7 +50,7 @@ int drawviewJob(int argc, char **argv)
     }
     const double reduceSeconds = since(started);
 
-    DetailView view;
+    CloseView view;
     view.resize(1400, 200);
     view.setSound(QString::fromLocal8Bit(argv[0]), std::move(peaks));
     QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);

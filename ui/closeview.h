@@ -4,11 +4,11 @@
 // and their times to the millisecond. Ctrl+wheel zooms around the pointer, the wheel and a
 // drag of the background scroll, a click picks a play position, and each mark's handle can
 // be dragged (never past the other mark). Coarse zooms draw from the envelope table; close
-// ones read only the visible stretch of the working file. A bar along the bottom offers
+// ones read only the visible part of the working file. A bar along the bottom offers
 // hearing the marked range, or two seconds at either mark, as their keys do.
 
 #include "core/peaktable.h"
-#include "core/viewspan.h"
+#include "ui/viewspan.h"
 #include "platform/wav/wav.h"
 
 #include <QWidget>
@@ -18,12 +18,12 @@ class QToolButton;
 #include <memory>
 #include <vector>
 
-class DetailView : public QWidget {
+class CloseView : public QWidget {
     Q_OBJECT
 
 public:
-    explicit DetailView(QWidget *parent = nullptr);
-    ~DetailView() override;
+    explicit CloseView(QWidget *parent = nullptr);
+    ~CloseView() override;
 
     // The sound in the native WAV file `file`, with its envelope; shown whole.
     void setSound(const QString &file, PeakTable peaks);

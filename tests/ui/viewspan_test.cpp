@@ -1,6 +1,6 @@
 // The close view's mapping between pixels, frames and milliseconds, at every zoom.
 
-#include "core/viewspan.h"
+#include "ui/viewspan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The stretch of a sound a close view shows: which frames lie under which pixels, at a zoom
+// The part of a sound a close view shows: which frames lie under which pixels, at a zoom
 // from the whole sound down to many pixels a frame, kept inside the sound as it zooms and
 // scrolls. Positions are fractional frames; times are whole milliseconds, as the marks and
 // the players count them.

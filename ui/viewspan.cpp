@@ -1,4 +1,4 @@
-#include "core/viewspan.h"
+#include "ui/viewspan.h"
 
 #include "platform/mci/timebase.h"
 

@@ -1,4 +1,4 @@
-#include "ui/detailview.h"
+#include "ui/closeview.h"
 
 #include "editor/timetext.h"
 
@@ -36,7 +36,7 @@ Peak merged(const Peak &a, const Peak &b) { return {std::min(a.low, b.low), std:
 
 } // namespace
 
-DetailView::DetailView(QWidget *parent) : QWidget(parent)
+CloseView::CloseView(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,14 +44,14 @@ DetailView::DetailView(QWidget *parent) : QWidget(parent)
     const struct {
         const char *name;
         QString text, tip;
-        void (DetailView::*signal)();
+        void (CloseView::*signal)();
     } buttons[] = {
         {"CmdPlayMarked", tr("\u25B6 In to Out"), tr("Plays from Mark In to Mark Out (Shift+Space)"),
-         &DetailView::playMarkedRequested},
+         &CloseView::playMarkedRequested},
         {"CmdPlayFromIn", tr("\u25B6 2 s from In"), tr("Plays the two seconds from Mark In ([)"),
-         &DetailView::playFromMarkInRequested},
+         &CloseView::playFromMarkInRequested},
         {"CmdPlayToOut", tr("\u25B6 2 s to Out"), tr("Plays the two seconds up to Mark Out (])"),
-         &DetailView::playToMarkOutRequested},
+         &CloseView::playToMarkOutRequested},
     };
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
@@ -69,9 +69,9 @@ DetailView::DetailView(QWidget *parent) : QWidget(parent)
     placeBar();
 }
 
-DetailView::~DetailView() = default;
+CloseView::~CloseView() = default;
 
-void DetailView::setSound(const QString &file, PeakTable peaks)
+void CloseView::setSound(const QString &file, PeakTable peaks)
 {
     file_ = trevisto::wav::File::open(QFile::encodeName(file).toStdString());
     peaks_ = std::move(peaks);
@@ -86,7 +86,7 @@ void DetailView::setSound(const QString &file, PeakTable peaks)
     update();
 }
 
-void DetailView::clearSound()
+void CloseView::clearSound()
 {
     file_.reset();
     peaks_.clear();
@@ -98,7 +98,7 @@ void DetailView::clearSound()
     update();
 }
 
-void DetailView::setPosition(qint64 ms)
+void CloseView::setPosition(qint64 ms)
 {
     if (ms == position_)
         return;
@@ -106,7 +106,7 @@ void DetailView::setPosition(qint64 ms)
     update();
 }
 
-void DetailView::followPosition()
+void CloseView::followPosition()
 {
     const double before = span_.first();
     span_.keepInView(position_);
@@ -114,20 +114,20 @@ void DetailView::followPosition()
         update();
 }
 
-void DetailView::setMarks(qint64 markIn, qint64 markOut)
+void CloseView::setMarks(qint64 markIn, qint64 markOut)
 {
     markIn_ = markIn;
     markOut_ = markOut;
     update();
 }
 
-void DetailView::resizeEvent(QResizeEvent *)
+void CloseView::resizeEvent(QResizeEvent *)
 {
     span_.setWidth(width());
     placeBar();
 }
 
-void DetailView::placeBar()
+void CloseView::placeBar()
 {
     int x = 2;
     for (QToolButton *button : bar_) {
@@ -137,7 +137,7 @@ void DetailView::placeBar()
     }
 }
 
-std::vector<std::vector<float>> DetailView::visibleSamples(int64_t first, int64_t count) const
+std::vector<std::vector<float>> CloseView::visibleSamples(int64_t first, int64_t count) const
 {
     std::vector<std::vector<float>> out;
     if (!file_ || count <= 0)
@@ -154,7 +154,7 @@ std::vector<std::vector<float>> DetailView::visibleSamples(int64_t first, int64_
     return out;
 }
 
-void DetailView::readColumns(int64_t first, int64_t last)
+void CloseView::readColumns(int64_t first, int64_t last)
 {
     // The extremes over every channel, as the envelope table keeps them.
     const trevisto::wav::Format &f = file_->format();
@@ -174,7 +174,7 @@ void DetailView::readColumns(int64_t first, int64_t last)
     }
 }
 
-const std::vector<Peak> &DetailView::columns()
+const std::vector<Peak> &CloseView::columns()
 {
     const int w = width();
     if (columnsWidth_ == w && columnsFirst_ == span_.first() && columnsScale_ == span_.framesPerPixel())
@@ -187,7 +187,7 @@ const std::vector<Peak> &DetailView::columns()
     const double fpp = span_.framesPerPixel();
     if (frames == 0)
         return columns_;
-    // Closer than the envelope's own entries, the visible stretch of the file is read.
+    // Closer than the envelope's own entries, the visible part of the file is read.
     const bool fromFile = file_ && (peaks_.empty() ? fpp * w <= kMostFramesRead : fpp < double(peaks_.framesPerPeak()));
     if (fromFile && fpp >= 1) {
         const int64_t first = std::clamp<int64_t>(int64_t(std::floor(span_.frameAt(0))), 0, frames);
@@ -211,7 +211,7 @@ const std::vector<Peak> &DetailView::columns()
     return columns_;
 }
 
-void DetailView::paintEvent(QPaintEvent *)
+void CloseView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const int w = width();
@@ -303,7 +303,7 @@ void DetailView::paintEvent(QPaintEvent *)
     p.drawText(QRect(20, 0, w - 26, RulerHeight), Qt::AlignVCenter | Qt::AlignRight, scale);
 }
 
-void DetailView::wheelEvent(QWheelEvent *event)
+void CloseView::wheelEvent(QWheelEvent *event)
 {
     if (span_.frames() == 0)
         return;
@@ -319,7 +319,7 @@ void DetailView::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-DetailView::Drag DetailView::handleAt(QPointF at) const
+CloseView::Drag CloseView::handleAt(QPointF at) const
 {
     const double in = std::abs(at.x() - xOfMs(markIn_)), out = std::abs(at.x() - xOfMs(markOut_));
     if (std::min(in, out) > kHandleReach)
@@ -330,7 +330,7 @@ DetailView::Drag DetailView::handleAt(QPointF at) const
     return in < out ? Drag::MarkIn : Drag::MarkOut;
 }
 
-void DetailView::mousePressEvent(QMouseEvent *event)
+void CloseView::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || span_.frames() == 0 || event->position().y() >= waveRect().bottom() + 1)
         return;
@@ -341,7 +341,7 @@ void DetailView::mousePressEvent(QMouseEvent *event)
     dragMs_ = drag_ == Drag::MarkIn ? markIn_ : markOut_;
 }
 
-void DetailView::mouseMoveEvent(QMouseEvent *event)
+void CloseView::mouseMoveEvent(QMouseEvent *event)
 {
     if (drag_ == Drag::None) {
         const Drag over = span_.frames() ? handleAt(event->position()) : Drag::Background;
@@ -363,7 +363,7 @@ void DetailView::mouseMoveEvent(QMouseEvent *event)
     update();
 }
 
-void DetailView::mouseReleaseEvent(QMouseEvent *event)
+void CloseView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || drag_ == Drag::None)
         return;
