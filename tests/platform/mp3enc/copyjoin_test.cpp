@@ -52,12 +52,17 @@ protected:
             bytes.insert(bytes.end(), frames.begin(), frames.end());
             writeBytes(s.path, bytes);
         }
+        decodeAndIdentify(s);
+        return s;
+    }
+    // Fills in `s`'s decoded sound and the identity a cut of it would carry.
+    void decodeAndIdentify(Source &s)
+    {
         s.decoded = decodeSamples(s.path);
-        const auto origin = identify(s.path, int64_t(s.decoded.size()) / pcm.channels);
+        const auto origin = identify(s.path, int64_t(s.decoded.size()) / s.channels);
         EXPECT_TRUE(origin);
         if (origin)
             s.identity = *origin;
-        return s;
     }
     // An MP3 of `pcm` cut at its frame `dropped`, without an info frame: its first frames
     // reach back for main data before the file.
@@ -69,11 +74,7 @@ protected:
         const auto r = mp3frames::indexMp3Bytes(whole.data(), whole.size());
         EXPECT_TRUE(r.index && r.index->frames[dropped].mainDataBegin > 0);
         writeBytes(s.path, std::vector<uint8_t>(whole.begin() + long(r.index->frames[dropped].offset), whole.end()));
-        s.decoded = decodeSamples(s.path);
-        const auto origin = identify(s.path, int64_t(s.decoded.size()) / pcm.channels);
-        EXPECT_TRUE(origin);
-        if (origin)
-            s.identity = *origin;
+        decodeAndIdentify(s);
         return s;
     }
     // The clip [a, b) of `s`: its sound as the cut wrote it, and its origin.
