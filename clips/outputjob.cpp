@@ -184,6 +184,7 @@ void OutputJob::encode(const QString &source, const QString &output, int kbps)
     pending_.format = request_.format;
     pending_.join = request_.join || request_.pieces.size() > 1;
     pending_.output = output;
+    pending_.clips = request_.clips;
     encodingObserver_ = observer_;
 }
 
@@ -224,6 +225,7 @@ void OutputJob::finish(OutputDone done)
     done.format = request_.format;
     done.join = request_.join || request_.pieces.size() > 1;
     done.output = request_.output;
+    done.clips = request_.clips;
     observer_->outputDone(done);
 }
 

@@ -9,6 +9,7 @@
 // A WAV join and every copy run on the caller's thread and end before start() returns; an
 // encoding ends later, when the encoder's completed() signal reaches encoderCompleted().
 
+#include "clips/clipmodel.h"
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/workingfiles.h"
@@ -26,8 +27,6 @@ class Mp3Encoder;
 
 namespace trevisto {
 
-class ClipList;
-
 // One sound file and the MP3 samples it holds, when it was cut from an MP3.
 struct OutputPiece {
     QString file; // program path (drive C: or native)
@@ -44,6 +43,7 @@ struct OutputRequest {
     Format format = Format::Mp3;
     bool copy = false; // copy the sources' MP3 frames where that can be done
     int kbps = 128;    // the encoding's bit rate where nothing is copied
+    std::vector<ClipId> clips = {}; // the clips the pieces are, for the one who asked
 };
 
 // The pieces of the list's clips, in list order.
@@ -54,6 +54,7 @@ struct OutputDone {
     OutputRequest::Format format = OutputRequest::Format::Mp3;
     bool join = false;
     QString output;
+    std::vector<ClipId> clips; // of the request
     bool copied = false;     // the sources' frames were copied
     int encodedJoints = 0;   // of a copied join: joints whose frames were encoded again
     int fallbackKbps = 0;    // the frames could not be copied: encoded at this rate instead
