@@ -8,6 +8,7 @@
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
 #include "clips/clipmodel.h"
+#include "clips/outputjob.h"
 #include "clips/session.h"
 #include "core/drivehold.h"
 #include "core/mp3origin.h"
@@ -57,7 +58,7 @@ struct PackMessage;
 // The located master-volume control; its identifier is all that is used after start-up.
 using trevisto::mixer::MixerControl;
 
-class frmWriteWave : public QMainWindow, private trevisto::LoadObserver {
+class frmWriteWave : public QMainWindow, private trevisto::LoadObserver, private trevisto::OutputObserver {
     Q_OBJECT
 
 public:
@@ -292,9 +293,6 @@ private:
     void RemoveClips(std::vector<trevisto::ClipId> ids, const QString &step);
     void EndListPlayback();
     void StopListForJoining();
-    // Joins the clips in list order into `output` behind the wait window; false, after a
-    // message, when it could not be done.
-    bool JoinListInto(const QString &output);
     // True, after telling the user, while an MP3 file is being written.
     bool RefuseWhileEncoding();
     // The End button's question, saying on a second line what else it ends.
@@ -302,18 +300,18 @@ private:
     // True, after a message naming it and saying why, when writing `destination` would
     // write over a clip, a working file, the loaded sound's file or the MP3 being written.
     bool RefuseProtectedDestination(const QString &destination);
-    void StartEncoding(const QString &source, const QString &output);
-    void StopEncoding();
+    // The output job, made at its first use; the window hears it as its observer.
+    trevisto::OutputJob &Output();
+    // Writes `request` behind the wait window, Undo held while the window's events run.
+    void WriteOutput(const trevisto::OutputRequest &request);
+    void outputProgress(uint64_t done, uint64_t total) override;
+    void outputEncoding() override;
+    void outputDone(const trevisto::OutputDone &done) override;
+    void outputFailed(const trevisto::OutputFailure &failure) override;
     // "Copy" chosen among the MP3 options: the cut's frames are copied from its MP3 source.
     bool CopyChosen() const;
     // The "Copy" option's caption and tooltip in the program's language.
     void ShowCopyOption();
-    // Saves the cut result as `output` by copying its source's frames, or encodes it at
-    // the source's own bit rate and says why when they cannot be copied.
-    void SaveResultByCopy(const QString &output);
-    // Joins the clips into `output` by copying their sources' frames, or, when they cannot
-    // be copied, encodes the joined clips as without "Copy" and says why.
-    void JoinListByCopy(const QString &output);
     // "The file is saved" with `note` under it, then the question about the clips; `output`
     // names the MP3 file in the step that deletes them.
     void ReportMp3Saved(const QString &note, const QString &output);
@@ -372,8 +370,7 @@ private:
     Frmwait *waitWindow_ = nullptr;
     int holds_ = 0; // the Hold values now on
     QList<QPair<QWidget *, bool>> heldStates_; // the held controls' states for the end of the holds
-    QString encodingTarget_;           // the MP3 file being written
-    QString encodingNote_;             // why the MP3 being written is encoded rather than copied
+    std::unique_ptr<trevisto::OutputJob> output_; // writes the cut result and the joins
     std::optional<Mp3Source> sourceMp3_;   // the MP3 file the loaded sound was decoded from
     std::optional<Mp3Origin> resultOrigin_; // the source samples the cut result holds
     trevisto::ClipList clips_;              // what List1 shows

@@ -58,7 +58,7 @@ QString frmWriteWave::EndQuestion() const
     if (clips_.count() >= 2)
         losses << Shutdown::tr("All %1 clip files of the list will be deleted.").arg(clips_.count());
     if (Mp3Enc1->isBusy())
-        losses << Shutdown::tr("\"%1\" is still being written and will not be finished.").arg(encodingTarget_);
+        losses << Shutdown::tr("\"%1\" is still being written and will not be finished.").arg(output_->target());
     const QString question = QStringLiteral("Are You Sure Want to Exit");
     return losses.isEmpty() ? question : question + QStringLiteral("\r\n") + losses.join(' ');
 }
@@ -69,7 +69,8 @@ void frmWriteWave::EndProgram(Ending how)
     // A conversion or a copy stops at its next block; the encoder stops and removes its
     // unfinished file.
     loader_.cancel();
-    StopEncoding();
+    if (output_)
+        output_->cancel();
     // The players' output threads stop before the files under them go.
     for (MciPlayer *player : {MMaudio, MMControl1, MMCPlayList})
         player->setCommand("Close");

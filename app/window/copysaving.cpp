@@ -1,11 +1,9 @@
-// Saving the cut result as MP3 with "Copy": the frames of the MP3 it was cut from, copied
-// without encoding; where they cannot be copied, an encoding at the source's own bit rate,
-// with a line in "The file is saved" that says why.
+// The "Copy" option, and the end of writing a file: "The file is saved", with a line that
+// says why an MP3 was encoded where its frames could not be copied, and the question about
+// the clips.
 #include "app/frmWriteWave.h"
 
 #include "clips/clipsteps.h"
-#include "clips/mp3copy.h"
-#include "clips/mp3join.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mp3enc/mp3encoder.h"
@@ -13,7 +11,7 @@
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
-#include <QFile>
+#include <QStringList>
 
 #include <utility>
 
@@ -23,9 +21,6 @@ namespace {
 struct CopySaving {
     Q_DECLARE_TR_FUNCTIONS(CopySaving)
 };
-
-// Sources that are no MP3 are encoded at the program's usual rate.
-constexpr int DefaultCopyFallbackKbps = 128;
 
 } // namespace
 
@@ -37,62 +32,31 @@ void frmWriteWave::ShowCopyOption()
     ui->Option5->setToolTip(CopySaving::tr("Keep the source's MP3 frames: no re-encoding"));
 }
 
-void frmWriteWave::SaveResultByCopy(const QString &output)
+void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
-    const trevisto::Mp3CopyOutcome copied = trevisto::CopyMp3Cut(resultOrigin_, NativePath(WorkingFiles::Result), NativePath(output));
-    if (copied.kind == trevisto::Mp3CopyOutcome::Copied) {
-        WaitWindow().hide();
-        ReportMp3Saved({}, output);
+    WaitWindow().hide();
+    if (done.format == trevisto::OutputRequest::Format::Wav) {
+        // Only a joined file that is complete on disk lets the clips go, and Undo brings
+        // them back.
+        RemoveClips(done.clips, trevisto::DeleteJoinedClipsText(done.output));
+        dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
         return;
     }
-    if (copied.kind == trevisto::Mp3CopyOutcome::Failed) {
-        WaitWindow().hide();
-        dialogs_.msgBox(CopySaving::tr("\"%1\" could not be written.\r\n\r\n%2").arg(output, copied.why), vbOKOnly,
-                        MsgIcon::Critical, ProgramTitle);
-        return;
-    }
-    // The nearest constant bit rate the encoder makes at the source's rate.
-    const int kbps = copied.sourceKbps > 0
-                         ? Mp3Encoder::carriedBitRate(Mp3Encoder::carriedSampleRate(copied.sourceRate), copied.sourceKbps)
-                         : DefaultCopyFallbackKbps;
-    Mp3Enc1->setBitRate(kbps);
-    encodingNote_ = CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(kbps).arg(copied.why);
-    StartEncoding(WorkingFiles::Result, output);
-    if (!Mp3Enc1->isBusy())
-        encodingNote_.clear();
-}
-
-void frmWriteWave::JoinListByCopy(const QString &output)
-{
-    std::vector<trevisto::Mp3JoinClip> clips;
-    for (const trevisto::Clip &clip : clips_.items())
-        clips.push_back({clip.origin, NativePath(clips_.fileOf(clip.name))});
-    const trevisto::Mp3JoinOutcome joined = trevisto::JoinMp3ByCopy(clips, NativePath(output));
-    if (joined.kind == trevisto::Mp3JoinOutcome::Copied) {
-        WaitWindow().hide();
-        clips_.noteOutput(clips_.ids());
-        ReportMp3Saved(joined.encodedJoints > 0 ? CopySaving::tr("Joints encoded again: %1.").arg(joined.encodedJoints)
-                                                : QString(),
-                       output);
-        return;
-    }
-    if (joined.kind == trevisto::Mp3JoinOutcome::Failed) {
-        WaitWindow().hide();
-        dialogs_.msgBox(CopySaving::tr("\"%1\" could not be written.\r\n\r\n%2").arg(output, joined.why), vbOKOnly,
-                        MsgIcon::Critical, ProgramTitle);
-        return;
-    }
-    // As without "Copy": the joined clips, encoded.
-    QFile::remove(NativePath(WorkingFiles::Concat));
-    const std::vector<trevisto::ClipId> joinedClips = clips_.ids();
-    if (!JoinListInto(NativePath(WorkingFiles::Concat)))
-        return;
-    clips_.noteOutput(joinedClips);
-    Mp3Enc1->setBitRate(BitRate);
-    encodingNote_ = CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(BitRate).arg(joined.why);
-    StartEncoding(WorkingFiles::Concat, output);
-    if (!Mp3Enc1->isBusy())
-        encodingNote_.clear();
+    if (!done.copied)
+        ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
+    QStringList notes;
+    if (done.encodedJoints > 0)
+        notes << CopySaving::tr("Joints encoded again: %1.").arg(done.encodedJoints);
+    if (done.fallbackKbps > 0)
+        notes << CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(done.fallbackKbps).arg(done.fallbackWhy);
+    notes << done.encoderNote;
+    notes.removeAll(QString());
+    // After a join only the clips that went into the MP3 may go; else all of them.
+    if (done.join)
+        clips_.noteOutput(done.clips);
+    else
+        clips_.forgetOutput();
+    ReportMp3Saved(notes.join(QStringLiteral("\r\n")), done.output);
 }
 
 void frmWriteWave::ReportMp3Saved(const QString &note, const QString &output)

@@ -4,7 +4,6 @@
 
 #include "app/choosers.h"
 #include "clips/clipsteps.h"
-#include "clips/joiner.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
@@ -13,15 +12,18 @@
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
-#include <QFile>
 
-#include <utility>
+#include <memory>
 
 namespace {
 
 // The texts this file shows, under one translation context.
 struct Joining {
     Q_DECLARE_TR_FUNCTIONS(Joining)
+};
+// A copy that could not be written says so in the words of saving by copying.
+struct CopySaving {
+    Q_DECLARE_TR_FUNCTIONS(CopySaving)
 };
 
 } // namespace
@@ -38,22 +40,11 @@ void frmWriteWave::CmdCreate_Click()
     const std::optional<QString> chosen = Choose(trevisto::saveMp3Request());
     if (!chosen || RefuseProtectedDestination(*chosen))
         return;
-    const QString output = *chosen;
     StopListForJoining();
     ShowWaitWindow(Frmwait::Job::Joining);
-    clips_.forgetOutput();
-    if (CopyChosen()) {
-        JoinListByCopy(output);
-        return;
-    }
-    QFile::remove(NativePath(WorkingFiles::Concat));
-    const std::vector<trevisto::ClipId> joined = clips_.ids();
-    if (!JoinListInto(NativePath(WorkingFiles::Concat)))
-        return;
-    clips_.noteOutput(joined);
     // The bit rate the options show, as saving the cut result passes it.
-    Mp3Enc1->setBitRate(BitRate);
-    StartEncoding(WorkingFiles::Concat, output);
+    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, trevisto::OutputRequest::Format::Mp3, CopyChosen(),
+                 BitRate, clips_.ids()});
 }
 
 void frmWriteWave::Command2_Click()
@@ -63,14 +54,8 @@ void frmWriteWave::Command2_Click()
     if (!output || RefuseProtectedDestination(*output))
         return;
     ShowWaitWindow(Frmwait::Job::Joining);
-    const std::vector<trevisto::ClipId> joined = clips_.ids();
-    if (!JoinListInto(*output))
-        return;
-    WaitWindow().hide();
-    // Only a joined file that is complete on disk lets the clips go, and Undo brings
-    // them back.
-    RemoveClips(joined, trevisto::DeleteJoinedClipsText(*output));
-    dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
+    WriteOutput({trevisto::ClipPieces(clips_), true, *output, trevisto::OutputRequest::Format::Wav, false, BitRate,
+                 clips_.ids()});
 }
 
 void frmWriteWave::StopListForJoining()
@@ -82,77 +67,68 @@ void frmWriteWave::StopListForJoining()
         MMCPlayList->setCommand("Close");
 }
 
-bool frmWriteWave::JoinListInto(const QString &output)
+trevisto::OutputJob &frmWriteWave::Output()
 {
-    QStringList clips;
-    for (const QString &name : clips_.names())
-        clips << NativePath(clips_.fileOf(name));
+    if (!output_)
+        output_ = std::make_unique<trevisto::OutputJob>(*Mp3Enc1);
+    return *output_;
+}
+
+void frmWriteWave::WriteOutput(const trevisto::OutputRequest &request)
+{
     // The window's events run while the clips are read: Undo must not take one away.
     undo_.hold(true);
-    const Outcome joined = JoinClips(clips, output, [this](uint64_t done, uint64_t total) {
-        WaitWindow().setProgress(done, total);
-        QCoreApplication::processEvents();
-        return !ending_;
-    });
+    Output().start(request, *this);
     undo_.hold(false);
-    if (joined || ending_)
-        return joined.ok;
-    WaitWindow().hide();
-    dialogs_.msgBox(Joining::tr("The clips cannot be joined into \"%1\".\r\n\r\n%2").arg(output, joined.why),
-                    vbOKOnly, MsgIcon::Critical, ProgramTitle);
-    return false;
 }
+
+void frmWriteWave::outputProgress(uint64_t done, uint64_t total)
+{
+    WaitWindow().setProgress(done, total);
+    QCoreApplication::processEvents();
+}
+
+void frmWriteWave::outputEncoding() { ShowWaitWindow(Frmwait::Job::Encoding); }
 
 bool frmWriteWave::RefuseWhileEncoding()
 {
     if (!Mp3Enc1->isBusy())
         return false;
     dialogs_.msgBox(Joining::tr("\"%1\" is still being written. Start the next MP3 file when it is done.")
-                        .arg(encodingTarget_),
+                        .arg(Output().target()),
                     vbOKOnly, MsgIcon::Information, ProgramTitle);
     return true;
 }
 
-void frmWriteWave::StartEncoding(const QString &source, const QString &output)
-{
-    encodingTarget_ = output;
-    ShowWaitWindow(Frmwait::Job::Encoding);
-    const qint16 started = Mp3Enc1->encode(source, output);
-    ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
-    if (started != 0) {
-        WaitWindow().hide();
-        if (FileExists(WorkingFiles::Concat))
-            QFile::remove(NativePath(WorkingFiles::Concat));
-        dialogs_.msgBox(Joining::tr("\"%1\" cannot be written.\r\n\r\n%2").arg(output, Mp3Enc1->reason()), vbOKOnly,
-                        MsgIcon::Critical, ProgramTitle);
-    }
-}
+void frmWriteWave::Mp3Enc1_Complete() { Output().encoderCompleted(); }
 
-void frmWriteWave::Mp3Enc1_Complete()
+void frmWriteWave::outputFailed(const trevisto::OutputFailure &failure)
 {
-    if (FileExists(WorkingFiles::Concat))
-        QFile::remove(NativePath(WorkingFiles::Concat));
+    using Stage = trevisto::OutputFailure::Stage;
+    // What ends the program stops the output too, and says nothing more.
+    if (failure.stage == Stage::Stopped || ending_)
+        return;
     WaitWindow().hide();
-    ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
-    if (!Mp3Enc1->succeeded()) {
-        encodingNote_.clear();
-        clips_.forgetOutput();
+    if (failure.format == trevisto::OutputRequest::Format::Mp3 &&
+        (failure.stage == Stage::EncodeStart || failure.stage == Stage::Encode))
+        ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
+    QString message;
+    switch (failure.stage) {
+    case Stage::Stopped:
+        return;
+    case Stage::Join:
+        message = Joining::tr("The clips cannot be joined into \"%1\".\r\n\r\n%2").arg(failure.file, failure.why);
+        break;
+    case Stage::Copy:
+        message = CopySaving::tr("\"%1\" could not be written.\r\n\r\n%2").arg(failure.file, failure.why);
+        break;
+    case Stage::EncodeStart:
+        message = Joining::tr("\"%1\" cannot be written.\r\n\r\n%2").arg(failure.file, failure.why);
+        break;
+    case Stage::Encode:
         // The clips stay: nothing of them reached a file.
-        dialogs_.msgBox(Joining::tr("\"%1\" could not be written.\r\n\r\n%2").arg(encodingTarget_, Mp3Enc1->reason()),
-                        vbOKOnly, MsgIcon::Critical, ProgramTitle);
-        return;
+        message = Joining::tr("\"%1\" could not be written.\r\n\r\n%2").arg(failure.file, failure.why);
+        break;
     }
-    QStringList notes = {std::exchange(encodingNote_, QString()), Mp3Enc1->reason()};
-    notes.removeAll(QString());
-    ReportMp3Saved(notes.join(QStringLiteral("\r\n")), encodingTarget_);
-}
-
-void frmWriteWave::StopEncoding()
-{
-    // Stops the worker and removes its unfinished file; no completion follows. Without an
-    // encoding the work file is not this ending's to remove.
-    if (!Mp3Enc1 || !Mp3Enc1->isBusy())
-        return;
-    Mp3Enc1->cancel();
-    QFile::remove(NativePath(WorkingFiles::Concat));
+    dialogs_.msgBox(message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
 }

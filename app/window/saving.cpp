@@ -63,7 +63,7 @@ bool frmWriteWave::RefuseProtectedDestination(const QString &destination)
                                 "never written over.")
                          .arg(destination)});
     if (Mp3Enc1->isBusy())
-        files.push_back({encodingTarget_,
+        files.push_back({Output().target(),
                          Saving::tr("\"%1\" is the MP3 file still being written. Choose another file.").arg(destination)});
     const trevisto::ProtectedFile *found = trevisto::FindProtected(destination, files);
     if (!found)
@@ -80,13 +80,8 @@ void frmWriteWave::CmdSaveas_Click()
     if (!output || RefuseProtectedDestination(*output))
         return;
     ShowWaitWindow(Frmwait::Job::Copying);
-    clips_.forgetOutput();
-    if (CopyChosen()) {
-        SaveResultByCopy(*output);
-        return;
-    }
-    Mp3Enc1->setBitRate(BitRate);
-    StartEncoding(WorkingFiles::Result, *output);
+    trevisto::OutputPiece result{WorkingFiles::Result, resultOrigin_};
+    WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, CopyChosen(), BitRate});
 }
 
 void frmWriteWave::Command3_Click()

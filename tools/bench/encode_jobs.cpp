@@ -2,6 +2,7 @@
 
 #include "bench.h"
 
+#include "clips/outputjob.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/mp3enc/split.h"
 #include "platform/wav/wav.h"
@@ -103,19 +104,39 @@ int encodeJob(int argc, char **argv)
     char *appArgv[] = {name, nullptr};
     QCoreApplication app(appArgc, appArgv);
     trevisto::mp3enc::Mp3Encoder encoder;
-    encoder.setBitRate(kbps);
     encoder.setSplitRules(rules);
-    QObject::connect(&encoder, &trevisto::mp3enc::Mp3Encoder::completed, &app, &QCoreApplication::quit);
+    // The window's output job, saving a sound as MP3 without copying.
+    trevisto::OutputJob job(encoder);
+    QObject::connect(&encoder, &trevisto::mp3enc::Mp3Encoder::completed, &app, [&] { job.encoderCompleted(); });
+    struct Seen : trevisto::OutputObserver {
+        bool ended = false;
+        QString failure;
+        void outputProgress(uint64_t, uint64_t) override {}
+        void outputEncoding() override {}
+        void outputDone(const trevisto::OutputDone &) override
+        {
+            ended = true;
+            QCoreApplication::quit();
+        }
+        void outputFailed(const trevisto::OutputFailure &failure) override
+        {
+            ended = true;
+            this->failure = failure.why;
+            QCoreApplication::quit();
+        }
+    } seen;
+    trevisto::OutputRequest request;
+    request.pieces = {{QString::fromLocal8Bit(argv[0])}};
+    request.output = QString::fromLocal8Bit(argv[1]);
+    request.kbps = kbps;
 
     const auto start = Clock::now();
-    if (encoder.encode(QString::fromLocal8Bit(argv[0]), QString::fromLocal8Bit(argv[1])) != 0) {
-        std::fprintf(stderr, "trevisto-bench: %s\n", encoder.reason().toLocal8Bit().constData());
-        return 1;
-    }
-    app.exec();
+    job.start(request, seen);
+    if (!seen.ended)
+        app.exec();
     const double seconds = since(start);
-    if (!encoder.succeeded()) {
-        std::fprintf(stderr, "trevisto-bench: %s\n", encoder.reason().toLocal8Bit().constData());
+    if (!seen.failure.isEmpty()) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", seen.failure.toLocal8Bit().constData());
         return 1;
     }
     trevisto::wav::Info source;

@@ -2,7 +2,8 @@
 
 #include "bench.h"
 
-#include "clips/joiner.h"
+#include "clips/outputjob.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "platform/mci/device.h"
 #include "platform/wav/wav.h"
 
@@ -138,29 +139,45 @@ int cutJob(int argc, char **argv)
     return 0;
 }
 
-// join OUT.wav CLIP...: the window's join of the clip files into one WAV file.
+// join OUT.wav CLIP...: the window's join of the clip files into one WAV file, through the
+// same output job.
 int joinJob(int argc, char **argv)
 {
     if (argc < 2)
         return -1;
-    QStringList clips;
+    trevisto::OutputRequest request;
+    request.join = true;
+    request.format = trevisto::OutputRequest::Format::Wav;
+    request.output = QString::fromLocal8Bit(argv[0]);
     for (int i = 1; i < argc; ++i)
-        clips << QString::fromLocal8Bit(argv[i]);
-    uint64_t bytes = 0;
-    int blocks = 0;
+        request.pieces.push_back({QString::fromLocal8Bit(argv[i])});
+    struct Seen : trevisto::OutputObserver {
+        uint64_t bytes = 0;
+        int blocks = 0;
+        QString failure;
+        void outputProgress(uint64_t done, uint64_t) override
+        {
+            bytes = done;
+            ++blocks;
+        }
+        void outputEncoding() override {}
+        void outputDone(const trevisto::OutputDone &) override {}
+        void outputFailed(const trevisto::OutputFailure &failure) override
+        {
+            this->failure = failure.why.isEmpty() ? QStringLiteral("stopped") : failure.why;
+        }
+    } seen;
+    trevisto::mp3enc::Mp3Encoder encoder;
+    trevisto::OutputJob job(encoder);
     const auto start = Clock::now();
-    const Outcome outcome = JoinClips(clips, QString::fromLocal8Bit(argv[0]), [&](uint64_t done, uint64_t) {
-        bytes = done;
-        ++blocks;
-        return true;
-    });
+    job.start(request, seen);
     const double seconds = since(start);
-    if (!outcome) {
-        std::fprintf(stderr, "trevisto-bench: %s\n", outcome.why.toLocal8Bit().constData());
+    if (!seen.failure.isEmpty()) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", seen.failure.toLocal8Bit().constData());
         return 1;
     }
-    std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(clips.size()), static_cast<unsigned long long>(bytes),
-                blocks, seconds);
+    std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(request.pieces.size()),
+                static_cast<unsigned long long>(seen.bytes), seen.blocks, seconds);
     return 0;
 }
 

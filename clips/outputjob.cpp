@@ -1,0 +1,239 @@
+#include "clips/outputjob.h"
+
+#include "clips/clipmodel.h"
+#include "clips/joiner.h"
+#include "clips/mp3copy.h"
+#include "clips/mp3join.h"
+#include "core/routines.h"
+#include "platform/mp3enc/mp3encoder.h"
+
+#include <QFile>
+#include <QObject>
+#include <QStringList>
+
+#include <utility>
+
+namespace trevisto {
+
+namespace {
+
+// Sources that are no MP3 are encoded at the program's usual rate.
+constexpr int DefaultCopyFallbackKbps = 128;
+
+OutputDone copiedOutput(int encodedJoints)
+{
+    OutputDone done;
+    done.copied = true;
+    done.encodedJoints = encodedJoints;
+    return done;
+}
+
+OutputDone encodedInstead(int kbps, const QString &why)
+{
+    OutputDone done;
+    done.fallbackKbps = kbps;
+    done.fallbackWhy = why;
+    return done;
+}
+
+} // namespace
+
+std::vector<OutputPiece> ClipPieces(const ClipList &clips)
+{
+    std::vector<OutputPiece> pieces;
+    for (const Clip &clip : clips.items())
+        pieces.push_back({clips.fileOf(clip.name), clip.origin});
+    return pieces;
+}
+
+OutputJob::WorkFile::WorkFile(QString nativePath) : path_(std::move(nativePath)) {}
+
+OutputJob::WorkFile::~WorkFile() { QFile::remove(path_); }
+
+OutputJob::OutputJob(mp3enc::Mp3Encoder &encoder, QString workFile)
+    : encoder_(encoder), workFile_(std::move(workFile))
+{
+    progressConnection_ = QObject::connect(&encoder_, &mp3enc::Mp3Encoder::progress, &encoder_, [this](int percent) {
+        if (encodingObserver_)
+            encodingObserver_->outputEncodingProgress(percent);
+    });
+}
+
+OutputJob::~OutputJob()
+{
+    QObject::disconnect(progressConnection_);
+    cancel();
+}
+
+bool OutputJob::busy() const { return encodingObserver_ != nullptr && encoder_.isBusy(); }
+
+bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
+{
+    const bool wav = request.format == OutputRequest::Format::Wav;
+    if (request.pieces.empty() || observer_ || (!wav && encoder_.isBusy()))
+        return false;
+    observer_ = &observer;
+    request_ = request;
+    stopRequested_ = false;
+    if (!wav)
+        pending_ = {}; // no encoding runs: what one would report starts afresh
+    if (wav)
+        joinWav(request);
+    else if (request.join || request.pieces.size() > 1)
+        joinMp3(request);
+    else
+        saveResult(request);
+    observer_ = nullptr;
+    return true;
+}
+
+void OutputJob::saveResult(const OutputRequest &request)
+{
+    const OutputPiece &result = request.pieces.front();
+    if (!request.copy) {
+        encode(result.file, request.output, request.kbps);
+        return;
+    }
+    const Mp3CopyOutcome copied = CopyMp3Cut(result.origin, NativePath(result.file), request.output);
+    if (copied.kind == Mp3CopyOutcome::Copied) {
+        finish(copiedOutput(0));
+        return;
+    }
+    if (copied.kind == Mp3CopyOutcome::Failed) {
+        fail({OutputFailure::Stage::Copy, request.output, copied.why});
+        return;
+    }
+    // The nearest constant bit rate the encoder makes at the source's rate.
+    const int kbps = copied.sourceKbps > 0 ? mp3enc::Mp3Encoder::carriedBitRate(
+                                                 mp3enc::Mp3Encoder::carriedSampleRate(copied.sourceRate), copied.sourceKbps)
+                                           : DefaultCopyFallbackKbps;
+    pending_ = encodedInstead(kbps, copied.why);
+    encode(result.file, request.output, kbps);
+}
+
+void OutputJob::joinMp3(const OutputRequest &request)
+{
+    if (!request.copy) {
+        joinAndEncode(request, request.kbps);
+        return;
+    }
+    std::vector<Mp3JoinClip> clips;
+    for (const OutputPiece &piece : request.pieces)
+        clips.push_back({piece.origin, NativePath(piece.file)});
+    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output);
+    if (joined.kind == Mp3JoinOutcome::Copied) {
+        finish(copiedOutput(joined.encodedJoints));
+        return;
+    }
+    if (joined.kind == Mp3JoinOutcome::Failed) {
+        fail({OutputFailure::Stage::Copy, request.output, joined.why});
+        return;
+    }
+    // As without copying: the joined clips, encoded at the chosen rate.
+    pending_ = encodedInstead(request.kbps, joined.why);
+    joinAndEncode(request, request.kbps);
+}
+
+void OutputJob::joinWav(const OutputRequest &request)
+{
+    if (joinInto(request.pieces, request.output))
+        finish({});
+}
+
+bool OutputJob::joinInto(const std::vector<OutputPiece> &pieces, const QString &output)
+{
+    QStringList files;
+    for (const OutputPiece &piece : pieces)
+        files << NativePath(piece.file);
+    const Outcome joined = JoinClips(files, output, [this](uint64_t done, uint64_t total) {
+        if (observer_)
+            observer_->outputProgress(done, total);
+        return !stopRequested_;
+    });
+    if (joined)
+        return true;
+    fail({stopRequested_ ? OutputFailure::Stage::Stopped : OutputFailure::Stage::Join, output, joined.why});
+    return false;
+}
+
+void OutputJob::joinAndEncode(const OutputRequest &request, int kbps)
+{
+    // The join replaces a work file left from before, and whatever ends the encoding takes
+    // the file with it.
+    const QString work = NativePath(workFile_);
+    joined_.emplace(work);
+    if (!joinInto(request.pieces, work)) {
+        pending_ = {};
+        joined_.reset();
+        return;
+    }
+    encode(workFile_, request.output, kbps);
+}
+
+void OutputJob::encode(const QString &source, const QString &output, int kbps)
+{
+    target_ = output;
+    observer_->outputEncoding();
+    encoder_.setBitRate(kbps);
+    if (encoder_.encode(source, output) != mp3enc::Mp3Encoder::Started) {
+        pending_ = {};
+        joined_.reset();
+        fail({OutputFailure::Stage::EncodeStart, output, encoder_.reason()});
+        return;
+    }
+    pending_.format = request_.format;
+    pending_.join = request_.join || request_.pieces.size() > 1;
+    pending_.output = output;
+    pending_.clips = request_.clips;
+    encodingObserver_ = observer_;
+}
+
+void OutputJob::encoderCompleted()
+{
+    OutputObserver *observer = std::exchange(encodingObserver_, nullptr);
+    const OutputDone done = std::exchange(pending_, {});
+    endEncoding();
+    if (!observer)
+        return;
+    if (!encoder_.succeeded()) {
+        observer->outputFailed({OutputFailure::Stage::Encode, target_, encoder_.reason(), done.format, done.join});
+        return;
+    }
+    OutputDone saved = done;
+    saved.encoderNote = encoder_.reason();
+    observer->outputDone(saved);
+}
+
+void OutputJob::cancel()
+{
+    stopRequested_ = true;
+    if (encodingObserver_ && encoder_.isBusy())
+        encoder_.cancel();
+    encodingObserver_ = nullptr;
+    pending_ = {};
+    endEncoding();
+}
+
+void OutputJob::endEncoding()
+{
+    // The one place the work file goes: with the job's hold on it.
+    joined_.reset();
+}
+
+void OutputJob::finish(OutputDone done)
+{
+    done.format = request_.format;
+    done.join = request_.join || request_.pieces.size() > 1;
+    done.output = request_.output;
+    done.clips = request_.clips;
+    observer_->outputDone(done);
+}
+
+void OutputJob::fail(OutputFailure failure)
+{
+    failure.format = request_.format;
+    failure.join = request_.join || request_.pieces.size() > 1;
+    observer_->outputFailed(failure);
+}
+
+} // namespace trevisto

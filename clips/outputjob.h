@@ -1,0 +1,161 @@
+#pragma once
+// Writing a sound out: the cut result or the clips of the list, to one file, as WAV or as
+// MP3, by copying the source's frames or by encoding. The job decides between copying and
+// encoding, falls back to encoding where the frames cannot be copied and says why, and owns
+// the join work file that an encoded join goes through. Whoever asks hears how it goes
+// through an OutputObserver; the job knows nothing of widgets, and the texts shown to the
+// user stay with the one who shows them.
+//
+// A WAV join and every copy run on the caller's thread and end before start() returns; an
+// encoding ends later, when the encoder's completed() signal reaches encoderCompleted().
+
+#include "clips/clipmodel.h"
+#include "core/mp3origin.h"
+#include "core/outcome.h"
+#include "core/workingfiles.h"
+
+#include <QMetaObject>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace trevisto::mp3enc {
+class Mp3Encoder;
+}
+
+namespace trevisto {
+
+// One sound file and the MP3 samples it holds, when it was cut from an MP3.
+struct OutputPiece {
+    QString file; // program path (drive C: or native)
+    std::optional<Mp3Origin> origin = std::nullopt;
+};
+
+struct OutputRequest {
+    enum class Format { Wav, Mp3 };
+    // The pieces, joined in this order when there are several or when `join` is set; one
+    // piece without `join` is the cut result, saved on its own.
+    std::vector<OutputPiece> pieces;
+    bool join = false;
+    QString output; // native path
+    Format format = Format::Mp3;
+    bool copy = false; // copy the sources' MP3 frames where that can be done
+    int kbps = 128;    // the encoding's bit rate where nothing is copied
+    std::vector<ClipId> clips = {}; // the clips the pieces are, for the one who asked
+};
+
+// The pieces of the list's clips, in list order.
+std::vector<OutputPiece> ClipPieces(const ClipList &clips);
+
+// How a finished output came about, for the note under "The file is saved".
+struct OutputDone {
+    OutputRequest::Format format = OutputRequest::Format::Mp3;
+    bool join = false;
+    QString output;
+    std::vector<ClipId> clips; // of the request
+    bool copied = false;     // the sources' frames were copied
+    int encodedJoints = 0;   // of a copied join: joints whose frames were encoded again
+    int fallbackKbps = 0;    // the frames could not be copied: encoded at this rate instead
+    QString fallbackWhy;     // why they could not be copied
+    QString encoderNote;     // a rate or bit rate the encoder had to change
+};
+
+struct OutputFailure {
+    enum class Stage {
+        Stopped,      // cancelled; nothing to tell
+        Join,         // the clips could not be joined into a WAV file
+        Copy,         // the copied MP3 could not be written
+        EncodeStart,  // the encoder refused the work before writing anything
+        Encode,       // the encoding failed on its way
+    };
+    Stage stage = Stage::Stopped;
+    QString file; // the file that could not be written: the output, or the join's target
+    QString why;
+    OutputRequest::Format format = OutputRequest::Format::Mp3;
+    bool join = false;
+};
+
+// What the one who asked for an output hears of it. Exactly one of outputDone and
+// outputFailed ends each output that start() accepted.
+class OutputObserver {
+public:
+    virtual ~OutputObserver() = default;
+    // Bytes of the join written so far and the whole, after each block, while the join
+    // holds the caller's thread: the caller may let its events run here.
+    virtual void outputProgress(uint64_t done, uint64_t total) = 0;
+    // Percent of the encoding, from the caller's event loop.
+    virtual void outputEncodingProgress(int percent) { (void)percent; }
+    // An encoding is about to start; its end comes through encoderCompleted().
+    virtual void outputEncoding() = 0;
+    virtual void outputDone(const OutputDone &done) = 0;
+    virtual void outputFailed(const OutputFailure &failure) = 0;
+};
+
+class OutputJob {
+public:
+    // The join work file is `workFile`, a program path; the encoder is the owner's, whose
+    // completed() signal the owner passes on to encoderCompleted(), so that the owner's
+    // handler of that signal stays the one place it arrives.
+    explicit OutputJob(mp3enc::Mp3Encoder &encoder, QString workFile = WorkingFiles::Concat);
+    ~OutputJob();
+    OutputJob(const OutputJob &) = delete;
+    OutputJob &operator=(const OutputJob &) = delete;
+
+    // Starts writing `request`. False, with nothing done and nothing reported, for an MP3
+    // file while an encoding is still under way; a WAV join needs no encoder and runs
+    // beside it.
+    bool start(const OutputRequest &request, OutputObserver &observer);
+    // The encoding under way has ended, well or not; reports it and ends the job.
+    void encoderCompleted();
+    // Stops a join at its next block and an encoding at once; a stopped encoding is not
+    // reported, as none of its completion follows. The work file goes.
+    void cancel();
+
+    // An MP3 file is being encoded.
+    bool busy() const;
+    // The file being encoded, or the last one.
+    const QString &target() const { return target_; }
+
+private:
+    // The join work file on disk, gone with the object that holds it.
+    class WorkFile {
+    public:
+        explicit WorkFile(QString nativePath);
+        ~WorkFile();
+        WorkFile(const WorkFile &) = delete;
+        WorkFile &operator=(const WorkFile &) = delete;
+        const QString &path() const { return path_; }
+
+    private:
+        QString path_;
+    };
+
+    void saveResult(const OutputRequest &request);
+    void joinMp3(const OutputRequest &request);
+    void joinWav(const OutputRequest &request);
+    // Joins the pieces into `output`; false, after reporting it, when that failed.
+    bool joinInto(const std::vector<OutputPiece> &pieces, const QString &output);
+    // Joins the pieces into the work file and encodes that.
+    void joinAndEncode(const OutputRequest &request, int kbps);
+    void encode(const QString &source, const QString &output, int kbps);
+    // The ends of the output that start() runs, and of the encoding that follows it.
+    void finish(OutputDone done);
+    void fail(OutputFailure failure);
+    void endEncoding();
+
+    mp3enc::Mp3Encoder &encoder_;
+    QString workFile_;
+    QMetaObject::Connection progressConnection_;
+    OutputRequest request_;                       // the one start() is running
+    OutputObserver *observer_ = nullptr;          // of the one start() is running
+    // The encoding under way: its work file, who hears its end, and what that will say.
+    std::optional<WorkFile> joined_;
+    OutputObserver *encodingObserver_ = nullptr;
+    OutputDone pending_;
+    QString target_;
+    bool stopRequested_ = false;
+};
+
+} // namespace trevisto

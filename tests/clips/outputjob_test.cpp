@@ -1,0 +1,256 @@
+// The output job without a window: what it copies, what it encodes instead and says why,
+// what a failure leaves behind, and the join work file after every ending.
+#include "clips/outputjob.h"
+#include "core/routines.h"
+#include "platform/bass/bass_test_util.h"
+#include "platform/mp3enc/mp3encoder.h"
+#include "platform/mp3frames/index.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace trevisto;
+using namespace trevisto::test;
+using Format = OutputRequest::Format;
+using Stage = OutputFailure::Stage;
+
+// Everything the job tells, in order.
+struct Recorder : OutputObserver {
+    int progressCalls = 0, encodingProgressCalls = 0, encodings = 0;
+    uint64_t lastDone = 0, lastTotal = 0;
+    std::optional<OutputDone> done;
+    std::optional<OutputFailure> failed;
+    int endings = 0;
+    std::function<void()> onProgress; // runs inside the join, as the window's events would
+
+    void outputProgress(uint64_t d, uint64_t t) override
+    {
+        ++progressCalls;
+        lastDone = d;
+        lastTotal = t;
+        if (onProgress)
+            onProgress();
+    }
+    void outputEncodingProgress(int) override { ++encodingProgressCalls; }
+    void outputEncoding() override { ++encodings; }
+    void outputDone(const OutputDone &d) override
+    {
+        done = d;
+        ++endings;
+    }
+    void outputFailed(const OutputFailure &f) override
+    {
+        failed = f;
+        ++endings;
+    }
+};
+
+class OutputJobTest : public BassTest {
+protected:
+    void SetUp() override
+    {
+        BassTest::SetUp();
+        QObject::connect(&encoder, &mp3enc::Mp3Encoder::completed, [this] { job.encoderCompleted(); });
+    }
+
+    QString file(const char *name) const { return QString::fromStdString(dir.file(name)); }
+    // A clip of `seconds` of a busy sound, as a WAV file.
+    OutputPiece wavClip(const char *name, double seconds, uint32_t seed)
+    {
+        writeWav(dir.file(name), makeBusySound(44100, 2, seconds, seed));
+        return {file(name)};
+    }
+    // A cut [a, b) of an MP3 source: its sound as a WAV file, and its origin.
+    OutputPiece mp3Cut(const char *name, int64_t a, int64_t b)
+    {
+        const std::string mp3 = dir.file("source.mp3");
+        if (!QFile::exists(QString::fromStdString(mp3)))
+            writeMp3(mp3, makeBusySound(44100, 2, 3.0, 7), 128);
+        const std::vector<int16_t> decoded = decodeSamples(mp3);
+        const auto source = IdentifyMp3Source(QString::fromStdString(mp3), int64_t(decoded.size()) / 2);
+        EXPECT_TRUE(source);
+        Pcm pcm;
+        pcm.rate = 44100;
+        pcm.channels = 2;
+        pcm.samples.assign(decoded.begin() + a * 2, decoded.begin() + b * 2);
+        writeWav(dir.file(name), pcm);
+        return {file(name), source ? std::optional<Mp3Origin>(Mp3Origin{*source, a, b}) : std::nullopt};
+    }
+    // Lets the encoder's completion arrive; false when the job told nothing in time.
+    bool waitForEnd(const Recorder &seen, int ms = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (seen.endings == 0 && clock.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return seen.endings > 0;
+    }
+    static bool exists(const QString &path) { return QFile::exists(path); }
+
+    mp3enc::Mp3Encoder encoder;
+    QString work = QString::fromStdString(dir.file("concat.wav"));
+    OutputJob job{encoder, work};
+};
+
+// Each way to an MP3 file that ends well: whether frames were copied, whether it was encoded,
+// at what rate, and why where the copy was refused.
+TEST_F(OutputJobTest, CopiesWhereItCanAndEncodesWithAReasonWhereItCannot)
+{
+    struct Case {
+        const char *what;
+        bool join, copy, originKept;
+        int kbps;
+        bool copied;
+        int fallbackKbps; // 0: no fallback
+        int encodedAt;    // the encoder's rate, 0: not encoded
+    };
+    const Case cases[] = {
+        {"a cut, copy chosen and possible", false, true, true, 96, true, 0, 0},
+        {"a cut, copy chosen, no origin: the default rate", false, true, false, 96, false, 128, 128},
+        {"a cut, encode chosen", false, false, true, 96, false, 0, 96},
+        {"a join, copy chosen and possible", true, true, true, 96, true, 0, 0},
+        {"a join, copy chosen, no origin: the chosen rate", true, true, false, 96, false, 96, 96},
+        {"a join, encode chosen", true, false, true, 56, false, 0, 56},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<OutputPiece> pieces = {mp3Cut("one.wav", 1152 * 4, 1152 * 20)};
+        if (c.join)
+            pieces.push_back(mp3Cut("two.wav", 1152 * 30, 1152 * 50));
+        if (!c.originKept)
+            for (OutputPiece &piece : pieces)
+                piece.origin.reset();
+        const QString out = file("out.mp3");
+        QFile::remove(out);
+        Recorder seen;
+        ASSERT_TRUE(job.start({pieces, c.join, out, Format::Mp3, c.copy, c.kbps}, seen));
+        ASSERT_TRUE(waitForEnd(seen));
+        ASSERT_TRUE(seen.done) << (seen.failed ? seen.failed->why.toStdString() : "");
+        EXPECT_EQ(seen.endings, 1);
+        EXPECT_EQ(seen.done->copied, c.copied);
+        EXPECT_EQ(seen.done->fallbackKbps, c.fallbackKbps);
+        EXPECT_EQ(seen.done->fallbackWhy.isEmpty(), c.fallbackKbps == 0);
+        EXPECT_EQ(seen.encodings, c.encodedAt ? 1 : 0);
+        if (c.encodedAt) {
+            EXPECT_EQ(encoder.bitRate(), c.encodedAt);
+        }
+        EXPECT_EQ(seen.progressCalls > 0, c.join && !c.copied) << "only a join into the work file reports bytes";
+        EXPECT_TRUE(exists(out));
+        const auto index = mp3frames::indexMp3(out.toStdString());
+        ASSERT_TRUE(index.index);
+        const int64_t samples = c.join ? (1152 * 16 + 1152 * 20) : 1152 * 16;
+        if (c.copied) {
+            EXPECT_EQ(index.index->samples(), samples) << "exactly the cut's samples";
+        }
+        EXPECT_FALSE(exists(work)) << "the work file is gone once the job ends";
+        EXPECT_FALSE(job.busy());
+    }
+}
+
+// Whatever fails leaves no output and no work file, and says which step failed.
+TEST_F(OutputJobTest, AFailureLeavesNothingBehind)
+{
+    const OutputPiece good = wavClip("good.wav", 0.5, 3);
+    const OutputPiece missing{file("missing.wav")};
+    const QString nowhere = file("no-such-folder/out.mp3");
+    struct Case {
+        const char *what;
+        std::vector<OutputPiece> pieces;
+        bool join;
+        Format format;
+        QString output;
+        Stage stage;
+    };
+    const Case cases[] = {
+        {"a WAV join of a missing clip", {good, missing}, true, Format::Wav, file("out.wav"), Stage::Join},
+        {"an MP3 join of a missing clip", {good, missing}, true, Format::Mp3, file("out.mp3"), Stage::Join},
+        {"an MP3 join into a missing folder", {good, good}, true, Format::Mp3, nowhere, Stage::Encode},
+        {"a cut that is no WAV file", {{file("missing.wav")}}, false, Format::Mp3, file("out.mp3"), Stage::EncodeStart},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        Recorder seen;
+        ASSERT_TRUE(job.start({c.pieces, c.join, c.output, c.format, false, 128}, seen));
+        ASSERT_TRUE(waitForEnd(seen));
+        EXPECT_EQ(seen.endings, 1);
+        ASSERT_TRUE(seen.failed);
+        EXPECT_EQ(seen.failed->stage, c.stage);
+        EXPECT_FALSE(seen.failed->why.isEmpty());
+        EXPECT_FALSE(exists(c.output));
+        EXPECT_FALSE(exists(work));
+    }
+}
+
+// A WAV join ends before start() returns, with its progress; an MP3 join's work file lives
+// exactly as long as its encoding.
+TEST_F(OutputJobTest, TheWorkFileLivesAsLongAsTheEncoding)
+{
+    const std::vector<OutputPiece> clips = {wavClip("a.wav", 1.0, 1), wavClip("b.wav", 1.0, 2)};
+    {
+        Recorder seen;
+        ASSERT_TRUE(job.start({clips, true, file("joined.wav"), Format::Wav, false, 128}, seen));
+        EXPECT_EQ(seen.endings, 1) << "a WAV join ends within start()";
+        EXPECT_TRUE(seen.done);
+        EXPECT_GT(seen.progressCalls, 0);
+        EXPECT_EQ(seen.lastDone, seen.lastTotal) << "the last report is the whole";
+        EXPECT_TRUE(exists(file("joined.wav")));
+        EXPECT_FALSE(exists(work));
+    }
+    {
+        Recorder seen;
+        ASSERT_TRUE(job.start({clips, true, file("joined.mp3"), Format::Mp3, false, 128}, seen));
+        ASSERT_TRUE(job.busy());
+        EXPECT_TRUE(exists(work)) << "the encoder reads the work file";
+        EXPECT_EQ(job.target(), file("joined.mp3"));
+        Recorder other;
+        EXPECT_FALSE(job.start({clips, true, file("other.mp3"), Format::Mp3, false, 128}, other))
+            << "one encoding at a time";
+        EXPECT_EQ(other.endings, 0);
+        ASSERT_TRUE(waitForEnd(seen));
+        EXPECT_TRUE(seen.done);
+        EXPECT_GT(seen.encodingProgressCalls, 0);
+        EXPECT_FALSE(exists(work));
+    }
+    {
+        Recorder seen;
+        ASSERT_TRUE(job.start({clips, true, file("stopped.mp3"), Format::Mp3, false, 128}, seen));
+        ASSERT_TRUE(job.busy());
+        job.cancel();
+        EXPECT_FALSE(job.busy());
+        EXPECT_FALSE(waitForEnd(seen, 300)) << "a stopped encoding reports nothing";
+        EXPECT_FALSE(exists(work));
+        EXPECT_FALSE(exists(file("stopped.mp3")));
+    }
+    {
+        // Stopped in the middle of the join, as the program's end does from the events the
+        // join lets run.
+        Recorder seen;
+        seen.onProgress = [&] { job.cancel(); };
+        ASSERT_TRUE(job.start({clips, true, file("halfway.mp3"), Format::Mp3, false, 128}, seen));
+        ASSERT_TRUE(seen.failed);
+        EXPECT_EQ(seen.failed->stage, Stage::Stopped);
+        EXPECT_EQ(seen.encodings, 0);
+        EXPECT_FALSE(exists(work));
+        EXPECT_FALSE(exists(file("halfway.mp3")));
+    }
+    {
+        // A work file left from before is the job's to replace, and to remove.
+        writeBytes(work.toStdString(), {1, 2, 3});
+        Recorder seen;
+        ASSERT_TRUE(job.start({clips, true, file("again.mp3"), Format::Mp3, false, 128}, seen));
+        ASSERT_TRUE(waitForEnd(seen));
+        EXPECT_TRUE(seen.done);
+        EXPECT_FALSE(exists(work));
+    }
+}
+
+} // namespace
