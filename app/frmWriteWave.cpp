@@ -41,6 +41,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     MMCPlayList->setObjectName("MMCPlayList");
     Mp3Enc1 = new Mp3Encoder(this);
     Mp3Enc1->setObjectName("Mp3Enc1");
+    output_ = std::make_unique<trevisto::OutputJob>(*Mp3Enc1);
 
     LoadButtonImages();
     ConnectHandlers();

@@ -301,7 +301,6 @@ private:
     // write over a clip, a working file, the loaded sound's file or the MP3 being written.
     bool RefuseProtectedDestination(const QString &destination);
     // The output job, made at its first use; the window hears it as its observer.
-    trevisto::OutputJob &Output();
     // Writes `request` behind the wait window, Undo held while the window's events run.
     void WriteOutput(const trevisto::OutputRequest &request);
     void outputProgress(uint64_t done, uint64_t total) override;

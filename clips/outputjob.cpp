@@ -74,6 +74,7 @@ bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
         return false;
     observer_ = &observer;
     request_ = request;
+    target_ = request.output;
     stopRequested_ = false;
     if (!wav)
         pending_ = {}; // no encoding runs: what one would report starts afresh

@@ -103,9 +103,10 @@ public:
     OutputJob(const OutputJob &) = delete;
     OutputJob &operator=(const OutputJob &) = delete;
 
-    // Starts writing `request`. False, with nothing done and nothing reported, for an MP3
-    // file while an encoding is still under way; a WAV join needs no encoder and runs
-    // beside it.
+    // Starts writing `request`. False, with nothing done and nothing reported, while
+    // another output holds the caller's thread (a join lets the caller's events run), and
+    // for an MP3 file while an encoding is still under way; a WAV join needs no encoder and
+    // runs beside it.
     bool start(const OutputRequest &request, OutputObserver &observer);
     // The encoding under way has ended, well or not; reports it and ends the job.
     void encoderCompleted();
@@ -115,7 +116,7 @@ public:
 
     // An MP3 file is being encoded.
     bool busy() const;
-    // The file being encoded, or the last one.
+    // The file being written, or the last one.
     const QString &target() const { return target_; }
 
 private:

@@ -67,19 +67,18 @@ void frmWriteWave::StopListForJoining()
         MMCPlayList->setCommand("Close");
 }
 
-trevisto::OutputJob &frmWriteWave::Output()
-{
-    if (!output_)
-        output_ = std::make_unique<trevisto::OutputJob>(*Mp3Enc1);
-    return *output_;
-}
-
 void frmWriteWave::WriteOutput(const trevisto::OutputRequest &request)
 {
     // The window's events run while the clips are read: Undo must not take one away.
     undo_.hold(true);
-    Output().start(request, *this);
+    const bool started = output_->start(request, *this);
     undo_.hold(false);
+    // A click that reached the window while a join let its events run: that join's wait
+    // window stays up, and this one is turned away.
+    if (!started)
+        dialogs_.msgBox(Joining::tr("\"%1\" is still being written. Start the next file when it is done.")
+                            .arg(output_->target()),
+                        vbOKOnly, MsgIcon::Information, ProgramTitle);
 }
 
 void frmWriteWave::outputProgress(uint64_t done, uint64_t total)
@@ -95,12 +94,12 @@ bool frmWriteWave::RefuseWhileEncoding()
     if (!Mp3Enc1->isBusy())
         return false;
     dialogs_.msgBox(Joining::tr("\"%1\" is still being written. Start the next MP3 file when it is done.")
-                        .arg(Output().target()),
+                        .arg(output_->target()),
                     vbOKOnly, MsgIcon::Information, ProgramTitle);
     return true;
 }
 
-void frmWriteWave::Mp3Enc1_Complete() { Output().encoderCompleted(); }
+void frmWriteWave::Mp3Enc1_Complete() { output_->encoderCompleted(); }
 
 void frmWriteWave::outputFailed(const trevisto::OutputFailure &failure)
 {

@@ -63,7 +63,7 @@ bool frmWriteWave::RefuseProtectedDestination(const QString &destination)
                                 "never written over.")
                          .arg(destination)});
     if (Mp3Enc1->isBusy())
-        files.push_back({Output().target(),
+        files.push_back({output_->target(),
                          Saving::tr("\"%1\" is the MP3 file still being written. Choose another file.").arg(destination)});
     const trevisto::ProtectedFile *found = trevisto::FindProtected(destination, files);
     if (!found)

@@ -197,7 +197,21 @@ TEST_F(OutputJobTest, TheWorkFileLivesAsLongAsTheEncoding)
     const std::vector<OutputPiece> clips = {wavClip("a.wav", 1.0, 1), wavClip("b.wav", 1.0, 2)};
     {
         Recorder seen;
+        Recorder inner;
+        bool refused = false;
+        QString busyWith;
+        // A second click reaching the window while the join lets its events run.
+        seen.onProgress = [&] {
+            if (busyWith.isEmpty()) {
+                refused = !job.start({clips, true, file("again.wav"), Format::Wav, false, 128}, inner);
+                busyWith = job.target();
+            }
+        };
         ASSERT_TRUE(job.start({clips, true, file("joined.wav"), Format::Wav, false, 128}, seen));
+        EXPECT_TRUE(refused) << "one output at a time on the caller's thread";
+        EXPECT_EQ(busyWith, file("joined.wav")) << "the refusal can name the file being written";
+        EXPECT_EQ(inner.endings, 0);
+        EXPECT_FALSE(exists(file("again.wav")));
         EXPECT_EQ(seen.endings, 1) << "a WAV join ends within start()";
         EXPECT_TRUE(seen.done);
         EXPECT_GT(seen.progressCalls, 0);
