@@ -300,7 +300,6 @@ private:
     // True, after a message naming it and saying why, when writing `destination` would
     // write over a clip, a working file, the loaded sound's file or the MP3 being written.
     bool RefuseProtectedDestination(const QString &destination);
-    // The output job, made at its first use; the window hears it as its observer.
     // Writes `request` behind the wait window, Undo held while the window's events run.
     void WriteOutput(const trevisto::OutputRequest &request);
     void outputProgress(uint64_t done, uint64_t total) override;

@@ -665,6 +665,10 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
+        <translation>„%1“ wird noch geschrieben. Beginnen Sie die nächste Datei, wenn sie fertig ist.</translation>
+    </message>
 </context>
 <context>
     <name>Loading</name>

@@ -665,6 +665,10 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
+        <translation>Todavía se está escribiendo &quot;%1&quot;. Empiece el siguiente archivo cuando termine.</translation>
+    </message>
 </context>
 <context>
     <name>Loading</name>

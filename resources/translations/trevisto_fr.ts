@@ -665,6 +665,10 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
+        <translation>« %1 » est encore en cours d’écriture. Lancez le fichier suivant quand il sera terminé.</translation>
+    </message>
 </context>
 <context>
     <name>Loading</name>

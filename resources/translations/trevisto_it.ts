@@ -665,6 +665,10 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
+        <translation>&quot;%1&quot; è ancora in fase di scrittura. Avviare il prossimo file quando avrà finito.</translation>
+    </message>
 </context>
 <context>
     <name>Loading</name>

@@ -665,6 +665,10 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
+        <translation>“%1”仍在写入中。请在完成后再开始下一个文件。</translation>
+    </message>
 </context>
 <context>
     <name>Loading</name>

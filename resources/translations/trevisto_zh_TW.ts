@@ -665,6 +665,10 @@
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
+        <translation>「%1」仍在寫入中。請在完成後再開始下一個檔案。</translation>
+    </message>
 </context>
 <context>
     <name>Loading</name>
