@@ -69,8 +69,7 @@ void frmWriteWave::EndProgram(Ending how)
     // A conversion or a copy stops at its next block; the encoder stops and removes its
     // unfinished file.
     loader_.cancel();
-    if (output_)
-        output_->cancel();
+    output_->cancel();
     // The players' output threads stop before the files under them go.
     for (MciPlayer *player : {MMaudio, MMControl1, MMCPlayList})
         player->setCommand("Close");

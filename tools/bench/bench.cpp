@@ -2,6 +2,7 @@
 
 #include "audio/sourcechannel.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
@@ -12,6 +13,26 @@ namespace trevisto::bench {
 double since(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void OutputSeen::outputProgress(uint64_t done, uint64_t)
+{
+    bytes = done;
+    ++blocks;
+}
+
+void OutputSeen::outputDone(const OutputDone &)
+{
+    ended = true;
+    QCoreApplication::quit();
+}
+
+void OutputSeen::outputFailed(const OutputFailure &failure)
+{
+    ended = true;
+    failed = true;
+    why = failure.why.isEmpty() ? QStringLiteral("stopped") : failure.why;
+    QCoreApplication::quit();
 }
 
 bool loadLibrary(BassLibrary &bass)

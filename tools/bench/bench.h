@@ -5,6 +5,7 @@
 
 #include "audio/basslib.h"
 #include "audio/conversion.h"
+#include "clips/outputjob.h"
 #include "core/peaktable.h"
 
 #include <chrono>
@@ -32,6 +33,20 @@ struct Decoding {
     ::Outcome finished;
     bool completed() const { return opened && result.outcome == WaveConversion::Outcome::Completed && finished; }
     QString why() const { return result.message.isEmpty() ? finished.why : result.message; }
+};
+
+// What a job run through the window's output job heard of it. Its end also ends the event
+// loop, when one runs.
+struct OutputSeen : OutputObserver {
+    uint64_t bytes = 0; // of a join, written so far
+    int blocks = 0;     // progress reports of a join
+    bool ended = false;
+    bool failed = false;
+    QString why; // of a failure: its reason, or "stopped"
+    void outputProgress(uint64_t done, uint64_t total) override;
+    void outputEncoding() override {}
+    void outputDone(const OutputDone &done) override;
+    void outputFailed(const OutputFailure &failure) override;
 };
 
 Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, DWORD *reported);

@@ -108,23 +108,7 @@ int encodeJob(int argc, char **argv)
     // The window's output job, saving a sound as MP3 without copying.
     trevisto::OutputJob job(encoder);
     QObject::connect(&encoder, &trevisto::mp3enc::Mp3Encoder::completed, &app, [&] { job.encoderCompleted(); });
-    struct Seen : trevisto::OutputObserver {
-        bool ended = false;
-        QString failure;
-        void outputProgress(uint64_t, uint64_t) override {}
-        void outputEncoding() override {}
-        void outputDone(const trevisto::OutputDone &) override
-        {
-            ended = true;
-            QCoreApplication::quit();
-        }
-        void outputFailed(const trevisto::OutputFailure &failure) override
-        {
-            ended = true;
-            this->failure = failure.why;
-            QCoreApplication::quit();
-        }
-    } seen;
+    OutputSeen seen;
     trevisto::OutputRequest request;
     request.pieces = {{QString::fromLocal8Bit(argv[0])}};
     request.output = QString::fromLocal8Bit(argv[1]);
@@ -135,8 +119,8 @@ int encodeJob(int argc, char **argv)
     if (!seen.ended)
         app.exec();
     const double seconds = since(start);
-    if (!seen.failure.isEmpty()) {
-        std::fprintf(stderr, "trevisto-bench: %s\n", seen.failure.toLocal8Bit().constData());
+    if (seen.failed) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", seen.why.toLocal8Bit().constData());
         return 1;
     }
     trevisto::wav::Info source;

@@ -151,29 +151,14 @@ int joinJob(int argc, char **argv)
     request.output = QString::fromLocal8Bit(argv[0]);
     for (int i = 1; i < argc; ++i)
         request.pieces.push_back({QString::fromLocal8Bit(argv[i])});
-    struct Seen : trevisto::OutputObserver {
-        uint64_t bytes = 0;
-        int blocks = 0;
-        QString failure;
-        void outputProgress(uint64_t done, uint64_t) override
-        {
-            bytes = done;
-            ++blocks;
-        }
-        void outputEncoding() override {}
-        void outputDone(const trevisto::OutputDone &) override {}
-        void outputFailed(const trevisto::OutputFailure &failure) override
-        {
-            this->failure = failure.why.isEmpty() ? QStringLiteral("stopped") : failure.why;
-        }
-    } seen;
+    OutputSeen seen;
     trevisto::mp3enc::Mp3Encoder encoder;
     trevisto::OutputJob job(encoder);
     const auto start = Clock::now();
     job.start(request, seen);
     const double seconds = since(start);
-    if (!seen.failure.isEmpty()) {
-        std::fprintf(stderr, "trevisto-bench: %s\n", seen.failure.toLocal8Bit().constData());
+    if (seen.failed) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", seen.why.toLocal8Bit().constData());
         return 1;
     }
     std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(request.pieces.size()),
