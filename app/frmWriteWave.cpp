@@ -43,7 +43,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     Mp3Enc1->setObjectName("Mp3Enc1");
     output_ = std::make_unique<trevisto::OutputJob>(*Mp3Enc1);
 
-    LoadButtonImages();
+    lighting_.LoadButtonImages();
     ConnectHandlers();
     ApplyControlTexts();
     SetTabOrder();
@@ -128,7 +128,7 @@ void frmWriteWave::ConnectHandlers()
             CmdStopTemp_Click();
     });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
-    WatchPointerMoves();
+    lighting_.WatchPointerMoves();
     ConnectLanguageHandlers();
     ConnectShortcuts();
     ConnectCloseView();

@@ -5,6 +5,7 @@
 #include "app/dialogs.h"
 #include "app/instancelock.h"
 #include "app/undohistory.h"
+#include "app/window/buttonlighting.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
 #include "clips/clipmodel.h"
@@ -18,7 +19,6 @@
 #include "platform/mixer/mixer.h"
 #include "settings/message_language.h"
 #include "ui/Frmwait.h"
-#include "ui/imagelist.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -317,13 +317,6 @@ private:
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
     void Knob1_Change();
-    // Fills the picture lists, gives each picture button its picture and the window its icon.
-    void LoadButtonImages();
-    // Reports pointer moves over the lit buttons and the frames that reset them.
-    void WatchPointerMoves();
-    void ResetButtonImages();
-    // The pointer moved over `target`: a button that lights up or a frame's background.
-    void PointerMove(QWidget *target);
     // The wait window, made at its first showing.
     Frmwait &WaitWindow();
     // The wait window shown for `job`, its progress reset.
@@ -345,8 +338,7 @@ private:
     qint32 BitRate = 0;
     quint32 MixerHandle = 0;
     MixerControl VolumeControl;
-    ImageList ImageListNor, ImageListRoll;
-    ImageList ImageListClick; // on the form, and never filled
+    ButtonLighting lighting_{*this}; // the picture lists and the lit buttons
     quint32 Chan = 0;
     qint32 DataLength = 0;
     qint16 OpenKind = 0;

@@ -91,9 +91,9 @@ protected:
     static Frmwait &WaitWindow(frmWriteWave &w) { return w.WaitWindow(); }
     static quint32 &MixerHandle(frmWriteWave &w) { return w.MixerHandle; }
     static MixerControl &VolumeControl(frmWriteWave &w) { return w.VolumeControl; }
-    static const ImageList &ImageListNor(const frmWriteWave &w) { return w.ImageListNor; }
-    static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.ImageListRoll; }
-    static const ImageList &ImageListClick(const frmWriteWave &w) { return w.ImageListClick; }
+    static const ImageList &ImageListNor(const frmWriteWave &w) { return w.lighting_.ImageListNor; }
+    static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.lighting_.ImageListRoll; }
+    static const ImageList &ImageListClick(const frmWriteWave &w) { return w.lighting_.ImageListClick; }
     static Mp3Encoder *Mp3Enc1(const frmWriteWave &w) { return w.Mp3Enc1; }
     static QTimer *Timer1(const frmWriteWave &w) { return w.Timer1; }
 
