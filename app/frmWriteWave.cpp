@@ -1,11 +1,14 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
+#include "app/window/formlayout.h"
+#include "app/window/sliderjump.h"
 #include "audio/conversion.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"
+#include "ui/closeview.h"
 #include "ui/frmAbout.h"
 #include "ui_frmWriteWave.h"
 
@@ -16,8 +19,9 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     : QMainWindow(parent), ui(new Ui::frmWriteWave), dialogs_(dialogs), programFolder_(programFolder)
 {
     ui->setupUi(this);
-    ApplyFormLook();
-    KeepDesignPlaces();
+    closeView_ = new CloseView(ui->centralwidget);
+    closeView_->setObjectName("CloseView1");
+    new FormLayout(*this, *ui, *closeView_);
     setWindowTitle(ProgramTitle);
     setAcceptDrops(true);
 
@@ -50,26 +54,6 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     // The design size is the least; the window grows from there and can be maximised.
     setMinimumSize(minimumSizeHint());
     resize(minimumSizeHint());
-}
-
-// The form was laid out for a small dialog font, and its frames carry their captions on
-// the border line.
-void frmWriteWave::ApplyFormLook()
-{
-    ui->centralwidget->setMinimumSize(DesignClientSize);
-    ui->centralwidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    // The time texts fill their labels to the edge; a touch smaller keeps them whole.
-    QFont tight = small;
-    tight.setPointSizeF(7.5);
-    for (QWidget *label : {static_cast<QWidget *>(ui->lblTime), static_cast<QWidget *>(ui->lblAudio),
-                           static_cast<QWidget *>(ui->Label4)})
-        label->setFont(tight);
-    ui->centralwidget->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
 }
 
 void frmWriteWave::PrepareApplication()
@@ -106,7 +90,8 @@ void frmWriteWave::ConnectHandlers()
         if (action != QAbstractSlider::SliderNoAction && !ui->Slider1->isSliderDown())
             QMetaObject::invokeMethod(this, &frmWriteWave::Slider1_Scroll, Qt::QueuedConnection);
     });
-    ui->Slider1->installEventFilter(this);
+    // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
+    new SliderJump(*ui->Slider1, [this] { Slider1_Click(); }, this);
     connect(MMaudio, &MciPlayer::statusUpdate, this, &frmWriteWave::MMaudio_StatusUpdate);
     connect(MMControl1, &MciPlayer::statusUpdate, this, &frmWriteWave::MMControl1_StatusUpdate);
     connect(ui->CmdSetNew, &QAbstractButton::clicked, this, &frmWriteWave::CmdSetNew_Click);

@@ -154,25 +154,12 @@ protected:
     // A sound file dropped on the window opens as one named on the command line does.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-    // --- editor/ ------------------------------------------------------------------------
-    // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class WindowFixture; // tests reach the controls and values through it
 
     // --- app/ ---------------------------------------------------------------------------
     void ConnectHandlers();
-    // The form's fonts and frame style.
-    void ApplyFormLook();
-    // The client area the form was laid out for, and the window's least.
-    static constexpr QSize DesignClientSize{808, 423};
-    // Adds the close view under the slider and notes where each control that follows the
-    // window's size sits at the design size.
-    void KeepDesignPlaces();
-    void PlaceControls(const QSize &client);
-    // Places the controls when the client area changes size; true for that event.
-    bool FollowClientSize(QObject *watched, QEvent *event);
 
     // --- editor/ (the close view) --------------------------------------------------------
     void ConnectCloseView();
@@ -202,7 +189,6 @@ private:
     // Finds, checks and starts the decoding library; false, after its message, when the
     // program cannot run with it.
     bool StartDecodingLibrary();
-    void FillGotoLists();
     void Error_(const QString &message);
     // The groups of controls the handlers switch together, each defined once.
     QList<QWidget *> TransportControls() const;  // play and mark the source
@@ -371,5 +357,4 @@ private:
     std::optional<trevisto::DriveHold> driveHold_; // while they are
     FocusRing *focusRing_ = nullptr;
     CloseView *closeView_ = nullptr; // the close view of the source
-    std::vector<std::pair<QWidget *, QRect>> designPlaces_;
 };

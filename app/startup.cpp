@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "app/window/formlayout.h"
 #include "core/heldfile.h"
 #include "core/drivehold.h"
 #include "core/leftovers.h"
@@ -77,7 +78,7 @@ bool frmWriteWave::Form_Load()
     SetEnabled(SourceControls() + ResultControls(), false);
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
-    FillGotoLists();
+    FormLayout::FillGotoLists(*ui);
     InitMasterVolume();
     clips_.load();
     // The list buttons are right from the first second, not only from the first tick.
@@ -132,18 +133,6 @@ bool frmWriteWave::StartDecodingLibrary()
         return false;
     }
     return true;
-}
-
-void frmWriteWave::FillGotoLists()
-{
-    auto fill = [](QComboBox *box, int last) {
-        for (int i = 0; i <= last; ++i)
-            box->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar('0')));
-        box->setEditText(QStringLiteral("00"));
-    };
-    fill(ui->cmbHH, 12);
-    fill(ui->CmbMM, 59);
-    fill(ui->CmbSS, 59);
 }
 
 void frmWriteWave::Error_(const QString &message)

@@ -7,10 +7,7 @@
 #include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QShortcut>
 
 #include <algorithm>
@@ -62,11 +59,6 @@ void frmWriteWave::ConnectCloseView()
                                       "position; drag a mark's handle to move it. Shift+Space plays from Mark In "
                                       "to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, "
                                       "with Shift one second."));
-
-    // The Goto boxes take digits only, and the keys act on the window again after Goto.
-    for (QComboBox *box : {ui->cmbHH, ui->CmbMM, ui->CmbSS})
-        if (QLineEdit *edit = box->lineEdit())
-            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
 }
 
 bool frmWriteWave::SourceMovable() const

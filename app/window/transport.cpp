@@ -6,10 +6,7 @@
 #include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
-#include <QMouseEvent>
 #include <QRandomGenerator>
-#include <QStyle>
-#include <QStyleOptionSlider>
 
 void frmWriteWave::CmdPlay_Click()
 {
@@ -55,37 +52,6 @@ void frmWriteWave::Slider1_Scroll()
     MMaudio->setStartPosition(qint64(ui->Slider1->value()) * 1000);
     MMaudio->setCommand("Play");
     ui->lblAudio->setText(PositionText(*MMaudio));
-}
-
-bool frmWriteWave::eventFilter(QObject *watched, QEvent *event)
-{
-    FollowClientSize(watched, event);
-    if (watched == ui->Slider1 && ui->Slider1->isEnabled()) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            QStyleOptionSlider option;
-            option.initFrom(ui->Slider1);
-            option.orientation = Qt::Horizontal;
-            option.minimum = ui->Slider1->minimum();
-            option.maximum = ui->Slider1->maximum();
-            option.sliderPosition = ui->Slider1->sliderPosition();
-            const QRect handle =
-                ui->Slider1->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, ui->Slider1);
-            // A press beside the handle moves it to the point, not by a page.
-            if (mouse->button() == Qt::LeftButton && !handle.contains(mouse->position().toPoint())) {
-                const int span = ui->Slider1->width() - handle.width();
-                const int x = int(mouse->position().x()) - handle.width() / 2;
-                ui->Slider1->setValue(QStyle::sliderValueFromPosition(ui->Slider1->minimum(), ui->Slider1->maximum(),
-                                                                      x, span));
-                return true;
-            }
-        } else if (event->type() == QEvent::MouseButtonRelease &&
-                   static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            // Let the slider finish its own drag first, then play from where it stands.
-            QMetaObject::invokeMethod(this, &frmWriteWave::Slider1_Click, Qt::QueuedConnection);
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmWriteWave::MMaudio_StatusUpdate()
