@@ -6,6 +6,7 @@
 #include "app/instancelock.h"
 #include "app/undohistory.h"
 #include "app/window/buttonlighting.h"
+#include "app/window/controlgroups.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
 #include "clips/clipmodel.h"
@@ -190,20 +191,6 @@ private:
     // program cannot run with it.
     bool StartDecodingLibrary();
     void Error_(const QString &message);
-    // The groups of controls the handlers switch together, each defined once.
-    QList<QWidget *> TransportControls() const;  // play and mark the source
-    QList<QWidget *> SourceControls() const;     // the transport and the cut
-    QList<QWidget *> PlayingControls() const;    // enabled once the source plays
-    QList<QWidget *> ResultControls() const;     // act on the cut result
-    QList<QWidget *> ListLockedControls() const; // off while the list plays
-    // Enables or disables `controls`. One that a hold keeps off keeps the new state for the
-    // end of the last hold instead.
-    void SetEnabled(const QList<QWidget *> &controls, bool enabled);
-    // What keeps the list-locked controls off: a new source being written, the list playing.
-    enum Hold { Opening = 1, ListPlayback = 2 };
-    // Takes or ends `hold`. From the first hold to the end of the last the controls are off;
-    // then they take the states the handlers set meanwhile, so they fit what is open then.
-    void HoldControls(Hold hold, bool on);
     // While a new source is written, nothing may play, mark or cut the old one.
     void LockWhileOpening(bool lock);
     // Shows the chooser `request` asks for; the chosen path, which the next choosers that
@@ -344,8 +331,7 @@ private:
     QString programFolder_;
     QString previousChoice_; // the file last chosen in a chooser or given to open
     Frmwait *waitWindow_ = nullptr;
-    int holds_ = 0; // the Hold values now on
-    QList<QPair<QWidget *, bool>> heldStates_; // the held controls' states for the end of the holds
+    ControlGroups controls_{*ui}; // the groups the handlers switch together, and their holds
     std::unique_ptr<trevisto::OutputJob> output_; // writes the cut result and the joins
     std::optional<Mp3Source> sourceMp3_;   // the MP3 file the loaded sound was decoded from
     std::optional<Mp3Origin> resultOrigin_; // the source samples the cut result holds

@@ -75,7 +75,7 @@ bool frmWriteWave::Form_Load()
     BitRate = 128; // as the selected option button says
 
     // Nothing is loaded yet: no source, no cut result, no list playback.
-    SetEnabled(SourceControls() + ResultControls(), false);
+    controls_.SetEnabled(controls_.SourceControls() + controls_.ResultControls(), false);
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
     FormLayout::FillGotoLists(*ui);

@@ -93,7 +93,7 @@ void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &re
     }
     const bool shown = result && MMControl1->isOpen();
     resultOrigin_ = shown ? result->origin : std::nullopt;
-    SetEnabled(ResultControls(), shown);
+    controls_.SetEnabled(controls_.ResultControls(), shown);
     if (shown) {
         ui->Label4->setText(PositionText(*MMControl1));
         ui->Slider1->setCutRange(result->from, result->to);
@@ -107,7 +107,7 @@ void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &re
 void frmWriteWave::ShowNothingLoaded()
 {
     MMaudio->setCommand("Close");
-    SetEnabled(SourceControls() << ui->CmdGoto, false);
+    controls_.SetEnabled(controls_.SourceControls() << ui->CmdGoto, false);
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
     closeView_->clearSound();

@@ -19,7 +19,7 @@ void frmWriteWave::CmdPlayList_Click()
     ui->CmdStopList->setVisible(true);
     PlayIndex = selected;
     PlayNextClip();
-    HoldControls(ListPlayback, true);
+    controls_.HoldControls(ControlGroups::ListPlayback, true);
 }
 
 void frmWriteWave::PlayNextClip()
@@ -50,14 +50,14 @@ void frmWriteWave::EndListPlayback()
 {
     ui->CmdStopList->setVisible(false);
     ui->CmdPlayList->setVisible(true);
-    HoldControls(ListPlayback, false);
+    controls_.HoldControls(ControlGroups::ListPlayback, false);
 }
 
 void frmWriteWave::CmdPlayTemp_Click()
 {
     MMaudio->setCommand("Stop");
     MMControl1->setCommand("Play");
-    SetEnabled(TransportControls(), false);
+    controls_.SetEnabled(controls_.TransportControls(), false);
 }
 
 void frmWriteWave::CmdStopTemp_Click()
@@ -65,5 +65,5 @@ void frmWriteWave::CmdStopTemp_Click()
     MMaudio->setCommand("Open");
     MMControl1->setCommand("Prev");
     MMControl1->setCommand("Stop");
-    SetEnabled(SourceControls(), true);
+    controls_.SetEnabled(controls_.SourceControls(), true);
 }

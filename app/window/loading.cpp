@@ -123,6 +123,14 @@ void frmWriteWave::BeginOpening(Frmwait::Job job)
     LockWhileOpening(true);
 }
 
+void frmWriteWave::LockWhileOpening(bool lock)
+{
+    controls_.HoldControls(ControlGroups::Opening, lock);
+    // The window's events run while the sound is written; no step may change what it
+    // replaces meanwhile.
+    undo_.hold(lock);
+}
+
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
 {
     if (loader_.job() == trevisto::SourceLoader::Job::Converting) {
@@ -168,7 +176,7 @@ void frmWriteWave::loadDone(const QString &notice)
         sourceMp3_ = mp3;
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
-        SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
+        controls_.SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
     }
     WaitWindow().hide();
 }

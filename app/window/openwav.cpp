@@ -66,5 +66,5 @@ void frmWriteWave::OpenWavInPlace(const QString &path)
     }
     MMaudio->setNotifyStatus(true);
     ShowOpenedSource(path);
-    SetEnabled(SourceControls(), true);
+    controls_.SetEnabled(controls_.SourceControls(), true);
 }

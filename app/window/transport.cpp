@@ -12,7 +12,7 @@ void frmWriteWave::CmdPlay_Click()
 {
     MMaudio->setCommand("Play");
     ui->btnLoadFile->setEnabled(false);
-    SetEnabled(PlayingControls(), true);
+    controls_.SetEnabled(controls_.PlayingControls(), true);
 }
 
 void frmWriteWave::CmdPause_Click()
@@ -31,7 +31,7 @@ void frmWriteWave::CmdStep_Click()
 {
     MMaudio->setStartPosition(MMaudio->position() + 1000);
     MMaudio->setCommand("Play");
-    SetEnabled(PlayingControls(), true);
+    controls_.SetEnabled(controls_.PlayingControls(), true);
 }
 
 void frmWriteWave::CmdBack_Click()
@@ -44,7 +44,7 @@ void frmWriteWave::Slider1_Click()
 {
     MMaudio->setStartPosition(qint64(ui->Slider1->value()) * 1000);
     MMaudio->setCommand("Play");
-    SetEnabled(PlayingControls(), true);
+    controls_.SetEnabled(controls_.PlayingControls(), true);
 }
 
 void frmWriteWave::Slider1_Scroll()
