@@ -1,6 +1,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
+#include "app/window/closeviewbinding.h"
 #include "app/window/formlayout.h"
 #include "app/window/sliderjump.h"
 #include "audio/conversion.h"
@@ -116,7 +117,10 @@ void frmWriteWave::ConnectHandlers()
     lighting_.WatchPointerMoves();
     ConnectLanguageHandlers();
     ConnectShortcuts();
-    ConnectCloseView();
+    new CloseViewBinding(*this, *ui, *closeView_, *MMaudio,
+                         {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },
+                          [this](trevisto::MarkStep::Mark mark, qint64 ms, const QString &text) { SetMark(mark, ms, text); },
+                          [this] { CmdPlay_Click(); }});
 }
 
 void frmWriteWave::about_Click()

@@ -109,8 +109,6 @@ public:
     void CmdSetin_Click();
     void CmdOut_Click();
     void CmdGoto_Click();
-    // "hh:mm:ss / hh:mm:ss" of a player's position and length.
-    static QString PositionText(const MciPlayer &player);
 
     // --- settings/ ----------------------------------------------------------------------
     void LoadLanguage();
@@ -162,22 +160,7 @@ private:
     // --- app/ ---------------------------------------------------------------------------
     void ConnectHandlers();
 
-    // --- editor/ (the close view) --------------------------------------------------------
-    void ConnectCloseView();
-    // A sound is open and its transport is not locked.
-    bool SourceMovable() const;
-    // Moves the play position: a running sound plays on from there, a standing one stays.
-    void MovePlayPosition(qint64 ms);
-    // While the sound stands, moves its position by `deltaMs`, within the sound.
-    void StepPlayPosition(qint64 deltaMs);
-    void ShowPlayPosition();
-    // Plays [from, to) of the source and stops there.
-    void PlayRange(qint64 from, qint64 to);
-    // Shift+Space, [ and ], and their buttons in the close view: the marked range, the two
-    // seconds from Mark In, the two seconds up to Mark Out.
-    void PlayMarked();
-    void PlayFromMarkIn();
-    void PlayToMarkOut();
+    // --- editor/ ------------------------------------------------------------------------
     // Sets a mark to `ms`, its label showing `text`, as a step Undo takes back.
     void SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text);
     // Takes this copy's lock on drive C: and removes what an interrupted run left there;

@@ -6,6 +6,7 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "editor/cut.h"
+#include "editor/timetext.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
 #include "ui/closeview.h"
@@ -95,7 +96,7 @@ void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &re
     resultOrigin_ = shown ? result->origin : std::nullopt;
     controls_.SetEnabled(controls_.ResultControls(), shown);
     if (shown) {
-        ui->Label4->setText(PositionText(*MMControl1));
+        ui->Label4->setText(PositionText(MMControl1->position(), MMControl1->length()));
         ui->Slider1->setCutRange(result->from, result->to);
     } else {
         MMControl1->setCommand("Close");

@@ -51,14 +51,14 @@ void frmWriteWave::Slider1_Scroll()
 {
     MMaudio->setStartPosition(qint64(ui->Slider1->value()) * 1000);
     MMaudio->setCommand("Play");
-    ui->lblAudio->setText(PositionText(*MMaudio));
+    ui->lblAudio->setText(PositionText(MMaudio->position(), MMaudio->length()));
 }
 
 void frmWriteWave::MMaudio_StatusUpdate()
 {
     const qint64 position = MMaudio->position();
     const qint64 length = MMaudio->length();
-    ui->lblAudio->setText(PositionText(*MMaudio));
+    ui->lblAudio->setText(PositionText(MMaudio->position(), MMaudio->length()));
     // While the user holds the handle, it stays where the user puts it.
     if (!ui->Slider1->isSliderDown())
         ui->Slider1->setValue(WholeSeconds(position));
@@ -84,5 +84,5 @@ void frmWriteWave::MMaudio_StatusUpdate()
 
 void frmWriteWave::MMControl1_StatusUpdate()
 {
-    ui->Label4->setText(PositionText(*MMControl1));
+    ui->Label4->setText(PositionText(MMControl1->position(), MMControl1->length()));
 }
