@@ -4,6 +4,7 @@
 #include "app/window/closeviewbinding.h"
 #include "app/window/formlayout.h"
 #include "app/window/sliderjump.h"
+#include "app/window/windowkeys.h"
 #include "audio/conversion.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
@@ -50,8 +51,8 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 
     lighting_.LoadButtonImages();
     ConnectHandlers();
-    ApplyControlTexts();
-    SetTabOrder();
+    texts_.ApplyControlTexts();
+    texts_.SetTabOrder();
     // The design size is the least; the window grows from there and can be maximised.
     setMinimumSize(minimumSizeHint());
     resize(minimumSizeHint());
@@ -116,7 +117,7 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
     lighting_.WatchPointerMoves();
     ConnectLanguageHandlers();
-    ConnectShortcuts();
+    new WindowKeys(*this, *ui, *MMaudio);
     new CloseViewBinding(*this, *ui, *closeView_, *MMaudio,
                          {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },
                           [this](trevisto::MarkStep::Mark mark, qint64 ms, const QString &text) { SetMark(mark, ms, text); },

@@ -7,6 +7,7 @@
 #include "app/undohistory.h"
 #include "app/window/buttonlighting.h"
 #include "app/window/controlgroups.h"
+#include "app/window/windowtexts.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
 #include "clips/clipmodel.h"
@@ -18,7 +19,6 @@
 #include "core/peaktable.h"
 #include "editor/sourcesteps.h"
 #include "platform/mixer/mixer.h"
-#include "settings/message_language.h"
 #include "ui/Frmwait.h"
 
 #include <QElapsedTimer>
@@ -80,7 +80,6 @@ public:
     void CdmEnd_Click();
     // The system asked the program to end (a signal): it ends as a window close does.
     void EndFromOutside();
-    const QString &programFolder() const { return programFolder_; }
     // Opens a file named on the command line as its Open menu item would once chosen: a
     // WAV by content through Open Wav, anything else through the decoding library.
     void OpenGivenFile(const QString &path);
@@ -119,8 +118,6 @@ public:
     void tchinese_Click();
     void spanish_Click();
     void russian_Click();
-    // Entry `index` of a text table, or `fallback` when the table has no such entry.
-    static QString TableText(const QStringList &table, int index, const QString &fallback);
 
     // --- clips/ -------------------------------------------------------------------------
     void CmdaddList_Click();
@@ -214,23 +211,8 @@ private:
     void OpenWavInPlace(const QString &path);
     // The marks as the slider's band.
     void ShowMarks();
-    // The keys of the transport, marks, cut and menu commands, and the focus ring.
-    void ConnectShortcuts();
-    // Each tooltip of a button with a key names that key.
-    void ShowShortcutsInTooltips();
-    // Space: pause while the source plays, play otherwise.
-    void PlayOrPause();
 
     // --- settings/ ----------------------------------------------------------------------
-    void ApplyCaptions();
-    // The program's own texts of the controls and frames, in the language of its
-    // messages: frame captions, the tooltips the packs lack, every control's accessible
-    // name, and the picture buttons' descriptions.
-    void ApplyControlTexts();
-    // Tab visits the controls in the window's reading order.
-    void SetTabOrder();
-    // The message in the loaded pack's words, or in its own while none is loaded.
-    QString PackText(const trevisto::PackMessage &message) const;
     void ConnectLanguageHandlers();
     // Stores the item's language code, loads that language and marks the item. A code
     // that cannot be stored changes no text and marks nothing, after a message naming the
@@ -264,8 +246,6 @@ private:
     void outputFailed(const trevisto::OutputFailure &failure) override;
     // "Copy" chosen among the MP3 options: the cut's frames are copied from its MP3 source.
     bool CopyChosen() const;
-    // The "Copy" option's caption and tooltip in the program's language.
-    void ShowCopyOption();
     // "The file is saved" with `note` under it, then the question about the clips; `output`
     // names the MP3 file in the step that deletes them.
     void ReportMp3Saved(const QString &note, const QString &output);
@@ -301,9 +281,7 @@ private:
     qint32 MarkIn = 0;
     qint32 MarkOut = 0;
     qint32 PlayIndex = 0;
-    QStringList PromptTexts, MessageTexts, CaptionTexts, MenuTexts;
-    // The program's own messages follow the pack that LoadLanguage applied last.
-    MessageLanguage messageLanguage_;
+    WindowTexts texts_{*this, *ui}; // the tables of the pack LoadLanguage applied last
     // Writes each new source, with its envelope, and puts it in place.
     trevisto::SourceLoader loader_;
     QString channelSource_; // the file the decoding channel Chan reads
@@ -324,6 +302,5 @@ private:
     std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
     bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
     std::optional<trevisto::DriveHold> driveHold_; // while they are
-    FocusRing *focusRing_ = nullptr;
     CloseView *closeView_ = nullptr; // the close view of the source
 };

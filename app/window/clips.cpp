@@ -156,7 +156,7 @@ void frmWriteWave::Command4_Click()
 {
     if (clips_.count() == 0)
         return;
-    const QString question = PackText(trevisto::DeleteAllClipsQuestion);
+    const QString question = texts_.PackText(trevisto::DeleteAllClipsQuestion);
     if (dialogs_.msgBox(question, vbYesNo | vbDefaultButton2, MsgIcon::None, "Deleting") != vbYes)
         return;
     // The list player lets go of the clips, and list playback ends as under Stop list.

@@ -26,12 +26,6 @@ struct CopySaving {
 
 bool frmWriteWave::CopyChosen() const { return ui->Option5->isChecked(); }
 
-void frmWriteWave::ShowCopyOption()
-{
-    ui->Option5->setText(CopySaving::tr("Copy"));
-    ui->Option5->setToolTip(CopySaving::tr("Keep the source's MP3 frames: no re-encoding"));
-}
-
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
     WaitWindow().hide();

@@ -27,7 +27,7 @@ struct Cutting {
 void frmWriteWave::CmdSetNew_Click()
 {
     if (!(MarkIn < MarkOut)) {
-        dialogs_.msgBox(PackText(trevisto::MarkInBeforeMarkOut), vbOKOnly, MsgIcon::None,
+        dialogs_.msgBox(texts_.PackText(trevisto::MarkInBeforeMarkOut), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
         return;
     }

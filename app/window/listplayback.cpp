@@ -11,7 +11,7 @@ void frmWriteWave::CmdPlayList_Click()
     MMControl1->setCommand("Stop");
     const int selected = SelectedClip();
     if (selected < 0) {
-        dialogs_.msgBox(PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
+        dialogs_.msgBox(texts_.PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
         return;
     }

@@ -84,10 +84,10 @@ protected:
     static qint32 &MarkIn(frmWriteWave &w) { return w.MarkIn; }
     static qint32 &MarkOut(frmWriteWave &w) { return w.MarkOut; }
     static qint32 &PlayIndex(frmWriteWave &w) { return w.PlayIndex; }
-    static QStringList &PromptTexts(frmWriteWave &w) { return w.PromptTexts; }
-    static QStringList &MessageTexts(frmWriteWave &w) { return w.MessageTexts; }
-    static QStringList &CaptionTexts(frmWriteWave &w) { return w.CaptionTexts; }
-    static QStringList &MenuTexts(frmWriteWave &w) { return w.MenuTexts; }
+    static QStringList &PromptTexts(frmWriteWave &w) { return w.texts_.PromptTexts; }
+    static QStringList &MessageTexts(frmWriteWave &w) { return w.texts_.MessageTexts; }
+    static QStringList &CaptionTexts(frmWriteWave &w) { return w.texts_.CaptionTexts; }
+    static QStringList &MenuTexts(frmWriteWave &w) { return w.texts_.MenuTexts; }
     static Frmwait &WaitWindow(frmWriteWave &w) { return w.WaitWindow(); }
     static quint32 &MixerHandle(frmWriteWave &w) { return w.MixerHandle; }
     static MixerControl &VolumeControl(frmWriteWave &w) { return w.VolumeControl; }
