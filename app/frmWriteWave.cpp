@@ -67,7 +67,6 @@ frmWriteWave::~frmWriteWave()
 {
     // The list's entries go with the window: nothing may answer their going.
     ui->List1->model()->disconnect(this);
-    delete waitWindow_;
     delete ui;
 }
 
@@ -129,38 +128,7 @@ void frmWriteWave::about_Click()
     frmAbout::showAbout();
 }
 
-Frmwait &frmWriteWave::WaitWindow()
+void frmWriteWave::Knob1_Change()
 {
-    // Shown without owner, like the About box; it lives as long as the main window.
-    if (!waitWindow_) {
-        waitWindow_ = new Frmwait(programFolder_);
-        waitWindow_->adjustSize();
-        waitWindow_->move(geometry().center() - waitWindow_->rect().center());
-    }
-    return *waitWindow_;
-}
-
-void frmWriteWave::ShowWaitWindow(Frmwait::Job job)
-{
-    Frmwait &wait = WaitWindow();
-    wait.setJob(job);
-    wait.resetProgress();
-    wait.show();
-}
-
-std::optional<QString> frmWriteWave::Choose(const FileRequest &request)
-{
-    std::optional<QString> chosen = dialogs_.fileDialog(request);
-    if (!chosen)
-        return chosen;
-    // "ringtone" typed in the MP3 chooser is saved as "ringtone.mp3".
-    if (request.save)
-        chosen = withDefaultSuffix(*chosen, request.defaultSuffix);
-    previousChoice_ = *chosen;
-    return chosen;
-}
-
-std::optional<QString> frmWriteWave::ChooseSource(const QString &filter)
-{
-    return Choose(trevisto::openSourceRequest(filter, previousChoice_));
+    volume_.setFromKnob(ui->Knob1->value());
 }

@@ -3,17 +3,19 @@
 // handlers are declared here, grouped by the folder whose files define them.
 
 #include "app/dialogs.h"
-#include "app/instancelock.h"
 #include "app/undohistory.h"
 #include "app/window/buttonlighting.h"
 #include "app/window/controlgroups.h"
+#include "app/window/drivetenure.h"
+#include "app/window/filechooser.h"
+#include "app/window/mastervolume.h"
+#include "app/window/waitwindow.h"
 #include "app/window/windowtexts.h"
 #include "audio/basslib.h"
 #include "audio/sourceloader.h"
 #include "clips/clipmodel.h"
 #include "clips/outputjob.h"
 #include "clips/session.h"
-#include "core/drivehold.h"
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/peaktable.h"
@@ -21,7 +23,6 @@
 #include "platform/mixer/mixer.h"
 #include "ui/Frmwait.h"
 
-#include <QElapsedTimer>
 #include <QList>
 #include <QMainWindow>
 #include <QRect>
@@ -160,9 +161,6 @@ private:
     // --- editor/ ------------------------------------------------------------------------
     // Sets a mark to `ms`, its label showing `text`, as a step Undo takes back.
     void SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text);
-    // Takes this copy's lock on drive C: and removes what an interrupted run left there;
-    // false, after its message, when another copy holds it.
-    bool TakeDrive();
     enum class Ending { WindowClosed, Exit, EndButton };
     // Stops what runs, removes the working files `how` removes, releases the decoding
     // library and ends the program.
@@ -173,11 +171,6 @@ private:
     void Error_(const QString &message);
     // While a new source is written, nothing may play, mark or cut the old one.
     void LockWhileOpening(bool lock);
-    // Shows the chooser `request` asks for; the chosen path, which the next choosers that
-    // offer the previous choice offer, or nothing on Cancel.
-    std::optional<QString> Choose(const FileRequest &request);
-    // Shows the open chooser for a source kind.
-    std::optional<QString> ChooseSource(const QString &filter);
 
     // --- audio/ -------------------------------------------------------------------------
     // Everything the decoding Open items do once a file is chosen.
@@ -251,12 +244,7 @@ private:
     void ReportMp3Saved(const QString &note, const QString &output);
 
     // --- ui/ ----------------------------------------------------------------------------
-    void InitMasterVolume();
     void Knob1_Change();
-    // The wait window, made at its first showing.
-    Frmwait &WaitWindow();
-    // The wait window shown for `job`, its progress reset.
-    void ShowWaitWindow(Frmwait::Job job);
 
     // Controls from the form, reachable by their names.
     Ui::frmWriteWave *ui = nullptr;
@@ -272,8 +260,7 @@ private:
     // Form-level values.
     BassLibrary Bass;
     qint32 BitRate = 0;
-    quint32 MixerHandle = 0;
-    MixerControl VolumeControl;
+    MasterVolume volume_; // MixerHandle and VolumeControl, behind the knob
     ButtonLighting lighting_{*this}; // the picture lists and the lit buttons
     quint32 Chan = 0;
     qint32 DataLength = 0;
@@ -286,12 +273,11 @@ private:
     trevisto::SourceLoader loader_;
     QString channelSource_; // the file the decoding channel Chan reads
     QString loadedSource_;  // the file the loaded sound came from; empty with none loaded
-    QElapsedTimer sinceRepaint_; // of the wait window's progress
 
     Dialogs &dialogs_;
     QString programFolder_;
-    QString previousChoice_; // the file last chosen in a chooser or given to open
-    Frmwait *waitWindow_ = nullptr;
+    FileChooser chooser_{dialogs_}; // the choosers, and the file last chosen or given to open
+    WaitWindow wait_{*this, programFolder_}; // the wait window of the long jobs
     ControlGroups controls_{*ui}; // the groups the handlers switch together, and their holds
     std::unique_ptr<trevisto::OutputJob> output_; // writes the cut result and the joins
     std::optional<Mp3Source> sourceMp3_;   // the MP3 file the loaded sound was decoded from
@@ -299,8 +285,6 @@ private:
     trevisto::ClipList clips_;              // what List1 shows
     UndoHistory undo_;                      // the steps of the clips and of the loaded sound
     bool ending_ = false; // the program is ending: nothing more is shown
-    std::optional<trevisto::InstanceLock> instanceLock_; // this copy's hold on the drive
-    bool ownsWorkingFiles_ = false; // start-up got past the lock: the working files are ours
-    std::optional<trevisto::DriveHold> driveHold_; // while they are
+    DriveTenure drive_; // this copy's lock on the drive and the working files it owns
     CloseView *closeView_ = nullptr; // the close view of the source
 };

@@ -32,7 +32,7 @@ void frmWriteWave::EndFromOutside()
 {
     // Before start-up has made the working files this copy's own (another copy may be
     // using them), nothing is removed.
-    if (!ownsWorkingFiles_) {
+    if (!drive_.ownsWorkingFiles()) {
         ProgramEnd::end(1);
         return;
     }

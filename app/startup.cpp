@@ -3,9 +3,6 @@
 
 #include "app/programend.h"
 #include "app/window/formlayout.h"
-#include "core/heldfile.h"
-#include "core/drivehold.h"
-#include "core/leftovers.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
@@ -63,7 +60,7 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-    if (!TakeDrive()) {
+    if (!drive_.TakeDrive(dialogs_, ProgramTitle)) {
         ProgramEnd::end(1);
         return false;
     }
@@ -79,32 +76,10 @@ bool frmWriteWave::Form_Load()
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
     FormLayout::FillGotoLists(*ui);
-    InitMasterVolume();
+    volume_.InitMasterVolume(*ui->Knob1);
     clips_.load();
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
-    return true;
-}
-
-bool frmWriteWave::TakeDrive()
-{
-    using trevisto::InstanceLock;
-    if (InstanceLock::take(NativePath(WorkingFiles::Lock), instanceLock_) == InstanceLock::Result::HeldElsewhere) {
-        dialogs_.msgBox(StartUp::tr("Trevisto MP3 Editor is already running with the working files in \"%1\".\r\n\r\n"
-                                    "Only one copy can use them at a time.")
-                            .arg(QDir::toNativeSeparators(NativePath("C:\\"))),
-                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
-        return false;
-    }
-    ownsWorkingFiles_ = true;
-    // Only under the lock: while another copy may be running, its files in progress are
-    // not leftovers.
-    if (instanceLock_) {
-        trevisto::SweepLeftovers();
-        // The steps that held these files ended with the run that made them.
-        trevisto::SweepHoldingFolder(trevisto::HoldingFolder());
-    }
-    driveHold_.emplace();
     return true;
 }
 

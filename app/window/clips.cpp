@@ -74,7 +74,7 @@ void frmWriteWave::ConnectClipHandlers()
     connect(ui->Option3, &QAbstractButton::clicked, this, &frmWriteWave::Option3_Click);
     connect(ui->Option4, &QAbstractButton::clicked, this, &frmWriteWave::Option4_Click);
     connect(Mp3Enc1, &Mp3Encoder::completed, this, &frmWriteWave::Mp3Enc1_Complete);
-    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { WaitWindow().setProgress(percent, 100); });
+    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { wait_.form().setProgress(percent, 100); });
     connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
     connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
 }

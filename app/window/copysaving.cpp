@@ -28,7 +28,7 @@ bool frmWriteWave::CopyChosen() const { return ui->Option5->isChecked(); }
 
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
-    WaitWindow().hide();
+    wait_.hide();
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
         // them back.

@@ -21,9 +21,6 @@ struct Loading {
     Q_DECLARE_TR_FUNCTIONS(Loading)
 };
 
-// Progress is repainted at most this often while a source is written.
-constexpr qint64 ProgressPeriodMs = 33;
-
 // The chooser's filter for each value of OpenKind.
 QString SourceFilter(qint16 kind)
 {
@@ -73,7 +70,7 @@ void frmWriteWave::btnLoadFile_Click()
 {
     if (RefuseWhileOpening())
         return;
-    const std::optional<QString> path = ChooseSource(SourceFilter(OpenKind));
+    const std::optional<QString> path = chooser_.ChooseSource(SourceFilter(OpenKind));
     if (!path)
         return;
     OpenDecodedSource(*path);
@@ -118,8 +115,7 @@ void frmWriteWave::btnConvert_Click()
 
 void frmWriteWave::BeginOpening(Frmwait::Job job)
 {
-    ShowWaitWindow(job);
-    sinceRepaint_.invalidate();
+    wait_.show(job);
     LockWhileOpening(true);
 }
 
@@ -139,10 +135,7 @@ void frmWriteWave::loadProgress(int64_t written, int64_t total)
     }
     // The bar is repainted sparingly; the window's events run after every block, and a
     // window close cancels the load.
-    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= ProgressPeriodMs) {
-        sinceRepaint_.start();
-        WaitWindow().setProgress(quint64(written), quint64(total));
-    }
+    wait_.pacedProgress(quint64(written), quint64(total));
     QCoreApplication::processEvents();
 }
 
@@ -178,7 +171,7 @@ void frmWriteWave::loadDone(const QString &notice)
         MMaudio->setNotifyStatus(true);
         controls_.SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
     }
-    WaitWindow().hide();
+    wait_.hide();
 }
 
 void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
@@ -188,7 +181,7 @@ void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
         ReleaseLoadedSource();
         ShowNothingLoaded();
     }
-    WaitWindow().hide();
+    wait_.hide();
     if (!failure.message.isEmpty())
         dialogs_.msgBox(failure.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
 }

@@ -76,17 +76,17 @@ void frmWriteWave::CmdSaveas_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    const std::optional<QString> output = Choose(trevisto::saveMp3Request());
+    const std::optional<QString> output = chooser_.Choose(trevisto::saveMp3Request());
     if (!output || RefuseProtectedDestination(*output))
         return;
-    ShowWaitWindow(Frmwait::Job::Copying);
+    wait_.show(Frmwait::Job::Copying);
     trevisto::OutputPiece result{WorkingFiles::Result, resultOrigin_};
     WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, CopyChosen(), BitRate});
 }
 
 void frmWriteWave::Command3_Click()
 {
-    const std::optional<QString> chosen = Choose(trevisto::saveWavRequest());
+    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveWavRequest());
     if (!chosen)
         return;
     const QString path = *chosen;

@@ -88,9 +88,9 @@ protected:
     static QStringList &MessageTexts(frmWriteWave &w) { return w.texts_.MessageTexts; }
     static QStringList &CaptionTexts(frmWriteWave &w) { return w.texts_.CaptionTexts; }
     static QStringList &MenuTexts(frmWriteWave &w) { return w.texts_.MenuTexts; }
-    static Frmwait &WaitWindow(frmWriteWave &w) { return w.WaitWindow(); }
-    static quint32 &MixerHandle(frmWriteWave &w) { return w.MixerHandle; }
-    static MixerControl &VolumeControl(frmWriteWave &w) { return w.VolumeControl; }
+    static Frmwait &WaitWindow(frmWriteWave &w) { return w.wait_.form(); }
+    static quint32 &MixerHandle(frmWriteWave &w) { return w.volume_.MixerHandle; }
+    static MixerControl &VolumeControl(frmWriteWave &w) { return w.volume_.VolumeControl; }
     static const ImageList &ImageListNor(const frmWriteWave &w) { return w.lighting_.ImageListNor; }
     static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.lighting_.ImageListRoll; }
     static const ImageList &ImageListClick(const frmWriteWave &w) { return w.lighting_.ImageListClick; }
