@@ -19,6 +19,7 @@
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/peaktable.h"
+#include "editor/loadedsound.h"
 #include "editor/sourcesteps.h"
 #include "platform/mixer/mixer.h"
 #include "ui/Frmwait.h"
@@ -262,8 +263,6 @@ private:
     qint32 BitRate = 0;
     MasterVolume volume_; // MixerHandle and VolumeControl, behind the knob
     ButtonLighting lighting_{*this}; // the picture lists and the lit buttons
-    quint32 Chan = 0;
-    qint32 DataLength = 0;
     qint16 OpenKind = 0;
     qint32 MarkIn = 0;
     qint32 MarkOut = 0;
@@ -271,8 +270,7 @@ private:
     WindowTexts texts_{*this, *ui}; // the tables of the pack LoadLanguage applied last
     // Writes each new source, with its envelope, and puts it in place.
     trevisto::SourceLoader loader_;
-    QString channelSource_; // the file the decoding channel Chan reads
-    QString loadedSource_;  // the file the loaded sound came from; empty with none loaded
+    LoadedSound source_; // Chan, DataLength, and where the sound and its cut came from
 
     Dialogs &dialogs_;
     QString programFolder_;
@@ -280,8 +278,6 @@ private:
     WaitWindow wait_{*this, programFolder_}; // the wait window of the long jobs
     ControlGroups controls_{*ui}; // the groups the handlers switch together, and their holds
     std::unique_ptr<trevisto::OutputJob> output_; // writes the cut result and the joins
-    std::optional<Mp3Source> sourceMp3_;   // the MP3 file the loaded sound was decoded from
-    std::optional<Mp3Origin> resultOrigin_; // the source samples the cut result holds
     trevisto::ClipList clips_;              // what List1 shows
     UndoHistory undo_;                      // the steps of the clips and of the loaded sound
     bool ending_ = false; // the program is ending: nothing more is shown

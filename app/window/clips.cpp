@@ -112,7 +112,7 @@ void frmWriteWave::CmdaddList_Click()
         return;
     }
     // The clip keeps what the result was cut from, so that "Copy" can copy its frames.
-    undo_.push(new trevisto::AddClipStep(clips_, {name, resultOrigin_}, trevisto::HoldingFolder()));
+    undo_.push(new trevisto::AddClipStep(clips_, {name, source_.resultOrigin}, trevisto::HoldingFolder()));
 }
 
 void frmWriteWave::MoveSelectedClip(int step)

@@ -38,7 +38,7 @@ void frmWriteWave::CmdSetNew_Click()
     std::optional<CutStep::Result> before;
     if (MMControl1->isOpen()) {
         const auto marks = ui->Slider1->cutRange().value_or(std::pair<qint64, qint64>());
-        before = CutStep::Result{resultOrigin_, marks.first, marks.second};
+        before = CutStep::Result{source_.resultOrigin, marks.first, marks.second};
     }
     MMControl1->setCommand("Close");
     const QString result = NativePath(WorkingFiles::Result);
@@ -71,10 +71,7 @@ void frmWriteWave::CmdSetNew_Click()
         step(std::nullopt);
         return;
     }
-    std::optional<Mp3Origin> origin;
-    if (sourceMp3_ && range.last > range.first)
-        origin = Mp3Origin{*sourceMp3_, range.first, range.last};
-    const CutStep::Result after{origin, MarkIn, MarkOut};
+    const CutStep::Result after{source_.originOf(range.first, range.last), MarkIn, MarkOut};
     ShowResult(after);
     step(after);
 }
@@ -93,7 +90,7 @@ void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &re
         MMControl1->setCommand("Open");
     }
     const bool shown = result && MMControl1->isOpen();
-    resultOrigin_ = shown ? result->origin : std::nullopt;
+    source_.resultOrigin = shown ? result->origin : std::nullopt;
     controls_.SetEnabled(controls_.ResultControls(), shown);
     if (shown) {
         ui->Label4->setText(PositionText(MMControl1->position(), MMControl1->length()));
@@ -112,5 +109,5 @@ void frmWriteWave::ShowNothingLoaded()
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
     closeView_->clearSound();
-    loadedSource_.clear();
+    source_.file.clear();
 }

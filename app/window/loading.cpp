@@ -85,12 +85,12 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
         return;
     }
     // Only one decoding channel is held at a time.
-    if (Chan != 0 && Bass.ChannelFree)
-        Bass.ChannelFree(Chan);
-    Chan = chan;
-    channelSource_ = path;
-    const DWORD length = Bass.ChannelGetLength(Chan);
-    DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
+    if (source_.Chan != 0 && Bass.ChannelFree)
+        Bass.ChannelFree(source_.Chan);
+    source_.Chan = chan;
+    source_.channelSource = path;
+    const DWORD length = Bass.ChannelGetLength(source_.Chan);
+    source_.DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
     ui->lblPos->setText("Pos:");
     btnConvert_Click();
 }
@@ -102,15 +102,15 @@ void frmWriteWave::btnConvert_Click()
         loader_.cancel();
         return;
     }
-    if (Chan == 0 || loader_.job() != trevisto::SourceLoader::Job::None)
+    if (source_.Chan == 0 || loader_.job() != trevisto::SourceLoader::Job::None)
         return;
     ui->btnConvert->setText("Stop conversion...");
     BeginOpening(Frmwait::Job::Loading);
-    loader_.convert(Bass, Chan, channelSource_, *this);
+    loader_.convert(Bass, source_.Chan, source_.channelSource, *this);
     ui->btnLoadFile->setEnabled(true);
-    DataLength = 0;
-    if (Chan != 0)
-        Bass.ChannelSetPosition(Chan, 0);
+    source_.DataLength = 0;
+    if (source_.Chan != 0)
+        Bass.ChannelSetPosition(source_.Chan, 0);
 }
 
 void frmWriteWave::BeginOpening(Frmwait::Job job)
@@ -130,7 +130,7 @@ void frmWriteWave::LockWhileOpening(bool lock)
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
 {
     if (loader_.job() == trevisto::SourceLoader::Job::Converting) {
-        DataLength = qint32(written);
+        source_.DataLength = qint32(written);
         ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
     }
     // The bar is repainted sparingly; the window's events run after every block, and a
@@ -166,7 +166,7 @@ void frmWriteWave::loadDone(const QString &notice)
         MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
         MMaudio->setFileName(WorkingFiles::Source);
         MMaudio->setCommand("Open");
-        sourceMp3_ = mp3;
+        source_.mp3 = mp3;
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
         controls_.SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
@@ -188,7 +188,7 @@ void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
 
 void frmWriteWave::ReleaseLoadedSource()
 {
-    sourceMp3_.reset();
+    source_.mp3.reset();
     for (MciPlayer *player : {MMaudio, MMControl1})
         player->setCommand("Close");
     DiscardResult();

@@ -70,5 +70,5 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     ui->Txtin->setText("00:00:00");
     ui->TxtOut->setText(ClockText(length / 1000.0));
     setWindowTitle(QStringLiteral("%1 -%2").arg(ProgramTitle, path));
-    loadedSource_ = path;
+    source_.file = path;
 }

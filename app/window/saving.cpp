@@ -58,7 +58,7 @@ bool frmWriteWave::RefuseProtectedDestination(const QString &destination)
                                     "written over.")
                              .arg(destination, clip),
                          true});
-    files.push_back({loadedSource_,
+    files.push_back({source_.file,
                      Saving::tr("\"%1\" is the file the open sound came from. Choose another file: the source is "
                                 "never written over.")
                          .arg(destination)});
@@ -80,7 +80,7 @@ void frmWriteWave::CmdSaveas_Click()
     if (!output || RefuseProtectedDestination(*output))
         return;
     wait_.show(Frmwait::Job::Copying);
-    trevisto::OutputPiece result{WorkingFiles::Result, resultOrigin_};
+    trevisto::OutputPiece result{WorkingFiles::Result, source_.resultOrigin};
     WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, CopyChosen(), BitRate});
 }
 
