@@ -66,7 +66,6 @@ class frmWriteWave : public QMainWindow, private trevisto::LoadObserver, private
 
 public:
     static constexpr const char *ProgramTitle = "Trevisto MP3 Editor";
-    static constexpr const char *LibraryFileName = "libbass.so";
 
     // `programFolder` holds the decoding library, the language files and the animation.
     frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidget *parent = nullptr);
@@ -166,9 +165,6 @@ private:
     // Stops what runs, removes the working files `how` removes, releases the decoding
     // library and ends the program.
     void EndProgram(Ending how);
-    // Finds, checks and starts the decoding library; false, after its message, when the
-    // program cannot run with it.
-    bool StartDecodingLibrary();
     void Error_(const QString &message);
     // While a new source is written, nothing may play, mark or cut the old one.
     void LockWhileOpening(bool lock);
@@ -227,8 +223,6 @@ private:
     void StopListForJoining();
     // True, after telling the user, while an MP3 file is being written.
     bool RefuseWhileEncoding();
-    // The End button's question, saying on a second line what else it ends.
-    QString EndQuestion() const;
     // True, after a message naming it and saying why, when writing `destination` would
     // write over a clip, a working file, the loaded sound's file or the MP3 being written.
     bool RefuseProtectedDestination(const QString &destination);

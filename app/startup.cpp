@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "app/window/decodinglibrary.h"
 #include "app/window/formlayout.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -22,8 +23,6 @@ namespace {
 struct StartUp {
     Q_DECLARE_TR_FUNCTIONS(StartUp)
 };
-
-constexpr DWORD AcceptedVersion = 0x00020002;
 
 // Creates the working folder when it is missing. Empty on success, else the reason.
 QString ensureFolder(const QString &drivePath, QString &nativeOut)
@@ -64,7 +63,7 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-    if (!StartDecodingLibrary()) {
+    if (!trevisto::StartDecodingLibrary(Bass, programFolder_, dialogs_, this)) {
         ProgramEnd::end(1);
         return false;
     }
@@ -83,35 +82,7 @@ bool frmWriteWave::Form_Load()
     return true;
 }
 
-bool frmWriteWave::StartDecodingLibrary()
-{
-    // The decoding library must be beside the program ...
-    const QString libraryPath = RPP(programFolder_) + LibraryFileName;
-    if (!FileExists(libraryPath)) {
-        dialogs_.msgBox("BASS.DLL does not exists", vbOKOnly, MsgIcon::Critical, "BASS.DLL");
-        return false;
-    }
-
-    // ... and be the version the program was made for. A file that does not load as a
-    // library, or that lacks an operation, is just as wrong.
-    const bool accepted = Bass.load(libraryPath) == BassLibrary::LoadResult::Loaded &&
-                          Bass.GetVersion() == AcceptedVersion && Bass.resolveAll();
-    if (!accepted) {
-        dialogs_.msgBox("BASS version 2.2 was not loaded", vbOKOnly, MsgIcon::Critical, "Incorrect BASS.DLL");
-        return false;
-    }
-
-    // Nothing is played through the library: it only decodes, on its no-sound device.
-    Bass.SetConfig(BASS_CONFIG_UPDATEPERIOD, 0);
-    if (!Bass.Init(0, 44100, 0, static_cast<void *>(this), nullptr)) {
-        Error_("Can't initialize device");
-        return false;
-    }
-    return true;
-}
-
 void frmWriteWave::Error_(const QString &message)
 {
-    const int code = Bass.ErrorGetCode ? Bass.ErrorGetCode() : BASS_ERROR_UNKNOWN;
-    dialogs_.msgBox(message + "\r\n\r\nError Code : " + QString::number(code), vbOKOnly, MsgIcon::Exclamation, "Error");
+    trevisto::ShowLibraryError(dialogs_, Bass, message);
 }
