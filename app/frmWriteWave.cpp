@@ -103,7 +103,52 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->Exit1, &QAction::triggered, this, &frmWriteWave::Exit1_Click);
     connect(ui->CdmEnd, &QAbstractButton::clicked, this, &frmWriteWave::CdmEnd_Click);
 
-    ConnectClipHandlers();
+    // List1 shows the clip list: one entry a clip, in its order. An entry that goes leaves
+    // nothing selected; a moved one stays selected.
+    connect(&clips_, &trevisto::ClipList::inserted, this,
+            [this](int row) { ui->List1->insertItem(row, clips_.items()[size_t(row)].name); });
+    connect(&clips_, &trevisto::ClipList::removed, this, [this](int row) {
+        delete ui->List1->takeItem(row);
+        ui->List1->setCurrentRow(-1);
+        ui->List1->clearSelection();
+    });
+    connect(&clips_, &trevisto::ClipList::moved, this, [this](int from, int to) {
+        QListWidgetItem *item = ui->List1->takeItem(from);
+        ui->List1->insertItem(to, item);
+        ui->List1->setCurrentRow(to);
+    });
+    connect(&clips_, &trevisto::ClipList::reset, this, [this] {
+        ui->List1->clear();
+        ui->List1->addItems(clips_.names());
+        Timer1_Timer();
+    });
+    connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
+    connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);
+    connect(ui->CmdDown, &QAbstractButton::clicked, this, &frmWriteWave::CmdDown_Click);
+    connect(ui->Command5, &QAbstractButton::clicked, this, &frmWriteWave::Command5_Click);
+    connect(ui->Command4, &QAbstractButton::clicked, this, &frmWriteWave::Command4_Click);
+    // The list buttons follow the list and its selection at once; the tick stays as well.
+    connect(ui->List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1->model(), &QAbstractItemModel::rowsInserted, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1->model(), &QAbstractItemModel::rowsRemoved, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdPlayList, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdStopList, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopList_Click);
+    connect(MMCPlayList, &MciPlayer::done, this, &frmWriteWave::PlayNextClip);
+    connect(ui->CmdPlayTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayTemp_Click);
+    connect(ui->CmdStopTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopTemp_Click);
+    connect(ui->CmdCreate, &QAbstractButton::clicked, this, &frmWriteWave::CmdCreate_Click);
+    connect(ui->Command2, &QAbstractButton::clicked, this, &frmWriteWave::Command2_Click);
+    connect(ui->Option1, &QAbstractButton::clicked, this, &frmWriteWave::Option1_Click);
+    connect(ui->Option2, &QAbstractButton::clicked, this, &frmWriteWave::Option2_Click);
+    connect(ui->Option3, &QAbstractButton::clicked, this, &frmWriteWave::Option3_Click);
+    connect(ui->Option4, &QAbstractButton::clicked, this, &frmWriteWave::Option4_Click);
+    connect(Mp3Enc1, &Mp3Encoder::completed, this, &frmWriteWave::Mp3Enc1_Complete);
+    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { wait_.form().setProgress(percent, 100); });
+    connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
+    connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
     undo_.attach(ui->EditUndo, ui->EditRedo);
     // A step changes the list and the cut result: what plays them stops first, as its stop
     // button would.
@@ -115,7 +160,14 @@ void frmWriteWave::ConnectHandlers()
     });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
     lighting_.WatchPointerMoves();
-    ConnectLanguageHandlers();
+    const std::pair<QAction *, void (frmWriteWave::*)()> languages[] = {
+        {ui->english, &frmWriteWave::english_Click},   {ui->german, &frmWriteWave::german_Click},
+        {ui->italian, &frmWriteWave::italian_Click},   {ui->schinese, &frmWriteWave::schinese_Click},
+        {ui->tchinese, &frmWriteWave::tchinese_Click}, {ui->spanish, &frmWriteWave::spanish_Click},
+        {ui->russian, &frmWriteWave::russian_Click},
+    };
+    for (const auto &[item, handler] : languages)
+        connect(item, &QAction::triggered, this, handler);
     new WindowKeys(*this, *ui, *MMaudio);
     new CloseViewBinding(*this, *ui, *closeView_, *MMaudio,
                          {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },

@@ -91,8 +91,6 @@ public:
     void aiff_Click();
     void btnLoadFile_Click();
     void btnConvert_Click();
-    bool isConverting() const { return loader_.job() == trevisto::SourceLoader::Job::Converting; }
-    bool isCopyingSource() const { return loader_.job() == trevisto::SourceLoader::Job::Copying; }
 
     // --- editor/ ------------------------------------------------------------------------
     void cmdwav_Click();
@@ -166,8 +164,6 @@ private:
     // library and ends the program.
     void EndProgram(Ending how);
     void Error_(const QString &message);
-    // While a new source is written, nothing may play, mark or cut the old one.
-    void LockWhileOpening(bool lock);
 
     // --- audio/ -------------------------------------------------------------------------
     // Everything the decoding Open items do once a file is chosen.
@@ -203,18 +199,12 @@ private:
     void ShowMarks();
 
     // --- settings/ ----------------------------------------------------------------------
-    void ConnectLanguageHandlers();
     // Stores the item's language code, loads that language and marks the item. A code
     // that cannot be stored changes no text and marks nothing, after a message naming the
     // settings file and the reason.
     void ChooseLanguage(QAction *item, const char *code);
 
     // --- clips/ -------------------------------------------------------------------------
-    void ConnectClipHandlers();
-    // The entry the list shows highlighted, or -1.
-    int SelectedClip() const;
-    // The list buttons as the list and its selection allow.
-    void ShowListButtons();
     void MoveSelectedClip(int step);
     // Takes the clips `ids` out of the list as the step `step`: their files wait for Undo.
     // List playback ends first; nothing is selected afterwards.
@@ -232,11 +222,6 @@ private:
     void outputEncoding() override;
     void outputDone(const trevisto::OutputDone &done) override;
     void outputFailed(const trevisto::OutputFailure &failure) override;
-    // "Copy" chosen among the MP3 options: the cut's frames are copied from its MP3 source.
-    bool CopyChosen() const;
-    // "The file is saved" with `note` under it, then the question about the clips; `output`
-    // names the MP3 file in the step that deletes them.
-    void ReportMp3Saved(const QString &note, const QString &output);
 
     // --- ui/ ----------------------------------------------------------------------------
     void Knob1_Change();

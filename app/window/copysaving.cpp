@@ -24,8 +24,6 @@ struct CopySaving {
 
 } // namespace
 
-bool frmWriteWave::CopyChosen() const { return ui->Option5->isChecked(); }
-
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
     wait_.hide();
@@ -50,11 +48,8 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
         clips_.noteOutput(done.clips);
     else
         clips_.forgetOutput();
-    ReportMp3Saved(notes.join(QStringLiteral("\r\n")), done.output);
-}
-
-void frmWriteWave::ReportMp3Saved(const QString &note, const QString &output)
-{
+    // "The file is saved" with the notes under it, then the question about the clips.
+    const QString note = notes.join(QStringLiteral("\r\n"));
     dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note, vbOKOnly,
                     MsgIcon::None, "Trevisto");
     if (clips_.count() > 1 &&
@@ -62,7 +57,7 @@ void frmWriteWave::ReportMp3Saved(const QString &note, const QString &output)
                         "Deleting") == vbYes) {
         // After an encoded join only the clips that went into the MP3; else all.
         if (const auto &joined = clips_.output())
-            RemoveClips(*joined, trevisto::DeleteJoinedClipsText(output));
+            RemoveClips(*joined, trevisto::DeleteJoinedClipsText(done.output));
         else
             RemoveClips(clips_.ids(), trevisto::DeleteAllClipsText());
     }

@@ -42,9 +42,11 @@ void frmWriteWave::CmdCreate_Click()
         return;
     StopListForJoining();
     wait_.show(Frmwait::Job::Joining);
-    // The bit rate the options show, as saving the cut result passes it.
-    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, trevisto::OutputRequest::Format::Mp3, CopyChosen(),
-                 BitRate, clips_.ids()});
+    // The bit rate the options show, as saving the cut result passes it; with "Copy" among
+    // them the clips' frames are copied from their MP3 sources.
+    const bool copy = ui->Option5->isChecked();
+    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, trevisto::OutputRequest::Format::Mp3, copy, BitRate,
+                 clips_.ids()});
 }
 
 void frmWriteWave::Command2_Click()

@@ -43,17 +43,6 @@ void frmWriteWave::LoadLanguage()
     texts_.ApplyControlTexts();
 }
 
-void frmWriteWave::ConnectLanguageHandlers()
-{
-    connect(ui->english, &QAction::triggered, this, &frmWriteWave::english_Click);
-    connect(ui->german, &QAction::triggered, this, &frmWriteWave::german_Click);
-    connect(ui->italian, &QAction::triggered, this, &frmWriteWave::italian_Click);
-    connect(ui->schinese, &QAction::triggered, this, &frmWriteWave::schinese_Click);
-    connect(ui->tchinese, &QAction::triggered, this, &frmWriteWave::tchinese_Click);
-    connect(ui->spanish, &QAction::triggered, this, &frmWriteWave::spanish_Click);
-    connect(ui->russian, &QAction::triggered, this, &frmWriteWave::russian_Click);
-}
-
 void frmWriteWave::ChooseLanguage(QAction *item, const char *code)
 {
     const trevisto::registry::LONG stored =

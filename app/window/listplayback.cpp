@@ -1,6 +1,7 @@
 // Playing the clip list clip after clip, and playing the cut result.
 #include "app/frmWriteWave.h"
 
+#include "clips/cliplist.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
@@ -9,7 +10,7 @@
 void frmWriteWave::CmdPlayList_Click()
 {
     MMControl1->setCommand("Stop");
-    const int selected = SelectedClip();
+    const int selected = SelectedRow(*ui->List1->selectionModel());
     if (selected < 0) {
         dialogs_.msgBox(texts_.PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
                         ProgramTitle);

@@ -116,15 +116,10 @@ void frmWriteWave::btnConvert_Click()
 void frmWriteWave::BeginOpening(Frmwait::Job job)
 {
     wait_.show(job);
-    LockWhileOpening(true);
-}
-
-void frmWriteWave::LockWhileOpening(bool lock)
-{
-    controls_.HoldControls(ControlGroups::Opening, lock);
-    // The window's events run while the sound is written; no step may change what it
-    // replaces meanwhile.
-    undo_.hold(lock);
+    // While a new source is written, nothing may play, mark or cut the old one, and no
+    // step may change what it replaces.
+    controls_.HoldControls(ControlGroups::Opening, true);
+    undo_.hold(true);
 }
 
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
@@ -158,7 +153,8 @@ void frmWriteWave::loadDone(const QString &notice)
     }
     if (!notice.isEmpty())
         dialogs_.msgBox(notice, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
-    LockWhileOpening(false);
+    controls_.HoldControls(ControlGroups::Opening, false);
+    undo_.hold(false);
     ReleaseLoadedSource();
     if (loader_.job() == trevisto::SourceLoader::Job::Copying) {
         OpenWavInPlace(loader_.source());
@@ -176,7 +172,8 @@ void frmWriteWave::loadDone(const QString &notice)
 
 void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
 {
-    LockWhileOpening(false);
+    controls_.HoldControls(ControlGroups::Opening, false);
+    undo_.hold(false);
     if (failure.sourceLost) {
         ReleaseLoadedSource();
         ShowNothingLoaded();

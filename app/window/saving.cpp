@@ -81,7 +81,9 @@ void frmWriteWave::CmdSaveas_Click()
         return;
     wait_.show(Frmwait::Job::Copying);
     trevisto::OutputPiece result{WorkingFiles::Result, source_.resultOrigin};
-    WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, CopyChosen(), BitRate});
+    // With "Copy" among the MP3 options the cut's frames are copied from its MP3 source.
+    const bool copy = ui->Option5->isChecked();
+    WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, copy, BitRate});
 }
 
 void frmWriteWave::Command3_Click()

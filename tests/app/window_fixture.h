@@ -96,6 +96,8 @@ protected:
     static const ImageList &ImageListClick(const frmWriteWave &w) { return w.lighting_.ImageListClick; }
     static Mp3Encoder *Mp3Enc1(const frmWriteWave &w) { return w.Mp3Enc1; }
     static QTimer *Timer1(const frmWriteWave &w) { return w.Timer1; }
+    // What the source loader is writing, if anything.
+    static trevisto::SourceLoader::Job LoadJob(const frmWriteWave &w) { return w.loader_.job(); }
 
     QStringList libraryCalls() const
     {
