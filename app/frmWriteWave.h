@@ -21,13 +21,10 @@
 #include "core/peaktable.h"
 #include "editor/loadedsound.h"
 #include "editor/sourcesteps.h"
-#include "platform/mixer/mixer.h"
 #include "ui/Frmwait.h"
 
 #include <QList>
 #include <QMainWindow>
-#include <QRect>
-#include <QSize>
 #include <QStringList>
 
 #include <array>
@@ -40,7 +37,6 @@
 
 class QFrame;
 class QTimer;
-class FocusRing;
 class CloseView;
 namespace trevisto::mp3enc {
 class Mp3Encoder;
@@ -53,9 +49,6 @@ class MciPlayer;
 using trevisto::mci::MciPlayer;
 namespace Ui {
 class frmWriteWave;
-}
-namespace trevisto {
-struct PackMessage;
 }
 
 // The located master-volume control; its identifier is all that is used after start-up.
@@ -155,10 +148,6 @@ private:
 
     // --- app/ ---------------------------------------------------------------------------
     void ConnectHandlers();
-
-    // --- editor/ ------------------------------------------------------------------------
-    // Sets a mark to `ms`, its label showing `text`, as a step Undo takes back.
-    void SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text);
     enum class Ending { WindowClosed, Exit, EndButton };
     // Stops what runs, removes the working files `how` removes, releases the decoding
     // library and ends the program.
@@ -182,6 +171,8 @@ private:
     void ReleaseLoadedSource();
 
     // --- editor/ ------------------------------------------------------------------------
+    // Sets a mark to `ms`, its label showing `text`, as a step Undo takes back.
+    void SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text);
     // The source player on the working file just written or chosen, with marks, slider
     // and labels for its whole length, and the window titled with `path`.
     void ShowOpenedSource(const QString &path);
