@@ -70,7 +70,7 @@ void frmWriteWave::OpenGivenFile(const QString &path)
     if (RefuseWhileOpening())
         return;
     // The next chooser starts where this file lies, as after choosing it there.
-    previousChoice_ = path;
+    chooser_.given(path);
     if (openRouteFor(path) == OpenRoute::Wav)
         OpenWavSource(path);
     else

@@ -1,11 +1,16 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
+#include "app/window/closeviewbinding.h"
+#include "app/window/formlayout.h"
+#include "app/window/sliderjump.h"
+#include "app/window/windowkeys.h"
 #include "audio/conversion.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"
+#include "ui/closeview.h"
 #include "ui/frmAbout.h"
 #include "ui_frmWriteWave.h"
 
@@ -16,8 +21,9 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     : QMainWindow(parent), ui(new Ui::frmWriteWave), dialogs_(dialogs), programFolder_(programFolder)
 {
     ui->setupUi(this);
-    ApplyFormLook();
-    KeepDesignPlaces();
+    closeView_ = new CloseView(ui->centralwidget);
+    closeView_->setObjectName("CloseView1");
+    new FormLayout(*this, *ui, *closeView_);
     setWindowTitle(ProgramTitle);
     setAcceptDrops(true);
 
@@ -43,33 +49,13 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     Mp3Enc1->setObjectName("Mp3Enc1");
     output_ = std::make_unique<trevisto::OutputJob>(*Mp3Enc1);
 
-    LoadButtonImages();
+    lighting_.LoadButtonImages();
     ConnectHandlers();
-    ApplyControlTexts();
-    SetTabOrder();
+    texts_.ApplyControlTexts();
+    texts_.SetTabOrder();
     // The design size is the least; the window grows from there and can be maximised.
     setMinimumSize(minimumSizeHint());
     resize(minimumSizeHint());
-}
-
-// The form was laid out for a small dialog font, and its frames carry their captions on
-// the border line.
-void frmWriteWave::ApplyFormLook()
-{
-    ui->centralwidget->setMinimumSize(DesignClientSize);
-    ui->centralwidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    QFont small = font();
-    small.setPointSize(8);
-    setFont(small);
-    // The time texts fill their labels to the edge; a touch smaller keeps them whole.
-    QFont tight = small;
-    tight.setPointSizeF(7.5);
-    for (QWidget *label : {static_cast<QWidget *>(ui->lblTime), static_cast<QWidget *>(ui->lblAudio),
-                           static_cast<QWidget *>(ui->Label4)})
-        label->setFont(tight);
-    ui->centralwidget->setStyleSheet(QStringLiteral(
-        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
-        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
 }
 
 void frmWriteWave::PrepareApplication()
@@ -81,7 +67,6 @@ frmWriteWave::~frmWriteWave()
 {
     // The list's entries go with the window: nothing may answer their going.
     ui->List1->model()->disconnect(this);
-    delete waitWindow_;
     delete ui;
 }
 
@@ -106,7 +91,8 @@ void frmWriteWave::ConnectHandlers()
         if (action != QAbstractSlider::SliderNoAction && !ui->Slider1->isSliderDown())
             QMetaObject::invokeMethod(this, &frmWriteWave::Slider1_Scroll, Qt::QueuedConnection);
     });
-    ui->Slider1->installEventFilter(this);
+    // Clicks on the slider: a press jumps to the point clicked, the release plays from there.
+    new SliderJump(*ui->Slider1, [this] { Slider1_Click(); }, this);
     connect(MMaudio, &MciPlayer::statusUpdate, this, &frmWriteWave::MMaudio_StatusUpdate);
     connect(MMControl1, &MciPlayer::statusUpdate, this, &frmWriteWave::MMControl1_StatusUpdate);
     connect(ui->CmdSetNew, &QAbstractButton::clicked, this, &frmWriteWave::CmdSetNew_Click);
@@ -117,7 +103,52 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->Exit1, &QAction::triggered, this, &frmWriteWave::Exit1_Click);
     connect(ui->CdmEnd, &QAbstractButton::clicked, this, &frmWriteWave::CdmEnd_Click);
 
-    ConnectClipHandlers();
+    // List1 shows the clip list: one entry a clip, in its order. An entry that goes leaves
+    // nothing selected; a moved one stays selected.
+    connect(&clips_, &trevisto::ClipList::inserted, this,
+            [this](int row) { ui->List1->insertItem(row, clips_.items()[size_t(row)].name); });
+    connect(&clips_, &trevisto::ClipList::removed, this, [this](int row) {
+        delete ui->List1->takeItem(row);
+        ui->List1->setCurrentRow(-1);
+        ui->List1->clearSelection();
+    });
+    connect(&clips_, &trevisto::ClipList::moved, this, [this](int from, int to) {
+        QListWidgetItem *item = ui->List1->takeItem(from);
+        ui->List1->insertItem(to, item);
+        ui->List1->setCurrentRow(to);
+    });
+    connect(&clips_, &trevisto::ClipList::reset, this, [this] {
+        ui->List1->clear();
+        ui->List1->addItems(clips_.names());
+        Timer1_Timer();
+    });
+    connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
+    connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);
+    connect(ui->CmdDown, &QAbstractButton::clicked, this, &frmWriteWave::CmdDown_Click);
+    connect(ui->Command5, &QAbstractButton::clicked, this, &frmWriteWave::Command5_Click);
+    connect(ui->Command4, &QAbstractButton::clicked, this, &frmWriteWave::Command4_Click);
+    // The list buttons follow the list and its selection at once; the tick stays as well.
+    connect(ui->List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1->model(), &QAbstractItemModel::rowsInserted, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1->model(), &QAbstractItemModel::rowsRemoved, this, &frmWriteWave::Timer1_Timer);
+    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdPlayList, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayList_Click);
+    connect(ui->CmdStopList, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopList_Click);
+    connect(MMCPlayList, &MciPlayer::done, this, &frmWriteWave::PlayNextClip);
+    connect(ui->CmdPlayTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayTemp_Click);
+    connect(ui->CmdStopTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopTemp_Click);
+    connect(ui->CmdCreate, &QAbstractButton::clicked, this, &frmWriteWave::CmdCreate_Click);
+    connect(ui->Command2, &QAbstractButton::clicked, this, &frmWriteWave::Command2_Click);
+    connect(ui->Option1, &QAbstractButton::clicked, this, &frmWriteWave::Option1_Click);
+    connect(ui->Option2, &QAbstractButton::clicked, this, &frmWriteWave::Option2_Click);
+    connect(ui->Option3, &QAbstractButton::clicked, this, &frmWriteWave::Option3_Click);
+    connect(ui->Option4, &QAbstractButton::clicked, this, &frmWriteWave::Option4_Click);
+    connect(Mp3Enc1, &Mp3Encoder::completed, this, &frmWriteWave::Mp3Enc1_Complete);
+    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { wait_.form().setProgress(percent, 100); });
+    connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
+    connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
     undo_.attach(ui->EditUndo, ui->EditRedo);
     // A step changes the list and the cut result: what plays them stops first, as its stop
     // button would.
@@ -128,10 +159,20 @@ void frmWriteWave::ConnectHandlers()
             CmdStopTemp_Click();
     });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
-    WatchPointerMoves();
-    ConnectLanguageHandlers();
-    ConnectShortcuts();
-    ConnectCloseView();
+    lighting_.WatchPointerMoves();
+    const std::pair<QAction *, void (frmWriteWave::*)()> languages[] = {
+        {ui->english, &frmWriteWave::english_Click},   {ui->german, &frmWriteWave::german_Click},
+        {ui->italian, &frmWriteWave::italian_Click},   {ui->schinese, &frmWriteWave::schinese_Click},
+        {ui->tchinese, &frmWriteWave::tchinese_Click}, {ui->spanish, &frmWriteWave::spanish_Click},
+        {ui->russian, &frmWriteWave::russian_Click},
+    };
+    for (const auto &[item, handler] : languages)
+        connect(item, &QAction::triggered, this, handler);
+    new WindowKeys(*this, *ui, *MMaudio);
+    new CloseViewBinding(*this, *ui, *closeView_, *MMaudio,
+                         {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },
+                          [this](trevisto::MarkStep::Mark mark, qint64 ms, const QString &text) { SetMark(mark, ms, text); },
+                          [this] { CmdPlay_Click(); }});
 }
 
 void frmWriteWave::about_Click()
@@ -139,38 +180,7 @@ void frmWriteWave::about_Click()
     frmAbout::showAbout();
 }
 
-Frmwait &frmWriteWave::WaitWindow()
+void frmWriteWave::Knob1_Change()
 {
-    // Shown without owner, like the About box; it lives as long as the main window.
-    if (!waitWindow_) {
-        waitWindow_ = new Frmwait(programFolder_);
-        waitWindow_->adjustSize();
-        waitWindow_->move(geometry().center() - waitWindow_->rect().center());
-    }
-    return *waitWindow_;
-}
-
-void frmWriteWave::ShowWaitWindow(Frmwait::Job job)
-{
-    Frmwait &wait = WaitWindow();
-    wait.setJob(job);
-    wait.resetProgress();
-    wait.show();
-}
-
-std::optional<QString> frmWriteWave::Choose(const FileRequest &request)
-{
-    std::optional<QString> chosen = dialogs_.fileDialog(request);
-    if (!chosen)
-        return chosen;
-    // "ringtone" typed in the MP3 chooser is saved as "ringtone.mp3".
-    if (request.save)
-        chosen = withDefaultSuffix(*chosen, request.defaultSuffix);
-    previousChoice_ = *chosen;
-    return chosen;
-}
-
-std::optional<QString> frmWriteWave::ChooseSource(const QString &filter)
-{
-    return Choose(trevisto::openSourceRequest(filter, previousChoice_));
+    volume_.setFromKnob(ui->Knob1->value());
 }

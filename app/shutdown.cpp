@@ -2,6 +2,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
+#include "app/window/endquestion.h"
 #include "core/heldfile.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -13,15 +14,6 @@
 #include <QCoreApplication>
 #include <QFile>
 
-namespace {
-
-// The texts this file shows, under one translation context.
-struct Shutdown {
-    Q_DECLARE_TR_FUNCTIONS(Shutdown)
-};
-
-} // namespace
-
 void frmWriteWave::closeEvent(QCloseEvent *event)
 {
     event->accept();
@@ -32,7 +24,7 @@ void frmWriteWave::EndFromOutside()
 {
     // Before start-up has made the working files this copy's own (another copy may be
     // using them), nothing is removed.
-    if (!ownsWorkingFiles_) {
+    if (!drive_.ownsWorkingFiles()) {
         ProgramEnd::end(1);
         return;
     }
@@ -46,21 +38,12 @@ void frmWriteWave::Exit1_Click()
 
 void frmWriteWave::CdmEnd_Click()
 {
-    if (dialogs_.msgBox(EndQuestion(), vbOKCancel, MsgIcon::None, ProgramTitle) != vbOK)
+    // What the End button ends beyond the window goes on a second line.
+    const std::optional<QString> unfinished = Mp3Enc1->isBusy() ? std::optional(output_->target()) : std::nullopt;
+    if (dialogs_.msgBox(trevisto::EndQuestion(clips_.count(), unfinished), vbOKCancel, MsgIcon::None, ProgramTitle) !=
+        vbOK)
         return;
     EndProgram(Ending::EndButton);
-}
-
-QString frmWriteWave::EndQuestion() const
-{
-    // What the End button ends beyond the window goes on a second line.
-    QStringList losses;
-    if (clips_.count() >= 2)
-        losses << Shutdown::tr("All %1 clip files of the list will be deleted.").arg(clips_.count());
-    if (Mp3Enc1->isBusy())
-        losses << Shutdown::tr("\"%1\" is still being written and will not be finished.").arg(output_->target());
-    const QString question = QStringLiteral("Are You Sure Want to Exit");
-    return losses.isEmpty() ? question : question + QStringLiteral("\r\n") + losses.join(' ');
 }
 
 void frmWriteWave::EndProgram(Ending how)

@@ -2,9 +2,8 @@
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
-#include "core/heldfile.h"
-#include "core/drivehold.h"
-#include "core/leftovers.h"
+#include "app/window/decodinglibrary.h"
+#include "app/window/formlayout.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
@@ -24,8 +23,6 @@ namespace {
 struct StartUp {
     Q_DECLARE_TR_FUNCTIONS(StartUp)
 };
-
-constexpr DWORD AcceptedVersion = 0x00020002;
 
 // Creates the working folder when it is missing. Empty on success, else the reason.
 QString ensureFolder(const QString &drivePath, QString &nativeOut)
@@ -62,11 +59,11 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-    if (!TakeDrive()) {
+    if (!drive_.TakeDrive(dialogs_, ProgramTitle)) {
         ProgramEnd::end(1);
         return false;
     }
-    if (!StartDecodingLibrary()) {
+    if (!trevisto::StartDecodingLibrary(Bass, programFolder_, dialogs_, this)) {
         ProgramEnd::end(1);
         return false;
     }
@@ -74,80 +71,18 @@ bool frmWriteWave::Form_Load()
     BitRate = 128; // as the selected option button says
 
     // Nothing is loaded yet: no source, no cut result, no list playback.
-    SetEnabled(SourceControls() + ResultControls(), false);
+    controls_.SetEnabled(controls_.SourceControls() + controls_.ResultControls(), false);
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
-    FillGotoLists();
-    InitMasterVolume();
+    FormLayout::FillGotoLists(*ui);
+    volume_.InitMasterVolume(*ui->Knob1);
     clips_.load();
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
     return true;
 }
 
-bool frmWriteWave::TakeDrive()
-{
-    using trevisto::InstanceLock;
-    if (InstanceLock::take(NativePath(WorkingFiles::Lock), instanceLock_) == InstanceLock::Result::HeldElsewhere) {
-        dialogs_.msgBox(StartUp::tr("Trevisto MP3 Editor is already running with the working files in \"%1\".\r\n\r\n"
-                                    "Only one copy can use them at a time.")
-                            .arg(QDir::toNativeSeparators(NativePath("C:\\"))),
-                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
-        return false;
-    }
-    ownsWorkingFiles_ = true;
-    // Only under the lock: while another copy may be running, its files in progress are
-    // not leftovers.
-    if (instanceLock_) {
-        trevisto::SweepLeftovers();
-        // The steps that held these files ended with the run that made them.
-        trevisto::SweepHoldingFolder(trevisto::HoldingFolder());
-    }
-    driveHold_.emplace();
-    return true;
-}
-
-bool frmWriteWave::StartDecodingLibrary()
-{
-    // The decoding library must be beside the program ...
-    const QString libraryPath = RPP(programFolder_) + LibraryFileName;
-    if (!FileExists(libraryPath)) {
-        dialogs_.msgBox("BASS.DLL does not exists", vbOKOnly, MsgIcon::Critical, "BASS.DLL");
-        return false;
-    }
-
-    // ... and be the version the program was made for. A file that does not load as a
-    // library, or that lacks an operation, is just as wrong.
-    const bool accepted = Bass.load(libraryPath) == BassLibrary::LoadResult::Loaded &&
-                          Bass.GetVersion() == AcceptedVersion && Bass.resolveAll();
-    if (!accepted) {
-        dialogs_.msgBox("BASS version 2.2 was not loaded", vbOKOnly, MsgIcon::Critical, "Incorrect BASS.DLL");
-        return false;
-    }
-
-    // Nothing is played through the library: it only decodes, on its no-sound device.
-    Bass.SetConfig(BASS_CONFIG_UPDATEPERIOD, 0);
-    if (!Bass.Init(0, 44100, 0, static_cast<void *>(this), nullptr)) {
-        Error_("Can't initialize device");
-        return false;
-    }
-    return true;
-}
-
-void frmWriteWave::FillGotoLists()
-{
-    auto fill = [](QComboBox *box, int last) {
-        for (int i = 0; i <= last; ++i)
-            box->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar('0')));
-        box->setEditText(QStringLiteral("00"));
-    };
-    fill(ui->cmbHH, 12);
-    fill(ui->CmbMM, 59);
-    fill(ui->CmbSS, 59);
-}
-
 void frmWriteWave::Error_(const QString &message)
 {
-    const int code = Bass.ErrorGetCode ? Bass.ErrorGetCode() : BASS_ERROR_UNKNOWN;
-    dialogs_.msgBox(message + "\r\n\r\nError Code : " + QString::number(code), vbOKOnly, MsgIcon::Exclamation, "Error");
+    trevisto::ShowLibraryError(dialogs_, Bass, message);
 }

@@ -27,6 +27,11 @@ QString ClockText(double seconds)
         .arg(secs, 2, 10, QChar('0'));
 }
 
+QString PositionText(int64_t positionMs, int64_t lengthMs)
+{
+    return ClockText(positionMs / 1000.0) + " / " + ClockText(lengthMs / 1000.0);
+}
+
 QString MillisecondText(int64_t milliseconds)
 {
     const int64_t n = std::max<int64_t>(milliseconds, 0);

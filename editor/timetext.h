@@ -16,6 +16,9 @@ QString ClockText(double seconds);
 // "hh:mm:ss.mmm" for a number of milliseconds, negative ones as 0.
 QString MillisecondText(int64_t milliseconds);
 
+// "hh:mm:ss / hh:mm:ss" of a player's position and length in milliseconds.
+QString PositionText(int64_t positionMs, int64_t lengthMs);
+
 // Whole seconds of a position in milliseconds, rounded as ClockText rounds.
 int32_t WholeSeconds(int64_t milliseconds);
 

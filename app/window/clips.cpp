@@ -29,61 +29,6 @@ struct Clips {
 
 } // namespace
 
-void frmWriteWave::ConnectClipHandlers()
-{
-    // List1 shows the clip list: one entry a clip, in its order. An entry that goes leaves
-    // nothing selected; a moved one stays selected.
-    connect(&clips_, &trevisto::ClipList::inserted, this,
-            [this](int row) { ui->List1->insertItem(row, clips_.items()[size_t(row)].name); });
-    connect(&clips_, &trevisto::ClipList::removed, this, [this](int row) {
-        delete ui->List1->takeItem(row);
-        ui->List1->setCurrentRow(-1);
-        ui->List1->clearSelection();
-    });
-    connect(&clips_, &trevisto::ClipList::moved, this, [this](int from, int to) {
-        QListWidgetItem *item = ui->List1->takeItem(from);
-        ui->List1->insertItem(to, item);
-        ui->List1->setCurrentRow(to);
-    });
-    connect(&clips_, &trevisto::ClipList::reset, this, [this] {
-        ui->List1->clear();
-        ui->List1->addItems(clips_.names());
-        ShowListButtons();
-    });
-    connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
-    connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
-    connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);
-    connect(ui->CmdDown, &QAbstractButton::clicked, this, &frmWriteWave::CmdDown_Click);
-    connect(ui->Command5, &QAbstractButton::clicked, this, &frmWriteWave::Command5_Click);
-    connect(ui->Command4, &QAbstractButton::clicked, this, &frmWriteWave::Command4_Click);
-    // The list buttons follow the list and its selection at once; the tick stays as well.
-    connect(ui->List1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &frmWriteWave::ShowListButtons);
-    connect(ui->List1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmWriteWave::ShowListButtons);
-    connect(ui->List1->model(), &QAbstractItemModel::rowsInserted, this, &frmWriteWave::ShowListButtons);
-    connect(ui->List1->model(), &QAbstractItemModel::rowsRemoved, this, &frmWriteWave::ShowListButtons);
-    connect(ui->List1, &QListWidget::itemDoubleClicked, this, &frmWriteWave::CmdPlayList_Click);
-    connect(ui->CmdPlayList, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayList_Click);
-    connect(ui->CmdStopList, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopList_Click);
-    connect(MMCPlayList, &MciPlayer::done, this, &frmWriteWave::PlayNextClip);
-    connect(ui->CmdPlayTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayTemp_Click);
-    connect(ui->CmdStopTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopTemp_Click);
-    connect(ui->CmdCreate, &QAbstractButton::clicked, this, &frmWriteWave::CmdCreate_Click);
-    connect(ui->Command2, &QAbstractButton::clicked, this, &frmWriteWave::Command2_Click);
-    connect(ui->Option1, &QAbstractButton::clicked, this, &frmWriteWave::Option1_Click);
-    connect(ui->Option2, &QAbstractButton::clicked, this, &frmWriteWave::Option2_Click);
-    connect(ui->Option3, &QAbstractButton::clicked, this, &frmWriteWave::Option3_Click);
-    connect(ui->Option4, &QAbstractButton::clicked, this, &frmWriteWave::Option4_Click);
-    connect(Mp3Enc1, &Mp3Encoder::completed, this, &frmWriteWave::Mp3Enc1_Complete);
-    connect(Mp3Enc1, &Mp3Encoder::progress, this, [this](int percent) { WaitWindow().setProgress(percent, 100); });
-    connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
-    connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
-}
-
-int frmWriteWave::SelectedClip() const
-{
-    return SelectedRow(*ui->List1->selectionModel());
-}
-
 void frmWriteWave::CmdaddList_Click()
 {
     QString name;
@@ -112,12 +57,12 @@ void frmWriteWave::CmdaddList_Click()
         return;
     }
     // The clip keeps what the result was cut from, so that "Copy" can copy its frames.
-    undo_.push(new trevisto::AddClipStep(clips_, {name, resultOrigin_}, trevisto::HoldingFolder()));
+    undo_.push(new trevisto::AddClipStep(clips_, {name, source_.resultOrigin}, trevisto::HoldingFolder()));
 }
 
 void frmWriteWave::MoveSelectedClip(int step)
 {
-    const int selected = SelectedClip();
+    const int selected = SelectedRow(*ui->List1->selectionModel());
     const int target = MoveTarget(clips_.count(), selected, step);
     if (target < 0)
         return;
@@ -136,7 +81,7 @@ void frmWriteWave::CmdDown_Click()
 
 void frmWriteWave::Command5_Click()
 {
-    const int selected = SelectedClip();
+    const int selected = SelectedRow(*ui->List1->selectionModel());
     if (selected < 0)
         return;
     const trevisto::Clip &clip = clips_.items()[size_t(selected)];
@@ -156,7 +101,7 @@ void frmWriteWave::Command4_Click()
 {
     if (clips_.count() == 0)
         return;
-    const QString question = PackText(trevisto::DeleteAllClipsQuestion);
+    const QString question = texts_.PackText(trevisto::DeleteAllClipsQuestion);
     if (dialogs_.msgBox(question, vbYesNo | vbDefaultButton2, MsgIcon::None, "Deleting") != vbYes)
         return;
     // The list player lets go of the clips, and list playback ends as under Stop list.
@@ -176,14 +121,10 @@ void frmWriteWave::RemoveClips(std::vector<trevisto::ClipId> ids, const QString 
     ui->List1->clearSelection();
 }
 
+// The list buttons as the list and its selection allow.
 void frmWriteWave::Timer1_Timer()
 {
-    ShowListButtons();
-}
-
-void frmWriteWave::ShowListButtons()
-{
-    const ListButtons b = ListButtonStates(clips_.count(), SelectedClip());
+    const ListButtons b = ListButtonStates(clips_.count(), SelectedRow(*ui->List1->selectionModel()));
     for (QWidget *w : {ui->CmdCreate, ui->Command2, ui->Command4})
         w->setEnabled(b.joinAndDeleteAll);
     for (QWidget *w : {ui->CmdPlayList, ui->Command5})

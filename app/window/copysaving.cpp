@@ -24,17 +24,9 @@ struct CopySaving {
 
 } // namespace
 
-bool frmWriteWave::CopyChosen() const { return ui->Option5->isChecked(); }
-
-void frmWriteWave::ShowCopyOption()
-{
-    ui->Option5->setText(CopySaving::tr("Copy"));
-    ui->Option5->setToolTip(CopySaving::tr("Keep the source's MP3 frames: no re-encoding"));
-}
-
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
-    WaitWindow().hide();
+    wait_.hide();
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
         // them back.
@@ -56,11 +48,8 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
         clips_.noteOutput(done.clips);
     else
         clips_.forgetOutput();
-    ReportMp3Saved(notes.join(QStringLiteral("\r\n")), done.output);
-}
-
-void frmWriteWave::ReportMp3Saved(const QString &note, const QString &output)
-{
+    // "The file is saved" with the notes under it, then the question about the clips.
+    const QString note = notes.join(QStringLiteral("\r\n"));
     dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note, vbOKOnly,
                     MsgIcon::None, "Trevisto");
     if (clips_.count() > 1 &&
@@ -68,7 +57,7 @@ void frmWriteWave::ReportMp3Saved(const QString &note, const QString &output)
                         "Deleting") == vbYes) {
         // After an encoded join only the clips that went into the MP3; else all.
         if (const auto &joined = clips_.output())
-            RemoveClips(*joined, trevisto::DeleteJoinedClipsText(output));
+            RemoveClips(*joined, trevisto::DeleteJoinedClipsText(done.output));
         else
             RemoveClips(clips_.ids(), trevisto::DeleteAllClipsText());
     }

@@ -6,6 +6,7 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "editor/cut.h"
+#include "editor/timetext.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
 #include "ui/closeview.h"
@@ -26,7 +27,7 @@ struct Cutting {
 void frmWriteWave::CmdSetNew_Click()
 {
     if (!(MarkIn < MarkOut)) {
-        dialogs_.msgBox(PackText(trevisto::MarkInBeforeMarkOut), vbOKOnly, MsgIcon::None,
+        dialogs_.msgBox(texts_.PackText(trevisto::MarkInBeforeMarkOut), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
         return;
     }
@@ -37,7 +38,7 @@ void frmWriteWave::CmdSetNew_Click()
     std::optional<CutStep::Result> before;
     if (MMControl1->isOpen()) {
         const auto marks = ui->Slider1->cutRange().value_or(std::pair<qint64, qint64>());
-        before = CutStep::Result{resultOrigin_, marks.first, marks.second};
+        before = CutStep::Result{source_.resultOrigin, marks.first, marks.second};
     }
     MMControl1->setCommand("Close");
     const QString result = NativePath(WorkingFiles::Result);
@@ -70,10 +71,7 @@ void frmWriteWave::CmdSetNew_Click()
         step(std::nullopt);
         return;
     }
-    std::optional<Mp3Origin> origin;
-    if (sourceMp3_ && range.last > range.first)
-        origin = Mp3Origin{*sourceMp3_, range.first, range.last};
-    const CutStep::Result after{origin, MarkIn, MarkOut};
+    const CutStep::Result after{source_.originOf(range.first, range.last), MarkIn, MarkOut};
     ShowResult(after);
     step(after);
 }
@@ -92,10 +90,10 @@ void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &re
         MMControl1->setCommand("Open");
     }
     const bool shown = result && MMControl1->isOpen();
-    resultOrigin_ = shown ? result->origin : std::nullopt;
-    SetEnabled(ResultControls(), shown);
+    source_.resultOrigin = shown ? result->origin : std::nullopt;
+    controls_.SetEnabled(controls_.ResultControls(), shown);
     if (shown) {
-        ui->Label4->setText(PositionText(*MMControl1));
+        ui->Label4->setText(PositionText(MMControl1->position(), MMControl1->length()));
         ui->Slider1->setCutRange(result->from, result->to);
     } else {
         MMControl1->setCommand("Close");
@@ -107,9 +105,9 @@ void frmWriteWave::ShowResult(const std::optional<trevisto::CutStep::Result> &re
 void frmWriteWave::ShowNothingLoaded()
 {
     MMaudio->setCommand("Close");
-    SetEnabled(SourceControls() << ui->CmdGoto, false);
+    controls_.SetEnabled(controls_.SourceControls() << ui->CmdGoto, false);
     setWindowTitle(ProgramTitle);
     ui->Slider1->clearWave();
     closeView_->clearSound();
-    loadedSource_.clear();
+    source_.file.clear();
 }

@@ -37,23 +37,25 @@ void frmWriteWave::CmdCreate_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    const std::optional<QString> chosen = Choose(trevisto::saveMp3Request());
+    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveMp3Request());
     if (!chosen || RefuseProtectedDestination(*chosen))
         return;
     StopListForJoining();
-    ShowWaitWindow(Frmwait::Job::Joining);
-    // The bit rate the options show, as saving the cut result passes it.
-    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, trevisto::OutputRequest::Format::Mp3, CopyChosen(),
-                 BitRate, clips_.ids()});
+    wait_.show(Frmwait::Job::Joining);
+    // The bit rate the options show, as saving the cut result passes it; with "Copy" among
+    // them the clips' frames are copied from their MP3 sources.
+    const bool copy = ui->Option5->isChecked();
+    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, trevisto::OutputRequest::Format::Mp3, copy, BitRate,
+                 clips_.ids()});
 }
 
 void frmWriteWave::Command2_Click()
 {
     StopListForJoining();
-    const std::optional<QString> output = Choose(trevisto::joinWavRequest(previousChoice_));
+    const std::optional<QString> output = chooser_.Choose(trevisto::joinWavRequest(chooser_.previousChoice()));
     if (!output || RefuseProtectedDestination(*output))
         return;
-    ShowWaitWindow(Frmwait::Job::Joining);
+    wait_.show(Frmwait::Job::Joining);
     WriteOutput({trevisto::ClipPieces(clips_), true, *output, trevisto::OutputRequest::Format::Wav, false, BitRate,
                  clips_.ids()});
 }
@@ -83,11 +85,11 @@ void frmWriteWave::WriteOutput(const trevisto::OutputRequest &request)
 
 void frmWriteWave::outputProgress(uint64_t done, uint64_t total)
 {
-    WaitWindow().setProgress(done, total);
+    wait_.form().setProgress(done, total);
     QCoreApplication::processEvents();
 }
 
-void frmWriteWave::outputEncoding() { ShowWaitWindow(Frmwait::Job::Encoding); }
+void frmWriteWave::outputEncoding() { wait_.show(Frmwait::Job::Encoding); }
 
 bool frmWriteWave::RefuseWhileEncoding()
 {
@@ -107,7 +109,7 @@ void frmWriteWave::outputFailed(const trevisto::OutputFailure &failure)
     // What ends the program stops the output too, and says nothing more.
     if (failure.stage == Stage::Stopped || ending_)
         return;
-    WaitWindow().hide();
+    wait_.hide();
     if (failure.format == trevisto::OutputRequest::Format::Mp3 &&
         (failure.stage == Stage::EncodeStart || failure.stage == Stage::Encode))
         ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));

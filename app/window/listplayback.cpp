@@ -1,6 +1,7 @@
 // Playing the clip list clip after clip, and playing the cut result.
 #include "app/frmWriteWave.h"
 
+#include "clips/cliplist.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "settings/captions.h"
@@ -9,9 +10,9 @@
 void frmWriteWave::CmdPlayList_Click()
 {
     MMControl1->setCommand("Stop");
-    const int selected = SelectedClip();
+    const int selected = SelectedRow(*ui->List1->selectionModel());
     if (selected < 0) {
-        dialogs_.msgBox(PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
+        dialogs_.msgBox(texts_.PackText(trevisto::SelectAClipFirst), vbOKOnly, MsgIcon::None,
                         ProgramTitle);
         return;
     }
@@ -19,7 +20,7 @@ void frmWriteWave::CmdPlayList_Click()
     ui->CmdStopList->setVisible(true);
     PlayIndex = selected;
     PlayNextClip();
-    HoldControls(ListPlayback, true);
+    controls_.HoldControls(ControlGroups::ListPlayback, true);
 }
 
 void frmWriteWave::PlayNextClip()
@@ -50,14 +51,14 @@ void frmWriteWave::EndListPlayback()
 {
     ui->CmdStopList->setVisible(false);
     ui->CmdPlayList->setVisible(true);
-    HoldControls(ListPlayback, false);
+    controls_.HoldControls(ControlGroups::ListPlayback, false);
 }
 
 void frmWriteWave::CmdPlayTemp_Click()
 {
     MMaudio->setCommand("Stop");
     MMControl1->setCommand("Play");
-    SetEnabled(TransportControls(), false);
+    controls_.SetEnabled(controls_.TransportControls(), false);
 }
 
 void frmWriteWave::CmdStopTemp_Click()
@@ -65,5 +66,5 @@ void frmWriteWave::CmdStopTemp_Click()
     MMaudio->setCommand("Open");
     MMControl1->setCommand("Prev");
     MMControl1->setCommand("Stop");
-    SetEnabled(SourceControls(), true);
+    controls_.SetEnabled(controls_.SourceControls(), true);
 }

@@ -21,9 +21,6 @@ struct Loading {
     Q_DECLARE_TR_FUNCTIONS(Loading)
 };
 
-// Progress is repainted at most this often while a source is written.
-constexpr qint64 ProgressPeriodMs = 33;
-
 // The chooser's filter for each value of OpenKind.
 QString SourceFilter(qint16 kind)
 {
@@ -73,7 +70,7 @@ void frmWriteWave::btnLoadFile_Click()
 {
     if (RefuseWhileOpening())
         return;
-    const std::optional<QString> path = ChooseSource(SourceFilter(OpenKind));
+    const std::optional<QString> path = chooser_.ChooseSource(SourceFilter(OpenKind));
     if (!path)
         return;
     OpenDecodedSource(*path);
@@ -88,12 +85,12 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
         return;
     }
     // Only one decoding channel is held at a time.
-    if (Chan != 0 && Bass.ChannelFree)
-        Bass.ChannelFree(Chan);
-    Chan = chan;
-    channelSource_ = path;
-    const DWORD length = Bass.ChannelGetLength(Chan);
-    DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
+    if (source_.Chan != 0 && Bass.ChannelFree)
+        Bass.ChannelFree(source_.Chan);
+    source_.Chan = chan;
+    source_.channelSource = path;
+    const DWORD length = Bass.ChannelGetLength(source_.Chan);
+    source_.DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
     ui->lblPos->setText("Pos:");
     btnConvert_Click();
 }
@@ -105,36 +102,35 @@ void frmWriteWave::btnConvert_Click()
         loader_.cancel();
         return;
     }
-    if (Chan == 0 || loader_.job() != trevisto::SourceLoader::Job::None)
+    if (source_.Chan == 0 || loader_.job() != trevisto::SourceLoader::Job::None)
         return;
     ui->btnConvert->setText("Stop conversion...");
     BeginOpening(Frmwait::Job::Loading);
-    loader_.convert(Bass, Chan, channelSource_, *this);
+    loader_.convert(Bass, source_.Chan, source_.channelSource, *this);
     ui->btnLoadFile->setEnabled(true);
-    DataLength = 0;
-    if (Chan != 0)
-        Bass.ChannelSetPosition(Chan, 0);
+    source_.DataLength = 0;
+    if (source_.Chan != 0)
+        Bass.ChannelSetPosition(source_.Chan, 0);
 }
 
 void frmWriteWave::BeginOpening(Frmwait::Job job)
 {
-    ShowWaitWindow(job);
-    sinceRepaint_.invalidate();
-    LockWhileOpening(true);
+    wait_.show(job);
+    // While a new source is written, nothing may play, mark or cut the old one, and no
+    // step may change what it replaces.
+    controls_.HoldControls(ControlGroups::Opening, true);
+    undo_.hold(true);
 }
 
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
 {
     if (loader_.job() == trevisto::SourceLoader::Job::Converting) {
-        DataLength = qint32(written);
+        source_.DataLength = qint32(written);
         ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
     }
     // The bar is repainted sparingly; the window's events run after every block, and a
     // window close cancels the load.
-    if (!sinceRepaint_.isValid() || sinceRepaint_.elapsed() >= ProgressPeriodMs) {
-        sinceRepaint_.start();
-        WaitWindow().setProgress(quint64(written), quint64(total));
-    }
+    wait_.pacedProgress(quint64(written), quint64(total));
     QCoreApplication::processEvents();
 }
 
@@ -157,7 +153,8 @@ void frmWriteWave::loadDone(const QString &notice)
     }
     if (!notice.isEmpty())
         dialogs_.msgBox(notice, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
-    LockWhileOpening(false);
+    controls_.HoldControls(ControlGroups::Opening, false);
+    undo_.hold(false);
     ReleaseLoadedSource();
     if (loader_.job() == trevisto::SourceLoader::Job::Copying) {
         OpenWavInPlace(loader_.source());
@@ -165,29 +162,30 @@ void frmWriteWave::loadDone(const QString &notice)
         MMaudio->setTimeFormat(MciPlayer::kMilliseconds);
         MMaudio->setFileName(WorkingFiles::Source);
         MMaudio->setCommand("Open");
-        sourceMp3_ = mp3;
+        source_.mp3 = mp3;
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
-        SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
+        controls_.SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
     }
-    WaitWindow().hide();
+    wait_.hide();
 }
 
 void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
 {
-    LockWhileOpening(false);
+    controls_.HoldControls(ControlGroups::Opening, false);
+    undo_.hold(false);
     if (failure.sourceLost) {
         ReleaseLoadedSource();
         ShowNothingLoaded();
     }
-    WaitWindow().hide();
+    wait_.hide();
     if (!failure.message.isEmpty())
         dialogs_.msgBox(failure.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
 }
 
 void frmWriteWave::ReleaseLoadedSource()
 {
-    sourceMp3_.reset();
+    source_.mp3.reset();
     for (MciPlayer *player : {MMaudio, MMControl1})
         player->setCommand("Close");
     DiscardResult();

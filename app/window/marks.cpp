@@ -10,11 +10,6 @@
 
 #include <utility>
 
-QString frmWriteWave::PositionText(const MciPlayer &player)
-{
-    return ClockText(player.position() / 1000.0) + " / " + ClockText(player.length() / 1000.0);
-}
-
 void frmWriteWave::CmdSetin_Click()
 {
     SetMark(trevisto::MarkStep::Mark::In, MMaudio->position(), ClockText(ui->Slider1->value()));
@@ -71,9 +66,9 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     closeView_->setSound(NativePath(WorkingFiles::Source), std::move(peaks));
     ui->Slider1->clearCutRange();
     ShowMarks();
-    ui->lblAudio->setText(PositionText(*MMaudio));
+    ui->lblAudio->setText(PositionText(MMaudio->position(), MMaudio->length()));
     ui->Txtin->setText("00:00:00");
     ui->TxtOut->setText(ClockText(length / 1000.0));
     setWindowTitle(QStringLiteral("%1 -%2").arg(ProgramTitle, path));
-    loadedSource_ = path;
+    source_.file = path;
 }

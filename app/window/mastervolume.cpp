@@ -1,9 +1,8 @@
-// Master volume knob.
-#include "app/frmWriteWave.h"
+#include "app/window/mastervolume.h"
 
 #include "ui/mastervolume.h"
-#include "ui_frmWriteWave.h"
 
+#include <QDial>
 #include <QSignalBlocker>
 
 #include <algorithm>
@@ -24,7 +23,7 @@ int knobValueFor(qint32 volume, int minimum, int maximum)
 
 } // namespace trevisto
 
-void frmWriteWave::InitMasterVolume()
+void MasterVolume::InitMasterVolume(QDial &knob)
 {
     using namespace trevisto::mixer;
     // Without a mixer the knob keeps its design value and turning it changes nothing.
@@ -37,15 +36,15 @@ void frmWriteWave::InitMasterVolume()
     // read, so the first turn moves on from there instead of jumping.
     qint32 current = 0;
     const int shown = GetMasterVolume(MixerHandle, VolumeControl, current)
-                          ? trevisto::knobValueFor(current, ui->Knob1->minimum(), ui->Knob1->maximum())
+                          ? trevisto::knobValueFor(current, knob.minimum(), knob.maximum())
                           : KnobStartValue;
-    const QSignalBlocker quiet(ui->Knob1);
-    ui->Knob1->setValue(shown);
+    const QSignalBlocker quiet(knob);
+    knob.setValue(shown);
 }
 
-void frmWriteWave::Knob1_Change()
+void MasterVolume::setFromKnob(int knobValue)
 {
     // The knob's range (0 to 65) keeps the product well inside 32 bits.
-    const qint32 volume = qint32(ui->Knob1->value()) * trevisto::VolumeScale;
+    const qint32 volume = qint32(knobValue) * trevisto::VolumeScale;
     trevisto::mixer::SetMasterVolume(MixerHandle, VolumeControl, volume);
 }

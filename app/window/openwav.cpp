@@ -34,7 +34,7 @@ void frmWriteWave::cmdwav_Click()
 {
     if (RefuseWhileOpening())
         return;
-    const std::optional<QString> path = ChooseSource(trevisto::WavFilter);
+    const std::optional<QString> path = chooser_.ChooseSource(trevisto::WavFilter);
     if (!path)
         return;
     OpenWavSource(*path);
@@ -66,5 +66,5 @@ void frmWriteWave::OpenWavInPlace(const QString &path)
     }
     MMaudio->setNotifyStatus(true);
     ShowOpenedSource(path);
-    SetEnabled(SourceControls(), true);
+    controls_.SetEnabled(controls_.SourceControls(), true);
 }

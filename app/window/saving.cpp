@@ -58,7 +58,7 @@ bool frmWriteWave::RefuseProtectedDestination(const QString &destination)
                                     "written over.")
                              .arg(destination, clip),
                          true});
-    files.push_back({loadedSource_,
+    files.push_back({source_.file,
                      Saving::tr("\"%1\" is the file the open sound came from. Choose another file: the source is "
                                 "never written over.")
                          .arg(destination)});
@@ -76,17 +76,19 @@ void frmWriteWave::CmdSaveas_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    const std::optional<QString> output = Choose(trevisto::saveMp3Request());
+    const std::optional<QString> output = chooser_.Choose(trevisto::saveMp3Request());
     if (!output || RefuseProtectedDestination(*output))
         return;
-    ShowWaitWindow(Frmwait::Job::Copying);
-    trevisto::OutputPiece result{WorkingFiles::Result, resultOrigin_};
-    WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, CopyChosen(), BitRate});
+    wait_.show(Frmwait::Job::Copying);
+    trevisto::OutputPiece result{WorkingFiles::Result, source_.resultOrigin};
+    // With "Copy" among the MP3 options the cut's frames are copied from its MP3 source.
+    const bool copy = ui->Option5->isChecked();
+    WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, copy, BitRate});
 }
 
 void frmWriteWave::Command3_Click()
 {
-    const std::optional<QString> chosen = Choose(trevisto::saveWavRequest());
+    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveWavRequest());
     if (!chosen)
         return;
     const QString path = *chosen;

@@ -78,24 +78,26 @@ protected:
     static CloseView *closeView(const frmWriteWave &w) { return w.closeView_; }
     static const std::array<QFrame *, 18> &Shape1(const frmWriteWave &w) { return w.Shape1; }
     static BassLibrary &Bass(frmWriteWave &w) { return w.Bass; }
-    static quint32 &Chan(frmWriteWave &w) { return w.Chan; }
-    static qint32 &DataLength(frmWriteWave &w) { return w.DataLength; }
+    static quint32 &Chan(frmWriteWave &w) { return w.source_.Chan; }
+    static qint32 &DataLength(frmWriteWave &w) { return w.source_.DataLength; }
     static qint32 &BitRate(frmWriteWave &w) { return w.BitRate; }
     static qint32 &MarkIn(frmWriteWave &w) { return w.MarkIn; }
     static qint32 &MarkOut(frmWriteWave &w) { return w.MarkOut; }
     static qint32 &PlayIndex(frmWriteWave &w) { return w.PlayIndex; }
-    static QStringList &PromptTexts(frmWriteWave &w) { return w.PromptTexts; }
-    static QStringList &MessageTexts(frmWriteWave &w) { return w.MessageTexts; }
-    static QStringList &CaptionTexts(frmWriteWave &w) { return w.CaptionTexts; }
-    static QStringList &MenuTexts(frmWriteWave &w) { return w.MenuTexts; }
-    static Frmwait &WaitWindow(frmWriteWave &w) { return w.WaitWindow(); }
-    static quint32 &MixerHandle(frmWriteWave &w) { return w.MixerHandle; }
-    static MixerControl &VolumeControl(frmWriteWave &w) { return w.VolumeControl; }
-    static const ImageList &ImageListNor(const frmWriteWave &w) { return w.ImageListNor; }
-    static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.ImageListRoll; }
-    static const ImageList &ImageListClick(const frmWriteWave &w) { return w.ImageListClick; }
+    static QStringList &PromptTexts(frmWriteWave &w) { return w.texts_.PromptTexts; }
+    static QStringList &MessageTexts(frmWriteWave &w) { return w.texts_.MessageTexts; }
+    static QStringList &CaptionTexts(frmWriteWave &w) { return w.texts_.CaptionTexts; }
+    static QStringList &MenuTexts(frmWriteWave &w) { return w.texts_.MenuTexts; }
+    static Frmwait &WaitWindow(frmWriteWave &w) { return w.wait_.form(); }
+    static quint32 &MixerHandle(frmWriteWave &w) { return w.volume_.MixerHandle; }
+    static MixerControl &VolumeControl(frmWriteWave &w) { return w.volume_.VolumeControl; }
+    static const ImageList &ImageListNor(const frmWriteWave &w) { return w.lighting_.ImageListNor; }
+    static const ImageList &ImageListRoll(const frmWriteWave &w) { return w.lighting_.ImageListRoll; }
+    static const ImageList &ImageListClick(const frmWriteWave &w) { return w.lighting_.ImageListClick; }
     static Mp3Encoder *Mp3Enc1(const frmWriteWave &w) { return w.Mp3Enc1; }
     static QTimer *Timer1(const frmWriteWave &w) { return w.Timer1; }
+    // What the source loader is writing, if anything.
+    static trevisto::SourceLoader::Job LoadJob(const frmWriteWave &w) { return w.loader_.job(); }
 
     QStringList libraryCalls() const
     {

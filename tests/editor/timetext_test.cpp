@@ -33,6 +33,21 @@ TEST(ClockTextTest, WholeSecondsFollowTheSameRule)
     EXPECT_EQ(WholeSeconds(2147483647), 2147484);
 }
 
+TEST(ClockTextTest, PositionTextShowsPositionAndLengthByTheSameRule)
+{
+    const struct {
+        int64_t position, length;
+        const char *text;
+    } cases[] = {
+        {0, 0, "00:00:00 / 00:00:00"},
+        {1499, 61500, "00:00:01 / 00:01:02"},
+        {2500, 3599600, "00:00:02 / 01:00:00"},
+        {-40, 999, "00:00:00 / 00:00:01"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PositionText(c.position, c.length), c.text) << c.position << " of " << c.length;
+}
+
 TEST(ClockTextTest, MillisecondTextKeepsEveryMillisecond)
 {
     const struct {

@@ -59,7 +59,7 @@ protected:
             EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
         EXPECT_TRUE(WaitWindow(w).isHidden());
         EXPECT_EQ(DataLength(w), 0);
-        EXPECT_FALSE(w.isConverting());
+        EXPECT_NE(LoadJob(w), trevisto::SourceLoader::Job::Converting);
     }
 
     TempDir audio_;
@@ -326,7 +326,7 @@ TEST_F(Loading, ClosingTheWindowDuringAConversionEndsWithNoFileLeftBehind)
     open(&frmWriteWave::Open1_Click, source("long.wav"));
 
     EXPECT_EQ(endCode_, 0);
-    EXPECT_FALSE(window_->isConverting());
+    EXPECT_NE(LoadJob(*window_), trevisto::SourceLoader::Job::Converting);
     EXPECT_FALSE(MMaudio(*window_)->isOpen()) << "a stopped conversion is not opened";
     EXPECT_EQ(dialogs_.asked().size(), 1) << "only the chooser";
     EXPECT_FALSE(FileExists("C:\\temp.wav"));

@@ -124,7 +124,7 @@ TEST_F(Trust, TheEndOfListPlaybackFitsTheSourceOpenedMeanwhile)
         ASSERT_TRUE(u()->CmdaddList->isEnabled()) << "a cut result to begin with";
         bool startedDuringOpen = false;
         const auto playList = [&] {
-            startedDuringOpen = w().isCopyingSource();
+            startedDuringOpen = LoadJob(w()) == trevisto::SourceLoader::Job::Copying;
             select(0);
             w().CmdPlayList_Click();
         };

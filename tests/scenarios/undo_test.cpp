@@ -185,7 +185,7 @@ TEST_F(Undo, AfterTwoCutsUndoPlaysTheFirstResultAgain)
     ASSERT_TRUE(MMControl1(w())->isOpen());
     EXPECT_EQ(MMControl1(w())->length(), firstLength);
     EXPECT_EQ(u()->Slider1->cutRange(), (std::pair<qint64, qint64>(100, 600)));
-    EXPECT_EQ(u()->Label4->text(), frmWriteWave::PositionText(*MMControl1(w())));
+    EXPECT_EQ(u()->Label4->text(), PositionText(MMControl1(w())->position(), MMControl1(w())->length()));
     EXPECT_EQ(enabled({u()->CmdPlayTemp, u()->CmdStopTemp, u()->CmdSaveas, u()->Command3, u()->CmdaddList}), "EEEEE");
     u()->CmdPlayTemp->click();
     EXPECT_EQ(MMControl1(w())->state(), MciPlayer::State::Playing);

@@ -120,7 +120,7 @@ TEST_F(LanguagePacks, StartUpWithoutAStoredChoiceLoadsEnglishAndChecksNothing)
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open (mp3)");
     EXPECT_EQ(ui(*window_)->CmdSaveas->toolTip(), "Save as MP3");
     EXPECT_EQ(checkedItems(), QStringList());
-    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), trevisto::MarkInBeforeMarkOut.entry.index, "fallback"), "Mark In must be before Mark out.");
+    EXPECT_EQ(MessageTexts(*window_).value(trevisto::MarkInBeforeMarkOut.entry.index, "fallback"), "Mark In must be before Mark out.");
     EXPECT_FALSE(QFile::exists(prefix_ + "/system.reg")) << "reading the choice stores nothing";
 }
 
@@ -206,7 +206,7 @@ TEST_F(LanguagePacks, AMissingOrBrokenFileChangesNoText)
     makeWindow().LoadLanguage();
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open Mp3");
     EXPECT_EQ(ui(*window_)->CmdSetin->text(), "Mark In");
-    EXPECT_EQ(frmWriteWave::TableText(MessageTexts(*window_), trevisto::SelectAClipFirst.entry.index, "fallback"), "fallback");
+    EXPECT_EQ(MessageTexts(*window_).value(trevisto::SelectAClipFirst.entry.index, "fallback"), "fallback");
 }
 
 // A FIFO under a pack's name would hold the open, and the start with it, until a writer

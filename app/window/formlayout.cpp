@@ -1,12 +1,15 @@
-// The window at any size from its design size up: extra width goes to the sound's side (the
-// close view above the Time Frame, and the slider in it) and to the list, extra height to
-// the close view and the list. Every control keeps its frame and its order.
-#include "app/frmWriteWave.h"
+#include "app/window/formlayout.h"
 
 #include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QRegularExpressionValidator>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 namespace {
 
@@ -81,29 +84,70 @@ QRect Followed(const QRect &design, const Follow &f, int sound, int list, int do
 
 } // namespace
 
-void frmWriteWave::KeepDesignPlaces()
+FormLayout::FormLayout(QMainWindow &window, Ui::frmWriteWave &ui, CloseView &closeView)
+    : QObject(&window), window_(window), ui_(ui), closeView_(closeView)
 {
-    closeView_ = new CloseView(ui->centralwidget);
-    closeView_->setObjectName("CloseView1");
+    ApplyFormLook();
+    KeepDesignPlaces();
+    // The Goto boxes take digits only.
+    for (QComboBox *box : {ui_.cmbHH, ui_.CmbMM, ui_.CmbSS})
+        if (QLineEdit *edit = box->lineEdit())
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+}
+
+// The form was laid out for a small dialog font, and its frames carry their captions on
+// the border line.
+void FormLayout::ApplyFormLook()
+{
+    ui_.centralwidget->setMinimumSize(DesignClientSize);
+    ui_.centralwidget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    QFont small = window_.font();
+    small.setPointSize(8);
+    window_.setFont(small);
+    // The time texts fill their labels to the edge; a touch smaller keeps them whole.
+    QFont tight = small;
+    tight.setPointSizeF(7.5);
+    for (QWidget *label : {static_cast<QWidget *>(ui_.lblTime), static_cast<QWidget *>(ui_.lblAudio),
+                           static_cast<QWidget *>(ui_.Label4)})
+        label->setFont(tight);
+    ui_.centralwidget->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 6px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"));
+}
+
+void FormLayout::KeepDesignPlaces()
+{
     // Between the top frames and the Time Frame, as wide as they are; no height at the design
     // size.
-    closeView_->setGeometry(ui->Frame9->x(), ui->Frame9->geometry().bottom() + 3, ui->Frame9->width(), 0);
-    closeView_->hide();
-    ui->centralwidget->installEventFilter(this);
+    closeView_.setGeometry(ui_.Frame9->x(), ui_.Frame9->geometry().bottom() + 3, ui_.Frame9->width(), 0);
+    closeView_.hide();
+    ui_.centralwidget->installEventFilter(this);
     for (const auto &[name, follow] : kFollows)
-        if (auto *w = findChild<QWidget *>(QLatin1String(name)))
+        if (auto *w = window_.findChild<QWidget *>(QLatin1String(name)))
             designPlaces_.push_back({w, w->geometry()});
 }
 
-bool frmWriteWave::FollowClientSize(QObject *watched, QEvent *event)
+bool FormLayout::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != ui->centralwidget || event->type() != QEvent::Resize)
-        return false;
-    PlaceControls(static_cast<QResizeEvent *>(event)->size());
-    return true;
+    // The controls are placed, and the resize goes on to the client area as well.
+    if (watched == ui_.centralwidget && event->type() == QEvent::Resize)
+        PlaceControls(static_cast<QResizeEvent *>(event)->size());
+    return QObject::eventFilter(watched, event);
 }
 
-void frmWriteWave::PlaceControls(const QSize &client)
+void FormLayout::FillGotoLists(Ui::frmWriteWave &ui)
+{
+    auto fill = [](QComboBox *box, int last) {
+        for (int i = 0; i <= last; ++i)
+            box->addItem(QStringLiteral("%1").arg(i, 2, 10, QChar('0')));
+        box->setEditText(QStringLiteral("00"));
+    };
+    fill(ui.cmbHH, 12);
+    fill(ui.CmbMM, 59);
+    fill(ui.CmbSS, 59);
+}
+
+void FormLayout::PlaceControls(const QSize &client)
 {
     const int wider = std::max(client.width() - DesignClientSize.width(), 0);
     const int taller = std::max(client.height() - DesignClientSize.height(), 0);
@@ -115,9 +159,9 @@ void frmWriteWave::PlaceControls(const QSize &client)
         const auto it = std::find_if(std::begin(kFollows), std::end(kFollows),
                                      [widget](const auto &f) { return widget->objectName() == QLatin1String(f.first); });
         QRect rect = Followed(design, it->second, sound, list, taller);
-        if (widget == closeView_) {
+        if (widget == &closeView_) {
             rect.setHeight(std::max(rect.height() - kViewGap, 0));
-            closeView_->setVisible(rect.height() >= kViewLeast);
+            closeView_.setVisible(rect.height() >= kViewLeast);
         }
         widget->setGeometry(rect);
     }

@@ -1,13 +1,12 @@
 // Pictures of the picture buttons, their roll-over pictures under the pointer, and the
 // program icon.
-#include "app/frmWriteWave.h"
+#include "app/window/buttonlighting.h"
 
 #include "ui/buttonpictures.h"
 #include "ui/hovertable.h"
 #include "ui/pointermovewatch.h"
-#include "ui_frmWriteWave.h"
-
 #include <QFontMetrics>
+#include <QToolButton>
 
 namespace {
 
@@ -41,37 +40,39 @@ void setPicture(QAbstractButton *button, const QIcon &picture)
 
 } // namespace
 
-void frmWriteWave::LoadButtonImages()
+void ButtonLighting::LoadButtonImages()
 {
     ImageListNor = buttonpictures::normalPictures();
     ImageListRoll = buttonpictures::rollPictures();
-    setWindowIcon(buttonpictures::programIcon());
+    window_.setWindowIcon(buttonpictures::programIcon());
 
     for (const hover::Button &b : hover::Buttons)
-        showPicture(findChild<QToolButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture),
+        showPicture(window_.findChild<QToolButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture),
                     ImageListNor.imageSize(b.picture));
     // Two picture buttons that never light up.
-    showPicture(ui->CmdGoto, buttonpictures::buttonPicture(QStringLiteral("goto")), QSize(16, 16));
-    showPicture(ui->CmdaddList, buttonpictures::buttonPicture(QStringLiteral("addlist")), QSize(28, 28));
+    showPicture(window_.findChild<QToolButton *>(QStringLiteral("CmdGoto")),
+                buttonpictures::buttonPicture(QStringLiteral("goto")), QSize(16, 16));
+    showPicture(window_.findChild<QToolButton *>(QStringLiteral("CmdaddList")),
+                buttonpictures::buttonPicture(QStringLiteral("addlist")), QSize(28, 28));
 }
 
-void frmWriteWave::WatchPointerMoves()
+void ButtonLighting::WatchPointerMoves()
 {
-    auto *watch = new PointerMoveWatch([this](QWidget *target) { PointerMove(target); }, this);
+    auto *watch = new PointerMoveWatch([this](QWidget *target) { PointerMove(target); }, &window_);
     for (const hover::Button &b : hover::Buttons)
-        watch->watch(findChild<QWidget *>(QString::fromLatin1(b.name)));
+        watch->watch(window_.findChild<QWidget *>(QString::fromLatin1(b.name)));
     for (std::string_view frame : hover::ResetFrames)
-        watch->watch(findChild<QWidget *>(QString::fromLatin1(frame)));
+        watch->watch(window_.findChild<QWidget *>(QString::fromLatin1(frame)));
 }
 
-void frmWriteWave::ResetButtonImages()
+void ButtonLighting::ResetButtonImages()
 {
     for (const hover::Button &b : hover::Buttons)
         if (b.reset)
-            setPicture(findChild<QAbstractButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture));
+            setPicture(window_.findChild<QAbstractButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture));
 }
 
-void frmWriteWave::PointerMove(QWidget *target)
+void ButtonLighting::PointerMove(QWidget *target)
 {
     const hover::Action action = hover::onPointerMove(target->objectName().toStdString());
     if (action.reset)

@@ -1,0 +1,56 @@
+#pragma once
+// The close view bound to the source player, and the precise keys: a click there moves the
+// play position, a dragged mark is set where it is dropped, steps of 10 ms and one second
+// move a standing sound, and the bar and its keys play the marked range or two seconds at a
+// mark before the cut.
+
+#include "editor/preview.h"
+#include "editor/sourcesteps.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <utility>
+
+class CloseView;
+class QWidget;
+namespace trevisto::mci {
+class MciPlayer;
+}
+namespace Ui {
+class frmWriteWave;
+}
+
+class CloseViewBinding : public QObject {
+    Q_OBJECT
+
+public:
+    // What the binding leaves to the window: the marks' values, setting one as a step
+    // Undo takes back, and playing as the Play button does.
+    struct Window {
+        std::function<std::pair<qint64, qint64>()> marks;
+        std::function<void(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text)> setMark;
+        std::function<void()> play;
+    };
+
+    // Binds `view` and the keys of `window` to `player`, the source player.
+    CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseView &view, trevisto::mci::MciPlayer &player,
+                     Window hooks);
+
+private:
+    // A sound is open and its transport is not locked.
+    bool SourceMovable() const;
+    // Moves the play position: a running sound plays on from there, a standing one stays.
+    void MovePlayPosition(qint64 ms);
+    // While the sound stands, moves its position by `deltaMs`, within the sound.
+    void StepPlayPosition(qint64 deltaMs);
+    void ShowPlayPosition();
+    // Plays the stretch `preview` names and stops there.
+    void Play(trevisto::Preview preview);
+
+    Ui::frmWriteWave &ui_;
+    CloseView &view_;
+    trevisto::mci::MciPlayer &player_;
+    Window window_;
+};
