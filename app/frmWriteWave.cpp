@@ -29,8 +29,8 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
+    // Started with the rest of start-up, once the list it keeps up to date is read.
     Timer1->setInterval(1000);
-    Timer1->start();
 
     MMaudio = new MciPlayer(this);
     MMaudio->setObjectName("MMaudio");
@@ -128,7 +128,6 @@ void frmWriteWave::ConnectHandlers()
             CmdStopTemp_Click();
     });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
-    WatchPointerMoves();
     ConnectLanguageHandlers();
     ConnectShortcuts();
     ConnectCloseView();

@@ -73,8 +73,11 @@ public:
     // Names the application. The window titles stay exactly the program's own: no
     // display name is appended to them.
     static void PrepareApplication();
-    // The start-up sequence. False when it ended the program.
+    // The start-up sequence up to the first frame. False when it ended the program.
     bool Form_Load();
+    // The rest of it, after a Form_Load that went on: the session's clips, the mixer, the
+    // Goto lists, the lit pictures and the window's icon; then the controls they need.
+    void FinishStarting();
     void Exit1_Click();
     void CdmEnd_Click();
     // The system asked the program to end (a signal): it ends as a window close does.
@@ -317,9 +320,10 @@ private:
     // --- ui/ ----------------------------------------------------------------------------
     void InitMasterVolume();
     void Knob1_Change();
-    // Fills the picture lists, gives each picture button its picture and the window its icon.
+    // Fills the list of pictures and gives each picture button its picture.
     void LoadButtonImages();
-    // Reports pointer moves over the lit buttons and the frames that reset them.
+    // Fills the list of lit pictures and reports pointer moves over the lit buttons and the
+    // frames that reset them.
     void WatchPointerMoves();
     void ResetButtonImages();
     // The pointer moved over `target`: a button that lights up or a frame's background.

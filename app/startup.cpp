@@ -1,4 +1,5 @@
-// Start-up: the library checks, the working folder and the window's first state.
+// Start-up: the library checks, the working folder and the window's first state, then what
+// the first frame does not need.
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
@@ -8,10 +9,12 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
+#include "ui/buttonpictures.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -41,6 +44,14 @@ QString ensureFolder(const QString &drivePath, QString &nativeOut)
     if (!std::filesystem::is_directory(native, ec))
         return StartUp::tr("a file of that name is in the way");
     return {};
+}
+
+// What start-up fills after the first frame, with the list's buttons that Timer1_Timer sets
+// once the list is there.
+QList<QWidget *> LateControls(const Ui::frmWriteWave &ui)
+{
+    return {ui.List1,   ui.CmdPlayList, ui.Command5, ui.Command4, ui.CmdUp, ui.CmdDown, ui.CmdCreate,
+            ui.Command2, ui.Knob1,      ui.cmbHH,    ui.CmbMM,    ui.CmbSS};
 }
 
 } // namespace
@@ -77,12 +88,29 @@ bool frmWriteWave::Form_Load()
     SetEnabled(SourceControls() + ResultControls(), false);
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
+    // The list, the knob and the Goto lists are filled after the first frame; until then
+    // nothing may act on them half made.
+    for (QWidget *control : LateControls(*ui))
+        control->setEnabled(false);
+    return true;
+}
+
+void frmWriteWave::FinishStarting()
+{
+    // Timer1 runs from here on, so a second call finds it running. A close or a signal may
+    // have ended the program before the first frame came.
+    if (ending_ || Timer1->isActive())
+        return;
     FillGotoLists();
     InitMasterVolume();
     clips_.load();
+    WatchPointerMoves();
+    setWindowIcon(buttonpictures::programIcon());
+    for (QWidget *control : LateControls(*ui))
+        control->setEnabled(true);
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
-    return true;
+    Timer1->start();
 }
 
 bool frmWriteWave::TakeDrive()

@@ -1,5 +1,4 @@
-// Pictures of the picture buttons, their roll-over pictures under the pointer, and the
-// program icon.
+// Pictures of the picture buttons and their roll-over pictures under the pointer.
 #include "app/frmWriteWave.h"
 
 #include "ui/buttonpictures.h"
@@ -44,8 +43,6 @@ void setPicture(QAbstractButton *button, const QIcon &picture)
 void frmWriteWave::LoadButtonImages()
 {
     ImageListNor = buttonpictures::normalPictures();
-    ImageListRoll = buttonpictures::rollPictures();
-    setWindowIcon(buttonpictures::programIcon());
 
     for (const hover::Button &b : hover::Buttons)
         showPicture(findChild<QToolButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture),
@@ -57,6 +54,8 @@ void frmWriteWave::LoadButtonImages()
 
 void frmWriteWave::WatchPointerMoves()
 {
+    // Nothing is lit before this: the pictures come with the moves that show them.
+    ImageListRoll = buttonpictures::rollPictures();
     auto *watch = new PointerMoveWatch([this](QWidget *target) { PointerMove(target); }, this);
     for (const hover::Button &b : hover::Buttons)
         watch->watch(findChild<QWidget *>(QString::fromLatin1(b.name)));
