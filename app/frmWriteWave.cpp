@@ -19,7 +19,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     ApplyFormLook();
     KeepDesignPlaces();
     setWindowTitle(ProgramTitle);
-    setAcceptDrops(true);
+    // Drops are taken once start-up is done (FinishStarting).
 
     for (int i = 0; i < int(Shape1.size()); ++i)
         Shape1[i] = findChild<QFrame *>(QStringLiteral("Shape1_%1").arg(i));

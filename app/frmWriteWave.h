@@ -75,9 +75,10 @@ public:
     static void PrepareApplication();
     // The start-up sequence up to the first frame. False when it ended the program.
     bool Form_Load();
-    // The rest of it, after a Form_Load that went on: the session's clips, the mixer, the
-    // Goto lists, the lit pictures and the window's icon; then the controls they need.
-    void FinishStarting();
+    // The rest of it, after a Form_Load that went on: the decoding library's checks, the
+    // session's clips, the mixer, the Goto lists, the lit pictures and the window's icon;
+    // then the controls they need. False when it ended the program.
+    bool FinishStarting();
     void Exit1_Click();
     void CdmEnd_Click();
     // The system asked the program to end (a signal): it ends as a window close does.

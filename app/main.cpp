@@ -37,8 +37,7 @@ int main(int argc, char **argv)
     // What the first frame does not need comes once it is on screen, and a file named on the
     // command line opens after that, under the started window and any refusal.
     trevisto::FirstFrame::after(window, [&window, given] {
-        window.FinishStarting();
-        if (given)
+        if (window.FinishStarting() && given)
             window.OpenGivenFile(*given);
     });
     return app.exec();

@@ -1,5 +1,5 @@
-// Start-up: the library checks, the working folder and the window's first state, then what
-// the first frame does not need.
+// Start-up: the working folder, its lock and the window's first state, then what the first
+// frame does not need: the decoding library's checks among it.
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
@@ -46,12 +46,18 @@ QString ensureFolder(const QString &drivePath, QString &nativeOut)
     return {};
 }
 
-// What start-up fills after the first frame, with the list's buttons that Timer1_Timer sets
-// once the list is there.
+// What start-up makes ready after the first frame, with the list's buttons that Timer1_Timer
+// sets once the list is there and the button that opens a sound through the decoding library.
 QList<QWidget *> LateControls(const Ui::frmWriteWave &ui)
 {
-    return {ui.List1,   ui.CmdPlayList, ui.Command5, ui.Command4, ui.CmdUp, ui.CmdDown, ui.CmdCreate,
-            ui.Command2, ui.Knob1,      ui.cmbHH,    ui.CmbMM,    ui.CmbSS};
+    return {ui.List1,   ui.CmdPlayList, ui.Command5, ui.Command4, ui.CmdUp,  ui.CmdDown,   ui.CmdCreate,
+            ui.Command2, ui.Knob1,      ui.cmbHH,    ui.CmbMM,    ui.CmbSS, ui.btnLoadFile};
+}
+
+// The menu items that open a sound through the decoding library.
+QList<QAction *> LateItems(const Ui::frmWriteWave &ui)
+{
+    return {ui.Open1, ui.ogg, ui.aiff};
 }
 
 } // namespace
@@ -77,10 +83,6 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-    if (!StartDecodingLibrary()) {
-        ProgramEnd::end(1);
-        return false;
-    }
 
     BitRate = 128; // as the selected option button says
 
@@ -88,19 +90,27 @@ bool frmWriteWave::Form_Load()
     SetEnabled(SourceControls() + ResultControls(), false);
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
-    // The list, the knob and the Goto lists are filled after the first frame; until then
-    // nothing may act on them half made.
+    // The decoding library, the list, the knob and the Goto lists are made ready after the
+    // first frame; until then nothing may act on them half made.
     for (QWidget *control : LateControls(*ui))
         control->setEnabled(false);
+    for (QAction *item : LateItems(*ui))
+        item->setEnabled(false);
     return true;
 }
 
-void frmWriteWave::FinishStarting()
+bool frmWriteWave::FinishStarting()
 {
     // Timer1 runs from here on, so a second call finds it running. A close or a signal may
     // have ended the program before the first frame came.
     if (ending_ || Timer1->isActive())
-        return;
+        return !ending_;
+    // Its refusal still comes before the user can act: what opens a sound through it is off
+    // until now.
+    if (!StartDecodingLibrary()) {
+        ProgramEnd::end(1);
+        return false;
+    }
     FillGotoLists();
     InitMasterVolume();
     clips_.load();
@@ -108,9 +118,13 @@ void frmWriteWave::FinishStarting()
     setWindowIcon(buttonpictures::programIcon());
     for (QWidget *control : LateControls(*ui))
         control->setEnabled(true);
+    for (QAction *item : LateItems(*ui))
+        item->setEnabled(true);
+    setAcceptDrops(true);
     // The list buttons are right from the first second, not only from the first tick.
     Timer1_Timer();
     Timer1->start();
+    return true;
 }
 
 bool frmWriteWave::TakeDrive()

@@ -68,10 +68,7 @@ protected:
     bool start()
     {
         makeWindow();
-        if (!window_->Form_Load())
-            return false;
-        window_->FinishStarting();
-        return true;
+        return window_->Form_Load() && window_->FinishStarting();
     }
 
     // The window's controls and form-level values, which only this fixture may reach.

@@ -240,10 +240,10 @@ TEST_F(Session, ACopyRefusedAtTheLockSweepsNothing)
 
 // --- start-up after the first frame ------------------------------------------------------
 
-// The window goes on screen before the kept list is read, the mixer found and the Goto lists
-// filled. Until then nothing that acts on them can be used; once the first frame is shown
-// all of it is done, as the program runs it. A second copy is still refused before it
-// shows anything.
+// The window goes on screen before the decoding library is checked, the kept list read, the
+// mixer found and the Goto lists filled. Until then nothing that acts on them can be used;
+// once the first frame is shown all of it is done, as the program runs it. A second copy is
+// still refused before it shows anything.
 TEST_F(Session, TheKeptClipsAndTheGotoListsComeAfterTheFirstFrame)
 {
     ASSERT_TRUE(start());
@@ -255,10 +255,16 @@ TEST_F(Session, TheKeptClipsAndTheGotoListsComeAfterTheFirstFrame)
 
     makeWindow();
     ASSERT_TRUE(window_->Form_Load());
-    const QList<QWidget *> late = {u()->List1,     u()->Knob1,    u()->cmbHH,   u()->CmbMM,   u()->CmbSS,
-                                   u()->CmdCreate, u()->Command2, u()->Command4, u()->CmdPlayList};
+    const QList<QWidget *> late = {u()->List1,    u()->Knob1,     u()->cmbHH,       u()->CmbMM,
+                                   u()->CmbSS,    u()->CmdCreate, u()->Command2,    u()->Command4,
+                                   u()->CmdPlayList, u()->btnLoadFile};
+    const QList<QAction *> lateItems = {u()->Open1, u()->ogg, u()->aiff};
     for (QWidget *control : late)
         EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    for (QAction *item : lateItems)
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_FALSE(window_->acceptDrops()) << "a dropped sound would need the decoding library";
+    EXPECT_EQ(Bass(*window_).GetVersion, nullptr) << "the decoding library comes after the first frame";
     EXPECT_EQ(u()->List1->count(), 0);
     EXPECT_EQ(u()->cmbHH->count(), 0);
 
@@ -280,6 +286,10 @@ TEST_F(Session, TheKeptClipsAndTheGotoListsComeAfterTheFirstFrame)
     EXPECT_EQ(entries(), QStringList({"a", "b", "c"}));
     for (QWidget *control : late)
         EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    for (QAction *item : lateItems)
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_TRUE(window_->acceptDrops());
+    EXPECT_EQ(Bass(*window_).GetVersion(), 0x00020002u);
     EXPECT_FALSE(u()->CmdUp->isEnabled()) << "nothing is selected";
     EXPECT_EQ(u()->cmbHH->count(), 13);
     EXPECT_EQ(u()->CmbSS->count(), 60);
@@ -290,7 +300,7 @@ TEST_F(Session, TheKeptClipsAndTheGotoListsComeAfterTheFirstFrame)
     EXPECT_FALSE(endCode_.has_value());
 
     // Finishing again changes nothing: the list is not read a second time.
-    window_->FinishStarting();
+    EXPECT_TRUE(window_->FinishStarting());
     EXPECT_EQ(entries(), QStringList({"a", "b", "c"}));
 }
 
