@@ -33,6 +33,28 @@ std::string environment(const char *name)
     return value ? value : "";
 }
 
+// The connection the check made, open until Qt has made its own: an X server whose last
+// client leaves resets itself, and Qt's first connection would then wait for the reset
+// (tens of milliseconds on a fresh virtual display, a quarter of a start).
+struct HeldConnection {
+    using Disconnect = void (*)(void *);
+    void *library = nullptr;
+    void *connection = nullptr;
+    Disconnect disconnect = nullptr;
+
+    void release()
+    {
+        if (connection && disconnect)
+            disconnect(connection);
+        connection = nullptr;
+        if (library)
+            ::dlclose(library);
+        library = nullptr;
+    }
+};
+
+HeldConnection held;
+
 // Through the library Qt's own X platform loads, so the program links nothing more. Where
 // it cannot be loaded, Qt cannot reach an X server either; the check then leaves the
 // verdict to Qt.
@@ -40,20 +62,21 @@ bool connectsToX(const std::string &display)
 {
     using Connect = void *(*)(const char *, int *);
     using HasError = int (*)(void *);
-    using Disconnect = void (*)(void *);
+    held.release();
     void *library = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
     if (!library)
         return true;
     const auto connect = reinterpret_cast<Connect>(::dlsym(library, "xcb_connect"));
     const auto hasError = reinterpret_cast<HasError>(::dlsym(library, "xcb_connection_has_error"));
-    const auto disconnect = reinterpret_cast<Disconnect>(::dlsym(library, "xcb_disconnect"));
-    bool connected = true;
-    if (connect && hasError && disconnect) {
-        void *connection = connect(display.c_str(), nullptr);
-        connected = connection && hasError(connection) == 0;
-        disconnect(connection);
-    }
-    ::dlclose(library);
+    const auto disconnect = reinterpret_cast<HeldConnection::Disconnect>(::dlsym(library, "xcb_disconnect"));
+    held.library = library;
+    if (!connect || !hasError || !disconnect)
+        return true;
+    held.disconnect = disconnect;
+    held.connection = connect(display.c_str(), nullptr);
+    const bool connected = held.connection && hasError(held.connection) == 0;
+    if (!connected)
+        held.release();
     return connected;
 }
 
@@ -96,6 +119,11 @@ std::optional<std::string> MissingDisplayMessage(int argc, char **argv)
     if (program.find("/libexec/") != std::string::npos)
         program = "trevisto";
     return MissingDisplayMessage(setting, connectsToX, program);
+}
+
+void ReleaseCheckedDisplay()
+{
+    held.release();
 }
 
 } // namespace trevisto

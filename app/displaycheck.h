@@ -28,4 +28,9 @@ std::optional<std::string> MissingDisplayMessage(const DisplaySetting &setting, 
 // is left out: the launcher on the PATH is what users start).
 std::optional<std::string> MissingDisplayMessage(int argc, char **argv);
 
+// Closes the connection the check above left open to the X server that answered. Called
+// once Qt has opened its own: a server that loses its last client resets itself, and a
+// client that connects during the reset waits for it.
+void ReleaseCheckedDisplay();
+
 } // namespace trevisto

@@ -25,7 +25,7 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
     closeView_->setObjectName("CloseView1");
     new FormLayout(*this, *ui, *closeView_);
     setWindowTitle(ProgramTitle);
-    setAcceptDrops(true);
+    // Drops are taken once start-up is done (FinishStarting).
 
     for (int i = 0; i < int(Shape1.size()); ++i)
         Shape1[i] = findChild<QFrame *>(QStringLiteral("Shape1_%1").arg(i));
@@ -35,8 +35,8 @@ frmWriteWave::frmWriteWave(Dialogs &dialogs, const QString &programFolder, QWidg
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
+    // Started with the rest of start-up, once the list it keeps up to date is read.
     Timer1->setInterval(1000);
-    Timer1->start();
 
     MMaudio = new MciPlayer(this);
     MMaudio->setObjectName("MMaudio");
@@ -159,7 +159,6 @@ void frmWriteWave::ConnectHandlers()
             CmdStopTemp_Click();
     });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
-    lighting_.WatchPointerMoves();
     const std::pair<QAction *, void (frmWriteWave::*)()> languages[] = {
         {ui->english, &frmWriteWave::english_Click},   {ui->german, &frmWriteWave::german_Click},
         {ui->italian, &frmWriteWave::italian_Click},   {ui->schinese, &frmWriteWave::schinese_Click},

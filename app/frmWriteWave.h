@@ -68,8 +68,12 @@ public:
     // Names the application. The window titles stay exactly the program's own: no
     // display name is appended to them.
     static void PrepareApplication();
-    // The start-up sequence. False when it ended the program.
+    // The start-up sequence up to the first frame. False when it ended the program.
     bool Form_Load();
+    // The rest of it, after a Form_Load that went on: the decoding library's checks, the
+    // session's clips, the mixer, the Goto lists, the lit pictures and the window's icon;
+    // then the controls they need. False when it ended the program.
+    bool FinishStarting();
     void Exit1_Click();
     void CdmEnd_Click();
     // The system asked the program to end (a signal): it ends as a window close does.
@@ -152,7 +156,6 @@ private:
     // Stops what runs, removes the working files `how` removes, releases the decoding
     // library and ends the program.
     void EndProgram(Ending how);
-    void Error_(const QString &message);
 
     // --- audio/ -------------------------------------------------------------------------
     // Everything the decoding Open items do once a file is chosen.

@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/displaycheck.h"
+#include "app/firstframe.h"
 #include "app/frmWriteWave.h"
 #include "app/qtdialogs.h"
 #include "app/runtimefolder.h"
@@ -7,7 +8,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -20,6 +20,7 @@ int main(int argc, char **argv)
     }
     trevisto::ensureRuntimeFolder();
     QApplication app(argc, argv);
+    trevisto::ReleaseCheckedDisplay();
     frmWriteWave::PrepareApplication();
     const std::optional<QString> given = fileToOpen(app.arguments().mid(1), QDir::currentPath());
 
@@ -33,9 +34,11 @@ int main(int argc, char **argv)
     // Taller than the design size, so that the close view of the sound is shown.
     window.resize(window.minimumSize() + QSize(0, 170));
     window.show();
-    // Opened from the event loop, so the window is on screen under the wait window and
-    // any refusal.
-    if (given)
-        QTimer::singleShot(0, &window, [&window, path = *given] { window.OpenGivenFile(path); });
+    // What the first frame does not need comes once it is on screen, and a file named on the
+    // command line opens after that, under the started window and any refusal.
+    trevisto::FirstFrame::after(window, [&window, given] {
+        if (window.FinishStarting() && given)
+            window.OpenGivenFile(*given);
+    });
     return app.exec();
 }

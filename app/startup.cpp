@@ -1,4 +1,5 @@
-// Start-up: the library checks, the working folder and the window's first state.
+// Start-up: the working folder, its lock and the window's first state, then what the first
+// frame does not need: the decoding library's checks among it.
 #include "app/frmWriteWave.h"
 
 #include "app/programend.h"
@@ -7,10 +8,12 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/io/systemreason.h"
+#include "ui/buttonpictures.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTimer>
 
 #include <cerrno>
 #include <cstring>
@@ -40,6 +43,20 @@ QString ensureFolder(const QString &drivePath, QString &nativeOut)
     return {};
 }
 
+// What start-up makes ready after the first frame, with the list's buttons that Timer1_Timer
+// sets once the list is there and the button that opens a sound through the decoding library.
+QList<QWidget *> LateControls(const Ui::frmWriteWave &ui)
+{
+    return {ui.List1,   ui.CmdPlayList, ui.Command5, ui.Command4, ui.CmdUp,  ui.CmdDown,   ui.CmdCreate,
+            ui.Command2, ui.Knob1,      ui.cmbHH,    ui.CmbMM,    ui.CmbSS, ui.btnLoadFile};
+}
+
+// The menu items that open a sound through the decoding library.
+QList<QAction *> LateItems(const Ui::frmWriteWave &ui)
+{
+    return {ui.Open1, ui.ogg, ui.aiff};
+}
+
 } // namespace
 
 bool frmWriteWave::Form_Load()
@@ -63,10 +80,6 @@ bool frmWriteWave::Form_Load()
         ProgramEnd::end(1);
         return false;
     }
-    if (!trevisto::StartDecodingLibrary(Bass, programFolder_, dialogs_, this)) {
-        ProgramEnd::end(1);
-        return false;
-    }
 
     BitRate = 128; // as the selected option button says
 
@@ -74,15 +87,39 @@ bool frmWriteWave::Form_Load()
     controls_.SetEnabled(controls_.SourceControls() + controls_.ResultControls(), false);
     ui->CmdStopList->setVisible(false);
     ui->CmdGoto->setEnabled(false);
-    FormLayout::FillGotoLists(*ui);
-    volume_.InitMasterVolume(*ui->Knob1);
-    clips_.load();
-    // The list buttons are right from the first second, not only from the first tick.
-    Timer1_Timer();
+    // The decoding library, the list, the knob and the Goto lists are made ready after the
+    // first frame; until then nothing may act on them half made.
+    for (QWidget *control : LateControls(*ui))
+        control->setEnabled(false);
+    for (QAction *item : LateItems(*ui))
+        item->setEnabled(false);
     return true;
 }
 
-void frmWriteWave::Error_(const QString &message)
+bool frmWriteWave::FinishStarting()
 {
-    trevisto::ShowLibraryError(dialogs_, Bass, message);
+    // Timer1 runs from here on, so a second call finds it running. A close or a signal may
+    // have ended the program before the first frame came.
+    if (ending_ || Timer1->isActive())
+        return !ending_;
+    // Its refusal still comes before the user can act: what opens a sound through it is off
+    // until now.
+    if (!trevisto::StartDecodingLibrary(Bass, programFolder_, dialogs_, this)) {
+        ProgramEnd::end(1);
+        return false;
+    }
+    FormLayout::FillGotoLists(*ui);
+    volume_.InitMasterVolume(*ui->Knob1);
+    clips_.load();
+    lighting_.WatchPointerMoves();
+    setWindowIcon(buttonpictures::programIcon());
+    for (QWidget *control : LateControls(*ui))
+        control->setEnabled(true);
+    for (QAction *item : LateItems(*ui))
+        item->setEnabled(true);
+    setAcceptDrops(true);
+    // The list buttons are right from the first second, not only from the first tick.
+    Timer1_Timer();
+    Timer1->start();
+    return true;
 }

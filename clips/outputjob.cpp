@@ -20,12 +20,20 @@ namespace {
 // Sources that are no MP3 are encoded at the program's usual rate.
 constexpr int DefaultCopyFallbackKbps = 128;
 
-OutputDone copiedOutput(int encodedJoints)
+OutputDone copiedOutput(int encodedJoints = 0, std::vector<std::pair<uint32_t, uint32_t>> jointFrames = {})
 {
     OutputDone done;
     done.copied = true;
     done.encodedJoints = encodedJoints;
+    done.jointFrames = std::move(jointFrames);
     return done;
+}
+
+io::AtomicFile::Options copyOptions(const OutputRequest &request)
+{
+    io::AtomicFile::Options options;
+    options.durable = request.durable;
+    return options;
 }
 
 OutputDone encodedInstead(int kbps, const QString &why)
@@ -95,13 +103,15 @@ void OutputJob::saveResult(const OutputRequest &request)
         encode(result.file, request.output, request.kbps);
         return;
     }
-    const Mp3CopyOutcome copied = CopyMp3Cut(result.origin, NativePath(result.file), request.output);
+    const Mp3CopyOutcome copied =
+        CopyMp3Cut(result.origin, NativePath(result.file), request.output, copyOptions(request));
     if (copied.kind == Mp3CopyOutcome::Copied) {
-        finish(copiedOutput(0));
+        finish(copiedOutput());
         return;
     }
-    if (copied.kind == Mp3CopyOutcome::Failed) {
-        fail({OutputFailure::Stage::Copy, request.output, copied.why});
+    if (copied.kind == Mp3CopyOutcome::Failed || request.copyOnly) {
+        fail({copied.kind == Mp3CopyOutcome::Failed ? OutputFailure::Stage::Copy : OutputFailure::Stage::NotCopyable,
+              request.output, copied.why});
         return;
     }
     // The nearest constant bit rate the encoder makes at the source's rate.
@@ -121,13 +131,14 @@ void OutputJob::joinMp3(const OutputRequest &request)
     std::vector<Mp3JoinClip> clips;
     for (const OutputPiece &piece : request.pieces)
         clips.push_back({piece.origin, NativePath(piece.file)});
-    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output);
+    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request));
     if (joined.kind == Mp3JoinOutcome::Copied) {
-        finish(copiedOutput(joined.encodedJoints));
+        finish(copiedOutput(joined.encodedJoints, joined.encodedFrames));
         return;
     }
-    if (joined.kind == Mp3JoinOutcome::Failed) {
-        fail({OutputFailure::Stage::Copy, request.output, joined.why});
+    if (joined.kind == Mp3JoinOutcome::Failed || request.copyOnly) {
+        fail({joined.kind == Mp3JoinOutcome::Failed ? OutputFailure::Stage::Copy : OutputFailure::Stage::NotCopyable,
+              request.output, joined.why});
         return;
     }
     // As without copying: the joined clips, encoded at the chosen rate.

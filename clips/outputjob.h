@@ -19,6 +19,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace trevisto::mp3enc {
@@ -44,6 +45,12 @@ struct OutputRequest {
     bool copy = false; // copy the sources' MP3 frames where that can be done
     int kbps = 128;    // the encoding's bit rate where nothing is copied
     std::vector<ClipId> clips = {}; // the clips the pieces are, for the one who asked
+    // With `copy`: frames that cannot be copied fail the output (Stage::NotCopyable)
+    // instead of being encoded, for a measure of the copy alone.
+    bool copyOnly = false;
+    // A copied MP3 is flushed to the disk before it takes the target's name; false leaves
+    // that to the system, for a comparison with tools that do not flush.
+    bool durable = true;
 };
 
 // The pieces of the list's clips, in list order.
@@ -57,6 +64,9 @@ struct OutputDone {
     std::vector<ClipId> clips; // of the request
     bool copied = false;     // the sources' frames were copied
     int encodedJoints = 0;   // of a copied join: joints whose frames were encoded again
+    // Of a copied join, for each of those joints: the output's audio frames that hold it,
+    // [first, end), counted from the first frame after the info frame.
+    std::vector<std::pair<uint32_t, uint32_t>> jointFrames;
     int fallbackKbps = 0;    // the frames could not be copied: encoded at this rate instead
     QString fallbackWhy;     // why they could not be copied
     QString encoderNote;     // a rate or bit rate the encoder had to change
@@ -67,6 +77,7 @@ struct OutputFailure {
         Stopped,      // cancelled; nothing to tell
         Join,         // the clips could not be joined into a WAV file
         Copy,         // the copied MP3 could not be written
+        NotCopyable,  // a copy only: the frames cannot be copied, and nothing was written
         EncodeStart,  // the encoder refused the work before writing anything
         Encode,       // the encoding failed on its way
     };

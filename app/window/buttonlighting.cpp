@@ -1,5 +1,4 @@
-// Pictures of the picture buttons, their roll-over pictures under the pointer, and the
-// program icon.
+// Pictures of the picture buttons and their roll-over pictures under the pointer.
 #include "app/window/buttonlighting.h"
 
 #include "ui/buttonpictures.h"
@@ -43,8 +42,6 @@ void setPicture(QAbstractButton *button, const QIcon &picture)
 void ButtonLighting::LoadButtonImages()
 {
     ImageListNor = buttonpictures::normalPictures();
-    ImageListRoll = buttonpictures::rollPictures();
-    window_.setWindowIcon(buttonpictures::programIcon());
 
     for (const hover::Button &b : hover::Buttons)
         showPicture(window_.findChild<QToolButton *>(QString::fromLatin1(b.name)), ImageListNor.ListImages(b.picture),
@@ -58,6 +55,8 @@ void ButtonLighting::LoadButtonImages()
 
 void ButtonLighting::WatchPointerMoves()
 {
+    // Nothing is lit before this: the pictures come with the moves that show them.
+    ImageListRoll = buttonpictures::rollPictures();
     auto *watch = new PointerMoveWatch([this](QWidget *target) { PointerMove(target); }, &window_);
     for (const hover::Button &b : hover::Buttons)
         watch->watch(window_.findChild<QWidget *>(QString::fromLatin1(b.name)));

@@ -121,6 +121,7 @@ void frmWriteWave::outputFailed(const trevisto::OutputFailure &failure)
         message = Joining::tr("The clips cannot be joined into \"%1\".\r\n\r\n%2").arg(failure.file, failure.why);
         break;
     case Stage::Copy:
+    case Stage::NotCopyable: // asked for by no window output
         message = CopySaving::tr("\"%1\" could not be written.\r\n\r\n%2").arg(failure.file, failure.why);
         break;
     case Stage::EncodeStart:

@@ -2,6 +2,7 @@
 // load (Open Wav included): the wait window, the lock on editing, and what the window shows
 // once the source loader reports the end.
 #include "app/frmWriteWave.h"
+#include "app/window/decodinglibrary.h"
 
 #include "audio/sourcechannel.h"
 #include "core/routines.h"
@@ -81,7 +82,7 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
     // The loaded sound stays until the new one is known to decode.
     const DWORD chan = OpenSourceChannel(Bass, path);
     if (chan == 0) {
-        Error_("Can't play the file");
+        trevisto::ShowLibraryError(dialogs_, Bass, "Can't play the file");
         return;
     }
     // Only one decoding channel is held at a time.

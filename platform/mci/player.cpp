@@ -242,7 +242,7 @@ void MciPlayer::feedFinished(quint64 token, int code)
     if (token != token_)
         return;
     if (state_ == State::Playing) {
-        SDL_PauseAudioDevice(device_, 1);
+        audio::pause(device_, true);
         frame_ = code == Ok ? end_ : feed_->handedOver;
     }
     ++token_;
@@ -281,7 +281,7 @@ void MciPlayer::halt()
     ++token_;
     if (state_ != State::Playing)
         return;
-    SDL_PauseAudioDevice(device_, 1); // returns once no callback runs
+    audio::pause(device_, true); // returns once no callback runs
     // What the output already holds still plays out, so that is where a resume goes on.
     frame_ = feed_->handedOver;
     state_ = State::Stopped;
@@ -305,7 +305,7 @@ int MciPlayer::startOutput(int64_t frame)
     f.end = end_;
     f.played.store(frame);
     f.failed = f.finished = false;
-    SDL_PauseAudioDevice(device_, 0);
+    audio::pause(device_, false);
     return Ok;
 }
 

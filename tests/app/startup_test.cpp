@@ -38,6 +38,20 @@ TEST_F(StartUp, WithoutTheLibraryItEndsBeforeAnyLibraryCall)
     expectRefusal("BASS.DLL does not exists", "BASS.DLL", MsgIcon::Critical);
 }
 
+// The library is checked after the first frame: the window may be shown, but its refusal
+// still ends the program before anything runs on it.
+TEST_F(StartUp, TheLibrarysRefusalComesWithTheRestOfStartUp)
+{
+    makeWindow();
+    ASSERT_TRUE(window_->Form_Load());
+    EXPECT_TRUE(dialogs_.asked().isEmpty());
+    EXPECT_FALSE(endCode_.has_value());
+    EXPECT_FALSE(window_->FinishStarting());
+    expectRefusal("BASS.DLL does not exists", "BASS.DLL", MsgIcon::Critical);
+    EXPECT_FALSE(Timer1(*window_)->isActive()) << "nothing after the refusal";
+    EXPECT_EQ(ui(*window_)->List1->isEnabled(), false);
+}
+
 TEST_F(StartUp, RefusesEveryOtherVersionAfterAskingOnlyTheVersion)
 {
     installLibrary(FAKEBASS_PATH);

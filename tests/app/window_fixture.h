@@ -63,11 +63,12 @@ protected:
         return *window_;
     }
 
-    // Creates the window and runs its start-up; true when the program goes on.
+    // Creates the window and runs its whole start-up, the part the program leaves for after
+    // the first frame included; true when the program goes on.
     bool start()
     {
         makeWindow();
-        return window_->Form_Load();
+        return window_->Form_Load() && window_->FinishStarting();
     }
 
     // The window's controls and form-level values, which only this fixture may reach.

@@ -2,6 +2,7 @@
 // what a failure leaves behind, and the join work file after every ending.
 #include "clips/outputjob.h"
 #include "core/routines.h"
+#include "platform/io/atomicfile.h"
 #include "platform/bass/bass_test_util.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/mp3frames/index.h"
@@ -264,6 +265,71 @@ TEST_F(OutputJobTest, TheWorkFileLivesAsLongAsTheEncoding)
         ASSERT_TRUE(waitForEnd(seen));
         EXPECT_TRUE(seen.done);
         EXPECT_FALSE(exists(work));
+    }
+}
+
+// A copy only, as the benchmark asks for one: what cannot be copied fails without being
+// encoded; what can is copied, flushed to the disk or not as asked, and a join tells which
+// of its frames were encoded again at the joints.
+TEST_F(OutputJobTest, ACopyOnlyFailsWhereItCannotCopyAndSaysWhereTheJointsAre)
+{
+    struct Case {
+        const char *what;
+        bool join, originKept, contiguous, durable;
+        bool copied;
+    };
+    const Case cases[] = {
+        {"a cut", false, true, false, true, true},
+        {"a cut, not flushed", false, true, false, false, true},
+        {"a cut without origin", false, false, false, true, false},
+        {"a join with a joint", true, true, false, true, true},
+        {"a join with a joint, not flushed", true, true, false, false, true},
+        {"a join that goes straight on", true, true, true, true, true},
+        {"a join without origin", true, false, false, true, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<OutputPiece> pieces = {mp3Cut("one.wav", 1152 * 4, 1152 * 20)};
+        if (c.join)
+            pieces.push_back(c.contiguous ? mp3Cut("two.wav", 1152 * 20, 1152 * 40) : mp3Cut("two.wav", 1152 * 30, 1152 * 50));
+        if (!c.originKept)
+            pieces.back().origin.reset();
+        const QString out = file("out.mp3");
+        QFile::remove(out);
+        OutputRequest request{pieces, c.join, out, Format::Mp3, true, 128};
+        request.copyOnly = true;
+        request.durable = c.durable;
+        const uint64_t syncsBefore = io::AtomicFile::syncsMade();
+        Recorder seen;
+        ASSERT_TRUE(job.start(request, seen));
+        EXPECT_EQ(seen.endings, 1) << "a copy ends within start()";
+        EXPECT_EQ(seen.encodings, 0) << "nothing is encoded instead";
+        EXPECT_FALSE(job.busy());
+        EXPECT_FALSE(exists(work));
+        if (!c.copied) {
+            ASSERT_TRUE(seen.failed);
+            EXPECT_EQ(seen.failed->stage, Stage::NotCopyable);
+            EXPECT_FALSE(seen.failed->why.isEmpty());
+            EXPECT_EQ(seen.failed->join, c.join);
+            EXPECT_FALSE(exists(out));
+            continue;
+        }
+        ASSERT_TRUE(seen.done) << (seen.failed ? seen.failed->why.toStdString() : "");
+        EXPECT_TRUE(seen.done->copied);
+        EXPECT_EQ(io::AtomicFile::syncsMade() > syncsBefore, c.durable);
+        const auto index = mp3frames::indexMp3(out.toStdString());
+        ASSERT_TRUE(index.index);
+        const int joints = c.join && !c.contiguous ? 1 : 0;
+        EXPECT_EQ(seen.done->encodedJoints, joints);
+        ASSERT_EQ(seen.done->jointFrames.size(), size_t(joints));
+        for (const auto &[first, end] : seen.done->jointFrames) {
+            EXPECT_LT(first, end);
+            EXPECT_LE(end, index.index->frames.size());
+            // The span holds the frame where the first clip's 16 frames end.
+            const auto joint = uint32_t((index.index->skip() + 1152 * 16) / 1152);
+            EXPECT_LE(first, joint);
+            EXPECT_GT(end, joint);
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // What a user made outlives the run: the clip list after a close or a kill, clip files the
 // next clip may not write over, and a start that clears away what an interrupted run left.
+#include "app/firstframe.h"
 #include "app/window_fixture.h"
 #include "scenarios/clips_window.h"
 #include "scenarios/wait_for.h"
@@ -235,6 +236,72 @@ TEST_F(Session, ACopyRefusedAtTheLockSweepsNothing)
     EXPECT_FALSE(other.Form_Load());
     for (const QString &file : inProgress)
         EXPECT_TRUE(QFile::exists(file)) << file.toStdString();
+}
+
+// --- start-up after the first frame ------------------------------------------------------
+
+// The window goes on screen before the decoding library is checked, the kept list read, the
+// mixer found and the Goto lists filled. Until then nothing that acts on them can be used;
+// once the first frame is shown all of it is done, as the program runs it. A second copy is
+// still refused before it shows anything.
+TEST_F(Session, TheKeptClipsAndTheGotoListsComeAfterTheFirstFrame)
+{
+    ASSERT_TRUE(start());
+    window_->show();
+    makeClips({"a", "b", "c"}, 300);
+    w().close();
+    dialogs_.clear();
+    window_.reset();
+
+    makeWindow();
+    ASSERT_TRUE(window_->Form_Load());
+    const QList<QWidget *> late = {u()->List1,    u()->Knob1,     u()->cmbHH,       u()->CmbMM,
+                                   u()->CmbSS,    u()->CmdCreate, u()->Command2,    u()->Command4,
+                                   u()->CmdPlayList, u()->btnLoadFile};
+    const QList<QAction *> lateItems = {u()->Open1, u()->ogg, u()->aiff};
+    for (QWidget *control : late)
+        EXPECT_FALSE(control->isEnabled()) << control->objectName().toStdString();
+    for (QAction *item : lateItems)
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_FALSE(window_->acceptDrops()) << "a dropped sound would need the decoding library";
+    EXPECT_EQ(Bass(*window_).GetVersion, nullptr) << "the decoding library comes after the first frame";
+    EXPECT_EQ(u()->List1->count(), 0);
+    EXPECT_EQ(u()->cmbHH->count(), 0);
+
+    ScriptedDialogs otherDialogs;
+    frmWriteWave other(otherDialogs, programFolder_);
+    EXPECT_FALSE(other.Form_Load());
+    ASSERT_EQ(otherDialogs.asked().size(), 1);
+    EXPECT_TRUE(otherDialogs.asked().front().text.startsWith("Trevisto MP3 Editor is already running"));
+    EXPECT_EQ(endCode_, 1);
+    endCode_.reset();
+
+    window_->show();
+    bool finished = false;
+    trevisto::FirstFrame::after(*window_, [&] {
+        window_->FinishStarting();
+        finished = true;
+    });
+    ASSERT_TRUE(waitFor([&] { return finished; }));
+    EXPECT_EQ(entries(), QStringList({"a", "b", "c"}));
+    for (QWidget *control : late)
+        EXPECT_TRUE(control->isEnabled()) << control->objectName().toStdString();
+    for (QAction *item : lateItems)
+        EXPECT_TRUE(item->isEnabled()) << item->objectName().toStdString();
+    EXPECT_TRUE(window_->acceptDrops());
+    EXPECT_EQ(Bass(*window_).GetVersion(), 0x00020002u);
+    EXPECT_FALSE(u()->CmdUp->isEnabled()) << "nothing is selected";
+    EXPECT_EQ(u()->cmbHH->count(), 13);
+    EXPECT_EQ(u()->CmbSS->count(), 60);
+    EXPECT_EQ(u()->CmbMM->currentText(), "00");
+    EXPECT_TRUE(Timer1(*window_)->isActive());
+    EXPECT_FALSE(window_->windowIcon().isNull());
+    EXPECT_TRUE(dialogs_.asked().isEmpty());
+    EXPECT_FALSE(endCode_.has_value());
+
+    // Finishing again changes nothing: the list is not read a second time.
+    EXPECT_TRUE(window_->FinishStarting());
+    EXPECT_EQ(entries(), QStringList({"a", "b", "c"}));
 }
 
 } // namespace

@@ -55,6 +55,7 @@ TEST_F(Knob, WithoutAMixerTheKnobStaysAndTurnsWithoutEffect)
     makeWindow();
     const int designValue = ui(*window_)->Knob1->value();
     ASSERT_TRUE(window_->Form_Load());
+    window_->FinishStarting();
     EXPECT_EQ(ui(*window_)->Knob1->value(), designValue);
     EXPECT_EQ(MixerHandle(*window_), 0u);
     EXPECT_EQ(VolumeControl(*window_), MixerControl{});
@@ -73,6 +74,8 @@ TEST_F(Knob, StartingOnTheRealMixerPrintsNothing)
     makeWindow();
     StderrCapture capture;
     const bool started = window_->Form_Load();
+    if (started)
+        window_->FinishStarting();
     const std::string printed = capture.text();
     EXPECT_TRUE(started);
     EXPECT_EQ(printed, "");

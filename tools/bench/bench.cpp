@@ -21,9 +21,10 @@ void OutputSeen::outputProgress(uint64_t done, uint64_t)
     ++blocks;
 }
 
-void OutputSeen::outputDone(const OutputDone &)
+void OutputSeen::outputDone(const OutputDone &d)
 {
     ended = true;
+    done = d;
     QCoreApplication::quit();
 }
 
@@ -31,6 +32,7 @@ void OutputSeen::outputFailed(const OutputFailure &failure)
 {
     ended = true;
     failed = true;
+    this->failure = failure;
     why = failure.why.isEmpty() ? QStringLiteral("stopped") : failure.why;
     QCoreApplication::quit();
 }

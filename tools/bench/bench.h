@@ -9,6 +9,7 @@
 #include "core/peaktable.h"
 
 #include <chrono>
+#include <optional>
 
 namespace trevisto::bench {
 
@@ -43,6 +44,8 @@ struct OutputSeen : OutputObserver {
     bool ended = false;
     bool failed = false;
     QString why; // of a failure: its reason, or "stopped"
+    std::optional<OutputDone> done;       // what an ended output reported
+    std::optional<OutputFailure> failure; // what a failed one reported
     void outputProgress(uint64_t done, uint64_t total) override;
     void outputEncoding() override {}
     void outputDone(const OutputDone &done) override;

@@ -3,11 +3,12 @@
 #include "bench.h"
 
 #include "audio/basslib.h"
-#include "clips/mp3join.h"
+#include "clips/outputjob.h"
 #include "core/mp3origin.h"
 #include "editor/cut.h"
 #include "platform/mci/device.h"
 #include "platform/mci/timebase.h"
+#include "platform/mp3enc/mp3encoder.h"
 #include "platform/mp3frames/rangecopy.h"
 #include "platform/wav/wav.h"
 
@@ -103,17 +104,18 @@ int copycutJob(int argc, char **argv)
 
 // copyjoin [--no-sync] [--clips DIR] OUT.mp3 SRC.mp3:IN_MS:OUT_MS...: each clip made as
 // the window makes it (the source decoded into a working file, the device's cut to the
-// marks), then the clips joined into OUT.mp3 by copying frames, as Join to MP3 with
-// "Copy" does. Only the join is timed; joint_frames gives the output frames encoded again
-// at each joint, [first, end). --clips keeps the clips' WAV files in DIR, as
+// marks), then the clips joined into OUT.mp3 by copying frames through the window's output
+// job, as Join to MP3 with "Copy" does, but with nothing encoded instead where the frames
+// cannot be copied. Only the join is timed; joint_frames gives the output frames encoded
+// again at each joint, [first, end). --clips keeps the clips' WAV files in DIR, as
 // clip1.wav, clip2.wav, ...
 int copyjoinJob(int argc, char **argv)
 {
-    trevisto::io::AtomicFile::Options file;
+    bool durable = true;
     std::string keep;
     for (; argc > 0 && std::strncmp(argv[0], "--", 2) == 0; --argc, ++argv) {
         if (std::strcmp(argv[0], "--no-sync") == 0) {
-            file.durable = false;
+            durable = false;
         } else if (std::strcmp(argv[0], "--clips") == 0 && argc > 1) {
             keep = argv[1];
             --argc;
@@ -175,7 +177,12 @@ int copyjoinJob(int argc, char **argv)
         std::optional<Mp3Source> mp3;
     };
     std::map<std::string, Decoded> sources;
-    std::vector<trevisto::Mp3JoinClip> clips;
+    trevisto::OutputRequest request;
+    request.join = true;
+    request.output = QString::fromLocal8Bit(argv[0]);
+    request.copy = true;
+    request.copyOnly = true;
+    request.durable = durable;
     int64_t clipSamples = 0;
     for (size_t i = 0; i < marks.size(); ++i) {
         const Mark &m = marks[i];
@@ -219,34 +226,36 @@ int copyjoinJob(int argc, char **argv)
         clipSamples += range.last - range.first;
         std::printf("clip%zu=%s:%lld:%lld ", i + 1, std::filesystem::path(m.source).filename().c_str(),
                     static_cast<long long>(range.first), static_cast<long long>(range.last));
-        clips.push_back({d.mp3 ? std::optional<Mp3Origin>(Mp3Origin{*d.mp3, range.first, range.last}) : std::nullopt,
-                         QString::fromStdString(clip)});
+        request.pieces.push_back({QString::fromStdString(clip),
+                                  d.mp3 ? std::optional<Mp3Origin>(Mp3Origin{*d.mp3, range.first, range.last})
+                                        : std::nullopt});
     }
     bass.Free();
 
+    OutputSeen seen;
+    trevisto::mp3enc::Mp3Encoder encoder;
+    trevisto::OutputJob job(encoder);
     const auto start = Clock::now();
-    const trevisto::Mp3JoinOutcome joined = trevisto::JoinMp3ByCopy(clips, QString::fromLocal8Bit(argv[0]), file);
+    job.start(request, seen);
     const double seconds = since(start);
-    switch (joined.kind) {
-    case trevisto::Mp3JoinOutcome::Copied: {
+    if (seen.done && seen.done->copied) {
         const auto indexed = trevisto::mp3frames::indexMp3(argv[0]);
         std::string spans;
-        for (const auto &[from, to] : joined.encodedFrames)
+        for (const auto &[from, to] : seen.done->jointFrames)
             spans += (spans.empty() ? "" : ",") + std::to_string(from) + "-" + std::to_string(to);
         std::printf("outcome=copied joints=%d joint_frames=%s clip_samples=%lld samples=%lld skip=%lld seconds=%.4f\n",
-                    joined.encodedJoints, spans.empty() ? "none" : spans.c_str(), static_cast<long long>(clipSamples),
+                    seen.done->encodedJoints, spans.empty() ? "none" : spans.c_str(), static_cast<long long>(clipSamples),
                     static_cast<long long>(indexed.index ? indexed.index->samples() : -1),
                     static_cast<long long>(indexed.index ? indexed.index->skip() : -1), seconds);
         return 0;
     }
-    case trevisto::Mp3JoinOutcome::NotCopyable:
+    if (seen.failure && seen.failure->stage == trevisto::OutputFailure::Stage::NotCopyable) {
         std::printf("outcome=not-copyable clip_samples=%lld seconds=%.4f why=\"%s\"\n", static_cast<long long>(clipSamples),
-                    seconds, joined.why.toLocal8Bit().constData());
+                    seconds, seen.failure->why.toLocal8Bit().constData());
         return 3;
-    case trevisto::Mp3JoinOutcome::Failed:
-        break;
     }
-    std::printf("outcome=failed seconds=%.4f why=\"%s\"\n", seconds, joined.why.toLocal8Bit().constData());
+    const QString why = seen.failure ? seen.failure->why : QStringLiteral("the join was not copied");
+    std::printf("outcome=failed seconds=%.4f why=\"%s\"\n", seconds, why.toLocal8Bit().constData());
     return 1;
 }
 
