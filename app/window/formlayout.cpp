@@ -85,7 +85,7 @@ QRect Followed(const QRect &design, const Follow &f, int sound, int list, int do
 } // namespace
 
 FormLayout::FormLayout(QMainWindow &window, Ui::frmWriteWave &ui, CloseView &closeView)
-    : QObject(&window), window_(window), ui_(ui), closeView_(closeView)
+    : QObject(&window), window_(window), ui_(ui), client_(*ui.centralwidget), closeView_(closeView)
 {
     ApplyFormLook();
     KeepDesignPlaces();
@@ -121,7 +121,7 @@ void FormLayout::KeepDesignPlaces()
     // size.
     closeView_.setGeometry(ui_.Frame9->x(), ui_.Frame9->geometry().bottom() + 3, ui_.Frame9->width(), 0);
     closeView_.hide();
-    ui_.centralwidget->installEventFilter(this);
+    client_.installEventFilter(this);
     for (const auto &[name, follow] : kFollows)
         if (auto *w = window_.findChild<QWidget *>(QLatin1String(name)))
             designPlaces_.push_back({w, w->geometry()});
@@ -130,7 +130,7 @@ void FormLayout::KeepDesignPlaces()
 bool FormLayout::eventFilter(QObject *watched, QEvent *event)
 {
     // The controls are placed, and the resize goes on to the client area as well.
-    if (watched == ui_.centralwidget && event->type() == QEvent::Resize)
+    if (watched == &client_ && event->type() == QEvent::Resize)
         PlaceControls(static_cast<QResizeEvent *>(event)->size());
     return QObject::eventFilter(watched, event);
 }

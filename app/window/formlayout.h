@@ -44,6 +44,9 @@ private:
 
     QMainWindow &window_;
     Ui::frmWriteWave &ui_;
+    // Held apart from `ui_`: the window deletes the form's description before the client
+    // area, which still sends events while it is taken down.
+    QWidget &client_;
     CloseView &closeView_;
     std::vector<std::pair<QWidget *, QRect>> designPlaces_;
 };
