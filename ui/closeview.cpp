@@ -266,7 +266,7 @@ void CloseView::editMark(bool markIn)
     closeMarkField();
     auto *field = new MarkField(this);
     field->setObjectName(markIn ? QStringLiteral("MarkInField") : QStringLiteral("MarkOutField"));
-    field->setAccessibleName(markIn ? tr("Mark In, hh:mm:ss.mmm") : tr("Mark Out, hh:mm:ss.mmm"));
+    field->setAccessibleName(markIn ? tr("Mark In, typed as hh:mm:ss.mmm") : tr("Mark Out, typed as hh:mm:ss.mmm"));
     field->setFont(readoutFont());
     field->setValidator(new MarkTimeValidator(markIn, markIn ? markOut_ : markIn_, span_.lengthMs(), field));
     field->setText(MillisecondText(markIn ? markIn_ : markOut_));
@@ -337,6 +337,29 @@ void CloseView::placeBar()
         button->setGeometry(x, height() - BarHeight + 1, w, BarHeight - 2);
         x += w + 4;
     }
+    // The options stand apart, at the right end.
+    int right = width() - 2;
+    for (QToolButton *button : options_) {
+        const int w = button->sizeHint().width();
+        right -= w;
+        button->setGeometry(std::max(right, x), height() - BarHeight + 1, w, BarHeight - 2);
+        right -= 4;
+    }
+}
+
+void CloseView::addOption(QAction *option)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(option->objectName());
+    button->setDefaultAction(option);
+    button->setAutoRaise(true);
+    // The keys keep acting on the window after a click here, as with the bar's other buttons.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->show();
+    options_.push_back(button);
+    // The text may change with the language.
+    connect(option, &QAction::changed, this, &CloseView::placeBar);
+    placeBar();
 }
 
 std::vector<std::vector<float>> CloseView::visibleSamples(int64_t first, int64_t count) const
@@ -482,8 +505,8 @@ void CloseView::paintEvent(QPaintEvent *)
         if (tick.label.isEmpty()) {
             p.drawLine(QPointF(x, RulerHeight - 4), QPointF(x, RulerHeight));
         } else {
-            p.drawLine(QPointF(x, RulerHeight - 8), QPointF(x, RulerHeight));
-            p.drawText(QRectF(x + 3, ReadoutHeight, w, TickHeight - 5), Qt::AlignLeft | Qt::AlignTop, tick.label);
+            p.drawLine(QPointF(x, ReadoutHeight), QPointF(x, RulerHeight));
+            p.drawText(QRectF(x + 3, ReadoutHeight, w, TickHeight), Qt::AlignLeft | Qt::AlignVCenter, tick.label);
         }
     }
 
@@ -494,7 +517,7 @@ void CloseView::paintEvent(QPaintEvent *)
         p.setPen(QPen(color, 1));
         p.drawLine(QPointF(x, ReadoutHeight), QPointF(x, wave.bottom()));
         QPolygonF handle;
-        handle << QPointF(x, RulerHeight) << QPointF(x + (in ? 7 : -7), RulerHeight - 9) << QPointF(x, RulerHeight - 9);
+        handle << QPointF(x, RulerHeight) << QPointF(x + (in ? 7 : -7), RulerHeight - 7) << QPointF(x, RulerHeight - 7);
         p.setBrush(color);
         p.drawPolygon(handle);
     };

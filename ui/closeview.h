@@ -17,6 +17,7 @@
 
 #include <QWidget>
 
+class QAction;
 class QLineEdit;
 class QToolButton;
 
@@ -58,6 +59,9 @@ public:
     // The millisecond nearest `ms` that begins closest to a zero crossing of the sound.
     qint64 zeroCrossingNear(qint64 ms) const;
 
+    // Adds a checkable option to the bar's right end, a button showing `option`.
+    void addOption(QAction *option);
+
     // Opens the field to type Mark In (or Mark Out) over its readout.
     void editMark(bool markIn);
     // The field while it is open, else null.
@@ -65,8 +69,8 @@ public:
 
     // The readouts of the times, the ruler under them holding the handles, and the bar at
     // the bottom.
-    static constexpr int ReadoutHeight = 15;
-    static constexpr int TickHeight = 18;
+    static constexpr int ReadoutHeight = 13;
+    static constexpr int TickHeight = 14;
     static constexpr int RulerHeight = ReadoutHeight + TickHeight;
     static constexpr int BarHeight = 20;
     // Where the readouts of Mark In and Mark Out stand.
@@ -140,4 +144,5 @@ private:
     } shown_;
 
     std::vector<QToolButton *> bar_;
+    std::vector<QToolButton *> options_;
 };

@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFile>
-#include <QMenu>
 #include <QShortcut>
 
 #include <algorithm>
@@ -94,8 +93,7 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
     snapItem_->setCheckable(true);
     snapItem_->setChecked(RegReadString(SettingsKey, SnapValue) == QLatin1String("1"));
     connect(snapItem_, &QAction::toggled, this, &CloseViewBinding::StoreSnap);
-    ui_.opt1->addSeparator();
-    ui_.opt1->addAction(snapItem_);
+    view_.addOption(snapItem_);
     ApplyTexts();
     QCoreApplication::instance()->installEventFilter(this);
 }

@@ -3,9 +3,9 @@
 // play position, a dragged mark is set where it is dropped, a range dragged across the
 // ruler sets both marks as one step, a typed mark is set as typed, steps of 10 ms and one
 // second move a standing sound, the zoom keys zoom the view, and the bar and its keys play
-// the marked range or two seconds at a mark before the cut. With the Option menu's snap
-// item on, every mark placed or dragged goes to the nearest zero crossing; the item is
-// kept in the settings.
+// the marked range or two seconds at a mark before the cut. With the view's snap option
+// on, every mark placed or dragged goes to the nearest zero crossing; the option is kept
+// in the settings.
 
 #include "editor/preview.h"
 #include "editor/sourcesteps.h"
