@@ -36,7 +36,7 @@ const QColor kRefused(0xff, 0xd6, 0xd6);
 constexpr double kMarkedMargin = 0.1;
 // Room between the readouts, and around a ruler label.
 constexpr int kReadoutGap = 18;
-constexpr double kLabelGap = 10;
+constexpr double kLabelGap = 14;
 
 // Without an envelope, at most this many frames are read for one drawing.
 constexpr double kMostFramesRead = 1 << 22;
@@ -259,21 +259,24 @@ qint64 CloseView::zeroCrossingNear(qint64 ms) const
     return trevisto::SnappedToZeroCrossing(ms, mix, window, rate, span_.frames());
 }
 
-void CloseView::editMark(bool markIn)
+void CloseView::editMark(bool markIn, QWidget *label)
 {
     if (span_.frames() == 0)
         return;
     closeMarkField();
-    auto *field = new MarkField(this);
+    auto *field = new MarkField(label ? label->parentWidget() : this);
     field->setObjectName(markIn ? QStringLiteral("MarkInField") : QStringLiteral("MarkOutField"));
     field->setAccessibleName(markIn ? tr("Mark In, typed as hh:mm:ss.mmm") : tr("Mark Out, typed as hh:mm:ss.mmm"));
     field->setFont(readoutFont());
     field->setValidator(new MarkTimeValidator(markIn, markIn ? markOut_ : markIn_, span_.lengthMs(), field));
     field->setText(MillisecondText(markIn ? markIn_ : markOut_));
     field->selectAll();
-    const QRect at = readoutRect(markIn);
+    const QRect at = label ? label->geometry() : readoutRect(markIn);
     const int w = int(std::ceil(QFontMetricsF(field->font()).horizontalAdvance(QStringLiteral("00:00:00.0000")))) + 12;
-    field->setGeometry(at.x(), 0, std::max(w, at.width()), ReadoutHeight + 4);
+    if (label)
+        field->setGeometry(at.x(), at.y() + (at.height() - ReadoutHeight - 4) / 2, w, ReadoutHeight + 4);
+    else
+        field->setGeometry(at.x(), 0, std::max(w, at.width()), ReadoutHeight + 4);
     field->setToolTip(tr("Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it."));
     connect(field, &QLineEdit::textChanged, field, [field, markIn] {
         // A time before the other mark waits in a warning colour until it is right.
@@ -500,10 +503,20 @@ void CloseView::paintEvent(QPaintEvent *)
     p.fillRect(band, palette().color(QPalette::Button));
     p.setFont(readoutFont());
     p.setPen(palette().color(QPalette::ButtonText));
-    for (const RulerTick &tick : ruler().ticks) {
+    const RulerLayout layout = ruler();
+    const QFontMetricsF metrics(readoutFont());
+    // The smaller ticks leave the labels' text alone.
+    std::vector<std::pair<double, double>> labelled;
+    for (const RulerTick &tick : layout.ticks)
+        if (!tick.label.isEmpty())
+            labelled.emplace_back(tick.x, tick.x + 3 + metrics.horizontalAdvance(tick.label) + 1);
+    for (const RulerTick &tick : layout.ticks) {
         const double x = std::floor(tick.x) + 0.5;
         if (tick.label.isEmpty()) {
-            p.drawLine(QPointF(x, RulerHeight - 4), QPointF(x, RulerHeight));
+            const bool underText = std::any_of(labelled.begin(), labelled.end(),
+                                               [&](const auto &span) { return x > span.first && x < span.second; });
+            if (!underText)
+                p.drawLine(QPointF(x, RulerHeight - 4), QPointF(x, RulerHeight));
         } else {
             p.drawLine(QPointF(x, ReadoutHeight), QPointF(x, RulerHeight));
             p.drawText(QRectF(x + 3, ReadoutHeight, w, TickHeight), Qt::AlignLeft | Qt::AlignVCenter, tick.label);

@@ -62,8 +62,9 @@ public:
     // Adds a checkable option to the bar's right end, a button showing `option`.
     void addOption(QAction *option);
 
-    // Opens the field to type Mark In (or Mark Out) over its readout.
-    void editMark(bool markIn);
+    // Opens the field to type Mark In (or Mark Out) over its readout, or over `label`, a
+    // widget that shows the mark elsewhere.
+    void editMark(bool markIn, QWidget *label = nullptr);
     // The field while it is open, else null.
     QLineEdit *markField() const { return markField_; }
 

@@ -94,6 +94,9 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
     snapItem_->setChecked(RegReadString(SettingsKey, SnapValue) == QLatin1String("1"));
     connect(snapItem_, &QAction::toggled, this, &CloseViewBinding::StoreSnap);
     view_.addOption(snapItem_);
+    // The mark labels under the buttons open the same field as the view's readouts.
+    ui_.Txtin->installEventFilter(this);
+    ui_.TxtOut->installEventFilter(this);
     ApplyTexts();
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -102,6 +105,11 @@ bool CloseViewBinding::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
         ApplyTexts();
+    if ((watched == ui_.Txtin || watched == ui_.TxtOut) && event->type() == QEvent::MouseButtonDblClick &&
+        player_.isOpen()) {
+        view_.editMark(watched == ui_.Txtin, static_cast<QWidget *>(watched));
+        return true;
+    }
     return QObject::eventFilter(watched, event);
 }
 

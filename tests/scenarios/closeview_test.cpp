@@ -292,6 +292,21 @@ TEST_F(CloseViewWindow, TypedMarksCtrlEAndTheRulerInMilliseconds)
     QCoreApplication::processEvents();
     EXPECT_FALSE(view().markField());
     EXPECT_EQ(MarkOut(w()), 10500);
+
+    // The mark's label under its button opens the same field, over the label.
+    QTest::mouseDClick(ui(w())->TxtOut, Qt::LeftButton);
+    QLineEdit *field = view().markField();
+    ASSERT_TRUE(field);
+    EXPECT_EQ(field->parentWidget(), ui(w())->TxtOut->parentWidget());
+    EXPECT_EQ(field->text(), "00:00:10.500");
+    field->selectAll();
+    QTest::keyClicks(field, "0:11.25");
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(MarkOut(w()), 11250);
+    EXPECT_EQ(ui(w())->TxtOut->text(), ClockText(11.25));
+    // Undo takes a typed mark back as any other.
+    ui(w())->EditUndo->trigger();
+    EXPECT_EQ(MarkOut(w()), 10500);
 }
 
 TEST_F(CloseViewWindow, ADragAcrossTheRulerMarksARangeAsOneStep)
