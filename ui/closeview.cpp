@@ -217,7 +217,9 @@ void CloseView::spanMoved()
 
 void CloseView::reportSpan()
 {
-    const Shown now = span_.frames() ? Shown{span_.firstMs(), span_.lastMs(), span_.showsWhole()} : Shown{0, 0, true};
+    // A hidden view shows nothing to point at.
+    const Shown now = span_.frames() && isVisible() ? Shown{span_.firstMs(), span_.lastMs(), span_.showsWhole()}
+                                                    : Shown{0, 0, true};
     if (now == shown_)
         return;
     shown_ = now;
@@ -323,6 +325,16 @@ void CloseView::setMarks(qint64 markIn, qint64 markOut)
     markIn_ = markIn;
     markOut_ = markOut;
     update();
+}
+
+void CloseView::showEvent(QShowEvent *)
+{
+    reportSpan();
+}
+
+void CloseView::hideEvent(QHideEvent *)
+{
+    reportSpan();
 }
 
 void CloseView::resizeEvent(QResizeEvent *)

@@ -260,6 +260,16 @@ TEST_F(CloseViewWindow, TypedMarksCtrlEAndTheRulerInMilliseconds)
     ASSERT_TRUE(framed);
     EXPECT_EQ(framed->first, view().span().firstMs());
     EXPECT_EQ(framed->second, view().span().lastMs());
+    // A window too small for the view frames nothing; grown again, it frames the view.
+    const QSize size = w().size();
+    w().resize(w().minimumSize());
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(view().isVisible());
+    EXPECT_FALSE(ui(w())->Slider1->shownRange());
+    w().resize(size);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(view().isVisible());
+    EXPECT_TRUE(ui(w())->Slider1->shownRange());
 
     // The zoom keys: twice as close around the play position, twice as far, and whole.
     MMaudio(w())->setPosition(10250);
