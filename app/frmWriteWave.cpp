@@ -168,10 +168,12 @@ void frmWriteWave::ConnectHandlers()
     for (const auto &[item, handler] : languages)
         connect(item, &QAction::triggered, this, handler);
     new WindowKeys(*this, *ui, *MMaudio);
-    new CloseViewBinding(*this, *ui, *closeView_, *MMaudio,
-                         {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },
-                          [this](trevisto::MarkStep::Mark mark, qint64 ms, const QString &text) { SetMark(mark, ms, text); },
-                          [this] { CmdPlay_Click(); }});
+    closeViewBinding_ = new CloseViewBinding(
+        *this, *ui, *closeView_, *MMaudio,
+        {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },
+         [this](trevisto::MarkStep::Mark mark, qint64 ms, const QString &text) { SetMark(mark, ms, text); },
+         [this](qint64 markIn, qint64 markOut) { SetMarkRange(markIn, markOut); }, [this] { CmdPlay_Click(); },
+         [this](const QString &message) { dialogs_.msgBox(message, vbOKOnly, MsgIcon::Critical, ProgramTitle); }});
 }
 
 void frmWriteWave::about_Click()

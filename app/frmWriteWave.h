@@ -38,6 +38,7 @@
 class QFrame;
 class QTimer;
 class CloseView;
+class CloseViewBinding;
 namespace trevisto::mp3enc {
 class Mp3Encoder;
 }
@@ -176,6 +177,8 @@ private:
     // --- editor/ ------------------------------------------------------------------------
     // Sets a mark to `ms`, its label showing `text`, as a step Undo takes back.
     void SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text);
+    // Sets both marks as one step, their labels showing their whole seconds.
+    void SetMarkRange(qint64 markIn, qint64 markOut);
     // The source player on the working file just written or chosen, with marks, slider
     // and labels for its whole length, and the window titled with `path`.
     void ShowOpenedSource(const QString &path);
@@ -256,4 +259,5 @@ private:
     bool ending_ = false; // the program is ending: nothing more is shown
     DriveTenure drive_; // this copy's lock on the drive and the working files it owns
     CloseView *closeView_ = nullptr; // the close view of the source
+    CloseViewBinding *closeViewBinding_ = nullptr; // where a mark placed goes
 };

@@ -23,6 +23,11 @@ QString MarkText(MarkStep::Mark mark, qint64 ms)
         .arg(MillisecondText(ms));
 }
 
+QString MarkRangeText(qint64 markIn, qint64 markOut)
+{
+    return SourceSteps::tr("Marks at %1 to %2").arg(MillisecondText(markIn), MillisecondText(markOut));
+}
+
 QString CutText(qint64 from, qint64 to)
 {
     return SourceSteps::tr("Cut from %1 to %2").arg(MillisecondText(from), MillisecondText(to));
@@ -58,6 +63,29 @@ void MarkStep::undo()
 {
     if (!isObsolete())
         show_(mark_, before_);
+}
+
+MarkRangeStep::MarkRangeStep(MarkStep::Place inBefore, MarkStep::Place inAfter, MarkStep::Place outBefore,
+                             MarkStep::Place outAfter, MarkStep::Show show)
+    : SourceStep(MarkRangeText(inAfter.ms, outAfter.ms)), inBefore_(std::move(inBefore)), inAfter_(std::move(inAfter)),
+      outBefore_(std::move(outBefore)), outAfter_(std::move(outAfter)), show_(std::move(show))
+{
+}
+
+void MarkRangeStep::redo()
+{
+    if (isObsolete())
+        return;
+    show_(MarkStep::Mark::In, inAfter_);
+    show_(MarkStep::Mark::Out, outAfter_);
+}
+
+void MarkRangeStep::undo()
+{
+    if (isObsolete())
+        return;
+    show_(MarkStep::Mark::Out, outBefore_);
+    show_(MarkStep::Mark::In, inBefore_);
 }
 
 CutStep::CutStep(const QString &text, QString resultFile, QString holdingFolder, std::optional<Result> before,

@@ -50,6 +50,19 @@ private:
     Show show_;
 };
 
+// Both marks set at once, as a range selected by dragging: one step.
+class MarkRangeStep : public SourceStep {
+public:
+    MarkRangeStep(MarkStep::Place inBefore, MarkStep::Place inAfter, MarkStep::Place outBefore,
+                  MarkStep::Place outAfter, MarkStep::Show show);
+    void redo() override;
+    void undo() override;
+
+private:
+    MarkStep::Place inBefore_, inAfter_, outBefore_, outAfter_;
+    MarkStep::Show show_;
+};
+
 class CutStep : public SourceStep {
 public:
     // A cut result as the window shows it: where it came from and the marks it was cut at.
@@ -84,6 +97,7 @@ private:
 };
 
 QString MarkText(MarkStep::Mark mark, qint64 ms);
+QString MarkRangeText(qint64 markIn, qint64 markOut);
 QString CutText(qint64 from, qint64 to);
 
 } // namespace trevisto

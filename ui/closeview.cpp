@@ -1,12 +1,20 @@
 #include "ui/closeview.h"
 
 #include "editor/timetext.h"
+#include "editor/typedmark.h"
+#include "editor/zerocrossing.h"
+#include "platform/mci/timebase.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
+#include <QValidator>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -22,6 +30,13 @@ const QColor kSelection(0x2b, 0x8a, 0xd9, 60);
 const QColor kMarkIn(0x1e, 0x8c, 0x3a);
 const QColor kMarkOut(0xc0, 0x39, 0x2b);
 const QColor kPosition(0x20, 0x20, 0x20);
+const QColor kRefused(0xff, 0xd6, 0xd6);
+
+// Ctrl+E leaves this share of the marked length free on either side.
+constexpr double kMarkedMargin = 0.1;
+// Room between the readouts, and around a ruler label.
+constexpr int kReadoutGap = 18;
+constexpr double kLabelGap = 14;
 
 // Without an envelope, at most this many frames are read for one drawing.
 constexpr double kMostFramesRead = 1 << 22;
@@ -33,6 +48,60 @@ constexpr double kHandleReach = 5;
 float drawable(float v) { return std::isnan(v) ? 0.0f : std::clamp(v, -1.0f, 1.0f); }
 
 Peak merged(const Peak &a, const Peak &b) { return {std::min(a.low, b.low), std::max(a.high, b.high)}; }
+
+// Takes what CheckTypedMark lets through: a keystroke that makes the time too late is
+// refused at once; one too early waits, shown in the field's colour, and cannot be taken.
+class MarkTimeValidator : public QValidator {
+public:
+    MarkTimeValidator(bool markIn, qint64 other, qint64 length, QObject *parent)
+        : QValidator(parent), markIn_(markIn), other_(other), length_(length)
+    {
+    }
+    State validate(QString &input, int &) const override
+    {
+        using V = trevisto::TypedMark::Verdict;
+        switch (trevisto::CheckTypedMark(input, markIn_, other_, length_).verdict) {
+        case V::Unreadable:
+        case V::TooLate:
+            return Invalid;
+        case V::Partial:
+        case V::TooEarly:
+            return Intermediate;
+        case V::Fine:
+            return Acceptable;
+        }
+        return Invalid;
+    }
+
+private:
+    bool markIn_;
+    qint64 other_, length_;
+};
+
+// The field in which a mark is typed: Enter takes an acceptable time, Escape or leaving it
+// closes it unchanged.
+class MarkField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> closing;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->key() == Qt::Key_Escape) {
+            event->accept();
+            closing();
+            return;
+        }
+        QLineEdit::keyPressEvent(event);
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QLineEdit::focusOutEvent(event);
+        if (closing)
+            closing();
+    }
+};
 
 } // namespace
 
@@ -81,8 +150,10 @@ void CloseView::setSound(const QString &file, PeakTable peaks)
     span_.setWidth(width());
     position_ = markIn_ = markOut_ = 0;
     columnsWidth_ = 0;
+    closeMarkField();
     for (QToolButton *button : bar_)
         button->setEnabled(span_.frames() > 0);
+    reportSpan();
     update();
 }
 
@@ -93,8 +164,10 @@ void CloseView::clearSound()
     span_.setSound(0, 44100);
     columns_.clear();
     columnsWidth_ = 0;
+    closeMarkField();
     for (QToolButton *button : bar_)
         button->setEnabled(false);
+    reportSpan();
     update();
 }
 
@@ -111,7 +184,140 @@ void CloseView::followPosition()
     const double before = span_.first();
     span_.keepInView(position_);
     if (span_.first() != before)
-        update();
+        spanMoved();
+}
+
+void CloseView::zoomAroundPosition(double factor)
+{
+    if (span_.frames() == 0)
+        return;
+    span_.zoomAround(factor, double(trevisto::mci::frameAt(position_, uint32_t(span_.rate()), span_.frames())));
+    spanMoved();
+}
+
+void CloseView::showWholeSound()
+{
+    span_.showWhole();
+    spanMoved();
+}
+
+void CloseView::showMarkedRange()
+{
+    if (span_.frames() == 0)
+        return;
+    span_.showMs(markIn_, markOut_, kMarkedMargin);
+    spanMoved();
+}
+
+void CloseView::spanMoved()
+{
+    reportSpan();
+    update();
+}
+
+void CloseView::reportSpan()
+{
+    // A hidden view shows nothing to point at.
+    const Shown now = span_.frames() && isVisible() ? Shown{span_.firstMs(), span_.lastMs(), span_.showsWhole()}
+                                                    : Shown{0, 0, true};
+    if (now == shown_)
+        return;
+    shown_ = now;
+    emit shownRangeChanged(now.from, now.to, now.whole);
+}
+
+QFont CloseView::readoutFont() const
+{
+    QFont small = font();
+    small.setPointSizeF(std::max(6.5, small.pointSizeF() - 0.5));
+    return small;
+}
+
+RulerLayout CloseView::ruler() const
+{
+    const QFontMetricsF metrics(readoutFont());
+    return LayOutRuler(span_, [&](const QString &text) { return metrics.horizontalAdvance(text); }, kLabelGap);
+}
+
+QRect CloseView::readoutRect(bool markIn) const
+{
+    const QFontMetricsF metrics(readoutFont());
+    const int inWidth = int(std::ceil(metrics.horizontalAdvance(tr("In %1").arg(MillisecondText(markIn_)))));
+    const int outWidth = int(std::ceil(metrics.horizontalAdvance(tr("Out %1").arg(MillisecondText(markOut_)))));
+    return markIn ? QRect(4, 0, inWidth, ReadoutHeight) : QRect(4 + inWidth + kReadoutGap, 0, outWidth, ReadoutHeight);
+}
+
+qint64 CloseView::zeroCrossingNear(qint64 ms) const
+{
+    if (!file_ || span_.frames() == 0)
+        return ms;
+    const uint32_t rate = uint32_t(span_.rate());
+    const trevisto::FrameWindow window = trevisto::ZeroCrossingWindow(ms, rate, span_.frames());
+    const std::vector<std::vector<float>> channels = visibleSamples(window.first, window.count);
+    std::vector<float> mix(channels.empty() ? 0 : channels.front().size(), 0.0f);
+    for (const std::vector<float> &channel : channels)
+        for (size_t i = 0; i < mix.size() && i < channel.size(); ++i)
+            mix[i] += channel[i] / float(channels.size());
+    return trevisto::SnappedToZeroCrossing(ms, mix, window, rate, span_.frames());
+}
+
+void CloseView::editMark(bool markIn, QWidget *label)
+{
+    if (span_.frames() == 0)
+        return;
+    closeMarkField();
+    auto *field = new MarkField(label ? label->parentWidget() : this);
+    field->setObjectName(markIn ? QStringLiteral("MarkInField") : QStringLiteral("MarkOutField"));
+    field->setAccessibleName(markIn ? tr("Mark In, typed as hh:mm:ss.mmm") : tr("Mark Out, typed as hh:mm:ss.mmm"));
+    field->setFont(readoutFont());
+    field->setValidator(new MarkTimeValidator(markIn, markIn ? markOut_ : markIn_, span_.lengthMs(), field));
+    field->setText(MillisecondText(markIn ? markIn_ : markOut_));
+    field->selectAll();
+    const QRect at = label ? label->geometry() : readoutRect(markIn);
+    const int w = int(std::ceil(QFontMetricsF(field->font()).horizontalAdvance(QStringLiteral("00:00:00.0000")))) + 12;
+    if (label)
+        field->setGeometry(at.x(), at.y() + (at.height() - ReadoutHeight - 4) / 2, w, ReadoutHeight + 4);
+    else
+        field->setGeometry(at.x(), 0, std::max(w, at.width()), ReadoutHeight + 4);
+    field->setToolTip(tr("Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it."));
+    connect(field, &QLineEdit::textChanged, field, [field, markIn] {
+        // A time before the other mark waits in a warning colour until it is right.
+        const bool waiting = !field->hasAcceptableInput() && !field->text().trimmed().isEmpty() &&
+                             trevisto::TypedTime(field->text()).has_value();
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, waiting ? kRefused : QApplication::palette().color(QPalette::Base));
+        field->setPalette(palette);
+        field->setToolTip(waiting ? (markIn ? tr("Mark In cannot be after Mark Out.") : tr("Mark Out cannot be before Mark In."))
+                                  : tr("Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it."));
+    });
+    connect(field, &QLineEdit::returnPressed, this, [this, field, markIn] {
+        const std::optional<int64_t> ms = trevisto::TypedTime(field->text());
+        closeMarkField();
+        if (ms)
+            emit markTyped(markIn, *ms);
+    });
+    // Closed once the event that ends it is done with it; a field opened since stays.
+    field->closing = [this, field] {
+        QMetaObject::invokeMethod(
+            this, [this, field] {
+                if (markField_ == field)
+                    closeMarkField();
+            },
+            Qt::QueuedConnection);
+    };
+    markField_ = field;
+    field->show();
+    field->setFocus(Qt::OtherFocusReason);
+}
+
+void CloseView::closeMarkField()
+{
+    if (!markField_)
+        return;
+    QLineEdit *field = std::exchange(markField_, nullptr);
+    static_cast<MarkField *>(field)->closing = nullptr;
+    field->hide();
+    field->deleteLater();
 }
 
 void CloseView::setMarks(qint64 markIn, qint64 markOut)
@@ -121,10 +327,21 @@ void CloseView::setMarks(qint64 markIn, qint64 markOut)
     update();
 }
 
+void CloseView::showEvent(QShowEvent *)
+{
+    reportSpan();
+}
+
+void CloseView::hideEvent(QHideEvent *)
+{
+    reportSpan();
+}
+
 void CloseView::resizeEvent(QResizeEvent *)
 {
     span_.setWidth(width());
     placeBar();
+    reportSpan();
 }
 
 void CloseView::placeBar()
@@ -135,6 +352,29 @@ void CloseView::placeBar()
         button->setGeometry(x, height() - BarHeight + 1, w, BarHeight - 2);
         x += w + 4;
     }
+    // The options stand apart, at the right end.
+    int right = width() - 2;
+    for (QToolButton *button : options_) {
+        const int w = button->sizeHint().width();
+        right -= w;
+        button->setGeometry(std::max(right, x), height() - BarHeight + 1, w, BarHeight - 2);
+        right -= 4;
+    }
+}
+
+void CloseView::addOption(QAction *option)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(option->objectName());
+    button->setDefaultAction(option);
+    button->setAutoRaise(true);
+    // The keys keep acting on the window after a click here, as with the bar's other buttons.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->show();
+    options_.push_back(button);
+    // The text may change with the language.
+    connect(option, &QAction::changed, this, &CloseView::placeBar);
+    placeBar();
 }
 
 std::vector<std::vector<float>> CloseView::visibleSamples(int64_t first, int64_t count) const
@@ -270,14 +510,39 @@ void CloseView::paintEvent(QPaintEvent *)
         }
     }
 
+    // The ruler: a label at each round step, smaller ticks between.
+    const QRect band(0, ReadoutHeight, w, TickHeight);
+    p.fillRect(band, palette().color(QPalette::Button));
+    p.setFont(readoutFont());
+    p.setPen(palette().color(QPalette::ButtonText));
+    const RulerLayout layout = ruler();
+    const QFontMetricsF metrics(readoutFont());
+    // The smaller ticks leave the labels' text alone.
+    std::vector<std::pair<double, double>> labelled;
+    for (const RulerTick &tick : layout.ticks)
+        if (!tick.label.isEmpty())
+            labelled.emplace_back(tick.x, tick.x + 3 + metrics.horizontalAdvance(tick.label) + 1);
+    for (const RulerTick &tick : layout.ticks) {
+        const double x = std::floor(tick.x) + 0.5;
+        if (tick.label.isEmpty()) {
+            const bool underText = std::any_of(labelled.begin(), labelled.end(),
+                                               [&](const auto &span) { return x > span.first && x < span.second; });
+            if (!underText)
+                p.drawLine(QPointF(x, RulerHeight - 4), QPointF(x, RulerHeight));
+        } else {
+            p.drawLine(QPointF(x, ReadoutHeight), QPointF(x, RulerHeight));
+            p.drawText(QRectF(x + 3, ReadoutHeight, w, TickHeight), Qt::AlignLeft | Qt::AlignVCenter, tick.label);
+        }
+    }
+
     // The marks with their handles in the ruler, and the play position over all.
     const auto mark = [&](double x, const QColor &color, bool in) {
         if (x < -kHandleReach || x > w + kHandleReach)
             return;
         p.setPen(QPen(color, 1));
-        p.drawLine(QPointF(x, RulerHeight), QPointF(x, wave.bottom()));
+        p.drawLine(QPointF(x, ReadoutHeight), QPointF(x, wave.bottom()));
         QPolygonF handle;
-        handle << QPointF(x, RulerHeight) << QPointF(x + (in ? 7 : -7), 2) << QPointF(x, 2);
+        handle << QPointF(x, RulerHeight) << QPointF(x + (in ? 7 : -7), RulerHeight - 7) << QPointF(x, RulerHeight - 7);
         p.setBrush(color);
         p.drawPolygon(handle);
     };
@@ -286,21 +551,21 @@ void CloseView::paintEvent(QPaintEvent *)
     const double posX = xOfMs(position_);
     if (posX >= 0 && posX <= w) {
         p.setPen(QPen(kPosition, 1, Qt::DashLine));
-        p.drawLine(QPointF(posX, RulerHeight), QPointF(posX, wave.bottom()));
+        p.drawLine(QPointF(posX, ReadoutHeight), QPointF(posX, wave.bottom()));
     }
 
-    // The times, to the millisecond, and the span the view covers.
-    QFont small = font();
-    small.setPointSizeF(std::max(6.5, small.pointSizeF() - 0.5));
-    p.setFont(small);
+    // The times, to the millisecond, and the span the view covers, in a row of their own
+    // above the handles.
     p.setPen(palette().color(QPalette::WindowText));
-    const QString times = tr("In %1   Out %2   Position %3")
-                              .arg(MillisecondText(markIn_), MillisecondText(markOut_), MillisecondText(position_));
-    p.drawText(QRect(20, 0, w - 40, RulerHeight), Qt::AlignVCenter | Qt::AlignLeft, times);
+    const QRect inAt = readoutRect(true), outAt = readoutRect(false);
+    p.drawText(inAt, Qt::AlignVCenter | Qt::AlignLeft, tr("In %1").arg(MillisecondText(markIn_)));
+    p.drawText(outAt, Qt::AlignVCenter | Qt::AlignLeft, tr("Out %1").arg(MillisecondText(markOut_)));
+    p.drawText(QRect(outAt.right() + kReadoutGap, 0, w, ReadoutHeight), Qt::AlignVCenter | Qt::AlignLeft,
+               tr("Position %1").arg(MillisecondText(position_)));
     const double shownMs = w * fpp * 1000.0 / span_.rate();
     const QString scale = shownMs >= 1000 ? tr("%1 s shown").arg(shownMs / 1000.0, 0, 'f', shownMs >= 10000 ? 0 : 2)
                                           : tr("%1 ms shown").arg(shownMs, 0, 'f', shownMs >= 10 ? 0 : 2);
-    p.drawText(QRect(20, 0, w - 26, RulerHeight), Qt::AlignVCenter | Qt::AlignRight, scale);
+    p.drawText(QRect(0, 0, w - 6, ReadoutHeight), Qt::AlignVCenter | Qt::AlignRight, scale);
 }
 
 void CloseView::wheelEvent(QWheelEvent *event)
@@ -310,12 +575,12 @@ void CloseView::wheelEvent(QWheelEvent *event)
     const QPoint delta = event->angleDelta();
     const double x = event->position().x();
     if (event->modifiers() & Qt::ControlModifier) {
-        span_.zoom(std::pow(1.25, delta.y() / 120.0), x);
+        span_.zoom(std::pow(2.0, delta.y() / 120.0), x);
     } else {
         const int step = delta.x() != 0 ? -delta.x() : -delta.y();
         span_.scroll(step / 120.0 * width() / 8.0);
     }
-    update();
+    spanMoved();
     event->accept();
 }
 
@@ -332,20 +597,31 @@ CloseView::Drag CloseView::handleAt(QPointF at) const
 
 void CloseView::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || span_.frames() == 0 || event->position().y() >= waveRect().bottom() + 1)
+    const QPointF at = event->position();
+    if (event->button() != Qt::LeftButton || span_.frames() == 0 || at.y() < ReadoutHeight ||
+        at.y() >= waveRect().bottom() + 1)
         return;
-    drag_ = handleAt(event->position());
-    pressAt_ = event->position();
+    const bool inRuler = at.y() < RulerHeight;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    drag_ = handleAt(at);
+    if (shift || (inRuler && drag_ == Drag::Background))
+        drag_ = Drag::Select;
+    pressAt_ = at;
     pressFirst_ = span_.first();
     dragged_ = false;
     dragMs_ = drag_ == Drag::MarkIn ? markIn_ : markOut_;
+    selectFrom_ = span_.msAt(at.x());
+    markInBefore_ = markIn_;
+    markOutBefore_ = markOut_;
 }
 
 void CloseView::mouseMoveEvent(QMouseEvent *event)
 {
     if (drag_ == Drag::None) {
-        const Drag over = span_.frames() ? handleAt(event->position()) : Drag::Background;
-        setCursor(over == Drag::Background ? Qt::ArrowCursor : Qt::SizeHorCursor);
+        const QPointF at = event->position();
+        const Drag over = span_.frames() && at.y() >= ReadoutHeight ? handleAt(at) : Drag::Background;
+        setCursor(over == Drag::Background ? (at.y() >= ReadoutHeight && at.y() < RulerHeight ? Qt::IBeamCursor : Qt::ArrowCursor)
+                                           : Qt::SizeHorCursor);
         return;
     }
     const double moved = event->position().x() - pressAt_.x();
@@ -355,10 +631,14 @@ void CloseView::mouseMoveEvent(QMouseEvent *event)
     const qint64 ms = span_.msAt(event->position().x());
     if (drag_ == Drag::Background) {
         span_.scroll((pressFirst_ - span_.first()) / span_.framesPerPixel() - moved);
+        reportSpan();
     } else if (drag_ == Drag::MarkIn) {
         markIn_ = DraggedMarkIn(ms, markOut_);
-    } else {
+    } else if (drag_ == Drag::MarkOut) {
         markOut_ = DraggedMarkOut(ms, markIn_, span_.lengthMs());
+    } else {
+        markIn_ = std::min(selectFrom_, ms);
+        markOut_ = std::max(selectFrom_, ms);
     }
     update();
 }
@@ -372,8 +652,30 @@ void CloseView::mouseReleaseEvent(QMouseEvent *event)
         emit positionPicked(span_.msAt(event->position().x()));
         return;
     }
-    if (drag == Drag::MarkIn)
+    if (drag == Drag::MarkIn) {
         emit markInDropped(markIn_);
-    else if (drag == Drag::MarkOut)
+    } else if (drag == Drag::MarkOut) {
         emit markOutDropped(markOut_);
+    } else if (drag == Drag::Select) {
+        const qint64 in = markIn_, out = markOut_;
+        // The window sets the marks it takes; until then the ones before stand.
+        markIn_ = markInBefore_;
+        markOut_ = markOutBefore_;
+        update();
+        emit rangeSelected(in, out);
+    }
+}
+
+void CloseView::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || span_.frames() == 0)
+        return;
+    for (const bool in : {true, false}) {
+        if (readoutRect(in).adjusted(-2, 0, 2, 0).contains(event->position().toPoint())) {
+            editMark(in);
+            return;
+        }
+    }
+    // A double click elsewhere is two clicks.
+    mousePressEvent(event);
 }

@@ -1,18 +1,24 @@
 #pragma once
 // A close view of the loaded sound: its waveform around the play position, from the whole
-// sound down to single samples, with Mark In, Mark Out and the play position drawn on it
-// and their times to the millisecond. Ctrl+wheel zooms around the pointer, the wheel and a
-// drag of the background scroll, a click picks a play position, and each mark's handle can
-// be dragged (never past the other mark). Coarse zooms draw from the envelope table; close
-// ones read only the visible part of the working file. A bar along the bottom offers
-// hearing the marked range, or two seconds at either mark, as their keys do.
+// sound down to single samples, with Mark In, Mark Out and the play position drawn on it.
+// Along the top, a row of readouts gives their times to the millisecond, and under it a
+// time ruler holds the marks' handles. Ctrl+wheel zooms around the pointer, the wheel and a
+// drag of the background scroll, a click picks a play position, each mark's handle can be
+// dragged (never past the other mark), and a drag across the ruler, or with Shift across the
+// waveform, selects a range for both marks. A double click on a mark's readout opens a
+// field to type it. Coarse zooms draw from the envelope table; close ones read only the
+// visible part of the working file. A bar along the bottom offers hearing the marked range,
+// or two seconds at either mark, as their keys do.
 
 #include "core/peaktable.h"
+#include "ui/ruler.h"
 #include "ui/viewspan.h"
 #include "platform/wav/wav.h"
 
 #include <QWidget>
 
+class QAction;
+class QLineEdit;
 class QToolButton;
 
 #include <memory>
@@ -40,9 +46,36 @@ public:
 
     ViewSpan &span() { return span_; }
     const ViewSpan &span() const { return span_; }
-    // The band at the top holding the handles and the times, and the bar at the bottom.
-    static constexpr int RulerHeight = 16;
+    // Zooms by `factor` (above 1 closer) around the play position.
+    void zoomAroundPosition(double factor);
+    void showWholeSound();
+    // Mark In to Mark Out with a tenth of their length on either side.
+    void showMarkedRange();
+    // Redraws after the span was changed from outside, and reports it.
+    void spanMoved();
+    // The ruler as it is drawn now.
+    RulerLayout ruler() const;
+
+    // The millisecond nearest `ms` that begins closest to a zero crossing of the sound.
+    qint64 zeroCrossingNear(qint64 ms) const;
+
+    // Adds a checkable option to the bar's right end, a button showing `option`.
+    void addOption(QAction *option);
+
+    // Opens the field to type Mark In (or Mark Out) over its readout, or over `label`, a
+    // widget that shows the mark elsewhere.
+    void editMark(bool markIn, QWidget *label = nullptr);
+    // The field while it is open, else null.
+    QLineEdit *markField() const { return markField_; }
+
+    // The readouts of the times, the ruler under them holding the handles, and the bar at
+    // the bottom.
+    static constexpr int ReadoutHeight = 13;
+    static constexpr int TickHeight = 14;
+    static constexpr int RulerHeight = ReadoutHeight + TickHeight;
     static constexpr int BarHeight = 20;
+    // Where the readouts of Mark In and Mark Out stand.
+    QRect readoutRect(bool markIn) const;
     // The pixel column of a time, in widget coordinates.
     double xOfMs(qint64 ms) const { return span_.xOfMs(ms); }
 
@@ -52,6 +85,12 @@ signals:
     // A mark's handle dropped at a millisecond, already kept from passing the other mark.
     void markInDropped(qint64 ms);
     void markOutDropped(qint64 ms);
+    // A range dragged across the ruler: both marks, `markIn` not after `markOut`.
+    void rangeSelected(qint64 markIn, qint64 markOut);
+    // A mark typed in its field and accepted.
+    void markTyped(bool markIn, qint64 ms);
+    // The part of the sound in view changed; `whole` when it is all of it.
+    void shownRangeChanged(qint64 fromMs, qint64 toMs, bool whole);
     // The bar's buttons: play from Mark In to Mark Out, the two seconds from Mark In, the
     // two seconds up to Mark Out.
     void playMarkedRequested();
@@ -61,13 +100,16 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    enum class Drag { None, Background, MarkIn, MarkOut };
+    enum class Drag { None, Background, MarkIn, MarkOut, Select };
     // The extremes under each pixel column of the current span, from the table or the file.
     const std::vector<PeakTable::Peak> &columns();
     // The samples of `count` frames from `first`, channel after channel, for the closest zooms.
@@ -76,6 +118,9 @@ private:
     Drag handleAt(QPointF at) const;
     QRect waveRect() const { return QRect(0, RulerHeight, width(), height() - RulerHeight - BarHeight); }
     void placeBar();
+    QFont readoutFont() const;
+    void closeMarkField();
+    void reportSpan();
 
     std::unique_ptr<trevisto::wav::File> file_;
     PeakTable peaks_;
@@ -92,6 +137,15 @@ private:
     double pressFirst_ = 0;
     bool dragged_ = false;
     qint64 dragMs_ = 0;
+    qint64 selectFrom_ = 0;
+    qint64 markInBefore_ = 0, markOutBefore_ = 0; // the marks a selection drag started from
+    QLineEdit *markField_ = nullptr;
+    struct Shown {
+        qint64 from = -1, to = -1;
+        bool whole = false;
+        bool operator==(const Shown &) const = default;
+    } shown_;
 
     std::vector<QToolButton *> bar_;
+    std::vector<QToolButton *> options_;
 };

@@ -60,6 +60,31 @@ void ViewSpan::showWhole()
     first_ = 0;
 }
 
+void ViewSpan::zoomAround(double factor, double frame)
+{
+    const double x = xOf(frame);
+    if (x >= 0 && x <= width_) {
+        zoom(factor, x);
+        return;
+    }
+    if (!(factor > 0))
+        return;
+    framesPerPixel_ = std::clamp(framesPerPixel_ / factor, FinestFramesPerPixel, wholeFramesPerPixel());
+    first_ = frame - width_ / 2.0 * framesPerPixel_;
+    clamp();
+}
+
+void ViewSpan::showMs(int64_t fromMs, int64_t toMs, double margin)
+{
+    const auto frameOf = [this](int64_t ms) { return double(trevisto::mci::frameAt(ms, uint32_t(rate_), frames_)); };
+    const double from = frameOf(std::min(fromMs, toMs)), to = frameOf(std::max(fromMs, toMs));
+    const double room = (to - from) * (1 + 2 * std::max(margin, 0.0));
+    framesPerPixel_ = std::clamp(room / width_, FinestFramesPerPixel, wholeFramesPerPixel());
+    // Centred, so a range narrower than the finest zoom stands in the middle.
+    first_ = (from + to) / 2 - width_ / 2.0 * framesPerPixel_;
+    clamp();
+}
+
 void ViewSpan::scroll(double pixels)
 {
     first_ += pixels * framesPerPixel_;

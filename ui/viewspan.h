@@ -39,6 +39,15 @@ public:
     // Zooms by `factor` (above 1 closer) keeping the frame under `x` where it is.
     void zoom(double factor, double x);
     void showWhole();
+    // Zooms by `factor` around `frame`: it stays at its pixel when in view, else it comes
+    // to the middle.
+    void zoomAround(double factor, double frame);
+    // Shows milliseconds `fromMs` to `toMs` across the width with `margin` of their length
+    // on either side, as close as the finest zoom allows.
+    void showMs(int64_t fromMs, int64_t toMs, double margin);
+    // The milliseconds under the left and the right edge.
+    int64_t firstMs() const { return msAt(0); }
+    int64_t lastMs() const { return msAt(width_); }
     // Moves the view by `pixels` (positive: later in the sound).
     void scroll(double pixels);
     // Scrolls the least that shows millisecond `ms`, a tenth of the width in from the edge.

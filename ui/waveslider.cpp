@@ -47,9 +47,24 @@ void WaveSlider::clearCutRange()
     update();
 }
 
+void WaveSlider::setShownRange(qint64 from, qint64 to)
+{
+    shownFrom_ = from;
+    shownTo_ = to;
+    hasShown_ = true;
+    update();
+}
+
+void WaveSlider::clearShownRange()
+{
+    hasShown_ = false;
+    update();
+}
+
 void WaveSlider::clearWave()
 {
     hasCut_ = false;
+    hasShown_ = false;
     markIn_ = markOut_ = length_ = 0;
     setPeaks(PeakTable());
 }
@@ -126,6 +141,14 @@ void WaveSlider::paintEvent(QPaintEvent *event)
         const int x0 = xOf(cutFrom_);
         p.fillRect(QRect(QPoint(x0, r.bottom() - CutStrip + 1), QPoint(std::max(xOf(cutTo_), x0 + 1), r.bottom())),
                    cutColor());
+    }
+    if (hasShown_ && length_ > 0) {
+        // A frame at least three columns wide, so a second of an hour still shows.
+        const int x0 = xOf(shownFrom_);
+        const int x1 = std::max(xOf(shownTo_), x0 + 2);
+        p.setPen(QPen(palette().color(QPalette::Text), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRect(QPoint(x0, r.top()), QPoint(x1, r.bottom())));
     }
 
     QStyleOptionSlider option;

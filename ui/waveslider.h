@@ -31,6 +31,14 @@ public:
     {
         return hasCut_ ? std::optional(std::pair(cutFrom_, cutTo_)) : std::nullopt;
     }
+    // The part of the sound the close view shows, drawn as a frame over the groove; none
+    // while it shows all of it.
+    void setShownRange(qint64 from, qint64 to);
+    void clearShownRange();
+    std::optional<std::pair<qint64, qint64>> shownRange() const
+    {
+        return hasShown_ ? std::optional(std::pair(shownFrom_, shownTo_)) : std::nullopt;
+    }
     // No sound: no envelope, no marks, no cut.
     void clearWave();
 
@@ -56,4 +64,6 @@ private:
     qint64 markIn_ = 0, markOut_ = 0, length_ = 0;
     qint64 cutFrom_ = 0, cutTo_ = 0;
     bool hasCut_ = false;
+    qint64 shownFrom_ = 0, shownTo_ = 0;
+    bool hasShown_ = false;
 };

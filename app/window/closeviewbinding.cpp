@@ -2,12 +2,29 @@
 
 #include "editor/timetext.h"
 #include "platform/mci/player.h"
+#include "platform/registry/registry.h"
+#include "settings/registry_settings.h"
 #include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
+#include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QFile>
 #include <QShortcut>
 
+#include <algorithm>
+
 using trevisto::mci::MciPlayer;
+
+namespace {
+
+const QString SettingsKey = QStringLiteral("SOFTWARE\\Trevisto");
+const QString SnapValue = QStringLiteral("SnapToZeroCrossings");
+// Each zoom key doubles or halves what the view shows.
+constexpr double kZoomStep = 2;
+
+} // namespace
 
 // The texts this file shows are the close view's own: CloseView::tr, under its context.
 
@@ -19,10 +36,25 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
     using trevisto::Preview;
     connect(&view_, &CloseView::positionPicked, this, &CloseViewBinding::MovePlayPosition);
     // A drag of a mark is one step, set where it is dropped.
-    connect(&view_, &CloseView::markInDropped, this,
-            [this](qint64 ms) { window_.setMark(MarkStep::Mark::In, ms, ClockText(ms / 1000.0)); });
-    connect(&view_, &CloseView::markOutDropped, this,
-            [this](qint64 ms) { window_.setMark(MarkStep::Mark::Out, ms, ClockText(ms / 1000.0)); });
+    // A snapped mark stays on its side of the other.
+    connect(&view_, &CloseView::markInDropped, this, [this](qint64 ms) {
+        const qint64 placed = std::min<qint64>(Placed(ms), window_.marks().second);
+        window_.setMark(MarkStep::Mark::In, placed, ClockText(placed / 1000.0));
+        view_.setMarks(window_.marks().first, window_.marks().second);
+    });
+    connect(&view_, &CloseView::markOutDropped, this, [this](qint64 ms) {
+        const qint64 placed = std::max<qint64>(Placed(ms), window_.marks().first);
+        window_.setMark(MarkStep::Mark::Out, placed, ClockText(placed / 1000.0));
+        view_.setMarks(window_.marks().first, window_.marks().second);
+    });
+    connect(&view_, &CloseView::rangeSelected, this, &CloseViewBinding::SetDraggedRange);
+    connect(&view_, &CloseView::markTyped, this, &CloseViewBinding::SetTypedMark);
+    connect(&view_, &CloseView::shownRangeChanged, this, [this](qint64 from, qint64 to, bool whole) {
+        if (whole)
+            ui_.Slider1->clearShownRange();
+        else
+            ui_.Slider1->setShownRange(from, to);
+    });
     connect(&view_, &CloseView::playMarkedRequested, this, [this] { Play(Preview::Marked); });
     connect(&view_, &CloseView::playFromMarkInRequested, this, [this] { Play(Preview::FromMarkIn); });
     connect(&view_, &CloseView::playToMarkOutRequested, this, [this] { Play(Preview::ToMarkOut); });
@@ -43,15 +75,103 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
         {QKeySequence(Qt::SHIFT | Qt::Key_Space), [this] { Play(Preview::Marked); }},
         {Qt::Key_BracketLeft, [this] { Play(Preview::FromMarkIn); }},
         {Qt::Key_BracketRight, [this] { Play(Preview::ToMarkOut); }},
+        // Plus is Shift+= on many layouts, and = itself is the key without Shift.
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { view_.zoomAroundPosition(kZoomStep); }},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), [this] { view_.zoomAroundPosition(kZoomStep); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { view_.zoomAroundPosition(kZoomStep); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { view_.zoomAroundPosition(1 / kZoomStep); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { view_.showWholeSound(); }},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), [this] { view_.showMarkedRange(); }},
     };
     for (const auto &k : keys) {
         auto *shortcut = new QShortcut(k.key, &window);
         connect(shortcut, &QShortcut::activated, this, k.does);
     }
-    view_.setToolTip(CloseView::tr("Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play "
-                                   "position; drag a mark's handle to move it. Shift+Space plays from Mark In "
-                                   "to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, "
-                                   "with Shift one second."));
+
+    snapItem_ = new QAction(this);
+    snapItem_->setObjectName(QStringLiteral("SnapToZero"));
+    snapItem_->setCheckable(true);
+    snapItem_->setChecked(RegReadString(SettingsKey, SnapValue) == QLatin1String("1"));
+    connect(snapItem_, &QAction::toggled, this, &CloseViewBinding::StoreSnap);
+    view_.addOption(snapItem_);
+    // The mark labels under the buttons open the same field as the view's readouts.
+    ui_.Txtin->installEventFilter(this);
+    ui_.TxtOut->installEventFilter(this);
+    ApplyTexts();
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CloseViewBinding::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
+        ApplyTexts();
+    if ((watched == ui_.Txtin || watched == ui_.TxtOut) && event->type() == QEvent::MouseButtonDblClick &&
+        player_.isOpen()) {
+        view_.editMark(watched == ui_.Txtin, static_cast<QWidget *>(watched));
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CloseViewBinding::ApplyTexts()
+{
+    // One line for each way in, so the tip stays narrow.
+    view_.setToolTip(CloseView::tr("Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E "
+                                   "Mark In to Mark Out.\n"
+                                   "The wheel or a drag scrolls; a click moves the play position.\n"
+                                   "Drag a mark's handle to move it; drag across the ruler, or Shift+drag, to mark "
+                                   "a range.\n"
+                                   "Double-click the In or Out time to type it to the millisecond.\n"
+                                   "Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last "
+                                   "two.\n"
+                                   ", and . step 10 ms, with Shift one second."));
+    snapItem_->setText(CloseView::tr("Snap marks to zero crossings"));
+    snapItem_->setToolTip(CloseView::tr("Every mark placed or dragged goes to the nearest zero crossing within 5 ms"));
+}
+
+bool CloseViewBinding::Snaps() const
+{
+    return snapItem_->isChecked();
+}
+
+qint64 CloseViewBinding::Placed(qint64 ms) const
+{
+    return Snaps() ? view_.zeroCrossingNear(ms) : ms;
+}
+
+void CloseViewBinding::StoreSnap(bool on)
+{
+    const trevisto::registry::LONG stored =
+        RegWriteValue(SettingsKey, SnapValue, on ? 1 : 0, trevisto::registry::REG_DWORD);
+    if (stored == trevisto::registry::ERROR_SUCCESS)
+        return;
+    const QSignalBlocker quiet(snapItem_);
+    snapItem_->setChecked(!on);
+    window_.tell(CloseView::tr("The option cannot be saved in \"%1\": %2.")
+                     .arg(QFile::decodeName(trevisto::registry::storePath().c_str()), RegWriteFailure(stored)));
+}
+
+void CloseViewBinding::SetDraggedRange(qint64 markIn, qint64 markOut)
+{
+    if (player_.isOpen() && view_.hasSound()) {
+        qint64 in = Placed(markIn), out = Placed(markOut);
+        // Two ends snapped past each other mark the one point between.
+        if (in > out)
+            in = out = std::clamp<qint64>(in, markIn, markOut);
+        window_.setRange(in, out);
+    }
+    view_.setMarks(window_.marks().first, window_.marks().second);
+}
+
+void CloseViewBinding::SetTypedMark(bool markIn, qint64 ms)
+{
+    using trevisto::MarkStep;
+    const auto [in, out] = window_.marks();
+    // The field checked these as they were typed; the sound or the marks may have changed
+    // since.
+    const bool fits = markIn ? ms <= out : ms >= in && ms <= player_.length();
+    if (player_.isOpen() && view_.hasSound() && fits)
+        window_.setMark(markIn ? MarkStep::Mark::In : MarkStep::Mark::Out, ms, ClockText(ms / 1000.0));
 }
 
 bool CloseViewBinding::SourceMovable() const

@@ -1,8 +1,11 @@
 #pragma once
 // The close view bound to the source player, and the precise keys: a click there moves the
-// play position, a dragged mark is set where it is dropped, steps of 10 ms and one second
-// move a standing sound, and the bar and its keys play the marked range or two seconds at a
-// mark before the cut.
+// play position, a dragged mark is set where it is dropped, a range dragged across the
+// ruler sets both marks as one step, a typed mark is set as typed, steps of 10 ms and one
+// second move a standing sound, the zoom keys zoom the view, and the bar and its keys play
+// the marked range or two seconds at a mark before the cut. With the view's snap option
+// on, every mark placed or dragged goes to the nearest zero crossing; the option is kept
+// in the settings.
 
 #include "editor/preview.h"
 #include "editor/sourcesteps.h"
@@ -14,6 +17,7 @@
 #include <utility>
 
 class CloseView;
+class QAction;
 class QWidget;
 namespace trevisto::mci {
 class MciPlayer;
@@ -31,14 +35,30 @@ public:
     struct Window {
         std::function<std::pair<qint64, qint64>()> marks;
         std::function<void(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text)> setMark;
+        std::function<void(qint64 markIn, qint64 markOut)> setRange;
         std::function<void()> play;
+        // Tells the user why something could not be done.
+        std::function<void(const QString &message)> tell;
     };
 
     // Binds `view` and the keys of `window` to `player`, the source player.
     CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseView &view, trevisto::mci::MciPlayer &player,
                      Window hooks);
 
+    // Where a mark placed at `ms` goes: to the nearest zero crossing while the option is on.
+    qint64 Placed(qint64 ms) const;
+    bool Snaps() const;
+    QAction &SnapItem() const { return *snapItem_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void ApplyTexts();
+    // Keeps the snap item's state in the settings; a state that cannot be kept is undone.
+    void StoreSnap(bool on);
+    void SetTypedMark(bool markIn, qint64 ms);
+    void SetDraggedRange(qint64 markIn, qint64 markOut);
     // A sound is open and its transport is not locked.
     bool SourceMovable() const;
     // Moves the play position: a running sound plays on from there, a standing one stays.
@@ -53,4 +73,5 @@ private:
     CloseView &view_;
     trevisto::mci::MciPlayer &player_;
     Window window_;
+    QAction *snapItem_ = nullptr;
 };

@@ -1,6 +1,7 @@
 // The marks, each set a step Undo takes back, and the Goto entry.
 #include "app/frmWriteWave.h"
 
+#include "app/window/closeviewbinding.h"
 #include "editor/timetext.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -12,13 +13,31 @@
 
 void frmWriteWave::CmdSetin_Click()
 {
-    SetMark(trevisto::MarkStep::Mark::In, MMaudio->position(), ClockText(ui->Slider1->value()));
+    const qint64 at = MMaudio->position(), placed = closeViewBinding_->Placed(at);
+    SetMark(trevisto::MarkStep::Mark::In, placed, placed == at ? ClockText(ui->Slider1->value()) : ClockText(placed / 1000.0));
 }
 
 void frmWriteWave::CmdOut_Click()
 {
-    SetMark(trevisto::MarkStep::Mark::Out, MMaudio->position(), ClockText(ui->Slider1->value()));
+    const qint64 at = MMaudio->position(), placed = closeViewBinding_->Placed(at);
+    SetMark(trevisto::MarkStep::Mark::Out, placed, placed == at ? ClockText(ui->Slider1->value()) : ClockText(placed / 1000.0));
 }
+
+namespace {
+
+// Shows a mark's place in the window's value and its label.
+trevisto::MarkStep::Show MarkShower(qint32 &markIn, qint32 &markOut, Ui::frmWriteWave &ui, std::function<void()> showMarks)
+{
+    using trevisto::MarkStep;
+    return [&markIn, &markOut, &ui, showMarks](MarkStep::Mark which, const MarkStep::Place &place) {
+        const bool in = which == MarkStep::Mark::In;
+        (in ? markIn : markOut) = qint32(place.ms);
+        (in ? ui.Txtin : ui.TxtOut)->setText(place.text);
+        showMarks();
+    };
+}
+
+} // namespace
 
 void frmWriteWave::SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QString &text)
 {
@@ -26,17 +45,24 @@ void frmWriteWave::SetMark(trevisto::MarkStep::Mark mark, qint64 ms, const QStri
     const bool in = mark == MarkStep::Mark::In;
     const MarkStep::Place before{in ? MarkIn : MarkOut, (in ? ui->Txtin : ui->TxtOut)->text()};
     const MarkStep::Place after{qint32(ms), text};
-    const auto show = [this](MarkStep::Mark which, const MarkStep::Place &place) {
-        const bool markIn = which == MarkStep::Mark::In;
-        (markIn ? MarkIn : MarkOut) = qint32(place.ms);
-        (markIn ? ui->Txtin : ui->TxtOut)->setText(place.text);
-        ShowMarks();
-    };
+    const auto show = MarkShower(MarkIn, MarkOut, *ui, [this] { ShowMarks(); });
     // A mark set where it stands is no step.
     if (after == before)
         show(mark, after);
     else
         undo_.push(new MarkStep(mark, before, after, show));
+}
+
+void frmWriteWave::SetMarkRange(qint64 markIn, qint64 markOut)
+{
+    using trevisto::MarkStep;
+    const MarkStep::Place inBefore{MarkIn, ui->Txtin->text()}, outBefore{MarkOut, ui->TxtOut->text()};
+    const MarkStep::Place inAfter{qint32(markIn), ClockText(markIn / 1000.0)};
+    const MarkStep::Place outAfter{qint32(markOut), ClockText(markOut / 1000.0)};
+    if (inAfter == inBefore && outAfter == outBefore)
+        return;
+    undo_.push(new trevisto::MarkRangeStep(inBefore, inAfter, outBefore, outAfter,
+                                           MarkShower(MarkIn, MarkOut, *ui, [this] { ShowMarks(); })));
 }
 
 void frmWriteWave::CmdGoto_Click()

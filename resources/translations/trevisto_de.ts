@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Strg+Mausrad zoomt, Mausrad oder Ziehen verschiebt, ein Klick setzt die Wiedergabeposition; ziehen Sie den Griff einer Marke, um sie zu verschieben. Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, ] die letzten zwei; , und . gehen 10 ms weiter, mit Umschalt eine Sekunde.</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Anfang %1   Ende %2   Position %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>%1 s sichtbar</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>Spielt die zwei Sekunden bis Mark Out (])</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Strg+Mausrad, Strg+Plus und Strg+Minus zoomen; Strg+0 zeigt den ganzen Sound, Strg+E Mark In bis Mark Out.
+Mausrad oder Ziehen verschiebt; ein Klick setzt die Wiedergabeposition.
+Ziehen Sie den Griff einer Marke, um sie zu verschieben; ziehen Sie über das Lineal oder mit Umschalt, um einen Bereich zu markieren.
+Doppelklicken Sie die Zeit von Anfang oder Ende, um sie auf die Millisekunde einzugeben.
+Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, ] die letzten zwei.
+, und . gehen 10 ms weiter, mit Umschalt eine Sekunde.</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>Marken an Nulldurchgängen ausrichten</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>Jede gesetzte oder gezogene Marke springt zum nächsten Nulldurchgang innerhalb von 5 ms</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Die Einstellung kann nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Anfang %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>Ende %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>Geben Sie die Zeit als hh:mm:ss.mmm ein; Eingabe übernimmt sie, Esc verwirft sie.</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In kann nicht nach Mark Out liegen.</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out kann nicht vor Mark In liegen.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Wiedergabe %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In, eingegeben als hh:mm:ss.mmm</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out, eingegeben als hh:mm:ss.mmm</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>Schnitt von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>Marken bei %1 bis %2</translation>
     </message>
 </context>
 <context>

@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Ctrl+rueda amplía, la rueda o arrastrar desplaza, un clic mueve la posición de reproducción; arrastre el asa de una marca para moverla. Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] los dos últimos; , y . avanzan 10 ms, con Mayús un segundo.</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Entrada %1   Salida %2   Posición %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>%1 s visibles</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>Reproduce los dos segundos hasta Mark Out (])</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Ctrl+rueda, Ctrl+Más y Ctrl+Menos amplían; Ctrl+0 muestra todo el sonido, Ctrl+E de Mark In a Mark Out.
+La rueda o arrastrar desplaza; un clic mueve la posición de reproducción.
+Arrastre el asa de una marca para moverla; arrastre por la regla, o con Mayús, para marcar un intervalo.
+Haga doble clic en la hora de entrada o salida para escribirla al milisegundo.
+Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] los dos últimos.
+, y . avanzan 10 ms, con Mayús un segundo.</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>Ajustar las marcas a los cruces por cero</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>Cada marca puesta o arrastrada va al cruce por cero más cercano en 5 ms</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>No se puede guardar la opción en &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Entrada %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>Salida %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>Escriba la hora como hh:mm:ss.mmm; Intro la fija, Esc la deja.</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In no puede ir después de Mark Out.</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out no puede ir antes de Mark In.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posición %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In, escrito como hh:mm:ss.mmm</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out, escrito como hh:mm:ss.mmm</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>Corte de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>Marcas de %1 a %2</translation>
     </message>
 </context>
 <context>

@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Ctrl+molette zoome, la molette ou un glisser fait défiler, un clic déplace la position de lecture ; faites glisser la poignée d’une marque pour la déplacer. Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les deux dernières ; , et . avancent de 10 ms, avec Maj d’une seconde.</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Début %1   Fin %2   Position %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>%1 s affichées</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>Joue les deux secondes qui finissent à Mark Out (])</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Ctrl+molette, Ctrl+Plus et Ctrl+Moins zooment ; Ctrl+0 montre tout le son, Ctrl+E de Mark In à Mark Out.
+La molette ou un glisser fait défiler ; un clic déplace la position de lecture.
+Faites glisser la poignée d’une marque pour la déplacer ; glissez sur la règle, ou avec Maj, pour marquer une plage.
+Double-cliquez l’heure de début ou de fin pour la saisir à la milliseconde.
+Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les deux dernières.
+, et . avancent de 10 ms, avec Maj d’une seconde.</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>Caler les marques sur les passages à zéro</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>Chaque marque posée ou glissée va au passage à zéro le plus proche à 5 ms près</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Impossible d’enregistrer l’option dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Début %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>Fin %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>Saisissez l’heure sous la forme hh:mm:ss.mmm ; Entrée la pose, Échap l’abandonne.</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In ne peut pas être après Mark Out.</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out ne peut pas être avant Mark In.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Lecture %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In, saisi en hh:mm:ss.mmm</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out, saisi en hh:mm:ss.mmm</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>Coupe de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>Marques de %1 à %2</translation>
     </message>
 </context>
 <context>

@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Ctrl+rotella ingrandisce, la rotella o il trascinamento scorre, un clic sposta la posizione di riproduzione; trascinare la maniglia di un segno per spostarlo. Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ultimi due; , e . spostano di 10 ms, con Maiusc di un secondo.</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Inizio %1   Fine %2   Posizione %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>%1 s visibili</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>Riproduce i due secondi fino a Mark Out (])</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Ctrl+rotella, Ctrl+Più e Ctrl+Meno ingrandiscono; Ctrl+0 mostra tutto il suono, Ctrl+E da Mark In a Mark Out.
+La rotella o il trascinamento scorre; un clic sposta la posizione di riproduzione.
+Trascinare la maniglia di un segno per spostarlo; trascinare sul righello, o con Maiusc, per segnare un intervallo.
+Fare doppio clic sul tempo di inizio o fine per digitarlo al millisecondo.
+Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ultimi due.
+, e . spostano di 10 ms, con Maiusc di un secondo.</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>Allinea i segni agli attraversamenti dello zero</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>Ogni segno posto o trascinato va all’attraversamento dello zero più vicino entro 5 ms</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Impossibile salvare l’opzione in &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Inizio %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>Fine %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>Digitare il tempo come hh:mm:ss.mmm; Invio lo imposta, Esc lo lascia.</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In non può stare dopo Mark Out.</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out non può stare prima di Mark In.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Posizione %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In, digitato come hh:mm:ss.mmm</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out, digitato come hh:mm:ss.mmm</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>Taglio da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>Segni da %1 a %2</translation>
     </message>
 </context>
 <context>

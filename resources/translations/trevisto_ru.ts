@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Ctrl+колесо меняет масштаб, колесо или перетаскивание прокручивает, щелчок переносит позицию воспроизведения; перетащите ручку метки, чтобы сдвинуть её. Shift+Пробел воспроизводит от Mark In до Mark Out, [ первые две секунды, ] последние две; , и . сдвигают на 10 мс, с Shift на секунду.</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>Начало %1   Конец %2   Позиция %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>показано %1 с</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>Воспроизводит две секунды до Mark Out (])</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Ctrl+колесо, Ctrl+Плюс и Ctrl+Минус меняют масштаб; Ctrl+0 показывает весь звук, Ctrl+E — от Mark In до Mark Out.
+Колесо или перетаскивание прокручивает; щелчок переносит позицию воспроизведения.
+Перетащите ручку метки, чтобы сдвинуть её; протяните по линейке или с Shift, чтобы отметить участок.
+Дважды щёлкните время начала или конца, чтобы ввести его с точностью до миллисекунды.
+Shift+Пробел воспроизводит от Mark In до Mark Out, [ первые две секунды, ] последние две.
+, и . сдвигают на 10 мс, с Shift на секунду.</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>Привязывать метки к переходам через ноль</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>Каждая поставленная или перетащенная метка переходит к ближайшему переходу через ноль в пределах 5 мс</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>Не удаётся сохранить параметр в «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>Начало %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>Конец %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>Введите время как чч:мм:сс.ммм; Enter задаёт его, Esc отменяет.</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In не может быть после Mark Out.</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out не может быть раньше Mark In.</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>Позиция %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In, ввод в виде чч:мм:сс.ммм</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out, ввод в виде чч:мм:сс.ммм</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>Вырезка с %1 до %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>Метки от %1 до %2</translation>
     </message>
 </context>
 <context>

@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Ctrl+滚轮缩放，滚轮或拖动可滚动，单击可移动播放位置；拖动标记的手柄可移动标记。Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最后两秒；, 和 . 每次移动 10 毫秒，按住 Shift 移动一秒。</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>入点 %1   出点 %2   位置 %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>显示 %1 秒</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>播放到 Mark Out 为止的两秒（]）</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Ctrl+滚轮、Ctrl+加号和 Ctrl+减号缩放；Ctrl+0 显示整个声音，Ctrl+E 显示 Mark In 到 Mark Out。
+滚轮或拖动可滚动；单击可移动播放位置。
+拖动标记的手柄可移动标记；在标尺上拖动或按住 Shift 拖动可标记一段范围。
+双击入点或出点时间可精确到毫秒输入。
+Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最后两秒。
+, 和 . 每次移动 10 毫秒，按住 Shift 移动一秒。</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>标记对齐到过零点</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>放置或拖动的每个标记都会移到 5 毫秒内最近的过零点</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>无法将选项保存到“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>入点 %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>出点 %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>按 hh:mm:ss.mmm 输入时间；Enter 确定，Esc 放弃。</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In 不能在 Mark Out 之后。</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out 不能在 Mark In 之前。</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>位置 %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In，以 hh:mm:ss.mmm 输入</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out，以 hh:mm:ss.mmm 输入</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>剪切 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>标记 %1 至 %2</translation>
     </message>
 </context>
 <context>

@@ -43,14 +43,6 @@
 <context>
     <name>CloseView</name>
     <message>
-        <source>Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play position; drag a mark&apos;s handle to move it. Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, with Shift one second.</source>
-        <translation>Ctrl+滾輪縮放，滾輪或拖曳可捲動，按一下可移動播放位置；拖曳標記的把手可移動標記。Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放最後兩秒；, 和 . 每次移動 10 毫秒，按住 Shift 移動一秒。</translation>
-    </message>
-    <message>
-        <source>In %1   Out %2   Position %3</source>
-        <translation>入點 %1   出點 %2   位置 %3</translation>
-    </message>
-    <message>
         <source>%1 s shown</source>
         <translation>顯示 %1 秒</translation>
     </message>
@@ -85,6 +77,64 @@
     <message>
         <source>Plays the two seconds up to Mark Out (])</source>
         <translation>播放到 Mark Out 為止的兩秒（]）</translation>
+    </message>
+    <message>
+        <source>Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E Mark In to Mark Out.
+The wheel or a drag scrolls; a click moves the play position.
+Drag a mark&apos;s handle to move it; drag across the ruler, or Shift+drag, to mark a range.
+Double-click the In or Out time to type it to the millisecond.
+Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last two.
+, and . step 10 ms, with Shift one second.</source>
+        <translation>Ctrl+滾輪、Ctrl+加號和 Ctrl+減號縮放；Ctrl+0 顯示整個聲音，Ctrl+E 顯示 Mark In 到 Mark Out。
+滾輪或拖曳可捲動；按一下可移動播放位置。
+拖曳標記的把手可移動標記；在尺規上拖曳或按住 Shift 拖曳可標記一段範圍。
+按兩下入點或出點時間可精確到毫秒輸入。
+Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放最後兩秒。
+, 和 . 每次移動 10 毫秒，按住 Shift 移動一秒。</translation>
+    </message>
+    <message>
+        <source>Snap marks to zero crossings</source>
+        <translation>標記對齊到過零點</translation>
+    </message>
+    <message>
+        <source>Every mark placed or dragged goes to the nearest zero crossing within 5 ms</source>
+        <translation>放置或拖曳的每個標記都會移到 5 毫秒內最近的過零點</translation>
+    </message>
+    <message>
+        <source>The option cannot be saved in &quot;%1&quot;: %2.</source>
+        <translation>無法將選項儲存到「%1」：%2。</translation>
+    </message>
+    <message>
+        <source>In %1</source>
+        <translation>入點 %1</translation>
+    </message>
+    <message>
+        <source>Out %1</source>
+        <translation>出點 %1</translation>
+    </message>
+    <message>
+        <source>Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it.</source>
+        <translation>按 hh:mm:ss.mmm 輸入時間；Enter 確定，Esc 放棄。</translation>
+    </message>
+    <message>
+        <source>Mark In cannot be after Mark Out.</source>
+        <translation>Mark In 不能在 Mark Out 之後。</translation>
+    </message>
+    <message>
+        <source>Mark Out cannot be before Mark In.</source>
+        <translation>Mark Out 不能在 Mark In 之前。</translation>
+    </message>
+    <message>
+        <source>Position %1</source>
+        <translation>位置 %1</translation>
+    </message>
+    <message>
+        <source>Mark In, typed as hh:mm:ss.mmm</source>
+        <translation>Mark In，以 hh:mm:ss.mmm 輸入</translation>
+    </message>
+    <message>
+        <source>Mark Out, typed as hh:mm:ss.mmm</source>
+        <translation>Mark Out，以 hh:mm:ss.mmm 輸入</translation>
     </message>
 </context>
 <context>
@@ -877,6 +927,10 @@
     <message>
         <source>Cut from %1 to %2</source>
         <translation>剪下 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Marks at %1 to %2</source>
+        <translation>標記 %1 至 %2</translation>
     </message>
 </context>
 <context>

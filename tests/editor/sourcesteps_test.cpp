@@ -31,6 +31,27 @@ TEST(MarkSteps, EachMarkShowsItsPlaceBeforeAndAfter)
                                   "in 1200 00:00:01"}));
 }
 
+TEST(MarkSteps, ARangeIsOneStepBothWaysAndRetiresWithItsSound)
+{
+    QStringList shown;
+    const auto show = [&](MarkStep::Mark mark, const MarkStep::Place &place) {
+        shown << QStringLiteral("%1 %2").arg(mark == MarkStep::Mark::In ? "in" : "out").arg(place.ms);
+    };
+    QUndoStack stack;
+    stack.push(new MarkRangeStep({0, "00:00:00"}, {10000, "00:00:10"}, {30000, "00:00:30"}, {10500, "00:00:10"}, show));
+    ASSERT_EQ(stack.count(), 1);
+    EXPECT_EQ(stack.text(0), "Marks at 00:00:10.000 to 00:00:10.500");
+    stack.undo();
+    EXPECT_EQ(shown, (QStringList{"in 10000", "out 10500", "out 30000", "in 0"}));
+    stack.redo();
+    EXPECT_EQ(shown.mid(4), (QStringList{"in 10000", "out 10500"}));
+    // Once another sound is open, the range means nothing there.
+    EXPECT_TRUE(RetireSourceSteps(stack));
+    shown.clear();
+    stack.undo();
+    EXPECT_TRUE(shown.isEmpty());
+}
+
 class CutSteps : public ::testing::Test {
 protected:
     QString result() const { return dir_.path() + "/temp2.wav"; }

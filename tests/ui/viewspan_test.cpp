@@ -95,4 +95,45 @@ TEST(ViewSpan, AMarkDraggedStopsAtTheOtherMarkAndTheSoundsEnds)
     }
 }
 
+TEST(ViewSpan, ShowingARangeAndZoomingAroundAFrame)
+{
+    ViewSpan v;
+    v.setSound(int64_t(180) * 44100, 44100);
+    v.setWidth(1000);
+    // Marks at 10.000 and 10.500 s with a tenth on either side: 0.6 s, the marks inside.
+    v.showMs(10000, 10500, 0.1);
+    EXPECT_NEAR(v.lastMs() - v.firstMs(), 600, 1);
+    EXPECT_NEAR(v.xOfMs(10000), 1000 / 1.2 * 0.1, 0.5);
+    EXPECT_NEAR(v.xOfMs(10500), 1000 - 1000 / 1.2 * 0.1, 0.5);
+    // Marks in reverse order show the same.
+    const double first = v.first();
+    v.showMs(10500, 10000, 0.1);
+    EXPECT_EQ(v.first(), first);
+    // One point: as close as the view goes, in the middle.
+    v.showMs(90000, 90000, 0.1);
+    EXPECT_EQ(v.framesPerPixel(), ViewSpan::FinestFramesPerPixel);
+    EXPECT_NEAR(v.xOfMs(90000), 500, 1);
+    // The whole sound and past its ends: no further than the whole, from the start.
+    v.showMs(0, 180000, 0.1);
+    EXPECT_TRUE(v.showsWhole());
+    EXPECT_EQ(v.first(), 0);
+    // A range at the very end stays inside the sound.
+    v.showMs(179900, 180000, 0.5);
+    EXPECT_NEAR(v.frameAt(1000), 180.0 * 44100, 1e-6);
+
+    // Zooming around a frame in view keeps it at its pixel; one out of view comes to the
+    // middle.
+    v.showMs(60000, 70000, 0);
+    const double frame = 65000 * 44.1;
+    const double x = v.xOf(frame);
+    v.zoomAround(2, frame);
+    EXPECT_NEAR(v.xOf(frame), x, 1e-6);
+    EXPECT_NEAR(v.lastMs() - v.firstMs(), 5000, 1);
+    v.zoomAround(2, 150000 * 44.1);
+    EXPECT_NEAR(v.xOf(150000 * 44.1), 500, 1e-6);
+    EXPECT_NEAR(v.lastMs() - v.firstMs(), 2500, 1);
+    v.zoomAround(0.5, 150000 * 44.1);
+    EXPECT_NEAR(v.lastMs() - v.firstMs(), 5000, 1);
+}
+
 } // namespace
