@@ -159,14 +159,13 @@ void frmWriteWave::ConnectHandlers()
             CmdStopTemp_Click();
     });
     connect(ui->Knob1, &QDial::valueChanged, this, &frmWriteWave::Knob1_Change);
-    const std::pair<QAction *, void (frmWriteWave::*)()> languages[] = {
-        {ui->english, &frmWriteWave::english_Click},   {ui->german, &frmWriteWave::german_Click},
-        {ui->italian, &frmWriteWave::italian_Click},   {ui->schinese, &frmWriteWave::schinese_Click},
-        {ui->tchinese, &frmWriteWave::tchinese_Click}, {ui->spanish, &frmWriteWave::spanish_Click},
-        {ui->russian, &frmWriteWave::russian_Click},
+    // Each language item stores its code; the French one stays disabled.
+    const std::pair<QAction *, const char *> languages[] = {
+        {ui->english, "en"}, {ui->german, "ger"},   {ui->italian, "it"}, {ui->schinese, "sch"},
+        {ui->tchinese, "tch"}, {ui->spanish, "spa"}, {ui->russian, "ru"},
     };
-    for (const auto &[item, handler] : languages)
-        connect(item, &QAction::triggered, this, handler);
+    for (const auto &[item, code] : languages)
+        connect(item, &QAction::triggered, this, [this, item = item, code = code] { ChooseLanguage(item, code); });
     new WindowKeys(*this, *ui, *MMaudio);
     closeViewBinding_ = new CloseViewBinding(
         *this, *ui, *closeView_, *MMaudio,

@@ -108,13 +108,6 @@ public:
 
     // --- settings/ ----------------------------------------------------------------------
     void LoadLanguage();
-    void english_Click();
-    void german_Click();
-    void italian_Click();
-    void schinese_Click();
-    void tchinese_Click();
-    void spanish_Click();
-    void russian_Click();
 
     // --- clips/ -------------------------------------------------------------------------
     void CmdaddList_Click();

@@ -60,11 +60,3 @@ void frmWriteWave::ChooseLanguage(QAction *item, const char *code)
     item->setChecked(true);
 }
 
-void frmWriteWave::english_Click() { ChooseLanguage(ui->english, "en"); }
-void frmWriteWave::german_Click() { ChooseLanguage(ui->german, "ger"); }
-void frmWriteWave::italian_Click() { ChooseLanguage(ui->italian, "it"); }
-void frmWriteWave::schinese_Click() { ChooseLanguage(ui->schinese, "sch"); }
-void frmWriteWave::tchinese_Click() { ChooseLanguage(ui->tchinese, "tch"); }
-void frmWriteWave::spanish_Click() { ChooseLanguage(ui->spanish, "spa"); }
-void frmWriteWave::russian_Click() { ChooseLanguage(ui->russian, "ru"); }
-

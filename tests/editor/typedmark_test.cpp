@@ -58,8 +58,9 @@ TEST(TypedMark, TooLateIsRefusedAtOnceAndTooEarlyWaits)
     for (const auto &c : cases) {
         const TypedMark m = CheckTypedMark(QString::fromLatin1(c.text), c.in, c.in ? markOut : markIn, length);
         EXPECT_EQ(m.verdict, c.verdict) << c.text << (c.in ? " as Mark In" : " as Mark Out");
-        if (m.verdict != V::Unreadable)
+        if (m.verdict != V::Unreadable) {
             EXPECT_EQ(m.ms, c.ms) << c.text;
+        }
     }
     // Mark Out at exactly Mark In is a point, and fine.
     EXPECT_EQ(CheckTypedMark("10", false, markIn, length).verdict, V::Fine);

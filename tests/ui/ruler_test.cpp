@@ -63,8 +63,9 @@ TEST(Ruler, PicksTheFinestRoundStepWhoseLabelsStandApart)
         const auto labelled = std::count_if(r.ticks.begin(), r.ticks.end(), [](const RulerTick &t) { return !t.label.isEmpty(); });
         EXPECT_GE(labelled, 1);
         for (const RulerTick &t : r.ticks)
-            if (!t.label.isEmpty())
+            if (!t.label.isEmpty()) {
                 EXPECT_EQ(t.label.contains('.'), c.decimals) << t.label.toStdString();
+            }
     }
 }
 
@@ -93,8 +94,9 @@ TEST(Ruler, AtEveryZoomLabelsNeverOverlapAndTicksStayInView)
                     EXPECT_EQ(t.ms % r.stepMs, 0);
                     EXPECT_LE(t.ms, v.lengthMs());
                     EXPECT_EQ(t.label, RulerLabel(t.ms, r.stepMs, v.lengthMs()));
-                    if (previous)
+                    if (previous) {
                         EXPECT_GE(t.x - previous->x, textWidth(previous->label)) << previous->label.toStdString();
+                    }
                     previous = &t;
                 }
                 // As fine as the labels allow: no step in use is more than two and a half
@@ -102,13 +104,16 @@ TEST(Ruler, AtEveryZoomLabelsNeverOverlapAndTicksStayInView)
                 const double spacing = double(r.stepMs) * 44.1 / v.framesPerPixel();
                 const double needed = std::max(textWidth(RulerLabel(v.lengthMs(), r.stepMs, v.lengthMs())),
                                                textWidth(RulerLabel(v.lengthMs(), 1, v.lengthMs())));
-                if (r.stepMs > 1 && r.stepMs < 10 * 3600000)
+                if (r.stepMs > 1 && r.stepMs < 10 * 3600000) {
                     EXPECT_LE(spacing, 2.5 * (needed + kGap));
+                }
                 // Ticks between labels stand apart, and at the closest zooms mark samples.
-                if (r.minorFrames > 0)
+                if (r.minorFrames > 0) {
                     EXPECT_GE(r.minorFrames / v.framesPerPixel(), 5 - 1e-9);
-                if (v.framesPerPixel() <= 1.0 / 8)
+                }
+                if (v.framesPerPixel() <= 1.0 / 8) {
                     EXPECT_EQ(r.minorFrames, 1) << "every sample";
+                }
             }
         }
     }
