@@ -2,19 +2,21 @@
 
 #include "app/choosers.h"
 
-std::optional<QString> FileChooser::Choose(const FileRequest &request)
+std::optional<QString> FileChooser::Choose(const FileRequest &request, trevisto::ChooserKind kind)
 {
-    std::optional<QString> chosen = dialogs_.fileDialog(request);
+    std::optional<QString> chosen = dialogs_.fileDialog(trevisto::inKeptFolder(request, trevisto::KeptFolder(kind)));
     if (!chosen)
         return chosen;
     // "ringtone" typed in the MP3 chooser is saved as "ringtone.mp3".
     if (request.save)
         chosen = withDefaultSuffix(*chosen, request.defaultSuffix);
     previousChoice_ = *chosen;
+    // A folder that cannot be kept only costs the next chooser its start.
+    trevisto::KeepFolderOf(kind, *chosen);
     return chosen;
 }
 
 std::optional<QString> FileChooser::ChooseSource(const QString &filter)
 {
-    return Choose(trevisto::openSourceRequest(filter, previousChoice_));
+    return Choose(trevisto::openSourceRequest(filter, previousChoice_), trevisto::ChooserKind::OpenSource);
 }
