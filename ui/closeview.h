@@ -59,6 +59,7 @@ signals:
     void playToMarkOutRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -76,6 +77,8 @@ private:
     Drag handleAt(QPointF at) const;
     QRect waveRect() const { return QRect(0, RulerHeight, width(), height() - RulerHeight - BarHeight); }
     void placeBar();
+    // The tooltips, names and captions, in the language chosen last.
+    void showTexts();
 
     std::unique_ptr<trevisto::wav::File> file_;
     PeakTable peaks_;

@@ -9,8 +9,6 @@
 
 using trevisto::mci::MciPlayer;
 
-// The texts this file shows are the close view's own: CloseView::tr, under its context.
-
 CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseView &view, MciPlayer &player,
                                    Window hooks)
     : QObject(&window), ui_(ui), view_(view), player_(player), window_(std::move(hooks))
@@ -31,15 +29,6 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
         QKeySequence key;
         std::function<void()> does;
     } keys[] = {
-        {Qt::Key_Comma, [this] { StepPlayPosition(-10); }},
-        {Qt::Key_Period, [this] { StepPlayPosition(10); }},
-        // Shift with , and . gives < and > on most layouts, and itself on some.
-        {Qt::Key_Less, [this] { StepPlayPosition(-1000); }},
-        {Qt::Key_Greater, [this] { StepPlayPosition(1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Comma), [this] { StepPlayPosition(-1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Period), [this] { StepPlayPosition(1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Less), [this] { StepPlayPosition(-1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Greater), [this] { StepPlayPosition(1000); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Space), [this] { Play(Preview::Marked); }},
         {Qt::Key_BracketLeft, [this] { Play(Preview::FromMarkIn); }},
         {Qt::Key_BracketRight, [this] { Play(Preview::ToMarkOut); }},
@@ -48,10 +37,6 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
         auto *shortcut = new QShortcut(k.key, &window);
         connect(shortcut, &QShortcut::activated, this, k.does);
     }
-    view_.setToolTip(CloseView::tr("Ctrl+wheel zooms, the wheel or a drag scrolls, a click moves the play "
-                                   "position; drag a mark's handle to move it. Shift+Space plays from Mark In "
-                                   "to Mark Out, [ the first two seconds, ] the last two; , and . step 10 ms, "
-                                   "with Shift one second."));
 }
 
 bool CloseViewBinding::SourceMovable() const

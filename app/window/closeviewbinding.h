@@ -38,13 +38,14 @@ public:
     CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseView &view, trevisto::mci::MciPlayer &player,
                      Window hooks);
 
+    // While the sound stands, moves its position by `deltaMs`, within the sound.
+    void StepPlayPosition(qint64 deltaMs);
+
 private:
     // A sound is open and its transport is not locked.
     bool SourceMovable() const;
     // Moves the play position: a running sound plays on from there, a standing one stays.
     void MovePlayPosition(qint64 ms);
-    // While the sound stands, moves its position by `deltaMs`, within the sound.
-    void StepPlayPosition(qint64 deltaMs);
     void ShowPlayPosition();
     // Plays the stretch `preview` names and stops there.
     void Play(trevisto::Preview preview);
