@@ -27,6 +27,7 @@ struct CopySaving {
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
     wait_.hide();
+    chooser_.Used(done.join ? trevisto::ChooserKind::Join : trevisto::ChooserKind::Save, done.output);
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
         // them back.

@@ -11,9 +11,13 @@ std::optional<QString> FileChooser::Choose(const FileRequest &request, trevisto:
     if (request.save)
         chosen = withDefaultSuffix(*chosen, request.defaultSuffix);
     previousChoice_ = *chosen;
-    // A folder that cannot be kept only costs the next chooser its start.
-    trevisto::KeepFolderOf(kind, *chosen);
     return chosen;
+}
+
+void FileChooser::Used(trevisto::ChooserKind kind, const QString &path)
+{
+    // A folder that cannot be kept only costs the next chooser its start.
+    trevisto::KeepFolderOf(kind, path);
 }
 
 std::optional<QString> FileChooser::ChooseSource(const QString &filter)

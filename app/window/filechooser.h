@@ -16,9 +16,13 @@ public:
     explicit FileChooser(Dialogs &dialogs) : dialogs_(dialogs) {}
 
     // Shows the chooser `request` asks for, in the folder the last chooser of `kind` was
-    // used in; the chosen path, which becomes the previous choice and gives `kind` its
-    // folder, or nothing on Cancel. A name typed without the saved kind's suffix gets it.
+    // used in; the chosen path, which becomes the previous choice, or nothing on Cancel. A
+    // name typed without the saved kind's suffix gets it.
     std::optional<QString> Choose(const FileRequest &request, trevisto::ChooserKind kind);
+    // The file `path`, chosen by a chooser of `kind`, was opened or written: its folder is
+    // where that kind starts from now on. Only then, so a refused or failed choice leaves
+    // the settings as they were.
+    void Used(trevisto::ChooserKind kind, const QString &path);
     // Shows the open chooser for a source of the kind `filter` lists.
     std::optional<QString> ChooseSource(const QString &filter);
 

@@ -157,6 +157,7 @@ void frmWriteWave::loadDone(const QString &notice)
     controls_.HoldControls(ControlGroups::Opening, false);
     undo_.hold(false);
     ReleaseLoadedSource();
+    chooser_.Used(trevisto::ChooserKind::OpenSource, loader_.source());
     if (loader_.job() == trevisto::SourceLoader::Job::Copying) {
         OpenWavInPlace(loader_.source());
     } else {

@@ -109,5 +109,6 @@ void frmWriteWave::Command3_Click()
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
+    chooser_.Used(trevisto::ChooserKind::Save, path);
     dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
 }

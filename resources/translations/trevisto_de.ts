@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Set</source>
-        <translation>Schneiden</translation>
+        <translation>Schnitt</translation>
     </message>
 </context>
 <context>

@@ -327,7 +327,7 @@
     </message>
     <message>
         <source>Set</source>
-        <translation>Вырезать</translation>
+        <translation>Резать</translation>
     </message>
 </context>
 <context>

@@ -97,43 +97,49 @@ TEST(FileChooserTest, AFileOfferedByItsPathKeepsItsFolderElseTheKeptFolderIsTheS
     }
 }
 
-// Opening, saving and joining each start where their kind was last used, in this run and
-// in the next; a folder that went is forgotten, and Cancel keeps what was kept.
-TEST(FileChooserTest, EachKindStartsInTheFolderItWasLastUsedIn)
+// Opening, saving and joining each start where their kind last opened or wrote a file, in
+// this run and in the next; a choice that was not used (refused, failed) keeps nothing, a
+// folder that went is forgotten, and Cancel keeps what was kept.
+TEST(FileChooserTest, EachKindStartsInTheFolderItLastUsed)
 {
     FreshPrefix prefix;
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
-    const QString sources = root.filePath("sources"), saves = root.filePath("saves"), joins = root.filePath("joins");
-    for (const QString &folder : {sources, saves, joins})
+    const QString sources = root.filePath("sources"), saves = root.filePath("saves"), joins = root.filePath("joins"),
+                  refused = root.filePath("refused");
+    for (const QString &folder : {sources, saves, joins, refused})
         ASSERT_TRUE(QDir().mkpath(folder));
     using trevisto::ChooserKind;
     const auto startOf = [](ScriptedDialogs &d) { return d.asked().last().file.initDir; };
+    const QString ogg = QStringLiteral("Ogg (*.ogg)|*.ogg");
     {
         ScriptedDialogs dialogs;
         FileChooser chooser(dialogs);
         dialogs.answerFile(sources + "/song.wav");
-        chooser.ChooseSource(QStringLiteral("Ogg (*.ogg)|*.ogg"));
+        chooser.Used(ChooserKind::OpenSource, *chooser.ChooseSource(ogg));
         EXPECT_EQ(startOf(dialogs), "") << "nothing kept at first";
         dialogs.answerFile(saves + "/cut.mp3");
-        chooser.Choose(trevisto::saveMp3Request(), ChooserKind::Save);
+        chooser.Used(ChooserKind::Save, *chooser.Choose(trevisto::saveMp3Request(), ChooserKind::Save));
         EXPECT_EQ(startOf(dialogs), trevisto::saveMp3Request().initDir);
         dialogs.answerFile(joins + "/all");
-        chooser.Choose(trevisto::saveMp3Request(), ChooserKind::Join);
+        chooser.Used(ChooserKind::Join, *chooser.Choose(trevisto::saveMp3Request(), ChooserKind::Join));
         EXPECT_EQ(startOf(dialogs), trevisto::saveMp3Request().initDir) << "a join keeps its own";
-        dialogs.answerFile(std::nullopt);
+        dialogs.answerFile(refused + "/clip.wav");
         chooser.Choose(trevisto::saveWavRequest(), ChooserKind::Save);
         EXPECT_EQ(startOf(dialogs), saves);
+        dialogs.answerFile(std::nullopt);
+        chooser.Choose(trevisto::saveWavRequest(), ChooserKind::Save);
+        EXPECT_EQ(startOf(dialogs), saves) << "a choice not used keeps nothing";
     }
     // The next run: a new chooser, the same settings.
     ScriptedDialogs dialogs;
     FileChooser chooser(dialogs);
     dialogs.answerFile(std::nullopt);
-    chooser.ChooseSource(QStringLiteral("Ogg (*.ogg)|*.ogg"));
+    chooser.ChooseSource(ogg);
     EXPECT_EQ(startOf(dialogs), sources);
     dialogs.answerFile(std::nullopt);
     chooser.Choose(trevisto::saveWavRequest(), ChooserKind::Save);
-    EXPECT_EQ(startOf(dialogs), saves) << "Cancel kept the folder";
+    EXPECT_EQ(startOf(dialogs), saves);
     dialogs.answerFile(std::nullopt);
     chooser.Choose(trevisto::joinWavRequest({}), ChooserKind::Join);
     EXPECT_EQ(startOf(dialogs), joins);

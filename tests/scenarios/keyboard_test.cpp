@@ -160,6 +160,7 @@ TEST_F(Keyboard, OpenMarkCutAddTwoClipsAndJoinThemWithoutAMouse)
     ASSERT_TRUE(waitFor([&] { return MarkIn(w()) == 4000 && MarkOut(w()) == 7000; }));
     press(Qt::Key_T, Qt::ControlModifier);
     ASSERT_TRUE(waitFor([&] { return u()->CmdaddList->isEnabled(); }));
+    EXPECT_EQ(w().focusWidget(), u()->CmdaddList) << "the cut leaves the keys where they were";
     tabTo(u()->CmdaddList);
     dialogs_.answerInput("Chorus");
     press(Qt::Key_Return);
