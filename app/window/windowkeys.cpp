@@ -132,8 +132,8 @@ FocusKind WindowKeys::KindOf(const QWidget *focused, const Ui::frmWriteWave &ui)
         return FocusKind::ClipList;
     if (const QLineEdit *edit = LineEditOf(*focused))
         return TakesOnlyDigits(*edit) ? FocusKind::DigitsEntry : FocusKind::TextEntry;
-    if (qobject_cast<const QComboBox *>(focused) || qobject_cast<const QAbstractSpinBox *>(focused) || qobject_cast<const QTextEdit *>(focused) ||
-        qobject_cast<const QPlainTextEdit *>(focused))
+    if (qobject_cast<const QComboBox *>(focused) || qobject_cast<const QAbstractSpinBox *>(focused) ||
+        qobject_cast<const QTextEdit *>(focused) || qobject_cast<const QPlainTextEdit *>(focused))
         return FocusKind::TextEntry;
     if (qobject_cast<const QRadioButton *>(focused) || qobject_cast<const QCheckBox *>(focused))
         return FocusKind::Option;
