@@ -3,6 +3,8 @@
 #include "core/routines.h"
 #include "core/workingfiles.h"
 
+#include <QFileInfo>
+
 namespace trevisto {
 
 namespace {
@@ -46,6 +48,13 @@ FileRequest joinWavRequest(const QString &previous)
     join.title = JoinWavTitle;
     join.defaultSuffix = QStringLiteral("wav");
     return offeringPrevious(join, previous);
+}
+
+FileRequest inKeptFolder(FileRequest request, const QString &folder)
+{
+    if (!folder.isEmpty() && QFileInfo(request.fileName).isRelative())
+        request.initDir = folder;
+    return request;
 }
 
 } // namespace trevisto

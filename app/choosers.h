@@ -26,4 +26,8 @@ FileRequest saveWavRequest();
 // Joins the clips into a WAV file, offering `previous` again where it is a WAV file.
 FileRequest joinWavRequest(const QString &previous);
 
+// `request` starting in `folder`, the folder its kind of chooser was last used in, where
+// there is one. A file offered by its full path names its own folder and keeps it.
+FileRequest inKeptFolder(FileRequest request, const QString &folder);
+
 } // namespace trevisto

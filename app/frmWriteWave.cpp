@@ -139,6 +139,13 @@ void frmWriteWave::ConnectHandlers()
     connect(MMCPlayList, &MciPlayer::done, this, &frmWriteWave::PlayNextClip);
     connect(ui->CmdPlayTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdPlayTemp_Click);
     connect(ui->CmdStopTemp, &QAbstractButton::clicked, this, &frmWriteWave::CmdStopTemp_Click);
+    // Only the cut's Play runs the result player, and a Stop before the end reports
+    // nothing: this is the cut played out (or unable to play), and the window comes back
+    // as its Stop brings it back instead of staying locked with nothing playing.
+    connect(MMControl1, &MciPlayer::done, this, [this] {
+        if (!ending_)
+            CmdStopTemp_Click();
+    });
     connect(ui->CmdCreate, &QAbstractButton::clicked, this, &frmWriteWave::CmdCreate_Click);
     connect(ui->Command2, &QAbstractButton::clicked, this, &frmWriteWave::Command2_Click);
     connect(ui->Option1, &QAbstractButton::clicked, this, &frmWriteWave::Option1_Click);
@@ -166,13 +173,14 @@ void frmWriteWave::ConnectHandlers()
     };
     for (const auto &[item, code] : languages)
         connect(item, &QAction::triggered, this, [this, item = item, code = code] { ChooseLanguage(item, code); });
-    new WindowKeys(*this, *ui, *MMaudio);
     closeViewBinding_ = new CloseViewBinding(
         *this, *ui, *closeView_, *MMaudio,
         {[this] { return std::pair<qint64, qint64>(MarkIn, MarkOut); },
          [this](trevisto::MarkStep::Mark mark, qint64 ms, const QString &text) { SetMark(mark, ms, text); },
          [this](qint64 markIn, qint64 markOut) { SetMarkRange(markIn, markOut); }, [this] { CmdPlay_Click(); },
          [this](const QString &message) { dialogs_.msgBox(message, vbOKOnly, MsgIcon::Critical, ProgramTitle); }});
+    new WindowKeys(*this, *ui, *MMaudio,
+                   [binding = closeViewBinding_](qint64 deltaMs) { binding->StepPlayPosition(deltaMs); });
 }
 
 void frmWriteWave::about_Click()

@@ -1,5 +1,7 @@
 #include "clips/cliplist.h"
 
+#include "core/workingfiles.h"
+
 #include <QFile>
 #include <QItemSelectionModel>
 
@@ -27,6 +29,8 @@ ClipName CheckClipName(const QString &answer, const QStringList &entries)
             return ClipName::Invalid;
     if (answer.isEmpty())
         return ClipName::Empty;
+    if (upper == upperAscii(WorkingFiles::Concat.section(QLatin1Char('\\'), -1).chopped(4)))
+        return ClipName::Duplicate;
     for (const QString &entry : entries)
         if (upperAscii(entry) == upper)
             return ClipName::Duplicate;

@@ -17,12 +17,14 @@ enum class ClipName {
     Accepted,
 };
 
-// The characters of a clip name, compared after upper-casing. O and Z are left out, so
-// no clip can be named like the joining work file.
-inline constexpr const char *ClipNameCharacters = "ABCDEFGHIJKLMNPQRSTUVWXY0123456789-_";
+// The characters of a clip name, compared after upper-casing: every letter, the digits,
+// "-" and "_".
+inline constexpr const char *ClipNameCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_";
 
 // Checks every character first, then emptiness, then the entries from the first to the
 // last. Upper-casing maps only a-z, whatever the locale: "ı" or "ß" are simply invalid.
+// The joining work file lies in the clip folder, so its name counts as taken: a clip of
+// that name would be written over by the next join, and swept away at the next start.
 ClipName CheckClipName(const QString &answer, const QStringList &entries);
 
 // True when the native path `clipFile` names anything but a folder (a file, a link, even

@@ -33,8 +33,8 @@ constexpr ControlText Controls[] = {
     {"CmdSetNew", QT_TRANSLATE_NOOP("Controls", "Cut"), nullptr, false},
     {"CmdPlayTemp", QT_TRANSLATE_NOOP("Controls", "Play the cut"), nullptr, true},
     {"CmdStopTemp", QT_TRANSLATE_NOOP("Controls", "Stop the cut"), nullptr, true},
-    {"CmdSaveas", QT_TRANSLATE_NOOP("Controls", "Save the cut as MP3"), nullptr, true},
-    {"Command3", QT_TRANSLATE_NOOP("Controls", "Save the cut as WAV"), nullptr, true},
+    {"CmdSaveas", QT_TRANSLATE_NOOP("Controls", "Save the cut as MP3"), QT_TRANSLATE_NOOP("Controls", "Save the cut as an MP3 file"), true},
+    {"Command3", QT_TRANSLATE_NOOP("Controls", "Save the cut as WAV"), QT_TRANSLATE_NOOP("Controls", "Save the cut as a WAV file"), true},
     {"CdmEnd", QT_TRANSLATE_NOOP("Controls", "End"), QT_TRANSLATE_NOOP("Controls", "End the program and delete its working files"), true},
     {"CmdaddList", QT_TRANSLATE_NOOP("Controls", "Add to list"), nullptr, true},
     {"List1", QT_TRANSLATE_NOOP("Controls", "Clips"), nullptr, false},
@@ -44,11 +44,17 @@ constexpr ControlText Controls[] = {
     {"CmdDown", QT_TRANSLATE_NOOP("Controls", "Move down"), QT_TRANSLATE_NOOP("Controls", "Move the selected clip down"), true},
     {"Command5", QT_TRANSLATE_NOOP("Controls", "Delete clip"), QT_TRANSLATE_NOOP("Controls", "Delete the selected clip"), true},
     {"Command4", QT_TRANSLATE_NOOP("Controls", "Delete all clips"), QT_TRANSLATE_NOOP("Controls", "Delete every clip of the list"), true},
-    {"Command2", QT_TRANSLATE_NOOP("Controls", "Join as WAV"), nullptr, true},
-    {"CmdCreate", QT_TRANSLATE_NOOP("Controls", "Join as MP3"), nullptr, true},
+    {"Command2", QT_TRANSLATE_NOOP("Controls", "Join as WAV"), QT_TRANSLATE_NOOP("Controls", "Join every clip into one WAV file"), true},
+    {"CmdCreate", QT_TRANSLATE_NOOP("Controls", "Join as MP3"), QT_TRANSLATE_NOOP("Controls", "Join every clip into one MP3 file"), true},
     {"btnLoadFile", QT_TRANSLATE_NOOP("Controls", "Open File"), QT_TRANSLATE_NOOP("Controls", "Choose a sound file to open"), false},
     {"btnConvert", QT_TRANSLATE_NOOP("Controls", "Convert"), nullptr, false},
     {"TxtProcess", QT_TRANSLATE_NOOP("Controls", "Encoder status"), nullptr, false},
+};
+
+// Captions of the form that no pack carries.
+constexpr ControlCaption Captions[] = {
+    {"lblTime", QT_TRANSLATE_NOOP("Controls", "Time:")},
+    {"CmdSetNew", QT_TRANSLATE_NOOP("Controls", "Set")},
 };
 
 constexpr FrameCaption Frames[] = {
@@ -60,13 +66,20 @@ constexpr FrameCaption Frames[] = {
     {"Frame10", QT_TRANSLATE_NOOP("Controls", "List")},
 };
 
-// The order of the table is the reading order.
-constexpr auto TabOrder = [] {
-    std::array<const char *, std::size(Controls)> order{};
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = Controls[i].control;
-    return order;
-}();
+// The reading order: the Goto boxes, the Time Frame and the knob, the bit rates row by
+// row, the marks and the cut, the cut's buttons, then the list and its buttons. The
+// controls below the client area, which nobody sees, are left out, and so are the close
+// view and its bar, which the pointer and the keys serve.
+constexpr const char *TabOrder[] = {
+    "cmbHH",   "CmbMM",       "CmbSS",       "CmdGoto",   "Slider1",  "CmdBack",     "CmdPlay",
+    "CmdStop", "CmdPause",    "CmdStep",     "Knob1",     "Option1",  "Option3",     "Option2",
+    "Option4", "Option5",     "CmdSetin",    "CmdOut",    "CmdSetNew", "CmdPlayTemp", "CmdStopTemp",
+    "CmdSaveas", "Command3",  "CdmEnd",      "CmdaddList", "List1",   "CmdPlayList", "CmdStopList",
+    "CmdUp",   "CmdDown",     "Command5",    "Command4",  "Command2", "CmdCreate",
+};
+
+// The controls no one sees: they lie below the client area at every size.
+constexpr const char *Unseen[] = {"btnLoadFile", "btnConvert", "TxtProcess"};
 
 // The pack tooltip `control` gets, or an empty text where `tables` give it none; `texts`
 // are captionTexts(tables).
@@ -86,6 +99,8 @@ QString packToolTip(const LanguageTables &tables, const QStringList &texts, cons
 std::span<const ControlText> controlTexts() { return Controls; }
 std::span<const FrameCaption> frameCaptions() { return Frames; }
 std::span<const char *const> tabOrder() { return TabOrder; }
+std::span<const char *const> unseenControls() { return Unseen; }
+std::span<const ControlCaption> controlCaptions() { return Captions; }
 
 QString controlTranslation(const char *source)
 {

@@ -1,9 +1,10 @@
 #pragma once
 // The window's texts in the program's own words, where the language packs have none or
-// too few: the frame captions, the tooltips of the controls no pack describes (and of the
-// two delete buttons, which every pack calls alike), the names a screen reader announces,
-// and the order the Tab key visits the controls in. Each text follows the language of the
-// program's messages.
+// too few: the frame captions and the captions no pack carries, the tooltips of the
+// controls no pack describes (and of the two delete buttons, which every pack calls alike,
+// and of the join and save buttons, which every pack calls like each other), the names a
+// screen reader announces, and the order the Tab key visits the controls in. Each text
+// follows the language of the program's messages.
 
 #include "settings/language_file.h"
 
@@ -28,10 +29,20 @@ struct FrameCaption {
     const char *title;
 };
 
+// A control's caption that no pack carries.
+struct ControlCaption {
+    const char *control;
+    const char *text;
+};
+
 std::span<const ControlText> controlTexts();
 std::span<const FrameCaption> frameCaptions();
-// The controls in the window's reading order: frame by frame, each from top left.
+std::span<const ControlCaption> controlCaptions();
+// The controls Tab visits, in the window's reading order: frame by frame, each from top
+// left.
 std::span<const char *const> tabOrder();
+// The controls that lie where no one sees them, which take no focus.
+std::span<const char *const> unseenControls();
 
 // The texts for one control, in the language of the program's messages.
 struct ControlStrings {

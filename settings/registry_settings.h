@@ -8,6 +8,9 @@
 #include <QString>
 #include <QVariant>
 
+// The key the program keeps its settings under.
+inline const QString ProgramSettingsKey = QStringLiteral("SOFTWARE\\Trevisto");
+
 // Creates `keyPath` (every missing level) and sets one value of `valueType` (REG_SZ or
 // REG_DWORD). The registry result code of the first step that failed, else ERROR_SUCCESS.
 trevisto::registry::LONG RegWriteValue(const QString &keyPath, const QString &valueName, const QVariant &value,

@@ -109,25 +109,17 @@ CloseView::CloseView(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setAccessibleName(tr("Close view of the sound"));
     const struct {
         const char *name;
-        QString text, tip;
         void (CloseView::*signal)();
     } buttons[] = {
-        {"CmdPlayMarked", tr("\u25B6 In to Out"), tr("Plays from Mark In to Mark Out (Shift+Space)"),
-         &CloseView::playMarkedRequested},
-        {"CmdPlayFromIn", tr("\u25B6 2 s from In"), tr("Plays the two seconds from Mark In ([)"),
-         &CloseView::playFromMarkInRequested},
-        {"CmdPlayToOut", tr("\u25B6 2 s to Out"), tr("Plays the two seconds up to Mark Out (])"),
-         &CloseView::playToMarkOutRequested},
+        {"CmdPlayMarked", &CloseView::playMarkedRequested},
+        {"CmdPlayFromIn", &CloseView::playFromMarkInRequested},
+        {"CmdPlayToOut", &CloseView::playToMarkOutRequested},
     };
     for (const auto &b : buttons) {
         auto *button = new QToolButton(this);
         button->setObjectName(QLatin1String(b.name));
-        button->setText(b.text);
-        button->setToolTip(b.tip);
-        button->setAccessibleName(b.tip);
         button->setAutoRaise(true);
         // The keys keep acting on the window after a click here.
         button->setFocusPolicy(Qt::NoFocus);
@@ -135,7 +127,44 @@ CloseView::CloseView(QWidget *parent) : QWidget(parent)
         connect(button, &QToolButton::clicked, this, b.signal);
         bar_.push_back(button);
     }
+    showTexts();
+}
+
+void CloseView::showTexts()
+{
+    setAccessibleName(tr("Close view of the sound"));
+    // One line for each way in, so the tip stays narrow: as one line it would be as wide as
+    // the screen.
+    setToolTip(tr("Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E "
+                  "Mark In to Mark Out.\n"
+                  "The wheel or a drag scrolls; a click moves the play position.\n"
+                  "Drag a mark's handle to move it; drag across the ruler, or Shift+drag, to mark "
+                  "a range.\n"
+                  "Double-click the In or Out time to type it to the millisecond.\n"
+                  "Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last "
+                  "two.\n"
+                  ", and . step 10 ms, with Shift one second."));
+    const struct {
+        QString text, tip;
+    } texts[] = {
+        {tr("\u25B6 In to Out"), tr("Plays from Mark In to Mark Out (Shift+Space)")},
+        {tr("\u25B6 2 s from In"), tr("Plays the two seconds from Mark In ([)")},
+        {tr("\u25B6 2 s to Out"), tr("Plays the two seconds up to Mark Out (])")},
+    };
+    for (size_t i = 0; i < bar_.size() && i < std::size(texts); ++i) {
+        bar_[i]->setText(texts[i].text);
+        bar_[i]->setToolTip(texts[i].tip);
+        bar_[i]->setAccessibleName(texts[i].tip);
+    }
     placeBar();
+}
+
+void CloseView::changeEvent(QEvent *event)
+{
+    // The view is made before a language is chosen, and follows every choice after.
+    if (event->type() == QEvent::LanguageChange)
+        showTexts();
+    QWidget::changeEvent(event);
 }
 
 CloseView::~CloseView() = default;

@@ -98,6 +98,7 @@ signals:
     void playToMarkOutRequested();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -121,6 +122,8 @@ private:
     QFont readoutFont() const;
     void closeMarkField();
     void reportSpan();
+    // The tooltips, names and captions, in the language chosen last.
+    void showTexts();
 
     std::unique_ptr<trevisto::wav::File> file_;
     PeakTable peaks_;

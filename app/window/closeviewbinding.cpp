@@ -19,7 +19,6 @@ using trevisto::mci::MciPlayer;
 
 namespace {
 
-const QString SettingsKey = QStringLiteral("SOFTWARE\\Trevisto");
 const QString SnapValue = QStringLiteral("SnapToZeroCrossings");
 // Each zoom key doubles or halves what the view shows.
 constexpr double kZoomStep = 2;
@@ -63,15 +62,6 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
         QKeySequence key;
         std::function<void()> does;
     } keys[] = {
-        {Qt::Key_Comma, [this] { StepPlayPosition(-10); }},
-        {Qt::Key_Period, [this] { StepPlayPosition(10); }},
-        // Shift with , and . gives < and > on most layouts, and itself on some.
-        {Qt::Key_Less, [this] { StepPlayPosition(-1000); }},
-        {Qt::Key_Greater, [this] { StepPlayPosition(1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Comma), [this] { StepPlayPosition(-1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Period), [this] { StepPlayPosition(1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Less), [this] { StepPlayPosition(-1000); }},
-        {QKeySequence(Qt::SHIFT | Qt::Key_Greater), [this] { StepPlayPosition(1000); }},
         {QKeySequence(Qt::SHIFT | Qt::Key_Space), [this] { Play(Preview::Marked); }},
         {Qt::Key_BracketLeft, [this] { Play(Preview::FromMarkIn); }},
         {Qt::Key_BracketRight, [this] { Play(Preview::ToMarkOut); }},
@@ -91,7 +81,7 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
     snapItem_ = new QAction(this);
     snapItem_->setObjectName(QStringLiteral("SnapToZero"));
     snapItem_->setCheckable(true);
-    snapItem_->setChecked(RegReadString(SettingsKey, SnapValue) == QLatin1String("1"));
+    snapItem_->setChecked(RegReadString(ProgramSettingsKey, SnapValue) == QLatin1String("1"));
     connect(snapItem_, &QAction::toggled, this, &CloseViewBinding::StoreSnap);
     view_.addOption(snapItem_);
     // The mark labels under the buttons open the same field as the view's readouts.
@@ -115,16 +105,6 @@ bool CloseViewBinding::eventFilter(QObject *watched, QEvent *event)
 
 void CloseViewBinding::ApplyTexts()
 {
-    // One line for each way in, so the tip stays narrow.
-    view_.setToolTip(CloseView::tr("Ctrl+wheel, Ctrl+Plus and Ctrl+Minus zoom; Ctrl+0 shows the whole sound, Ctrl+E "
-                                   "Mark In to Mark Out.\n"
-                                   "The wheel or a drag scrolls; a click moves the play position.\n"
-                                   "Drag a mark's handle to move it; drag across the ruler, or Shift+drag, to mark "
-                                   "a range.\n"
-                                   "Double-click the In or Out time to type it to the millisecond.\n"
-                                   "Shift+Space plays from Mark In to Mark Out, [ the first two seconds, ] the last "
-                                   "two.\n"
-                                   ", and . step 10 ms, with Shift one second."));
     snapItem_->setText(CloseView::tr("Snap marks to zero crossings"));
     snapItem_->setToolTip(CloseView::tr("Every mark placed or dragged goes to the nearest zero crossing within 5 ms"));
 }
@@ -142,7 +122,7 @@ qint64 CloseViewBinding::Placed(qint64 ms) const
 void CloseViewBinding::StoreSnap(bool on)
 {
     const trevisto::registry::LONG stored =
-        RegWriteValue(SettingsKey, SnapValue, on ? 1 : 0, trevisto::registry::REG_DWORD);
+        RegWriteValue(ProgramSettingsKey, SnapValue, on ? 1 : 0, trevisto::registry::REG_DWORD);
     if (stored == trevisto::registry::ERROR_SUCCESS)
         return;
     const QSignalBlocker quiet(snapItem_);

@@ -45,6 +45,8 @@ public:
     CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseView &view, trevisto::mci::MciPlayer &player,
                      Window hooks);
 
+    // While the sound stands, moves its position by `deltaMs`, within the sound.
+    void StepPlayPosition(qint64 deltaMs);
     // Where a mark placed at `ms` goes: to the nearest zero crossing while the option is on.
     qint64 Placed(qint64 ms) const;
     bool Snaps() const;
@@ -63,8 +65,6 @@ private:
     bool SourceMovable() const;
     // Moves the play position: a running sound plays on from there, a standing one stays.
     void MovePlayPosition(qint64 ms);
-    // While the sound stands, moves its position by `deltaMs`, within the sound.
-    void StepPlayPosition(qint64 deltaMs);
     void ShowPlayPosition();
     // Plays the stretch `preview` names and stops there.
     void Play(trevisto::Preview preview);

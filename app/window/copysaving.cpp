@@ -27,6 +27,7 @@ struct CopySaving {
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
     wait_.hide();
+    chooser_.Used(done.join ? trevisto::ChooserKind::Join : trevisto::ChooserKind::Save, done.output);
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
         // them back.
@@ -43,23 +44,21 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
         notes << CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(done.fallbackKbps).arg(done.fallbackWhy);
     notes << done.encoderNote;
     notes.removeAll(QString());
-    // After a join only the clips that went into the MP3 may go; else all of them.
+    // Only the clips that went into the MP3 may go, even if the list changed meanwhile.
     if (done.join)
         clips_.noteOutput(done.clips);
     else
         clips_.forgetOutput();
-    // "The file is saved" with the notes under it, then the question about the clips.
+    // "The file is saved" with the notes under it, then, after a join, the question about
+    // the clips. A saved cut used none of them: a Yes there would lose them for nothing.
     const QString note = notes.join(QStringLiteral("\r\n"));
     dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note, vbOKOnly,
                     MsgIcon::None, "Trevisto");
-    if (clips_.count() > 1 &&
+    if (done.join && clips_.count() > 1 &&
         dialogs_.msgBox("Do You want to delete ALL temp file ", vbYesNo | vbDefaultButton2, MsgIcon::None,
                         "Deleting") == vbYes) {
-        // After an encoded join only the clips that went into the MP3; else all.
         if (const auto &joined = clips_.output())
             RemoveClips(*joined, trevisto::DeleteJoinedClipsText(done.output));
-        else
-            RemoveClips(clips_.ids(), trevisto::DeleteAllClipsText());
     }
     clips_.forgetOutput();
 }

@@ -13,6 +13,8 @@
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QFile>
 
 namespace {
@@ -31,6 +33,13 @@ void frmWriteWave::CmdSetNew_Click()
                         ProgramTitle);
         return;
     }
+    // The result's buttons go off while the cut is made; one that had the keyboard takes it
+    // back once they are on again, so the keys stay where the user was.
+    const QPointer<QWidget> focused = focusWidget();
+    const auto giveFocusBack = qScopeGuard([&] {
+        if (focused && focused != focusWidget() && focused->isEnabled())
+            focused->setFocus(Qt::OtherFocusReason);
+    });
     // The device reads the source file, so the player lets go of it first.
     MMaudio->setCommand("Stop");
     const qint64 length = MMaudio->length();

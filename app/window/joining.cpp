@@ -37,7 +37,7 @@ void frmWriteWave::CmdCreate_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveMp3Request());
+    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveMp3Request(), trevisto::ChooserKind::Join);
     if (!chosen || RefuseProtectedDestination(*chosen))
         return;
     StopListForJoining();
@@ -52,7 +52,8 @@ void frmWriteWave::CmdCreate_Click()
 void frmWriteWave::Command2_Click()
 {
     StopListForJoining();
-    const std::optional<QString> output = chooser_.Choose(trevisto::joinWavRequest(chooser_.previousChoice()));
+    const std::optional<QString> output = chooser_.Choose(trevisto::joinWavRequest(chooser_.previousChoice()),
+                                                                 trevisto::ChooserKind::Join);
     if (!output || RefuseProtectedDestination(*output))
         return;
     wait_.show(Frmwait::Job::Joining);

@@ -13,14 +13,13 @@
 
 namespace {
 
-const QString SettingsKey = QStringLiteral("SOFTWARE\\Trevisto");
 const QString LanguageValue = QStringLiteral("Language");
 
 } // namespace
 
 void frmWriteWave::LoadLanguage()
 {
-    const QString code = RegReadString(SettingsKey, LanguageValue);
+    const QString code = RegReadString(ProgramSettingsKey, LanguageValue);
     const QString path = QDir(programFolder_).filePath(languageBaseName(code) + ".lng");
 
     // A file that is missing, unreadable or incomplete changes no text: the window keeps
@@ -46,7 +45,7 @@ void frmWriteWave::LoadLanguage()
 void frmWriteWave::ChooseLanguage(QAction *item, const char *code)
 {
     const trevisto::registry::LONG stored =
-        RegWriteValue(SettingsKey, LanguageValue, QString::fromLatin1(code), trevisto::registry::REG_SZ);
+        RegWriteValue(ProgramSettingsKey, LanguageValue, QString::fromLatin1(code), trevisto::registry::REG_SZ);
     if (stored != trevisto::registry::ERROR_SUCCESS) {
         // The language loaded is the one stored, so the texts stay as they are; only the
         // mark the click put on goes.

@@ -157,6 +157,7 @@ void frmWriteWave::loadDone(const QString &notice)
     controls_.HoldControls(ControlGroups::Opening, false);
     undo_.hold(false);
     ReleaseLoadedSource();
+    chooser_.Used(trevisto::ChooserKind::OpenSource, loader_.source());
     if (loader_.job() == trevisto::SourceLoader::Job::Copying) {
         OpenWavInPlace(loader_.source());
     } else {
@@ -166,7 +167,9 @@ void frmWriteWave::loadDone(const QString &notice)
         source_.mp3 = mp3;
         ShowOpenedSource(loader_.source());
         MMaudio->setNotifyStatus(true);
-        controls_.SetEnabled({ui->CmdPlay, ui->CmdStep}, true);
+        // The marks take the play position whether the sound plays or stands, and a click
+        // in the close view or a step key moves it before anything plays.
+        controls_.SetEnabled({ui->CmdPlay, ui->CmdStep, ui->CmdSetin, ui->CmdOut}, true);
     }
     wait_.hide();
 }

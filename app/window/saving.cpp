@@ -76,7 +76,7 @@ void frmWriteWave::CmdSaveas_Click()
 {
     if (RefuseWhileEncoding())
         return;
-    const std::optional<QString> output = chooser_.Choose(trevisto::saveMp3Request());
+    const std::optional<QString> output = chooser_.Choose(trevisto::saveMp3Request(), trevisto::ChooserKind::Save);
     if (!output || RefuseProtectedDestination(*output))
         return;
     wait_.show(Frmwait::Job::Copying);
@@ -88,7 +88,7 @@ void frmWriteWave::CmdSaveas_Click()
 
 void frmWriteWave::Command3_Click()
 {
-    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveWavRequest());
+    const std::optional<QString> chosen = chooser_.Choose(trevisto::saveWavRequest(), trevisto::ChooserKind::Save);
     if (!chosen)
         return;
     const QString path = *chosen;
@@ -109,5 +109,6 @@ void frmWriteWave::Command3_Click()
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
+    chooser_.Used(trevisto::ChooserKind::Save, path);
     dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
 }

@@ -22,6 +22,16 @@ struct CopySaving {
     Q_DECLARE_TR_FUNCTIONS(CopySaving)
 };
 
+// A tooltip longer than a line is laid out as a paragraph, which the tooltip wraps;
+// plain text would make one line as wide as the screen.
+QString WrappedToolTip(const QString &tip)
+{
+    constexpr qsizetype LongestLine = 80;
+    if (tip.size() <= LongestLine)
+        return tip;
+    return QStringLiteral("<p>") + tip.toHtmlEscaped() + QStringLiteral("</p>");
+}
+
 } // namespace
 
 QString WindowTexts::Load(const QString &path, const QString &code)
@@ -64,6 +74,11 @@ void WindowTexts::ApplyControlTexts()
                 ++blanks;
             box->setTitle(title.left(blanks) + trevisto::controlTranslation(frame.title));
         }
+    for (const trevisto::ControlCaption &caption : trevisto::controlCaptions())
+        if (auto *label = window_.findChild<QLabel *>(QLatin1String(caption.control)))
+            label->setText(trevisto::controlTranslation(caption.text));
+        else if (auto *button = window_.findChild<QAbstractButton *>(QLatin1String(caption.control)))
+            button->setText(trevisto::controlTranslation(caption.text));
     const std::vector<trevisto::ControlStrings> strings = trevisto::controlStrings(tables());
     for (const trevisto::ControlStrings &s : strings) {
         QWidget *control = window_.findChild<QWidget *>(s.control);
@@ -71,7 +86,7 @@ void WindowTexts::ApplyControlTexts()
         if (!control)
             continue;
         if (!s.toolTip.isEmpty())
-            control->setToolTip(s.toolTip);
+            control->setToolTip(WrappedToolTip(s.toolTip));
         // Without a pack, a button the packs describe says at least what it is; a tooltip
         // that is only its key counts as none.
         else if (control->toolTip().isEmpty() || control->toolTip().startsWith(QLatin1String(" (")))
@@ -88,6 +103,9 @@ void WindowTexts::ApplyControlTexts()
 
 void WindowTexts::SetTabOrder()
 {
+    for (const char *name : trevisto::unseenControls())
+        if (QWidget *control = window_.findChild<QWidget *>(QLatin1String(name)))
+            control->setFocusPolicy(Qt::NoFocus);
     QWidget *previous = nullptr;
     for (const char *name : trevisto::tabOrder()) {
         QWidget *control = window_.findChild<QWidget *>(QLatin1String(name));

@@ -355,6 +355,30 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
         <source>Delete every clip of the list</source>
         <translation>Jeden Clip der Liste löschen</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>Den Schnitt als MP3-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>Den Schnitt als WAV-Datei speichern</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>Alle Clips zu einer WAV-Datei zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>Alle Clips zu einer MP3-Datei zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Schnitt</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

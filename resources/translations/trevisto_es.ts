@@ -355,6 +355,30 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
         <source>Delete every clip of the list</source>
         <translation>Borrar todos los clips de la lista</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>Guardar el corte como archivo MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>Guardar el corte como archivo WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>Unir todos los clips en un archivo WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>Unir todos los clips en un archivo MP3</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tiempo:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Cortar</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -355,6 +355,30 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
         <source>Delete every clip of the list</source>
         <translation>Supprimer tous les clips de la liste</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>Enregistrer la coupe dans un fichier MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>Enregistrer la coupe dans un fichier WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>Assembler tous les clips en un fichier WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>Assembler tous les clips en un fichier MP3</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Temps :</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Couper</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -355,6 +355,30 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
         <source>Delete every clip of the list</source>
         <translation>Elimina tutte le clip dell’elenco</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>Salva il taglio come file MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>Salva il taglio come file WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>Unisci tutte le clip in un file WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>Unisci tutte le clip in un file MP3</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Taglia</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -355,6 +355,30 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
         <source>Delete every clip of the list</source>
         <translation>Удалить все фрагменты списка</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>Сохранить вырезанное в файл MP3</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>Сохранить вырезанное в файл WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>Склеить все клипы в один файл WAV</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>Склеить все клипы в один файл MP3</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Время:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>Резать</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

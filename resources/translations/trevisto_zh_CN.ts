@@ -355,6 +355,30 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
         <source>Delete every clip of the list</source>
         <translation>删除列表中的所有片段</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>将剪切结果保存为 MP3 文件</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>将剪切结果保存为 WAV 文件</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>将所有片段合并为一个 WAV 文件</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>将所有片段合并为一个 MP3 文件</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>时间:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>剪切</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

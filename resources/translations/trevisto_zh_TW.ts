@@ -355,6 +355,30 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
         <source>Delete every clip of the list</source>
         <translation>刪除清單中的所有片段</translation>
     </message>
+    <message>
+        <source>Save the cut as an MP3 file</source>
+        <translation>將剪下結果儲存為 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>Save the cut as a WAV file</source>
+        <translation>將剪下結果儲存為 WAV 檔案</translation>
+    </message>
+    <message>
+        <source>Join every clip into one WAV file</source>
+        <translation>將所有片段合併為一個 WAV 檔案</translation>
+    </message>
+    <message>
+        <source>Join every clip into one MP3 file</source>
+        <translation>將所有片段合併為一個 MP3 檔案</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>時間:</translation>
+    </message>
+    <message>
+        <source>Set</source>
+        <translation>剪下</translation>
+    </message>
 </context>
 <context>
     <name>Conversion</name>

@@ -35,10 +35,19 @@ TEST(ClipNameRule, AnswersAgainstTheListedEntries)
         {"ABC", {"abc"}, ClipName::Duplicate},
         {"ab1", {"x", "AB1", "y"}, ClipName::Duplicate},
         {"abc", {"abcd", "ab"}, ClipName::Accepted},
-        {"Intro", {}, ClipName::Invalid},
-        {"zone", {}, ClipName::Invalid},
-        {"O", {}, ClipName::Invalid},
-        {"z", {}, ClipName::Invalid},
+        // O and Z are letters like any other.
+        {"Intro", {}, ClipName::Accepted},
+        {"zone", {}, ClipName::Accepted},
+        {"chorus", {}, ClipName::Accepted},
+        {"fox", {}, ClipName::Accepted},
+        {"O", {}, ClipName::Accepted},
+        {"z", {"Z"}, ClipName::Duplicate},
+        {"Zoo", {"zOO"}, ClipName::Duplicate},
+        // The joining work file's name, in any letter case, is taken even with no clips.
+        {"concat", {}, ClipName::Duplicate},
+        {"CoNcAt", {}, ClipName::Duplicate},
+        {"concat1", {}, ClipName::Accepted},
+        {"conca", {}, ClipName::Accepted},
         {"my clip", {}, ClipName::Invalid},
         {"a.b", {}, ClipName::Invalid},
         {" ", {}, ClipName::Invalid}, // the preset answer left as it was
@@ -55,8 +64,9 @@ TEST(ClipNameRule, AnswersAgainstTheListedEntries)
         {QString::fromUtf8("a\U0001D400"), {}, ClipName::Invalid}, // surrogate pair
         {QString(QChar(0xD835)), {}, ClipName::Invalid},           // lone surrogate
         {"0123456789-_", {}, ClipName::Accepted},
-        {"ABCDEFGHIJKLMNPQRSTUVWXY", {}, ClipName::Accepted},
-        {"abcdefghijklmnpqrstuvwxy", {"ABCDEFGHIJKLMNPQRSTUVWXY0"}, ClipName::Accepted},
+        {"ABCDEFGHIJKLMNOPQRSTUVWXYZ", {}, ClipName::Accepted},
+        {"abcdefghijklmnopqrstuvwxyz", {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0"}, ClipName::Accepted},
+        {"abcdefghijklmnopqrstuvwxyz", {"ABCDEFGHIJKLMNOPQRSTUVWXYZ"}, ClipName::Duplicate},
         {QString(300, 'A'), {}, ClipName::Accepted}, // no length limit
     };
     for (const auto &c : cases) {

@@ -190,7 +190,8 @@ TEST(ClipList, ALoadListsTheRecordedClipsThatAreLeftThenTheUnrecordedOnes)
         {"a recorded file gone", head + "b\nx\na\n", {"a.wav", "b.wav"}, {"b", "a"}, true},
         {"an unrecorded file after the recorded", head + "b\n", {"a.wav", "b.wav"}, {"b", "a"}, true},
         {"letter case of the drive", head + "Intr_1\n", {"INTR_1.WAV"}, {"Intr_1"}, false},
-        {"files that are no clips", head, {"notes.txt", "zone.wav", "fine.wav"}, {"fine"}, true},
+        {"files that are no clips", head, {"notes.txt", "my clip.wav", "concat.wav", "fine.wav"}, {"fine"}, true},
+        {"names with O and Z", head + "zone\n", {"zone.wav", "Intro.wav"}, {"zone", "Intro"}, true},
         {"damaged: the clip files instead", "not a list\n", {"b.wav", "a.wav"}, {"a", "b"}, true},
     };
     for (const auto &c : cases) {

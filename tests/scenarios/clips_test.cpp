@@ -55,8 +55,6 @@ TEST_F(Clips, ThreeCutsBecomeClipsThatMoveAndAreDeleted)
         QList<std::optional<QString>> answers;
         QStringList messages;
     } names[] = {
-        {{"Intro"}, {"Invaild FileName"}},
-        {{"zone"}, {"Invaild FileName"}},
         {{"my clip"}, {"Invaild FileName"}},
         {{"a.b"}, {"Invaild FileName"}},
         {{" "}, {"Invaild FileName"}},
@@ -372,6 +370,24 @@ TEST_F(Clips, PlayingTheResultLocksTheSevenAndStoppingFreesTheEight)
     EXPECT_NE(MMControl1(w())->state(), MciPlayer::State::Playing);
     EXPECT_EQ(MMControl1(w())->position(), 0) << "back at its start";
     EXPECT_TRUE(MMaudio(w())->isOpen());
+}
+
+TEST_F(Clips, TheResultPlayedToItsEndFreesTheEightAsItsStopDoes)
+{
+    openSource(2.0);
+    cut(0, 300);
+    u()->CmdSetNew->setEnabled(false);
+    w().CmdPlayTemp_Click();
+    ASSERT_EQ(enabled(resultLocked()), "DDDDDDD");
+    ASSERT_TRUE(waitFor([&] { return u()->CmdPlay->isEnabled(); }, 5000)) << "still locked after the end";
+    EXPECT_EQ(enabled(resultLocked() << u()->CmdSetNew), "EEEEEEEE");
+    EXPECT_NE(MMControl1(w())->state(), MciPlayer::State::Playing);
+    EXPECT_EQ(MMControl1(w())->position(), 0) << "back at its start";
+    EXPECT_TRUE(MMaudio(w())->isOpen());
+    // It plays again from its start.
+    w().CmdPlayTemp_Click();
+    EXPECT_EQ(MMControl1(w())->state(), MciPlayer::State::Playing);
+    w().CmdStopTemp_Click();
 }
 
 TEST_F(Clips, CancelInTheEndConfirmationChangesNothing)

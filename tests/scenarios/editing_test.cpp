@@ -105,7 +105,7 @@ TEST_F(Editing, TheEnabledStateTableRowByRow)
     EXPECT_EQ(states(), "EDDDDDDDDD") << "program start";
 
     openDecoded(makeWav("a.wav", 8000, 1, 16, 5.0));
-    EXPECT_EQ(states(), "EEEDDDDDDD") << "a decoded source leaves the rest off until played";
+    EXPECT_EQ(states(), "EEEDDDEEDD") << "a decoded source enables the marks, and leaves the rest off until played";
 
     const QString before = states();
     w().CmdPause_Click();

@@ -234,15 +234,19 @@ TEST_F(Joins, SavingTheResultAsMp3)
     const QString out = outPath("result.mp3");
     dialogs_.answerFile(out);
     dialogs_.answerMessage(vbOK);
-    dialogs_.answerMessage(vbNo);
+    // Were the clips' question asked, this Yes would delete them.
+    dialogs_.answerMessage(vbYes);
     w().CmdSaveas_Click();
     EXPECT_EQ(Mp3Enc1(w())->bitRate(), 56);
     ASSERT_TRUE(waitForEncoding());
     ASSERT_FALSE(dialogs_.asked().isEmpty());
     EXPECT_EQ(dialogs_.asked()[0].file.filter, "MP3(*.mp3)|*.mp3");
     EXPECT_EQ(dialogs_.asked()[0].file.initDir, UserSoundFolder());
-    EXPECT_EQ(messages(), QStringList({"The file is saved", "Do You want to delete ALL temp file "}));
+    // The saved cut used none of the clips: nothing is asked about them.
+    EXPECT_EQ(messages(), QStringList({"The file is saved"}));
+    dialogs_.clear();
     EXPECT_EQ(entries(), QStringList({"a", "b"}));
+    EXPECT_EQ(filesUnder(clipFolder()), QStringList({"a.wav", "b.wav"}));
     EXPECT_EQ(audioFrameKbps(readFile(out)), 56);
 
     // With one clip listed the completion asks nothing.

@@ -68,8 +68,8 @@ langgen::Source languageSource(const char *language)
 }
 
 // The same texts as a language's source says they should read. Where the pack's tooltip
-// says too little ("->") or the same for two buttons ("Delete"), the program's own, in the
-// language now chosen, takes its place.
+// says too little ("->") or the same for two buttons ("Delete", "Save as wav" for a save
+// and a join), the program's own, in the language now chosen, takes its place.
 QStringList expectedTexts(const char *language)
 {
     const auto own = [](const char *text) { return QCoreApplication::translate("Controls", text); };
@@ -79,8 +79,9 @@ QStringList expectedTexts(const char *language)
     return {c(53),      c(55),      open,          open + "(wav)", open + "(mp3)",  open + "(ogg)",  open + "(aiff)", c(76),
             c(77),      c(78),      c(79),         c(80),          c(81),           c(82),           c(83),           c(425),
             c(453),     c(84),      c(87),         c(292),         c(292),          c(293),          c(293),          c(162),
-            c(162),     c(163),     c(164),        c(164),         own("On 1 second"), own("Back 2 seconds"), c(263), c(266) + " wav",
-            c(266) + " wav", c(266) + " MP3", c(266) + " MP3", c(413), own("Delete every clip of the list"),
+            c(162),     c(163),     c(164),        c(164),         own("On 1 second"), own("Back 2 seconds"), c(263),
+            own("Save the cut as a WAV file"), own("Join every clip into one WAV file"), own("Save the cut as an MP3 file"),
+            own("Join every clip into one MP3 file"), c(413), own("Delete every clip of the list"),
             own("Delete the selected clip"), QCoreApplication::translate("Captions", "Edit")};
 }
 
@@ -118,7 +119,8 @@ TEST_F(LanguagePacks, StartUpWithoutAStoredChoiceLoadsEnglishAndChecksNothing)
 
     EXPECT_EQ(mappedTexts(ui(*window_)), expectedTexts("english"));
     EXPECT_EQ(ui(*window_)->Open1->text(), "Open (mp3)");
-    EXPECT_EQ(ui(*window_)->CmdSaveas->toolTip(), "Save as MP3");
+    EXPECT_EQ(ui(*window_)->CmdSaveas->toolTip(), "Save the cut as an MP3 file");
+    EXPECT_EQ(ui(*window_)->CmdCreate->toolTip(), "Join every clip into one MP3 file");
     EXPECT_EQ(checkedItems(), QStringList());
     EXPECT_EQ(MessageTexts(*window_).value(trevisto::MarkInBeforeMarkOut.entry.index, "fallback"), "Mark In must be before Mark out.");
     EXPECT_FALSE(QFile::exists(prefix_ + "/system.reg")) << "reading the choice stores nothing";
