@@ -72,6 +72,9 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
         {QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { view_.zoomAroundPosition(1 / kZoomStep); }},
         {QKeySequence(Qt::CTRL | Qt::Key_0), [this] { view_.showWholeSound(); }},
         {QKeySequence(Qt::CTRL | Qt::Key_E), [this] { view_.showMarkedRange(); }},
+        // The marks typed to the millisecond, in the field a double click on their label opens.
+        {QKeySequence(Qt::SHIFT | Qt::Key_I), [this] { TypeMark(true); }},
+        {QKeySequence(Qt::SHIFT | Qt::Key_O), [this] { TypeMark(false); }},
     };
     for (const auto &k : keys) {
         auto *shortcut = new QShortcut(k.key, &window);
@@ -89,6 +92,14 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
     ui_.TxtOut->installEventFilter(this);
     ApplyTexts();
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+void CloseViewBinding::TypeMark(bool markIn)
+{
+    // As the mark's button: only while it may be set.
+    QWidget *button = markIn ? static_cast<QWidget *>(ui_.CmdSetin) : static_cast<QWidget *>(ui_.CmdOut);
+    if (player_.isOpen() && button->isEnabled())
+        view_.editMark(markIn, markIn ? ui_.Txtin : ui_.TxtOut);
 }
 
 bool CloseViewBinding::eventFilter(QObject *watched, QEvent *event)

@@ -59,6 +59,8 @@ private:
     void ApplyTexts();
     // Keeps the snap item's state in the settings; a state that cannot be kept is undone.
     void StoreSnap(bool on);
+    // Opens the field that takes Mark In (or Mark Out) typed, over its label.
+    void TypeMark(bool markIn);
     void SetTypedMark(bool markIn, qint64 ms);
     void SetDraggedRange(qint64 markIn, qint64 markOut);
     // A sound is open and its transport is not locked.

@@ -53,6 +53,17 @@ protected:
         }
     }
 
+    // The field a mark is typed in, opened by Shift and the mark's key, then `time` and Enter.
+    void typeMark(Qt::Key key, const char *time)
+    {
+        press(key, Qt::ShiftModifier);
+        QWidget *field = w().focusWidget();
+        ASSERT_TRUE(field && field->objectName().endsWith(QLatin1String("Field"))) << "the field takes the keys";
+        QTest::keyClicks(field, QString::fromLatin1(time));
+        ++keys_; // the time counts as one
+        press(Qt::Key_Return);
+    }
+
     // The control Tab goes to from `from`: the next in the reading order, after the last
     // the first, that is shown, enabled and taken by Tab.
     QWidget *nextInOrder(QWidget *from)
@@ -99,8 +110,10 @@ protected:
     QByteArray sourceSlice(qint64 fromMs, qint64 toMs)
     {
         const QByteArray source = readFile(NativePath(WorkingFiles::Source));
+        // The cut keeps Mark In's nearest frame and the length from there to Mark Out, each
+        // rounded to the nearest frame on its own.
         const auto frame = [](qint64 ms) { return (ms * 44100 + 500) / 1000; };
-        return source.mid(44 + frame(fromMs) * 4, (frame(toMs) - frame(fromMs)) * 4);
+        return source.mid(44 + frame(fromMs) * 4, frame(toMs - fromMs) * 4);
     }
 
     int keys_ = 0;
@@ -127,16 +140,11 @@ TEST_F(Keyboard, OpenMarkCutAddTwoClipsAndJoinThemWithoutAMouse)
     ASSERT_TRUE(waitFor([&] { return source.state() != MciPlayer::State::Playing && source.position() == 0; }));
     ASSERT_TRUE(u()->CmdSetNew->isEnabled());
 
-    // Twelve seconds on, ten milliseconds on, Mark In; twelve on, ten back, Mark out.
-    press(Qt::Key_Greater, Qt::ShiftModifier, 12);
-    press(Qt::Key_Period);
-    EXPECT_EQ(source.position(), 12010);
-    press(Qt::Key_I);
-    ASSERT_TRUE(waitFor([&] { return MarkIn(w()) == 12010; })) << MarkIn(w());
-    press(Qt::Key_Greater, Qt::ShiftModifier, 12);
-    press(Qt::Key_Comma);
-    press(Qt::Key_O);
-    ASSERT_TRUE(waitFor([&] { return MarkOut(w()) == 24000; })) << MarkOut(w());
+    // Mark In and Mark Out typed to the millisecond: Shift+I, the time, Enter; Shift+O, ...
+    typeMark(Qt::Key_I, "12.005");
+    ASSERT_TRUE(waitFor([&] { return MarkIn(w()) == 12005; })) << MarkIn(w());
+    typeMark(Qt::Key_O, "00:00:24.004");
+    ASSERT_TRUE(waitFor([&] { return MarkOut(w()) == 24004; })) << MarkOut(w());
     EXPECT_NE(source.state(), MciPlayer::State::Playing);
 
     // Set, then Tab to "Add to list" and Space: the clip, not the sound.
@@ -149,10 +157,10 @@ TEST_F(Keyboard, OpenMarkCutAddTwoClipsAndJoinThemWithoutAMouse)
     ASSERT_TRUE(waitFor([&] { return u()->List1->count() == 1; }));
     EXPECT_NE(source.state(), MciPlayer::State::Playing) << "Space pressed the button, not Play";
     const QByteArray intro = readFile(NativePath(WorkingFiles::ClipFile("Intro")));
-    EXPECT_EQ(intro.mid(44), sourceSlice(12010, 24000));
+    EXPECT_EQ(intro.mid(44), sourceSlice(12005, 24004));
 
     // The step keys work with the focus on a button too.
-    press(Qt::Key_Less, Qt::ShiftModifier, 20);
+    press(Qt::Key_Greater, Qt::ShiftModifier, 4);
     EXPECT_EQ(source.position(), 4000);
     press(Qt::Key_I);
     press(Qt::Key_Greater, Qt::ShiftModifier, 3);
