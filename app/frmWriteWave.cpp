@@ -12,7 +12,10 @@
 #include "ui/Frmwait.h"
 #include "ui/closeview.h"
 #include "ui/frmAbout.h"
+#include "ui/pointermovewatch.h"
 #include "ui_frmWriteWave.h"
+
+#include <QAction>
 
 #include <QListWidget>
 #include <QTimer>
@@ -67,6 +70,13 @@ frmWriteWave::~frmWriteWave()
 {
     // The list's entries go with the window: nothing may answer their going.
     ui->List1->model()->disconnect(this);
+    // The helpers that watch the controls go first: the controls send signals and events as
+    // they are taken down, after the form's description below is gone.
+    const QObjectList children = this->children();
+    for (QObject *child : children)
+        if (qobject_cast<FormLayout *>(child) || qobject_cast<SliderJump *>(child) || qobject_cast<WindowKeys *>(child) ||
+            qobject_cast<CloseViewBinding *>(child) || qobject_cast<PointerMoveWatch *>(child))
+            delete child;
     delete ui;
 }
 

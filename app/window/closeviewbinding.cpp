@@ -88,8 +88,10 @@ CloseViewBinding::CloseViewBinding(QWidget &window, Ui::frmWriteWave &ui, CloseV
     connect(snapItem_, &QAction::toggled, this, &CloseViewBinding::StoreSnap);
     view_.addOption(snapItem_);
     // The mark labels under the buttons open the same field as the view's readouts.
-    ui_.Txtin->installEventFilter(this);
-    ui_.TxtOut->installEventFilter(this);
+    inLabel_ = ui_.Txtin;
+    outLabel_ = ui_.TxtOut;
+    inLabel_->installEventFilter(this);
+    outLabel_->installEventFilter(this);
     ApplyTexts();
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -106,9 +108,11 @@ bool CloseViewBinding::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
         ApplyTexts();
-    if ((watched == ui_.Txtin || watched == ui_.TxtOut) && event->type() == QEvent::MouseButtonDblClick &&
+    // The labels are held apart from `ui_`: this filter sees the application's events while
+    // the window is taken down, after the form's description is gone.
+    if (watched && (watched == inLabel_ || watched == outLabel_) && event->type() == QEvent::MouseButtonDblClick &&
         player_.isOpen()) {
-        view_.editMark(watched == ui_.Txtin, static_cast<QWidget *>(watched));
+        view_.editMark(watched == inLabel_, static_cast<QWidget *>(watched));
         return true;
     }
     return QObject::eventFilter(watched, event);

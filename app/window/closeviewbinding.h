@@ -11,6 +11,7 @@
 #include "editor/sourcesteps.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -76,4 +77,5 @@ private:
     trevisto::mci::MciPlayer &player_;
     Window window_;
     QAction *snapItem_ = nullptr;
+    QPointer<QWidget> inLabel_, outLabel_; // the mark labels under the buttons
 };
