@@ -3,18 +3,16 @@
 #include "editor/timetext.h"
 #include "editor/typedmark.h"
 #include "editor/zerocrossing.h"
+#include "ui/markfield.h"
 #include "platform/mci/timebase.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QFontMetricsF>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QToolButton>
-#include <QValidator>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -30,7 +28,6 @@ const QColor kSelection(0x2b, 0x8a, 0xd9, 60);
 const QColor kMarkIn(0x1e, 0x8c, 0x3a);
 const QColor kMarkOut(0xc0, 0x39, 0x2b);
 const QColor kPosition(0x20, 0x20, 0x20);
-const QColor kRefused(0xff, 0xd6, 0xd6);
 
 // Ctrl+E leaves this share of the marked length free on either side.
 constexpr double kMarkedMargin = 0.1;
@@ -48,60 +45,6 @@ constexpr double kHandleReach = 5;
 float drawable(float v) { return std::isnan(v) ? 0.0f : std::clamp(v, -1.0f, 1.0f); }
 
 Peak merged(const Peak &a, const Peak &b) { return {std::min(a.low, b.low), std::max(a.high, b.high)}; }
-
-// Takes what CheckTypedMark lets through: a keystroke that makes the time too late is
-// refused at once; one too early waits, shown in the field's colour, and cannot be taken.
-class MarkTimeValidator : public QValidator {
-public:
-    MarkTimeValidator(bool markIn, qint64 other, qint64 length, QObject *parent)
-        : QValidator(parent), markIn_(markIn), other_(other), length_(length)
-    {
-    }
-    State validate(QString &input, int &) const override
-    {
-        using V = trevisto::TypedMark::Verdict;
-        switch (trevisto::CheckTypedMark(input, markIn_, other_, length_).verdict) {
-        case V::Unreadable:
-        case V::TooLate:
-            return Invalid;
-        case V::Partial:
-        case V::TooEarly:
-            return Intermediate;
-        case V::Fine:
-            return Acceptable;
-        }
-        return Invalid;
-    }
-
-private:
-    bool markIn_;
-    qint64 other_, length_;
-};
-
-// The field in which a mark is typed: Enter takes an acceptable time, Escape or leaving it
-// closes it unchanged.
-class MarkField : public QLineEdit {
-public:
-    using QLineEdit::QLineEdit;
-    std::function<void()> closing;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (event->key() == Qt::Key_Escape) {
-            event->accept();
-            closing();
-            return;
-        }
-        QLineEdit::keyPressEvent(event);
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        QLineEdit::focusOutEvent(event);
-        if (closing)
-            closing();
-    }
-};
 
 } // namespace
 
@@ -295,30 +238,15 @@ void CloseView::editMark(bool markIn, QWidget *label)
     if (span_.frames() == 0)
         return;
     closeMarkField();
-    auto *field = new MarkField(label ? label->parentWidget() : this);
-    field->setObjectName(markIn ? QStringLiteral("MarkInField") : QStringLiteral("MarkOutField"));
-    field->setAccessibleName(markIn ? tr("Mark In, typed as hh:mm:ss.mmm") : tr("Mark Out, typed as hh:mm:ss.mmm"));
+    auto *field = new MarkField(label ? label->parentWidget() : this, markIn, markIn ? markIn_ : markOut_,
+                                markIn ? markOut_ : markIn_, span_.lengthMs());
     field->setFont(readoutFont());
-    field->setValidator(new MarkTimeValidator(markIn, markIn ? markOut_ : markIn_, span_.lengthMs(), field));
-    field->setText(MillisecondText(markIn ? markIn_ : markOut_));
-    field->selectAll();
     const QRect at = label ? label->geometry() : readoutRect(markIn);
     const int w = int(std::ceil(QFontMetricsF(field->font()).horizontalAdvance(QStringLiteral("00:00:00.0000")))) + 12;
     if (label)
         field->setGeometry(at.x(), at.y() + (at.height() - ReadoutHeight - 4) / 2, w, ReadoutHeight + 4);
     else
         field->setGeometry(at.x(), 0, std::max(w, at.width()), ReadoutHeight + 4);
-    field->setToolTip(tr("Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it."));
-    connect(field, &QLineEdit::textChanged, field, [field, markIn] {
-        // A time before the other mark waits in a warning colour until it is right.
-        const bool waiting = !field->hasAcceptableInput() && !field->text().trimmed().isEmpty() &&
-                             trevisto::TypedTime(field->text()).has_value();
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, waiting ? kRefused : QApplication::palette().color(QPalette::Base));
-        field->setPalette(palette);
-        field->setToolTip(waiting ? (markIn ? tr("Mark In cannot be after Mark Out.") : tr("Mark Out cannot be before Mark In."))
-                                  : tr("Type the time as hh:mm:ss.mmm; Enter sets it, Escape leaves it."));
-    });
     connect(field, &QLineEdit::returnPressed, this, [this, field, markIn] {
         const std::optional<int64_t> ms = trevisto::TypedTime(field->text());
         closeMarkField();
