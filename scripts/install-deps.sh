@@ -22,6 +22,8 @@ packages=(
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   # decoding library
   libmpg123-dev libsndfile1-dev libopenmpt-dev
+  # every other sound format in; the ffmpeg command makes and checks the test files
+  libavformat-dev libavcodec-dev libswresample-dev libavutil-dev ffmpeg
   # players
   libsdl2-dev
   # master volume, button pictures
