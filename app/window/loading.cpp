@@ -82,7 +82,7 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
     // The loaded sound stays until the new one is known to decode.
     const DWORD chan = OpenSourceChannel(Bass, path);
     if (chan == 0) {
-        trevisto::ShowLibraryError(dialogs_, Bass, "Can't play the file");
+        trevisto::ShowRefusal(dialogs_, Bass, "Can't play the file");
         return;
     }
     // Only one decoding channel is held at a time.

@@ -245,7 +245,8 @@ TEST_F(Loading, AFileNoDecoderTakesShowsTheLibrarysCode)
     open(&frmWriteWave::Open1_Click, source("notes.mp3"));
     ASSERT_EQ(dialogs_.asked().size(), 2);
     const auto &box = dialogs_.asked().back();
-    EXPECT_EQ(box.text, "Can't play the file\r\n\r\nError Code : 41");
+    EXPECT_EQ(box.text, "Can't play the file\r\n\r\nError Code : 41\r\nFound: not a sound file. It is no sound or "
+                        "video format the program knows.");
     EXPECT_EQ(box.title, "Error");
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
     EXPECT_FALSE(MMaudio(*window_)->isOpen());
