@@ -61,8 +61,17 @@ thread_local int lastError = BASS_OK;
 // Why the last open on this thread was refused, and what the file was found to be.
 // Kept across a later refusal that knows no better, so that the module loader tried
 // after the stream decoders does not hide what those found.
+// Plain storage: a thread_local with a destructor would keep the library loaded after
+// the program's dlclose, and a later start would find it still initialised.
 thread_local DWORD lastReason = BASS_REASON_NONE;
-thread_local std::string lastFound;
+thread_local char lastFound[128];
+
+void keepFound(const std::string &found)
+{
+    const size_t n = std::min(found.size(), sizeof lastFound - 1);
+    std::memcpy(lastFound, found.data(), n);
+    lastFound[n] = '\0';
+}
 
 void copyOut(const std::string &text, char *out, DWORD size)
 {
@@ -88,7 +97,7 @@ R guarded(R failed, F &&body)
         lastError = f.code();
         if (f.reason() != BASS_REASON_NONE) {
             lastReason = f.reason();
-            lastFound = f.found();
+            keepFound(f.found());
         }
     } catch (const std::bad_alloc &) {
         lastError = BASS_ERROR_MEM;
@@ -148,7 +157,7 @@ Failure explained(const Failure &f, const char *found)
 std::unique_ptr<Decoder> openStream(const char *path)
 {
     lastReason = BASS_REASON_NONE;
-    lastFound.clear();
+    lastFound[0] = '\0';
     std::shared_ptr<SourceFile> file;
     try {
         file = SourceFile::open(path);
@@ -350,7 +359,7 @@ BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos)
 
 DWORD BASS_ErrorGetDetail(char *found, DWORD size)
 {
-    copyOut(lastReason == BASS_REASON_NONE ? std::string() : lastFound, found, size);
+    copyOut(lastReason == BASS_REASON_NONE ? std::string() : std::string(lastFound), found, size);
     return lastReason;
 }
 

@@ -174,9 +174,9 @@ TEST(Choosers, EachRequestIsCompleteOnItsOwn)
          QFileDialog::ExistingFile},
         {"open wav", openSourceRequest(WavFilter, ""), "Wav File(*.wav)|*.wav", "", "", 528388, false, "Open",
          QFileDialog::ExistingFile},
-        {"save mp3", saveMp3Request(), "MP3(*.mp3)|*.mp3", music, "", 0, true, "Save As", QFileDialog::AnyFile},
-        {"save wav", saveWavRequest(), "Wav File(*.wav)|*.wav", music, "", 0, true, "Save As", QFileDialog::AnyFile},
-        {"join wav", joinWavRequest(""), "Wav File(*.wav)|*.wav", music, "Select a file to Save", 0x80004, true,
+        {"save mp3", saveMp3Request(), "MP3(*.mp3)|*.mp3|Ogg Vorbis(*.ogg)|*.ogg|Opus(*.opus)|*.opus", music, "", 0, true, "Save As", QFileDialog::AnyFile},
+        {"save wav", saveWavRequest(), "Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac", music, "", 0, true, "Save As", QFileDialog::AnyFile},
+        {"join wav", joinWavRequest(""), "Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac", music, "Select a file to Save", 0x80004, true,
          "Select a file to Save", QFileDialog::AnyFile},
     };
     for (const auto &c : cases) {
