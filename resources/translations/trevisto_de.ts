@@ -766,6 +766,10 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Seine %1 Kanäle wurden zu Stereo heruntergemischt.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>

@@ -766,6 +766,10 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Sus %1 canales se han mezclado en estéreo.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>

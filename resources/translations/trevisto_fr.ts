@@ -766,6 +766,10 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Ses %1 canaux ont été mixés en stéréo.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -895,7 +899,7 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
-        <translation>Ce n'est aucun format sonore ou vidéo que le programme connaît.</translation>
+        <translation>Ce n&apos;est aucun format sonore ou vidéo que le programme connaît.</translation>
     </message>
     <message>
         <source>It holds no sound.</source>
@@ -911,7 +915,7 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
     <message>
         <source>It is a list of other files or addresses, which the program does not follow.</source>
-        <translation>C'est une liste d'autres fichiers ou adresses, que le programme ne suit pas.</translation>
+        <translation>C&apos;est une liste d&apos;autres fichiers ou adresses, que le programme ne suit pas.</translation>
     </message>
     <message>
         <source>Its data is damaged or cut short.</source>
@@ -923,7 +927,7 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
     <message>
         <source>Its sample rate or channel count is out of range.</source>
-        <translation>Sa fréquence d'échantillonnage ou son nombre de canaux est hors limites.</translation>
+        <translation>Sa fréquence d&apos;échantillonnage ou son nombre de canaux est hors limites.</translation>
     </message>
     <message>
         <source>not a sound file</source>

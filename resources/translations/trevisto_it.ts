@@ -766,6 +766,10 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>I suoi %1 canali sono stati mixati in stereo.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>

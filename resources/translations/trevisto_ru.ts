@@ -766,6 +766,10 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Его каналы (%1) сведены в стерео.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>

@@ -766,6 +766,10 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>其 %1 个声道已缩混为立体声。</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>

@@ -766,6 +766,10 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>其 %1 個聲道已縮混為立體聲。</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
