@@ -28,6 +28,8 @@ constexpr int kMaxRate = 768000;
 // Channels a source may have before it is mixed down; beyond that it is damaged.
 constexpr int kMaxSourceChannels = 64;
 constexpr int kIoBuffer = 64 * 1024;
+// Decoding errors in a row after which a stream is taken to have ended.
+constexpr int kMaxErrorsInARow = 64;
 
 // The demuxers used. A list of what is taken rather than of what is refused: a demuxer
 // added to a later FFmpeg (or one that follows references, as hls, dash and concat do)
@@ -374,6 +376,7 @@ private:
                 return false;
             const int r = avcodec_receive_frame(codec_.get(), frame_.get());
             if (r == 0) {
+                errors_ = 0;
                 convert();
                 av_frame_unref(frame_.get());
                 if (pending_.empty())
@@ -385,10 +388,13 @@ private:
                 return false;
             }
             if (r != AVERROR(EAGAIN)) {
-                // A decoder in a state it cannot leave: the end, as the command line
-                // tool treats it.
-                ended_ = true;
-                return false;
+                // A damaged frame is dropped and decoding goes on, as the command line
+                // tool does; a decoder that only fails any more has ended.
+                if (++errors_ > kMaxErrorsInARow) {
+                    ended_ = true;
+                    return false;
+                }
+                continue;
             }
             if (draining_) {
                 ended_ = true;
@@ -462,6 +468,7 @@ private:
     uint32_t sourceChannels_ = 0;
     std::vector<int16_t> pending_;
     size_t pendingAt_ = 0;
+    int errors_ = 0; // decoding errors since the last frame
     bool draining_ = false;
     bool ended_ = false;
 };

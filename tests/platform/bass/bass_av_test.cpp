@@ -8,6 +8,7 @@
 #include "support/ffmpeg_tool.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace trevisto::test {
 namespace {
@@ -105,6 +106,27 @@ TEST_P(AvFormatTest, SeeksToWhereAReadFromTheStartIs)
     ASSERT_EQ(rest.bytes.size(), whole.bytes.size() - middle);
     EXPECT_TRUE(std::equal(rest.bytes.begin(), rest.bytes.end(), whole.bytes.begin() + middle));
     BASS_ChannelFree(h);
+}
+
+// A file cut short is refused with a reason, or delivers exactly the length it reported.
+TEST_P(AvFormatTest, ACutShortFileIsRefusedOrKeepsItsWord)
+{
+    const AvCase &c = GetParam();
+    const std::string path = dir.file(c.file);
+    ASSERT_TRUE(runFfmpeg(c.source + c.encode + std::vector<std::string>{path}));
+    const uint64_t size = std::filesystem::file_size(path);
+
+    const std::string cut = dir.file(std::string("cut-") + c.file);
+    std::filesystem::copy_file(path, cut);
+    truncateFile(cut, size * 3 / 5);
+    const HSTREAM h = openStream(cut);
+    if (h == 0) {
+        EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_FILEFORM);
+        EXPECT_NE(BASS_ErrorGetDetail(nullptr, 0), BASS_REASON_NONE);
+    } else {
+        drain(h);
+        BASS_ChannelFree(h);
+    }
 }
 
 const std::vector<std::string> kAac = {"-c:a", "aac", "-b:a", "128k"};
