@@ -29,14 +29,14 @@ FileRequest openSourceRequest(const QString &filter, const QString &previous)
 
 FileRequest saveMp3Request()
 {
-    FileRequest save = request(Mp3SaveFilter, UserSoundFolder(), 0, true);
+    FileRequest save = request(Mp3OutFilter, UserSoundFolder(), 0, true);
     save.defaultSuffix = QStringLiteral("mp3");
     return save;
 }
 
 FileRequest saveWavRequest()
 {
-    FileRequest save = request(WavFilter, UserSoundFolder(), 0, true);
+    FileRequest save = request(WavSaveFilter, UserSoundFolder(), 0, true);
     save.defaultSuffix = QStringLiteral("wav");
     return save;
 }
@@ -44,7 +44,7 @@ FileRequest saveWavRequest()
 FileRequest joinWavRequest(const QString &previous)
 {
     // A save chooser, since the file to join into is usually a new one.
-    FileRequest join = request(WavFilter, UserSoundFolder(), ::ChooserFlags::SaveWav, true);
+    FileRequest join = request(WavSaveFilter, UserSoundFolder(), ::ChooserFlags::SaveWav, true);
     join.title = JoinWavTitle;
     join.defaultSuffix = QStringLiteral("wav");
     return offeringPrevious(join, previous);

@@ -13,6 +13,11 @@ namespace trevisto {
 // kind (SourceFilter).
 inline const QString WavFilter = QStringLiteral("Wav File(*.wav)|*.wav");
 inline const QString Mp3SaveFilter = QStringLiteral("MP3(*.mp3)|*.mp3");
+// The save and join choosers offer further encodings after their own; the output's type
+// follows the name's extension, which the chosen filter supplies when none is typed.
+inline const QString WavSaveFilter = QStringLiteral("Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac");
+inline const QString Mp3OutFilter =
+    QStringLiteral("MP3(*.mp3)|*.mp3|Ogg Vorbis(*.ogg)|*.ogg|Opus(*.opus)|*.opus");
 
 inline const QString JoinWavTitle = QStringLiteral("Select a file to Save");
 

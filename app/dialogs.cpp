@@ -33,11 +33,14 @@ QString qtFilterFromPairs(const QString &filter)
 
 namespace {
 
-// What the decoding library opens: MPEG audio, Ogg Vorbis, WAV, AIFF, FLAC and the
-// tracker module formats.
+// What the decoding library opens: MPEG audio, Ogg Vorbis, WAV, AIFF, FLAC, the tracker
+// module formats, and through FFmpeg's libraries the other sound formats and the sound of
+// videos.
 constexpr const char *AllSoundFiles =
     "All sound files (*.mp3 *.mp2 *.mp1 *.ogg *.oga *.wav *.aif *.aiff *.aifc *.flac "
-    "*.mod *.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx)";
+    "*.mod *.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx "
+    "*.opus *.m4a *.m4b *.mp4 *.aac *.wma *.asf *.ac3 *.eac3 *.amr *.3gp *.wv *.ape *.tta *.caf "
+    "*.mka *.mkv *.webm *.mov *.avi *.flv *.ts)";
 constexpr const char *AllFiles = "All files (*)";
 
 // Whether every pattern of a "desc|pattern|..." filter names WAV files.

@@ -88,6 +88,16 @@ void prepareChooser(QFileDialog &dialog, const FileRequest &request)
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
         // The chooser adds it before it asks, so the question names the file written.
         dialog.setDefaultSuffix(request.defaultSuffix);
+        // A name typed without an extension takes that of the chosen filter, which says
+        // what the file becomes.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, request](const QString &filter) {
+            const qsizetype star = filter.indexOf(QStringLiteral("*."));
+            const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
+            if (star >= 0 && end > star + 2 && !filter.mid(star + 2, end - star - 2).contains(QLatin1Char('*')))
+                dialog.setDefaultSuffix(filter.mid(star + 2, end - star - 2));
+            else
+                dialog.setDefaultSuffix(request.defaultSuffix);
+        });
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode((request.flags & 0x1000) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

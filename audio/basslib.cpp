@@ -52,6 +52,9 @@ bool BassLibrary::resolveAll()
     ok &= resolve(handle_, ChannelSetPosition, "BASS_ChannelSetPosition");
     // Releasing a single channel is optional: without it channels live until BASS_Free.
     resolve(handle_, ChannelFree, "BASS_ChannelFree");
+    // So are the details of a refusal: without them the message gives the code alone.
+    resolve(handle_, ErrorGetDetail, "BASS_ErrorGetDetail");
+    resolve(handle_, ChannelGetDetail, "BASS_ChannelGetDetail");
     if (!ok)
         error_ = QStringLiteral("the library lacks operations the program needs");
     return ok;
@@ -75,6 +78,8 @@ void BassLibrary::clear()
     ChannelGetData = nullptr;
     ChannelGetPosition = nullptr;
     ChannelSetPosition = nullptr;
+    ErrorGetDetail = nullptr;
+    ChannelGetDetail = nullptr;
 }
 
 void BassLibrary::unload()

@@ -40,6 +40,9 @@ public:
     DWORD (*ChannelGetData)(DWORD, void *, DWORD) = nullptr;
     DWORD (*ChannelGetPosition)(DWORD) = nullptr;
     BOOL (*ChannelSetPosition)(DWORD, DWORD) = nullptr;
+    // Optional: why an open was refused, and what a source was found to be.
+    DWORD (*ErrorGetDetail)(char *, DWORD) = nullptr;
+    BOOL (*ChannelGetDetail)(DWORD, char *, DWORD, DWORD *, DWORD *) = nullptr;
 
 private:
     void clear();

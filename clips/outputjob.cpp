@@ -5,6 +5,7 @@
 #include "clips/mp3copy.h"
 #include "clips/mp3join.h"
 #include "core/routines.h"
+#include "platform/encode/soundencoder.h"
 #include "platform/mp3enc/mp3encoder.h"
 
 #include <QFile>
@@ -46,6 +47,31 @@ OutputDone encodedInstead(int kbps, const QString &why)
 
 } // namespace
 
+OutputRequest::Encoding EncodingOfName(OutputRequest::Format format, const QString &output)
+{
+    using Encoding = OutputRequest::Encoding;
+    const std::optional<encode::Kind> kind = encode::kindOfName(output.toStdString());
+    if (!kind)
+        return Encoding::Own;
+    if (format == OutputRequest::Format::Wav)
+        return *kind == encode::Kind::Flac ? Encoding::Flac : Encoding::Own;
+    switch (*kind) {
+    case encode::Kind::Vorbis:
+        return Encoding::Vorbis;
+    case encode::Kind::Opus:
+        return Encoding::Opus;
+    case encode::Kind::Flac:
+        break;
+    }
+    return Encoding::Own;
+}
+
+OutputRequest::Encoding EncodingOfAnyName(const QString &output)
+{
+    const OutputRequest::Encoding asMp3 = EncodingOfName(OutputRequest::Format::Mp3, output);
+    return asMp3 != OutputRequest::Encoding::Own ? asMp3 : EncodingOfName(OutputRequest::Format::Wav, output);
+}
+
 std::vector<OutputPiece> ClipPieces(const ClipList &clips)
 {
     std::vector<OutputPiece> pieces;
@@ -78,15 +104,20 @@ bool OutputJob::busy() const { return encodingObserver_ != nullptr && encoder_.i
 bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
 {
     const bool wav = request.format == OutputRequest::Format::Wav;
-    if (request.pieces.empty() || observer_ || (!wav && encoder_.isBusy()))
+    const bool own = request.encoding == OutputRequest::Encoding::Own;
+    // Only an MP3 needs the encoder; the other encodings run beside it.
+    const bool mp3 = !wav && own;
+    if (request.pieces.empty() || observer_ || (mp3 && encoder_.isBusy()))
         return false;
     observer_ = &observer;
     request_ = request;
     target_ = request.output;
     stopRequested_ = false;
-    if (!wav)
+    if (mp3)
         pending_ = {}; // no encoding runs: what one would report starts afresh
-    if (wav)
+    if (!own)
+        writeEncoded(request);
+    else if (wav)
         joinWav(request);
     else if (request.join || request.pieces.size() > 1)
         joinMp3(request);
@@ -144,6 +175,44 @@ void OutputJob::joinMp3(const OutputRequest &request)
     // As without copying: the joined clips, encoded at the chosen rate.
     pending_ = encodedInstead(request.kbps, joined.why);
     joinAndEncode(request, request.kbps);
+}
+
+void OutputJob::writeEncoded(const OutputRequest &request)
+{
+    const bool join = request.join || request.pieces.size() > 1;
+    std::optional<WorkFile> joined;
+    QString source = NativePath(request.pieces.front().file);
+    if (join) {
+        // A work file of its own: an MP3 encoding may still be reading the shared one.
+        joined.emplace(NativePath(workFile_) + QStringLiteral(".encoded.wav"));
+        if (!joinInto(request.pieces, joined->path()))
+            return;
+        source = joined->path();
+    }
+    encode::Kind kind = encode::Kind::Flac;
+    if (request.encoding == OutputRequest::Encoding::Vorbis)
+        kind = encode::Kind::Vorbis;
+    else if (request.encoding == OutputRequest::Encoding::Opus)
+        kind = encode::Kind::Opus;
+    io::AtomicFile::Options options;
+    options.durable = request.durable;
+    const encode::Result written = encode::encodeWav(
+        source.toStdString(), request.output.toStdString(), kind, request.kbps,
+        [this](uint64_t done, uint64_t total) {
+            if (observer_)
+                observer_->outputProgress(done, total);
+            return !stopRequested_;
+        },
+        options);
+    if (written.stopped) {
+        fail({OutputFailure::Stage::Stopped, request.output, {}});
+        return;
+    }
+    if (!written.ok) {
+        fail({OutputFailure::Stage::Encode, request.output, QString::fromStdString(written.why)});
+        return;
+    }
+    finish({});
 }
 
 void OutputJob::joinWav(const OutputRequest &request)
@@ -235,6 +304,7 @@ void OutputJob::endEncoding()
 void OutputJob::finish(OutputDone done)
 {
     done.format = request_.format;
+    done.encoding = request_.encoding;
     done.join = request_.join || request_.pieces.size() > 1;
     done.output = request_.output;
     done.clips = request_.clips;

@@ -51,7 +51,17 @@ struct OutputRequest {
     // A copied MP3 is flushed to the disk before it takes the target's name; false leaves
     // that to the system, for a comparison with tools that do not flush.
     bool durable = true;
+    // Instead of WAV, FLAC; instead of MP3, Ogg Vorbis or Opus (at a quality that follows
+    // `kbps`). The messages, questions and deletions stay those of `format`.
+    enum class Encoding { Own, Flac, Vorbis, Opus };
+    Encoding encoding = Encoding::Own;
 };
+
+// The encoding an output's name asks for among those `format`'s choosers offer: ".flac"
+// for WAV; ".ogg", ".oga" or ".opus" for MP3; Own for every other name.
+OutputRequest::Encoding EncodingOfName(OutputRequest::Format format, const QString &output);
+// Of any chooser's: the encoding ".flac", ".ogg", ".oga" or ".opus" asks for, else Own.
+OutputRequest::Encoding EncodingOfAnyName(const QString &output);
 
 // The pieces of the list's clips, in list order.
 std::vector<OutputPiece> ClipPieces(const ClipList &clips);
@@ -59,6 +69,7 @@ std::vector<OutputPiece> ClipPieces(const ClipList &clips);
 // How a finished output came about, for the note under "The file is saved".
 struct OutputDone {
     OutputRequest::Format format = OutputRequest::Format::Mp3;
+    OutputRequest::Encoding encoding = OutputRequest::Encoding::Own;
     bool join = false;
     QString output;
     std::vector<ClipId> clips; // of the request
@@ -152,6 +163,8 @@ private:
     // Joins the pieces into the work file and encodes that.
     void joinAndEncode(const OutputRequest &request, int kbps);
     void encode(const QString &source, const QString &output, int kbps);
+    // FLAC, Vorbis or Opus, written on the caller's thread like a WAV join.
+    void writeEncoded(const OutputRequest &request);
     // The ends of the output that start() runs, and of the encoding that follows it.
     void finish(OutputDone done);
     void fail(OutputFailure failure);

@@ -43,7 +43,7 @@ for group in "$@"; do
   case $group in
     # fuzz targets and sanitizer builds: clang, libFuzzer, and readable sanitizer reports
     clang) packages+=(clang libclang-rt-14-dev llvm) ;;
-    bench) packages+=(mpg123 lame sox time mp3val) ;;
+    bench) packages+=(mpg123 lame sox time mp3val flac) ;;
     lint) packages+=(lintian) ;;
     *)
       echo "usage: scripts/install-deps.sh [clang|bench|lint]..." >&2

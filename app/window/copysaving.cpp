@@ -30,12 +30,13 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
     chooser_.Used(done.join ? trevisto::ChooserKind::Join : trevisto::ChooserKind::Save, done.output);
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
-        // them back.
-        RemoveClips(done.clips, trevisto::DeleteJoinedClipsText(done.output));
+        // them back. A saved cut (as FLAC) used none.
+        if (done.join)
+            RemoveClips(done.clips, trevisto::DeleteJoinedClipsText(done.output));
         dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
         return;
     }
-    if (!done.copied)
+    if (!done.copied && done.encoding == trevisto::OutputRequest::Encoding::Own)
         ui->TxtProcess->setText(QString::number(Mp3Enc1->status()));
     QStringList notes;
     if (done.encodedJoints > 0)

@@ -19,4 +19,13 @@ bool StartDecodingLibrary(BassLibrary &bass, const QString &programFolder, Dialo
 // `message` about a failure of `bass`, with the library's error code.
 void ShowLibraryError(Dialogs &dialogs, const BassLibrary &bass, const QString &message);
 
+// The line that says what a refused file was found to be (`found`, as "container /
+// codec"; empty when nothing was recognised) and why it was refused (a BASS_REASON_*),
+// in the chosen language. Empty when the library gave no reason.
+QString RefusalLine(DWORD reason, const QString &found);
+
+// As ShowLibraryError, for a file the library refused to open: the refusal's line
+// follows the code.
+void ShowRefusal(Dialogs &dialogs, const BassLibrary &bass, const QString &message);
+
 } // namespace trevisto

@@ -45,8 +45,9 @@ void frmWriteWave::CmdCreate_Click()
     // The bit rate the options show, as saving the cut result passes it; with "Copy" among
     // them the clips' frames are copied from their MP3 sources.
     const bool copy = ui->Option5->isChecked();
-    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, trevisto::OutputRequest::Format::Mp3, copy, BitRate,
-                 clips_.ids()});
+    const auto format = trevisto::OutputRequest::Format::Mp3;
+    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, format, copy, BitRate, clips_.ids(), false, true,
+                 trevisto::EncodingOfName(format, *chosen)});
 }
 
 void frmWriteWave::Command2_Click()
@@ -57,8 +58,9 @@ void frmWriteWave::Command2_Click()
     if (!output || RefuseProtectedDestination(*output))
         return;
     wait_.show(Frmwait::Job::Joining);
-    WriteOutput({trevisto::ClipPieces(clips_), true, *output, trevisto::OutputRequest::Format::Wav, false, BitRate,
-                 clips_.ids()});
+    const auto format = trevisto::OutputRequest::Format::Wav;
+    WriteOutput({trevisto::ClipPieces(clips_), true, *output, format, false, BitRate, clips_.ids(), false, true,
+                 trevisto::EncodingOfName(format, *output)});
 }
 
 void frmWriteWave::StopListForJoining()

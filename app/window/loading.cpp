@@ -82,7 +82,7 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
     // The loaded sound stays until the new one is known to decode.
     const DWORD chan = OpenSourceChannel(Bass, path);
     if (chan == 0) {
-        trevisto::ShowLibraryError(dialogs_, Bass, "Can't play the file");
+        trevisto::ShowRefusal(dialogs_, Bass, "Can't play the file");
         return;
     }
     // Only one decoding channel is held at a time.
@@ -152,8 +152,19 @@ void frmWriteWave::loadDone(const QString &notice)
                 return;
         }
     }
-    if (!notice.isEmpty())
-        dialogs_.msgBox(notice, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+    // A sound of more than two channels was mixed down on its way in: that is said with
+    // whatever else the loader found.
+    QString said = notice;
+    DWORD sourceChannels = 0;
+    DWORD detail = 0;
+    if (loader_.job() != trevisto::SourceLoader::Job::Copying && source_.Chan != 0 && Bass.ChannelGetDetail &&
+        Bass.ChannelGetDetail(source_.Chan, nullptr, 0, &sourceChannels, &detail) &&
+        (detail & BASS_DETAIL_MIXED_DOWN)) {
+        const QString mixed = Loading::tr("Its %1 channels were mixed down to stereo.").arg(sourceChannels);
+        said = said.isEmpty() ? mixed : said + QStringLiteral("\r\n\r\n") + mixed;
+    }
+    if (!said.isEmpty())
+        dialogs_.msgBox(said, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
     controls_.HoldControls(ControlGroups::Opening, false);
     undo_.hold(false);
     ReleaseLoadedSource();

@@ -83,7 +83,9 @@ void frmWriteWave::CmdSaveas_Click()
     trevisto::OutputPiece result{WorkingFiles::Result, source_.resultOrigin};
     // With "Copy" among the MP3 options the cut's frames are copied from its MP3 source.
     const bool copy = ui->Option5->isChecked();
-    WriteOutput({{result}, false, *output, trevisto::OutputRequest::Format::Mp3, copy, BitRate});
+    const auto format = trevisto::OutputRequest::Format::Mp3;
+    WriteOutput({{result}, false, *output, format, copy, BitRate, {}, false, true,
+                 trevisto::EncodingOfName(format, *output)});
 }
 
 void frmWriteWave::Command3_Click()
@@ -98,6 +100,12 @@ void frmWriteWave::Command3_Click()
     }
     if (RefuseProtectedDestination(path))
         return;
+    if (trevisto::EncodingOfName(trevisto::OutputRequest::Format::Wav, path) != trevisto::OutputRequest::Encoding::Own) {
+        // FLAC is encoded from the result file, as a WAV join is written, by the output job.
+        WriteOutput({std::vector<trevisto::OutputPiece>{trevisto::OutputPiece{WorkingFiles::Result}}, false, path, trevisto::OutputRequest::Format::Wav, false, BitRate, {},
+                     false, true, trevisto::OutputRequest::Encoding::Flac});
+        return;
+    }
     // The device reads the result file, so its player lets go of it, and takes it again
     // afterwards so that playing the result still works.
     MMControl1->setCommand("Close");

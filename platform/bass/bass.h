@@ -34,6 +34,7 @@ typedef DWORD HCHANNEL;
 #define BASS_CTYPE_STREAM_OGG 0x10002u
 #define BASS_CTYPE_STREAM_MP3 0x10005u
 #define BASS_CTYPE_STREAM_FLAC 0x10900u
+#define BASS_CTYPE_STREAM_AV 0x10800u // every further format, through FFmpeg's libraries
 #define BASS_CTYPE_MUSIC_MOD 0x20000u
 
 // BASS_ChannelIsActive answers
@@ -52,6 +53,20 @@ typedef DWORD HCHANNEL;
 #define BASS_ERROR_ILLPARAM 20
 #define BASS_ERROR_FILEFORM 41
 #define BASS_ERROR_UNKNOWN (-1)
+
+// Reasons of BASS_ErrorGetDetail: why the last failed call refused its file
+#define BASS_REASON_NONE 0u          // no reason known beyond the error code
+#define BASS_REASON_NOT_SOUND 1u     // no known sound or video format
+#define BASS_REASON_NO_AUDIO 2u      // a known container without any sound in it
+#define BASS_REASON_ENCRYPTED 3u     // the sound is encrypted
+#define BASS_REASON_NO_DECODER 4u    // a codec there is no decoder for
+#define BASS_REASON_REFERS_OUT 5u    // a playlist or list of other files or addresses
+#define BASS_REASON_DAMAGED 6u       // the data is damaged or cut short
+#define BASS_REASON_UNREADABLE 7u    // the file cannot be opened or read
+#define BASS_REASON_BAD_FORMAT 8u    // a sample rate or channel count out of range
+
+// Flags of BASS_ChannelGetDetail
+#define BASS_DETAIL_MIXED_DOWN 1u // more than two channels were mixed down to stereo
 
 typedef struct BASS_CHANNELINFO {
     DWORD freq;  // sample rate in Hz
@@ -82,6 +97,15 @@ DWORD BASS_ChannelIsActive(DWORD handle);
 DWORD BASS_ChannelGetData(DWORD handle, void *buffer, DWORD length);
 DWORD BASS_ChannelGetPosition(DWORD handle);
 BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos);
+
+// Extensions beyond version 2.2; callers resolve them optionally.
+// Why the calling thread's last failed call refused its file (BASS_REASON_*), with what
+// the file was found to be ("container / codec", empty when unknown) copied into
+// `found` as a terminated string of at most `size` bytes.
+DWORD BASS_ErrorGetDetail(char *found, DWORD size);
+// What a channel's source was found to be ("container / codec"), its channel count
+// before any mix-down, and BASS_DETAIL_* flags. FALSE for an unknown handle.
+BOOL BASS_ChannelGetDetail(DWORD handle, char *found, DWORD size, DWORD *sourceChannels, DWORD *flags);
 
 #ifdef __cplusplus
 }

@@ -20,15 +20,19 @@
 
 #include "platform/bass/channel.h"
 #include "platform/bass/failure.h"
+#include "platform/bass/ffmpeg_decoder.h"
 #include "platform/bass/module_decoder.h"
 #include "platform/bass/mp3_decoder.h"
 #include "platform/bass/sndfile_decoder.h"
 #include "platform/bass/source_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <string>
 
 namespace trevisto::bass {
 namespace {
@@ -54,6 +58,29 @@ Library &library()
 }
 
 thread_local int lastError = BASS_OK;
+// Why the last open on this thread was refused, and what the file was found to be.
+// Kept across a later refusal that knows no better, so that the module loader tried
+// after the stream decoders does not hide what those found.
+// Plain storage: a thread_local with a destructor would keep the library loaded after
+// the program's dlclose, and a later start would find it still initialised.
+thread_local DWORD lastReason = BASS_REASON_NONE;
+thread_local char lastFound[128];
+
+void keepFound(const std::string &found)
+{
+    const size_t n = std::min(found.size(), sizeof lastFound - 1);
+    std::memcpy(lastFound, found.data(), n);
+    lastFound[n] = '\0';
+}
+
+void copyOut(const std::string &text, char *out, DWORD size)
+{
+    if (!out || size == 0)
+        return;
+    const size_t n = std::min<size_t>(text.size(), size - 1);
+    std::memcpy(out, text.data(), n);
+    out[n] = '\0';
+}
 
 // Runs `body` under the library lock; on an exception records its code and returns
 // `failed`, otherwise records success.
@@ -68,6 +95,10 @@ R guarded(R failed, F &&body)
         return result;
     } catch (const Failure &f) {
         lastError = f.code();
+        if (f.reason() != BASS_REASON_NONE) {
+            lastReason = f.reason();
+            keepFound(f.found());
+        }
     } catch (const std::bad_alloc &) {
         lastError = BASS_ERROR_MEM;
     } catch (...) {
@@ -108,18 +139,59 @@ void requireWholeFile(BOOL mem, DWORD offset, DWORD length)
         throw Failure(BASS_ERROR_ILLPARAM);
 }
 
+// The reason a decoder's bare error code stands for.
+Failure explained(const Failure &f, const char *found)
+{
+    if (f.reason() != BASS_REASON_NONE)
+        return f;
+    switch (f.code()) {
+    case BASS_ERROR_FILEOPEN:
+        return Failure(f.code(), BASS_REASON_UNREADABLE, found);
+    case BASS_ERROR_FORMAT:
+        return Failure(f.code(), BASS_REASON_BAD_FORMAT, found);
+    default:
+        return Failure(f.code(), BASS_REASON_DAMAGED, found);
+    }
+}
+
 std::unique_ptr<Decoder> openStream(const char *path)
 {
-    auto file = SourceFile::open(path);
+    lastReason = BASS_REASON_NONE;
+    lastFound[0] = '\0';
+    std::shared_ptr<SourceFile> file;
+    try {
+        file = SourceFile::open(path);
+    } catch (const Failure &f) {
+        throw explained(f, "");
+    }
     switch (sniffStream(*file)) {
     case StreamKind::Sndfile:
-        return openSndfileDecoder(std::move(file));
+        try {
+            return openSndfileDecoder(file);
+        } catch (const Failure &f) {
+            // An Ogg file that is not Vorbis (Opus) or a WAV whose codec libsndfile
+            // lacks may still be a sound the other decoder knows.
+            if (f.code() != BASS_ERROR_FILEFORM)
+                throw explained(f, "");
+            try {
+                return openAvDecoder(file);
+            } catch (const Failure &other) {
+                if (other.reason() == BASS_REASON_NOT_SOUND)
+                    throw explained(f, "");
+                throw;
+            }
+        }
     case StreamKind::Mpeg:
-        return openMpegDecoder(std::move(file));
+        try {
+            return openMpegDecoder(std::move(file));
+        } catch (const Failure &f) {
+            throw explained(f, "mp3");
+        }
     case StreamKind::Unknown:
         break;
     }
-    throw Failure(BASS_ERROR_FILEFORM); // modules included: those go through BASS_MusicLoad
+    // Modules are refused here too: those go through BASS_MusicLoad.
+    return openAvDecoder(std::move(file));
 }
 
 } // namespace
@@ -281,6 +353,25 @@ BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos)
 {
     return guarded<BOOL>(0, [&](Library &lib) {
         channelOf(lib, handle).seek(pos);
+        return 1;
+    });
+}
+
+DWORD BASS_ErrorGetDetail(char *found, DWORD size)
+{
+    copyOut(lastReason == BASS_REASON_NONE ? std::string() : std::string(lastFound), found, size);
+    return lastReason;
+}
+
+BOOL BASS_ChannelGetDetail(DWORD handle, char *found, DWORD size, DWORD *sourceChannels, DWORD *flags)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        const Channel &channel = channelOf(lib, handle);
+        copyOut(channel.found(), found, size);
+        if (sourceChannels)
+            *sourceChannels = channel.sourceChannels();
+        if (flags)
+            *flags = channel.sourceChannels() > channel.format().channels ? BASS_DETAIL_MIXED_DOWN : 0;
         return 1;
     });
 }

@@ -16,6 +16,8 @@ public:
     explicit Channel(std::unique_ptr<Decoder> decoder);
 
     const PcmFormat &format() const { return decoder_->format(); }
+    std::string found() const { return decoder_->found(); }
+    uint32_t sourceChannels() const { return decoder_->sourceChannels(); }
     uint32_t lengthBytes() const { return static_cast<uint32_t>(frames_ * format().frameBytes()); }
     uint32_t positionBytes() const { return static_cast<uint32_t>(position_ * format().frameBytes()); }
     bool active() const { return !failed_ && position_ < frames_; }

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace trevisto::bass {
 
@@ -36,6 +37,12 @@ public:
     // Continues decoding at `frame` (counted from the start). Throws Failure if the
     // position cannot be reached.
     virtual void seek(uint64_t frame) = 0;
+
+    // What the source was found to be ("container / codec"), for messages; empty where
+    // the channel type says it all.
+    virtual std::string found() const { return {}; }
+    // Channels in the source; more than format().channels when they were mixed down.
+    virtual uint32_t sourceChannels() const { return format().channels; }
 };
 
 } // namespace trevisto::bass

@@ -766,6 +766,10 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Seine %1 Kanäle wurden zu Stereo heruntergemischt.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>„%1“ kann nicht in die Arbeitsdatei „%2“ kopiert werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>Es ist kein Audio- oder Videoformat, das das Programm kennt.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Es enthält keinen Ton.</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>Sein Ton ist verschlüsselt.</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>Sein Ton liegt in einem Codec vor, den das Programm nicht dekodieren kann.</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>Es ist eine Liste anderer Dateien oder Adressen, denen das Programm nicht folgt.</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>Seine Daten sind beschädigt oder abgeschnitten.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>Die Datei kann nicht geöffnet oder gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>Seine Abtastrate oder Kanalzahl liegt außerhalb des Bereichs.</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>keine Audiodatei</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>Gefunden: %1. %2</translation>
     </message>
 </context>
 <context>

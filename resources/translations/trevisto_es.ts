@@ -766,6 +766,10 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Sus %1 canales se han mezclado en estéreo.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>No se puede copiar &quot;%1&quot; en el archivo de trabajo &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>No es un formato de sonido o vídeo que el programa conozca.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>No contiene sonido.</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>Su sonido está cifrado.</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>Su sonido está en un códec que el programa no puede decodificar.</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>Es una lista de otros archivos o direcciones, que el programa no sigue.</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>Sus datos están dañados o cortados.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>El archivo no se puede abrir ni leer.</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>Su frecuencia de muestreo o su número de canales está fuera de rango.</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>no es un archivo de sonido</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>Encontrado: %1. %2</translation>
     </message>
 </context>
 <context>

@@ -766,6 +766,10 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Ses %1 canaux ont été mixés en stéréo.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>« %1 » ne peut pas être copié dans le fichier de travail « %2 » : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>Ce n&apos;est aucun format sonore ou vidéo que le programme connaît.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Il ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>Son son est chiffré.</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>Son son est dans un codec que le programme ne sait pas décoder.</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>C&apos;est une liste d&apos;autres fichiers ou adresses, que le programme ne suit pas.</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>Ses données sont endommagées ou tronquées.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>Le fichier ne peut être ni ouvert ni lu.</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>Sa fréquence d&apos;échantillonnage ou son nombre de canaux est hors limites.</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>pas un fichier sonore</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>Trouvé : %1. %2</translation>
     </message>
 </context>
 <context>

@@ -766,6 +766,10 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>I suoi %1 canali sono stati mixati in stereo.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>Impossibile copiare &quot;%1&quot; nel file di lavoro &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>Non è un formato audio o video che il programma conosce.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>Non contiene audio.</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>Il suo audio è cifrato.</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>Il suo audio è in un codec che il programma non sa decodificare.</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>È un elenco di altri file o indirizzi, che il programma non segue.</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>I suoi dati sono danneggiati o troncati.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>Il file non può essere aperto o letto.</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>La sua frequenza di campionamento o il numero di canali è fuori intervallo.</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>non è un file audio</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>Trovato: %1. %2</translation>
     </message>
 </context>
 <context>

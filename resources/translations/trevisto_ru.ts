@@ -766,6 +766,10 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>Его каналы (%1) сведены в стерео.</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>«%1» не удаётся скопировать в рабочий файл «%2»: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>Это не известный программе формат звука или видео.</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>В нём нет звука.</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>Его звук зашифрован.</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>Его звук в кодеке, который программа не умеет декодировать.</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>Это список других файлов или адресов, по которым программа не переходит.</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>Его данные повреждены или обрезаны.</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>Файл не удаётся открыть или прочитать.</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>Его частота дискретизации или число каналов вне допустимых пределов.</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>не звуковой файл</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>Найдено: %1. %2</translation>
     </message>
 </context>
 <context>

@@ -766,6 +766,10 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>其 %1 个声道已缩混为立体声。</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>无法将“%1”复制到工作文件“%2”：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>这不是本程序认识的音频或视频格式。</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>其中没有声音。</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>其声音已加密。</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>其声音所用的编解码器本程序无法解码。</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>这是其他文件或地址的列表，本程序不会跟随。</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>其数据已损坏或不完整。</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>无法打开或读取该文件。</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>其采样率或声道数超出范围。</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>不是音频文件</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>识别为：%1。%2</translation>
     </message>
 </context>
 <context>

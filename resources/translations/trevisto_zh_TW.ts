@@ -766,6 +766,10 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
 <byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Its %1 channels were mixed down to stereo.</source>
+        <translation>其 %1 個聲道已縮混為立體聲。</translation>
+    </message>
 </context>
 <context>
     <name>Mp3Copy</name>
@@ -889,6 +893,49 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>無法將「%1」複製到工作檔案「%2」：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>Refusal</name>
+    <message>
+        <source>It is no sound or video format the program knows.</source>
+        <translation>這不是本程式認得的音訊或視訊格式。</translation>
+    </message>
+    <message>
+        <source>It holds no sound.</source>
+        <translation>其中沒有聲音。</translation>
+    </message>
+    <message>
+        <source>Its sound is encrypted.</source>
+        <translation>其聲音已加密。</translation>
+    </message>
+    <message>
+        <source>Its sound is in a codec the program cannot decode.</source>
+        <translation>其聲音所用的編解碼器本程式無法解碼。</translation>
+    </message>
+    <message>
+        <source>It is a list of other files or addresses, which the program does not follow.</source>
+        <translation>這是其他檔案或位址的清單，本程式不會跟隨。</translation>
+    </message>
+    <message>
+        <source>Its data is damaged or cut short.</source>
+        <translation>其資料已損壞或不完整。</translation>
+    </message>
+    <message>
+        <source>The file cannot be opened or read.</source>
+        <translation>無法開啟或讀取該檔案。</translation>
+    </message>
+    <message>
+        <source>Its sample rate or channel count is out of range.</source>
+        <translation>其取樣率或聲道數超出範圍。</translation>
+    </message>
+    <message>
+        <source>not a sound file</source>
+        <translation>不是音訊檔案</translation>
+    </message>
+    <message>
+        <source>Found: %1. %2</source>
+        <translation>識別為：%1。%2</translation>
     </message>
 </context>
 <context>

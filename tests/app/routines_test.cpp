@@ -1,4 +1,5 @@
 #include "app/choosers.h"
+#include "app/window/decodinglibrary.h"
 #include "app/dialogs.h"
 #include "app/qtdialogs.h"
 #include "app/scripteddialogs.h"
@@ -120,7 +121,9 @@ TEST(FileChooserTest, ThePreviousChoiceIsOfferedOnlyWhereTheFilterListsIt)
 TEST(FileChooserTest, OpenChoosersOfferAllSoundFilesAndAllFilesAfterTheirOwnFilter)
 {
     const QString sounds = "All sound files (*.mp3 *.mp2 *.mp1 *.ogg *.oga *.wav *.aif *.aiff *.aifc *.flac *.mod "
-                           "*.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx)";
+                           "*.s3m *.xm *.it *.mptm *.stm *.669 *.mtm *.med *.okt *.far *.ult *.umx *.opus *.m4a "
+                           "*.m4b *.mp4 *.aac *.wma *.asf *.ac3 *.eac3 *.amr *.3gp *.wv *.ape *.tta *.caf *.mka "
+                           "*.mkv *.webm *.mov *.avi *.flv *.ts)";
     const struct {
         QString filter;
         bool save;
@@ -171,9 +174,9 @@ TEST(Choosers, EachRequestIsCompleteOnItsOwn)
          QFileDialog::ExistingFile},
         {"open wav", openSourceRequest(WavFilter, ""), "Wav File(*.wav)|*.wav", "", "", 528388, false, "Open",
          QFileDialog::ExistingFile},
-        {"save mp3", saveMp3Request(), "MP3(*.mp3)|*.mp3", music, "", 0, true, "Save As", QFileDialog::AnyFile},
-        {"save wav", saveWavRequest(), "Wav File(*.wav)|*.wav", music, "", 0, true, "Save As", QFileDialog::AnyFile},
-        {"join wav", joinWavRequest(""), "Wav File(*.wav)|*.wav", music, "Select a file to Save", 0x80004, true,
+        {"save mp3", saveMp3Request(), "MP3(*.mp3)|*.mp3|Ogg Vorbis(*.ogg)|*.ogg|Opus(*.opus)|*.opus", music, "", 0, true, "Save As", QFileDialog::AnyFile},
+        {"save wav", saveWavRequest(), "Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac", music, "", 0, true, "Save As", QFileDialog::AnyFile},
+        {"join wav", joinWavRequest(""), "Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac", music, "Select a file to Save", 0x80004, true,
          "Select a file to Save", QFileDialog::AnyFile},
     };
     for (const auto &c : cases) {
@@ -262,3 +265,28 @@ TEST(FileChooserTest, ANameWithoutExtensionGetsTheChoosersSuffix)
     EXPECT_EQ(trevisto::saveWavRequest().defaultSuffix, "wav");
     EXPECT_EQ(trevisto::joinWavRequest({}).defaultSuffix, "wav");
 }
+
+namespace {
+
+// A refused file's line names what it was found to be and why, one reason per line.
+TEST(RefusalLineTest, NamesTheFormatFoundAndTheReason)
+{
+    using trevisto::RefusalLine;
+    const DWORD reasons[] = {BASS_REASON_NOT_SOUND, BASS_REASON_NO_AUDIO,  BASS_REASON_ENCRYPTED,
+                             BASS_REASON_NO_DECODER, BASS_REASON_REFERS_OUT, BASS_REASON_DAMAGED,
+                             BASS_REASON_BAD_FORMAT};
+    QStringList seen;
+    for (const DWORD reason : reasons) {
+        const QString line = RefusalLine(reason, QStringLiteral("mov / aac"));
+        EXPECT_TRUE(line.startsWith(QStringLiteral("Found: mov / aac. "))) << line.toStdString();
+        EXPECT_FALSE(seen.contains(line)) << "two reasons read alike: " << line.toStdString();
+        seen << line;
+    }
+    EXPECT_EQ(RefusalLine(BASS_REASON_NOT_SOUND, {}),
+              QStringLiteral("Found: not a sound file. It is no sound or video format the program knows."));
+    EXPECT_EQ(RefusalLine(BASS_REASON_UNREADABLE, {}), QStringLiteral("The file cannot be opened or read."));
+    EXPECT_TRUE(RefusalLine(BASS_REASON_NONE, QStringLiteral("mp3")).isEmpty());
+    EXPECT_TRUE(RefusalLine(999, {}).isEmpty());
+}
+
+} // namespace

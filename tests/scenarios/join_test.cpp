@@ -22,7 +22,7 @@ TEST_F(Joins, JoiningToWavWritesTheClipsInListOrderAndThenLetsThemGo)
     const FileRequest &chooser = dialogs_.asked()[0].file;
     EXPECT_TRUE(chooser.save) << "the file to join into is usually a new one";
     EXPECT_EQ(chooser.title, "Select a file to Save");
-    EXPECT_EQ(chooser.filter, "Wav File(*.wav)|*.wav");
+    EXPECT_EQ(chooser.filter, "Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac");
     EXPECT_EQ(chooser.initDir, UserSoundFolder());
     EXPECT_EQ(dialogs_.asked()[1].text, "The file is saved");
     EXPECT_EQ(dialogs_.asked()[1].title, "Trevisto");
@@ -63,7 +63,7 @@ TEST_F(Joins, AfterAJoinToWavEachChooserHasItsOwnTitleFlagsAndFolder)
     } after[] = {
         {"Open Mp3", &frmWriteWave::Open1_Click, "Mp3 (*.mp3)|*.mp3", 528388, false, outPath(""), "", "Open"},
         {"Open Wav", &frmWriteWave::cmdwav_Click, "Wav File(*.wav)|*.wav", 528388, false, "", out, "Open"},
-        {"save as MP3", &frmWriteWave::CmdSaveas_Click, "MP3(*.mp3)|*.mp3", 0, true, UserSoundFolder(), "", "Save As"},
+        {"save as MP3", &frmWriteWave::CmdSaveas_Click, "MP3(*.mp3)|*.mp3|Ogg Vorbis(*.ogg)|*.ogg|Opus(*.opus)|*.opus", 0, true, UserSoundFolder(), "", "Save As"},
         {"Open Wav after a cancel", &frmWriteWave::cmdwav_Click, "Wav File(*.wav)|*.wav", 528388, false, "", out, "Open"},
     };
     for (const auto &c : after) {
@@ -163,7 +163,7 @@ TEST_F(Joins, JoiningToMp3UsesTheChosenBitRateAndOffersToDeleteTheClips)
 
     ASSERT_EQ(dialogs_.asked().size(), 3);
     EXPECT_TRUE(dialogs_.asked()[0].file.save);
-    EXPECT_EQ(dialogs_.asked()[0].file.filter, "MP3(*.mp3)|*.mp3");
+    EXPECT_EQ(dialogs_.asked()[0].file.filter, "MP3(*.mp3)|*.mp3|Ogg Vorbis(*.ogg)|*.ogg|Opus(*.opus)|*.opus");
     EXPECT_EQ(dialogs_.asked()[1].text, "The file is saved");
     EXPECT_EQ(dialogs_.asked()[1].title, "Trevisto");
     EXPECT_EQ(dialogs_.asked()[2].text, "Do You want to delete ALL temp file ");
@@ -240,7 +240,7 @@ TEST_F(Joins, SavingTheResultAsMp3)
     EXPECT_EQ(Mp3Enc1(w())->bitRate(), 56);
     ASSERT_TRUE(waitForEncoding());
     ASSERT_FALSE(dialogs_.asked().isEmpty());
-    EXPECT_EQ(dialogs_.asked()[0].file.filter, "MP3(*.mp3)|*.mp3");
+    EXPECT_EQ(dialogs_.asked()[0].file.filter, "MP3(*.mp3)|*.mp3|Ogg Vorbis(*.ogg)|*.ogg|Opus(*.opus)|*.opus");
     EXPECT_EQ(dialogs_.asked()[0].file.initDir, UserSoundFolder());
     // The saved cut used none of the clips: nothing is asked about them.
     EXPECT_EQ(messages(), QStringList({"The file is saved"}));
@@ -286,7 +286,7 @@ TEST_F(Joins, SavingTheResultAsWav)
         w().Command3_Click();
         ASSERT_EQ(dialogs_.asked().size(), 2);
         EXPECT_TRUE(dialogs_.asked()[0].file.save);
-        EXPECT_EQ(dialogs_.asked()[0].file.filter, "Wav File(*.wav)|*.wav");
+        EXPECT_EQ(dialogs_.asked()[0].file.filter, "Wav File(*.wav)|*.wav|FLAC(*.flac)|*.flac");
         const auto &box = dialogs_.asked()[1];
         if (c.message)
             EXPECT_EQ(box.text, c.message);

@@ -4,6 +4,8 @@
 
 #include "core/routines.h"
 #include "platform/mci/player.h"
+#include "platform/wav/wav.h"
+#include "support/ffmpeg_tool.h"
 #include "support/test_audio.h"
 #include "ui/Frmwait.h"
 
@@ -239,13 +241,40 @@ TEST_F(Loading, TheTitleTheWindowSystemShowsIsExactlyTheProgramsOwn)
     EXPECT_EQ(window_->windowHandle()->title(), "Trevisto MP3 Editor -" + source("short.wav"));
 }
 
+// A 5.1 sound opens as stereo, and the message after opening says it was mixed down; a
+// stereo one of the same kind says nothing.
+TEST_F(Loading, MoreThanTwoChannelsAreMixedDownAndSaidSo)
+{
+    if (!haveFfmpeg())
+        GTEST_SKIP() << "the ffmpeg command is not installed";
+    const std::string six = audio_.file("six.ac3");
+    const std::string two = audio_.file("two.ac3");
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.2*sin(2*PI*300*t):s=48000:d=0.5:c=5.1", "-c:a", "ac3",
+                           six}));
+    ASSERT_TRUE(runFfmpeg({"-f", "lavfi", "-i", "aevalsrc=0.2*sin(2*PI*300*t):s=48000:d=0.5:c=stereo", "-c:a",
+                           "ac3", two}));
+
+    open(&frmWriteWave::Open1_Click, source("six.ac3"));
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    EXPECT_EQ(dialogs_.asked().back().text, "Its 6 channels were mixed down to stereo.");
+    EXPECT_TRUE(MMaudio(*window_)->isOpen());
+    trevisto::wav::Info info;
+    ASSERT_EQ(trevisto::wav::readInfo(NativePath("C:\\temp.wav").toStdString(), info), trevisto::wav::ReadError::None);
+    EXPECT_EQ(info.format.channels, 2);
+
+    dialogs_.clear();
+    open(&frmWriteWave::Open1_Click, source("two.ac3"));
+    EXPECT_EQ(dialogs_.asked().size(), 1) << "only the chooser";
+}
+
 TEST_F(Loading, AFileNoDecoderTakesShowsTheLibrarysCode)
 {
     writeBytes(audio_.file("notes.mp3"), std::vector<uint8_t>(3000, 'a'));
     open(&frmWriteWave::Open1_Click, source("notes.mp3"));
     ASSERT_EQ(dialogs_.asked().size(), 2);
     const auto &box = dialogs_.asked().back();
-    EXPECT_EQ(box.text, "Can't play the file\r\n\r\nError Code : 41");
+    EXPECT_EQ(box.text, "Can't play the file\r\n\r\nError Code : 41\r\nFound: not a sound file. It is no sound or "
+                        "video format the program knows.");
     EXPECT_EQ(box.title, "Error");
     EXPECT_EQ(box.icon, MsgIcon::Exclamation);
     EXPECT_FALSE(MMaudio(*window_)->isOpen());

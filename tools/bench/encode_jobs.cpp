@@ -113,6 +113,8 @@ int encodeJob(int argc, char **argv)
     request.pieces = {{QString::fromLocal8Bit(argv[0])}};
     request.output = QString::fromLocal8Bit(argv[1]);
     request.kbps = kbps;
+    // FLAC, Ogg Vorbis or Opus for an output named so, as the window's choosers take them.
+    request.encoding = trevisto::EncodingOfAnyName(request.output);
 
     const auto start = Clock::now();
     job.start(request, seen);

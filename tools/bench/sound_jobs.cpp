@@ -140,7 +140,7 @@ int cutJob(int argc, char **argv)
 }
 
 // join OUT.wav CLIP...: the window's join of the clip files into one WAV file, through the
-// same output job.
+// same output job; into FLAC, Ogg Vorbis or Opus when OUT ends in .flac, .ogg or .opus.
 int joinJob(int argc, char **argv)
 {
     if (argc < 2)
@@ -149,6 +149,7 @@ int joinJob(int argc, char **argv)
     request.join = true;
     request.format = trevisto::OutputRequest::Format::Wav;
     request.output = QString::fromLocal8Bit(argv[0]);
+    request.encoding = trevisto::EncodingOfAnyName(request.output);
     for (int i = 1; i < argc; ++i)
         request.pieces.push_back({QString::fromLocal8Bit(argv[i])});
     OutputSeen seen;
