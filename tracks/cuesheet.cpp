@@ -12,11 +12,14 @@ namespace trevisto::tracks {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CueSheet", text); }
+// The texts this file shows, under one translation context.
+struct CueSheetTexts {
+    Q_DECLARE_TR_FUNCTIONS(CueSheet)
+};
 
 Outcome lineFault(int line, const QString &why)
 {
-    return Outcome::failure(tr("Line %1 of the cue sheet: %2").arg(line).arg(why));
+    return Outcome::failure(CueSheetTexts::tr("Line %1 of the cue sheet: %2").arg(line).arg(why));
 }
 
 QString decode(const QByteArray &bytes)
@@ -92,7 +95,7 @@ CueRead ParseCueSheet(const QByteArray &bytes)
         return read;
     };
     if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))
-        return read.outcome = Outcome::failure(tr("This is not a cue sheet: it holds binary data.")), read;
+        return read.outcome = Outcome::failure(CueSheetTexts::tr("This is not a cue sheet: it holds binary data.")), read;
 
     const QStringList lines = decode(bytes).split(u'\n');
     CueTrack *track = nullptr;
@@ -104,46 +107,46 @@ CueRead ParseCueSheet(const QByteArray &bytes)
         if (line.endsWith(u'\r'))
             line.chop(1);
         if (!words(line, w))
-            return fail(number, tr("a quotation mark is not closed."));
+            return fail(number, CueSheetTexts::tr("a quotation mark is not closed."));
         if (w.isEmpty())
             continue;
         const QString command = w[0].toUpper();
         if (command == u"FILE") {
             if (w.size() < 2 || w[1].isEmpty())
-                return fail(number, tr("FILE names no file."));
+                return fail(number, CueSheetTexts::tr("FILE names no file."));
             if (!sheet.file.isEmpty())
-                return fail(number, tr("a second FILE; only sheets of one sound file can be opened."));
+                return fail(number, CueSheetTexts::tr("a second FILE; only sheets of one sound file can be opened."));
             sheet.file = w[1];
             sheet.fileLine = number;
         } else if (command == u"TRACK") {
             if (sheet.file.isEmpty())
-                return fail(number, tr("TRACK before any FILE."));
+                return fail(number, CueSheetTexts::tr("TRACK before any FILE."));
             if (track && track->line == 0)
-                return fail(trackLine, tr("this track has no INDEX 01."));
+                return fail(trackLine, CueSheetTexts::tr("this track has no INDEX 01."));
             bool ok = false;
             const int n = w.size() >= 2 ? w[1].toInt(&ok) : 0;
             if (!ok || n < 1 || n > 99)
-                return fail(number, tr("a track number must be 1 to 99."));
+                return fail(number, CueSheetTexts::tr("a track number must be 1 to 99."));
             if (w.size() >= 3 && w[2].toUpper() != u"AUDIO")
-                return fail(number, tr("only AUDIO tracks can be opened."));
+                return fail(number, CueSheetTexts::tr("only AUDIO tracks can be opened."));
             sheet.tracks.push_back({});
             track = &sheet.tracks.back();
             track->number = n;
             trackLine = number;
         } else if (command == u"INDEX") {
             if (!track)
-                return fail(number, tr("INDEX outside a TRACK."));
+                return fail(number, CueSheetTexts::tr("INDEX outside a TRACK."));
             bool ok = false;
             const int n = w.size() >= 3 ? w[1].toInt(&ok) : -1;
             const int64_t at = w.size() >= 3 ? parseTime(w[2]) : -1;
             if (!ok || n < 0 || n > 99 || at < 0)
-                return fail(number, tr("an INDEX is written as INDEX nn mm:ss:ff."));
+                return fail(number, CueSheetTexts::tr("an INDEX is written as INDEX nn mm:ss:ff."));
             if (n != 1)
                 continue; // pregaps (00) and subindexes do not split tracks
             if (track->line != 0)
-                return fail(number, tr("a second INDEX 01 in one track."));
+                return fail(number, CueSheetTexts::tr("a second INDEX 01 in one track."));
             if (sheet.tracks.size() >= 2 && at <= sheet.tracks[sheet.tracks.size() - 2].start)
-                return fail(number, tr("this track starts no later than the one before it."));
+                return fail(number, CueSheetTexts::tr("this track starts no later than the one before it."));
             track->start = at;
             track->line = number;
         } else if (command == u"TITLE" || command == u"PERFORMER") {
@@ -156,11 +159,11 @@ CueRead ParseCueSheet(const QByteArray &bytes)
         // about where tracks start.
     }
     if (sheet.file.isEmpty())
-        return read.outcome = Outcome::failure(tr("The cue sheet names no sound file (it has no FILE line).")), read;
+        return read.outcome = Outcome::failure(CueSheetTexts::tr("The cue sheet names no sound file (it has no FILE line).")), read;
     if (sheet.tracks.empty())
-        return read.outcome = Outcome::failure(tr("The cue sheet has no TRACK.")), read;
+        return read.outcome = Outcome::failure(CueSheetTexts::tr("The cue sheet has no TRACK.")), read;
     if (track && track->line == 0)
-        return fail(trackLine, tr("this track has no INDEX 01."));
+        return fail(trackLine, CueSheetTexts::tr("this track has no INDEX 01."));
     return read;
 }
 
@@ -169,11 +172,11 @@ CueRead ReadCueSheet(const QString &path)
     CueRead read;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        read.outcome = Outcome::failure(tr("The cue sheet cannot be read: %1").arg(file.errorString()));
+        read.outcome = Outcome::failure(CueSheetTexts::tr("The cue sheet cannot be read: %1").arg(file.errorString()));
         return read;
     }
     if (file.size() > kMaxCueSheetBytes) {
-        read.outcome = Outcome::failure(tr("The file is %1 MB; a cue sheet is at most %2 MB.")
+        read.outcome = Outcome::failure(CueSheetTexts::tr("The file is %1 MB; a cue sheet is at most %2 MB.")
                                             .arg(double(file.size()) / (1 << 20), 0, 'f', 1)
                                             .arg(kMaxCueSheetBytes >> 20));
         return read;
@@ -187,7 +190,7 @@ CueRead ReadCueSheet(const QString &path)
     named.replace(u'\\', u'/');
     const QString sound = QFileInfo(named).isAbsolute() ? named : QFileInfo(path).dir().filePath(named);
     if (!QFileInfo(sound).isFile()) {
-        read.outcome = lineFault(read.sheet.fileLine, tr("the sound file %1 is not there.").arg(sound));
+        read.outcome = lineFault(read.sheet.fileLine, CueSheetTexts::tr("the sound file %1 is not there.").arg(sound));
         return read;
     }
     read.sheet.file = QFileInfo(sound).absoluteFilePath();
@@ -208,7 +211,7 @@ Outcome CheckCueAgainstSound(const CueSheet &sheet, int64_t frames, uint32_t rat
 {
     for (const CueTrack &track : sheet.tracks)
         if (CueToSoundFrame(track.start, rate) >= frames)
-            return lineFault(track.line, tr("track %1 starts at %2, past the end of the sound.")
+            return lineFault(track.line, CueSheetTexts::tr("track %1 starts at %2, past the end of the sound.")
                                              .arg(track.number)
                                              .arg(CueTime(track.start)));
     return Outcome::success();
