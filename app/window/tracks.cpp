@@ -20,6 +20,7 @@
 #include "tracks/levels.h"
 #include "tracks/pauses.h"
 #include "tracks/searchform.h"
+#include "tracks/trackfiles.h"
 #include "ui/closeview.h"
 #include "ui_frmWriteWave.h"
 
@@ -28,7 +29,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <cstring>
 #include <memory>
 
 namespace {
@@ -298,53 +298,21 @@ void frmWriteWave::AddTracksAsClips_Click()
         titles, prefix, clips_.names(), [this](const QString &name) { return ClipFileTaken(NativePath(clips_.fileOf(name))); });
 
     // The clip files are written beside the window's thread, each whole or not at all.
-    struct Written {
-        size_t count = 0;
-        QString why;
-    };
-    std::vector<std::pair<std::string, trevisto::PlannedTrack>> jobs;
+    std::vector<trevisto::tracks::TrackFile> files;
     for (size_t i = 0; i < tracks.size(); ++i)
-        jobs.emplace_back(NativePath(clips_.fileOf(names[i].name)).toStdString(), tracks[i]);
+        files.push_back({NativePath(clips_.fileOf(names[i].name)).toStdString(), tracks[i].first, tracks[i].end});
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const std::optional<Written> written = trevisto::CallYielding<Written>(
-        [jobs] {
-            Written w;
-            trevisto::wav::ReadError readError = trevisto::wav::ReadError::None;
-            const auto source = trevisto::wav::File::open(NativePath(WorkingFiles::Source).toStdString(), &readError);
-            if (!source) {
-                w.why = QString::fromUtf8(trevisto::wav::describe(readError));
-                return w;
-            }
-            const int64_t frameBytes = source->format().blockAlign();
-            for (const auto &[path, track] : jobs) {
-                trevisto::wav::WriteError error = trevisto::wav::WriteError::None;
-                int systemError = 0;
-                auto writer = trevisto::wav::Writer::create(path, source->format(), &error, &systemError);
-                if (writer) {
-                    writer->copyFrom(source->fd(), source->info().dataOffset + track.first * frameBytes,
-                                     (track.end - track.first) * frameBytes);
-                    error = writer->commit();
-                    systemError = writer->systemError();
-                }
-                if (error != trevisto::wav::WriteError::None) {
-                    w.why = QStringLiteral("%1: %2").arg(QFile::decodeName(path.c_str()),
-                                                         QString::fromUtf8(trevisto::wav::describe(error)));
-                    if (systemError)
-                        w.why += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(systemError)));
-                    return w;
-                }
-                ++w.count;
-            }
-            return w;
-        },
-        [this] { return ending_; });
+    const std::string source = NativePath(WorkingFiles::Source).toStdString();
+    const std::optional<trevisto::tracks::TrackFilesWritten> written =
+        trevisto::CallYielding<trevisto::tracks::TrackFilesWritten>(
+            [source, files] { return trevisto::tracks::WriteTrackFiles(source, files); }, [this] { return ending_; });
     QApplication::restoreOverrideCursor();
     if (!written)
         return;
     if (written->count < tracks.size()) {
         // Nothing half done: the clips written before the failure go again.
         for (size_t i = 0; i < written->count; ++i)
-            QFile::remove(QString::fromStdString(jobs[i].first));
+            QFile::remove(QFile::decodeName(files[i].path.c_str()));
         dialogs_.msgBox(Tracks::tr("The tracks could not be added as clips: %1").arg(written->why), vbOKOnly,
                         MsgIcon::Critical, ProgramTitle);
         return;

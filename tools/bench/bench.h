@@ -65,5 +65,6 @@ int copyjoinJob(int argc, char **argv);
 int drawviewJob(int argc, char **argv);
 int pausesJob(int argc, char **argv);
 int cueJob(int argc, char **argv);
+int tracksJob(int argc, char **argv);
 
 } // namespace trevisto::bench

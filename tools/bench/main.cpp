@@ -30,6 +30,7 @@ constexpr Job kJobs[] = {
     {"pauses", "FILE.wav [--threshold DBFS] [--min-pause MS] [--min-track MS] [--keep-pause MS] [--every MIN]",
      pausesJob},
     {"cue", "SHEET.cue", cueJob},
+    {"tracks", "FILE.wav OUTDIR [--every MIN] [--threshold DBFS] [--min-pause MS] [--min-track MS]", tracksJob},
 };
 
 void printUsage()

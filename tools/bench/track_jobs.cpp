@@ -6,6 +6,7 @@
 #include "tracks/cuesheet.h"
 #include "tracks/levels.h"
 #include "tracks/pauses.h"
+#include "tracks/trackfiles.h"
 
 #include <QString>
 
@@ -81,6 +82,70 @@ int pausesJob(int argc, char **argv)
     for (const int64_t point : points)
         std::printf("%" PRId64 "\n", point * 1000 / int64_t(levels.rate));
     std::fprintf(stderr, "threshold=%.1f points=%zu seconds=%.3f\n", threshold, points.size(), seconds);
+    return 0;
+}
+
+// tracks FILE.wav OUTDIR [--every MIN | pause options as for pauses]: finds the split points
+// as the window does and writes each track as OUTDIR/trackNN.wav, as "Add as clips" writes
+// clips; prints the tracks written and the seconds taken.
+int tracksJob(int argc, char **argv)
+{
+    if (argc < 2)
+        return -1;
+    const char *path = argv[0];
+    const std::string folder = argv[1];
+    tracks::PauseSearch search;
+    std::optional<double> everyMinutes;
+    for (int i = 2; i < argc; ++i) {
+        double value = 0;
+        const bool given = i + 1 < argc && number(argv[i + 1], value);
+        if (!given)
+            return -1;
+        if (std::strcmp(argv[i], "--every") == 0 && value > 0)
+            everyMinutes = value;
+        else if (std::strcmp(argv[i], "--threshold") == 0)
+            search.thresholdDbfs = value;
+        else if (std::strcmp(argv[i], "--min-pause") == 0)
+            search.minPauseMs = int64_t(value);
+        else if (std::strcmp(argv[i], "--min-track") == 0)
+            search.minTrackMs = int64_t(value);
+        else
+            return -1;
+        ++i;
+    }
+    const auto start = Clock::now();
+    wav::ReadError error = wav::ReadError::None;
+    const auto file = wav::File::open(path, &error);
+    if (!file) {
+        std::fprintf(stderr, "trevisto-bench: %s: %s\n", path, wav::describe(error));
+        return 1;
+    }
+    tracks::Levels levels;
+    if (!tracks::MeasureLevels(*file, 0, file->info().frames, levels).ok) {
+        std::fprintf(stderr, "trevisto-bench: %s: reading failed\n", path);
+        return 1;
+    }
+    const std::vector<int64_t> points = everyMinutes ? tracks::EverySplitPoints(levels, int64_t(*everyMinutes * 60000))
+                                                     : tracks::PauseSplitPoints(levels, search);
+    const double found = since(start);
+    std::vector<tracks::TrackFile> files;
+    int64_t first = 0;
+    for (size_t i = 0; i <= points.size(); ++i) {
+        const int64_t end = i < points.size() ? points[i] : file->info().frames;
+        char name[32];
+        std::snprintf(name, sizeof name, "/track%02zu.wav", i + 1);
+        files.push_back({folder + name, first, end});
+        first = end;
+    }
+    const tracks::TrackFilesWritten written = tracks::WriteTrackFiles(path, files);
+    const double seconds = since(start);
+    for (const tracks::TrackFile &f : files)
+        std::printf("%s\t%" PRId64 "\t%" PRId64 "\n", f.path.c_str(), f.first, f.end);
+    std::fprintf(stderr, "tracks=%zu found=%.3f seconds=%.3f\n", written.count, found, seconds);
+    if (written.count < files.size()) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", qPrintable(written.why));
+        return 1;
+    }
     return 0;
 }
 
