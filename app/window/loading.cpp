@@ -126,6 +126,7 @@ void frmWriteWave::BeginOpening(Frmwait::Job job)
     // step may change what it replaces.
     controls_.HoldControls(ControlGroups::Opening, true);
     undo_.hold(true);
+    ShowTrackItems();
 }
 
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
@@ -188,6 +189,7 @@ void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
         ReleaseLoadedSource();
         ShowNothingLoaded();
     }
+    ShowTrackItems();
     wait_.hide();
     if (!failure.message.isEmpty())
         dialogs_.msgBox(failure.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);

@@ -98,4 +98,5 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     setWindowTitle(QStringLiteral("%1 -%2").arg(ProgramTitle, path));
     source_.file = path;
     ApplyPendingCue();
+    ShowTrackItems();
 }

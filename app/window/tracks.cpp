@@ -79,7 +79,8 @@ std::optional<trevisto::tracks::Levels> MeasureSource(int64_t first, int64_t end
 
 bool frmWriteWave::SoundForTracks()
 {
-    return !ending_ && MMaudio->isOpen() && loader_.job() == trevisto::SourceLoader::Job::None;
+    return !ending_ && MMaudio->isOpen() && loader_.job() == trevisto::SourceLoader::Job::None &&
+           !controls_.Held(ControlGroups::Opening);
 }
 
 void frmWriteWave::ShowSplitPlan(const SplitPlan &plan)
@@ -97,7 +98,9 @@ void frmWriteWave::ShowSplitPlan(const SplitPlan &plan)
 
 void frmWriteWave::ShowTrackItems()
 {
-    const bool sound = SoundForTracks();
+    // The loader may still be finishing the sound just shown: its items go on now, and each
+    // handler checks that nothing is being opened when it acts.
+    const bool sound = !ending_ && MMaudio->isOpen() && !controls_.Held(ControlGroups::Opening);
     const bool points = sound && !source_.splits.points.empty();
     ui->TracksFindPauses->setEnabled(sound);
     ui->TracksSplitEvery->setEnabled(sound);
