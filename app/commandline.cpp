@@ -49,6 +49,11 @@ OpenRoute openRouteFor(const QString &path)
     return path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive) ? OpenRoute::Wav : OpenRoute::Decoded;
 }
 
+bool IsCueSheet(const QString &path)
+{
+    return path.endsWith(QLatin1String(".cue"), Qt::CaseInsensitive);
+}
+
 std::optional<QString> fileToOpen(const QStringList &arguments, const QString &currentFolder)
 {
     bool optionsEnded = false;
@@ -71,7 +76,9 @@ void frmWriteWave::OpenGivenFile(const QString &path)
         return;
     // The next chooser starts where this file lies, as after choosing it there.
     chooser_.given(path);
-    if (openRouteFor(path) == OpenRoute::Wav)
+    if (IsCueSheet(path) && !source_.cue)
+        OpenCueSheet(path);
+    else if (openRouteFor(path) == OpenRoute::Wav)
         OpenWavSource(path);
     else
         OpenDecodedSource(path);

@@ -18,6 +18,9 @@ enum class OpenRoute { Wav, Decoded };
 // the refusal of the item a user would have picked for it.
 OpenRoute openRouteFor(const QString &path);
 
+// A cue sheet, by its name's extension: it opens the sound it names, with its tracks.
+bool IsCueSheet(const QString &path);
+
 // The file named by `arguments` (those after the program name, once Qt has taken its own
 // options out), made absolute against `currentFolder`; nothing when none is named. Other
 // options are ignored, "--" ends them, and only the first file counts.

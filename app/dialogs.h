@@ -2,7 +2,9 @@
 // Every message box, input box and file chooser of the program goes through this
 // interface, so tests can answer them and check what was asked.
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,6 +35,14 @@ struct FileRequest {
     QString defaultSuffix;
 };
 
+// One field of a form: what it asks, the text it starts with, and a tooltip saying what it
+// takes.
+struct FormField {
+    QString label;
+    QString text;
+    QString toolTip;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -41,6 +51,10 @@ public:
     virtual std::optional<QString> inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
     // The chosen path, or nullopt when the user cancels.
     virtual std::optional<QString> fileDialog(const FileRequest &request) = 0;
+    // A small form of text fields under `prompt`: the texts as typed, one a field, or
+    // nullopt when the user cancels.
+    virtual std::optional<QStringList> formBox(const QString &prompt, const QString &title,
+                                               const QList<FormField> &fields) = 0;
 };
 
 // `request` with the previous choice `previous` in its file name field where the filter

@@ -167,6 +167,16 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CmdSaveas, &QAbstractButton::clicked, this, &frmWriteWave::CmdSaveas_Click);
     connect(ui->Command3, &QAbstractButton::clicked, this, &frmWriteWave::Command3_Click);
     undo_.attach(ui->EditUndo, ui->EditRedo);
+    connect(ui->cue, &QAction::triggered, this, &frmWriteWave::cue_Click);
+    connect(ui->TracksFindPauses, &QAction::triggered, this, &frmWriteWave::FindPauses_Click);
+    connect(ui->TracksSplitEvery, &QAction::triggered, this, &frmWriteWave::SplitEvery_Click);
+    connect(ui->TracksAddPoint, &QAction::triggered, this, &frmWriteWave::AddSplitPoint_Click);
+    connect(ui->TracksRemovePoint, &QAction::triggered, this, &frmWriteWave::RemoveSplitPoint_Click);
+    connect(ui->TracksClearPoints, &QAction::triggered, this, &frmWriteWave::ClearSplitPoints_Click);
+    connect(ui->TracksAddClips, &QAction::triggered, this, &frmWriteWave::AddTracksAsClips_Click);
+    // The items follow the sound when the menu opens; their keys check it as they act.
+    connect(ui->Tracks, &QMenu::aboutToShow, this, &frmWriteWave::ShowTrackItems);
+    connect(closeView_, &CloseView::splitPointDropped, this, &frmWriteWave::MoveSplitPoint);
     // A step changes the list and the cut result: what plays them stops first, as its stop
     // button would.
     connect(&undo_, &UndoHistory::aboutToStep, this, [this] {

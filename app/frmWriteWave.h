@@ -134,6 +134,19 @@ public:
     // --- ui/ ----------------------------------------------------------------------------
     void about_Click();
 
+    // --- tracks/ ------------------------------------------------------------------------
+    // The Tracks menu: split points at the pauses of the sound (or of the marked range),
+    // every N minutes, one added at the play position, the nearest removed, all cleared, and
+    // the tracks between them added as clips.
+    void FindPauses_Click();
+    void SplitEvery_Click();
+    void AddSplitPoint_Click();
+    void RemoveSplitPoint_Click();
+    void ClearSplitPoints_Click();
+    void AddTracksAsClips_Click();
+    // The Open menu's cue sheet item.
+    void cue_Click();
+
 protected:
     // --- app/ ---------------------------------------------------------------------------
     void closeEvent(QCloseEvent *event) override;
@@ -215,6 +228,24 @@ private:
 
     // --- ui/ ----------------------------------------------------------------------------
     void Knob1_Change();
+
+    // --- tracks/ ------------------------------------------------------------------------
+    // A sound is loaded and nothing is being opened: split points can be proposed.
+    bool SoundForTracks();
+    // `plan` on screen: the close view's lines, the slider's ticks, the menu's items.
+    void ShowSplitPlan(const trevisto::SplitPlan &plan);
+    void ShowTrackItems();
+    // The split points changed as a step Undo takes back.
+    void ChangeSplitPlan(const QString &text, trevisto::SplitPlan after);
+    // The frames the tracks are sought in: the marked range, else the whole sound.
+    std::pair<int64_t, int64_t> TrackRange(uint32_t rate, int64_t frames) const;
+    // Split point `index` dragged in the close view to `ms`.
+    void MoveSplitPoint(int index, qint64 ms);
+    // Opens the sound a cue sheet names, its tracks to become the split points; a sheet
+    // that is bad or does not fit its sound changes nothing, after a message naming the line.
+    void OpenCueSheet(const QString &path);
+    // The sheet waiting for the sound just shown gives its split points.
+    void ApplyPendingCue();
 
     // Controls from the form, reachable by their names.
     Ui::frmWriteWave *ui = nullptr;

@@ -2,8 +2,13 @@
 
 #include "platform/drive/drive.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -70,6 +75,39 @@ std::optional<QString> QtDialogs::inputBox(const QString &prompt, const QString 
     if (!ok)
         return std::nullopt;
     return text;
+}
+
+std::optional<QStringList> QtDialogs::formBox(const QString &prompt, const QString &title,
+                                             const QList<FormField> &fields)
+{
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(title);
+    auto *form = new QFormLayout(&dialog);
+    auto *heading = new QLabel(prompt, &dialog);
+    heading->setWordWrap(true);
+    form->addRow(heading);
+    QList<QLineEdit *> edits;
+    for (const FormField &field : fields) {
+        auto *edit = new QLineEdit(field.text, &dialog);
+        edit->setToolTip(field.toolTip);
+        edit->setAccessibleName(field.label);
+        auto *label = new QLabel(field.label, &dialog);
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+        edits.append(edit);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (!edits.isEmpty())
+        edits.front()->setFocus();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QStringList texts;
+    for (const QLineEdit *edit : edits)
+        texts.append(edit->text());
+    return texts;
 }
 
 void prepareChooser(QFileDialog &dialog, const FileRequest &request)

@@ -1,5 +1,6 @@
 #pragma once
-// The dialogs as the user sees them: QMessageBox, QInputDialog and QFileDialog.
+// The dialogs as the user sees them: QMessageBox, QInputDialog, QFileDialog and a small
+// form of text fields.
 
 #include "app/dialogs.h"
 
@@ -15,6 +16,8 @@ public:
     int msgBox(const QString &text, int buttons, MsgIcon icon, const QString &title) override;
     std::optional<QString> inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> fileDialog(const FileRequest &request) override;
+    std::optional<QStringList> formBox(const QString &prompt, const QString &title,
+                                       const QList<FormField> &fields) override;
 
 private:
     QWidget *parent_ = nullptr;

@@ -13,7 +13,7 @@
 
 class ScriptedDialogs final : public Dialogs {
 public:
-    enum class Kind { Message, Input, File };
+    enum class Kind { Message, Input, File, Form };
     struct Asked {
         Kind kind;
         QString text; // message or prompt
@@ -22,11 +22,14 @@ public:
         MsgIcon icon = MsgIcon::None;
         FileRequest file;
         int defaultButton = 0; // the index of the button Enter gives
+        QList<FormField> fields; // of a form
     };
 
     void answerMessage(int answer) { messages_.push_back(answer); }
     void answerInput(const std::optional<QString> &text) { inputs_.push_back({text.has_value(), text.value_or(QString())}); }
     void answerFile(const std::optional<QString> &path) { files_.push_back({path.has_value(), path.value_or(QString())}); }
+    // A form's texts, or nullopt to cancel it; a form without an answer is cancelled.
+    void answerForm(const std::optional<QStringList> &texts) { forms_.push_back({texts.has_value(), texts.value_or(QStringList())}); }
 
     const QList<Asked> &asked() const { return asked_; }
     int unanswered() const { return unanswered_; }
@@ -35,6 +38,8 @@ public:
     int msgBox(const QString &text, int buttons, MsgIcon icon, const QString &title) override;
     std::optional<QString> inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     std::optional<QString> fileDialog(const FileRequest &request) override;
+    std::optional<QStringList> formBox(const QString &prompt, const QString &title,
+                                       const QList<FormField> &fields) override;
 
 private:
     QList<Asked> asked_;
@@ -44,5 +49,6 @@ private:
     static std::optional<QString> take(std::deque<Answer> &queue, int &unanswered);
     std::deque<Answer> inputs_;
     std::deque<Answer> files_;
+    std::deque<std::pair<bool, QStringList>> forms_;
     int unanswered_ = 0;
 };

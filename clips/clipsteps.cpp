@@ -20,6 +20,7 @@ struct ClipSteps {
 } // namespace
 
 QString AddClipText(const QString &name) { return ClipSteps::tr("Add clip %1").arg(name); }
+QString AddClipsText(int count) { return ClipSteps::tr("Add %n clip(s)", nullptr, count); }
 QString MoveClipText(const QString &name) { return ClipSteps::tr("Move clip %1").arg(name); }
 QString DeleteClipText(const QString &name) { return ClipSteps::tr("Delete clip %1").arg(name); }
 QString DeleteAllClipsText() { return ClipSteps::tr("Delete all clips"); }
@@ -28,10 +29,22 @@ QString DeleteJoinedClipsText(const QString &output)
     return ClipSteps::tr("Delete the clips joined into %1").arg(QFileInfo(output).fileName());
 }
 
-AddClipStep::AddClipStep(ClipList &list, Clip clip, QString holdingFolder)
-    : QUndoCommand(AddClipText(clip.name)), list_(list), clip_(std::move(clip)),
+AddClipStep::AddClipStep(ClipList &list, Clip clip, QString holdingFolder, QUndoCommand *parent)
+    : QUndoCommand(AddClipText(clip.name), parent), list_(list), clip_(std::move(clip)),
       holdingFolder_(std::move(holdingFolder))
 {
+}
+
+void AddClipsStep::redo()
+{
+    const ClipList::Batch once(list_);
+    QUndoCommand::redo();
+}
+
+void AddClipsStep::undo()
+{
+    const ClipList::Batch once(list_);
+    QUndoCommand::undo();
 }
 
 void AddClipStep::redo()

@@ -18,8 +18,9 @@ namespace trevisto {
 // A clip whose file was just written, listed at the end.
 class AddClipStep : public QUndoCommand {
 public:
-    // `holdingFolder` is native; the clip's file must be in place.
-    AddClipStep(ClipList &list, Clip clip, QString holdingFolder);
+    // `holdingFolder` is native; the clip's file must be in place. With a `parent`, the
+    // step is one of several taken as one.
+    AddClipStep(ClipList &list, Clip clip, QString holdingFolder, QUndoCommand *parent = nullptr);
     void redo() override;
     void undo() override;
 
@@ -30,6 +31,19 @@ private:
     int row_ = -1;
     bool listed_ = false; // the first redo lists it; later ones bring the file back too
     HeldFile held_;       // the file while the step is undone
+};
+
+// Several clips whose files were just written, listed at the end in their order as one
+// step: give each an AddClipStep with this as its parent. The session file is written once
+// each way.
+class AddClipsStep : public QUndoCommand {
+public:
+    AddClipsStep(ClipList &list, const QString &text) : QUndoCommand(text), list_(list) {}
+    void redo() override;
+    void undo() override;
+
+private:
+    ClipList &list_;
 };
 
 // The selected clip moved one place.
@@ -65,6 +79,7 @@ private:
 
 // The texts of the steps, in the language of the program's messages.
 QString AddClipText(const QString &name);
+QString AddClipsText(int count);
 QString MoveClipText(const QString &name);
 QString DeleteClipText(const QString &name);
 QString DeleteAllClipsText();

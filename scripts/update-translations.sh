@@ -20,7 +20,7 @@ fi
 
 # The folders the program is built from; the window's form holds the language packs'
 # captions, not messages, so only C++ files are read.
-sources=(app audio clips core editor platform settings ui)
+sources=(app audio clips core editor platform settings tracks ui)
 ts=(resources/translations/trevisto_{de,es,fr,it,ru,zh_CN,zh_TW}.ts)
 if [ $# -gt 0 ]; then
   # Files named on the command line are taken from where the script was started.

@@ -28,6 +28,7 @@ const QColor kSelection(0x2b, 0x8a, 0xd9, 60);
 const QColor kMarkIn(0x1e, 0x8c, 0x3a);
 const QColor kMarkOut(0xc0, 0x39, 0x2b);
 const QColor kPosition(0x20, 0x20, 0x20);
+const QColor kSplit(0xb0, 0x1e, 0x6e); // as the time slider's ticks
 
 // Ctrl+E leaves this share of the marked length free on either side.
 constexpr double kMarkedMargin = 0.1;
@@ -121,6 +122,8 @@ void CloseView::setSound(const QString &file, PeakTable peaks)
     span_.setSound(frames, rate);
     span_.setWidth(width());
     position_ = markIn_ = markOut_ = 0;
+    splits_.clear();
+    splitDragged_ = -1;
     columnsWidth_ = 0;
     closeMarkField();
     for (QToolButton *button : bar_)
@@ -136,6 +139,8 @@ void CloseView::clearSound()
     span_.setSound(0, 44100);
     columns_.clear();
     columnsWidth_ = 0;
+    splits_.clear();
+    splitDragged_ = -1;
     closeMarkField();
     for (QToolButton *button : bar_)
         button->setEnabled(false);
@@ -503,6 +508,18 @@ void CloseView::paintEvent(QPaintEvent *)
         p.setBrush(color);
         p.drawPolygon(handle);
     };
+    // Split points across the waveform, a small diamond on the ruler's edge to find them by.
+    for (const qint64 ms : splits_) {
+        const double x = std::floor(xOfMs(ms)) + 0.5;
+        if (x < -kHandleReach || x > w + kHandleReach)
+            continue;
+        p.setPen(QPen(kSplit, 1, Qt::DashDotLine));
+        p.drawLine(QPointF(x, RulerHeight), QPointF(x, wave.bottom()));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kSplit);
+        p.drawPolygon(QPolygonF({QPointF(x - 4, RulerHeight + 4), QPointF(x, RulerHeight), QPointF(x + 4, RulerHeight + 4),
+                                 QPointF(x, RulerHeight + 8)}));
+    }
     mark(inX, kMarkIn, true);
     mark(outX, kMarkOut, false);
     const double posX = xOfMs(position_);
@@ -552,6 +569,33 @@ CloseView::Drag CloseView::handleAt(QPointF at) const
     return in < out ? Drag::MarkIn : Drag::MarkOut;
 }
 
+int CloseView::splitAt(QPointF at) const
+{
+    if (at.y() < RulerHeight)
+        return -1;
+    int nearest = -1;
+    double distance = kHandleReach;
+    for (size_t i = 0; i < splits_.size(); ++i) {
+        const double d = std::abs(at.x() - xOfMs(splits_[i]));
+        if (d <= distance) {
+            distance = d;
+            nearest = int(i);
+        }
+    }
+    return nearest;
+}
+
+void CloseView::setSplitPoints(std::vector<qint64> ms)
+{
+    if (ms == splits_)
+        return;
+    splits_ = std::move(ms);
+    splitDragged_ = -1;
+    if (drag_ == Drag::Split)
+        drag_ = Drag::None;
+    update();
+}
+
 void CloseView::mousePressEvent(QMouseEvent *event)
 {
     const QPointF at = event->position();
@@ -561,6 +605,12 @@ void CloseView::mousePressEvent(QMouseEvent *event)
     const bool inRuler = at.y() < RulerHeight;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     drag_ = handleAt(at);
+    // A mark's handle wins over a split point on the same pixel: marks move more often.
+    splitDragged_ = drag_ == Drag::Background && !shift ? splitAt(at) : -1;
+    if (splitDragged_ >= 0) {
+        drag_ = Drag::Split;
+        splitBefore_ = splits_[size_t(splitDragged_)];
+    }
     if (shift || (inRuler && drag_ == Drag::Background))
         drag_ = Drag::Select;
     pressAt_ = at;
@@ -576,7 +626,9 @@ void CloseView::mouseMoveEvent(QMouseEvent *event)
 {
     if (drag_ == Drag::None) {
         const QPointF at = event->position();
-        const Drag over = span_.frames() && at.y() >= ReadoutHeight ? handleAt(at) : Drag::Background;
+        Drag over = span_.frames() && at.y() >= ReadoutHeight ? handleAt(at) : Drag::Background;
+        if (over == Drag::Background && span_.frames() && splitAt(at) >= 0)
+            over = Drag::Split;
         setCursor(over == Drag::Background ? (at.y() >= ReadoutHeight && at.y() < RulerHeight ? Qt::IBeamCursor : Qt::ArrowCursor)
                                            : Qt::SizeHorCursor);
         return;
@@ -593,6 +645,12 @@ void CloseView::mouseMoveEvent(QMouseEvent *event)
         markIn_ = DraggedMarkIn(ms, markOut_);
     } else if (drag_ == Drag::MarkOut) {
         markOut_ = DraggedMarkOut(ms, markIn_, span_.lengthMs());
+    } else if (drag_ == Drag::Split) {
+        const size_t i = size_t(splitDragged_);
+        const qint64 low = i == 0 ? 1 : splits_[i - 1] + 1;
+        const qint64 high = i + 1 == splits_.size() ? span_.lengthMs() - 1 : splits_[i + 1] - 1;
+        if (low <= high)
+            splits_[i] = std::clamp(ms, low, high);
     } else {
         markIn_ = std::min(selectFrom_, ms);
         markOut_ = std::max(selectFrom_, ms);
@@ -609,7 +667,15 @@ void CloseView::mouseReleaseEvent(QMouseEvent *event)
         emit positionPicked(span_.msAt(event->position().x()));
         return;
     }
-    if (drag == Drag::MarkIn) {
+    if (drag == Drag::Split) {
+        const int index = std::exchange(splitDragged_, -1);
+        const qint64 ms = splits_[size_t(index)];
+        // The window puts the point where it takes it; until then it stays where it was.
+        splits_[size_t(index)] = splitBefore_;
+        update();
+        if (ms != splitBefore_)
+            emit splitPointDropped(index, ms);
+    } else if (drag == Drag::MarkIn) {
         emit markInDropped(markIn_);
     } else if (drag == Drag::MarkOut) {
         emit markOutDropped(markOut_);

@@ -8,7 +8,8 @@
 // waveform, selects a range for both marks. A double click on a mark's readout opens a
 // field to type it. Coarse zooms draw from the envelope table; close ones read only the
 // visible part of the working file. A bar along the bottom offers hearing the marked range,
-// or two seconds at either mark, as their keys do.
+// or two seconds at either mark, as their keys do. Proposed split points show as lines that
+// can be dragged.
 
 #include "core/peaktable.h"
 #include "ui/ruler.h"
@@ -40,6 +41,10 @@ public:
     // Scrolls so that the play position stays in view, as while playing.
     void followPosition();
     void setMarks(qint64 markIn, qint64 markOut);
+    // The proposed split points, drawn across the waveform; each can be dragged between its
+    // neighbours.
+    void setSplitPoints(std::vector<qint64> ms);
+    const std::vector<qint64> &splitPoints() const { return splits_; }
     qint64 position() const { return position_; }
     qint64 markIn() const { return markIn_; }
     qint64 markOut() const { return markOut_; }
@@ -85,6 +90,8 @@ signals:
     // A mark's handle dropped at a millisecond, already kept from passing the other mark.
     void markInDropped(qint64 ms);
     void markOutDropped(qint64 ms);
+    // Split point `index` dragged to `ms`, kept between its neighbours.
+    void splitPointDropped(int index, qint64 ms);
     // A range dragged across the ruler: both marks, `markIn` not after `markOut`.
     void rangeSelected(qint64 markIn, qint64 markOut);
     // A mark typed in its field and accepted.
@@ -110,13 +117,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    enum class Drag { None, Background, MarkIn, MarkOut, Select };
+    enum class Drag { None, Background, MarkIn, MarkOut, Select, Split };
     // The extremes under each pixel column of the current span, from the table or the file.
     const std::vector<PeakTable::Peak> &columns();
     // The samples of `count` frames from `first`, channel after channel, for the closest zooms.
     std::vector<std::vector<float>> visibleSamples(int64_t first, int64_t count) const;
     void readColumns(int64_t first, int64_t last);
     Drag handleAt(QPointF at) const;
+    // The split point within reach of `at` on the waveform, or -1.
+    int splitAt(QPointF at) const;
     QRect waveRect() const { return QRect(0, RulerHeight, width(), height() - RulerHeight - BarHeight); }
     void placeBar();
     QFont readoutFont() const;
@@ -129,6 +138,9 @@ private:
     PeakTable peaks_;
     ViewSpan span_;
     qint64 position_ = 0, markIn_ = 0, markOut_ = 0;
+    std::vector<qint64> splits_;
+    int splitDragged_ = -1;
+    qint64 splitBefore_ = 0;
 
     // The columns for the span they were made for.
     std::vector<PeakTable::Peak> columns_;

@@ -65,8 +65,17 @@ void WaveSlider::clearWave()
 {
     hasCut_ = false;
     hasShown_ = false;
+    splits_.clear();
     markIn_ = markOut_ = length_ = 0;
     setPeaks(PeakTable());
+}
+
+void WaveSlider::setSplitPoints(std::vector<qint64> ms)
+{
+    if (ms == splits_)
+        return;
+    splits_ = std::move(ms);
+    update();
 }
 
 QRect WaveSlider::waveRect() const
@@ -141,6 +150,11 @@ void WaveSlider::paintEvent(QPaintEvent *event)
         const int x0 = xOf(cutFrom_);
         p.fillRect(QRect(QPoint(x0, r.bottom() - CutStrip + 1), QPoint(std::max(xOf(cutTo_), x0 + 1), r.bottom())),
                    cutColor());
+    }
+    if (!splits_.empty() && length_ > 0) {
+        p.setPen(QPen(splitColor(), 1));
+        for (const qint64 ms : splits_)
+            p.drawLine(QPoint(xOf(ms), r.top()), QPoint(xOf(ms), r.bottom()));
     }
     if (hasShown_ && length_ > 0) {
         // A frame at least three columns wide, so a second of an hour still shows.

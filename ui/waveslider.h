@@ -1,7 +1,7 @@
 #pragma once
 // The time slider with the loaded sound in its groove: the envelope of the whole sound,
 // the marked range as a translucent band and the range of the last cut as a strip along
-// the bottom, under the handle that shows the play position. Everything else, its range,
+// the bottom, the proposed split points as ticks, under the handle that shows the play position. Everything else, its range,
 // keys and mouse, is the plain slider's.
 
 #include "core/peaktable.h"
@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <utility>
+#include <vector>
 
 class WaveSlider : public QSlider {
     Q_OBJECT
@@ -39,7 +40,11 @@ public:
     {
         return hasShown_ ? std::optional(std::pair(shownFrom_, shownTo_)) : std::nullopt;
     }
-    // No sound: no envelope, no marks, no cut.
+    // The proposed split points, drawn as ticks across the groove.
+    void setSplitPoints(std::vector<qint64> ms);
+    const std::vector<qint64> &splitPoints() const { return splits_; }
+    static QColor splitColor() { return QColor(0xb0, 0x1e, 0x6e); }
+    // No sound: no envelope, no marks, no cut, no split points.
     void clearWave();
 
     // Where the sound's columns lie: the span the handle's centre travels, so a point
@@ -66,4 +71,5 @@ private:
     bool hasCut_ = false;
     qint64 shownFrom_ = 0, shownTo_ = 0;
     bool hasShown_ = false;
+    std::vector<qint64> splits_;
 };

@@ -29,6 +29,7 @@ public:
     // Takes or ends `hold`. From the first hold to the end of the last the controls are off;
     // then they take the states the handlers set meanwhile, so they fit what is open then.
     void HoldControls(Hold hold, bool on);
+    bool Held(Hold hold) const { return holds_ & hold; }
 
 private:
     Ui::frmWriteWave &ui_;

@@ -119,4 +119,5 @@ void frmWriteWave::ShowNothingLoaded()
     ui->Slider1->clearWave();
     closeView_->clearSound();
     source_.file.clear();
+    ShowSplitPlan({});
 }

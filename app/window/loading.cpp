@@ -2,6 +2,7 @@
 // load (Open Wav included): the wait window, the lock on editing, and what the window shows
 // once the source loader reports the end.
 #include "app/frmWriteWave.h"
+#include "app/commandline.h"
 #include "app/window/decodinglibrary.h"
 
 #include "audio/sourcechannel.h"
@@ -29,6 +30,7 @@ QString SourceFilter(qint16 kind)
     case 0: return QStringLiteral("Mp3 (*.mp3)|*.mp3");
     case 1: return QStringLiteral("0GG (*.ogg)|*.ogg");
     case 2: return QStringLiteral("AIFF (*.AIFF)|*.AIFF");
+    case 3: return QStringLiteral("Cue sheet (*.cue)|*.cue");
     default: return {};
     }
 }
@@ -74,7 +76,10 @@ void frmWriteWave::btnLoadFile_Click()
     const std::optional<QString> path = chooser_.ChooseSource(SourceFilter(OpenKind));
     if (!path)
         return;
-    OpenDecodedSource(*path);
+    if (IsCueSheet(*path))
+        OpenCueSheet(*path);
+    else
+        OpenDecodedSource(*path);
 }
 
 void frmWriteWave::OpenDecodedSource(const QString &path)
@@ -121,6 +126,7 @@ void frmWriteWave::BeginOpening(Frmwait::Job job)
     // step may change what it replaces.
     controls_.HoldControls(ControlGroups::Opening, true);
     undo_.hold(true);
+    ShowTrackItems();
 }
 
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
@@ -187,12 +193,14 @@ void frmWriteWave::loadDone(const QString &notice)
 
 void frmWriteWave::loadFailed(const trevisto::LoadFailure &failure)
 {
+    source_.cue.reset();
     controls_.HoldControls(ControlGroups::Opening, false);
     undo_.hold(false);
     if (failure.sourceLost) {
         ReleaseLoadedSource();
         ShowNothingLoaded();
     }
+    ShowTrackItems();
     wait_.hide();
     if (!failure.message.isEmpty())
         dialogs_.msgBox(failure.message, vbOKOnly, MsgIcon::Critical, ProgramTitle);
@@ -204,6 +212,8 @@ void frmWriteWave::ReleaseLoadedSource()
     for (MciPlayer *player : {MMaudio, MMControl1})
         player->setCommand("Close");
     DiscardResult();
-    // Marks and cuts of the sound that went mean nothing now; the clips' steps stay.
+    // Marks, cuts and split points of the sound that went mean nothing now; the clips'
+    // steps stay.
     undo_.retireSourceSteps();
+    ShowSplitPlan({});
 }

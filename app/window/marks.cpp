@@ -97,4 +97,6 @@ void frmWriteWave::ShowOpenedSource(const QString &path)
     ui->TxtOut->setText(ClockText(length / 1000.0));
     setWindowTitle(QStringLiteral("%1 -%2").arg(ProgramTitle, path));
     source_.file = path;
+    ApplyPendingCue();
+    ShowTrackItems();
 }

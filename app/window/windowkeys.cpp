@@ -114,6 +114,12 @@ WindowKeys::WindowKeys(QWidget &window, Ui::frmWriteWave &ui, const MciPlayer &s
     ui_.Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     ui_.EditUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     ui_.EditRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    ui_.TracksFindPauses->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    ui_.TracksSplitEvery->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    ui_.TracksAddPoint->setShortcut(QKeySequence(Qt::Key_K));
+    ui_.TracksRemovePoint->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_K));
+    ui_.TracksClearPoints->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    ui_.TracksAddClips->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     ShowShortcutsInTooltips(ui_);
     new FocusRing(&window);
     // The keys start on the sound: the first Goto box would take Home and the arrows for

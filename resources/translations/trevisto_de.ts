@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>Bearbeiten</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>Pausen finden...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>Alle N Minuten teilen...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>Trennpunkt hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>Trennpunkt entfernen</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>Alle Trennpunkte entfernen</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>Tracks als Clips hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Stücke</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,13 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>In %1 verbundene Clips löschen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>%n Clip hinzufügen</numerusform>
+            <numerusform>%n Clips hinzufügen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +482,85 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>Neu kodierte Übergänge: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>Zeile %1 des Cue-Sheets: %2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>Dies ist kein Cue-Sheet: Es enthält Binärdaten.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>ein Anführungszeichen ist nicht geschlossen.</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE nennt keine Datei.</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>ein zweites FILE; nur Cue-Sheets zu einer einzigen Klangdatei lassen sich öffnen.</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK vor dem ersten FILE.</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>dieser Track hat kein INDEX 01.</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>eine Tracknummer muss zwischen 1 und 99 liegen.</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>nur AUDIO-Tracks lassen sich öffnen.</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX außerhalb eines TRACK.</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>ein INDEX wird als INDEX nn mm:ss:ff geschrieben.</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>ein zweites INDEX 01 in einem Track.</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>dieser Track beginnt nicht später als der vorige.</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>Das Cue-Sheet nennt keine Klangdatei (es hat keine FILE-Zeile).</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>Das Cue-Sheet hat keinen TRACK.</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>Das Cue-Sheet kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>Die Datei ist %1 MB groß; ein Cue-Sheet hat höchstens %2 MB.</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>die Klangdatei %1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>Track %1 beginnt bei %2, nach dem Ende des Klangs.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1010,45 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>Schwelle (dBFS, leer für automatisch):</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>Kürzeste Pause (s):</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>Kürzester Track (s):</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>Vor einer Trennung behaltene Pause (ms, leer für ihre Mitte):</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>Die Pausensuche braucht vier Angaben.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>Die Schwelle muss ein Pegel von -120 bis 0 dBFS sein oder leer bleiben.</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>Die kürzeste Pause muss 0,05 bis 600 Sekunden lang sein.</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>Der kürzeste Track muss 0 bis 86400 Sekunden lang sein.</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>Die behaltene Pause muss 0 bis 600000 ms lang sein oder leer bleiben.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1158,43 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>Trennpunkte an %n Pause</numerusform>
+            <numerusform>Trennpunkte an %n Pausen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>Trennpunkte im Abstand von %n Minute</numerusform>
+            <numerusform>Trennpunkte im Abstand von %n Minuten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>Trennpunkte aus %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>Trennpunkt bei %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>Trennpunkt bei %1 entfernt</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>Trennpunkt von %1 nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>Alle Trennpunkte entfernt</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1286,106 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>Messschritte, die leiser sind als dieser Wert, zählen als Pause. Leer: knapp über dem Grundrauschen des Klangs selbst.</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>Eine leise Strecke, die mindestens so lang ist, ist eine Pause zwischen zwei Tracks.</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>Trennpunkte, die einen Track kürzer als diesen Wert ließen, werden verworfen.</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>Wie viel von jeder Pause am Ende des Tracks davor bleibt. Leer: Die Trennung fällt in die Mitte der Pause.</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>Die Pausen im Klang finden, oder im markierten Bereich, wenn Marken gesetzt sind.</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>Pausen finden</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>Der Klang „%1“ konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>Es wurde keine Pause von %1 s oder mehr unter %2 dBFS gefunden.</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>Alle wie viele Minuten teilen (1 bis 1440)? Jeder Punkt rückt an die leiseste Stelle innerhalb von 30 Sekunden.</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>Alle N Minuten teilen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>„%1“ ist keine Minutenzahl von 1 bis 1440.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>Der Klang ist nicht länger als %n Minute: Es gibt nichts zu teilen.</numerusform>
+            <numerusform>Der Klang ist nicht länger als %n Minuten: Es gibt nichts zu teilen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>Es gibt keine Trennpunkte: Finden Sie zuerst die Pausen, oder fügen Sie einen Trennpunkt hinzu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>Den %n Track als Clip hinzufügen. Tracks ohne Titel werden mit diesem Präfix und ihrer Nummer benannt:</numerusform>
+            <numerusform>Die %n Tracks als Clips hinzufügen. Tracks ohne Titel werden mit diesem Präfix und ihrer Nummer benannt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>Als Clips hinzufügen</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>Ein Präfix darf nur Buchstaben, Ziffern, &quot;-&quot; und &quot;_&quot; enthalten.</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>Die Tracks konnten nicht als Clips hinzugefügt werden: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>„%1“ als %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>%n Clip hinzugefügt. Clipnamen dürfen nur Buchstaben, Ziffern, &quot;-&quot; und &quot;_&quot; enthalten, und kein Name darf doppelt vorkommen; diese Titel wurden anders benannt:</numerusform>
+            <numerusform>%n Clips hinzugefügt. Clipnamen dürfen nur Buchstaben, Ziffern, &quot;-&quot; und &quot;_&quot; enthalten, und kein Name darf doppelt vorkommen; diese Titel wurden anders benannt:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>Das Cue-Sheet „%1“ kann nicht geöffnet werden.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>Das Cue-Sheet „%1“ passt nicht zu seinem Klang.<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

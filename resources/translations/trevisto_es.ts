@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>Edición</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>Buscar pausas...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>Cortar cada N minutos...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>Añadir punto de corte</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>Quitar punto de corte</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>Quitar todos los puntos de corte</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>Añadir las pistas como clips...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistas</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,13 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>Borrar los clips unidos en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>Añadir %n clip</numerusform>
+            <numerusform>Añadir %n clips</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +482,85 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>Uniones codificadas de nuevo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>Línea %1 de la hoja CUE: %2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>Esto no es una hoja CUE: contiene datos binarios.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>unas comillas no están cerradas.</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE no indica ningún archivo.</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>un segundo FILE; solo se pueden abrir hojas CUE de un único archivo de sonido.</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK antes del primer FILE.</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>esta pista no tiene INDEX 01.</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>el número de pista debe estar entre 1 y 99.</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>solo se pueden abrir pistas AUDIO.</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX fuera de un TRACK.</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>un INDEX se escribe como INDEX nn mm:ss:ff.</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>un segundo INDEX 01 en la misma pista.</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>esta pista no empieza después de la anterior.</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>La hoja CUE no indica ningún archivo de sonido (no tiene línea FILE).</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>La hoja CUE no tiene ningún TRACK.</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>No se puede leer la hoja CUE: %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>El archivo ocupa %1 MB; una hoja CUE ocupa como máximo %2 MB.</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>el archivo de sonido %1 no existe.</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>la pista %1 empieza en %2, después del final del sonido.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1010,45 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>Umbral (dBFS, vacío para automático):</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>Pausa más corta (s):</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>Pista más corta (s):</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>Pausa conservada antes de un corte (ms, vacío para su mitad):</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>La búsqueda de pausas necesita cuatro respuestas.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>El umbral debe ser un nivel de -120 a 0 dBFS, o quedar vacío.</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>La pausa más corta debe ser de 0,05 a 600 segundos.</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>La pista más corta debe ser de 0 a 86400 segundos.</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>La pausa conservada debe ser de 0 a 600000 ms, o quedar vacía.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1158,43 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>Puntos de corte en %n pausa</numerusform>
+            <numerusform>Puntos de corte en %n pausas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>Puntos de corte cada %n minuto</numerusform>
+            <numerusform>Puntos de corte cada %n minutos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>Puntos de corte de %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>Punto de corte en %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>Punto de corte en %1 quitado</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>Punto de corte movido de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>Todos los puntos de corte quitados</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1286,106 @@ Solo una copia puede usarlos a la vez.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>no es un archivo normal, sino un dispositivo, una tubería o un socket</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>Los pasos de medida más silenciosos que este valor cuentan como pausa. Vacío: un poco por encima del ruido de fondo del propio sonido.</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>Un tramo silencioso de al menos esta duración es una pausa entre pistas.</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>Se descartan los puntos de corte que dejarían una pista más corta que este valor.</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>Cuánto de cada pausa queda al final de la pista anterior. Vacío: el corte cae en la mitad de la pausa.</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>Buscar las pausas en el sonido, o en el rango marcado si hay marcas puestas.</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>Buscar pausas</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>No se pudo leer el sonido &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>No se encontró ninguna pausa de %1 s o más por debajo de %2 dBFS.</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>¿Cortar cada cuántos minutos (de 1 a 1440)? Cada punto se desplaza al lugar más silencioso dentro de 30 segundos.</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>Cortar cada N minutos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>&quot;%1&quot; no es un número de minutos de 1 a 1440.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>El sonido no dura más de %n minuto: no hay nada que cortar.</numerusform>
+            <numerusform>El sonido no dura más de %n minutos: no hay nada que cortar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>No hay puntos de corte: primero busque las pausas o añada un punto de corte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>Añadir %n pista como clip. Las pistas sin título se nombran con este prefijo y su número:</numerusform>
+            <numerusform>Añadir las %n pistas como clips. Las pistas sin título se nombran con este prefijo y su número:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>Añadir como clips</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>Un prefijo solo admite letras, cifras, &quot;-&quot; y &quot;_&quot;.</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>No se pudieron añadir las pistas como clips: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>&quot;%1&quot; como %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>%n clip añadido. Los nombres de clip solo admiten letras, cifras, &quot;-&quot; y &quot;_&quot;, y ningún nombre puede repetirse; estos títulos se nombraron de otra forma:</numerusform>
+            <numerusform>%n clips añadidos. Los nombres de clip solo admiten letras, cifras, &quot;-&quot; y &quot;_&quot;, y ningún nombre puede repetirse; estos títulos se nombraron de otra forma:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>No se puede abrir la hoja CUE &quot;%1&quot;.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>La hoja CUE &quot;%1&quot; no corresponde a su sonido.<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>Édition</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>Trouver les pauses...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>Couper toutes les N minutes...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>Ajouter un point de coupe</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>Retirer le point de coupe</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>Effacer les points de coupe</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>Ajouter les pistes comme clips...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Pistes</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,13 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>Supprimer les clips réunis dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>Ajouter %n clip</numerusform>
+            <numerusform>Ajouter %n clips</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +482,85 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>Jonctions encodées à nouveau : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>Ligne %1 du fichier CUE : %2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>Ce n’est pas un fichier CUE : il contient des données binaires.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>un guillemet n’est pas fermé.</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE ne nomme aucun fichier.</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>un second FILE ; seuls les fichiers CUE d’un seul fichier son peuvent être ouverts.</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK avant le premier FILE.</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>cette piste n’a pas d’INDEX 01.</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>un numéro de piste doit aller de 1 à 99.</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>seules les pistes AUDIO peuvent être ouvertes.</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX en dehors d’un TRACK.</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>un INDEX s’écrit INDEX nn mm:ss:ff.</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>un second INDEX 01 dans une même piste.</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>cette piste ne commence pas après la précédente.</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>Le fichier CUE ne nomme aucun fichier son (il n’a pas de ligne FILE).</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>Le fichier CUE n’a aucun TRACK.</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>Le fichier CUE ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>Le fichier fait %1 Mo ; un fichier CUE fait au plus %2 Mo.</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>le fichier son %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>la piste %1 commence à %2, après la fin du son.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1010,45 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>Seuil (dBFS, vide pour automatique) :</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>Pause la plus courte (s) :</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>Piste la plus courte (s) :</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>Pause gardée avant une coupe (ms, vide pour son milieu) :</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>La recherche de pauses demande quatre réponses.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>Le seuil doit être un niveau de -120 à 0 dBFS, ou vide.</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>La pause la plus courte doit aller de 0,05 à 600 secondes.</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>La piste la plus courte doit aller de 0 à 86400 secondes.</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>La pause gardée doit aller de 0 à 600000 ms, ou être vide.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1158,43 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>Points de coupe à %n pause</numerusform>
+            <numerusform>Points de coupe à %n pauses</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>Points de coupe à intervalle de %n minute</numerusform>
+            <numerusform>Points de coupe à intervalle de %n minutes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>Points de coupe de %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>Point de coupe à %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>Point de coupe à %1 retiré</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>Point de coupe déplacé de %1 à %2</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>Points de coupe effacés</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1286,106 @@ Une seule copie peut les utiliser à la fois.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>ce n’est pas un fichier ordinaire mais un périphérique, un tube ou un socket</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>Les pas de mesure plus silencieux que ce seuil comptent comme pause. Vide : un peu au-dessus du bruit de fond propre au son.</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>Un passage silencieux au moins aussi long est une pause entre deux pistes.</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>Les points de coupe qui laisseraient une piste plus courte que cette durée sont abandonnés.</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>Part de chaque pause qui reste à la fin de la piste qui la précède. Vide : la coupe tombe au milieu de la pause.</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>Trouver les pauses dans le son, ou dans la plage marquée si des marques sont posées.</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>Trouver les pauses</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>Le son « %1 » n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>Aucune pause de %1 s ou plus sous %2 dBFS n’a été trouvée.</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>Couper toutes les combien de minutes (1 à 1440) ? Chaque point se déplace vers l’endroit le plus silencieux à 30 secondes près.</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>Couper toutes les N minutes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>« %1 » n’est pas un nombre de minutes de 1 à 1440.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>Le son ne dure pas plus de %n minute : il n’y a rien à couper.</numerusform>
+            <numerusform>Le son ne dure pas plus de %n minutes : il n’y a rien à couper.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>Il n’y a aucun point de coupe : trouvez d’abord les pauses, ou ajoutez un point de coupe.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>Ajouter %n piste comme clip. Les pistes sans titre sont nommées avec ce préfixe et leur numéro :</numerusform>
+            <numerusform>Ajouter les %n pistes comme clips. Les pistes sans titre sont nommées avec ce préfixe et leur numéro :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>Ajouter comme clips</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>Un préfixe ne prend que des lettres, des chiffres, &quot;-&quot; et &quot;_&quot;.</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>Les pistes n’ont pas pu être ajoutées comme clips : %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>« %1 » sous le nom %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>%n clip ajouté. Les noms de clip ne prennent que des lettres, des chiffres, &quot;-&quot; et &quot;_&quot;, et jamais deux fois le même nom ; ces titres ont été nommés autrement :</numerusform>
+            <numerusform>%n clips ajoutés. Les noms de clip ne prennent que des lettres, des chiffres, &quot;-&quot; et &quot;_&quot;, et jamais deux fois le même nom ; ces titres ont été nommés autrement :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>Le fichier CUE « %1 » ne peut pas être ouvert.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>Le fichier CUE « %1 » ne correspond pas au son qu’il décrit.<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

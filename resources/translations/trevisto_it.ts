@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>Modifica</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>Trova pause...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>Dividi ogni N minuti...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>Aggiungi punto di divisione</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>Rimuovi punto di divisione</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>Cancella i punti di divisione</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>Aggiungi le tracce come clip...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Tracce</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,13 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>Elimina le clip unite in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>Aggiungi %n clip</numerusform>
+            <numerusform>Aggiungi %n clip</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +482,85 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>Giunzioni codificate di nuovo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>Riga %1 del file CUE: %2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>Questo non è un file CUE: contiene dati binari.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>delle virgolette non sono chiuse.</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE non indica alcun file.</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>un secondo FILE; si possono aprire solo file CUE di un unico file audio.</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK prima del primo FILE.</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>questa traccia non ha INDEX 01.</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>il numero di una traccia deve essere da 1 a 99.</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>si possono aprire solo tracce AUDIO.</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX fuori da un TRACK.</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>un INDEX si scrive INDEX nn mm:ss:ff.</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>un secondo INDEX 01 nella stessa traccia.</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>questa traccia non inizia dopo la precedente.</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>Il file CUE non indica alcun file audio (non ha una riga FILE).</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>Il file CUE non ha alcun TRACK.</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>Impossibile leggere il file CUE: %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>Il file è di %1 MB; un file CUE è al massimo di %2 MB.</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>il file audio %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>la traccia %1 inizia a %2, oltre la fine del suono.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1010,45 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>Soglia (dBFS, vuoto per automatica):</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>Pausa più breve (s):</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>Traccia più breve (s):</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>Pausa mantenuta prima di una divisione (ms, vuoto per la sua metà):</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>La ricerca delle pause richiede quattro risposte.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>La soglia deve essere un livello da -120 a 0 dBFS, o vuota.</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>La pausa più breve deve essere da 0,05 a 600 secondi.</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>La traccia più breve deve essere da 0 a 86400 secondi.</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>La pausa mantenuta deve essere da 0 a 600000 ms, o vuota.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1158,43 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>Punti di divisione a %n pausa</numerusform>
+            <numerusform>Punti di divisione a %n pause</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>Punti di divisione ogni %n minuto</numerusform>
+            <numerusform>Punti di divisione ogni %n minuti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>Punti di divisione di %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>Punto di divisione a %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>Punto di divisione a %1 rimosso</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>Punto di divisione spostato da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>Punti di divisione cancellati</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1286,106 @@ Solo una copia alla volta può usarli.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>non è un file normale ma un dispositivo, una pipe o un socket</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>I passi di misura più silenziosi di questo valore contano come pausa. Vuoto: poco sopra il rumore di fondo del suono stesso.</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>Un tratto silenzioso lungo almeno così è una pausa tra due tracce.</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>I punti di divisione che lascerebbero una traccia più breve di così vengono scartati.</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>Quanto di ogni pausa resta alla fine della traccia che la precede. Vuoto: la divisione cade a metà della pausa.</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>Trovare le pause nel suono, o nell’intervallo segnato quando i segni sono posti.</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>Trova pause</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>Non è stato possibile leggere il suono &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>Non è stata trovata alcuna pausa di %1 s o più sotto %2 dBFS.</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>Dividere ogni quanti minuti (da 1 a 1440)? Ogni punto si sposta nel posto più silenzioso entro 30 secondi.</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>Dividi ogni N minuti</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>&quot;%1&quot; non è un numero di minuti da 1 a 1440.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>Il suono non è più lungo di %n minuto: non c’è nulla da dividere.</numerusform>
+            <numerusform>Il suono non è più lungo di %n minuti: non c’è nulla da dividere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>Non ci sono punti di divisione: prima trovare le pause, o aggiungere un punto di divisione.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>Aggiungere %n traccia come clip. Le tracce senza titolo prendono il nome da questo prefisso e dal loro numero:</numerusform>
+            <numerusform>Aggiungere le %n tracce come clip. Le tracce senza titolo prendono il nome da questo prefisso e dal loro numero:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>Aggiungi come clip</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>Un prefisso accetta solo lettere, cifre, &quot;-&quot; e &quot;_&quot;.</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>Non è stato possibile aggiungere le tracce come clip: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>&quot;%1&quot; come %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>%n clip aggiunta. I nomi delle clip accettano solo lettere, cifre, &quot;-&quot; e &quot;_&quot;, e nessun nome due volte; questi titoli sono stati chiamati diversamente:</numerusform>
+            <numerusform>%n clip aggiunte. I nomi delle clip accettano solo lettere, cifre, &quot;-&quot; e &quot;_&quot;, e nessun nome due volte; questi titoli sono stati chiamati diversamente:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>Impossibile aprire il file CUE &quot;%1&quot;.<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>Il file CUE &quot;%1&quot; non corrisponde al suo suono.<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>Правка</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>Найти паузы...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>Делить каждые N минут...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>Добавить точку разделения</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>Удалить точку разделения</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>Удалить все точки разделения</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>Добавить треки как фрагменты...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Треки</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,14 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>Удалить фрагменты, объединённые в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>Добавить %n фрагмент</numerusform>
+            <numerusform>Добавить %n фрагмента</numerusform>
+            <numerusform>Добавить %n фрагментов</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +483,85 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>Заново закодировано стыков: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>Строка %1 CUE-файла: %2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>Это не CUE-файл: в нём двоичные данные.</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>кавычка не закрыта.</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE не указывает файл.</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>второй FILE; открыть можно только CUE-файлы с одним звуковым файлом.</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK перед первым FILE.</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>у этого трека нет INDEX 01.</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>номер трека должен быть от 1 до 99.</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>открыть можно только треки AUDIO.</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX вне TRACK.</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>INDEX записывается как INDEX nn mm:ss:ff.</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>второй INDEX 01 в одном треке.</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>этот трек начинается не позже предыдущего.</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>CUE-файл не указывает звуковой файл (в нём нет строки FILE).</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>В CUE-файле нет ни одного TRACK.</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>Не удаётся прочитать CUE-файл: %1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>Размер файла — %1 МБ; CUE-файл может занимать не более %2 МБ.</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>звуковой файл %1 не найден.</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>трек %1 начинается в %2, после конца звука.</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1011,45 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>Порог (dBFS, пусто — автоматически):</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>Кратчайшая пауза (s):</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>Кратчайший трек (s):</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>Пауза, оставляемая перед разделением (ms, пусто — её середина):</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>Для поиска пауз нужны четыре ответа.</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>Порог должен быть уровнем от -120 до 0 dBFS или пустым.</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>Кратчайшая пауза должна быть от 0,05 до 600 секунд.</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>Кратчайший трек должен быть от 0 до 86400 секунд.</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>Оставляемая пауза должна быть от 0 до 600000 ms или пустой.</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1159,45 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>Точки разделения в %n паузе</numerusform>
+            <numerusform>Точки разделения в %n паузах</numerusform>
+            <numerusform>Точки разделения в %n паузах</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>Точки разделения каждую %n минуту</numerusform>
+            <numerusform>Точки разделения каждые %n минуты</numerusform>
+            <numerusform>Точки разделения каждые %n минут</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>Точки разделения из %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>Точка разделения в %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>Точка разделения в %1 удалена</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>Точка разделения перенесена из %1 в %2</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>Все точки разделения удалены</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1289,109 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>это не обычный файл, а устройство, канал или сокет</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>Шаги измерения тише этого уровня считаются паузой. Пусто: чуть выше собственного шума звука.</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>Тихий участок не короче этого — пауза между треками.</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>Точки разделения, после которых остался бы трек короче этого, отбрасываются.</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>Какая часть каждой паузы остаётся в конце предыдущего трека. Пусто: разделение приходится на середину паузы.</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>Найти паузы в звуке или, если метки поставлены, в отмеченном диапазоне.</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>Найти паузы</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>Не удалось прочитать звук «%1».</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>Пауза от %1 s ниже %2 dBFS не найдена.</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>Через сколько минут делить (от 1 до 1440)? Каждая точка сдвигается в самое тихое место в пределах 30 секунд.</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>Делить каждые N минут</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>«%1» — не число минут от 1 до 1440.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>Звук не длиннее %n минуты: делить нечего.</numerusform>
+            <numerusform>Звук не длиннее %n минут: делить нечего.</numerusform>
+            <numerusform>Звук не длиннее %n минут: делить нечего.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>Точек разделения нет: сначала найдите паузы или добавьте точку разделения.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>Добавить %n трек как фрагмент. Треки без названия получат имя из этого префикса и своего номера:</numerusform>
+            <numerusform>Добавить %n трека как фрагменты. Треки без названия получат имя из этого префикса и своего номера:</numerusform>
+            <numerusform>Добавить %n треков как фрагменты. Треки без названия получат имя из этого префикса и своего номера:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>Добавить как фрагменты</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>Префикс может содержать только буквы, цифры, &quot;-&quot; и &quot;_&quot;.</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>Не удалось добавить треки как фрагменты: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>«%1» как %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>Добавлен %n фрагмент. Имена фрагментов могут содержать только буквы, цифры, &quot;-&quot; и &quot;_&quot; и не могут повторяться; эти названия заменены другими:</numerusform>
+            <numerusform>Добавлено %n фрагмента. Имена фрагментов могут содержать только буквы, цифры, &quot;-&quot; и &quot;_&quot; и не могут повторяться; эти названия заменены другими:</numerusform>
+            <numerusform>Добавлено %n фрагментов. Имена фрагментов могут содержать только буквы, цифры, &quot;-&quot; и &quot;_&quot; и не могут повторяться; эти названия заменены другими:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>Не удаётся открыть CUE-файл «%1».<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>CUE-файл «%1» не соответствует своему звуку.<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>编辑</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>查找停顿...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>每 N 分钟分割...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>添加分割点</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>删除分割点</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>清除分割点</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>将音轨添加为片段...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>音轨</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,12 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>删除已合并到 %1 的片段</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>添加 %n 个片段</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +481,85 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>重新编码的衔接处：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>CUE 文件第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>这不是 CUE 文件：其中包含二进制数据。</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>引号未闭合。</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE 未指定文件。</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>出现第二个 FILE；只能打开对应单个声音文件的 CUE 文件。</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK 出现在第一个 FILE 之前。</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>此音轨没有 INDEX 01。</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>音轨编号必须为 1 到 99。</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>只能打开 AUDIO 音轨。</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX 位于 TRACK 之外。</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>INDEX 的写法为 INDEX nn mm:ss:ff。</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>同一音轨中出现第二个 INDEX 01。</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>此音轨的开始位置不晚于前一个音轨。</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>CUE 文件未指定声音文件（没有 FILE 行）。</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>CUE 文件中没有 TRACK。</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>无法读取 CUE 文件：%1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>该文件为 %1 MB；CUE 文件最大为 %2 MB。</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>声音文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>音轨 %1 开始于 %2，超出了声音的结尾。</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1009,45 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>阈值（dBFS，留空则自动）：</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>最短停顿（s）：</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>最短音轨（s）：</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>分割前保留的停顿（ms，留空则取其中点）：</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>查找停顿需要填写四项。</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>阈值必须是 -120 到 0 dBFS 之间的电平，或留空。</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>最短停顿必须在 0.05 到 600 秒之间。</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>最短音轨必须在 0 到 86400 秒之间。</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>保留的停顿必须在 0 到 600000 ms 之间，或留空。</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1157,41 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>在 %n 处停顿设置分割点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>每 %n 分钟设置分割点</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>来自 %1 的分割点</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>分割点设于 %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>已删除 %1 处的分割点</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>分割点从 %1 移到 %2</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>已清除分割点</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1283,103 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>它不是普通文件，而是设备、管道或套接字</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>比此值更安静的测量步计为停顿。留空：略高于声音自身的本底噪声。</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>至少这么长的安静段即为音轨之间的停顿。</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>会使音轨短于此值的分割点将被舍弃。</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>每个停顿中留在前一音轨末尾的长度。留空：在停顿的中点分割。</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>在声音中查找停顿；若已设置标记，则在标记范围内查找。</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>查找停顿</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>无法读取声音“%1”。</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>未找到低于 %2 dBFS 且长达 %1 s 或以上的停顿。</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>每隔多少分钟分割（1 到 1440）？每个分割点会移到 30 秒内最安静的位置。</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>每 N 分钟分割</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>“%1”不是 1 到 1440 之间的分钟数。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>声音不超过 %n 分钟：无需分割。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>没有分割点：请先查找停顿，或添加分割点。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>将 %n 个音轨添加为片段。没有标题的音轨将以此前缀加编号命名：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>添加为片段</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>前缀只能包含字母、数字、&quot;-&quot; 和 &quot;_&quot;。</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>无法将音轨添加为片段：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>“%1”命名为 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>已添加 %n 个片段。片段名称只能包含字母、数字、&quot;-&quot; 和 &quot;_&quot;，且不能重名；以下标题已改用其他名称：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>无法打开 CUE 文件“%1”。<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>CUE 文件“%1”与其声音不符。<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,34 @@
         <source>Edit</source>
         <translation>編輯</translation>
     </message>
+    <message>
+        <source>Find pauses...</source>
+        <translation>尋找停頓...</translation>
+    </message>
+    <message>
+        <source>Split every N minutes...</source>
+        <translation>每 N 分鐘分割...</translation>
+    </message>
+    <message>
+        <source>Add split point</source>
+        <translation>加入分割點</translation>
+    </message>
+    <message>
+        <source>Remove split point</source>
+        <translation>移除分割點</translation>
+    </message>
+    <message>
+        <source>Clear split points</source>
+        <translation>清除分割點</translation>
+    </message>
+    <message>
+        <source>Add tracks as clips...</source>
+        <translation>將音軌加入為片段...</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>音軌</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -29,6 +57,12 @@
     <message>
         <source>Delete the clips joined into %1</source>
         <translation>刪除已合併至 %1 的片段</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n clip(s)</source>
+        <translation>
+            <numerusform>加入 %n 個片段</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -447,6 +481,85 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>Joints encoded again: %1.</source>
         <translation>重新編碼的銜接處：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>CueSheet</name>
+    <message>
+        <source>Line %1 of the cue sheet: %2</source>
+        <translation>CUE 檔案第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>This is not a cue sheet: it holds binary data.</source>
+        <translation>這不是 CUE 檔案：其中包含二進位資料。</translation>
+    </message>
+    <message>
+        <source>a quotation mark is not closed.</source>
+        <translation>引號未閉合。</translation>
+    </message>
+    <message>
+        <source>FILE names no file.</source>
+        <translation>FILE 未指定檔案。</translation>
+    </message>
+    <message>
+        <source>a second FILE; only sheets of one sound file can be opened.</source>
+        <translation>出現第二個 FILE；只能開啟對應單一聲音檔案的 CUE 檔案。</translation>
+    </message>
+    <message>
+        <source>TRACK before any FILE.</source>
+        <translation>TRACK 出現在第一個 FILE 之前。</translation>
+    </message>
+    <message>
+        <source>this track has no INDEX 01.</source>
+        <translation>此音軌沒有 INDEX 01。</translation>
+    </message>
+    <message>
+        <source>a track number must be 1 to 99.</source>
+        <translation>音軌編號必須為 1 到 99。</translation>
+    </message>
+    <message>
+        <source>only AUDIO tracks can be opened.</source>
+        <translation>只能開啟 AUDIO 音軌。</translation>
+    </message>
+    <message>
+        <source>INDEX outside a TRACK.</source>
+        <translation>INDEX 位於 TRACK 之外。</translation>
+    </message>
+    <message>
+        <source>an INDEX is written as INDEX nn mm:ss:ff.</source>
+        <translation>INDEX 的寫法為 INDEX nn mm:ss:ff。</translation>
+    </message>
+    <message>
+        <source>a second INDEX 01 in one track.</source>
+        <translation>同一音軌中出現第二個 INDEX 01。</translation>
+    </message>
+    <message>
+        <source>this track starts no later than the one before it.</source>
+        <translation>此音軌的開始位置不晚於前一個音軌。</translation>
+    </message>
+    <message>
+        <source>The cue sheet names no sound file (it has no FILE line).</source>
+        <translation>CUE 檔案未指定聲音檔案（沒有 FILE 行）。</translation>
+    </message>
+    <message>
+        <source>The cue sheet has no TRACK.</source>
+        <translation>CUE 檔案中沒有 TRACK。</translation>
+    </message>
+    <message>
+        <source>The cue sheet cannot be read: %1</source>
+        <translation>無法讀取 CUE 檔案：%1</translation>
+    </message>
+    <message>
+        <source>The file is %1 MB; a cue sheet is at most %2 MB.</source>
+        <translation>該檔案為 %1 MB；CUE 檔案最大為 %2 MB。</translation>
+    </message>
+    <message>
+        <source>the sound file %1 is not there.</source>
+        <translation>聲音檔案 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>track %1 starts at %2, past the end of the sound.</source>
+        <translation>音軌 %1 開始於 %2，超出了聲音的結尾。</translation>
     </message>
 </context>
 <context>
@@ -896,6 +1009,45 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     </message>
 </context>
 <context>
+    <name>PauseForm</name>
+    <message>
+        <source>Threshold (dBFS, empty for automatic):</source>
+        <translation>臨界值（dBFS，留空則自動）：</translation>
+    </message>
+    <message>
+        <source>Shortest pause (s):</source>
+        <translation>最短停頓（s）：</translation>
+    </message>
+    <message>
+        <source>Shortest track (s):</source>
+        <translation>最短音軌（s）：</translation>
+    </message>
+    <message>
+        <source>Pause kept before a split (ms, empty for its middle):</source>
+        <translation>分割前保留的停頓（ms，留空則取其中點）：</translation>
+    </message>
+    <message>
+        <source>The pause search needs four answers.</source>
+        <translation>尋找停頓需要填寫四項。</translation>
+    </message>
+    <message>
+        <source>The threshold must be a level from -120 to 0 dBFS, or empty.</source>
+        <translation>臨界值必須是 -120 到 0 dBFS 之間的音量，或留空。</translation>
+    </message>
+    <message>
+        <source>The shortest pause must be from 0.05 to 600 seconds.</source>
+        <translation>最短停頓必須在 0.05 到 600 秒之間。</translation>
+    </message>
+    <message>
+        <source>The shortest track must be from 0 to 86400 seconds.</source>
+        <translation>最短音軌必須在 0 到 86400 秒之間。</translation>
+    </message>
+    <message>
+        <source>The pause kept must be from 0 to 600000 ms, or empty.</source>
+        <translation>保留的停頓必須在 0 到 600000 ms 之間，或留空。</translation>
+    </message>
+</context>
+<context>
     <name>Refusal</name>
     <message>
         <source>It is no sound or video format the program knows.</source>
@@ -1005,6 +1157,41 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     </message>
 </context>
 <context>
+    <name>SplitSteps</name>
+    <message numerus="yes">
+        <source>Split points at %n pause(s)</source>
+        <translation>
+            <numerusform>在 %n 處停頓設定分割點</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Split points every %n minute(s)</source>
+        <translation>
+            <numerusform>每 %n 分鐘設定分割點</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split points of %1</source>
+        <translation>來自 %1 的分割點</translation>
+    </message>
+    <message>
+        <source>Split point at %1</source>
+        <translation>分割點設於 %1</translation>
+    </message>
+    <message>
+        <source>Split point at %1 removed</source>
+        <translation>已移除 %1 處的分割點</translation>
+    </message>
+    <message>
+        <source>Split point moved from %1 to %2</source>
+        <translation>分割點從 %1 移到 %2</translation>
+    </message>
+    <message>
+        <source>Split points cleared</source>
+        <translation>已清除分割點</translation>
+    </message>
+</context>
+<context>
     <name>StartUp</name>
     <message>
         <source>a file of that name is in the way</source>
@@ -1096,6 +1283,103 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>它不是一般檔案，而是裝置、管線或通訊端</translation>
+    </message>
+</context>
+<context>
+    <name>Tracks</name>
+    <message>
+        <source>Steps quieter than this count as pause. Empty: a little above the sound&apos;s own noise floor.</source>
+        <translation>比此值更安靜的測量步計為停頓。留空：略高於聲音本身的底噪。</translation>
+    </message>
+    <message>
+        <source>A quiet stretch at least this long is a pause between tracks.</source>
+        <translation>至少這麼長的安靜段即為音軌之間的停頓。</translation>
+    </message>
+    <message>
+        <source>Split points that would leave a track shorter than this are dropped.</source>
+        <translation>會使音軌短於此值的分割點將被捨棄。</translation>
+    </message>
+    <message>
+        <source>How much of each pause stays at the end of the track before it. Empty: the split falls in the pause&apos;s middle.</source>
+        <translation>每個停頓中留在前一音軌結尾的長度。留空：在停頓的中點分割。</translation>
+    </message>
+    <message>
+        <source>Find the pauses in the sound, or in the marked range when marks are set.</source>
+        <translation>在聲音中尋找停頓；若已設定標記，則在標記範圍內尋找。</translation>
+    </message>
+    <message>
+        <source>Find pauses</source>
+        <translation>尋找停頓</translation>
+    </message>
+    <message>
+        <source>The sound &quot;%1&quot; could not be read.</source>
+        <translation>無法讀取聲音「%1」。</translation>
+    </message>
+    <message>
+        <source>No pause of %1 s or more below %2 dBFS was found.</source>
+        <translation>找不到低於 %2 dBFS 且長達 %1 s 或以上的停頓。</translation>
+    </message>
+    <message>
+        <source>Split every how many minutes (1 to 1440)? Each point moves to the quietest place within 30 seconds.</source>
+        <translation>每隔幾分鐘分割（1 到 1440）？每個分割點會移到 30 秒內最安靜的位置。</translation>
+    </message>
+    <message>
+        <source>Split every N minutes</source>
+        <translation>每 N 分鐘分割</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of minutes from 1 to 1440.</source>
+        <translation>「%1」不是 1 到 1440 之間的分鐘數。</translation>
+    </message>
+    <message numerus="yes">
+        <source>The sound is not longer than %n minute(s): there is nothing to split.</source>
+        <translation>
+            <numerusform>聲音不超過 %n 分鐘：無需分割。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>There are no split points: find the pauses, or add a split point, first.</source>
+        <translation>沒有分割點：請先尋找停頓，或加入分割點。</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add the %n track(s) as clips. Tracks without a title are named with this prefix and their number:</source>
+        <translation>
+            <numerusform>將 %n 個音軌加入為片段。沒有標題的音軌將以此前綴加編號命名：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Add as clips</source>
+        <translation>加入為片段</translation>
+    </message>
+    <message>
+        <source>A prefix takes letters, digits, &quot;-&quot; and &quot;_&quot; only.</source>
+        <translation>前綴只能包含字母、數字、&quot;-&quot; 和 &quot;_&quot;。</translation>
+    </message>
+    <message>
+        <source>The tracks could not be added as clips: %1</source>
+        <translation>無法將音軌加入為片段：%1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; as %2</source>
+        <translation>「%1」命名為 %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n clip(s) added. Clip names take letters, digits, &quot;-&quot; and &quot;_&quot; only, and no name twice; these titles were named otherwise:</source>
+        <translation>
+            <numerusform>已加入 %n 個片段。片段名稱只能包含字母、數字、&quot;-&quot; 和 &quot;_&quot;，且不能重複；以下標題已改用其他名稱：</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; cannot be opened.<byte value="xd"/>
+%2</source>
+        <translation>無法開啟 CUE 檔案「%1」。<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; does not fit its sound.<byte value="xd"/>
+%2</source>
+        <translation>CUE 檔案「%1」與其聲音不符。<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 <context>

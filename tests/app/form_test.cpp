@@ -190,7 +190,7 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
             out << a->text();
         return out;
     };
-    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"&File", "&Edit", "&Open", "O&ption", "&Help"}));
+    EXPECT_EQ(captions(w.menuBar()->actions()), (QStringList{"&File", "&Edit", "&Tracks", "&Open", "O&ption", "&Help"}));
     EXPECT_FALSE(ui(w)->opt1->menuAction()->isVisible()) << "shown by start-up, not by the form";
     EXPECT_EQ(captions(ui(w)->File->actions()), QStringList{"Exit"});
     EXPECT_EQ(captions(ui(w)->Edit->actions()), (QStringList{"Undo", "Redo"}));
@@ -198,7 +198,12 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
         EXPECT_FALSE(a->isEnabled()) << "nothing to undo yet";
     EXPECT_EQ(ui(w)->EditUndo->shortcut(), QKeySequence("Ctrl+Z"));
     EXPECT_EQ(ui(w)->EditRedo->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
-    EXPECT_EQ(captions(ui(w)->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF"}));
+    EXPECT_EQ(captions(ui(w)->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF", "Open Cue sheet"}));
+    EXPECT_EQ(captions(ui(w)->Tracks->actions()),
+              (QStringList{"Find pauses...", "Split every N minutes...", "", "Add split point", "Remove split point",
+                           "Clear split points", "", "Add tracks as clips..."}));
+    EXPECT_EQ(ui(w)->TracksFindPauses->shortcut(), QKeySequence("Ctrl+F"));
+    EXPECT_EQ(ui(w)->TracksAddPoint->shortcut(), QKeySequence("K"));
     EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"&Language"});
     EXPECT_EQ(captions(ui(w)->language->actions()),
               (QStringList{"English", "French", "German", "Italian", "S. Chinese", "T.Chinese", "Spanish", "Russian"}));

@@ -137,9 +137,10 @@ TEST_F(StartUp, LeavesTheWindowInItsNothingLoadedState)
 
     // The Option menu appears, in its place between Open and Help; Edit has nothing to undo.
     const QList<QAction *> bar = w.menuBar()->actions();
-    ASSERT_EQ(bar.size(), 5);
-    EXPECT_EQ(bar[3], ui(w)->opt1->menuAction());
-    EXPECT_TRUE(bar[3]->isVisible());
+    ASSERT_EQ(bar.size(), 6);
+    EXPECT_EQ(bar[4], ui(w)->opt1->menuAction());
+    EXPECT_EQ(bar[3], ui(w)->Fopen->menuAction());
+    EXPECT_TRUE(bar[4]->isVisible());
     EXPECT_EQ(bar[1], ui(w)->Edit->menuAction());
     EXPECT_FALSE(ui(w)->EditUndo->isEnabled());
     EXPECT_FALSE(ui(w)->EditRedo->isEnabled());

@@ -14,6 +14,8 @@
 #include <QTranslator>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 #include <utility>
 
 namespace {
@@ -21,6 +23,7 @@ namespace {
 struct Entry {
     QString translation;
     bool finished = false;
+    QStringList forms; // of a text that counts (%n): one a plural form of the language
 };
 // Keyed by context and source text.
 using TsFile = QMap<std::pair<QString, QString>, Entry>;
@@ -46,6 +49,29 @@ QString readText(QXmlStreamReader &xml)
     return text;
 }
 
+// A <translation>: its text, or the texts of its plural forms.
+Entry readTranslation(QXmlStreamReader &xml)
+{
+    Entry entry;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::StartElement && xml.name() == u"numerusform") {
+            entry.forms << readText(xml);
+        } else if (token == QXmlStreamReader::StartElement && xml.name() == u"byte") {
+            bool ok = false;
+            const QString value = xml.attributes().value(QStringLiteral("value")).toString();
+            entry.translation += QChar(value.startsWith('x') ? value.mid(1).toInt(&ok, 16) : value.toInt(&ok));
+        } else if (token == QXmlStreamReader::Characters) {
+            entry.translation += xml.text();
+        } else if (token == QXmlStreamReader::EndElement && xml.name() == u"translation") {
+            break;
+        }
+    }
+    if (!entry.forms.isEmpty())
+        entry.translation = entry.forms.front();
+    return entry;
+}
+
 TsFile readTs(const QString &path)
 {
     TsFile entries;
@@ -62,8 +88,10 @@ TsFile readTs(const QString &path)
             source = readText(xml);
         } else if (xml.name() == u"translation") {
             const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-            const QString text = readText(xml);
-            entries.insert({context, source}, Entry{text, type.isEmpty() && !text.isEmpty()});
+            Entry entry = readTranslation(xml);
+            entry.finished = type.isEmpty() && !entry.translation.isEmpty() &&
+                             std::none_of(entry.forms.begin(), entry.forms.end(), [](const QString &f) { return f.isEmpty(); });
+            entries.insert({context, source}, entry);
         }
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
@@ -137,9 +165,22 @@ TEST(MessageTranslations, EveryMarkedTextIsTranslatedInEveryLanguageWithItsPlace
             EXPECT_TRUE(marked.contains(it.key())) << "no longer in the code: " << describe(it.key());
             EXPECT_TRUE(it->finished) << "unfinished: " << describe(it.key());
             EXPECT_NE(it->translation, source) << "left in English: " << describe(it.key());
-            EXPECT_EQ(placeholders(it->translation), placeholders(source)) << describe(it.key());
-            EXPECT_EQ(compiled.translate(context.toUtf8(), source.toUtf8()), it->translation)
-                << "the compiled translation differs: " << describe(it.key());
+            if (it->forms.isEmpty()) {
+                EXPECT_EQ(placeholders(it->translation), placeholders(source)) << describe(it.key());
+                EXPECT_EQ(compiled.translate(context.toUtf8(), source.toUtf8()), it->translation)
+                    << "the compiled translation differs: " << describe(it.key());
+                continue;
+            }
+            // A text that counts: every plural form keeps the count and the placeholders, and
+            // each count gets one of them.
+            for (const QString &form : it->forms) {
+                EXPECT_TRUE(form.contains(QLatin1String("%n"))) << "no count in a form: " << describe(it.key());
+                EXPECT_EQ(placeholders(form), placeholders(source)) << describe(it.key());
+            }
+            for (const int n : {1, 2, 5, 21}) {
+                EXPECT_TRUE(it->forms.contains(compiled.translate(context.toUtf8(), source.toUtf8(), nullptr, n)))
+                    << "the compiled translation for " << n << " differs: " << describe(it.key());
+            }
         }
     }
 }

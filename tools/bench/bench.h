@@ -63,5 +63,8 @@ int seamsJob(int argc, char **argv);
 int copycutJob(int argc, char **argv);
 int copyjoinJob(int argc, char **argv);
 int drawviewJob(int argc, char **argv);
+int pausesJob(int argc, char **argv);
+int cueJob(int argc, char **argv);
+int tracksJob(int argc, char **argv);
 
 } // namespace trevisto::bench

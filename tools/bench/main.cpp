@@ -27,6 +27,10 @@ constexpr Job kJobs[] = {
     {"copycut", "[--no-sync] [--samples] IN.mp3 OUT.mp3 IN_MS OUT_MS", copycutJob},
     {"copyjoin", "[--no-sync] [--clips DIR] OUT.mp3 SRC.mp3:IN_MS:OUT_MS...", copyjoinJob},
     {"drawview", "FILE.wav", drawviewJob},
+    {"pauses", "FILE.wav [--threshold DBFS] [--min-pause MS] [--min-track MS] [--keep-pause MS] [--every MIN]",
+     pausesJob},
+    {"cue", "SHEET.cue", cueJob},
+    {"tracks", "FILE.wav OUTDIR [--every MIN] [--threshold DBFS] [--min-pause MS] [--min-track MS]", tracksJob},
 };
 
 void printUsage()
