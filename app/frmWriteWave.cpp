@@ -7,6 +7,8 @@
 #include "app/window/windowkeys.h"
 #include "audio/conversion.h"
 #include "core/workingfiles.h"
+#include "platform/registry/registry.h"
+#include "settings/registry_settings.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"
@@ -177,6 +179,11 @@ void frmWriteWave::ConnectHandlers()
     // The items follow the sound when the menu opens; their keys check it as they act.
     connect(ui->Tracks, &QMenu::aboutToShow, this, &frmWriteWave::ShowTrackItems);
     connect(closeView_, &CloseView::splitPointDropped, this, &frmWriteWave::MoveSplitPoint);
+    // Kept between runs, as the close view's snap option is.
+    ui->TracksCueBesideJoins->setChecked(RegReadString(ProgramSettingsKey, QStringLiteral("CueBesideJoins")) == "1");
+    connect(ui->TracksCueBesideJoins, &QAction::toggled, this, [this](bool on) {
+        RegWriteValue(ProgramSettingsKey, QStringLiteral("CueBesideJoins"), on ? 1 : 0, trevisto::registry::REG_DWORD);
+    });
     // A step changes the list and the cut result: what plays them stops first, as its stop
     // button would.
     connect(&undo_, &UndoHistory::aboutToStep, this, [this] {

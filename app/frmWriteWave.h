@@ -246,6 +246,9 @@ private:
     void OpenCueSheet(const QString &path);
     // The sheet waiting for the sound just shown gives its split points.
     void ApplyPendingCue();
+    // With its option on, a join gets a cue sheet beside it: a track for each clip, at its
+    // start in the joined file. Called before the joined clips may go.
+    void WriteJoinCueSheet(const trevisto::OutputDone &done);
 
     // Controls from the form, reachable by their names.
     Ui::frmWriteWave *ui = nullptr;

@@ -28,6 +28,8 @@ constexpr Caption Captions[] = {
     {"TracksRemovePoint", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Remove split point"), 0, 0, true},
     {"TracksClearPoints", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Clear split points"), 0, 0, true},
     {"TracksAddClips", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Add tracks as clips..."), 0, 0, true},
+    {"TracksCueBesideJoins", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Write a cue sheet beside each join"), 0, 0,
+     true},
     {"english", Text, caption(78)},
     {"french", Text, caption(79)},
     {"german", Text, caption(80)},

@@ -1,5 +1,8 @@
 #include "tracks/cuesheet.h"
 
+#include "platform/io/atomicfile.h"
+#include "platform/io/systemreason.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -247,6 +250,35 @@ QByteArray WriteCueSheet(const QString &fileName, bool mp3, uint32_t rate, const
         text += QStringLiteral("    INDEX 01 %1\r\n").arg(CueTime(SoundToCueFrame(track.start, rate)));
     }
     return text.toUtf8();
+}
+
+std::vector<CueOutTrack> JoinedTracks(const std::vector<QString> &names, const std::vector<int64_t> &frames,
+                                      const std::vector<uint32_t> &rates, uint32_t rate)
+{
+    std::vector<CueOutTrack> tracks;
+    // The time before each clip, summed exactly as a fraction of a second per clip rate, so
+    // rounding never adds up over many clips.
+    double seconds = 0;
+    for (size_t i = 0; i < names.size() && i < frames.size() && i < rates.size(); ++i) {
+        tracks.push_back({names[i], int64_t(seconds * rate + 0.5)});
+        if (rates[i])
+            seconds += double(frames[i]) / rates[i];
+    }
+    return tracks;
+}
+
+QString CueSheetBeside(const QString &output)
+{
+    const QFileInfo info(output);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral(".cue"));
+}
+
+Outcome WriteCueSheetFile(const QString &path, const QByteArray &bytes)
+{
+    io::AtomicFile file = io::AtomicFile::create(QFile::encodeName(path).toStdString());
+    if (file.isOpen() && file.writeAll(bytes.constData(), size_t(bytes.size())) && file.commit())
+        return Outcome::success();
+    return Outcome::failure(io::systemReason(file.error()));
 }
 
 } // namespace trevisto::tracks

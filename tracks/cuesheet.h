@@ -68,4 +68,15 @@ struct CueOutTrack {
 // per clip, UTF-8, CRLF line ends as most players expect.
 QByteArray WriteCueSheet(const QString &fileName, bool mp3, uint32_t rate, const std::vector<CueOutTrack> &tracks);
 
+// Where each of the clips of `frames` frames at `rates` starts in their join at `rate`,
+// each clip's time kept: the clips' names go with them.
+std::vector<CueOutTrack> JoinedTracks(const std::vector<QString> &names, const std::vector<int64_t> &frames,
+                                      const std::vector<uint32_t> &rates, uint32_t rate);
+
+// The sheet beside a joined file: its name with ".cue" for its extension.
+QString CueSheetBeside(const QString &output);
+
+// Writes `bytes` as the file `path`, whole or not at all; the reason when it fails.
+Outcome WriteCueSheetFile(const QString &path, const QByteArray &bytes);
+
 } // namespace trevisto::tracks

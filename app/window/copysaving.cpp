@@ -28,6 +28,8 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
 {
     wait_.hide();
     chooser_.Used(done.join ? trevisto::ChooserKind::Join : trevisto::ChooserKind::Save, done.output);
+    if (done.join)
+        WriteJoinCueSheet(done);
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
         // them back. A saved cut (as FLAC) used none.

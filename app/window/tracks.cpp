@@ -419,3 +419,35 @@ void frmWriteWave::ApplyPendingCue()
         plan.points.push_back({CueToSoundFrame(cue.sheet.tracks[i].start, rate), CueTrackName(cue.sheet, cue.sheet.tracks[i])});
     ChangeSplitPlan(trevisto::CueSheetText(QFileInfo(cue.path).fileName()), plan);
 }
+
+void frmWriteWave::WriteJoinCueSheet(const trevisto::OutputDone &done)
+{
+    if (!ui->TracksCueBesideJoins->isChecked())
+        return;
+    std::vector<QString> names;
+    std::vector<int64_t> frames;
+    std::vector<uint32_t> rates;
+    for (const trevisto::ClipId id : done.clips) {
+        const int row = clips_.rowOf(id);
+        if (row < 0)
+            continue;
+        trevisto::wav::Info info;
+        if (trevisto::wav::readInfo(QFile::encodeName(NativePath(clips_.file(row))).toStdString(), info) !=
+            trevisto::wav::ReadError::None)
+            continue;
+        names.push_back(clips_.items()[size_t(row)].name);
+        frames.push_back(info.frames);
+        rates.push_back(info.format.sampleRate);
+    }
+    if (names.empty())
+        return;
+    using namespace trevisto::tracks;
+    const QString sheet = CueSheetBeside(done.output);
+    const bool mp3 = done.output.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+    const Outcome written = WriteCueSheetFile(
+        sheet, WriteCueSheet(QFileInfo(done.output).fileName(), mp3, rates.front(),
+                             JoinedTracks(names, frames, rates, rates.front())));
+    if (!written)
+        dialogs_.msgBox(Tracks::tr("The cue sheet \"%1\" could not be written: %2").arg(sheet, written.why), vbOKOnly,
+                        MsgIcon::Exclamation, ProgramTitle);
+}

@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>Stücke</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>Neben jedem verbundenen Stück ein Cue-Sheet schreiben</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1386,6 +1390,10 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
 %2</source>
         <translation>Das Cue-Sheet „%1“ passt nicht zu seinem Klang.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>Das Cue-Sheet „%1“ konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

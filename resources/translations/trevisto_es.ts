@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>Pistas</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>Escribir una hoja CUE junto a cada unión</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1386,6 +1390,10 @@ Solo una copia puede usarlos a la vez.</translation>
 %2</source>
         <translation>La hoja CUE &quot;%1&quot; no corresponde a su sonido.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>No se pudo escribir la hoja CUE «%1»: %2</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>Pistes</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>Écrire un fichier CUE à côté de chaque jonction</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1386,6 +1390,10 @@ Une seule copie peut les utiliser à la fois.</translation>
 %2</source>
         <translation>Le fichier CUE « %1 » ne correspond pas au son qu’il décrit.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>Le fichier CUE « %1 » n’a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>Tracce</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>Scrivi un file CUE accanto a ogni unione</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1386,6 +1390,10 @@ Solo una copia alla volta può usarli.</translation>
 %2</source>
         <translation>Il file CUE &quot;%1&quot; non corrisponde al suo suono.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>Impossibile scrivere il file CUE «%1»: %2</translation>
     </message>
 </context>
 <context>

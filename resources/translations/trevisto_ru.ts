@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>Треки</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>Записывать CUE-файл рядом с каждым объединением</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1392,6 +1396,10 @@ Only one copy can use them at a time.</source>
 %2</source>
         <translation>CUE-файл «%1» не соответствует своему звуку.<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>Не удаётся записать CUE-файл «%1»: %2</translation>
     </message>
 </context>
 <context>

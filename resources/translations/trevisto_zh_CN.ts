@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>音轨</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>在每个合并文件旁写入 CUE 文件</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1380,6 +1384,10 @@ Only one copy can use them at a time.</source>
 %2</source>
         <translation>CUE 文件“%1”与其声音不符。<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>无法写入 CUE 文件“%1”：%2</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@
         <source>Tracks</source>
         <translation>音軌</translation>
     </message>
+    <message>
+        <source>Write a cue sheet beside each join</source>
+        <translation>在每個合併檔案旁寫入 CUE 檔案</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -1380,6 +1384,10 @@ Only one copy can use them at a time.</source>
 %2</source>
         <translation>CUE 檔案「%1」與其聲音不符。<byte value="xd"/>
 %2</translation>
+    </message>
+    <message>
+        <source>The cue sheet &quot;%1&quot; could not be written: %2</source>
+        <translation>無法寫入 CUE 檔案「%1」：%2</translation>
     </message>
 </context>
 <context>

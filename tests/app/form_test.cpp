@@ -201,7 +201,8 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
     EXPECT_EQ(captions(ui(w)->Fopen->actions()), (QStringList{"Open Wav", "Open Mp3", "Open Ogg", "Open AIFF", "Open Cue sheet"}));
     EXPECT_EQ(captions(ui(w)->Tracks->actions()),
               (QStringList{"Find pauses...", "Split every N minutes...", "", "Add split point", "Remove split point",
-                           "Clear split points", "", "Add tracks as clips..."}));
+                           "Clear split points", "", "Add tracks as clips...", "", "Write a cue sheet beside each join"}));
+    EXPECT_TRUE(ui(w)->TracksCueBesideJoins->isCheckable());
     EXPECT_EQ(ui(w)->TracksFindPauses->shortcut(), QKeySequence("Ctrl+F"));
     EXPECT_EQ(ui(w)->TracksAddPoint->shortcut(), QKeySequence("K"));
     EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"&Language"});

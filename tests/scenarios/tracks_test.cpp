@@ -2,6 +2,7 @@
 // step, and a cue sheet opening its sound with its tracks, exact to the sample.
 #include "scenarios/clips_window.h"
 
+#include "settings/registry_settings.h"
 #include "tracks/cuesheet.h"
 #include "ui/closeview.h"
 #include "ui/waveslider.h"
@@ -169,6 +170,39 @@ TEST_F(TracksWindow, ACueSheetOpensItsSoundWithItsTracksExactToTheSample)
         const QByteArray clip = clipData(entries()[i]);
         ASSERT_EQ(clip.size(), qsizetype((end - first) * 4));
         EXPECT_TRUE(std::memcmp(clip.constData(), data.data() + first * 4, size_t(clip.size())) == 0);
+    }
+}
+
+TEST_F(TracksWindow, AJoinWritesACueSheetBesideItOnceAsked)
+{
+    makeClips({"Opening", "Middle", "Close"}, 1300);
+    const QString out = outPath("joined.wav");
+    dialogs_.answerFile(out);
+    w().Command2_Click();
+    ASSERT_TRUE(QFileInfo::exists(out));
+    EXPECT_FALSE(QFileInfo::exists(outPath("joined.cue"))) << "only once asked";
+
+    makeClips({"Opening", "Middle", "Close"}, 1300);
+    u()->TracksCueBesideJoins->trigger();
+    EXPECT_TRUE(u()->TracksCueBesideJoins->isChecked());
+    EXPECT_EQ(RegReadString(ProgramSettingsKey, "CueBesideJoins"), "1");
+    const QString again = outPath("again.wav");
+    dialogs_.answerFile(again);
+    w().Command2_Click();
+    ASSERT_TRUE(QFileInfo::exists(again));
+    QFile sheet(outPath("again.cue"));
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    const trevisto::tracks::CueRead read = trevisto::tracks::ParseCueSheet(sheet.readAll());
+    ASSERT_TRUE(read.outcome) << read.outcome.why.toStdString();
+    EXPECT_EQ(read.sheet.file, "again.wav");
+    ASSERT_EQ(read.sheet.tracks.size(), 3u);
+    const QString names[] = {"Opening", "Middle", "Close"};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(read.sheet.tracks[size_t(i)].title, names[i]);
+        // Each clip starts where the ones before it end, within a cue frame.
+        const int64_t start = trevisto::tracks::CueToSoundFrame(read.sheet.tracks[size_t(i)].start, 44100);
+        EXPECT_LE(std::llabs(start - int64_t(i) * 1300 * 441 / 10), 44100 / 75);
     }
 }
 
