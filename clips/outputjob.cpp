@@ -4,13 +4,16 @@
 #include "clips/joiner.h"
 #include "clips/mp3copy.h"
 #include "clips/mp3join.h"
+#include "core/freespace.h"
 #include "core/routines.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "platform/wav/wav.h"
 
 #include <QFile>
 #include <QObject>
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 namespace trevisto {
@@ -86,6 +89,10 @@ bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
     stopRequested_ = false;
     if (!wav)
         pending_ = {}; // no encoding runs: what one would report starts afresh
+    if (!wav && !roomForMp3(request)) {
+        observer_ = nullptr;
+        return true;
+    }
     if (wav)
         joinWav(request);
     else if (request.join || request.pieces.size() > 1)
@@ -94,6 +101,27 @@ bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
         saveResult(request);
     observer_ = nullptr;
     return true;
+}
+
+// An MP3 is refused before anything is written when it cannot fit: encoded at the chosen
+// rate, or copied at the most an MP3 frame carries, and never more than its source.
+bool OutputJob::roomForMp3(const OutputRequest &request)
+{
+    uint64_t bytes = 0;
+    for (const OutputPiece &piece : request.pieces) {
+        wav::Info info;
+        if (wav::readInfo(QFile::encodeName(NativePath(piece.file)).toStdString(), info) != wav::ReadError::None)
+            continue; // the output itself says what is wrong with it
+        const double seconds = double(info.frames) / info.format.sampleRate;
+        uint64_t piecebytes = mp3FileBytes(seconds, request.copy ? std::max(request.kbps, 320) : request.kbps);
+        if (request.copy && piece.origin && piece.origin->source.identity.size > 0)
+            piecebytes = std::min(piecebytes, mp3FileBytes(0, 0) + piece.origin->source.identity.size);
+        bytes += piecebytes;
+    }
+    const auto refusal = checkSpace(request.output, bytes);
+    if (refusal)
+        fail({OutputFailure::Stage::EncodeStart, request.output, *refusal});
+    return !refusal;
 }
 
 void OutputJob::saveResult(const OutputRequest &request)

@@ -144,6 +144,7 @@ private:
         QString path_;
     };
 
+    bool roomForMp3(const OutputRequest &request);
     void saveResult(const OutputRequest &request);
     void joinMp3(const OutputRequest &request);
     void joinWav(const OutputRequest &request);
