@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 #include <sys/statvfs.h>
@@ -42,19 +43,8 @@ std::optional<uint64_t> freeBytesWhere(const QString &nativePath)
 
 QString sizeText(uint64_t bytes)
 {
-    if (bytes < 1000)
-        return DiskSpace::tr("%1 bytes").arg(bytes);
-    static const char *const units[] = {QT_TRANSLATE_NOOP("DiskSpace", "%1 KB"), QT_TRANSLATE_NOOP("DiskSpace", "%1 MB"),
-                                        QT_TRANSLATE_NOOP("DiskSpace", "%1 GB"), QT_TRANSLATE_NOOP("DiskSpace", "%1 TB")};
-    double value = double(bytes) / 1000.0;
-    size_t unit = 0;
-    while (value >= 999.95 && unit + 1 < std::size(units)) {
-        value /= 1000.0;
-        ++unit;
-    }
-    // One decimal below 100, so two sizes that differ show it; none above.
-    const QString number = QLocale().toString(value, 'f', value < 99.95 ? 1 : 0);
-    return QCoreApplication::translate("DiskSpace", units[unit]).arg(number);
+    // Qt's own words for the units, in the language the program runs in.
+    return QLocale().formattedDataSize(qint64(std::min<uint64_t>(bytes, INT64_MAX)), 1, QLocale::DataSizeSIFormat);
 }
 
 std::optional<QString> spaceRefusal(const QString &nativePath, uint64_t needed, uint64_t free, uint64_t reclaimed)

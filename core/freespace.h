@@ -24,7 +24,7 @@ uint64_t mp3FileBytes(double seconds, int kbps);
 // be written, or a folder) would go; nothing when the system cannot tell.
 std::optional<uint64_t> freeBytesWhere(const QString &nativePath);
 
-// A byte count for people: "512 bytes", "1.5 KB", "700 MB", "15.1 GB" (decimal units).
+// A byte count for people, in decimal units: "512 bytes", "1.5 kB", "15.1 GB".
 QString sizeText(uint64_t bytes);
 
 // The refusal when `needed` bytes do not fit into `free` bytes plus `reclaimed` (those of

@@ -536,26 +536,6 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
 <context>
     <name>DiskSpace</name>
     <message>
-        <source>%1 bytes</source>
-        <translation>%1 Bytes</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <translation>%1 GB</translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation>%1 TB</translation>
-    </message>
-    <message>
         <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
         <translation>Auf dem Datenträger ist nicht genug Platz für „%1“: Nötig sind %2, frei sind %3.</translation>
     </message>

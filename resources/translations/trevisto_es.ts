@@ -536,26 +536,6 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
 <context>
     <name>DiskSpace</name>
     <message>
-        <source>%1 bytes</source>
-        <translation>%1 bytes</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <translation>%1 GB</translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation>%1 TB</translation>
-    </message>
-    <message>
         <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
         <translation>No hay espacio suficiente en el disco para «%1»: necesita %2 y hay %3 libres.</translation>
     </message>

