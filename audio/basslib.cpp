@@ -55,6 +55,8 @@ bool BassLibrary::resolveAll()
     // So are the details of a refusal: without them the message gives the code alone.
     resolve(handle_, ErrorGetDetail, "BASS_ErrorGetDetail");
     resolve(handle_, ChannelGetDetail, "BASS_ChannelGetDetail");
+    resolve(handle_, ChannelGetLength64, "BASS_ChannelGetLength64");
+    resolve(handle_, ChannelSetPosition64, "BASS_ChannelSetPosition64");
     if (!ok)
         error_ = QStringLiteral("the library lacks operations the program needs");
     return ok;
@@ -80,6 +82,31 @@ void BassLibrary::clear()
     ChannelSetPosition = nullptr;
     ErrorGetDetail = nullptr;
     ChannelGetDetail = nullptr;
+    ChannelGetLength64 = nullptr;
+    ChannelSetPosition64 = nullptr;
+}
+
+int64_t BassLibrary::channelLength(DWORD chan) const
+{
+    if (ChannelGetLength64) {
+        const QWORD length = ChannelGetLength64(chan);
+        return length > QWORD(INT64_MAX) ? -1 : int64_t(length);
+    }
+    if (!ChannelGetLength)
+        return -1;
+    const DWORD length = ChannelGetLength(chan);
+    return length == DWORD(-1) ? -1 : int64_t(length);
+}
+
+bool BassLibrary::channelSetPosition(DWORD chan, int64_t pos) const
+{
+    if (pos < 0)
+        return false;
+    if (ChannelSetPosition64)
+        return ChannelSetPosition64(chan, QWORD(pos)) != 0;
+    if (!ChannelSetPosition || pos >= int64_t(UINT32_MAX))
+        return false;
+    return ChannelSetPosition(chan, DWORD(pos)) != 0;
 }
 
 void BassLibrary::unload()

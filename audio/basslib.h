@@ -43,6 +43,14 @@ public:
     // Optional: why an open was refused, and what a source was found to be.
     DWORD (*ErrorGetDetail)(char *, DWORD) = nullptr;
     BOOL (*ChannelGetDetail)(DWORD, char *, DWORD, DWORD *, DWORD *) = nullptr;
+    // Optional: a library without them has no sound past 4 GiB of PCM.
+    QWORD (*ChannelGetLength64)(DWORD) = nullptr;
+    BOOL (*ChannelSetPosition64)(DWORD, QWORD) = nullptr;
+
+    // The channel's length in bytes through the widest call there is; -1 when unknown.
+    int64_t channelLength(DWORD chan) const;
+    // Moves the channel to byte `pos`, through the widest call there is.
+    bool channelSetPosition(DWORD chan, int64_t pos) const;
 
 private:
     void clear();

@@ -1,5 +1,6 @@
 #include "audio/conversion.h"
 
+#include "core/freespace.h"
 #include "core/peaktable.h"
 #include "platform/io/systemreason.h"
 
@@ -53,6 +54,14 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
     if (peaks_)
         peaks_->start(format_, PeakTable::DetailCapacity);
 
+    const int64_t length = bass.channelLength(chan);
+    const int64_t reported = length < 0 ? 0 : length;
+    // An earlier file under the name goes before the new one is written.
+    const QFileInfo earlier(nativePath);
+    const uint64_t reclaimed = earlier.isFile() ? uint64_t(earlier.size()) : 0;
+    if (const auto refusal = trevisto::checkSpace(
+            nativePath, trevisto::wavFileBytes(uint64_t(std::min(reported, maxDataLength))), reclaimed))
+        return fail(*refusal, result), result;
     if (!create(nativePath, result))
         return result;
 
@@ -62,8 +71,8 @@ WaveConversion::Result WaveConversion::run(const BassLibrary &bass, DWORD chan, 
         return fail(Conversion::tr("Writing the working file \"%1\" failed: %2.").arg(nativePath, why), result);
     };
 
-    const DWORD length = bass.ChannelGetLength(chan);
-    const int64_t reported = length == DWORD(-1) ? 0 : length;
+    // A long sound's header is known to be RF64 before the first byte.
+    writer_->expect(uint64_t(std::min(reported, maxDataLength)));
     const int64_t frame = format_.blockAlign() ? format_.blockAlign() : 1;
     const int64_t limit = std::min(maxDataLength, MaxDataLength) / frame * frame;
     std::vector<unsigned char> DecodeBuffer(BlockSize);

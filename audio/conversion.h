@@ -1,7 +1,7 @@
 #pragma once
 // Decoding a source channel into the working WAV file, block by block, through the WAV
-// writer: the file takes its name once it is complete, with the 44-byte header filled in
-// then. Knows nothing of widgets; the source loader and the benchmark driver both run it.
+// writer: the file takes its name once it is complete, with its header (44 bytes, or RF64
+// past 4 GiB of sound) filled in then. Knows nothing of widgets; the source loader and the benchmark driver both run it.
 
 #include "audio/basslib.h"
 #include "core/outcome.h"
@@ -18,9 +18,9 @@ class PeakTable;
 class WaveConversion {
 public:
     static constexpr uint32_t BlockSize = 20000;
-    // RiffSize = DataLength + 36 and the file length DataLength + 44 must stay within a
-    // signed 32-bit count.
-    static constexpr int64_t MaxDataLength = 2147483647LL - 44;
+    // Past 4 GiB the working file is RF64, whose sizes are 64-bit: the bound is the
+    // writer's, far beyond any disk.
+    static constexpr int64_t MaxDataLength = int64_t(trevisto::wav::kMaxFileDataBytes);
 
     enum class Outcome { Completed, Stopped, TooLong, Failed };
     struct Result {
@@ -60,7 +60,7 @@ public:
     const trevisto::wav::Format &format() const { return format_; }
     // Bytes of PCM written so far.
     int64_t DataLength = 0;
-    // Lowered by tests to reach the bound without writing 2 GiB.
+    // Lowered by tests to reach the bound without writing it.
     int64_t maxDataLength = MaxDataLength;
 
 private:

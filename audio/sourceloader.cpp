@@ -1,5 +1,6 @@
 #include "audio/sourceloader.h"
 
+#include "core/freespace.h"
 #include "core/routines.h"
 #include "platform/drive/drive.h"
 #include "platform/io/systemreason.h"
@@ -113,6 +114,8 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
         return ::Outcome::failure(openFailure(readError, readErrno));
     const wav::Info &info = in->info();
     peaks_.start(info.format, PeakTable::DetailCapacity); // a layout it cannot reduce leaves the envelope empty
+    if (const auto refusal = checkSpace(side, wavFileBytes(uint64_t(info.dataSize))))
+        return ::Outcome::failure(*refusal);
 
     wav::WriteError writeError = wav::WriteError::None;
     int writeErrno = 0;
@@ -121,6 +124,7 @@ bool SourceLoader::copyWav(const QString &source, LoadObserver &observer)
                                                                  &writeError, &writeErrno, {.durable = false});
     if (!out)
         return ::Outcome::failure(writerFailure(writeError, writeErrno, side));
+    out->expect(uint64_t(info.dataSize));
 
     // Only the data chunk is sound: what lies after it must not reach the copy or the envelope.
     const int64_t end = info.dataOffset + info.dataSize;

@@ -1,5 +1,6 @@
 #include "clips/joiner.h"
 
+#include "core/freespace.h"
 #include "core/protectedfiles.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
@@ -131,6 +132,10 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
         parts.push_back(std::move(clip));
     }
 
+    // The joined file is written beside any earlier one, which goes only once it is complete.
+    if (const auto refusal = trevisto::checkSpace(output, trevisto::wavFileBytes(total)))
+        return Outcome::failure(*refusal);
+
     const wav::Format format = parts.front().file->format();
     wav::WriteError createError;
     int createSystemError;
@@ -138,6 +143,7 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                                       &createSystemError, {.durable = outlivesTheRun(output)});
     if (!writer)
         return writerFailed(output, createError, createSystemError);
+    writer->expect(total);
 
     uint64_t done = 0;
     auto report = [&]() { return !progress || progress(done, total); };

@@ -27,4 +27,4 @@ using JoinProgress = std::function<bool(uint64_t done, uint64_t total)>;
 // clip that cannot be converted, or a total beyond the size fields refuses the join with a
 // message naming the file and the reason.
 Outcome JoinClips(const QStringList &clips, const QString &output, const JoinProgress &progress = {},
-                  uint64_t maxDataBytes = trevisto::wav::kMaxDataBytes);
+                  uint64_t maxDataBytes = trevisto::wav::kMaxFileDataBytes);

@@ -4,14 +4,17 @@
 #include "clips/joiner.h"
 #include "clips/mp3copy.h"
 #include "clips/mp3join.h"
+#include "core/freespace.h"
 #include "core/routines.h"
 #include "platform/encode/soundencoder.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "platform/wav/wav.h"
 
 #include <QFile>
 #include <QObject>
 #include <QStringList>
 
+#include <algorithm>
 #include <utility>
 
 namespace trevisto {
@@ -115,6 +118,12 @@ bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
     stopRequested_ = false;
     if (mp3)
         pending_ = {}; // no encoding runs: what one would report starts afresh
+    // Every output but a plain WAV join (which checks its own room) is refused here when it
+    // cannot fit.
+    if (!(wav && own) && !roomForEncoded(request)) {
+        observer_ = nullptr;
+        return true;
+    }
     if (!own)
         writeEncoded(request);
     else if (wav)
@@ -125,6 +134,37 @@ bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
         saveResult(request);
     observer_ = nullptr;
     return true;
+}
+
+// An encoded output is refused before anything is written when it cannot fit. An MP3:
+// encoded at the chosen rate, or copied at the most an MP3 frame carries, and never more
+// than its source. FLAC: no more than the WAV it holds. Vorbis and Opus vary their rate
+// with the sound: twice the chosen one.
+bool OutputJob::roomForEncoded(const OutputRequest &request)
+{
+    uint64_t bytes = 0;
+    for (const OutputPiece &piece : request.pieces) {
+        wav::Info info;
+        if (wav::readInfo(QFile::encodeName(NativePath(piece.file)).toStdString(), info) != wav::ReadError::None)
+            continue; // the output itself says what is wrong with it
+        const double seconds = double(info.frames) / info.format.sampleRate;
+        if (request.encoding == OutputRequest::Encoding::Flac) {
+            bytes += wavFileBytes(uint64_t(info.dataSize));
+            continue;
+        }
+        if (request.encoding != OutputRequest::Encoding::Own) {
+            bytes += mp3FileBytes(seconds, 2 * std::max(request.kbps, 32));
+            continue;
+        }
+        uint64_t piecebytes = mp3FileBytes(seconds, request.copy ? std::max(request.kbps, 320) : request.kbps);
+        if (request.copy && piece.origin && piece.origin->source.identity.size > 0)
+            piecebytes = std::min(piecebytes, mp3FileBytes(0, 0) + piece.origin->source.identity.size);
+        bytes += piecebytes;
+    }
+    const auto refusal = checkSpace(request.output, bytes);
+    if (refusal)
+        fail({OutputFailure::Stage::EncodeStart, request.output, *refusal});
+    return !refusal;
 }
 
 void OutputJob::saveResult(const OutputRequest &request)

@@ -155,6 +155,7 @@ private:
         QString path_;
     };
 
+    bool roomForEncoded(const OutputRequest &request);
     void saveResult(const OutputRequest &request);
     void joinMp3(const OutputRequest &request);
     void joinWav(const OutputRequest &request);

@@ -8,6 +8,8 @@
 
 QString CommandOutcome::reason() const
 {
+    if (!refusal.isEmpty())
+        return refusal;
     if (code == trevisto::mci::CannotWriteFile && systemError != 0)
         return QCoreApplication::translate("Device", "The file cannot be written: %1.").arg(trevisto::io::systemReason(systemError));
     return trevisto::mci::errorMessage(code);
@@ -20,7 +22,7 @@ CommandOutcome SendCommands(const QStringList &commands, const QString &closing,
     for (const QString &command : commands) {
         const int code = trevisto::mci::mciSendString(command.toStdString());
         if (code != 0) {
-            outcome = {code, command, trevisto::mci::mciGetLastSystemError()};
+            outcome = {code, command, trevisto::mci::mciGetLastSystemError(), {}};
             break;
         }
     }

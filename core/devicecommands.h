@@ -10,6 +10,7 @@ struct CommandOutcome {
     int code = 0;          // the device's result code; 0 when every command succeeded
     QString failedCommand; // the command that failed
     int systemError = 0;   // the errno behind a file the command could not write, else 0
+    QString refusal;       // the program's own reason for not sending the command, if any
 
     bool ok() const { return code == 0; }
     // The device's sentence for the code; for a file that could not be written, what the

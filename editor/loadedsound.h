@@ -21,7 +21,7 @@ struct LoadedSound {
     std::optional<Mp3Origin> originOf(int64_t first, int64_t last) const;
 
     quint32 Chan = 0;      // the decoding channel of the file being converted
-    qint32 DataLength = 0; // of the sound written from it
+    int64_t DataLength = 0; // bytes of the sound written from it
     QString channelSource; // the file Chan reads
     QString file;          // the file the loaded sound came from; empty with none loaded
     std::optional<Mp3Source> mp3;          // the MP3 file the loaded sound was decoded from

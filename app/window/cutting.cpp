@@ -69,7 +69,7 @@ void frmWriteWave::CmdSetNew_Click()
         MMControl1->setFileName(WorkingFiles::Result);
         MMControl1->setCommand("Open");
         if (!MMControl1->isOpen())
-            outcome = {MMControl1->lastError(), "Open " + WorkingFiles::Result};
+            outcome = {MMControl1->lastError(), "Open " + WorkingFiles::Result, 0, {}};
     }
     if (!outcome.ok()) {
         DiscardResult();

@@ -16,6 +16,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 
 // The texts this file shows, under one translation context.
@@ -95,8 +97,7 @@ void frmWriteWave::OpenDecodedSource(const QString &path)
         Bass.ChannelFree(source_.Chan);
     source_.Chan = chan;
     source_.channelSource = path;
-    const DWORD length = Bass.ChannelGetLength(source_.Chan);
-    source_.DataLength = length == DWORD(-1) || length > DWORD(INT32_MAX) ? 0 : qint32(length);
+    source_.DataLength = std::max<int64_t>(Bass.channelLength(source_.Chan), 0);
     ui->lblPos->setText("Pos:");
     btnConvert_Click();
 }
@@ -116,7 +117,7 @@ void frmWriteWave::btnConvert_Click()
     ui->btnLoadFile->setEnabled(true);
     source_.DataLength = 0;
     if (source_.Chan != 0)
-        Bass.ChannelSetPosition(source_.Chan, 0);
+        Bass.channelSetPosition(source_.Chan, 0);
 }
 
 void frmWriteWave::BeginOpening(Frmwait::Job job)
@@ -132,7 +133,7 @@ void frmWriteWave::BeginOpening(Frmwait::Job job)
 void frmWriteWave::loadProgress(int64_t written, int64_t total)
 {
     if (loader_.job() == trevisto::SourceLoader::Job::Converting) {
-        source_.DataLength = qint32(written);
+        source_.DataLength = written;
         ui->lblPos->setText(QStringLiteral("Pos: %1").arg(written));
     }
     // The bar is repainted sparingly; the window's events run after every block, and a

@@ -375,8 +375,8 @@ void frmWriteWave::OpenCueSheet(const QString &path)
             return;
         }
         BASS_CHANNELINFO info{};
-        const DWORD bytes = Bass.ChannelGetLength(chan);
-        if (Bass.ChannelGetInfo(chan, &info) && info.chans && bytes != DWORD(-1)) {
+        const int64_t bytes = Bass.channelLength(chan);
+        if (Bass.ChannelGetInfo(chan, &info) && info.chans && bytes >= 0) {
             frames = int64_t(bytes) / (2 * int64_t(info.chans));
             rate = info.freq;
         }

@@ -1,6 +1,7 @@
 #pragma once
 // C interface of libbass.so, the decoding library that the program loads from its own
-// folder at start-up. Every value is 32 bits wide: handles, byte lengths and positions.
+// folder at start-up. Every value is 32 bits wide (handles, byte lengths and positions),
+// save for the 64-bit length and position calls that reach past 4 GiB of PCM.
 // Channels are decode-only: data is pulled with BASS_ChannelGetData as 16-bit signed,
 // interleaved PCM at the source's own rate and channel count.
 
@@ -11,6 +12,7 @@ extern "C" {
 #endif
 
 typedef uint32_t DWORD;
+typedef uint64_t QWORD;
 typedef int BOOL;
 typedef DWORD HSTREAM;
 typedef DWORD HMUSIC;
@@ -51,6 +53,7 @@ typedef DWORD HCHANNEL;
 #define BASS_ERROR_INIT 8
 #define BASS_ERROR_ALREADY 14
 #define BASS_ERROR_ILLPARAM 20
+#define BASS_ERROR_NOTAVAIL 37
 #define BASS_ERROR_FILEFORM 41
 #define BASS_ERROR_UNKNOWN (-1)
 
@@ -97,6 +100,12 @@ DWORD BASS_ChannelIsActive(DWORD handle);
 DWORD BASS_ChannelGetData(DWORD handle, void *buffer, DWORD length);
 DWORD BASS_ChannelGetPosition(DWORD handle);
 BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos);
+// The 32-bit length and position calls above fail (returning (DWORD)-1 with
+// BASS_ERROR_NOTAVAIL) for a value past 32 bits; these give every value whole. Their
+// failure value is (QWORD)-1.
+QWORD BASS_ChannelGetLength64(DWORD handle);
+QWORD BASS_ChannelGetPosition64(DWORD handle);
+BOOL BASS_ChannelSetPosition64(DWORD handle, QWORD pos);
 
 // Extensions beyond version 2.2; callers resolve them optionally.
 // Why the calling thread's last failed call refused its file (BASS_REASON_*), with what

@@ -12,7 +12,8 @@
 //   stops: missing data is never passed off as silence.
 // - BASS_ChannelSetPosition moves to any byte position up to the length, rounded
 //   down to a whole frame.
-// - Lengths are exact: BASS_ChannelGetLength bytes are delivered before the end.
+// - Lengths are exact: BASS_ChannelGetLength bytes are delivered before the end. A length
+//   or position past 32 bits is given only by the 64-bit calls.
 
 #pragma GCC visibility push(default)
 #include "platform/bass/bass.h"
@@ -105,6 +106,14 @@ R guarded(R failed, F &&body)
         lastError = BASS_ERROR_UNKNOWN;
     }
     return failed;
+}
+
+// A byte count for the 32-bit calls; one past them would read as a wrong, shorter sound.
+DWORD narrow(uint64_t bytes)
+{
+    if (bytes >= UINT32_MAX)
+        throw Failure(BASS_ERROR_NOTAVAIL);
+    return DWORD(bytes);
 }
 
 Channel &channelOf(Library &lib, DWORD handle)
@@ -296,7 +305,12 @@ BOOL BASS_ChannelFree(DWORD handle)
 
 DWORD BASS_ChannelGetLength(DWORD handle)
 {
-    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) { return channelOf(lib, handle).lengthBytes(); });
+    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) { return narrow(channelOf(lib, handle).lengthBytes()); });
+}
+
+QWORD BASS_ChannelGetLength64(DWORD handle)
+{
+    return guarded<QWORD>(UINT64_MAX, [&](Library &lib) { return channelOf(lib, handle).lengthBytes(); });
 }
 
 BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO *info)
@@ -346,7 +360,20 @@ DWORD BASS_ChannelGetData(DWORD handle, void *buffer, DWORD length)
 
 DWORD BASS_ChannelGetPosition(DWORD handle)
 {
-    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) { return channelOf(lib, handle).positionBytes(); });
+    return guarded<DWORD>(UINT32_MAX, [&](Library &lib) { return narrow(channelOf(lib, handle).positionBytes()); });
+}
+
+QWORD BASS_ChannelGetPosition64(DWORD handle)
+{
+    return guarded<QWORD>(UINT64_MAX, [&](Library &lib) { return channelOf(lib, handle).positionBytes(); });
+}
+
+BOOL BASS_ChannelSetPosition64(DWORD handle, QWORD pos)
+{
+    return guarded<BOOL>(0, [&](Library &lib) {
+        channelOf(lib, handle).seek(pos);
+        return 1;
+    });
 }
 
 BOOL BASS_ChannelSetPosition(DWORD handle, DWORD pos)

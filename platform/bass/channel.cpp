@@ -9,7 +9,8 @@ namespace trevisto::bass {
 
 Channel::Channel(std::unique_ptr<Decoder> decoder) : decoder_(std::move(decoder))
 {
-    const uint64_t maxFrames = UINT32_MAX / format().frameBytes();
+    // Byte counts must fit a signed 64-bit offset on the caller's side.
+    const uint64_t maxFrames = uint64_t(INT64_MAX) / format().frameBytes();
     frames_ = std::min(decoder_->totalFrames(), maxFrames);
 }
 
@@ -54,7 +55,7 @@ uint32_t Channel::read(void *buffer, uint32_t bytes)
     return static_cast<uint32_t>(frames * frameBytes);
 }
 
-void Channel::seek(uint32_t bytes)
+void Channel::seek(uint64_t bytes)
 {
     const uint64_t frame = bytes / format().frameBytes();
     if (frame > frames_)

@@ -18,8 +18,8 @@ public:
     const PcmFormat &format() const { return decoder_->format(); }
     std::string found() const { return decoder_->found(); }
     uint32_t sourceChannels() const { return decoder_->sourceChannels(); }
-    uint32_t lengthBytes() const { return static_cast<uint32_t>(frames_ * format().frameBytes()); }
-    uint32_t positionBytes() const { return static_cast<uint32_t>(position_ * format().frameBytes()); }
+    uint64_t lengthBytes() const { return frames_ * format().frameBytes(); }
+    uint64_t positionBytes() const { return position_ * format().frameBytes(); }
     bool active() const { return !failed_ && position_ < frames_; }
 
     // Copies up to `bytes` (rounded down to whole frames) into `buffer`; returns the
@@ -29,13 +29,13 @@ public:
 
     // Moves to byte position `bytes` (rounded down to a whole frame, at most the
     // length). Throws Failure(BASS_ERROR_ILLPARAM) beyond the end.
-    void seek(uint32_t bytes);
+    void seek(uint64_t bytes);
 
 private:
     size_t decode(int16_t *out, size_t frames);
 
     std::unique_ptr<Decoder> decoder_;
-    uint64_t frames_ = 0;   // length in frames, capped to fit 32-bit byte counts
+    uint64_t frames_ = 0;   // length in frames
     uint64_t position_ = 0; // frames delivered
     bool decoderEnded_ = false;
     bool failed_ = false;

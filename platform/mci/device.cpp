@@ -160,13 +160,14 @@ int Sound::save(const std::string &nativePath, int *systemError, bool durable) c
         *systemError = 0;
     const wav::Info &info = file_->info();
     const int64_t block = info.format.blockAlign();
-    if (uint64_t(frames()) * uint64_t(block) > wav::kMaxDataBytes)
+    if (uint64_t(frames()) * uint64_t(block) > wav::kMaxFileDataBytes)
         return FileTooLarge;
     wav::WriteError error;
     int system;
     auto writer = wav::Writer::create(nativePath, info.format, &error, &system, {.durable = durable});
     if (!writer)
         return failed(error, system);
+    writer->expect(uint64_t(frames()) * uint64_t(block));
     for (const FrameRange &r : kept_) {
         if (!writer->copyFrom(file_->fd(), info.dataOffset + r.first * block, (r.last - r.first) * block))
             return failed(writer->error(), writer->systemError());

@@ -1,8 +1,8 @@
 #pragma once
 // RIFF/WAVE files of uncompressed sound. Reading finds a file's layout (format and
 // where its samples lie) without touching the samples; writing produces the plain form
-// with the 44-byte header, through a temporary file that replaces the target only once
-// it is complete.
+// with the 44-byte header, or RF64 once the sound outgrows its 32-bit sizes, through a
+// temporary file that replaces the target only once it is complete.
 
 #include "platform/io/atomicfile.h"
 
@@ -97,8 +97,15 @@ void toFloat(const Format &format, const unsigned char *in, int64_t frames, int 
 // ---- writing
 
 constexpr size_t kHeaderSize = 44;
-// The RIFF size field (data + 36) must fit in 32 bits.
+// The most sound a plain header can describe: its RIFF size field (data + 36) must fit in
+// 32 bits. More is written as RF64.
 constexpr uint64_t kMaxDataBytes = 0xFFFFFFFFull - 36;
+// RF64 (RIFF with a ds64 chunk after WAVE that holds the 64-bit sizes, the 32-bit fields
+// 0xFFFFFFFF) with the same 16-byte fmt chunk.
+constexpr size_t kRf64HeaderSize = 80;
+// The most sound any file the program writes may hold: far beyond any disk, yet the
+// file's size stays within a signed 64-bit offset.
+constexpr uint64_t kMaxFileDataBytes = 1ull << 60;
 
 // The 44-byte header of every WAV file the program writes: RIFF size at byte 4, data size
 // at byte 40, both little-endian.
@@ -110,11 +117,21 @@ constexpr size_t kDataSizeOffset = 40;
 // data size gets no pad byte: the RIFF size is always data + 36.
 WaveHeader header(const Format &format, uint64_t dataBytes);
 
+using Rf64Header = std::array<unsigned char, kRf64HeaderSize>;
+// The RF64 header for `dataBytes` bytes: riff size (file size - 8), data size and frame
+// count in the ds64 chunk, 0xFFFFFFFF in the RIFF and data size fields.
+Rf64Header rf64Header(const Format &format, uint64_t dataBytes);
+// Where the sound of a written file of `dataBytes` bytes starts: 44, or 80 for RF64.
+constexpr size_t headerSizeFor(uint64_t dataBytes)
+{
+    return dataBytes > kMaxDataBytes ? kRf64HeaderSize : kHeaderSize;
+}
+
 enum class WriteError {
     None,
     CannotCreate, // the folder is missing or refuses a new file, or the name is a folder
     WriteFailed,  // writing, closing or renaming failed (disk full, I/O error)
-    TooLarge,     // more than kMaxDataBytes of sound
+    TooLarge,     // more than kMaxFileDataBytes of sound
     ReadFailed,   // the sound to copy could not be read
 };
 const char *describe(WriteError error);
@@ -137,8 +154,16 @@ public:
     Writer(const Writer &) = delete;
     Writer &operator=(const Writer &) = delete;
 
+    // Says how much sound is to come, before the first write: when that is more than a
+    // plain header can describe, room for the RF64 header is kept from the start, so the
+    // sound need not be moved when the file is completed. A wrong guess costs only that
+    // move; the file is always written in the form its real size needs.
+    bool expect(uint64_t dataBytes);
     // Appends sound bytes.
     bool write(const void *data, size_t bytes);
+    // Appends `bytes` zero bytes as a hole in the file, which costs no disk where the file
+    // system keeps holes: silence for a long 16-bit file at the size limits.
+    bool appendHole(uint64_t bytes);
     // Appends `bytes` bytes of the file open on `fd`, starting at `offset`, copied in
     // large blocks.
     bool copyFrom(int fd, int64_t offset, int64_t bytes);
@@ -157,10 +182,14 @@ private:
     Writer(io::AtomicFile file, const Format &format);
     bool reserve(uint64_t bytes);
     bool fail(WriteError error, int systemError);
+    bool moveSound(int64_t from, int64_t to);
+    bool moveSound(int in, int64_t from, int64_t to);
+    bool copyData(int fd, int64_t offset, int64_t bytes);
 
     io::AtomicFile file_;
     Format format_;
     uint64_t dataBytes_ = 0;
+    size_t headerBytes_ = kHeaderSize; // where the sound starts in the file as written
     WriteError error_ = WriteError::None;
     int systemError_ = 0;
     std::unique_ptr<char[]> buffer_;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace trevisto::wav {
@@ -27,6 +28,23 @@ void put32(unsigned char *p, uint32_t v)
     put16(p, v);
     put16(p + 2, v >> 16);
 }
+void put64(unsigned char *p, uint64_t v)
+{
+    put32(p, uint32_t(v));
+    put32(p + 4, uint32_t(v >> 32));
+}
+
+void putFmt(unsigned char *p, const Format &format)
+{
+    std::memcpy(p, "fmt ", 4);
+    put32(p + 4, 16);
+    put16(p + 8, format.tag);
+    put16(p + 10, format.channels);
+    put32(p + 12, format.sampleRate);
+    put32(p + 16, uint32_t(format.byteRate()));
+    put16(p + 20, format.blockAlign());
+    put16(p + 22, format.bitsPerSample);
+}
 
 } // namespace
 
@@ -37,16 +55,27 @@ WaveHeader header(const Format &format, uint64_t dataBytes)
     std::memcpy(&h[0], "RIFF", 4);
     put32(&h[4], data + 36);
     std::memcpy(&h[8], "WAVE", 4);
-    std::memcpy(&h[12], "fmt ", 4);
-    put32(&h[16], 16);
-    put16(&h[20], format.tag);
-    put16(&h[22], format.channels);
-    put32(&h[24], format.sampleRate);
-    put32(&h[28], uint32_t(format.byteRate()));
-    put16(&h[32], format.blockAlign());
-    put16(&h[34], format.bitsPerSample);
+    putFmt(&h[12], format);
     std::memcpy(&h[36], "data", 4);
     put32(&h[40], data);
+    return h;
+}
+
+Rf64Header rf64Header(const Format &format, uint64_t dataBytes)
+{
+    Rf64Header h{};
+    std::memcpy(&h[0], "RF64", 4);
+    put32(&h[4], 0xFFFFFFFFu);
+    std::memcpy(&h[8], "WAVE", 4);
+    std::memcpy(&h[12], "ds64", 4);
+    put32(&h[16], 28);
+    put64(&h[20], dataBytes + kRf64HeaderSize - 8);
+    put64(&h[28], dataBytes);
+    put64(&h[36], format.blockAlign() ? dataBytes / format.blockAlign() : 0);
+    put32(&h[44], 0); // no table of other chunks' sizes
+    putFmt(&h[48], format);
+    std::memcpy(&h[72], "data", 4);
+    put32(&h[76], 0xFFFFFFFFu);
     return h;
 }
 
@@ -104,8 +133,86 @@ bool Writer::reserve(uint64_t bytes)
 {
     if (error_ != WriteError::None)
         return false;
-    if (bytes > kMaxDataBytes - dataBytes_)
+    if (bytes > kMaxFileDataBytes - dataBytes_)
         return fail(WriteError::TooLarge, 0);
+    return true;
+}
+
+bool Writer::expect(uint64_t dataBytes)
+{
+    if (error_ != WriteError::None)
+        return false;
+    const size_t wanted = headerSizeFor(dataBytes);
+    if (dataBytes_ != 0 || wanted == headerBytes_)
+        return true;
+    const Rf64Header placeholder{};
+    if (!file_.writeAll(placeholder.data(), wanted - headerBytes_))
+        return fail(WriteError::WriteFailed, file_.error());
+    headerBytes_ = wanted;
+    return true;
+}
+
+bool Writer::appendHole(uint64_t bytes)
+{
+    if (!reserve(bytes))
+        return false;
+    const off_t end = off_t(headerBytes_ + dataBytes_ + bytes);
+    if (::ftruncate(file_.fd(), end) != 0)
+        return fail(WriteError::WriteFailed, errno);
+    if (::lseek(file_.fd(), end, SEEK_SET) < 0)
+        return fail(WriteError::WriteFailed, errno);
+    dataBytes_ += bytes;
+    return true;
+}
+
+// The sound was written after a header of the other size: it moves, from its end when it
+// moves up so no byte is overwritten before it is read, and the file is cut to its new end.
+bool Writer::moveSound(int64_t from, int64_t to)
+{
+    // The file is open for writing only.
+    const int in = ::open(file_.temporaryPath().c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return fail(WriteError::WriteFailed, errno);
+    const bool moved = moveSound(in, from, to);
+    ::close(in);
+    return moved;
+}
+
+bool Writer::moveSound(int in, int64_t from, int64_t to)
+{
+    const int fd = file_.fd();
+    const int64_t total = int64_t(dataBytes_);
+    if (!buffer_)
+        buffer_.reset(new char[kCopyBlock]);
+    const auto moveBlock = [&](int64_t at, int64_t n) {
+        int64_t done = 0;
+        while (done < n) {
+            const ssize_t got = ::pread(in, buffer_.get() + done, size_t(n - done), from + at + done);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                return fail(WriteError::WriteFailed, got < 0 ? errno : EIO);
+            done += got;
+        }
+        return file_.writeAt(to + at, buffer_.get(), size_t(n)) || fail(WriteError::WriteFailed, file_.error());
+    };
+    if (to > from) {
+        for (int64_t end = total; end > 0;) {
+            const int64_t n = std::min<int64_t>(end, kCopyBlock);
+            end -= n;
+            if (!moveBlock(end, n))
+                return false;
+        }
+    } else {
+        for (int64_t at = 0; at < total;) {
+            const int64_t n = std::min<int64_t>(total - at, kCopyBlock);
+            if (!moveBlock(at, n))
+                return false;
+            at += n;
+        }
+        if (::ftruncate(fd, off_t(to + total)) != 0)
+            return fail(WriteError::WriteFailed, errno);
+    }
     return true;
 }
 
@@ -128,6 +235,37 @@ bool Writer::copyFrom(int fd, int64_t offset, int64_t bytes)
 {
     if (offset < 0 || bytes < 0 || !reserve(uint64_t(bytes)))
         return false;
+    // Holes in the source (silence a file system keeps without disk) stay holes, so a
+    // sparse source costs neither the disk nor the time of its size. A source without holes
+    // is one stretch of data.
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        while (bytes > 0 && offset < st.st_size) {
+            const off_t data = ::lseek(fd, offset, SEEK_DATA);
+            if (data < 0 && errno != ENXIO)
+                break; // no hole support: copy all of it
+            const int64_t holeEnd = data < 0 ? int64_t(st.st_size) : int64_t(data);
+            const int64_t hole = std::min(bytes, holeEnd - offset);
+            if (hole > 0) {
+                if (!appendHole(uint64_t(hole)))
+                    return false;
+                offset += hole;
+                bytes -= hole;
+                continue;
+            }
+            const off_t dataEnd = ::lseek(fd, offset, SEEK_HOLE);
+            const int64_t run = dataEnd < 0 ? bytes : std::min(bytes, int64_t(dataEnd) - offset);
+            if (run <= 0 || !copyData(fd, offset, run))
+                break;
+            offset += run;
+            bytes -= run;
+        }
+    }
+    return error_ == WriteError::None && (bytes == 0 || copyData(fd, offset, bytes));
+}
+
+bool Writer::copyData(int fd, int64_t offset, int64_t bytes)
+{
     while (bytes > 0) {
         loff_t from = offset;
         const ssize_t n =
@@ -166,8 +304,15 @@ WriteError Writer::commit()
     if (file_.committed())
         return WriteError::None;
     if (error_ == WriteError::None) {
-        const auto h = header(format_, dataBytes_);
-        if (!file_.writeAt(0, h.data(), h.size()) || !file_.commit()) {
+        const size_t wanted = headerSizeFor(dataBytes_);
+        if (wanted != headerBytes_ && moveSound(int64_t(headerBytes_), int64_t(wanted)))
+            headerBytes_ = wanted;
+    }
+    if (error_ == WriteError::None) {
+        const bool written = headerBytes_ == kHeaderSize
+                                 ? file_.writeAt(0, header(format_, dataBytes_).data(), kHeaderSize)
+                                 : file_.writeAt(0, rf64Header(format_, dataBytes_).data(), kRf64HeaderSize);
+        if (!written || !file_.commit()) {
             // A name that turned into a folder meanwhile refuses the rename.
             const int system = file_.error();
             fail(system == EISDIR || system == ENOTDIR ? WriteError::CannotCreate : WriteError::WriteFailed, system);

@@ -652,6 +652,13 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
+    <name>DiskSpace</name>
+    <message>
+        <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
+        <translation>Auf dem Datenträger ist nicht genug Platz für „%1“: Nötig sind %2, frei sind %3.</translation>
+    </message>
+</context>
+<context>
     <name>Dropping</name>
     <message>
         <source>Drop one sound file at a time.</source>

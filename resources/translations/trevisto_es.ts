@@ -652,6 +652,13 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
+    <name>DiskSpace</name>
+    <message>
+        <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
+        <translation>No hay espacio suficiente en el disco para «%1»: necesita %2 y hay %3 libres.</translation>
+    </message>
+</context>
+<context>
     <name>Dropping</name>
     <message>
         <source>Drop one sound file at a time.</source>

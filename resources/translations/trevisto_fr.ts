@@ -652,6 +652,13 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
+    <name>DiskSpace</name>
+    <message>
+        <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
+        <translation>Il n’y a pas assez de place sur le disque pour « %1 » : il faut %2, et %3 sont libres.</translation>
+    </message>
+</context>
+<context>
     <name>Dropping</name>
     <message>
         <source>Drop one sound file at a time.</source>

@@ -652,6 +652,13 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
+    <name>DiskSpace</name>
+    <message>
+        <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
+        <translation>Sul disco non c’è spazio sufficiente per «%1»: servono %2 e ne sono liberi %3.</translation>
+    </message>
+</context>
+<context>
     <name>Dropping</name>
     <message>
         <source>Drop one sound file at a time.</source>

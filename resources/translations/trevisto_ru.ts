@@ -653,6 +653,13 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
+    <name>DiskSpace</name>
+    <message>
+        <source>There is not enough room on the disk for &quot;%1&quot;: it needs %2, and %3 is free.</source>
+        <translation>На диске недостаточно места для «%1»: нужно %2, свободно %3.</translation>
+    </message>
+</context>
+<context>
     <name>Dropping</name>
     <message>
         <source>Drop one sound file at a time.</source>

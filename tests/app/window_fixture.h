@@ -80,7 +80,7 @@ protected:
     static const std::array<QFrame *, 18> &Shape1(const frmWriteWave &w) { return w.Shape1; }
     static BassLibrary &Bass(frmWriteWave &w) { return w.Bass; }
     static quint32 &Chan(frmWriteWave &w) { return w.source_.Chan; }
-    static qint32 &DataLength(frmWriteWave &w) { return w.source_.DataLength; }
+    static int64_t &DataLength(frmWriteWave &w) { return w.source_.DataLength; }
     static qint32 &BitRate(frmWriteWave &w) { return w.BitRate; }
     static qint32 &MarkIn(frmWriteWave &w) { return w.MarkIn; }
     static qint32 &MarkOut(frmWriteWave &w) { return w.MarkOut; }

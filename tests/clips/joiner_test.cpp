@@ -224,7 +224,9 @@ TEST_F(Joiner, AFullOrReadOnlyTargetFailsAndLeavesOnlyTheEarlierFile)
         std::vector<std::string> clips;
         std::string first; // the helper's first line
     } cases[] = {
-        {"full", {big1, big2}, "failed: \"" + target + "/joined.wav\" cannot be written: the disk is full"},
+        // Refused before the first byte, by the room it would take.
+        {"full", {big1, big2},
+         "failed: There is not enough room on the disk for \"" + target + "/joined.wav\": it needs 1.4 MB, and 1.0 MB is free."},
         {"readonly", {pa, pb}, "failed: \"" + target + "/joined.wav\" cannot be written: the folder is read-only"},
         {"fits", {pa, pb}, "ok"},
     };

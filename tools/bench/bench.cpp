@@ -64,7 +64,7 @@ DWORD openSource(BassLibrary &bass, const char *path)
     return handle;
 }
 
-Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, DWORD *reported)
+Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, int64_t *reported)
 {
     Decoding d;
     const DWORD handle = openSource(bass, source);
@@ -72,7 +72,7 @@ Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath,
         return d;
     d.opened = true;
     if (reported)
-        *reported = bass.ChannelGetLength(handle);
+        *reported = bass.channelLength(handle);
     WaveConversion conversion;
     if (table)
         conversion.setPeakTable(table);

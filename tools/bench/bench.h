@@ -52,7 +52,7 @@ struct OutputSeen : OutputObserver {
     void outputFailed(const OutputFailure &failure) override;
 };
 
-Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, DWORD *reported);
+Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, int64_t *reported);
 
 int decodeJob(int argc, char **argv);
 int convertJob(int argc, char **argv);

@@ -35,7 +35,7 @@ int decodeJob(int argc, char **argv)
         bass.Free();
         return 1;
     }
-    const DWORD reported = bass.ChannelGetLength(handle);
+    const long long reported = bass.channelLength(handle);
     std::vector<unsigned char> block(kBlockBytes);
     unsigned long long delivered = 0;
     int status = 0;
@@ -51,8 +51,8 @@ int decodeJob(int argc, char **argv)
     }
     const double seconds = since(start);
     bass.Free();
-    std::printf("reported=%u delivered=%llu seconds=%.3f\n", reported, delivered, seconds);
-    if (status == 0 && delivered != reported) {
+    std::printf("reported=%lld delivered=%llu seconds=%.3f\n", reported, delivered, seconds);
+    if (status == 0 && (long long)delivered != reported) {
         std::fprintf(stderr, "trevisto-bench: %s: delivered length differs from the reported one\n", path);
         status = 1;
     }
@@ -75,7 +75,7 @@ int convertJob(int argc, char **argv)
         return 2;
     const auto start = Clock::now();
     PeakTable table;
-    DWORD reported = 0;
+    int64_t reported = 0;
     const Decoding decoded = decodeToWav(bass, argv[0], argv[1], peaks ? &table : nullptr, &reported);
     if (!decoded.opened) {
         bass.Free();
@@ -84,7 +84,8 @@ int convertJob(int argc, char **argv)
     const auto &result = decoded.result;
     const double seconds = since(start);
     bass.Free();
-    std::printf("reported=%u delivered=%lld peaks=%d seconds=%.3f\n", reported, static_cast<long long>(result.bytes),
+    std::printf("reported=%lld delivered=%lld peaks=%d seconds=%.3f\n", static_cast<long long>(reported),
+                static_cast<long long>(result.bytes),
                 table.size(), seconds);
     if (!decoded.completed()) {
         std::fprintf(stderr, "trevisto-bench: %s\n", decoded.why().toLocal8Bit().constData());

@@ -171,7 +171,8 @@ int cueJob(int argc, char **argv)
     }
     BASS_CHANNELINFO info{};
     bass.ChannelGetInfo(handle, &info);
-    const int64_t frames = info.chans ? int64_t(bass.ChannelGetLength(handle)) / (2 * int64_t(info.chans)) : 0;
+    const int64_t length = bass.channelLength(handle);
+    const int64_t frames = info.chans && length > 0 ? length / (2 * int64_t(info.chans)) : 0;
     bass.ChannelFree(handle);
     bass.Free();
     const Outcome inside = tracks::CheckCueAgainstSound(read.sheet, frames, info.freq);

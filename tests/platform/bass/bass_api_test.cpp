@@ -198,7 +198,7 @@ TEST(BassExports, TheLibraryLoadsByNameWithEveryEntryPoint)
          {"BASS_GetVersion", "BASS_SetConfig", "BASS_Init", "BASS_ErrorGetCode", "BASS_Free", "BASS_StreamCreateFile",
           "BASS_StreamCreateURL", "BASS_MusicLoad", "BASS_ChannelFree", "BASS_ChannelGetLength", "BASS_ChannelGetInfo",
           "BASS_ChannelGetAttributes", "BASS_ChannelIsActive", "BASS_ChannelGetData", "BASS_ChannelGetPosition",
-          "BASS_ChannelSetPosition"})
+          "BASS_ChannelSetPosition", "BASS_ChannelGetLength64", "BASS_ChannelGetPosition64", "BASS_ChannelSetPosition64"})
         EXPECT_NE(dlsym(lib, name), nullptr) << name;
     const auto version = reinterpret_cast<DWORD (*)()>(dlsym(lib, "BASS_GetVersion"));
     ASSERT_NE(version, nullptr);

@@ -341,7 +341,7 @@ TEST_P(ShrunkSourceTest, FailsTheReadAndStopsTheChannel)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ShrunkSourceTest, ::testing::Values("wav", "mp3"));
 
-TEST_F(BassTest, CapsSourcesBeyond32BitLengthsAtAWholeFrame)
+TEST_F(BassTest, LengthsPast32BitsComeWholeThroughThe64BitCalls)
 {
     // 8-bit mono data just under 4 GiB widens to almost 8 GiB of 16-bit output. The
     // file is sparse, so it costs no disk space.
@@ -352,13 +352,27 @@ TEST_F(BassTest, CapsSourcesBeyond32BitLengthsAtAWholeFrame)
 
     const HSTREAM h = openStream(path);
     ASSERT_NE(h, 0u) << BASS_ErrorGetCode();
-    const DWORD length = BASS_ChannelGetLength(h);
-    EXPECT_EQ(length, 0xFFFFFFFEu);
+    const QWORD length = BASS_ChannelGetLength64(h);
+    EXPECT_EQ(length, 2 * QWORD(dataBytes));
+    // The 32-bit calls cannot tell it: they fail rather than give a shorter sound.
+    EXPECT_EQ(BASS_ChannelGetLength(h), kFailed);
+    EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_NOTAVAIL);
 
-    ASSERT_TRUE(BASS_ChannelSetPosition(h, length - 6000));
-    const Decoded rest = drain(h);
-    EXPECT_EQ(rest.bytes.size(), 6000u);
-    EXPECT_EQ(BASS_ChannelGetPosition(h), length);
+    // Before the 32-bit line both kinds of call agree; past it only the 64-bit ones work.
+    ASSERT_TRUE(BASS_ChannelSetPosition(h, 0xFFFFFF00u));
+    EXPECT_EQ(BASS_ChannelGetPosition(h), 0xFFFFFF00u);
+    EXPECT_EQ(BASS_ChannelGetPosition64(h), 0xFFFFFF00u);
+    ASSERT_TRUE(BASS_ChannelSetPosition64(h, length - 6001));
+    EXPECT_EQ(BASS_ChannelGetPosition(h), kFailed);
+    EXPECT_EQ(BASS_ChannelGetPosition64(h), length - 6002) << "a whole frame";
+    std::vector<uint8_t> block(kBlock);
+    QWORD delivered = 0;
+    DWORD n = 0;
+    while ((n = BASS_ChannelGetData(h, block.data(), kBlock)) != 0 && n != kFailed)
+        delivered += n;
+    EXPECT_EQ(delivered, 6002u);
+    EXPECT_EQ(BASS_ChannelGetPosition64(h), length);
+    EXPECT_FALSE(BASS_ChannelSetPosition64(h, length + 2)) << "past the end";
 }
 
 } // namespace

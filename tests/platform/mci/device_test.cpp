@@ -326,21 +326,41 @@ TEST_F(DeviceTest, FileNamesMayHoldBlanks)
     EXPECT_EQ(contents(path("my sounds/cut  result.wav")), expectedFile(f, source));
 }
 
-TEST_F(DeviceTest, ResultsPastTheWaveLimitAreRefusedWithoutWriting)
+TEST_F(DeviceTest, ResultsPastTheWaveLimitAreSavedAsRf64)
 {
-    // A sparse file declaring just under 4 GiB of sound: more than fits after a header.
+    // A sparse file of just under 4 GiB of sound, real bytes only at its end: more than a
+    // plain header can describe once saved, and a cut past 2 GiB counted in 64 bits.
     const wav::Format f{wav::kTagPcm, 2, 44100, 16};
     const uint64_t dataBytes = 0xFFFFFFF0;
     const auto h = wav::header(f, 0);
     Bytes head(h.begin(), h.begin() + 40);
     add32(head, uint32_t(dataBytes));
     put(path("huge.wav"), head);
-    ASSERT_EQ(::truncate(path("huge.wav").c_str(), off_t(wav::kHeaderSize + dataBytes)), 0);
+    ASSERT_EQ(::truncate(path("huge.wav").c_str(), off_t(wav::kHeaderSize + dataBytes - 8)), 0);
+    {
+        std::ofstream out(path("huge.wav"), std::ios::binary | std::ios::app);
+        out.write("\1\2\3\4\5\6\7\10", 8);
+    }
 
     ASSERT_EQ(dev_.send("open " + path("huge.wav") + " type waveaudio alias v"), Ok);
     EXPECT_EQ(dev_.sound("v")->frames(), int64_t(dataBytes / 4));
-    EXPECT_EQ(dev_.send("save v " + path("out.wav")), FileTooLarge);
-    EXPECT_FALSE(fs::exists(path("out.wav")));
+    ASSERT_EQ(dev_.send("save v " + path("out.wav")), Ok);
+    wav::Info info;
+    ASSERT_EQ(wav::readInfo(path("out.wav"), info), wav::ReadError::None);
+    EXPECT_EQ(info.dataOffset, int64_t(wav::kRf64HeaderSize));
+    EXPECT_EQ(info.dataSize, int64_t(dataBytes));
+    Bytes last(8);
+    std::ifstream saved(path("out.wav"), std::ios::binary);
+    saved.seekg(-8, std::ios::end);
+    saved.read(reinterpret_cast<char *>(last.data()), 8);
+    EXPECT_EQ(last, (Bytes{1, 2, 3, 4, 5, 6, 7, 8}));
+
+    // Cut past the 2 GiB line: 6 h 45 min of CD sound from 3 h 30 min on.
+    ASSERT_EQ(dev_.send("delete v from 0 to 12600000"), Ok);
+    ASSERT_EQ(dev_.send("save v " + path("tail.wav")), Ok);
+    ASSERT_EQ(wav::readInfo(path("tail.wav"), info), wav::ReadError::None);
+    EXPECT_EQ(info.dataOffset, int64_t(wav::kHeaderSize));
+    EXPECT_EQ(info.frames, int64_t(dataBytes / 4) - 12600 * 44100);
 }
 
 } // namespace

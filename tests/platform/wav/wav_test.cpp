@@ -297,7 +297,7 @@ TEST_F(WavTest, AFailedOrAbandonedWriteLeavesNoTrace)
     {
         auto w = Writer::create(target, f);
         ASSERT_TRUE(w);
-        EXPECT_FALSE(w->copyFrom(0, 0, int64_t(kMaxDataBytes) + 1));
+        EXPECT_FALSE(w->copyFrom(0, 0, int64_t(kMaxFileDataBytes) + 1));
         EXPECT_EQ(w->error(), WriteError::TooLarge);
         EXPECT_EQ(w->commit(), WriteError::TooLarge);
     }
@@ -327,6 +327,131 @@ TEST_F(WavTest, AFailedOrAbandonedWriteLeavesNoTrace)
     left = names();
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (std::vector<std::string>{"folder", "keep.wav", "short.bin"})) << "the replaced file is gone";
+}
+
+// Files at the 2 GiB and 4 GiB edges, their sound a hole with a few real bytes at its end,
+// so they cost no disk: up to a full plain header the file keeps the 44-byte layout, past it
+// it is RF64, and both read back with every byte where it was written.
+TEST_F(WavTest, LongSoundsKeepThePlainLayoutUpToItsLimitAndAreRf64Past)
+{
+    const Format f{kTagPcm, 2, 44100, 16};
+    const Bytes tail = {1, 2, 3, 4, 5, 6, 7, 8};
+    const uint64_t most = kMaxDataBytes / 4 * 4; // in whole frames
+    const struct {
+        const char *name;
+        uint64_t hole;      // bytes of silence before the tail
+        uint64_t expected;  // told to the writer before the first byte; 0: nothing told
+        size_t headerBytes; // where the sound must start
+    } cases[] = {
+        {"past 2 GiB", (2ull << 30) + 8, 0, kHeaderSize},
+        {"the most a plain header holds", most - 8, 0, kHeaderSize},
+        {"the most, announced as such", most - 8, most, kHeaderSize},
+        {"one frame past it, announced", most - 4, most + 4, kRf64HeaderSize},
+        {"five GiB, announced", 5ull << 30, (5ull << 30) + 8, kRf64HeaderSize},
+        {"announced long, stopped short", 1000, 6ull << 30, kHeaderSize},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string p = path("long.wav");
+        auto w = Writer::create(p, f);
+        ASSERT_TRUE(w);
+        if (c.expected) {
+            ASSERT_TRUE(w->expect(c.expected));
+        }
+        ASSERT_TRUE(w->appendHole(c.hole));
+        ASSERT_TRUE(w->write(tail.data(), tail.size()));
+        ASSERT_EQ(w->commit(), WriteError::None);
+
+        const uint64_t dataBytes = c.hole + tail.size();
+        struct stat st;
+        ASSERT_EQ(::stat(p.c_str(), &st), 0);
+        EXPECT_EQ(uint64_t(st.st_size), c.headerBytes + dataBytes);
+        EXPECT_LT(uint64_t(st.st_blocks) * 512, 1u << 20) << "the silence stays a hole";
+
+        Bytes head(c.headerBytes);
+        std::ifstream in(p, std::ios::binary);
+        in.read(reinterpret_cast<char *>(head.data()), std::streamsize(head.size()));
+        if (c.headerBytes == kHeaderSize) {
+            const auto h = header(f, dataBytes);
+            EXPECT_EQ(head, Bytes(h.begin(), h.end()));
+        } else {
+            const auto h = rf64Header(f, dataBytes);
+            EXPECT_EQ(head, Bytes(h.begin(), h.end()));
+        }
+
+        Info info;
+        ASSERT_EQ(readInfo(p, info), ReadError::None);
+        EXPECT_EQ(info.dataOffset, int64_t(c.headerBytes));
+        EXPECT_EQ(info.dataSize, int64_t(dataBytes));
+        EXPECT_FALSE(info.dataClamped);
+        auto file = File::open(p);
+        ASSERT_TRUE(file);
+        Bytes last(tail.size());
+        ASSERT_EQ(file->readFrames(info.frames - 2, 2, last.data()), 2);
+        EXPECT_EQ(last, tail);
+        Bytes first(4, 0xAA);
+        ASSERT_EQ(file->readFrames(0, 1, first.data()), 1);
+        EXPECT_EQ(first, Bytes(4, 0));
+        fs::remove(p);
+    }
+}
+
+TEST_F(WavTest, Rf64HeaderCarriesTheSizesInItsDs64Chunk)
+{
+    const Format f{kTagPcm, 2, 44100, 16};
+    const uint64_t dataBytes = 15ull * 1000 * 1000 * 1000 + 4; // a 24-hour working file
+    const auto h = rf64Header(f, dataBytes);
+    const Bytes b(h.begin(), h.end());
+    const auto le32 = [&](size_t at) { return uint32_t(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | uint32_t(b[at + 3]) << 24); };
+    const auto le64 = [&](size_t at) { return uint64_t(le32(at)) | uint64_t(le32(at + 4)) << 32; };
+    EXPECT_EQ(std::string(b.begin(), b.begin() + 4), "RF64");
+    EXPECT_EQ(le32(4), 0xFFFFFFFFu);
+    EXPECT_EQ(std::string(b.begin() + 8, b.begin() + 16), "WAVEds64");
+    EXPECT_EQ(le32(16), 28u);
+    EXPECT_EQ(le64(20), dataBytes + 72) << "the file's size less 8";
+    EXPECT_EQ(le64(28), dataBytes);
+    EXPECT_EQ(le64(36), dataBytes / 4) << "sample frames";
+    EXPECT_EQ(le32(44), 0u);
+    const auto plain = header(f, 0);
+    EXPECT_EQ(Bytes(b.begin() + 48, b.begin() + 72), Bytes(plain.begin() + 12, plain.begin() + 36)) << "the same fmt chunk";
+    EXPECT_EQ(std::string(b.begin() + 72, b.begin() + 76), "data");
+    EXPECT_EQ(le32(76), 0xFFFFFFFFu);
+}
+
+TEST_F(WavTest, CopiedHolesStayHolesAndDataAroundThemIsCopied)
+{
+    // A source with data, a 3 GiB hole, and data again: the copy keeps all three in place
+    // without filling the hole.
+    const Bytes a = pattern(5000, 3), b = pattern(7000, 4);
+    const std::string src = put("sparse.bin", a);
+    const int64_t secondAt = int64_t(a.size()) + (3ll << 30);
+    {
+        const int fd = ::open(src.c_str(), O_WRONLY);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::pwrite(fd, b.data(), b.size(), secondAt), ssize_t(b.size()));
+        ::close(fd);
+    }
+    const int fd = ::open(src.c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const Format f{kTagPcm, 1, 8000, 8};
+    auto w = Writer::create(path("copy.wav"), f);
+    ASSERT_TRUE(w);
+    ASSERT_TRUE(w->copyFrom(fd, 1000, secondAt + 2000 - 1000));
+    ASSERT_EQ(w->commit(), WriteError::None);
+    ::close(fd);
+
+    auto file = File::open(path("copy.wav"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->info().dataSize, secondAt + 1000);
+    Bytes got(4000);
+    ASSERT_EQ(file->readFrames(0, 4000, got.data()), 4000);
+    EXPECT_EQ(got, Bytes(a.begin() + 1000, a.end()));
+    ASSERT_EQ(file->readFrames(secondAt - 1000 - 10, 2010, got.data()), 2010);
+    EXPECT_EQ(Bytes(got.begin(), got.begin() + 10), Bytes(10, 0));
+    EXPECT_EQ(Bytes(got.begin() + 10, got.begin() + 2010), Bytes(b.begin(), b.begin() + 2000));
+    struct stat st;
+    ASSERT_EQ(::stat(path("copy.wav").c_str(), &st), 0);
+    EXPECT_LT(uint64_t(st.st_blocks) * 512, 1u << 20);
 }
 
 TEST_F(WavTest, CopiedRangesLandInOrderAfterTheHeader)
