@@ -15,6 +15,8 @@ extern "C" {
 
 #include <algorithm>
 #include <atomic>
+
+#include <dlfcn.h>
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -61,6 +63,22 @@ std::string joinedList()
         s += (s.empty() ? "" : ",") + std::string(d);
     return s;
 }
+
+// FFmpeg's libraries, and the libraries they load, stay once this library has loaded them.
+// Theirs are start-up allocations that their own globals hold: unloaded with this library
+// at every BASS_Free, each load would lose them for good, and not every one of them expects
+// to be started twice in a process.
+const struct KeepLibrariesLoaded {
+    KeepLibrariesLoaded()
+    {
+        for (void *symbol : {reinterpret_cast<void *>(&avformat_version), reinterpret_cast<void *>(&avcodec_version),
+                             reinterpret_cast<void *>(&swresample_version), reinterpret_cast<void *>(&avutil_version)}) {
+            Dl_info info{};
+            if (dladdr(symbol, &info) && info.dli_fname)
+                dlopen(info.dli_fname, RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
+        }
+    }
+} keepLibrariesLoaded;
 
 void quietLibraries()
 {
