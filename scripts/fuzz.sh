@@ -38,6 +38,7 @@ ci_seed=20261208
 declare -A ci_runs=(
   [fuzz_avi]=2500000
   [fuzz_bass]=2000
+  [fuzz_cuesheet]=60000
   [fuzz_language]=90000
   [fuzz_mp3copy]=5000
   [fuzz_mp3join]=3000
