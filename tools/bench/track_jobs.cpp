@@ -14,19 +14,74 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace trevisto::bench {
 
 namespace {
 
-// A whole number from an option's value; false when it is none.
+// A number from an option's value; false when it is none.
 bool number(const char *text, double &out)
 {
     char *end = nullptr;
     out = std::strtod(text, &end);
     return end != text && *end == '\0';
+}
+
+// What the pauses and tracks jobs are asked: the search's options and the other arguments.
+struct SearchArguments {
+    tracks::PauseSearch search;
+    std::optional<double> everyMinutes;
+    std::vector<const char *> others;
+};
+
+std::optional<SearchArguments> searchArguments(int argc, char **argv)
+{
+    SearchArguments given;
+    for (int i = 0; i < argc; ++i) {
+        double value = 0;
+        const auto option = [&](const char *name) {
+            return std::strcmp(argv[i], name) == 0 && i + 1 < argc && number(argv[i + 1], value) && ++i;
+        };
+        if (option("--threshold"))
+            given.search.thresholdDbfs = value;
+        else if (option("--min-pause"))
+            given.search.minPauseMs = int64_t(value);
+        else if (option("--min-track"))
+            given.search.minTrackMs = int64_t(value);
+        else if (option("--keep-pause"))
+            given.search.keepPauseMs = int64_t(value);
+        else if (option("--every") && value > 0)
+            given.everyMinutes = value;
+        else if (argv[i][0] != '-')
+            given.others.push_back(argv[i]);
+        else
+            return std::nullopt;
+    }
+    return given;
+}
+
+// The split points the window proposes on the WAV file `path`, with its levels; nullopt
+// after saying why when it cannot be read.
+std::optional<std::vector<int64_t>> splitPoints(const char *path, const SearchArguments &given,
+                                                std::unique_ptr<wav::File> &file, tracks::Levels &levels)
+{
+    wav::ReadError error = wav::ReadError::None;
+    file = wav::File::open(path, &error);
+    if (!file) {
+        std::fprintf(stderr, "trevisto-bench: %s: %s\n", path, wav::describe(error));
+        return std::nullopt;
+    }
+    const tracks::MeasureResult measured = tracks::MeasureLevels(*file, 0, file->info().frames, levels);
+    if (!measured.ok) {
+        std::fprintf(stderr, "trevisto-bench: %s: reading failed: %s\n", path, std::strerror(measured.systemError));
+        return std::nullopt;
+    }
+    return given.everyMinutes ? tracks::EverySplitPoints(levels, int64_t(*given.everyMinutes * 60000))
+                              : tracks::PauseSplitPoints(levels, given.search);
 }
 
 } // namespace
@@ -36,52 +91,21 @@ bool number(const char *text, double &out)
 // threshold used and the time taken on stderr.
 int pausesJob(int argc, char **argv)
 {
-    tracks::PauseSearch search;
-    std::optional<double> everyMinutes;
-    const char *path = nullptr;
-    for (int i = 0; i < argc; ++i) {
-        double value = 0;
-        const auto option = [&](const char *name) {
-            return std::strcmp(argv[i], name) == 0 && i + 1 < argc && number(argv[i + 1], value) && ++i;
-        };
-        if (option("--threshold"))
-            search.thresholdDbfs = value;
-        else if (option("--min-pause"))
-            search.minPauseMs = int64_t(value);
-        else if (option("--min-track"))
-            search.minTrackMs = int64_t(value);
-        else if (option("--keep-pause"))
-            search.keepPauseMs = int64_t(value);
-        else if (option("--every") && value > 0)
-            everyMinutes = value;
-        else if (!path && argv[i][0] != '-')
-            path = argv[i];
-        else
-            return -1;
-    }
-    if (!path)
+    const std::optional<SearchArguments> given = searchArguments(argc, argv);
+    if (!given || given->others.size() != 1)
         return -1;
     const auto start = Clock::now();
-    wav::ReadError error = wav::ReadError::None;
-    const auto file = wav::File::open(path, &error);
-    if (!file) {
-        std::fprintf(stderr, "trevisto-bench: %s: %s\n", path, wav::describe(error));
-        return 1;
-    }
+    std::unique_ptr<wav::File> file;
     tracks::Levels levels;
-    const tracks::MeasureResult measured = tracks::MeasureLevels(*file, 0, file->info().frames, levels);
-    if (!measured.ok) {
-        std::fprintf(stderr, "trevisto-bench: %s: reading failed: %s\n", path, std::strerror(measured.systemError));
+    const std::optional<std::vector<int64_t>> points = splitPoints(given->others[0], *given, file, levels);
+    if (!points)
         return 1;
-    }
-    const double threshold = search.thresholdDbfs ? *search.thresholdDbfs : tracks::AutomaticThreshold(levels);
-    const std::vector<int64_t> points = everyMinutes
-                                            ? tracks::EverySplitPoints(levels, int64_t(*everyMinutes * 60000))
-                                            : tracks::PauseSplitPoints(levels, search);
     const double seconds = since(start);
-    for (const int64_t point : points)
+    for (const int64_t point : *points)
         std::printf("%" PRId64 "\n", point * 1000 / int64_t(levels.rate));
-    std::fprintf(stderr, "threshold=%.1f points=%zu seconds=%.3f\n", threshold, points.size(), seconds);
+    const tracks::PauseSearch &search = given->search;
+    const double threshold = search.thresholdDbfs ? *search.thresholdDbfs : tracks::AutomaticThreshold(levels);
+    std::fprintf(stderr, "threshold=%.1f points=%zu seconds=%.3f\n", threshold, points->size(), seconds);
     return 0;
 }
 
@@ -90,48 +114,22 @@ int pausesJob(int argc, char **argv)
 // clips; prints the tracks written and the seconds taken.
 int tracksJob(int argc, char **argv)
 {
-    if (argc < 2)
+    const std::optional<SearchArguments> given = searchArguments(argc, argv);
+    if (!given || given->others.size() != 2)
         return -1;
-    const char *path = argv[0];
-    const std::string folder = argv[1];
-    tracks::PauseSearch search;
-    std::optional<double> everyMinutes;
-    for (int i = 2; i < argc; ++i) {
-        double value = 0;
-        const bool given = i + 1 < argc && number(argv[i + 1], value);
-        if (!given)
-            return -1;
-        if (std::strcmp(argv[i], "--every") == 0 && value > 0)
-            everyMinutes = value;
-        else if (std::strcmp(argv[i], "--threshold") == 0)
-            search.thresholdDbfs = value;
-        else if (std::strcmp(argv[i], "--min-pause") == 0)
-            search.minPauseMs = int64_t(value);
-        else if (std::strcmp(argv[i], "--min-track") == 0)
-            search.minTrackMs = int64_t(value);
-        else
-            return -1;
-        ++i;
-    }
+    const char *path = given->others[0];
+    const std::string folder = given->others[1];
     const auto start = Clock::now();
-    wav::ReadError error = wav::ReadError::None;
-    const auto file = wav::File::open(path, &error);
-    if (!file) {
-        std::fprintf(stderr, "trevisto-bench: %s: %s\n", path, wav::describe(error));
-        return 1;
-    }
+    std::unique_ptr<wav::File> file;
     tracks::Levels levels;
-    if (!tracks::MeasureLevels(*file, 0, file->info().frames, levels).ok) {
-        std::fprintf(stderr, "trevisto-bench: %s: reading failed\n", path);
+    const std::optional<std::vector<int64_t>> points = splitPoints(path, *given, file, levels);
+    if (!points)
         return 1;
-    }
-    const std::vector<int64_t> points = everyMinutes ? tracks::EverySplitPoints(levels, int64_t(*everyMinutes * 60000))
-                                                     : tracks::PauseSplitPoints(levels, search);
     const double found = since(start);
     std::vector<tracks::TrackFile> files;
     int64_t first = 0;
-    for (size_t i = 0; i <= points.size(); ++i) {
-        const int64_t end = i < points.size() ? points[i] : file->info().frames;
+    for (size_t i = 0; i <= points->size(); ++i) {
+        const int64_t end = i < points->size() ? (*points)[i] : file->info().frames;
         char name[32];
         std::snprintf(name, sizeof name, "/track%02zu.wav", i + 1);
         files.push_back({folder + name, first, end});
