@@ -30,6 +30,8 @@ packages=(
   libasound2-dev qt6-svg-dev
   # MP3 encoder (also makes test audio) and rate conversion
   libmp3lame-dev libsoxr-dev
+  # loudness of clips and joins; tags and chapters on what is written
+  libebur128-dev libtag1-dev
   # the program on a virtual display, as the package tests start it; also for a machine
   # without a display of its own
   xvfb xauth xdotool fonts-dejavu-core
