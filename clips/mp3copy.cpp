@@ -29,7 +29,8 @@ Mp3CopyOutcome notCopyable(const QString &why, const mp3frames::Mp3Index *index 
 } // namespace
 
 Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString &nativeSound,
-                          const QString &nativeOutput, const io::AtomicFile::Options &options)
+                          const QString &nativeOutput, const io::AtomicFile::Options &options,
+                          const std::vector<unsigned char> *tag)
 {
     using namespace mp3frames;
     if (!origin)
@@ -53,7 +54,7 @@ Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString 
     if (plan.plan->encodedFrames > 0) {
         // The frames in front are encoded from the cut's sound, as a join of this one clip
         // encodes them.
-        const Mp3JoinOutcome joined = JoinMp3ByCopy({{origin, nativeSound}}, nativeOutput, options);
+        const Mp3JoinOutcome joined = JoinMp3ByCopy({{origin, nativeSound}}, nativeOutput, options, tag);
         if (joined.kind == Mp3JoinOutcome::Copied)
             return {Mp3CopyOutcome::Copied, {}};
         if (joined.kind == Mp3JoinOutcome::Failed)
@@ -62,6 +63,7 @@ Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString 
     }
     CopyOptions copy;
     copy.file = options;
+    copy.tag = tag;
     const CopyResult written = writeRange(source, index, *plan.plan, QFile::encodeName(nativeOutput).toStdString(), copy);
     if (written.ok())
         return {Mp3CopyOutcome::Copied, {}};

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace trevisto {
 
@@ -31,7 +32,9 @@ struct Mp3CopyOutcome {
 // is the cut's sound as a WAV file: where the cut starts in frames that take bit-reservoir
 // bytes from before the source's start, the frames in front of the first that takes none
 // are encoded again from it, as at a joint.
+// `tag`, when given, is the ID3v2 tag in front (none when empty) in place of the source's.
 Mp3CopyOutcome CopyMp3Cut(const std::optional<Mp3Origin> &origin, const QString &nativeSound,
-                          const QString &nativeOutput, const io::AtomicFile::Options &options = {});
+                          const QString &nativeOutput, const io::AtomicFile::Options &options = {},
+                          const std::vector<unsigned char> *tag = nullptr);
 
 } // namespace trevisto

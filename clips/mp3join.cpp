@@ -3,7 +3,7 @@
 namespace trevisto {
 
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
-                             const io::AtomicFile::Options &options)
+                             const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag)
 {
     std::vector<mp3enc::CopyJoinClip> joined;
     joined.reserve(clips.size());
@@ -14,7 +14,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
             c.origin = mp3enc::ClipOrigin{clip.origin->source.path, clip.origin->source.identity, clip.origin->first,
                                           clip.origin->last};
     }
-    return mp3enc::joinByCopy(joined, nativeOutput, options);
+    return mp3enc::joinByCopy(joined, nativeOutput, options, tag);
 }
 
 } // namespace trevisto

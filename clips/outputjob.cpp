@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace trevisto {
@@ -79,8 +80,35 @@ std::vector<OutputPiece> ClipPieces(const ClipList &clips)
 {
     std::vector<OutputPiece> pieces;
     for (const Clip &clip : clips.items())
-        pieces.push_back({clips.fileOf(clip.name), clip.origin});
+        pieces.push_back({clips.fileOf(clip.name), clip.origin, clip.name});
     return pieces;
+}
+
+QString TagSourceOf(const OutputRequest &request)
+{
+    if (!request.tagSource.isEmpty())
+        return request.tagSource;
+    if (!request.pieces.empty() && request.pieces.front().origin)
+        return request.pieces.front().origin->source.path;
+    return {};
+}
+
+std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces)
+{
+    std::vector<tags::Chapter> chapters;
+    double seconds = 0;
+    // Rounded alike at both ends, so that the chapters meet.
+    auto ms = [](double at) { return uint32_t(std::min<long long>(std::llround(at * 1000), UINT32_MAX)); };
+    for (const OutputPiece &piece : pieces) {
+        wav::Info info;
+        if (wav::readInfo(QFile::encodeName(NativePath(piece.file)).toStdString(), info) != wav::ReadError::None ||
+            info.format.sampleRate == 0)
+            return {};
+        const double end = seconds + double(info.frames) / info.format.sampleRate;
+        chapters.push_back({piece.name.toStdString(), ms(seconds), ms(end)});
+        seconds = end;
+    }
+    return chapters;
 }
 
 OutputJob::WorkFile::WorkFile(QString nativePath) : path_(std::move(nativePath)) {}
@@ -167,6 +195,27 @@ bool OutputJob::roomForEncoded(const OutputRequest &request)
     return !refusal;
 }
 
+// The ID3v2 tag of the MP3 being written: with every frame of the source's tag when its
+// frames are copied, else only what describes the sound itself.
+std::vector<unsigned char> OutputJob::mp3Tag(bool copied) const
+{
+    tags::TagRequest tag;
+    tag.source = QFile::encodeName(TagSourceOf(request_)).toStdString();
+    tag.keep = copied ? tags::Keep::AllFrames : tags::Keep::Essentials;
+    tag.edits = request_.tagEdits ? &*request_.tagEdits : nullptr;
+    if (request_.chapters && (request_.join || request_.pieces.size() > 1))
+        tag.chapters = JoinChapters(request_.pieces);
+    return tags::renderId3(tag);
+}
+
+tags::Fields OutputJob::tagFields() const
+{
+    if (request_.tagEdits)
+        return *request_.tagEdits;
+    const QString source = TagSourceOf(request_);
+    return source.isEmpty() ? tags::Fields{} : tags::readTags(QFile::encodeName(source).toStdString()).fields;
+}
+
 void OutputJob::saveResult(const OutputRequest &request)
 {
     const OutputPiece &result = request.pieces.front();
@@ -174,8 +223,9 @@ void OutputJob::saveResult(const OutputRequest &request)
         encode(result.file, request.output, request.kbps);
         return;
     }
+    const std::vector<unsigned char> tag = mp3Tag(true);
     const Mp3CopyOutcome copied =
-        CopyMp3Cut(result.origin, NativePath(result.file), request.output, copyOptions(request));
+        CopyMp3Cut(result.origin, NativePath(result.file), request.output, copyOptions(request), &tag);
     if (copied.kind == Mp3CopyOutcome::Copied) {
         finish(copiedOutput());
         return;
@@ -202,7 +252,8 @@ void OutputJob::joinMp3(const OutputRequest &request)
     std::vector<Mp3JoinClip> clips;
     for (const OutputPiece &piece : request.pieces)
         clips.push_back({piece.origin, NativePath(piece.file)});
-    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request));
+    const std::vector<unsigned char> tag = mp3Tag(true);
+    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request), &tag);
     if (joined.kind == Mp3JoinOutcome::Copied) {
         finish(copiedOutput(joined.encodedJoints, joined.encodedFrames));
         return;
@@ -236,6 +287,8 @@ void OutputJob::writeEncoded(const OutputRequest &request)
         kind = encode::Kind::Opus;
     io::AtomicFile::Options options;
     options.durable = request.durable;
+    const tags::Fields fields = tagFields();
+    const encode::Texts texts{fields.title, fields.artist, fields.album, fields.date, fields.genre, fields.comment};
     const encode::Result written = encode::encodeWav(
         source.toStdString(), request.output.toStdString(), kind, request.kbps,
         [this](uint64_t done, uint64_t total) {
@@ -243,7 +296,7 @@ void OutputJob::writeEncoded(const OutputRequest &request)
                 observer_->outputProgress(done, total);
             return !stopRequested_;
         },
-        options);
+        options, texts);
     if (written.stopped) {
         fail({OutputFailure::Stage::Stopped, request.output, {}});
         return;
@@ -257,8 +310,14 @@ void OutputJob::writeEncoded(const OutputRequest &request)
 
 void OutputJob::joinWav(const OutputRequest &request)
 {
-    if (joinInto(request.pieces, request.output))
-        finish({});
+    if (!joinInto(request.pieces, request.output))
+        return;
+    // The sound is in place whatever becomes of its tags: a WAV too long for the plain
+    // header, or a disk that fails now, keeps it without them.
+    const std::vector<unsigned char> info = tags::wavInfoChunk(tagFields());
+    if (!info.empty())
+        wav::appendChunk(NativePath(request.output).toStdString(), info);
+    finish({});
 }
 
 bool OutputJob::joinInto(const std::vector<OutputPiece> &pieces, const QString &output)
@@ -296,6 +355,7 @@ void OutputJob::encode(const QString &source, const QString &output, int kbps)
     target_ = output;
     observer_->outputEncoding();
     encoder_.setBitRate(kbps);
+    encoder_.setTag(mp3Tag(false));
     if (encoder_.encode(source, output) != mp3enc::Mp3Encoder::Started) {
         pending_ = {};
         joined_.reset();

@@ -13,6 +13,7 @@
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/workingfiles.h"
+#include "platform/tags/tags.h"
 
 #include <QMetaObject>
 #include <QString>
@@ -32,6 +33,7 @@ namespace trevisto {
 struct OutputPiece {
     QString file; // program path (drive C: or native)
     std::optional<Mp3Origin> origin = std::nullopt;
+    QString name = {}; // the clip's, for the chapters of a join
 };
 
 struct OutputRequest {
@@ -55,7 +57,21 @@ struct OutputRequest {
     // `kbps`). The messages, questions and deletions stay those of `format`.
     enum class Encoding { Own, Flac, Vorbis, Opus };
     Encoding encoding = Encoding::Own;
+    // The tags the output carries: those of `tagSource` (native; when empty, the first
+    // piece's MP3 source), with `tagEdits` in place of its fields when given. An MP3 gets
+    // an ID3v2.4 tag (every frame of the source's but its length when the frames are
+    // copied); a WAV a LIST/INFO chunk; FLAC, Vorbis and Opus their comments.
+    QString tagSource = {};
+    std::optional<tags::Fields> tagEdits = std::nullopt;
+    // A joined MP3 carries an ID3v2 chapter for each piece, named after it.
+    bool chapters = false;
 };
+
+// Where the output of `request` takes its tags from: a native path, or empty for none.
+QString TagSourceOf(const OutputRequest &request);
+// The chapters of a join of `pieces`: each piece's span of the joined sound in ms, end to
+// end, named after it. Empty when a piece cannot be read.
+std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces);
 
 // The encoding an output's name asks for among those `format`'s choosers offer: ".flac"
 // for WAV; ".ogg", ".oga" or ".opus" for MP3; Own for every other name.
@@ -156,6 +172,8 @@ private:
     };
 
     bool roomForEncoded(const OutputRequest &request);
+    std::vector<unsigned char> mp3Tag(bool copied) const;
+    tags::Fields tagFields() const;
     void saveResult(const OutputRequest &request);
     void joinMp3(const OutputRequest &request);
     void joinWav(const OutputRequest &request);

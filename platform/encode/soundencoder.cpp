@@ -181,7 +181,8 @@ int opusBitRate(int kbps, int channels)
 }
 
 Result encodeWav(const std::string &wavPath, const std::string &output, Kind kind, int kbps,
-                 const Progress &progress, const io::AtomicFile::Options &options)
+                 const Progress &progress, const io::AtomicFile::Options &options,
+                 const Texts &texts)
 {
     wav::ReadError readError = wav::ReadError::None;
     int systemError = 0;
@@ -214,6 +215,14 @@ Result encodeWav(const std::string &wavPath, const std::string &output, Kind kin
     std::unique_ptr<SNDFILE, SndClose> out(sf_open_virtual(&io, SFM_WRITE, &info, &sink));
     if (!out)
         return failure(sink.failed ? systemText(file.error()) : std::string(sf_strerror(nullptr)));
+    // Before the first sound: the formats keep their comments in front of it.
+    const std::pair<int, const std::string *> comments[] = {
+        {SF_STR_TITLE, &texts.title}, {SF_STR_ARTIST, &texts.artist}, {SF_STR_ALBUM, &texts.album},
+        {SF_STR_DATE, &texts.date},   {SF_STR_GENRE, &texts.genre},   {SF_STR_COMMENT, &texts.comment},
+    };
+    for (const auto &[type, text] : comments)
+        if (!text->empty())
+            sf_set_string(out.get(), type, text->c_str());
     if (kind == Kind::Vorbis) {
         double level = 1.0 - vorbisQuality(kbps);
         sf_command(out.get(), SFC_SET_COMPRESSION_LEVEL, &level, sizeof level);

@@ -43,9 +43,15 @@ struct Result {
 // Bytes of the source read so far and in all, after each block; false stops.
 using Progress = std::function<bool(uint64_t done, uint64_t total)>;
 
+// What the file says of itself, in its comments; an empty text is left out. UTF-8.
+struct Texts {
+    std::string title, artist, album, date, genre, comment;
+};
+
 // Encodes the WAV file `wavPath` into `output` (native paths). `kbps` is the chosen MP3
 // bit rate, for Vorbis and Opus.
 Result encodeWav(const std::string &wavPath, const std::string &output, Kind kind, int kbps,
-                 const Progress &progress = {}, const io::AtomicFile::Options &options = {});
+                 const Progress &progress = {}, const io::AtomicFile::Options &options = {},
+                 const Texts &texts = {});
 
 } // namespace trevisto::encode

@@ -7,7 +7,7 @@
 namespace trevisto::mp3enc {
 
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
-                           const io::AtomicFile::Options &options)
+                           const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag)
 {
     PlannedJoin planned = planJoin(clips);
     if (!planned.plan)
@@ -15,7 +15,7 @@ CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString
     JointFrames joints = encodeJoints(*planned.plan);
     if (!joints.why.isEmpty())
         return notCopyable(joints.why);
-    return writeJoin(*planned.plan, joints, nativeOutput, options);
+    return writeJoin(*planned.plan, joints, nativeOutput, options, tag);
 }
 
 } // namespace trevisto::mp3enc

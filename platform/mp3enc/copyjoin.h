@@ -49,7 +49,9 @@ struct CopyJoinOutcome {
     uint32_t leadInFrames = 0;
 };
 
+// `tag`, when given, is the ID3v2 tag in front (none when empty), in place of the source's.
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
-                           const io::AtomicFile::Options &options = {});
+                           const io::AtomicFile::Options &options = {},
+                           const std::vector<unsigned char> *tag = nullptr);
 
 } // namespace trevisto::mp3enc

@@ -16,9 +16,10 @@ namespace {
 
 class JoinWriter {
 public:
-    JoinWriter(const JoinPlan &plan, const QString &nativeOutput, const io::AtomicFile::Options &options)
+    JoinWriter(const JoinPlan &plan, const QString &nativeOutput, const io::AtomicFile::Options &options,
+               const std::vector<unsigned char> *tag)
         : plan_(plan), head_(plan.pieces.front()), nativeOutput_(nativeOutput),
-          out_(QFile::encodeName(nativeOutput).toStdString(), options)
+          out_(QFile::encodeName(nativeOutput).toStdString(), options), tag_(tag)
     {
     }
 
@@ -39,12 +40,18 @@ private:
     const Piece &head_;
     const QString &nativeOutput_;
     FrameWriter out_;
+    const std::vector<unsigned char> *tag_;
 };
 
 // The source's tag in front, as a copied save has it, when every clip comes from that one
 // file: a title, artist or picture of one song would mislabel a mix of several.
 std::optional<CopyJoinOutcome> JoinWriter::writeSourceTag()
 {
+    if (tag_) {
+        if (!tag_->empty() && !out_.writePrefix(tag_->data(), tag_->size()))
+            return failed(out_.error());
+        return std::nullopt;
+    }
     const Mp3Index &first = head_.source->index;
     const bool oneSource = std::all_of(plan_.pieces.begin(), plan_.pieces.end(),
                                        [&](const Piece &p) { return p.source == head_.source; });
@@ -136,12 +143,12 @@ CopyJoinOutcome JoinWriter::write(const JointFrames &joints)
 } // namespace
 
 CopyJoinOutcome writeJoin(const JoinPlan &plan, const JointFrames &joints, const QString &nativeOutput,
-                          const io::AtomicFile::Options &options)
+                          const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag)
 {
     for (const Piece &p : plan.pieces)
         if (anyDamagedFrame(p.source->index, p.copyFrom, p.copyTo))
             return notCopyable(describe(Refusal::DamagedFrame));
-    return JoinWriter(plan, nativeOutput, options).write(joints);
+    return JoinWriter(plan, nativeOutput, options, tag).write(joints);
 }
 
 } // namespace trevisto::mp3enc

@@ -8,7 +8,8 @@
 
 namespace trevisto::mp3enc {
 
+// `tag`, when given, goes in front in place of the source's (none when empty).
 CopyJoinOutcome writeJoin(const JoinPlan &plan, const JointFrames &joints, const QString &nativeOutput,
-                          const io::AtomicFile::Options &options);
+                          const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag = nullptr);
 
 } // namespace trevisto::mp3enc

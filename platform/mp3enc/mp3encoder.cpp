@@ -69,6 +69,7 @@ struct Mp3Encoder::Job {
     QString note; // reason() after a success
     std::atomic<bool> cancel{false};
     StretchedEncoding stretched; // when its plan is not empty, the input is encoded in stretches
+    std::vector<unsigned char> tag; // the ID3v2 tag in front of the frames, when any
 
     Outcome run(const std::function<void(int)> &report);
 
@@ -125,6 +126,8 @@ bool Mp3Encoder::Job::startLame()
         return false;
     }
     writer_.emplace(file, mp3frames::FrameWriter::SeekTable::Straight);
+    if (!tag.empty() && !writer_->writePrefix(tag.data(), tag.size()))
+        return cannotWrite(file.error());
     return true;
 }
 
@@ -406,6 +409,7 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
     job->destinationName = destMp3;
     job->sampleRate = carriedSampleRate(int(format.sampleRate));
     job->bitRate = carriedBitRate(job->sampleRate, bitRate_);
+    job->tag = tag_;
 
     QStringList notes;
     if (job->sampleRate != int(format.sampleRate))
@@ -446,6 +450,7 @@ qint16 Mp3Encoder::encode(const QString &sourceWav, const QString &destMp3)
         StretchedEncoding &s = job->stretched;
         s.plan = planStretches(job->source->info().frames, job->sampleRate, spf, splitRules_);
         s.refuseSplices = splitRules_.refuseSplices;
+        s.tag = tag_;
         s.sourcePath = drive::toNative(sourceWav.toStdString());
         s.sourceName = sourceWav;
         s.destinationName = destMp3;

@@ -64,6 +64,9 @@ public:
     // How inputs at the MP3's own sample rate are split over threads (see split.h);
     // applies to encodings started after it. A resampled input is encoded whole.
     void setSplitRules(const SplitRules &rules) { splitRules_ = rules; }
+    // The ID3v2 tag (whole, as rendered) the MP3 starts with, or none when empty; applies
+    // to encodings started after it.
+    void setTag(std::vector<unsigned char> tag) { tag_ = std::move(tag); }
 
     // Starts encoding `sourceWav` to `destMp3` on a worker thread and returns at once.
     // Paths may be drive paths ("C:\...") or native paths. Problems with the source are
@@ -115,6 +118,7 @@ private:
     int effectiveSampleRate_ = 0;
     int threadsUsed_ = 0;
     SplitRules splitRules_;
+    std::vector<unsigned char> tag_;
     Status status_ = Idle;
     QString reason_;
     std::unique_ptr<Job> job_; // the running encoding, owned by this thread

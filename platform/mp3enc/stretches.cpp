@@ -397,6 +397,8 @@ StretchedOutcome encodeInStretches(const StretchedEncoding &job, io::AtomicFile 
     if (!out.isOpen())
         out = io::AtomicFile::create(job.destinationPath);
     mp3frames::FrameWriter writer(out, mp3frames::FrameWriter::SeekTable::Straight);
+    if (!job.tag.empty() && !writer.writePrefix(job.tag.data(), job.tag.size()))
+        return cannotWrite();
     if (!writer.begin(facts)) {
         if (writer.malformed())
             return {false, false, Encoder::tr("No info frame fits at %1 Hz").arg(job.sampleRate)};

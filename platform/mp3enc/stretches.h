@@ -35,6 +35,7 @@ struct StretchedEncoding {
     std::vector<Stretch> plan;            // from planStretches(), two stretches or more
     std::string spillFolder;              // where the stretches' frames wait: the destination's
     bool refuseSplices = false;           // from SplitRules
+    std::vector<unsigned char> tag;       // the ID3v2 tag in front of the frames, when any
 };
 
 struct StretchedOutcome {

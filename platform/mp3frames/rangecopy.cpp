@@ -229,7 +229,10 @@ CopyResult writeRange(const std::string &sourcePath, const Mp3Index &index, cons
         return CopyResult{Refusal::CannotRead, src.error()};
     };
 
-    if (options.copyId3v2 && index.id3v2Bytes > 0) {
+    if (options.tag) {
+        if (!options.tag->empty() && !out.writePrefix(options.tag->data(), options.tag->size()))
+            return cannotWrite();
+    } else if (options.copyId3v2 && index.id3v2Bytes > 0) {
         std::vector<unsigned char> tag(size_t(index.id3v2Bytes));
         if (!src.read(0, tag.size(), tag.data()))
             return cannotRead();

@@ -71,6 +71,8 @@ bool anyDamagedFrame(const Mp3Index &index, size_t from, size_t to);
 
 struct CopyOptions {
     bool copyId3v2 = true; // the source's ID3v2 tags in front of the frames
+    // A tag of the caller's in their place (none when empty), when given.
+    const std::vector<unsigned char> *tag = nullptr;
     io::AtomicFile::Options file;
 };
 

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace trevisto::wav {
 
@@ -194,6 +195,13 @@ private:
     int systemError_ = 0;
     std::unique_ptr<char[]> buffer_;
 };
+
+// Appends the whole chunk `chunk` (its id and size included) to the finished plain WAVE file
+// at `path`, after a pad byte when the file ends on an odd byte, and counts it in the RIFF
+// size. The chunk reaches the disk before the size that takes it in, so the file is a
+// whole WAVE file at every moment. An RF64 file, or one the chunk would take past what a
+// plain header counts, is left as it is (TooLarge).
+WriteError appendChunk(const std::string &path, const std::vector<unsigned char> &chunk, int *systemError = nullptr);
 
 // A whole file from memory, for small sounds.
 WriteError writeFile(const std::string &path, const Format &format, const void *data, size_t bytes);

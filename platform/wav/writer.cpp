@@ -1,5 +1,6 @@
 #include "platform/wav/wav.h"
 #include "platform/io/textmark.h"
+#include "platform/io/writeall.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -332,6 +333,57 @@ WriteError writeFile(const std::string &path, const Format &format, const void *
     if (!w->write(data, bytes))
         return w->error();
     return w->commit();
+}
+
+} // namespace trevisto::wav
+
+namespace trevisto::wav {
+
+WriteError appendChunk(const std::string &path, const std::vector<unsigned char> &chunk, int *systemError)
+{
+    auto refused = [systemError](WriteError error, int code) {
+        if (systemError)
+            *systemError = code;
+        return error;
+    };
+    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return refused(WriteError::CannotCreate, errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    unsigned char head[12];
+    struct stat st {};
+    if (::pread(fd, head, sizeof head, 0) != ssize_t(sizeof head) || ::fstat(fd, &st) != 0)
+        return refused(WriteError::ReadFailed, errno);
+    if (std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0)
+        return refused(WriteError::TooLarge, 0); // RF64 keeps its sizes elsewhere: left as it is
+    // Chunks start on even bytes: an odd data chunk gets its pad byte first.
+    const uint64_t at = uint64_t(st.st_size) + uint64_t(st.st_size % 2);
+    const uint64_t riffSize = at + chunk.size() - 8;
+    if (riffSize > 0xFFFFFFFFull)
+        return refused(WriteError::TooLarge, 0);
+    std::vector<unsigned char> tail(size_t(at - uint64_t(st.st_size)), 0);
+    tail.insert(tail.end(), chunk.begin(), chunk.end());
+    int code = io::writeFully(fd, tail.data(), tail.size(), int64_t(st.st_size));
+    if (code == 0 && ::fdatasync(fd) != 0)
+        code = errno;
+    if (code != 0) {
+        // The sound stays as it was: the RIFF size never counted these bytes.
+        // Should this fail too, what stays lies past the RIFF size: no part of the file
+        // to its readers.
+        [[maybe_unused]] const int cut = ::ftruncate(fd, st.st_size);
+        return refused(WriteError::WriteFailed, code);
+    }
+    unsigned char size[4];
+    put32(size, uint32_t(riffSize));
+    code = io::writeFully(fd, size, sizeof size, int64_t(kRiffSizeOffset));
+    if (code == 0 && ::fdatasync(fd) != 0)
+        code = errno;
+    if (code != 0)
+        return refused(WriteError::WriteFailed, code);
+    return WriteError::None;
 }
 
 } // namespace trevisto::wav
