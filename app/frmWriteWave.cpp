@@ -180,10 +180,13 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->Tracks, &QMenu::aboutToShow, this, &frmWriteWave::ShowTrackItems);
     connect(closeView_, &CloseView::splitPointDropped, this, &frmWriteWave::MoveSplitPoint);
     // Kept between runs, as the close view's snap option is.
-    ui->TracksCueBesideJoins->setChecked(RegReadString(ProgramSettingsKey, QStringLiteral("CueBesideJoins")) == "1");
-    connect(ui->TracksCueBesideJoins, &QAction::toggled, this, [this](bool on) {
-        RegWriteValue(ProgramSettingsKey, QStringLiteral("CueBesideJoins"), on ? 1 : 0, trevisto::registry::REG_DWORD);
-    });
+    for (const auto &[option, key] : {std::pair{ui->TracksCueBesideJoins, QStringLiteral("CueBesideJoins")},
+                                      std::pair{ui->OptionAskTags, QStringLiteral("AskForTags")}}) {
+        option->setChecked(RegReadString(ProgramSettingsKey, key) == "1");
+        connect(option, &QAction::toggled, this, [key](bool on) {
+            RegWriteValue(ProgramSettingsKey, key, on ? 1 : 0, trevisto::registry::REG_DWORD);
+        });
+    }
     // A step changes the list and the cut result: what plays them stops first, as its stop
     // button would.
     connect(&undo_, &UndoHistory::aboutToStep, this, [this] {

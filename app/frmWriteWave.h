@@ -221,6 +221,9 @@ private:
     bool RefuseProtectedDestination(const QString &destination);
     // Writes `request` behind the wait window, Undo held while the window's events run.
     void WriteOutput(const trevisto::OutputRequest &request);
+    // With "Ask for tags when saving" on, the tag form for `request`'s file; false when the
+    // user cancels it, and nothing is written.
+    bool AskTags(trevisto::OutputRequest &request);
     void outputProgress(uint64_t done, uint64_t total) override;
     void outputEncoding() override;
     void outputDone(const trevisto::OutputDone &done) override;

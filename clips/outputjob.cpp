@@ -2,6 +2,7 @@
 
 #include "clips/clipmodel.h"
 #include "clips/joiner.h"
+#include "clips/jointimeline.h"
 #include "clips/mp3copy.h"
 #include "clips/mp3join.h"
 #include "core/freespace.h"
@@ -91,24 +92,6 @@ QString TagSourceOf(const OutputRequest &request)
     if (!request.pieces.empty() && request.pieces.front().origin)
         return request.pieces.front().origin->source.path;
     return {};
-}
-
-std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces)
-{
-    std::vector<tags::Chapter> chapters;
-    double seconds = 0;
-    // Rounded alike at both ends, so that the chapters meet.
-    auto ms = [](double at) { return uint32_t(std::min<long long>(std::llround(at * 1000), UINT32_MAX)); };
-    for (const OutputPiece &piece : pieces) {
-        wav::Info info;
-        if (wav::readInfo(QFile::encodeName(NativePath(piece.file)).toStdString(), info) != wav::ReadError::None ||
-            info.format.sampleRate == 0)
-            return {};
-        const double end = seconds + double(info.frames) / info.format.sampleRate;
-        chapters.push_back({piece.name.toStdString(), ms(seconds), ms(end)});
-        seconds = end;
-    }
-    return chapters;
 }
 
 OutputJob::WorkFile::WorkFile(QString nativePath) : path_(std::move(nativePath)) {}

@@ -69,9 +69,7 @@ struct OutputRequest {
 
 // Where the output of `request` takes its tags from: a native path, or empty for none.
 QString TagSourceOf(const OutputRequest &request);
-// The chapters of a join of `pieces`: each piece's span of the joined sound in ms, end to
-// end, named after it. Empty when a piece cannot be read.
-std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces);
+
 
 // The encoding an output's name asks for among those `format`'s choosers offer: ".flac"
 // for WAV; ".ogg", ".oga" or ".opus" for MP3; Own for every other name.

@@ -30,6 +30,11 @@ constexpr Caption Captions[] = {
     {"TracksAddClips", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Add tracks as clips..."), 0, 0, true},
     {"TracksCueBesideJoins", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Write a cue sheet beside each join"), 0, 0,
      true},
+    {"OptionAskTags", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Ask for tags when saving"), 0, 0, true},
+    {"OptionAskTags", ToolTip, std::nullopt,
+     QT_TRANSLATE_NOOP("Captions", "Before a file is saved or joined, show the title, artist and other tags it will "
+                                   "carry, to change them"),
+     0, 0, true},
     {"english", Text, caption(78)},
     {"french", Text, caption(79)},
     {"german", Text, caption(80)},

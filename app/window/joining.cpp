@@ -40,14 +40,18 @@ void frmWriteWave::CmdCreate_Click()
     const std::optional<QString> chosen = chooser_.Choose(trevisto::saveMp3Request(), trevisto::ChooserKind::Join);
     if (!chosen || RefuseProtectedDestination(*chosen))
         return;
-    StopListForJoining();
-    wait_.show(Frmwait::Job::Joining);
     // The bit rate the options show, as saving the cut result passes it; with "Copy" among
     // them the clips' frames are copied from their MP3 sources.
     const bool copy = ui->Option5->isChecked();
     const auto format = trevisto::OutputRequest::Format::Mp3;
-    WriteOutput({trevisto::ClipPieces(clips_), true, *chosen, format, copy, BitRate, clips_.ids(), false, true,
-                 trevisto::EncodingOfName(format, *chosen)});
+    trevisto::OutputRequest request{trevisto::ClipPieces(clips_), true, *chosen, format, copy, BitRate, clips_.ids(),
+                                    false, true, trevisto::EncodingOfName(format, *chosen)};
+    request.chapters = true;
+    if (!AskTags(request))
+        return;
+    StopListForJoining();
+    wait_.show(Frmwait::Job::Joining);
+    WriteOutput(request);
 }
 
 void frmWriteWave::Command2_Click()
@@ -57,10 +61,13 @@ void frmWriteWave::Command2_Click()
                                                                  trevisto::ChooserKind::Join);
     if (!output || RefuseProtectedDestination(*output))
         return;
-    wait_.show(Frmwait::Job::Joining);
     const auto format = trevisto::OutputRequest::Format::Wav;
-    WriteOutput({trevisto::ClipPieces(clips_), true, *output, format, false, BitRate, clips_.ids(), false, true,
-                 trevisto::EncodingOfName(format, *output)});
+    trevisto::OutputRequest request{trevisto::ClipPieces(clips_), true, *output, format, false, BitRate, clips_.ids(),
+                                    false, true, trevisto::EncodingOfName(format, *output)};
+    if (!AskTags(request))
+        return;
+    wait_.show(Frmwait::Job::Joining);
+    WriteOutput(request);
 }
 
 void frmWriteWave::StopListForJoining()

@@ -3,6 +3,7 @@
 #include "app/frmWriteWave.h"
 
 #include "app/choosers.h"
+#include "app/window/tagform.h"
 #include "clips/cliplist.h"
 #include "clips/session.h"
 #include "core/protectedfiles.h"
@@ -10,10 +11,13 @@
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "platform/tags/tags.h"
+#include "platform/wav/wav.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <climits>
 
@@ -79,13 +83,17 @@ void frmWriteWave::CmdSaveas_Click()
     const std::optional<QString> output = chooser_.Choose(trevisto::saveMp3Request(), trevisto::ChooserKind::Save);
     if (!output || RefuseProtectedDestination(*output))
         return;
-    wait_.show(Frmwait::Job::Copying);
     trevisto::OutputPiece result{WorkingFiles::Result, source_.resultOrigin};
     // With "Copy" among the MP3 options the cut's frames are copied from its MP3 source.
     const bool copy = ui->Option5->isChecked();
     const auto format = trevisto::OutputRequest::Format::Mp3;
-    WriteOutput({{result}, false, *output, format, copy, BitRate, {}, false, true,
-                 trevisto::EncodingOfName(format, *output)});
+    trevisto::OutputRequest request{{result}, false, *output, format, copy, BitRate, {}, false, true,
+                                    trevisto::EncodingOfName(format, *output)};
+    request.tagSource = source_.file;
+    if (!AskTags(request))
+        return;
+    wait_.show(Frmwait::Job::Copying);
+    WriteOutput(request);
 }
 
 void frmWriteWave::Command3_Click()
@@ -100,10 +108,15 @@ void frmWriteWave::Command3_Click()
     }
     if (RefuseProtectedDestination(path))
         return;
-    if (trevisto::EncodingOfName(trevisto::OutputRequest::Format::Wav, path) != trevisto::OutputRequest::Encoding::Own) {
+    const auto format = trevisto::OutputRequest::Format::Wav;
+    trevisto::OutputRequest request{{trevisto::OutputPiece{WorkingFiles::Result}}, false, path, format, false, BitRate,
+                                    {}, false, true, trevisto::EncodingOfName(format, path)};
+    request.tagSource = source_.file;
+    if (!AskTags(request))
+        return;
+    if (request.encoding != trevisto::OutputRequest::Encoding::Own) {
         // FLAC is encoded from the result file, as a WAV join is written, by the output job.
-        WriteOutput({std::vector<trevisto::OutputPiece>{trevisto::OutputPiece{WorkingFiles::Result}}, false, path, trevisto::OutputRequest::Format::Wav, false, BitRate, {},
-                     false, true, trevisto::OutputRequest::Encoding::Flac});
+        WriteOutput(request);
         return;
     }
     // The device reads the result file, so its player lets go of it, and takes it again
@@ -117,6 +130,20 @@ void frmWriteWave::Command3_Click()
                         vbOKOnly, MsgIcon::Critical, ProgramTitle);
         return;
     }
+    // The sound is saved whatever becomes of its tags.
+    const trevisto::tags::Fields fields =
+        request.tagEdits ? *request.tagEdits
+                         : trevisto::tags::readTags(QFile::encodeName(source_.file).toStdString()).fields;
+    if (const std::vector<unsigned char> info = trevisto::tags::wavInfoChunk(fields); !info.empty())
+        trevisto::wav::appendChunk(QFile::encodeName(path).toStdString(), info);
     chooser_.Used(trevisto::ChooserKind::Save, path);
     dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
+}
+
+bool frmWriteWave::AskTags(trevisto::OutputRequest &request)
+{
+    if (!ui->OptionAskTags->isChecked())
+        return true;
+    request.tagEdits = trevisto::AskTagFields(dialogs_, request.output, trevisto::TagSourceOf(request));
+    return request.tagEdits.has_value();
 }

@@ -9,6 +9,7 @@
 #include "audio/sourcechannel.h"
 #include "clips/cliplist.h"
 #include "clips/clipsteps.h"
+#include "clips/jointimeline.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "core/yieldingcall.h"
@@ -424,30 +425,14 @@ void frmWriteWave::WriteJoinCueSheet(const trevisto::OutputDone &done)
 {
     if (!ui->TracksCueBesideJoins->isChecked())
         return;
-    std::vector<QString> names;
-    std::vector<int64_t> frames;
-    std::vector<uint32_t> rates;
-    for (const trevisto::ClipId id : done.clips) {
-        const int row = clips_.rowOf(id);
-        if (row < 0)
-            continue;
-        trevisto::wav::Info info;
-        if (trevisto::wav::readInfo(QFile::encodeName(NativePath(clips_.file(row))).toStdString(), info) !=
-            trevisto::wav::ReadError::None)
-            continue;
-        names.push_back(clips_.items()[size_t(row)].name);
-        frames.push_back(info.frames);
-        rates.push_back(info.format.sampleRate);
-    }
-    if (names.empty())
-        return;
-    using namespace trevisto::tracks;
-    const QString sheet = CueSheetBeside(done.output);
-    const bool mp3 = done.output.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
-    const Outcome written = WriteCueSheetFile(
-        sheet, WriteCueSheet(QFileInfo(done.output).fileName(), mp3, rates.front(),
-                             JoinedTracks(names, frames, rates, rates.front())));
+    // The clips joined, as far as they are still listed.
+    std::vector<trevisto::OutputPiece> pieces;
+    for (const trevisto::ClipId id : done.clips)
+        if (const int row = clips_.rowOf(id); row >= 0)
+            pieces.push_back({clips_.file(row), std::nullopt, clips_.items()[size_t(row)].name});
+    const Outcome written = trevisto::WriteJoinCueSheet(done.output, pieces);
     if (!written)
-        dialogs_.msgBox(Tracks::tr("The cue sheet \"%1\" could not be written: %2").arg(sheet, written.why), vbOKOnly,
-                        MsgIcon::Exclamation, ProgramTitle);
+        dialogs_.msgBox(Tracks::tr("The cue sheet \"%1\" could not be written: %2")
+                            .arg(trevisto::tracks::CueSheetBeside(done.output), written.why),
+                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
 }

@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>Neben jedem verbundenen Stück ein Cue-Sheet schreiben</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>Beim Speichern nach Tags fragen</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>Vor dem Speichern oder Zusammenfügen Titel, Interpret und die anderen Tags der Datei zeigen, um sie zu ändern</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -835,6 +843,13 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>„%1“ kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1297,6 +1312,65 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>es ist keine gewöhnliche Datei, sondern ein Gerät, eine Pipe oder ein Socket</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titel:</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>Der Titel, den die Datei trägt</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Interpret:</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>Wer es vorträgt</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Albumtitel:</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>Das Album oder die Sendung, zu der es gehört</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Jahr:</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>Das Jahr oder ein Datum wie 2024-05-31</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Stilrichtung:</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>Die Art des Klangs: ein Wort wie Sprache oder Jazz</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Kommentar:</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>Eine beliebige Notiz zur Datei</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>Die Tags, die „%1“ tragen wird. Bilder und Liedtexte der Quelle kommen mit.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Tag-Angaben</translation>
     </message>
 </context>
 <context>

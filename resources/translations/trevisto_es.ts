@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>Escribir una hoja CUE junto a cada unión</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>Preguntar por las etiquetas al guardar</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>Antes de guardar o unir un archivo, mostrar el título, el artista y las demás etiquetas que llevará, para cambiarlas</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -835,6 +843,13 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>No se puede leer «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1297,6 +1312,65 @@ Solo una copia puede usarlos a la vez.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>no es un archivo normal, sino un dispositivo, una tubería o un socket</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Título:</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>El título que lleva el archivo</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artista:</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>Quién lo interpreta</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Álbum:</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>El álbum o el programa al que pertenece</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Año:</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>El año, o una fecha como 2024-05-31</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Género:</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>El tipo de sonido: una palabra como Habla o Jazz</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Comentario:</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>Cualquier nota que acompañe al archivo</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>Las etiquetas que llevará «%1». Las imágenes y letras de la fuente van con ellas.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Etiquetas</translation>
     </message>
 </context>
 <context>

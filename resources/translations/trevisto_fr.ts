@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>Écrire un fichier CUE à côté de chaque jonction</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>Demander les étiquettes à l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>Avant d’enregistrer ou de joindre un fichier, montrer le titre, l’artiste et les autres étiquettes qu’il portera, pour les modifier</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -835,6 +843,13 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Impossible de lire « %1 »</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1297,6 +1312,65 @@ Une seule copie peut les utiliser à la fois.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>ce n’est pas un fichier ordinaire mais un périphérique, un tube ou un socket</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titre :</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>Le titre que porte le fichier</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artiste :</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>Qui l’interprète</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Album :</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>L’album ou l’émission dont il fait partie</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Année :</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>L’année, ou une date comme 2024-05-31</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genre :</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>Le genre de son : un mot comme Parole ou Jazz</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Commentaire :</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>Toute note qui accompagne le fichier</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>Les étiquettes que portera « %1 ». Les images et paroles de la source les accompagnent.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Étiquettes</translation>
     </message>
 </context>
 <context>

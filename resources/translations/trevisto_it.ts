@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>Scrivi un file CUE accanto a ogni unione</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>Chiedi i tag al salvataggio</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>Prima di salvare o unire un file, mostra il titolo, l’artista e gli altri tag che avrà, per cambiarli</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -835,6 +843,13 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Impossibile leggere «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1297,6 +1312,65 @@ Solo una copia alla volta può usarli.</translation>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>non è un file normale ma un dispositivo, una pipe o un socket</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Titolo:</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>Il titolo che il file riporta</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Artista:</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>Chi lo esegue</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Nome album:</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>L’album o il programma a cui appartiene</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Anno:</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>L’anno, o una data come 2024-05-31</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Genere:</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>Il tipo di suono: una parola come Parlato o Jazz</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Commento:</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>Qualsiasi nota che accompagna il file</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>I tag che «%1» avrà. Le immagini e i testi della sorgente li accompagnano.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Tag</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>Записывать CUE-файл рядом с каждым объединением</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>Спрашивать теги при сохранении</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>Перед сохранением или объединением показать название, исполнителя и другие теги файла, чтобы изменить их</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -836,6 +844,13 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Не удаётся прочитать «%1»</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1300,6 +1315,65 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>это не обычный файл, а устройство, канал или сокет</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>Название:</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>Название, которое несёт файл</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>Исполнитель:</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>Кто исполняет</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>Альбом:</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>Альбом или передача, к которой он относится</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>Год:</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>Год или дата, например 2024-05-31</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>Жанр:</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>Вид звука: слово вроде «Речь» или «Джаз»</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>Комментарий:</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>Любая заметка к файлу</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>Теги, которые будет нести «%1». Изображения и тексты песен источника сохраняются.</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>Теги</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>在每个合并文件旁写入 CUE 文件</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>保存时询问标签</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>保存或合并文件之前，显示它将带有的标题、艺术家等标签，以便修改</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -834,6 +842,13 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>无法读取“%1”</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1294,6 +1309,65 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>它不是普通文件，而是设备、管道或套接字</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>标题：</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>文件所带的标题</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>艺术家：</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>演奏或演唱者</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>专辑：</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>所属的专辑或节目</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>年份：</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>年份，或如 2024-05-31 的日期</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>流派：</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>声音的类型：如“语音”或“爵士”</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>注释：</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>随文件附带的任何说明</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>“%1”将带有的标签。来源的图片和歌词一并保留。</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>标签</translation>
     </message>
 </context>
 <context>

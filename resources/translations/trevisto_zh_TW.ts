@@ -39,6 +39,14 @@
         <source>Write a cue sheet beside each join</source>
         <translation>在每個合併檔案旁寫入 CUE 檔案</translation>
     </message>
+    <message>
+        <source>Ask for tags when saving</source>
+        <translation>儲存時詢問標籤</translation>
+    </message>
+    <message>
+        <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
+        <translation>儲存或合併檔案之前，顯示它將帶有的標題、演出者等標籤，以便修改</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -834,6 +842,13 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     </message>
 </context>
 <context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>無法讀取「%1」</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -1294,6 +1309,65 @@ Only one copy can use them at a time.</source>
     <message>
         <source>it is not a plain file but a device, a pipe or a socket</source>
         <translation>它不是一般檔案，而是裝置、管線或通訊端</translation>
+    </message>
+</context>
+<context>
+    <name>TagForm</name>
+    <message>
+        <source>Title:</source>
+        <translation>標題：</translation>
+    </message>
+    <message>
+        <source>The title the file carries</source>
+        <translation>檔案所帶的標題</translation>
+    </message>
+    <message>
+        <source>Artist:</source>
+        <translation>演出者：</translation>
+    </message>
+    <message>
+        <source>Who performs it</source>
+        <translation>演奏或演唱者</translation>
+    </message>
+    <message>
+        <source>Album:</source>
+        <translation>專輯：</translation>
+    </message>
+    <message>
+        <source>The album or the programme it belongs to</source>
+        <translation>所屬的專輯或節目</translation>
+    </message>
+    <message>
+        <source>Year:</source>
+        <translation>年份：</translation>
+    </message>
+    <message>
+        <source>The year, or a date such as 2024-05-31</source>
+        <translation>年份，或如 2024-05-31 的日期</translation>
+    </message>
+    <message>
+        <source>Genre:</source>
+        <translation>類型：</translation>
+    </message>
+    <message>
+        <source>The kind of sound: a word such as Speech or Jazz</source>
+        <translation>聲音的類型：如「語音」或「爵士」</translation>
+    </message>
+    <message>
+        <source>Comment:</source>
+        <translation>註解：</translation>
+    </message>
+    <message>
+        <source>Any note that goes with the file</source>
+        <translation>隨檔案附帶的任何說明</translation>
+    </message>
+    <message>
+        <source>The tags &quot;%1&quot; will carry. Pictures and lyrics of the source go with them.</source>
+        <translation>「%1」將帶有的標籤。來源的圖片和歌詞一併保留。</translation>
+    </message>
+    <message>
+        <source>Tags</source>
+        <translation>標籤</translation>
     </message>
 </context>
 <context>

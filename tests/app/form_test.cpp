@@ -205,7 +205,9 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
     EXPECT_TRUE(ui(w)->TracksCueBesideJoins->isCheckable());
     EXPECT_EQ(ui(w)->TracksFindPauses->shortcut(), QKeySequence("Ctrl+F"));
     EXPECT_EQ(ui(w)->TracksAddPoint->shortcut(), QKeySequence("K"));
-    EXPECT_EQ(captions(ui(w)->opt1->actions()), QStringList{"&Language"});
+    EXPECT_EQ(captions(ui(w)->opt1->actions()), (QStringList{"&Language", "", "Ask for tags when saving"}));
+    EXPECT_TRUE(ui(w)->OptionAskTags->isCheckable());
+    EXPECT_FALSE(ui(w)->OptionAskTags->toolTip().isEmpty());
     EXPECT_EQ(captions(ui(w)->language->actions()),
               (QStringList{"English", "French", "German", "Italian", "S. Chinese", "T.Chinese", "Spanish", "Russian"}));
     EXPECT_EQ(captions(ui(w)->help->actions()), QStringList{"About Trevisto Mp3 Editor"});

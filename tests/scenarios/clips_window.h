@@ -65,10 +65,17 @@ inline QStringList filesUnder(const QString &folder)
     return files;
 }
 
-// The bit rate of the first audio frame of a 32 to 48 kHz MP3, after its info frame; 0 when
-// the bytes are not such an MP3.
-inline int audioFrameKbps(const QByteArray &mp3)
+// An MP3's frames, without the ID3v2 tag in front of them.
+inline QByteArray mp3Frames(const QByteArray &mp3)
 {
+    return mp3.mid(qsizetype(trevisto::test::id3v2Bytes(reinterpret_cast<const uint8_t *>(mp3.constData()), size_t(mp3.size()))));
+}
+
+// The bit rate of the first audio frame of a 32 to 48 kHz MP3, after its tag and info frame;
+// 0 when the bytes are not such an MP3.
+inline int audioFrameKbps(const QByteArray &tagged)
+{
+    const QByteArray mp3 = mp3Frames(tagged);
     static const int kbps[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
     static const int rates[] = {44100, 48000, 32000, 0};
     const auto frameAt = [&](qsizetype at) -> std::pair<int, int> {

@@ -7,6 +7,10 @@
 #include "ui/closeview.h"
 #include "ui/waveslider.h"
 
+#include <taglib/chapterframe.h>
+#include <taglib/id3v2tag.h>
+#include <taglib/mpegfile.h>
+
 #include <cmath>
 #include <numbers>
 
@@ -203,6 +207,47 @@ TEST_F(TracksWindow, AJoinWritesACueSheetBesideItOnceAsked)
         // Each clip starts where the ones before it end, within a cue frame.
         const int64_t start = trevisto::tracks::CueToSoundFrame(read.sheet.tracks[size_t(i)].start, 44100);
         EXPECT_LE(std::llabs(start - int64_t(i) * 1300 * 441 / 10), 44100 / 75);
+    }
+}
+
+TEST_F(TracksWindow, AJoinedMp3CarriesTheTypedTagsAndAChapterPerClip)
+{
+    makeClips({"Opening", "Middle", "Close"}, 1300);
+    u()->OptionAskTags->trigger();
+    EXPECT_EQ(RegReadString(ProgramSettingsKey, "AskForTags"), "1");
+
+    // A form cancelled writes nothing and keeps the clips.
+    const QString none = outPath("none.mp3");
+    dialogs_.answerFile(none);
+    dialogs_.answerForm(std::nullopt);
+    w().CmdCreate_Click();
+    EXPECT_FALSE(QFileInfo::exists(none));
+    EXPECT_EQ(entries(), QStringList({"Opening", "Middle", "Close"}));
+    ASSERT_EQ(dialogs_.asked().size(), 2);
+    EXPECT_EQ(dialogs_.asked()[1].kind, ScriptedDialogs::Kind::Form);
+
+    const QString out = outPath("evening.mp3");
+    dialogs_.answerFile(out);
+    dialogs_.answerForm(QStringList{"Evening", "Choir", "", "2026", "", ""});
+    dialogs_.answerMessage(vbOK);
+    dialogs_.answerMessage(vbNo);
+    w().CmdCreate_Click();
+    ASSERT_TRUE(waitForEncoding());
+    TagLib::MPEG::File joined(out.toStdString().c_str(), false);
+    TagLib::ID3v2::Tag *tag = joined.ID3v2Tag(false);
+    ASSERT_NE(tag, nullptr);
+    EXPECT_EQ(tag->title().to8Bit(true), "Evening");
+    EXPECT_EQ(tag->artist().to8Bit(true), "Choir");
+    const TagLib::ID3v2::FrameList chapters = tag->frameList("CHAP");
+    ASSERT_EQ(chapters.size(), 3u);
+    const char *names[] = {"Opening", "Middle", "Close"};
+    unsigned i = 0;
+    for (TagLib::ID3v2::Frame *frame : chapters) {
+        auto *chapter = dynamic_cast<TagLib::ID3v2::ChapterFrame *>(frame);
+        ASSERT_NE(chapter, nullptr);
+        EXPECT_EQ(chapter->embeddedFrameList("TIT2").front()->toString().to8Bit(true), names[i]);
+        EXPECT_NEAR(double(chapter->startTime()), i * 1300.0, 1.0);
+        ++i;
     }
 }
 

@@ -89,4 +89,14 @@ std::optional<std::vector<int16_t>> ffmpegDecode(const std::string &path, int ch
     return samples;
 }
 
+std::optional<std::string> ffprobe(const std::vector<std::string> &args)
+{
+    std::vector<std::string> all = {"ffprobe", "-v", "error"};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<uint8_t> bytes;
+    if (!run(all, &bytes))
+        return std::nullopt;
+    return std::string(bytes.begin(), bytes.end());
+}
+
 } // namespace trevisto::test

@@ -19,4 +19,7 @@ bool runFfmpeg(const std::vector<std::string> &args);
 // nothing when the command failed.
 std::optional<std::vector<int16_t>> ffmpegDecode(const std::string &path, int channels = 0);
 
+// What `ffprobe -v error` with `args` prints; nothing when the command failed.
+std::optional<std::string> ffprobe(const std::vector<std::string> &args);
+
 } // namespace trevisto::test

@@ -2,6 +2,7 @@
 
 #include "support/riffbuilder.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -83,6 +84,16 @@ std::vector<uint8_t> readBytes(const std::string &path)
     if (!in)
         throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+size_t id3v2Bytes(const uint8_t *data, size_t size)
+{
+    if (size < 10 || data[0] != 'I' || data[1] != 'D' || data[2] != '3')
+        return 0;
+    const size_t body = size_t(data[6] & 0x7F) << 21 | size_t(data[7] & 0x7F) << 14 | size_t(data[8] & 0x7F) << 7 |
+                        size_t(data[9] & 0x7F);
+    const bool footer = data[5] & 0x10;
+    return std::min(size, 10 + body + (footer ? 10 : 0));
 }
 
 void truncateFile(const std::string &path, uint64_t size)

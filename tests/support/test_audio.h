@@ -49,6 +49,8 @@ private:
 void writeBytes(const std::string &path, const std::vector<uint8_t> &bytes);
 std::vector<uint8_t> readBytes(const std::string &path);
 void truncateFile(const std::string &path, uint64_t size);
+// Bytes of the ID3v2 tag an MP3 starts with (header and footer included); 0 without one.
+size_t id3v2Bytes(const uint8_t *data, size_t size);
 
 // The 44-byte header of a PCM WAV file whose data chunk holds `dataBytes` bytes of
 // `bits`-wide samples (8 = unsigned, 16/24/32 = signed little-endian).

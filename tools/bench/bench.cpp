@@ -1,14 +1,41 @@
 #include "bench.h"
 
 #include "audio/sourcechannel.h"
+#include "clips/jointimeline.h"
+#include "tracks/cuesheet.h"
 
 #include <QCoreApplication>
 #include <QString>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 namespace trevisto::bench {
+
+bool JoinExtras::take(const char *arg)
+{
+    if (std::strcmp(arg, "--chapters") == 0)
+        return chapters = true;
+    if (std::strcmp(arg, "--cue") == 0)
+        return cue = true;
+    return false;
+}
+
+bool JoinExtras::finish(const OutputRequest &request) const
+{
+    if (chapters)
+        std::printf("chapters=%zu\n", JoinChapters(request.pieces).size());
+    if (!cue)
+        return true;
+    const Outcome written = WriteJoinCueSheet(request.output, request.pieces);
+    if (!written) {
+        std::fprintf(stderr, "trevisto-bench: %s\n", written.why.toLocal8Bit().constData());
+        return false;
+    }
+    std::printf("cue=%s\n", tracks::CueSheetBeside(request.output).toLocal8Bit().constData());
+    return true;
+}
 
 double since(Clock::time_point start)
 {

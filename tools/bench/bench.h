@@ -54,6 +54,18 @@ struct OutputSeen : OutputObserver {
 
 Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, int64_t *reported);
 
+// What a join job is asked to write besides its sound: ID3v2 chapters in a joined MP3
+// (--chapters), a cue sheet beside the output (--cue).
+struct JoinExtras {
+    bool chapters = false;
+    bool cue = false;
+    // Takes `arg` when it is one of the two options.
+    bool take(const char *arg);
+    // After the join of `request`: writes the cue sheet and prints what was written; false,
+    // with the reason on stderr, when the cue sheet could not be written.
+    bool finish(const OutputRequest &request) const;
+};
+
 int decodeJob(int argc, char **argv);
 int convertJob(int argc, char **argv);
 int cutJob(int argc, char **argv);

@@ -102,7 +102,8 @@ int copycutJob(int argc, char **argv)
     return 0;
 }
 
-// copyjoin [--no-sync] [--clips DIR] OUT.mp3 SRC.mp3:IN_MS:OUT_MS...: each clip made as
+// copyjoin [--no-sync] [--clips DIR] [--cue] [--chapters] OUT.mp3 SRC.mp3:IN_MS:OUT_MS...:
+// each clip (named clip1, clip2, ...) made as
 // the window makes it (the source decoded into a working file, the device's cut to the
 // marks), then the clips joined into OUT.mp3 by copying frames through the window's output
 // job, as Join to MP3 with "Copy" does, but with nothing encoded instead where the frames
@@ -113,8 +114,11 @@ int copyjoinJob(int argc, char **argv)
 {
     bool durable = true;
     std::string keep;
+    JoinExtras extras;
     for (; argc > 0 && std::strncmp(argv[0], "--", 2) == 0; --argc, ++argv) {
-        if (std::strcmp(argv[0], "--no-sync") == 0) {
+        if (extras.take(argv[0])) {
+            continue;
+        } else if (std::strcmp(argv[0], "--no-sync") == 0) {
             durable = false;
         } else if (std::strcmp(argv[0], "--clips") == 0 && argc > 1) {
             keep = argv[1];
@@ -183,6 +187,7 @@ int copyjoinJob(int argc, char **argv)
     request.copy = true;
     request.copyOnly = true;
     request.durable = durable;
+    request.chapters = extras.chapters;
     int64_t clipSamples = 0;
     for (size_t i = 0; i < marks.size(); ++i) {
         const Mark &m = marks[i];
@@ -228,7 +233,8 @@ int copyjoinJob(int argc, char **argv)
                     static_cast<long long>(range.first), static_cast<long long>(range.last));
         request.pieces.push_back({QString::fromStdString(clip),
                                   d.mp3 ? std::optional<Mp3Origin>(Mp3Origin{*d.mp3, range.first, range.last})
-                                        : std::nullopt});
+                                        : std::nullopt,
+                                  QStringLiteral("clip%1").arg(i + 1)});
     }
     bass.Free();
 
@@ -247,7 +253,7 @@ int copyjoinJob(int argc, char **argv)
                     seen.done->encodedJoints, spans.empty() ? "none" : spans.c_str(), static_cast<long long>(clipSamples),
                     static_cast<long long>(indexed.index ? indexed.index->samples() : -1),
                     static_cast<long long>(indexed.index ? indexed.index->skip() : -1), seconds);
-        return 0;
+        return extras.finish(request) ? 0 : 1;
     }
     if (seen.failure && seen.failure->stage == trevisto::OutputFailure::Stage::NotCopyable) {
         std::printf("outcome=not-copyable clip_samples=%lld seconds=%.4f why=\"%s\"\n", static_cast<long long>(clipSamples),

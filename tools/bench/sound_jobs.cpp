@@ -7,6 +7,7 @@
 #include "platform/mci/device.h"
 #include "platform/wav/wav.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -140,10 +141,14 @@ int cutJob(int argc, char **argv)
     return 0;
 }
 
-// join OUT.wav CLIP...: the window's join of the clip files into one WAV file, through the
-// same output job; into FLAC, Ogg Vorbis or Opus when OUT ends in .flac, .ogg or .opus.
+// join [--cue] [--chapters] OUT.wav CLIP...: the window's join of the clip files into one
+// WAV file, through the same output job; into FLAC, Ogg Vorbis or Opus when OUT ends in
+// .flac, .ogg or .opus. Each clip is named after its file.
 int joinJob(int argc, char **argv)
 {
+    JoinExtras extras;
+    for (; argc > 0 && extras.take(argv[0]); --argc, ++argv) {
+    }
     if (argc < 2)
         return -1;
     trevisto::OutputRequest request;
@@ -151,8 +156,11 @@ int joinJob(int argc, char **argv)
     request.format = trevisto::OutputRequest::Format::Wav;
     request.output = QString::fromLocal8Bit(argv[0]);
     request.encoding = trevisto::EncodingOfAnyName(request.output);
-    for (int i = 1; i < argc; ++i)
-        request.pieces.push_back({QString::fromLocal8Bit(argv[i])});
+    request.chapters = extras.chapters;
+    for (int i = 1; i < argc; ++i) {
+        const QString file = QString::fromLocal8Bit(argv[i]);
+        request.pieces.push_back({file, std::nullopt, QFileInfo(file).completeBaseName()});
+    }
     OutputSeen seen;
     trevisto::mp3enc::Mp3Encoder encoder;
     trevisto::OutputJob job(encoder);
@@ -165,7 +173,7 @@ int joinJob(int argc, char **argv)
     }
     std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(request.pieces.size()),
                 static_cast<unsigned long long>(seen.bytes), seen.blocks, seconds);
-    return 0;
+    return extras.finish(request) ? 0 : 1;
 }
 
 } // namespace trevisto::bench

@@ -1,0 +1,72 @@
+#include "clips/jointimeline.h"
+
+#include "core/routines.h"
+#include "platform/wav/wav.h"
+#include "tracks/cuesheet.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cmath>
+
+namespace trevisto {
+
+namespace {
+
+struct JoinTimeline {
+    Q_DECLARE_TR_FUNCTIONS(JoinTimeline)
+};
+
+std::optional<wav::Info> infoOf(const OutputPiece &piece)
+{
+    wav::Info info;
+    if (wav::readInfo(QFile::encodeName(NativePath(piece.file)).toStdString(), info) != wav::ReadError::None ||
+        info.format.sampleRate == 0)
+        return std::nullopt;
+    return info;
+}
+
+} // namespace
+
+std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces)
+{
+    std::vector<tags::Chapter> chapters;
+    double seconds = 0;
+    // Rounded alike at both ends, so that the chapters meet.
+    auto ms = [](double at) { return uint32_t(std::min<long long>(std::llround(at * 1000), UINT32_MAX)); };
+    for (const OutputPiece &piece : pieces) {
+        const std::optional<wav::Info> info = infoOf(piece);
+        if (!info)
+            return {};
+        const double end = seconds + double(info->frames) / info->format.sampleRate;
+        chapters.push_back({piece.name.toStdString(), ms(seconds), ms(end)});
+        seconds = end;
+    }
+    return chapters;
+}
+
+Outcome WriteJoinCueSheet(const QString &output, const std::vector<OutputPiece> &pieces)
+{
+    std::vector<QString> names;
+    std::vector<int64_t> frames;
+    std::vector<uint32_t> rates;
+    for (const OutputPiece &piece : pieces) {
+        const std::optional<wav::Info> info = infoOf(piece);
+        if (!info)
+            return Outcome::failure(JoinTimeline::tr("\"%1\" cannot be read").arg(NativePath(piece.file)));
+        names.push_back(piece.name);
+        frames.push_back(info->frames);
+        rates.push_back(info->format.sampleRate);
+    }
+    if (names.empty())
+        return Outcome::success();
+    const bool mp3 = output.endsWith(QLatin1String(".mp3"), Qt::CaseInsensitive);
+    return tracks::WriteCueSheetFile(
+        tracks::CueSheetBeside(output),
+        tracks::WriteCueSheet(QFileInfo(output).fileName(), mp3, rates.front(),
+                              tracks::JoinedTracks(names, frames, rates, rates.front())));
+}
+
+} // namespace trevisto
