@@ -151,13 +151,15 @@ struct StreamPlan {
 // most 511 bytes back, with room to spare.
 constexpr int64_t kReservoirLead = 640;
 
-// Decodes a long stream in stretches on several threads at once. Each stretch is decoded
-// by a decoder of its own from a frame some way before it, so that the bit reservoir, the
-// transform's overlap and the synthesis filter's ring are filled as a decode from the
-// start fills them; that frame lies a whole number of filter turns from the stream's
-// first, since the ring's position changes how the filter's sums round. What it decodes
-// before the stretch is dropped. The reader takes the stretches in order; workers run at
-// most a few stretches ahead of it, so memory stays flat however long the stream is.
+// Decodes a long stream in stretches on several threads at once. Each stretch after the
+// first is decoded by a decoder of its own from a frame some way before it, so that the bit
+// reservoir, the transform's overlap and the synthesis filter's ring are filled as a decode
+// from the start fills them; that frame lies a whole step of frames after the first frame
+// the decode from the start decoded, since where the filters stand changes how their sums
+// round. What it decodes before the stretch is dropped. The first stretch is decoded by the
+// reader on the opening decoder itself, which is the decode from the start. The reader
+// takes the stretches in order; workers run at most a few stretches ahead of it, so memory
+// stays flat however long the stream is.
 class StretchPipeline {
 public:
     StretchPipeline(std::shared_ptr<SourceFile> file, const PcmFormat &format, uint64_t total, StreamPlan plan,

@@ -12,9 +12,9 @@
 namespace trevisto::bass {
 
 struct Layer3Map {
-    // Frames between two kept offsets. A multiple of what brings the synthesis filter's
-    // ring of 16 blocks back where it was: 36 blocks a frame for MPEG-1, 18 for MPEG-2 and
-    // 2.5.
+    // Frames between two kept offsets: a multiple of the count after which the decoder's
+    // filters are back in the state that decides how their sums round (the synthesis
+    // filter's ring of 16 blocks turns 36 blocks a frame in MPEG-1, 18 in MPEG-2 and 2.5).
     static constexpr uint64_t kStep = 16;
 
     // Byte offsets of audio frames phase, phase + kStep, phase + 2 kStep, ..., counted
