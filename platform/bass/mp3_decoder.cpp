@@ -203,6 +203,8 @@ public:
         std::memcpy(out, s.samples.data() + used_ * format_.channels, n * format_.frameBytes());
         used_ += n;
         if (used_ == s.frames) {
+            // Its memory serves the next stretch: fresh memory costs a fault a page.
+            spare_.push_back(std::move(s.samples));
             done_.erase(current_);
             used_ = 0;
             ++current_;
@@ -255,6 +257,13 @@ private:
     Stretch decode(uint64_t index)
     {
         Stretch s;
+        {
+            std::lock_guard lock(mutex_);
+            if (!spare_.empty()) {
+                s.samples = std::move(spare_.back());
+                spare_.pop_back();
+            }
+        }
         const Layer3Map &map = plan_.map;
         const uint64_t first = index * stretchFrames_;
         const uint64_t want = std::min(stretchFrames_, total_ - first);
@@ -320,6 +329,7 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::map<uint64_t, Stretch> done_;
+    std::vector<std::vector<int16_t>> spare_; // the memory of stretches read
     uint64_t next_ = 1;    // the next stretch a worker takes
     uint64_t current_ = 1; // the stretch the reader is in
     size_t used_ = 0;      // frames of it already read
