@@ -32,7 +32,8 @@ if [ "$kind" = address ]; then
   export ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   export LSAN_OPTIONS=suppressions=$PWD/tools/sanitizers/leaks.supp:print_suppressions=0
-  ctest --test-dir "$dir" --output-on-failure --timeout 600
+  # The seven-hour story is the plain build's to run: here it would only take minutes.
+  ctest --test-dir "$dir" --output-on-failure --timeout 600 -LE '^long_sound_tests$'
 else
   tests=(mci_player_tests mci_device_tests mp3enc_tests scenario_tests app_tests settings_tests ui_windows_tests)
   cmake --build "$dir" --target trevisto trevisto_bass "${tests[@]}"

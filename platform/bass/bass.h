@@ -22,6 +22,12 @@ typedef DWORD HCHANNEL;
 
 // BASS_SetConfig options
 #define BASS_CONFIG_UPDATEPERIOD 1
+// Threads that decode a long MPEG layer III stream read from its start, each a stretch of
+// it at a time (0, the default: one per core; 1: the reading thread alone), and the sample
+// frames per stretch (default 1048576). Channels made afterwards follow them; the sound
+// delivered is the same.
+#define BASS_CONFIG_DECODE_THREADS 0x10000u
+#define BASS_CONFIG_DECODE_STRETCH 0x10001u
 
 // Create flags
 #define BASS_SAMPLE_8BITS 1u

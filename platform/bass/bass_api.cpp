@@ -48,6 +48,7 @@ struct Library {
     bool initialised = false;
     DWORD rate = 44100;
     DWORD updatePeriod = 100;
+    MpegOptions mpeg;
     DWORD lastHandle = 0; // handles count up for the whole run and are never reused
     std::map<DWORD, std::unique_ptr<Channel>> channels;
 };
@@ -163,7 +164,7 @@ Failure explained(const Failure &f, const char *found)
     }
 }
 
-std::unique_ptr<Decoder> openStream(const char *path)
+std::unique_ptr<Decoder> openStream(const char *path, const MpegOptions &mpeg)
 {
     lastReason = BASS_REASON_NONE;
     lastFound[0] = '\0';
@@ -192,7 +193,7 @@ std::unique_ptr<Decoder> openStream(const char *path)
         }
     case StreamKind::Mpeg:
         try {
-            return openMpegDecoder(std::move(file));
+            return openMpegDecoder(std::move(file), mpeg);
         } catch (const Failure &f) {
             throw explained(f, "mp3");
         }
@@ -218,10 +219,20 @@ DWORD BASS_GetVersion(void)
 BOOL BASS_SetConfig(DWORD option, DWORD value)
 {
     return guarded<BOOL>(0, [&](Library &lib) {
-        if (option != BASS_CONFIG_UPDATEPERIOD)
-            throw Failure(BASS_ERROR_ILLPARAM);
-        lib.updatePeriod = value; // kept for completeness: nothing plays, nothing updates
-        return 1;
+        switch (option) {
+        case BASS_CONFIG_UPDATEPERIOD:
+            lib.updatePeriod = value; // kept for completeness: nothing plays, nothing updates
+            return 1;
+        case BASS_CONFIG_DECODE_THREADS:
+            lib.mpeg.threads = value;
+            return 1;
+        case BASS_CONFIG_DECODE_STRETCH:
+            if (value == 0)
+                throw Failure(BASS_ERROR_ILLPARAM);
+            lib.mpeg.stretchFrames = value;
+            return 1;
+        }
+        throw Failure(BASS_ERROR_ILLPARAM);
     });
 }
 
@@ -260,7 +271,7 @@ HSTREAM BASS_StreamCreateFile(BOOL mem, const void *file, DWORD offset, DWORD le
     return guarded<HSTREAM>(0, [&](Library &lib) {
         requireInit(lib);
         requireWholeFile(mem, offset, length);
-        return addChannel(lib, openStream(static_cast<const char *>(file)));
+        return addChannel(lib, openStream(static_cast<const char *>(file), lib.mpeg));
     });
 }
 
@@ -273,7 +284,7 @@ HSTREAM BASS_StreamCreateURL(const char *url, DWORD offset, DWORD, DOWNLOADPROC 
         if (!path)
             throw Failure(BASS_ERROR_FILEOPEN);
         requireWholeFile(0, offset, 0);
-        return addChannel(lib, openStream(path->c_str()));
+        return addChannel(lib, openStream(path->c_str(), lib.mpeg));
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Access to the file behind a channel, and recognition of what it holds.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -33,7 +34,7 @@ private:
     SourceFile(int fd, int64_t size) : fd_(fd), size_(size) {}
     int fd_;
     int64_t size_;
-    mutable bool failed_ = false;
+    mutable std::atomic<bool> failed_ = false; // set by readers on any thread
 };
 
 // Local path named by a file:// URL ("file:///x", "file://localhost/x", "file:/x"),

@@ -39,8 +39,8 @@ void writeMp3(const std::string &path, const Pcm &pcm, const Mp3Options &options
         lame_set_brate(gf, kbps);
     }
     lame_set_error_protection(gf, options.crc ? 1 : 0);
-    lame_set_mode(gf, pcm.channels == 1 ? MONO : JOINT_STEREO);
-    lame_set_bWriteVbrTag(gf, 1);
+    lame_set_mode(gf, pcm.channels == 1 ? MONO : options.jointStereo ? JOINT_STEREO : STEREO);
+    lame_set_bWriteVbrTag(gf, options.infoTag ? 1 : 0);
     lame_set_quality(gf, 7);
     if (lame_init_params(gf) < 0)
         throw std::runtime_error("MP3 encoder refused the settings");
@@ -61,11 +61,13 @@ void writeMp3(const std::string &path, const Pcm &pcm, const Mp3Options &options
 
     // The info tag is only complete after the flush; it replaces the placeholder
     // frame at the very start of the stream.
-    unsigned char tag[2880];
-    const size_t tagBytes = lame_get_lametag_frame(gf, tag, sizeof tag);
-    if (tagBytes == 0 || tagBytes > sizeof tag || tagBytes > mp3.size())
-        throw std::runtime_error("MP3 encoder gave no info tag");
-    std::copy(tag, tag + tagBytes, mp3.begin());
+    if (options.infoTag) {
+        unsigned char tag[2880];
+        const size_t tagBytes = lame_get_lametag_frame(gf, tag, sizeof tag);
+        if (tagBytes == 0 || tagBytes > sizeof tag || tagBytes > mp3.size())
+            throw std::runtime_error("MP3 encoder gave no info tag");
+        std::copy(tag, tag + tagBytes, mp3.begin());
+    }
     writeBytes(path, std::vector<uint8_t>(mp3.begin(), mp3.end()));
 }
 

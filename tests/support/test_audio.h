@@ -73,6 +73,8 @@ struct Mp3Options {
     int kbps = 128;
     int vbrQuality = -1; // -1: constant bit rate
     bool crc = false;
+    bool jointStereo = true; // else left and right coded apart
+    bool infoTag = true;     // without it, no gapless trim: every frame's samples count
 };
 void writeMp3(const std::string &path, const Pcm &pcm, const Mp3Options &options);
 
