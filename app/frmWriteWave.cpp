@@ -179,6 +179,7 @@ void frmWriteWave::ConnectHandlers()
     // The items follow the sound when the menu opens; their keys check it as they act.
     connect(ui->Tracks, &QMenu::aboutToShow, this, &frmWriteWave::ShowTrackItems);
     connect(closeView_, &CloseView::splitPointDropped, this, &frmWriteWave::MoveSplitPoint);
+    AddJoinItems();
     // Kept between runs, as the close view's snap option is.
     ui->TracksCueBesideJoins->setChecked(RegReadString(ProgramSettingsKey, QStringLiteral("CueBesideJoins")) == "1");
     connect(ui->TracksCueBesideJoins, &QAction::toggled, this, [this](bool on) {

@@ -10,6 +10,7 @@
 // encoding ends later, when the encoder's completed() signal reaches encoderCompleted().
 
 #include "clips/clipmodel.h"
+#include "clips/joinoptions.h"
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/workingfiles.h"
@@ -32,6 +33,7 @@ namespace trevisto {
 struct OutputPiece {
     QString file; // program path (drive C: or native)
     std::optional<Mp3Origin> origin = std::nullopt;
+    Loudness loudness = {}; // unmeasured: measured by a join that matches loudness
 };
 
 struct OutputRequest {
@@ -55,6 +57,8 @@ struct OutputRequest {
     // `kbps`). The messages, questions and deletions stay those of `format`.
     enum class Encoding { Own, Flac, Vorbis, Opus };
     Encoding encoding = Encoding::Own;
+    // How a join shapes the sound: loudness, crossfades, fades.
+    JoinOptions joinOptions = {};
 };
 
 // The encoding an output's name asks for among those `format`'s choosers offer: ".flac"
@@ -81,6 +85,11 @@ struct OutputDone {
     int fallbackKbps = 0;    // the frames could not be copied: encoded at this rate instead
     QString fallbackWhy;     // why they could not be copied
     QString encoderNote;     // a rate or bit rate the encoder had to change
+    // Of a join that shaped the sound: each clip's gain, the overlaps and the length.
+    std::optional<JoinLevels> levels;
+    // Of a copied join: the samples written and those the clips hold, at `sampleRate`.
+    int64_t copiedSamples = 0, clipSamples = 0;
+    int sampleRate = 0;
 };
 
 struct OutputFailure {
@@ -182,6 +191,7 @@ private:
     OutputDone pending_;
     QString target_;
     bool stopRequested_ = false;
+    std::optional<JoinLevels> levels_; // of the last shaped join into a WAV file
 };
 
 } // namespace trevisto

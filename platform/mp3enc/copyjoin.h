@@ -47,6 +47,11 @@ struct CopyJoinOutcome {
     // copied one, where the first clip begins in frames that take bit-reservoir bytes from
     // before their file.
     uint32_t leadInFrames = 0;
+    // With Copied: the samples the output decodes to and those the clips hold together.
+    // Whole frames at each joint encoded again make the output shorter by less than a
+    // frame there.
+    int64_t samples = 0, clipSamples = 0;
+    int sampleRate = 0;
 };
 
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,

@@ -52,6 +52,12 @@ struct OutputSeen : OutputObserver {
     void outputFailed(const OutputFailure &failure) override;
 };
 
+// Reads the join options --match LUFS, --crossfade MS, --fade-in MS and --fade-out MS from
+// the front of the arguments, stepping over them; false for a flag without a number.
+bool takeJoinOptions(int &argc, char **&argv, JoinOptions &options);
+// Prints each clip's gain and the output's length of a join that shaped the sound.
+void printLevels(const OutputDone &done);
+
 Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, int64_t *reported);
 
 int decodeJob(int argc, char **argv);
@@ -66,5 +72,6 @@ int drawviewJob(int argc, char **argv);
 int pausesJob(int argc, char **argv);
 int cueJob(int argc, char **argv);
 int tracksJob(int argc, char **argv);
+int loudnessJob(int argc, char **argv);
 
 } // namespace trevisto::bench
