@@ -3,7 +3,9 @@
 // exactly where the one before ended in the same file are copied straight through. At
 // every other joint a few frames around it are encoded again from the clips' sound, with
 // the bit reservoir off and repacked, so that the copied frames after it decode as in
-// their own file; such a joint moves by at most half a frame. When every clip comes from
+// their own file. Whole frames start the later clip up to a frame early: the two clips
+// overlap there, crossfaded in the encoded frames, and the joined sound is that much
+// shorter than the clips' sum. When every clip comes from
 // one file, its ID3v2 tag goes in front, as with a copied save. Every clip's source must
 // share the first clip's MPEG version, sample rate and channel count.
 //
