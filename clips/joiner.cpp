@@ -97,14 +97,15 @@ public:
     FloatClip(const Clip &clip, const wav::Format &target) : clip_(clip)
     {
         const wav::Format &own = clip.file->format();
-        if (own.channels != target.channels || own.sampleRate != target.sampleRate) {
+        converts_ = own.channels != target.channels || own.sampleRate != target.sampleRate;
+        if (converts_) {
             const wav::Format floats{wav::kTagFloat, target.channels, target.sampleRate, 32};
             converter_ = resample::Converter::create(own, floats);
         }
         channels_ = target.channels;
     }
 
-    bool usable() const { return converter_ || clip_.file->format().channels == channels_; }
+    bool usable() const { return !converts_ || converter_; }
 
     // Frames [from, from + count) of the clip into `out`; `from` never goes back.
     bool read(int64_t from, int64_t count, float *out)
@@ -152,6 +153,7 @@ private:
     const Clip &clip_;
     std::unique_ptr<resample::Converter> converter_;
     int channels_ = 0;
+    bool converts_ = false;
     std::vector<unsigned char> raw_, converted_;
     std::vector<float> held_;
     int64_t readTo_ = 0, producedTo_ = 0;
@@ -252,6 +254,9 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                 continue; // not heard, or heard at its own level
             if (i < shaping->loudness.size())
                 fact.loudness = shaping->loudness[i];
+            // The window's events run between the clips measured here, and a cancel ends it.
+            if (!fact.loudness.measured && progress && !progress(0, 1))
+                return Outcome::failure(JoinClips::tr("The join was cancelled."));
             // A clip of other channels sounds otherwise once converted (a mono clip is
             // heard from both sides): it is measured as it will be heard.
             if (parts[i].file->format().channels != format.channels) {
