@@ -179,6 +179,7 @@ void frmWriteWave::ConnectHandlers()
     // The items follow the sound when the menu opens; their keys check it as they act.
     connect(ui->Tracks, &QMenu::aboutToShow, this, &frmWriteWave::ShowTrackItems);
     connect(closeView_, &CloseView::splitPointDropped, this, &frmWriteWave::MoveSplitPoint);
+    AddJoinItems();
     // Kept between runs, as the close view's snap option is.
     for (const auto &[option, key] : {std::pair{ui->TracksCueBesideJoins, QStringLiteral("CueBesideJoins")},
                                       std::pair{ui->OptionAskTags, QStringLiteral("AskForTags")}}) {

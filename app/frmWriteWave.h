@@ -128,6 +128,11 @@ public:
     void Option3_Click();
     void Option4_Click();
     void Mp3Enc1_Complete();
+    // The Option menu's join options, kept in the settings, and the joint preview: the
+    // two seconds around the selected clip's joint with the next, as the join makes them.
+    void AddJoinItems();
+    void JoinOptions_Click();
+    void HearJoint_Click();
     void CmdSaveas_Click();
     void Command3_Click();
 

@@ -2,6 +2,7 @@
 // Joining the clip files of the list into one WAV file, for both join commands. Knows
 // nothing of widgets.
 
+#include "clips/joinoptions.h"
 #include "core/outcome.h"
 #include "platform/wav/wav.h"
 
@@ -10,6 +11,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 // Bytes done and total, after each block; return false to cancel.
 using JoinProgress = std::function<bool(uint64_t done, uint64_t total)>;
@@ -26,5 +30,23 @@ using JoinProgress = std::function<bool(uint64_t done, uint64_t total)>;
 // missing or unreadable clip, a clip whose file holds less sound than its header says, a
 // clip that cannot be converted, or a total beyond the size fields refuses the join with a
 // message naming the file and the reason.
+//
+// With `shaping` whose options shape the sound, the clips are matched in loudness,
+// crossfaded and faded as planJoinLevels() plans, in floating point, and written in the
+// first clip's format; `planned`, when given, receives that plan.
+struct JoinShaping {
+    trevisto::JoinOptions options;
+    // Each clip's, in order; a clip left unmeasured (or all, with the vector empty) is
+    // measured by the join when its loudness is to be matched.
+    std::vector<trevisto::Loudness> loudness;
+    // Output frames [first, end) alone are written: a few seconds of the joined sound,
+    // made exactly as the whole join makes them.
+    std::optional<std::pair<int64_t, int64_t>> window;
+    // Instead of `window`: the two seconds around the joint after clip `joint`, the middle
+    // of its overlap in their middle. Only the clips heard there are measured.
+    std::optional<size_t> joint;
+};
+
 Outcome JoinClips(const QStringList &clips, const QString &output, const JoinProgress &progress = {},
-                  uint64_t maxDataBytes = trevisto::wav::kMaxFileDataBytes);
+                  uint64_t maxDataBytes = trevisto::wav::kMaxFileDataBytes, const JoinShaping *shaping = nullptr,
+                  trevisto::JoinLevels *planned = nullptr);

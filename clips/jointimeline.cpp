@@ -28,26 +28,37 @@ std::optional<wav::Info> infoOf(const OutputPiece &piece)
     return info;
 }
 
+// Seconds the joint after clip `i` overlaps it with the next one.
+double overlapAfter(const std::optional<JoinLevels> &levels, size_t i)
+{
+    if (!levels || i >= levels->overlap.size() || levels->sampleRate <= 0)
+        return 0;
+    return double(levels->overlap[i]) / levels->sampleRate;
+}
+
 } // namespace
 
-std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces)
+std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces, const std::optional<JoinLevels> &levels)
 {
     std::vector<tags::Chapter> chapters;
     double seconds = 0;
     // Rounded alike at both ends, so that the chapters meet.
     auto ms = [](double at) { return uint32_t(std::min<long long>(std::llround(at * 1000), UINT32_MAX)); };
-    for (const OutputPiece &piece : pieces) {
-        const std::optional<wav::Info> info = infoOf(piece);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const std::optional<wav::Info> info = infoOf(pieces[i]);
         if (!info)
             return {};
-        const double end = seconds + double(info->frames) / info->format.sampleRate;
-        chapters.push_back({piece.name.toStdString(), ms(seconds), ms(end)});
+        // A clip starts where its crossfade begins, and its chapter ends where the next one
+        // starts.
+        const double end = seconds + double(info->frames) / info->format.sampleRate - overlapAfter(levels, i);
+        chapters.push_back({pieces[i].name.toStdString(), ms(seconds), ms(end)});
         seconds = end;
     }
     return chapters;
 }
 
-Outcome WriteJoinCueSheet(const QString &output, const std::vector<OutputPiece> &pieces)
+Outcome WriteJoinCueSheet(const QString &output, const std::vector<OutputPiece> &pieces,
+                          const std::optional<JoinLevels> &levels)
 {
     std::vector<QString> names;
     std::vector<int64_t> frames;
@@ -57,7 +68,9 @@ Outcome WriteJoinCueSheet(const QString &output, const std::vector<OutputPiece> 
         if (!info)
             return Outcome::failure(JoinTimeline::tr("\"%1\" cannot be read").arg(NativePath(piece.file)));
         names.push_back(piece.name);
-        frames.push_back(info->frames);
+        // What the next clip's crossfade overlaps does not push it on.
+        const double overlap = overlapAfter(levels, names.size() - 1);
+        frames.push_back(info->frames - std::llround(overlap * info->format.sampleRate));
         rates.push_back(info->format.sampleRate);
     }
     if (names.empty())

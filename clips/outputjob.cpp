@@ -11,6 +11,7 @@
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/wav/wav.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QObject>
 #include <QStringList>
@@ -22,6 +23,11 @@
 namespace trevisto {
 
 namespace {
+
+// The texts this file gives to the one who shows them, under one translation context.
+struct OutputJobText {
+    Q_DECLARE_TR_FUNCTIONS(OutputJobText)
+};
 
 // Sources that are no MP3 are encoded at the program's usual rate.
 constexpr int DefaultCopyFallbackKbps = 128;
@@ -127,6 +133,7 @@ bool OutputJob::start(const OutputRequest &request, OutputObserver &observer)
     request_ = request;
     target_ = request.output;
     stopRequested_ = false;
+    levels_.reset();
     if (mp3)
         pending_ = {}; // no encoding runs: what one would report starts afresh
     // Every output but a plain WAV join (which checks its own room) is refused here when it
@@ -187,7 +194,7 @@ std::vector<unsigned char> OutputJob::mp3Tag(bool copied) const
     tag.keep = copied ? tags::Keep::AllFrames : tags::Keep::Essentials;
     tag.edits = request_.tagEdits ? &*request_.tagEdits : nullptr;
     if (request_.chapters && (request_.join || request_.pieces.size() > 1))
-        tag.chapters = JoinChapters(request_.pieces);
+        tag.chapters = JoinChapters(request_.pieces, levels_);
     return tags::renderId3(tag);
 }
 
@@ -228,6 +235,18 @@ void OutputJob::saveResult(const OutputRequest &request)
 
 void OutputJob::joinMp3(const OutputRequest &request)
 {
+    // Copied frames keep their level and meet without a crossfade: a join that shapes the
+    // sound is encoded, and the note says why.
+    if (request.copy && request.joinOptions.shapes()) {
+        const QString why = OutputJobText::tr("the join options change the sound");
+        if (request.copyOnly) {
+            fail({OutputFailure::Stage::NotCopyable, request.output, why});
+            return;
+        }
+        pending_ = encodedInstead(request.kbps, why);
+        joinAndEncode(request, request.kbps);
+        return;
+    }
     if (!request.copy) {
         joinAndEncode(request, request.kbps);
         return;
@@ -238,7 +257,11 @@ void OutputJob::joinMp3(const OutputRequest &request)
     const std::vector<unsigned char> tag = mp3Tag(true);
     const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request), &tag);
     if (joined.kind == Mp3JoinOutcome::Copied) {
-        finish(copiedOutput(joined.encodedJoints, joined.encodedFrames));
+        OutputDone done = copiedOutput(joined.encodedJoints, joined.encodedFrames);
+        done.copiedSamples = joined.samples;
+        done.clipSamples = joined.clipSamples;
+        done.sampleRate = joined.sampleRate;
+        finish(done);
         return;
     }
     if (joined.kind == Mp3JoinOutcome::Failed || request.copyOnly) {
@@ -306,15 +329,27 @@ void OutputJob::joinWav(const OutputRequest &request)
 bool OutputJob::joinInto(const std::vector<OutputPiece> &pieces, const QString &output)
 {
     QStringList files;
-    for (const OutputPiece &piece : pieces)
+    JoinShaping shaping;
+    shaping.options = request_.joinOptions;
+    for (const OutputPiece &piece : pieces) {
         files << NativePath(piece.file);
-    const Outcome joined = JoinClips(files, output, [this](uint64_t done, uint64_t total) {
-        if (observer_)
-            observer_->outputProgress(done, total);
-        return !stopRequested_;
-    });
-    if (joined)
+        shaping.loudness.push_back(piece.loudness);
+    }
+    const bool shaped = shaping.options.shapes();
+    JoinLevels levels;
+    const Outcome joined = JoinClips(
+        files, output,
+        [this](uint64_t done, uint64_t total) {
+            if (observer_)
+                observer_->outputProgress(done, total);
+            return !stopRequested_;
+        },
+        wav::kMaxFileDataBytes, shaped ? &shaping : nullptr, shaped ? &levels : nullptr);
+    if (joined) {
+        if (shaped)
+            levels_ = levels;
         return true;
+    }
     fail({stopRequested_ ? OutputFailure::Stage::Stopped : OutputFailure::Stage::Join, output, joined.why});
     return false;
 }
@@ -349,6 +384,7 @@ void OutputJob::encode(const QString &source, const QString &output, int kbps)
     pending_.join = request_.join || request_.pieces.size() > 1;
     pending_.output = output;
     pending_.clips = request_.clips;
+    pending_.levels = levels_;
     encodingObserver_ = observer_;
 }
 
@@ -391,6 +427,8 @@ void OutputJob::finish(OutputDone done)
     done.join = request_.join || request_.pieces.size() > 1;
     done.output = request_.output;
     done.clips = request_.clips;
+    if (!done.levels)
+        done.levels = levels_;
     observer_->outputDone(done);
 }
 

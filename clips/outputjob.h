@@ -10,6 +10,7 @@
 // encoding ends later, when the encoder's completed() signal reaches encoderCompleted().
 
 #include "clips/clipmodel.h"
+#include "clips/joinoptions.h"
 #include "core/mp3origin.h"
 #include "core/outcome.h"
 #include "core/workingfiles.h"
@@ -34,6 +35,7 @@ struct OutputPiece {
     QString file; // program path (drive C: or native)
     std::optional<Mp3Origin> origin = std::nullopt;
     QString name = {}; // the clip's, for the chapters of a join
+    Loudness loudness = {}; // unmeasured: measured by a join that matches loudness
 };
 
 struct OutputRequest {
@@ -65,6 +67,8 @@ struct OutputRequest {
     std::optional<tags::Fields> tagEdits = std::nullopt;
     // A joined MP3 carries an ID3v2 chapter for each piece, named after it.
     bool chapters = false;
+    // How a join shapes the sound: loudness, crossfades, fades.
+    JoinOptions joinOptions = {};
 };
 
 // Where the output of `request` takes its tags from: a native path, or empty for none.
@@ -95,6 +99,11 @@ struct OutputDone {
     int fallbackKbps = 0;    // the frames could not be copied: encoded at this rate instead
     QString fallbackWhy;     // why they could not be copied
     QString encoderNote;     // a rate or bit rate the encoder had to change
+    // Of a join that shaped the sound: each clip's gain, the overlaps and the length.
+    std::optional<JoinLevels> levels;
+    // Of a copied join: the samples written and those the clips hold, at `sampleRate`.
+    int64_t copiedSamples = 0, clipSamples = 0;
+    int sampleRate = 0;
 };
 
 struct OutputFailure {
@@ -198,6 +207,7 @@ private:
     OutputDone pending_;
     QString target_;
     bool stopRequested_ = false;
+    std::optional<JoinLevels> levels_; // of the last shaped join into a WAV file
 };
 
 } // namespace trevisto

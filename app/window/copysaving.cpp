@@ -5,6 +5,7 @@
 
 #include "clips/clipsteps.h"
 #include "core/routines.h"
+#include "editor/timetext.h"
 #include "core/workingfiles.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "ui/Frmwait.h"
@@ -22,6 +23,44 @@ struct CopySaving {
     Q_DECLARE_TR_FUNCTIONS(CopySaving)
 };
 
+// Milliseconds of `frames` at `rate`, to the nearest.
+int64_t MsOf(int64_t frames, int rate) { return rate > 0 ? (frames * 1000 + rate / 2) / rate : 0; }
+
+// What a join did to the clips' levels and lengths, where the output is not simply the
+// clips end to end at their own level: the clips held back below the loudness asked for,
+// and the output's length when it differs from the clips' sum, and why.
+QStringList JoinNotes(const trevisto::OutputDone &done, const trevisto::ClipList &clips)
+{
+    QStringList notes;
+    if (done.levels) {
+        const trevisto::JoinLevels &levels = *done.levels;
+        for (size_t i = 0; i < levels.heldBackDb.size() && i < done.clips.size(); ++i) {
+            if (levels.heldBackDb[i] < 0.05)
+                continue;
+            const int row = clips.rowOf(done.clips[i]);
+            const QString name = row >= 0 ? clips.items()[size_t(row)].name : QString::number(i + 1);
+            notes << CopySaving::tr("\"%1\" stays %2 dB under the loudness asked for: more would take its peak "
+                                    "past -1 dBTP.")
+                         .arg(name)
+                         .arg(levels.heldBackDb[i], 0, 'f', 1);
+        }
+        int64_t overlaps = 0;
+        for (int64_t o : levels.overlap)
+            overlaps += o;
+        if (overlaps > 0)
+            notes << CopySaving::tr("The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades "
+                                    "overlap them.")
+                         .arg(MillisecondText(MsOf(levels.outputFrames, levels.sampleRate)))
+                         .arg(MsOf(overlaps, levels.sampleRate));
+    }
+    if (done.copied && done.clipSamples > 0 && done.copiedSamples != done.clipSamples)
+        notes << CopySaving::tr("The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, "
+                                "and each joint encoded again loses less than a frame.")
+                     .arg(MillisecondText(MsOf(done.copiedSamples, done.sampleRate)))
+                     .arg(MsOf(done.clipSamples - done.copiedSamples, done.sampleRate));
+    return notes;
+}
+
 } // namespace
 
 void frmWriteWave::outputDone(const trevisto::OutputDone &done)
@@ -33,9 +72,11 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
     if (done.format == trevisto::OutputRequest::Format::Wav) {
         // Only a joined file that is complete on disk lets the clips go, and Undo brings
         // them back. A saved cut (as FLAC) used none.
+        const QString note = JoinNotes(done, clips_).join(QStringLiteral("\r\n"));
         if (done.join)
             RemoveClips(done.clips, trevisto::DeleteJoinedClipsText(done.output));
-        dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
+        dialogs_.msgBox(note.isEmpty() ? QStringLiteral("The file is saved") : "The file is saved\r\n\r\n" + note,
+                        vbOKOnly, MsgIcon::None, "Trevisto");
         return;
     }
     if (!done.copied && done.encoding == trevisto::OutputRequest::Encoding::Own)
@@ -46,6 +87,7 @@ void frmWriteWave::outputDone(const trevisto::OutputDone &done)
     if (done.fallbackKbps > 0)
         notes << CopySaving::tr("Encoded again at %1 kbit/s: %2.").arg(done.fallbackKbps).arg(done.fallbackWhy);
     notes << done.encoderNote;
+    notes << JoinNotes(done, clips_);
     notes.removeAll(QString());
     // Only the clips that went into the MP3 may go, even if the list changed meanwhile.
     if (done.join)

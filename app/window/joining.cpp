@@ -4,14 +4,21 @@
 
 #include "app/choosers.h"
 #include "clips/clipsteps.h"
+#include "clips/cliplist.h"
+#include "clips/joiner.h"
+#include "clips/joinoptions.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "settings/registry_settings.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QFile>
+#include <QMenu>
 
 #include <memory>
 
@@ -26,7 +33,103 @@ struct CopySaving {
     Q_DECLARE_TR_FUNCTIONS(CopySaving)
 };
 
+const QString JoinOptionsValue = QStringLiteral("JoinOptions");
+// The joint preview's sound, beside the other working files of drive C: (outside the clip
+// folder, where it would be taken for a clip).
+const QString JointPreview = QStringLiteral("C:\\temp.joint.wav");
+
+trevisto::JoinOptions KeptJoinOptions()
+{
+    return trevisto::JoinOptionsFromSetting(RegReadString(ProgramSettingsKey, JoinOptionsValue));
+}
+
 } // namespace
+
+void frmWriteWave::AddJoinItems()
+{
+    ui->opt1->setToolTipsVisible(true);
+    ui->opt1->addSeparator();
+    QAction *options = ui->opt1->addAction(Joining::tr("&Join options..."));
+    options->setObjectName(QStringLiteral("JoinOptions"));
+    options->setToolTip(Joining::tr("Loudness, crossfades and fades for every join"));
+    connect(options, &QAction::triggered, this, &frmWriteWave::JoinOptions_Click);
+    QAction *hear = ui->opt1->addAction(Joining::tr("&Hear the joint"));
+    hear->setObjectName(QStringLiteral("HearJoint"));
+    hear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    hear->setToolTip(Joining::tr("Plays the two seconds around the selected clip's joint with the next one, as the "
+                                 "join will make them (Ctrl+J)"));
+    connect(hear, &QAction::triggered, this, &frmWriteWave::HearJoint_Click);
+    // The key works wherever the focus is, as the menu's own keys do.
+    addAction(hear);
+}
+
+void frmWriteWave::JoinOptions_Click()
+{
+    trevisto::JoinOptions kept = KeptJoinOptions();
+    QStringList texts = trevisto::JoinOptionsTexts(kept);
+    const QStringList labels = {Joining::tr("Match loudness (LUFS):"), Joining::tr("Crossfade at each joint (ms):"),
+                                Joining::tr("Fade-in (ms):"), Joining::tr("Fade-out (ms):")};
+    const QStringList tips = {
+        Joining::tr("Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that "
+                    "loudness, less where its peak would pass -1 dBTP."),
+        Joining::tr("0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading "
+                    "into the other. 10 takes the clicks out of the joints."),
+        Joining::tr("0 to 10000: the joined sound rises from silence over this long."),
+        Joining::tr("0 to 10000: the joined sound falls to silence over this long.")};
+    for (;;) {
+        QList<FormField> fields;
+        for (int i = 0; i < 4; ++i)
+            fields.append({labels[i], texts[i], tips[i]});
+        const std::optional<QStringList> answer =
+            dialogs_.formBox(Joining::tr("How the clips are joined, in every join from now on."),
+                             Joining::tr("Join options"), fields);
+        if (!answer)
+            return;
+        QString why;
+        if (const std::optional<trevisto::JoinOptions> read = trevisto::JoinOptionsFromTexts(*answer, &why)) {
+            kept = *read;
+            break;
+        }
+        texts = *answer;
+        dialogs_.msgBox(why, vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+    }
+    const auto written = RegWriteValue(ProgramSettingsKey, JoinOptionsValue, trevisto::JoinOptionsSetting(kept),
+                                       trevisto::registry::REG_SZ);
+    if (written != trevisto::registry::ERROR_SUCCESS)
+        dialogs_.msgBox(Joining::tr("The join options hold for this run only: %1").arg(RegWriteFailure(written)),
+                        vbOKOnly, MsgIcon::Exclamation, ProgramTitle);
+}
+
+void frmWriteWave::HearJoint_Click()
+{
+    const int row = SelectedRow(*ui->List1->selectionModel());
+    if (row < 0 || row + 1 >= clips_.count()) {
+        dialogs_.msgBox(Joining::tr("Select a clip that has another one after it: the joint between them plays."),
+                        vbOKOnly, MsgIcon::None, ProgramTitle);
+        return;
+    }
+    StopListForJoining();
+    QStringList files;
+    for (int i = 0; i < clips_.count(); ++i)
+        files << NativePath(clips_.file(i));
+    JoinShaping shaping;
+    shaping.options = KeptJoinOptions();
+    shaping.joint = size_t(row);
+    const Outcome rendered = JoinClips(files, NativePath(JointPreview), {}, trevisto::wav::kMaxFileDataBytes, &shaping);
+    if (!rendered) {
+        dialogs_.msgBox(Joining::tr("The joint cannot be played.\r\n\r\n%1").arg(rendered.why), vbOKOnly,
+                        MsgIcon::Critical, ProgramTitle);
+        return;
+    }
+    // Played as the list plays a clip, with its stop button; its end ends the playing.
+    ui->CmdPlayList->setVisible(false);
+    ui->CmdStopList->setVisible(true);
+    controls_.HoldControls(ControlGroups::ListPlayback, true);
+    PlayIndex = clips_.count();
+    MMCPlayList->setFileName(JointPreview);
+    for (const char *command : {"stop", "close", "Open", "play"})
+        MMCPlayList->setCommand(command);
+}
 
 void frmWriteWave::Option1_Click() { BitRate = 56; }
 void frmWriteWave::Option2_Click() { BitRate = 96; }
@@ -83,7 +186,10 @@ void frmWriteWave::WriteOutput(const trevisto::OutputRequest &request)
 {
     // The window's events run while the clips are read: Undo must not take one away.
     undo_.hold(true);
-    const bool started = output_->start(request, *this);
+    trevisto::OutputRequest shaped = request;
+    if (shaped.join)
+        shaped.joinOptions = KeptJoinOptions();
+    const bool started = output_->start(shaped, *this);
     undo_.hold(false);
     // A click that reached the window while a join let its events run: that join's wait
     // window stays up, and this one is turned away.

@@ -3,7 +3,9 @@
 // exactly where the one before ended in the same file are copied straight through. At
 // every other joint a few frames around it are encoded again from the clips' sound, with
 // the bit reservoir off and repacked, so that the copied frames after it decode as in
-// their own file; such a joint moves by at most half a frame. When every clip comes from
+// their own file. Whole frames start the later clip up to a frame early: the two clips
+// overlap there, crossfaded in the encoded frames, and the joined sound is that much
+// shorter than the clips' sum. When every clip comes from
 // one file, its ID3v2 tag goes in front, as with a copied save. Every clip's source must
 // share the first clip's MPEG version, sample rate and channel count.
 //
@@ -47,6 +49,11 @@ struct CopyJoinOutcome {
     // copied one, where the first clip begins in frames that take bit-reservoir bytes from
     // before their file.
     uint32_t leadInFrames = 0;
+    // With Copied: the samples the output decodes to and those the clips hold together.
+    // Whole frames at each joint encoded again make the output shorter by less than a
+    // frame there.
+    int64_t samples = 0, clipSamples = 0;
+    int sampleRate = 0;
 };
 
 // `tag`, when given, is the ID3v2 tag in front (none when empty), in place of the source's.

@@ -107,12 +107,14 @@ QString placePieces(JoinPlan &plan)
     head.copyFrom = plan.start.firstFrame;
 
     // Each joint: the later piece goes to the frame grid at the nearest point not after
-    // the earlier piece's end; the overlap is taken half from each side.
+    // the earlier piece's end. Where the two overlap, the joint's encoded frames crossfade
+    // them; the seam, the middle of the overlap, centres those frames on it.
     for (size_t j = 1; j < plan.pieces.size(); ++j) {
         Piece &before = plan.pieces[j - 1], &after = plan.pieces[j];
         const int64_t end = before.outputStart() + before.keepTo;
         after.offset = floorDiv(end - after.source->index.decodedAt(after.first), spf) * spf;
         const int64_t overlap = end - after.outputStart();
+        after.overlapIn = overlap;
         before.keepTo -= (overlap + 1) / 2;
         after.keepFrom = overlap / 2;
         if (after.keepFrom >= after.keepTo)
@@ -126,13 +128,13 @@ QString placePieces(JoinPlan &plan)
 
 } // namespace
 
-bool Piece::read(int64_t from, int64_t count, int channels, int16_t *out) const
+bool Piece::read(int64_t from, int64_t count, int channels, int16_t *out, int64_t keepLo, int64_t keepHi) const
 {
     std::fill(out, out + count * channels, int16_t(0));
     int64_t base = 0;
     for (const auto &clip : clips) {
         const int64_t n = clip->info().frames;
-        const int64_t lo = std::max({from, base, keepFrom}), hi = std::min({from + count, base + n, keepTo});
+        const int64_t lo = std::max({from, base, keepLo}), hi = std::min({from + count, base + n, keepHi});
         if (lo < hi && clip->readFrames(lo - base, hi - lo, out + (lo - from) * channels) != hi - lo)
             return false;
         base += n;

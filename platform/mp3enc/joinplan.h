@@ -38,12 +38,17 @@ struct Piece {
     int64_t offset = 0; // output decoded index = source decoded index + offset
     int64_t keepFrom = 0, keepTo = 0; // the piece's samples that are kept
     size_t copyFrom = 0, copyTo = 0;  // source frames copied
+    // Output samples at the piece's start that the piece before also covers: whole frames
+    // place it up to a frame early, and that remainder is crossfaded, not dropped.
+    int64_t overlapIn = 0;
 
     int64_t outputStart() const { return source->index.decodedAt(first) + offset; }
 
     // The piece's samples [from, from + count) into `out` (interleaved), zeros outside what
     // is kept.
-    bool read(int64_t from, int64_t count, int channels, int16_t *out) const;
+    bool read(int64_t from, int64_t count, int channels, int16_t *out) const { return read(from, count, channels, out, keepFrom, keepTo); }
+    // The same with the samples [lo, hi) of the piece kept instead.
+    bool read(int64_t from, int64_t count, int channels, int16_t *out, int64_t lo, int64_t hi) const;
 };
 
 struct JoinPlan {

@@ -5,6 +5,7 @@
 #include "platform/mp3frames/bytesource.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -67,8 +68,8 @@ public:
     {
     }
 
-    // The frames from the clips' sound: `before`'s up to output sample `seam` and
-    // `after`'s from there, or, with no `before`, `after`'s alone (frames that lead into
+    // The frames from the clips' sound around output sample `seam`: `before`'s, then both
+    // crossfaded where `after` overlaps it, then `after`'s; or, with no `before`, `after`'s alone (frames that lead into
     // the first piece), with the reservoir repacked so that `after`'s next copied frame
     // finds its bytes. That frame must reach back for none from before its file: the run
     // grows over `after`'s frames until one does. Nothing when a source cannot be read.
@@ -88,14 +89,36 @@ bool JointEncoder::mix(const Piece *before, const Piece &after, int64_t seam, in
                        std::vector<int16_t> &pcm) const
 {
     std::vector<int16_t> part(size_t(samples * channels_));
-    for (const Piece *p : {before, &after}) {
-        if (!p)
-            continue;
-        if (!p->read(from - p->outputStart(), samples, channels_, part.data()))
+    if (!before) {
+        if (!after.read(from - after.outputStart(), samples, channels_, part.data()))
             return false;
-        for (int64_t i = 0; i < samples; ++i)
-            if (!before || (from + i < seam) == (p == before))
-                std::copy_n(part.begin() + i * channels_, channels_, pcm.begin() + i * channels_);
+        pcm = part;
+        return true;
+    }
+    (void)seam;
+    // Each piece as far as its sound goes on that side of the joint: the earlier one to its
+    // end, the later one from its start, so the overlap has both.
+    std::vector<int16_t> earlier(part.size());
+    if (!before->read(from - before->outputStart(), samples, channels_, earlier.data(), before->keepFrom,
+                      before->last - before->first) ||
+        !after.read(from - after.outputStart(), samples, channels_, part.data(), 0, after.keepTo))
+        return false;
+    const int64_t overlapFrom = after.outputStart(), n = after.overlapIn;
+    for (int64_t i = 0; i < samples; ++i) {
+        const int64_t at = from + i;
+        for (int c = 0; c < channels_; ++c) {
+            const size_t k = size_t(i * channels_ + c);
+            if (at < overlapFrom) {
+                pcm[k] = earlier[k];
+            } else if (at >= overlapFrom + n) {
+                pcm[k] = part[k];
+            } else {
+                // Equal power: the squares of the two weights add up to one.
+                const double t = (double(at - overlapFrom) + 0.5) / double(n) * 1.5707963267948966;
+                const double v = earlier[k] * std::cos(t) + part[k] * std::sin(t);
+                pcm[k] = int16_t(std::clamp(std::lround(v), -32768L, 32767L));
+            }
+        }
     }
     return true;
 }

@@ -137,7 +137,11 @@ CopyJoinOutcome JoinWriter::write(const JointFrames &joints)
     facts.padding = int(int64_t(out_.frames()) * plan_.layout.samplesPerFrame() - end + 529);
     if (!out_.finish(facts))
         return failed(out_.error());
-    return {CopyJoinOutcome::Copied, {}, int(joints.joints.size()), std::move(spans), uint32_t(joints.leadIn.size())};
+    int64_t clipSamples = 0;
+    for (const Piece &p : plan_.pieces)
+        clipSamples += p.last - p.first;
+    return {CopyJoinOutcome::Copied,      {},          int(joints.joints.size()),       std::move(spans),
+            uint32_t(joints.leadIn.size()), end - head_.outputStart(), clipSamples, plan_.layout.sampleRate()};
 }
 
 } // namespace

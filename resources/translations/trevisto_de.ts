@@ -495,6 +495,18 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
         <source>Joints encoded again: %1.</source>
         <translation>Neu kodierte Übergänge: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>„%1“ bleibt %2 dB unter der gewünschten Lautheit: mehr würde seine Spitze über -1 dBTP heben.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>Der verbundene Klang dauert %1, %2 ms weniger als die Clips zusammen: Die Überblendungen überlappen sie.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>Der verbundene Klang dauert %1, %2 ms weniger als die Clips zusammen: MP3-Frames sind ganz, und jeder neu kodierte Übergang verliert weniger als einen Frame.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -850,6 +862,21 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>Die anzugleichende Lautheit ist leer (aus), -23, -18, -16 oder -14 LUFS, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>Die Überblendung ist 0 (keine) oder 5 bis 5000 ms, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>Eine Blende ist 0 bis 10000 ms lang.</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -882,6 +909,78 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>„%1“ wird noch geschrieben. Beginnen Sie die nächste Datei, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>&amp;Verbindungsoptionen...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Lautheit, Überblendungen und Blenden für jedes Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>Übergang an&amp;hören</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Spielt die zwei Sekunden um den Übergang des ausgewählten Clips zum nächsten, so wie das Zusammenfügen sie macht (Strg+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>Lautheit angleichen (LUFS):</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>Überblendung an jedem Übergang (ms):</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>Einblenden (ms):</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>Ausblenden (ms):</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>Leer: Jeder Clip behält seinen Pegel. -23, -18, -16 oder -14: Jeder Clip wird auf diese Lautheit gebracht, weniger, wo seine Spitze -1 dBTP überschreiten würde.</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0: ein harter Schnitt. 5 bis 5000: Die Clips überlappen sich an jedem Übergang so lange, einer blendet in den anderen. 10 nimmt die Knackser aus den Übergängen.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>0 bis 10000: Der verbundene Klang steigt so lange aus der Stille an.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>0 bis 10000: Der verbundene Klang fällt so lange in die Stille ab.</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>Wie die Clips zusammengefügt werden, bei jedem Zusammenfügen von nun an.</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>Verbindungsoptionen</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>Die Verbindungsoptionen gelten nur für diesen Lauf: %1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>Wählen Sie einen Clip, dem ein weiterer folgt: Der Übergang zwischen ihnen wird gespielt.</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Der Übergang kann nicht gespielt werden.<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1132,13 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>„%1“ kann nicht in die Arbeitsdatei „%2“ kopiert werden: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>die Verbindungsoptionen verändern den Klang</translation>
     </message>
 </context>
 <context>

@@ -495,6 +495,18 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
         <source>Joints encoded again: %1.</source>
         <translation>Uniones codificadas de nuevo: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>«%1» queda %2 dB por debajo de la sonoridad pedida: más llevaría su pico por encima de -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>El sonido unido dura %1, %2 ms menos que la suma de los clips: los fundidos cruzados los solapan.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>El sonido unido dura %1, %2 ms menos que la suma de los clips: las tramas MP3 son enteras, y cada unión codificada de nuevo pierde menos de una trama.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -850,6 +862,21 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>La sonoridad a igualar es vacía (desactivada), -23, -18, -16 o -14 LUFS, no «%1».</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>El fundido cruzado es 0 (ninguno) o de 5 a 5000 ms, no «%1».</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>Un fundido dura de 0 a 10000 ms.</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -882,6 +909,78 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>Todavía se está escribiendo &quot;%1&quot;. Empiece el siguiente archivo cuando termine.</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>Opciones de &amp;unión...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Sonoridad, fundidos cruzados y fundidos para cada unión</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>&amp;Escuchar la unión</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Reproduce los dos segundos alrededor de la unión del clip seleccionado con el siguiente, tal como los hará la unión (Ctrl+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>Igualar sonoridad (LUFS):</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>Fundido cruzado en cada unión (ms):</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>Entrada gradual (ms):</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>Salida gradual (ms):</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>Vacío: cada clip conserva su nivel. -23, -18, -16 o -14: cada clip se lleva a esa sonoridad, menos donde su pico pasaría de -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0: un corte simple. 5 a 5000: los clips se solapan ese tiempo en cada unión, uno fundiéndose en el otro. 10 quita los chasquidos de las uniones.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>0 a 10000: el sonido unido sube desde el silencio durante ese tiempo.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>0 a 10000: el sonido unido baja hasta el silencio durante ese tiempo.</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>Cómo se unen los clips, en cada unión a partir de ahora.</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>Opciones de unión</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>Las opciones de unión valen solo para esta ejecución: %1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>Seleccione un clip que tenga otro después: se reproduce la unión entre ambos.</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>La unión no se puede reproducir.<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1132,13 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>No se puede copiar &quot;%1&quot; en el archivo de trabajo &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>las opciones de unión cambian el sonido</translation>
     </message>
 </context>
 <context>

@@ -495,6 +495,18 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
         <source>Joints encoded again: %1.</source>
         <translation>Jonctions encodées à nouveau : %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>« %1 » reste %2 dB sous la sonie demandée : davantage porterait sa crête au-delà de -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>Le son joint dure %1, %2 ms de moins que la somme des clips : les fondus enchaînés les superposent.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>Le son joint dure %1, %2 ms de moins que la somme des clips : les trames MP3 sont entières, et chaque jointure réencodée perd moins d’une trame.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -850,6 +862,21 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>La sonie à atteindre est vide (désactivée), -23, -18, -16 ou -14 LUFS, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>Le fondu enchaîné est 0 (aucun) ou de 5 à 5000 ms, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>Un fondu dure de 0 à 10000 ms.</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -882,6 +909,78 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>« %1 » est encore en cours d’écriture. Lancez le fichier suivant quand il sera terminé.</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>Options de &amp;jonction...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Sonie, fondus enchaînés et fondus pour chaque jonction</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>É&amp;couter la jointure</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Joue les deux secondes autour de la jointure du clip choisi avec le suivant, telles que la jonction les fera (Ctrl+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>Égaliser la sonie (LUFS) :</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>Fondu enchaîné à chaque jointure (ms) :</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>Fondu d’entrée (ms) :</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>Fondu de sortie (ms) :</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>Vide : chaque clip garde son niveau. -23, -18, -16 ou -14 : chaque clip est amené à cette sonie, moins là où sa crête dépasserait -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0 : un simple raccord. 5 à 5000 : les clips se superposent d’autant à chaque jointure, l’un fondu dans l’autre. 10 supprime les clics aux jointures.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>0 à 10000 : le son joint monte du silence pendant cette durée.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>0 à 10000 : le son joint descend au silence pendant cette durée.</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>Comment les clips sont joints, à chaque jonction désormais.</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>Options de jonction</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>Les options de jonction valent pour cette session seulement : %1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>Choisissez un clip suivi d’un autre : la jointure entre eux est jouée.</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>La jointure ne peut pas être jouée.<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1132,13 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>« %1 » ne peut pas être copié dans le fichier de travail « %2 » : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>les options de jonction modifient le son</translation>
     </message>
 </context>
 <context>

@@ -495,6 +495,18 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
         <source>Joints encoded again: %1.</source>
         <translation>Giunzioni codificate di nuovo: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>«%1» resta %2 dB sotto la loudness richiesta: di più porterebbe il suo picco oltre -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>Il suono unito dura %1, %2 ms meno della somma delle clip: le dissolvenze incrociate le sovrappongono.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>Il suono unito dura %1, %2 ms meno della somma delle clip: i frame MP3 sono interi, e ogni giunzione codificata di nuovo perde meno di un frame.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -850,6 +862,21 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>La loudness da uniformare è vuota (disattivata), -23, -18, -16 o -14 LUFS, non «%1».</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>La dissolvenza incrociata è 0 (nessuna) o da 5 a 5000 ms, non «%1».</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>Una dissolvenza dura da 0 a 10000 ms.</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -882,6 +909,78 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>&quot;%1&quot; è ancora in fase di scrittura. Avviare il prossimo file quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>Opzioni di &amp;unione...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Loudness, dissolvenze incrociate e dissolvenze per ogni unione</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>&amp;Ascolta la giunzione</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Riproduce i due secondi attorno alla giunzione della clip selezionata con la successiva, come li farà l’unione (Ctrl+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>Uniforma la loudness (LUFS):</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>Dissolvenza incrociata a ogni giunzione (ms):</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>Dissolvenza in entrata (ms):</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>Dissolvenza in uscita (ms):</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>Vuoto: ogni clip mantiene il suo livello. -23, -18, -16 o -14: ogni clip è portata a quella loudness, meno dove il suo picco supererebbe -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0: un taglio semplice. Da 5 a 5000: le clip si sovrappongono di tanto a ogni giunzione, l’una sfumando nell’altra. 10 toglie i clic dalle giunzioni.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>Da 0 a 10000: il suono unito sale dal silenzio per questa durata.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>Da 0 a 10000: il suono unito scende al silenzio per questa durata.</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>Come vengono unite le clip, in ogni unione da ora in poi.</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>Opzioni di unione</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>Le opzioni di unione valgono solo per questa esecuzione: %1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>Selezionare una clip seguita da un’altra: viene riprodotta la giunzione tra le due.</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>La giunzione non può essere riprodotta.<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1033,6 +1132,13 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>Impossibile copiare &quot;%1&quot; nel file di lavoro &quot;%2&quot;: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>le opzioni di unione cambiano il suono</translation>
     </message>
 </context>
 <context>

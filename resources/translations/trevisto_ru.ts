@@ -496,6 +496,18 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
         <source>Joints encoded again: %1.</source>
         <translation>Заново закодировано стыков: %1.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>«%1» остаётся на %2 дБ ниже заданной громкости: больше подняло бы его пик выше -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>Объединённый звук длится %1, на %2 мс меньше суммы клипов: кроссфейды накладывают их друг на друга.</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>Объединённый звук длится %1, на %2 мс меньше суммы клипов: кадры MP3 целые, и каждый заново закодированный стык теряет меньше кадра.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -851,6 +863,21 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>Громкость для выравнивания: пусто (выкл.), -23, -18, -16 или -14 LUFS, а не «%1».</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>Кроссфейд равен 0 (нет) или от 5 до 5000 мс, а не «%1».</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>Затухание длится от 0 до 10000 мс.</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -883,6 +910,78 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>«%1» ещё записывается. Начните следующий файл, когда запись закончится.</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>&amp;Параметры объединения...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Громкость, кроссфейды и затухания для каждого объединения</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>&amp;Прослушать стык</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Воспроизводит две секунды вокруг стыка выбранного клипа со следующим так, как их сделает объединение (Ctrl+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>Выровнять громкость (LUFS):</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>Кроссфейд на каждом стыке (мс):</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>Нарастание (мс):</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>Затухание (мс):</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>Пусто: каждый клип сохраняет свой уровень. -23, -18, -16 или -14: каждый клип приводится к этой громкости, меньше там, где его пик превысил бы -1 dBTP.</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0: простая склейка. От 5 до 5000: клипы перекрываются на столько на каждом стыке, один переходя в другой. 10 убирает щелчки на стыках.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>От 0 до 10000: объединённый звук нарастает из тишины столько времени.</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>От 0 до 10000: объединённый звук затихает до тишины столько времени.</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>Как объединяются клипы, во всех объединениях отныне.</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>Параметры объединения</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>Параметры объединения действуют только до выхода из программы: %1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>Выберите клип, за которым следует другой: прозвучит стык между ними.</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>Стык нельзя воспроизвести.<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1133,13 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>«%1» не удаётся скопировать в рабочий файл «%2»: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>параметры объединения меняют звук</translation>
     </message>
 </context>
 <context>

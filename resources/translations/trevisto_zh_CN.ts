@@ -494,6 +494,18 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
         <source>Joints encoded again: %1.</source>
         <translation>重新编码的衔接处：%1。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>“%1”比要求的响度低 %2 dB：再高会使其峰值超过 -1 dBTP。</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>合并后的声音长 %1，比各片段之和短 %2 毫秒：交叉淡化使它们重叠。</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>合并后的声音长 %1，比各片段之和短 %2 毫秒：MP3 帧是完整的，每个重新编码的接合处损失不到一帧。</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -849,6 +861,21 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>要匹配的响度为空（关闭）、-23、-18、-16 或 -14 LUFS，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>交叉淡化为 0（无）或 5 到 5000 毫秒，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>淡入淡出为 0 到 10000 毫秒。</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -881,6 +908,78 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>“%1”仍在写入中。请在完成后再开始下一个文件。</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>合并选项(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>每次合并的响度、交叉淡化和淡入淡出</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>试听接合处(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>按合并时的效果播放所选片段与下一片段接合处前后的两秒 (Ctrl+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>匹配响度 (LUFS)：</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>每个接合处的交叉淡化（毫秒）：</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>淡入（毫秒）：</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>淡出（毫秒）：</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>空：每个片段保持其电平。-23、-18、-16 或 -14：每个片段调到该响度，峰值会超过 -1 dBTP 处则更低。</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0：直接拼接。5 到 5000：每个接合处片段重叠这么长，一个淡入另一个。10 可消除接合处的咔嗒声。</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>0 到 10000：合并后的声音在这段时间内从静音升起。</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>0 到 10000：合并后的声音在这段时间内降到静音。</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>从现在起每次合并时片段的合并方式。</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>合并选项</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>合并选项仅在本次运行中有效：%1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>请选择后面还有片段的片段：将播放它们之间的接合处。</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>无法播放接合处。<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1131,13 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>无法将“%1”复制到工作文件“%2”：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>合并选项会改变声音</translation>
     </message>
 </context>
 <context>

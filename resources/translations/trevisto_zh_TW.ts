@@ -494,6 +494,18 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
         <source>Joints encoded again: %1.</source>
         <translation>重新編碼的銜接處：%1。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: more would take its peak past -1 dBTP.</source>
+        <translation>「%1」比要求的響度低 %2 dB：再高會使其峰值超過 -1 dBTP。</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them.</source>
+        <translation>合併後的聲音長 %1，比各片段之和短 %2 毫秒：交叉淡化使它們重疊。</translation>
+    </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
+        <translation>合併後的聲音長 %1，比各片段之和短 %2 毫秒：MP3 幀是完整的，每個重新編碼的接合處損失不到一幀。</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -849,6 +861,21 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     </message>
 </context>
 <context>
+    <name>JoinOptionsText</name>
+    <message>
+        <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
+        <translation>要匹配的響度為空（關閉）、-23、-18、-16 或 -14 LUFS，而不是「%1」。</translation>
+    </message>
+    <message>
+        <source>The crossfade is 0 (none) or 5 to 5000 ms, not &quot;%1&quot;.</source>
+        <translation>交叉淡化為 0（無）或 5 到 5000 毫秒，而不是「%1」。</translation>
+    </message>
+    <message>
+        <source>A fade is 0 to 10000 ms.</source>
+        <translation>淡入淡出為 0 到 10000 毫秒。</translation>
+    </message>
+</context>
+<context>
     <name>Joining</name>
     <message>
         <source>The clips cannot be joined into &quot;%1&quot;.<byte value="xd"/>
@@ -881,6 +908,78 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>&quot;%1&quot; is still being written. Start the next file when it is done.</source>
         <translation>「%1」仍在寫入中。請在完成後再開始下一個檔案。</translation>
+    </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>合併選項(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>每次合併的響度、交叉淡化和淡入淡出</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>試聽接合處(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>按合併時的效果播放所選片段與下一片段接合處前後的兩秒 (Ctrl+J)</translation>
+    </message>
+    <message>
+        <source>Match loudness (LUFS):</source>
+        <translation>匹配響度 (LUFS)：</translation>
+    </message>
+    <message>
+        <source>Crossfade at each joint (ms):</source>
+        <translation>每個接合處的交叉淡化（毫秒）：</translation>
+    </message>
+    <message>
+        <source>Fade-in (ms):</source>
+        <translation>淡入（毫秒）：</translation>
+    </message>
+    <message>
+        <source>Fade-out (ms):</source>
+        <translation>淡出（毫秒）：</translation>
+    </message>
+    <message>
+        <source>Empty: every clip keeps its level. -23, -18, -16 or -14: each clip is brought to that loudness, less where its peak would pass -1 dBTP.</source>
+        <translation>空：每個片段保持其電平。-23、-18、-16 或 -14：每個片段調到該響度，峰值會超過 -1 dBTP 處則更低。</translation>
+    </message>
+    <message>
+        <source>0: a plain splice. 5 to 5000: the clips overlap by that much at each joint, one fading into the other. 10 takes the clicks out of the joints.</source>
+        <translation>0：直接拼接。5 到 5000：每個接合處片段重疊這麼長，一個淡入另一個。10 可消除接合處的喀嗒聲。</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound rises from silence over this long.</source>
+        <translation>0 到 10000：合併後的聲音在這段時間內從靜音升起。</translation>
+    </message>
+    <message>
+        <source>0 to 10000: the joined sound falls to silence over this long.</source>
+        <translation>0 到 10000：合併後的聲音在這段時間內降到靜音。</translation>
+    </message>
+    <message>
+        <source>How the clips are joined, in every join from now on.</source>
+        <translation>從現在起每次合併時片段的合併方式。</translation>
+    </message>
+    <message>
+        <source>Join options</source>
+        <translation>合併選項</translation>
+    </message>
+    <message>
+        <source>The join options hold for this run only: %1</source>
+        <translation>合併選項僅在本次執行中有效：%1</translation>
+    </message>
+    <message>
+        <source>Select a clip that has another one after it: the joint between them plays.</source>
+        <translation>請選擇後面還有片段的片段：將播放它們之間的接合處。</translation>
+    </message>
+    <message>
+        <source>The joint cannot be played.<byte value="xd"/>
+<byte value="xd"/>
+%1</source>
+        <translation>無法播放接合處。<byte value="xd"/>
+<byte value="xd"/>
+%1</translation>
     </message>
 </context>
 <context>
@@ -1032,6 +1131,13 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>無法將「%1」複製到工作檔案「%2」：%3。</translation>
+    </message>
+</context>
+<context>
+    <name>OutputJobText</name>
+    <message>
+        <source>the join options change the sound</source>
+        <translation>合併選項會改變聲音</translation>
     </message>
 </context>
 <context>

@@ -205,9 +205,14 @@ TEST_F(Form, CaptionsAndMenusAreTheDesignOnes)
     EXPECT_TRUE(ui(w)->TracksCueBesideJoins->isCheckable());
     EXPECT_EQ(ui(w)->TracksFindPauses->shortcut(), QKeySequence("Ctrl+F"));
     EXPECT_EQ(ui(w)->TracksAddPoint->shortcut(), QKeySequence("K"));
-    EXPECT_EQ(captions(ui(w)->opt1->actions()), (QStringList{"&Language", "", "Ask for tags when saving"}));
+    EXPECT_EQ(captions(ui(w)->opt1->actions()),
+              (QStringList{"&Language", "", "Ask for tags when saving", "", "&Join options...", "&Hear the joint"}));
     EXPECT_TRUE(ui(w)->OptionAskTags->isCheckable());
     EXPECT_FALSE(ui(w)->OptionAskTags->toolTip().isEmpty());
+    const QAction *hear = w.findChild<QAction *>(QStringLiteral("HearJoint"));
+    ASSERT_TRUE(hear);
+    EXPECT_EQ(hear->shortcut(), QKeySequence("Ctrl+J"));
+    EXPECT_TRUE(hear->toolTip().contains("Ctrl+J"));
     EXPECT_EQ(captions(ui(w)->language->actions()),
               (QStringList{"English", "French", "German", "Italian", "S. Chinese", "T.Chinese", "Spanish", "Russian"}));
     EXPECT_EQ(captions(ui(w)->help->actions()), QStringList{"About Trevisto Mp3 Editor"});

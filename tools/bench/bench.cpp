@@ -22,13 +22,14 @@ bool JoinExtras::take(const char *arg)
     return false;
 }
 
-bool JoinExtras::finish(const OutputRequest &request) const
+bool JoinExtras::finish(const OutputRequest &request, const std::optional<OutputDone> &done) const
 {
+    const std::optional<JoinLevels> levels = done ? done->levels : std::nullopt;
     if (chapters)
-        std::printf("chapters=%zu\n", JoinChapters(request.pieces).size());
+        std::printf("chapters=%zu\n", JoinChapters(request.pieces, levels).size());
     if (!cue)
         return true;
-    const Outcome written = WriteJoinCueSheet(request.output, request.pieces);
+    const Outcome written = WriteJoinCueSheet(request.output, request.pieces, levels);
     if (!written) {
         std::fprintf(stderr, "trevisto-bench: %s\n", written.why.toLocal8Bit().constData());
         return false;

@@ -52,8 +52,6 @@ struct OutputSeen : OutputObserver {
     void outputFailed(const OutputFailure &failure) override;
 };
 
-Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, int64_t *reported);
-
 // What a join job is asked to write besides its sound: ID3v2 chapters in a joined MP3
 // (--chapters), a cue sheet beside the output (--cue).
 struct JoinExtras {
@@ -63,8 +61,17 @@ struct JoinExtras {
     bool take(const char *arg);
     // After the join of `request`: writes the cue sheet and prints what was written; false,
     // with the reason on stderr, when the cue sheet could not be written.
-    bool finish(const OutputRequest &request) const;
+    bool finish(const OutputRequest &request, const std::optional<OutputDone> &done) const;
 };
+
+// Reads the join options --match LUFS, --crossfade MS, --fade-in MS and --fade-out MS from
+// the front of the arguments, stepping over them, and --cue and --chapters where `extras`
+// takes them; false for a flag without a number.
+bool takeJoinOptions(int &argc, char **&argv, JoinOptions &options, JoinExtras *extras = nullptr);
+// Prints each clip's gain and the output's length of a join that shaped the sound.
+void printLevels(const OutputDone &done);
+
+Decoding decodeToWav(BassLibrary &bass, const char *source, const char *wavPath, PeakTable *table, int64_t *reported);
 
 int decodeJob(int argc, char **argv);
 int convertJob(int argc, char **argv);
@@ -78,5 +85,6 @@ int drawviewJob(int argc, char **argv);
 int pausesJob(int argc, char **argv);
 int cueJob(int argc, char **argv);
 int tracksJob(int argc, char **argv);
+int loudnessJob(int argc, char **argv);
 
 } // namespace trevisto::bench

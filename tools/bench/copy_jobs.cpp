@@ -115,10 +115,21 @@ int copyjoinJob(int argc, char **argv)
     bool durable = true;
     std::string keep;
     JoinExtras extras;
+    trevisto::JoinOptions joinOptions;
     for (; argc > 0 && std::strncmp(argv[0], "--", 2) == 0; --argc, ++argv) {
-        if (extras.take(argv[0])) {
+        if (extras.take(argv[0]))
             continue;
-        } else if (std::strcmp(argv[0], "--no-sync") == 0) {
+        if (std::strcmp(argv[0], "--no-sync") != 0 && std::strcmp(argv[0], "--clips") != 0) {
+            // One join option and its number at a time.
+            int one = std::min(argc, 2);
+            char **flag = argv;
+            if (!takeJoinOptions(one, flag, joinOptions) || one != 0)
+                return -1;
+            --argc;
+            ++argv;
+            continue;
+        }
+        if (std::strcmp(argv[0], "--no-sync") == 0) {
             durable = false;
         } else if (std::strcmp(argv[0], "--clips") == 0 && argc > 1) {
             keep = argv[1];
@@ -188,6 +199,7 @@ int copyjoinJob(int argc, char **argv)
     request.copyOnly = true;
     request.durable = durable;
     request.chapters = extras.chapters;
+    request.joinOptions = joinOptions;
     int64_t clipSamples = 0;
     for (size_t i = 0; i < marks.size(); ++i) {
         const Mark &m = marks[i];
@@ -249,11 +261,13 @@ int copyjoinJob(int argc, char **argv)
         std::string spans;
         for (const auto &[from, to] : seen.done->jointFrames)
             spans += (spans.empty() ? "" : ",") + std::to_string(from) + "-" + std::to_string(to);
-        std::printf("outcome=copied joints=%d joint_frames=%s clip_samples=%lld samples=%lld skip=%lld seconds=%.4f\n",
+        std::printf("outcome=copied joints=%d joint_frames=%s clip_samples=%lld samples=%lld skip=%lld seconds=%.4f "
+                    "joined_samples=%lld\n",
                     seen.done->encodedJoints, spans.empty() ? "none" : spans.c_str(), static_cast<long long>(clipSamples),
                     static_cast<long long>(indexed.index ? indexed.index->samples() : -1),
-                    static_cast<long long>(indexed.index ? indexed.index->skip() : -1), seconds);
-        return extras.finish(request) ? 0 : 1;
+                    static_cast<long long>(indexed.index ? indexed.index->skip() : -1), seconds,
+                    static_cast<long long>(seen.done->copiedSamples));
+        return extras.finish(request, seen.done) ? 0 : 1;
     }
     if (seen.failure && seen.failure->stage == trevisto::OutputFailure::Stage::NotCopyable) {
         std::printf("outcome=not-copyable clip_samples=%lld seconds=%.4f why=\"%s\"\n", static_cast<long long>(clipSamples),

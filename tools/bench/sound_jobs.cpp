@@ -2,12 +2,14 @@
 
 #include "bench.h"
 
+#include "clips/loudness.h"
 #include "clips/outputjob.h"
 #include "platform/mp3enc/mp3encoder.h"
 #include "platform/mci/device.h"
 #include "platform/wav/wav.h"
 
 #include <QFileInfo>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -141,31 +143,88 @@ int cutJob(int argc, char **argv)
     return 0;
 }
 
-// join [--cue] [--chapters] OUT.wav CLIP...: the window's join of the clip files into one
-// WAV file, through the same output job; into FLAC, Ogg Vorbis or Opus when OUT ends in
-// .flac, .ogg or .opus. Each clip is named after its file.
+// The join options at the front of the arguments, each flag with its number, and --cue and
+// --chapters where `extras` takes them.
+bool takeJoinOptions(int &argc, char **&argv, JoinOptions &options, JoinExtras *extras)
+{
+    while (argc > 0 && std::strncmp(argv[0], "--", 2) == 0) {
+        if (extras && extras->take(argv[0])) {
+            --argc;
+            ++argv;
+            continue;
+        }
+        if (argc < 2)
+            return false;
+        const std::string flag = argv[0];
+        char *end = nullptr;
+        const double value = std::strtod(argv[1], &end);
+        if (end == argv[1] || *end != '\0')
+            return false;
+        if (flag == "--match")
+            options.targetLufs = value;
+        else if (flag == "--crossfade")
+            options.crossfadeMs = int(value);
+        else if (flag == "--fade-in")
+            options.fadeInMs = int(value);
+        else if (flag == "--fade-out")
+            options.fadeOutMs = int(value);
+        else
+            return false;
+        argc -= 2;
+        argv += 2;
+    }
+    return true;
+}
+
+void printLevels(const OutputDone &done)
+{
+    const int sampleRate = done.levels ? done.levels->sampleRate : 0;
+    if (!done.levels)
+        return;
+    const JoinLevels &levels = *done.levels;
+    for (size_t i = 0; i < levels.gainDb.size(); ++i)
+        std::printf("gain%zu=%.2f held_back%zu=%.2f steps%zu=%d ", i + 1, levels.gainDb[i], i + 1, levels.heldBackDb[i],
+                    i + 1, levels.steps[i]);
+    std::printf("overlaps=");
+    for (size_t j = 0; j < levels.overlap.size(); ++j)
+        std::printf("%s%lld", j ? "," : "", static_cast<long long>(levels.overlap[j]));
+    std::printf("%s output_frames=%lld output_ms=%.3f\n", levels.overlap.empty() ? "none" : "",
+                static_cast<long long>(levels.outputFrames),
+                sampleRate > 0 ? double(levels.outputFrames) * 1000 / sampleRate : 0.0);
+}
+
+// join [options] [--cue] [--chapters] OUT CLIP...: the window's join of clip WAV files, shaped
+// as the options say, through the same output job; into MP3, FLAC, Ogg Vorbis or Opus by
+// OUT's extension. Each clip is named after its file.
 int joinJob(int argc, char **argv)
 {
-    JoinExtras extras;
-    for (; argc > 0 && extras.take(argv[0]); --argc, ++argv) {
-    }
-    if (argc < 2)
-        return -1;
     trevisto::OutputRequest request;
+    JoinExtras extras;
+    if (!takeJoinOptions(argc, argv, request.joinOptions, &extras) || argc < 2)
+        return -1;
     request.join = true;
-    request.format = trevisto::OutputRequest::Format::Wav;
     request.output = QString::fromLocal8Bit(argv[0]);
+    const bool mp3 = request.output.endsWith(QStringLiteral(".mp3"), Qt::CaseInsensitive);
+    request.format = mp3 ? trevisto::OutputRequest::Format::Mp3 : trevisto::OutputRequest::Format::Wav;
     request.encoding = trevisto::EncodingOfAnyName(request.output);
     request.chapters = extras.chapters;
     for (int i = 1; i < argc; ++i) {
         const QString file = QString::fromLocal8Bit(argv[i]);
         request.pieces.push_back({file, std::nullopt, QFileInfo(file).completeBaseName()});
     }
+    int appArgc = 1;
+    char name[] = "trevisto-bench";
+    char *appArgv[] = {name, nullptr};
+    QCoreApplication app(appArgc, appArgv);
     OutputSeen seen;
     trevisto::mp3enc::Mp3Encoder encoder;
     trevisto::OutputJob job(encoder);
+    QObject::connect(&encoder, &trevisto::mp3enc::Mp3Encoder::completed, &app, [&] { job.encoderCompleted(); });
     const auto start = Clock::now();
     job.start(request, seen);
+    // An MP3 is encoded on the encoder's threads; its end comes through the event loop.
+    if (!seen.ended)
+        app.exec();
     const double seconds = since(start);
     if (seen.failed) {
         std::fprintf(stderr, "trevisto-bench: %s\n", seen.why.toLocal8Bit().constData());
@@ -173,7 +232,31 @@ int joinJob(int argc, char **argv)
     }
     std::printf("clips=%d bytes=%llu blocks=%d seconds=%.3f\n", int(request.pieces.size()),
                 static_cast<unsigned long long>(seen.bytes), seen.blocks, seconds);
-    return extras.finish(request) ? 0 : 1;
+    if (seen.done)
+        printLevels(*seen.done);
+    return extras.finish(request, seen.done) ? 0 : 1;
+}
+
+// loudness [--threads N] FILE.wav: the integrated loudness and true peak the join matches by.
+int loudnessJob(int argc, char **argv)
+{
+    LoudnessOptions options;
+    if (argc == 3 && std::strcmp(argv[0], "--threads") == 0) {
+        options.threads = std::atoi(argv[1]);
+        argc -= 2;
+        argv += 2;
+    }
+    if (argc != 1)
+        return -1;
+    const auto start = Clock::now();
+    const Loudness measured = measureLoudness(argv[0], options);
+    const double seconds = since(start);
+    if (!measured.measured) {
+        std::fprintf(stderr, "trevisto-bench: %s: %s\n", argv[0], measured.why.c_str());
+        return 1;
+    }
+    std::printf("lufs=%.2f true_peak_dbtp=%.2f seconds=%.3f\n", measured.lufs, measured.truePeakDb, seconds);
+    return 0;
 }
 
 } // namespace trevisto::bench
