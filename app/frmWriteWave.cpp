@@ -184,8 +184,8 @@ void frmWriteWave::ConnectHandlers()
     for (const auto &[option, key] : {std::pair{ui->TracksCueBesideJoins, QStringLiteral("CueBesideJoins")},
                                       std::pair{ui->OptionAskTags, QStringLiteral("AskForTags")}}) {
         option->setChecked(RegReadString(ProgramSettingsKey, key) == "1");
-        connect(option, &QAction::toggled, this, [key](bool on) {
-            RegWriteValue(ProgramSettingsKey, key, on ? 1 : 0, trevisto::registry::REG_DWORD);
+        connect(option, &QAction::toggled, this, [name = key](bool on) {
+            RegWriteValue(ProgramSettingsKey, name, on ? 1 : 0, trevisto::registry::REG_DWORD);
         });
     }
     // A step changes the list and the cut result: what plays them stops first, as its stop
