@@ -10,6 +10,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
     for (const Mp3JoinClip &clip : clips) {
         mp3enc::CopyJoinClip &c = joined.emplace_back();
         c.wavPath = clip.wavPath;
+        c.gainSteps = clip.gainSteps;
         if (clip.origin)
             c.origin = mp3enc::ClipOrigin{clip.origin->source.path, clip.origin->source.identity, clip.origin->first,
                                           clip.origin->last};

@@ -16,6 +16,7 @@ namespace trevisto {
 struct Mp3JoinClip {
     std::optional<Mp3Origin> origin;
     QString wavPath; // the clip's sound, native path
+    int gainSteps = 0; // as mp3enc::CopyJoinClip's
 };
 
 using Mp3JoinOutcome = mp3enc::CopyJoinOutcome;

@@ -233,11 +233,36 @@ void OutputJob::saveResult(const OutputRequest &request)
     encode(result.file, request.output, kbps);
 }
 
+namespace {
+
+// The levels of a copy join that only matches loudness: each clip's whole steps, from the
+// loudness the clip list measured or, where it has none, measured now. Nothing when a
+// clip's sound cannot be read: the join itself then says what is wrong.
+std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
+{
+    std::vector<JoinClipFacts> facts;
+    int rate = 0;
+    for (const OutputPiece &piece : pieces) {
+        const std::string path = QFile::encodeName(NativePath(piece.file)).toStdString();
+        wav::Info info;
+        if (wav::readInfo(path, info) != wav::ReadError::None)
+            return std::nullopt;
+        rate = rate ? rate : int(info.format.sampleRate);
+        facts.push_back({info.frames, piece.loudness.measured ? piece.loudness : measureLoudness(path)});
+    }
+    return planJoinLevels(facts, options, rate);
+}
+
+} // namespace
+
 void OutputJob::joinMp3(const OutputRequest &request)
 {
-    // Copied frames keep their level and meet without a crossfade: a join that shapes the
-    // sound is encoded, and the note says why.
-    if (request.copy && request.joinOptions.shapes()) {
+    // Copied frames change level only in whole steps of their global gain and meet without
+    // a crossfade: a join that fades or crossfades is encoded, and the note says why.
+    const JoinOptions &options = request.joinOptions;
+    const bool stepsOnly = options.targetLufs && options.crossfadeMs == 0 && options.fadeInMs == 0 &&
+                           options.fadeOutMs == 0;
+    if (request.copy && options.shapes() && !stepsOnly) {
         const QString why = OutputJobText::tr("the join options change the sound");
         if (request.copyOnly) {
             fail({OutputFailure::Stage::NotCopyable, request.output, why});
@@ -251,9 +276,12 @@ void OutputJob::joinMp3(const OutputRequest &request)
         joinAndEncode(request, request.kbps);
         return;
     }
+    if (stepsOnly)
+        levels_ = CopyJoinLevels(request.pieces, options);
     std::vector<Mp3JoinClip> clips;
-    for (const OutputPiece &piece : request.pieces)
-        clips.push_back({piece.origin, NativePath(piece.file)});
+    for (size_t i = 0; i < request.pieces.size(); ++i)
+        clips.push_back({request.pieces[i].origin, NativePath(request.pieces[i].file),
+                         levels_ && i < levels_->steps.size() ? levels_->steps[i] : 0});
     const std::vector<unsigned char> tag = mp3Tag(true);
     const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request), &tag);
     if (joined.kind == Mp3JoinOutcome::Copied) {

@@ -207,7 +207,7 @@ private:
     OutputDone pending_;
     QString target_;
     bool stopRequested_ = false;
-    std::optional<JoinLevels> levels_; // of the last shaped join into a WAV file
+    std::optional<JoinLevels> levels_; // of the last shaped join into a WAV file, or copied in steps
 };
 
 } // namespace trevisto

@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -35,14 +36,31 @@ QStringList JoinNotes(const trevisto::OutputDone &done, const trevisto::ClipList
     if (done.levels) {
         const trevisto::JoinLevels &levels = *done.levels;
         for (size_t i = 0; i < levels.heldBackDb.size() && i < done.clips.size(); ++i) {
-            if (levels.heldBackDb[i] < 0.05)
+            // Copied frames reach the gain asked for only to the nearest whole step: what
+            // remains is up to half a step either way, more where the peak held it back.
+            const bool stepped = done.copied && i < levels.steps.size();
+            const double under = stepped ? levels.gainDb[i] + levels.heldBackDb[i] - levels.steps[i] * trevisto::kGainStepDb
+                                         : levels.heldBackDb[i];
+            const bool peak = levels.heldBackDb[i] >= 0.05;
+            if (std::abs(under) < 0.05)
                 continue;
             const int row = clips.rowOf(done.clips[i]);
             const QString name = row >= 0 ? clips.items()[size_t(row)].name : QString::number(i + 1);
-            notes << CopySaving::tr("\"%1\" stays %2 dB under the loudness asked for: more would take its peak "
-                                    "past -1 dBTP.")
-                         .arg(name)
-                         .arg(levels.heldBackDb[i], 0, 'f', 1);
+            if (peak)
+                notes << CopySaving::tr("\"%1\" stays %2 dB under the loudness asked for: more would take its peak "
+                                        "past -1 dBTP.")
+                             .arg(name)
+                             .arg(under, 0, 'f', 1);
+            else if (under > 0)
+                notes << CopySaving::tr("\"%1\" stays %2 dB under the loudness asked for: copied MP3 frames change "
+                                        "their level in steps of 1.5 dB.")
+                             .arg(name)
+                             .arg(under, 0, 'f', 1);
+            else
+                notes << CopySaving::tr("\"%1\" goes %2 dB over the loudness asked for: copied MP3 frames change "
+                                        "their level in steps of 1.5 dB.")
+                             .arg(name)
+                             .arg(-under, 0, 'f', 1);
         }
         int64_t overlaps = 0;
         for (int64_t o : levels.overlap)

@@ -35,6 +35,9 @@ struct ClipOrigin {
 struct CopyJoinClip {
     std::optional<ClipOrigin> origin; // none: the clip was not cut from an MP3
     QString wavPath;                  // the clip's sound, native path
+    // Whole steps of 2^(1/4) in amplitude (1.5 dB) the clip's copied frames get through
+    // their global_gain, and its sound in the frames encoded again.
+    int gainSteps = 0;
 };
 
 struct CopyJoinOutcome {

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cmath>
 
 namespace trevisto::mp3enc {
 
@@ -75,13 +76,14 @@ QString gatherPieces(const std::vector<CopyJoinClip> &clips, JoinPlan &plan)
         // are not one run of frames: a joint is encoded there.
         std::vector<Piece> &pieces = plan.pieces;
         if (!pieces.empty() && pieces.back().source == source && pieces.back().last == clip.origin->first &&
-            source->index.joinedAt() != clip.origin->first) {
+            pieces.back().gainSteps == clip.gainSteps && source->index.joinedAt() != clip.origin->first) {
             pieces.back().last = clip.origin->last;
         } else {
             Piece p;
             p.source = source;
             p.first = clip.origin->first;
             p.last = clip.origin->last;
+            p.gainSteps = clip.gainSteps;
             pieces.push_back(std::move(p));
         }
         pieces.back().clips.push_back(std::move(wav));
@@ -138,6 +140,12 @@ bool Piece::read(int64_t from, int64_t count, int channels, int16_t *out, int64_
         if (lo < hi && clip->readFrames(lo - base, hi - lo, out + (lo - from) * channels) != hi - lo)
             return false;
         base += n;
+    }
+    // The same gain the copied frames get, so that the encoded frames meet them at one level.
+    if (gainSteps != 0) {
+        const double gain = std::pow(2.0, gainSteps / 4.0);
+        for (int16_t *s = out; s != out + count * channels; ++s)
+            *s = int16_t(std::clamp(std::lround(*s * gain), -32768L, 32767L));
     }
     return true;
 }

@@ -41,11 +41,12 @@ struct Piece {
     // Output samples at the piece's start that the piece before also covers: whole frames
     // place it up to a frame early, and that remainder is crossfaded, not dropped.
     int64_t overlapIn = 0;
+    int gainSteps = 0; // every clip of the piece's (clips of different levels are no one piece)
 
     int64_t outputStart() const { return source->index.decodedAt(first) + offset; }
 
-    // The piece's samples [from, from + count) into `out` (interleaved), zeros outside what
-    // is kept.
+    // The piece's samples [from, from + count) into `out` (interleaved), at the piece's
+    // level, zeros outside what is kept.
     bool read(int64_t from, int64_t count, int channels, int16_t *out) const { return read(from, count, channels, out, keepFrom, keepTo); }
     // The same with the samples [lo, hi) of the piece kept instead.
     bool read(int64_t from, int64_t count, int channels, int16_t *out, int64_t lo, int64_t hi) const;

@@ -94,7 +94,7 @@ std::optional<CopyJoinOutcome> JoinWriter::copyPiece(const Piece &p)
         return notCopyable(describe(Refusal::CannotRead));
     if (src.size() != p.source->index.identity.size || src.modifiedNs() != p.source->index.identity.modifiedNs)
         return notCopyable(describe(Refusal::SourceChanged));
-    if (!appendSourceFrames(src, p.source->index, p.copyFrom, p.copyTo, out_)) {
+    if (!appendSourceFrames(src, p.source->index, p.copyFrom, p.copyTo, out_, p.gainSteps)) {
         if (src.error())
             return notCopyable(describe(Refusal::CannotRead));
         return failed(out_.error());

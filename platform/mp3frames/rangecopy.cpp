@@ -1,6 +1,7 @@
 #include "platform/mp3frames/rangecopy.h"
 
 #include "platform/mp3frames/bytesource.h"
+#include "platform/mp3frames/globalgain.h"
 #include "platform/mp3frames/framewriter.h"
 #include "platform/mp3frames/tagframe.h"
 
@@ -66,17 +67,29 @@ bool readReservoirBefore(const std::string &sourcePath, const Mp3Index &index, s
 
 bool anyDamagedFrame(const Mp3Index &index, size_t from, size_t to) { return anyDamaged(index, from, to); }
 
-bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, size_t to, FrameWriter &out)
+bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, size_t to, FrameWriter &out,
+                        int gainSteps)
 {
     // The copied frames lie end to end in the source (no damage between them), and go
-    // over in blocks of whole frames.
+    // over in blocks of whole frames; a block whose level changes is changed in a copy,
+    // the source's bytes are only read.
+    std::vector<unsigned char> changed;
     for (size_t k = from; k < to;) {
+        const size_t blockFrom = k;
         const uint64_t at = index.frames[k].offset;
         size_t bytes = 0;
         while (k < to && bytes + index.frames[k].bytes <= ByteSource::kBlock)
             bytes += index.frames[k++].bytes;
         const unsigned char *block = src.at(at, bytes);
-        if (!block || !out.appendFrames(block, bytes))
+        if (!block)
+            return false;
+        if (gainSteps != 0) {
+            changed.assign(block, block + bytes);
+            for (size_t f = blockFrom; f < k; ++f)
+                addGlobalGain(changed.data() + (index.frames[f].offset - at), index.frames[f].bytes, gainSteps);
+            block = changed.data();
+        }
+        if (!out.appendFrames(block, bytes))
             return false;
     }
     return true;

@@ -63,9 +63,11 @@ bool readReservoirBefore(const std::string &sourcePath, const Mp3Index &index, s
 
 class ByteSource;
 class FrameWriter;
-// Appends the source's audio frames [from, to) to `out` as they are, in blocks; false when
-// reading or writing fails (the source's or the writer's error says why).
-bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, size_t to, FrameWriter &out);
+// Appends the source's audio frames [from, to) to `out` in blocks, as they are or with
+// every global_gain moved by `gainSteps` (addGlobalGain()); false when reading or writing
+// fails (the source's or the writer's error says why).
+bool appendSourceFrames(ByteSource &src, const Mp3Index &index, size_t from, size_t to, FrameWriter &out,
+                        int gainSteps = 0);
 // True when a frame in [from, to) is damaged.
 bool anyDamagedFrame(const Mp3Index &index, size_t from, size_t to);
 

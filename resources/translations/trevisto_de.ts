@@ -507,6 +507,14 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>Der verbundene Klang dauert %1, %2 ms weniger als die Clips zusammen: MP3-Frames sind ganz, und jeder neu kodierte Übergang verliert weniger als einen Frame.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>„%1“ bleibt %2 dB unter der gewünschten Lautheit: kopierte MP3-Frames ändern ihren Pegel in Schritten von 1,5 dB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>„%1“ liegt %2 dB über der gewünschten Lautheit: kopierte MP3-Frames ändern ihren Pegel in Schritten von 1,5 dB.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -855,13 +863,6 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>„%1“ kann nicht gelesen werden</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +875,13 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Eine Blende ist 0 bis 10000 ms lang.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>„%1“ kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,14 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>El sonido unido dura %1, %2 ms menos que la suma de los clips: las tramas MP3 son enteras, y cada unión codificada de nuevo pierde menos de una trama.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>«%1» queda %2 dB por debajo de la sonoridad pedida: los cuadros MP3 copiados cambian su nivel en pasos de 1,5 dB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>«%1» queda %2 dB por encima de la sonoridad pedida: los cuadros MP3 copiados cambian su nivel en pasos de 1,5 dB.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -855,13 +863,6 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>No se puede leer «%1»</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +875,13 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Un fundido dura de 0 a 10000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>No se puede leer «%1»</translation>
     </message>
 </context>
 <context>

@@ -507,6 +507,14 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>Le son joint dure %1, %2 ms de moins que la somme des clips : les trames MP3 sont entières, et chaque jointure réencodée perd moins d’une trame.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>« %1 » reste %2 dB sous la sonie demandée : les trames MP3 copiées changent de niveau par pas de 1,5 dB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>« %1 » dépasse de %2 dB la sonie demandée : les trames MP3 copiées changent de niveau par pas de 1,5 dB.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -855,13 +863,6 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>Impossible de lire « %1 »</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +875,13 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Un fondu dure de 0 à 10000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Impossible de lire « %1 »</translation>
     </message>
 </context>
 <context>

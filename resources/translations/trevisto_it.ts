@@ -507,6 +507,14 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>Il suono unito dura %1, %2 ms meno della somma delle clip: i frame MP3 sono interi, e ogni giunzione codificata di nuovo perde meno di un frame.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>«%1» resta %2 dB sotto la loudness richiesta: i frame MP3 copiati cambiano livello a passi di 1,5 dB.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>«%1» supera di %2 dB la loudness richiesta: i frame MP3 copiati cambiano livello a passi di 1,5 dB.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -855,13 +863,6 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>Impossibile leggere «%1»</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +875,13 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Una dissolvenza dura da 0 a 10000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Impossibile leggere «%1»</translation>
     </message>
 </context>
 <context>

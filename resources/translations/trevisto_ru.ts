@@ -508,6 +508,14 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>Объединённый звук длится %1, на %2 мс меньше суммы клипов: кадры MP3 целые, и каждый заново закодированный стык теряет меньше кадра.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>«%1» остаётся на %2 дБ ниже заданной громкости: скопированные кадры MP3 меняют уровень шагами по 1,5 дБ.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>«%1» на %2 дБ громче заданной громкости: скопированные кадры MP3 меняют уровень шагами по 1,5 дБ.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -856,13 +864,6 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>Не удаётся прочитать «%1»</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -875,6 +876,13 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Затухание длится от 0 до 10000 мс.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Не удаётся прочитать «%1»</translation>
     </message>
 </context>
 <context>

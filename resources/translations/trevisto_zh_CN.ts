@@ -506,6 +506,14 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>合并后的声音长 %1，比各片段之和短 %2 毫秒：MP3 帧是完整的，每个重新编码的接合处损失不到一帧。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>“%1”比要求的响度低 %2 dB：复制的 MP3 帧只能以 1.5 dB 为一级调整电平。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>“%1”比要求的响度高 %2 dB：复制的 MP3 帧只能以 1.5 dB 为一级调整电平。</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -854,13 +862,6 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>无法读取“%1”</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -873,6 +874,13 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>淡入淡出为 0 到 10000 毫秒。</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>无法读取“%1”</translation>
     </message>
 </context>
 <context>

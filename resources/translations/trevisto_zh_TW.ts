@@ -506,6 +506,14 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
         <source>The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, and each joint encoded again loses less than a frame.</source>
         <translation>合併後的聲音長 %1，比各片段之和短 %2 毫秒：MP3 幀是完整的，每個重新編碼的接合處損失不到一幀。</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; stays %2 dB under the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>「%1」比要求的響度低 %2 dB：複製的 MP3 訊框只能以 1.5 dB 為一級調整音量。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
+        <translation>「%1」比要求的響度高 %2 dB：複製的 MP3 訊框只能以 1.5 dB 為一級調整音量。</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -854,13 +862,6 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>無法讀取「%1」</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -873,6 +874,13 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>淡入淡出為 0 到 10000 毫秒。</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>無法讀取「%1」</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // The output job without a window: what it copies, what it encodes instead and says why,
 // what a failure leaves behind, and the join work file after every ending.
+#include "clips/loudness.h"
 #include "clips/outputjob.h"
 #include "core/routines.h"
 #include "platform/io/atomicfile.h"
@@ -15,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -331,6 +334,74 @@ TEST_F(OutputJobTest, ACopyOnlyFailsWhereItCannotCopyAndSaysWhereTheJointsAre)
             EXPECT_GT(end, joint);
         }
     }
+}
+
+// A "Copy" join that matches loudness copies: a quiet clip and a loud one, each raised or
+// lowered by whole global-gain steps, read the target within 0.8 LU away from the joint,
+// with no frame encoded but the joint's. Crossfades or fades still have it encoded.
+TEST_F(OutputJobTest, ACopyJoinMatchesLoudnessInWholeStepsWithoutEncoding)
+{
+    BusyMix quiet, loud;
+    quiet.tone = 0.06;
+    quiet.noise = 0.01;
+    loud.tone = 0.3;
+    loud.noise = 0.1;
+    std::vector<OutputPiece> pieces;
+    std::vector<int64_t> lengths;
+    for (const auto &[name, mix, seed] : {std::tuple{"quiet", quiet, 41u}, std::tuple{"loud", loud, 42u}}) {
+        const std::string mp3 = dir.file(std::string(name) + ".mp3");
+        writeMp3(mp3, makeBusySound(44100, 2, 6.0, seed, mix), 128);
+        const std::vector<int16_t> decoded = decodeSamples(mp3);
+        const auto source = IdentifyMp3Source(QString::fromStdString(mp3), int64_t(decoded.size()) / 2);
+        ASSERT_TRUE(source);
+        const int64_t a = 10000, b = 10000 + 44100 * 5;
+        Pcm pcm;
+        pcm.rate = 44100;
+        pcm.channels = 2;
+        pcm.samples.assign(decoded.begin() + a * 2, decoded.begin() + b * 2);
+        const std::string wav = dir.file(std::string(name) + ".wav");
+        writeWav(wav, pcm);
+        pieces.push_back({QString::fromStdString(wav), Mp3Origin{*source, a, b}});
+        lengths.push_back(b - a);
+    }
+    for (double target : {-23.0, -16.0}) {
+        SCOPED_TRACE(target);
+        const QString out = file("matched.mp3");
+        OutputRequest request{pieces, true, out, Format::Mp3, true, 128};
+        request.copyOnly = true;
+        request.joinOptions.targetLufs = target;
+        Recorder seen;
+        ASSERT_TRUE(job.start(request, seen));
+        ASSERT_TRUE(seen.done) << (seen.failed ? seen.failed->why.toStdString() : "");
+        EXPECT_TRUE(seen.done->copied);
+        EXPECT_EQ(seen.done->encodedJoints, 1);
+        ASSERT_TRUE(seen.done->levels);
+        const JoinLevels &levels = *seen.done->levels;
+        ASSERT_EQ(levels.steps.size(), 2u);
+        EXPECT_GT(levels.steps[0], levels.steps[1]) << "the quiet clip is raised against the loud one";
+        const std::vector<int16_t> joined = decodeSamples(out.toStdString());
+        ASSERT_EQ(int64_t(joined.size()) / 2, seen.done->copiedSamples);
+        // Each clip's span, a few frames clear of the joint.
+        const int64_t seam = lengths[0], margin = 1152 * 4;
+        const std::pair<int64_t, int64_t> spans[] = {{0, seam - margin}, {seam + margin, int64_t(joined.size()) / 2}};
+        for (size_t i = 0; i < 2; ++i) {
+            std::vector<float> f;
+            for (int64_t k = spans[i].first * 2; k < spans[i].second * 2; ++k)
+                f.push_back(float(joined[size_t(k)]) / 32768.f);
+            const Loudness l = measureLoudness(f.data(), spans[i].second - spans[i].first, 2, 44100);
+            EXPECT_NEAR(l.lufs, target, 0.8) << "clip " << i << " at " << levels.steps[i] << " steps";
+            EXPECT_LT(std::abs(levels.gainDb[i] - levels.steps[i] * kGainStepDb), 0.76) << "the nearest step";
+        }
+    }
+    // A crossfade cannot be copied: a copy only refuses it, saying why.
+    OutputRequest request{pieces, true, file("faded.mp3"), Format::Mp3, true, 128};
+    request.copyOnly = true;
+    request.joinOptions.targetLufs = -16;
+    request.joinOptions.crossfadeMs = 10;
+    Recorder seen;
+    ASSERT_TRUE(job.start(request, seen));
+    ASSERT_TRUE(seen.failed);
+    EXPECT_EQ(seen.failed->stage, Stage::NotCopyable);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "bench.h"
 
 #include "audio/basslib.h"
+#include "clips/loudness.h"
 #include "clips/outputjob.h"
 #include "core/mp3origin.h"
 #include "editor/cut.h"
@@ -249,6 +250,14 @@ int copyjoinJob(int argc, char **argv)
                                   QStringLiteral("clip%1").arg(i + 1)});
     }
     bass.Free();
+    // The clip list measures each clip when it is added, long before the join: so here,
+    // outside the time of the join.
+    if (joinOptions.targetLufs) {
+        const auto measuring = Clock::now();
+        for (OutputPiece &piece : request.pieces)
+            piece.loudness = trevisto::measureLoudness(piece.file.toStdString());
+        std::printf("measure_seconds=%.4f ", since(measuring));
+    }
 
     OutputSeen seen;
     trevisto::mp3enc::Mp3Encoder encoder;
@@ -267,6 +276,7 @@ int copyjoinJob(int argc, char **argv)
                     static_cast<long long>(indexed.index ? indexed.index->samples() : -1),
                     static_cast<long long>(indexed.index ? indexed.index->skip() : -1), seconds,
                     static_cast<long long>(seen.done->copiedSamples));
+        printLevels(*seen.done);
         return extras.finish(request, seen.done) ? 0 : 1;
     }
     if (seen.failure && seen.failure->stage == trevisto::OutputFailure::Stage::NotCopyable) {

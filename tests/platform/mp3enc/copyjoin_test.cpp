@@ -2,8 +2,10 @@
 // the last one ended, encoded again around every other joint.
 #include "platform/mp3enc/copyjoin.h"
 #include "platform/bass/bass_test_util.h"
+#include "platform/mp3frames/globalgain.h"
 #include "platform/mp3frames/index.h"
 #include "platform/mp3frames/reservoir.h"
+#include "platform/mp3frames/frameheader.h"
 
 #include <gtest/gtest.h>
 
@@ -442,6 +444,127 @@ TEST_F(Mp3JoinTest, ClipsOfTwoFilesPutEndToEnd)
         if (std::abs(i / 2 - cut) >= 4 * 1152 && got[size_t(i)] != want[size_t(i)])
             ++inexact;
     EXPECT_EQ(inexact, 0) << "samples off away from the joint";
+}
+
+// Clips at levels of their own: each copied frame is its source's frame with only its
+// global_gain moved by the clip's steps (and the CRC, where there is one), decoding to the
+// source's samples scaled by 2^(steps/4); the joints are encoded at the same levels, and
+// the info frame's music CRC covers the frames as written.
+TEST_F(Mp3JoinTest, ClipsCopiedAtTheirOwnLevelsByGlobalGainSteps)
+{
+    struct Case {
+        const char *name;
+        int rate, channels, kbps;
+        int stepsA, stepsB;
+    };
+    const Case cases[] = {{"MPEG-1 stereo", 44100, 2, 128, 1, -3}, {"MPEG-2 mono", 22050, 1, 64, -2, 2}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Source a = source("a.mp3", busySound(c.rate, c.channels, 2.0, 31), c.kbps);
+        const Source b = source("b.mp3", busySound(c.rate, c.channels, 2.0, 32), c.kbps);
+        const int64_t len1 = 30011, len2 = 25000;
+        CopyJoinClip first = clip(a, 3000, 3000 + len1, c.rate), second = clip(b, 7777, 7777 + len2, c.rate);
+        first.gainSteps = c.stepsA;
+        second.gainSteps = c.stepsB;
+        const std::string out = dir.file("joined.mp3");
+        const CopyJoinOutcome joined = joinByCopy({first, second}, QString::fromStdString(out));
+        ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
+        ASSERT_EQ(joined.encodedFrames.size(), 1u);
+
+        // The frames: each one outside the joint is a source frame at its clip's level.
+        std::set<std::vector<uint8_t>> plain, gained;
+        for (const auto &[s, steps] : {std::pair{&a, c.stepsA}, std::pair{&b, c.stepsB}}) {
+            const std::vector<uint8_t> bytes = readBytes(s->path);
+            const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+            ASSERT_TRUE(r.index);
+            for (const auto &e : r.index->frames) {
+                std::vector<uint8_t> f(bytes.begin() + long(e.offset), bytes.begin() + long(e.offset + e.bytes));
+                plain.insert(f);
+                ASSERT_TRUE(mp3frames::addGlobalGain(f.data(), f.size(), steps));
+                gained.insert(f);
+            }
+        }
+        const std::vector<uint8_t> bytes = readBytes(out);
+        const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+        ASSERT_TRUE(r.index && r.index->info && r.index->info->lame);
+        const auto &frames = r.index->frames;
+        size_t atLevel = 0, unchanged = 0;
+        for (size_t k = 1; k < frames.size(); ++k) { // the first may be a silent frame
+            const auto &span = joined.encodedFrames.front();
+            if (k >= span.first && k < span.second)
+                continue;
+            const std::vector<uint8_t> frame(bytes.begin() + long(frames[k].offset),
+                                             bytes.begin() + long(frames[k].offset + frames[k].bytes));
+            atLevel += gained.count(frame);
+            unchanged += plain.count(frame) && !gained.count(frame);
+        }
+        EXPECT_EQ(unchanged, 0u);
+        EXPECT_GT(atLevel, frames.size() * 8 / 10);
+        const uint16_t music = mp3frames::crc16Arc(bytes.data() + frames.front().offset,
+                                                   size_t(r.index->audioEnd - frames.front().offset));
+        EXPECT_EQ(music, uint16_t((*r.index->info->lame)[32] << 8 | (*r.index->info->lame)[33]));
+
+        // The sound: each clip's scaled by its steps, within a step of rounding away from the
+        // joint; at the joint close to the scaled crossfade.
+        const std::vector<int16_t> got = decodeSamples(out);
+        const int ch = c.channels, spf = c.rate >= 32000 ? 1152 : 576;
+        const int64_t length = int64_t(got.size()) / ch, overlap = len1 + len2 - length;
+        ASSERT_EQ(joined.samples, length);
+        const int64_t seam = len1 - (overlap + 1) / 2;
+        std::vector<int16_t> scaledA = a.decoded, scaledB = b.decoded;
+        const double gainA = std::pow(2.0, c.stepsA / 4.0), gainB = std::pow(2.0, c.stepsB / 4.0);
+        for (int16_t &v : scaledA)
+            v = int16_t(std::clamp(std::lround(v * gainA), -32768L, 32767L));
+        for (int16_t &v : scaledB)
+            v = int16_t(std::clamp(std::lround(v * gainB), -32768L, 32767L));
+        const std::vector<int16_t> want = crossfaded(scaledA, 3000, len1, scaledB, 7777, len2, overlap, ch);
+        ASSERT_EQ(want.size(), got.size());
+        const int64_t reach = 4 * spf;
+        int64_t inexact = 0, compared = 0;
+        double signal = 0, noise = 0;
+        for (int64_t i = 0; i < length * ch; ++i) {
+            const int64_t at = i / ch;
+            const double d = double(got[size_t(i)]) - want[size_t(i)];
+            if (at >= seam - reach && at < seam + reach) {
+                signal += double(want[size_t(i)]) * want[size_t(i)];
+                noise += d * d;
+                continue;
+            }
+            if (std::abs(want[size_t(i)]) > 32000)
+                continue; // clipped in the decoder as in the scaling
+            const double gain = at < seam ? gainA : gainB;
+            ++compared;
+            inexact += std::abs(d) > gain / 2 + 1;
+        }
+        EXPECT_GT(compared, length * ch * 3 / 4);
+        EXPECT_EQ(inexact, 0) << "samples off away from the joint";
+        EXPECT_GE(10 * std::log10(signal / std::max(noise, 1.0)), 12);
+        // The encoded frames at the seam carry each clip at its level: a frame's worth on
+        // either side has the scaled sound's energy.
+        for (const auto &[from, to] : {std::pair{seam - spf, seam}, std::pair{seam, seam + spf}}) {
+            double heard = 0, meant = 0;
+            for (int64_t i = from * ch; i < to * ch; ++i) {
+                heard += double(got[size_t(i)]) * got[size_t(i)];
+                meant += double(want[size_t(i)]) * want[size_t(i)];
+            }
+            EXPECT_NEAR(10 * std::log10(heard / meant), 0, 0.75) << "the level at the seam, from " << from;
+        }
+    }
+}
+
+// Two clips that go on one from the other in one file but at different levels are no
+// longer one run of frames: a joint is encoded between them.
+TEST_F(Mp3JoinTest, ContiguousClipsAtDifferentLevelsMeetAtAnEncodedJoint)
+{
+    const Source s = source("a.mp3", busySound(44100, 2, 3.0, 33), 128);
+    CopyJoinClip first = clip(s, 5000, 50000, 44100), second = clip(s, 50000, 100000, 44100);
+    first.gainSteps = second.gainSteps = -1;
+    const std::string out = dir.file("joined.mp3");
+    EXPECT_EQ(joinByCopy({first, second}, QString::fromStdString(out)).encodedJoints, 0);
+    second.gainSteps = 1;
+    const CopyJoinOutcome joined = joinByCopy({first, second}, QString::fromStdString(out));
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
+    EXPECT_EQ(joined.encodedJoints, 1);
 }
 
 } // namespace
