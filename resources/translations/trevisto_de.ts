@@ -855,13 +855,6 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>„%1“ kann nicht gelesen werden</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +867,13 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Eine Blende ist 0 bis 10000 ms lang.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>„%1“ kann nicht gelesen werden</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1650,13 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>Abschnitte markieren, in die Liste aufnehmen und die Liste als eine Datei speichern.</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>Lautheit wird gemessen…</translation>
     </message>
 </context>
 </TS>

@@ -855,13 +855,6 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>No se puede leer «%1»</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +867,13 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Un fundido dura de 0 a 10000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>No se puede leer «%1»</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1650,13 @@ Solo una copia puede usarlos a la vez.</translation>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>Marque fragmentos, añádalos a la lista y guarde la lista como un solo archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>midiendo la sonoridad…</translation>
     </message>
 </context>
 </TS>

@@ -855,13 +855,6 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>Impossible de lire « %1 »</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +867,13 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Un fondu dure de 0 à 10000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Impossible de lire « %1 »</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1650,13 @@ Une seule copie peut les utiliser à la fois.</translation>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>Marquez des passages, mettez-les en liste et enregistrez la liste en un seul fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>mesure de la sonie…</translation>
     </message>
 </context>
 </TS>

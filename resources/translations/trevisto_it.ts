@@ -855,13 +855,6 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>Impossibile leggere «%1»</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -874,6 +867,13 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Una dissolvenza dura da 0 a 10000 ms.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Impossibile leggere «%1»</translation>
     </message>
 </context>
 <context>
@@ -1650,6 +1650,13 @@ Solo una copia alla volta può usarli.</translation>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>Segna i brani, mettili in elenco e salva l’elenco come un unico file.</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>misurazione della loudness…</translation>
     </message>
 </context>
 </TS>

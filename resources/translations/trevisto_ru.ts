@@ -856,13 +856,6 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>Не удаётся прочитать «%1»</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -875,6 +868,13 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>Затухание длится от 0 до 10000 мс.</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>Не удаётся прочитать «%1»</translation>
     </message>
 </context>
 <context>
@@ -1656,6 +1656,13 @@ Only one copy can use them at a time.</source>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>Отмечайте фрагменты, составляйте из них список и сохраняйте его одним файлом.</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>измерение громкости…</translation>
     </message>
 </context>
 </TS>

@@ -854,13 +854,6 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>无法读取“%1”</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -873,6 +866,13 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>淡入淡出为 0 到 10000 毫秒。</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>无法读取“%1”</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1644,13 @@ Only one copy can use them at a time.</source>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>标记片段，加入列表，再将列表保存为一个文件。</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>正在测量响度…</translation>
     </message>
 </context>
 </TS>

@@ -854,13 +854,6 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     </message>
 </context>
 <context>
-    <name>JoinTimeline</name>
-    <message>
-        <source>&quot;%1&quot; cannot be read</source>
-        <translation>無法讀取「%1」</translation>
-    </message>
-</context>
-<context>
     <name>JoinOptionsText</name>
     <message>
         <source>The loudness to match is empty (off), -23, -18, -16 or -14 LUFS, not &quot;%1&quot;.</source>
@@ -873,6 +866,13 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>A fade is 0 to 10000 ms.</source>
         <translation>淡入淡出為 0 到 10000 毫秒。</translation>
+    </message>
+</context>
+<context>
+    <name>JoinTimeline</name>
+    <message>
+        <source>&quot;%1&quot; cannot be read</source>
+        <translation>無法讀取「%1」</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1644,13 @@ Only one copy can use them at a time.</source>
     <message>
         <source>Mark pieces, list them, and save the list as one file.</source>
         <translation>標記片段，加入清單，再將清單儲存為一個檔案。</translation>
+    </message>
+</context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>正在測量響度…</translation>
     </message>
 </context>
 </TS>
