@@ -6,6 +6,9 @@
 #include "app/window/sliderjump.h"
 #include "app/window/windowkeys.h"
 #include "audio/conversion.h"
+#include "clips/cliploudness.h"
+#include "core/routines.h"
+#include "editor/timetext.h"
 #include "core/workingfiles.h"
 #include "platform/registry/registry.h"
 #include "settings/registry_settings.h"
@@ -116,9 +119,20 @@ void frmWriteWave::ConnectHandlers()
     connect(ui->CdmEnd, &QAbstractButton::clicked, this, &frmWriteWave::CdmEnd_Click);
 
     // List1 shows the clip list: one entry a clip, in its order. An entry that goes leaves
-    // nothing selected; a moved one stays selected.
-    connect(&clips_, &trevisto::ClipList::inserted, this,
-            [this](int row) { ui->List1->insertItem(row, clips_.items()[size_t(row)].name); });
+    // nothing selected; a moved one stays selected. Each entry's tooltip gives its clip's
+    // length and, once measured in the background, its loudness.
+    const auto showTip = [this](int row) {
+        if (QListWidgetItem *item = ui->List1->item(row)) {
+            const int64_t ms = trevisto::ClipLengthMs(NativePath(clips_.file(row)));
+            item->setToolTip(trevisto::ClipToolTip(ms < 0 ? QString() : MillisecondText(ms),
+                                                   clips_.items()[size_t(row)].loudness));
+        }
+    };
+    connect(&clips_, &trevisto::ClipList::inserted, this, [this, showTip](int row) {
+        ui->List1->insertItem(row, clips_.items()[size_t(row)].name);
+        showTip(row);
+    });
+    connect(&clips_, &trevisto::ClipList::loudnessChanged, this, showTip);
     connect(&clips_, &trevisto::ClipList::removed, this, [this](int row) {
         delete ui->List1->takeItem(row);
         ui->List1->setCurrentRow(-1);
@@ -129,11 +143,16 @@ void frmWriteWave::ConnectHandlers()
         ui->List1->insertItem(to, item);
         ui->List1->setCurrentRow(to);
     });
-    connect(&clips_, &trevisto::ClipList::reset, this, [this] {
+    connect(&clips_, &trevisto::ClipList::reset, this, [this, showTip] {
         ui->List1->clear();
         ui->List1->addItems(clips_.names());
+        for (int row = 0; row < clips_.count(); ++row)
+            showTip(row);
         Timer1_Timer();
     });
+    // The measuring belongs to the list, which ends it when it goes. Made after the view's
+    // connections, so that a clip's entry is there before its measure changes.
+    new trevisto::ClipLoudness(clips_, 0, &clips_);
     connect(Timer1, &QTimer::timeout, this, &frmWriteWave::Timer1_Timer);
     connect(ui->CmdaddList, &QAbstractButton::clicked, this, &frmWriteWave::CmdaddList_Click);
     connect(ui->CmdUp, &QAbstractButton::clicked, this, &frmWriteWave::CmdUp_Click);

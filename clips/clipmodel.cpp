@@ -83,6 +83,15 @@ void ClipList::clear()
     changed();
 }
 
+void ClipList::setLoudness(ClipId id, Loudness loudness)
+{
+    const int row = rowOf(id);
+    if (row < 0)
+        return;
+    items_[size_t(row)].loudness = std::move(loudness);
+    emit loudnessChanged(row);
+}
+
 void ClipList::load()
 {
     const QString file = NativePath(sessionFile_);

@@ -4,6 +4,7 @@
 // session file that keeps it for the next start; the list widget only shows it, following
 // its signals, and which entry is selected stays the widget's business.
 
+#include "clips/loudness.h"
 #include "core/mp3origin.h"
 #include "core/workingfiles.h"
 
@@ -24,6 +25,9 @@ struct Clip {
     QString name;
     std::optional<Mp3Origin> origin = std::nullopt; // the MP3 samples it holds, when cut from an MP3
     ClipId id = 0;                   // given by the list when it is first listed
+    // Not kept in the session file: a start measures again. Unmeasured with no `why`: not
+    // measured yet.
+    Loudness loudness = {};
 };
 
 class ClipList : public QObject {
@@ -54,6 +58,9 @@ public:
     // Moves the clip in `from` to `to`; rows outside the list change nothing.
     void move(int from, int to);
     void clear();
+    // Gives the clip `id` its measured loudness; a clip no longer listed is passed over.
+    // The session file is not written: loudness is not kept there.
+    void setLoudness(ClipId id, Loudness loudness);
 
     // Lists what the last run kept: the clips of the session file whose files are left, in
     // its order and with their origins, then clip files it never recorded. A damaged file
@@ -89,6 +96,8 @@ signals:
     void moved(int from, int to);
     // Everything changed at once: the view lists the clips again.
     void reset();
+    // The clip in `row` has a new loudness.
+    void loudnessChanged(int row);
 
 private:
     void changed();

@@ -87,7 +87,7 @@ std::vector<OutputPiece> ClipPieces(const ClipList &clips)
 {
     std::vector<OutputPiece> pieces;
     for (const Clip &clip : clips.items())
-        pieces.push_back({clips.fileOf(clip.name), clip.origin, clip.name});
+        pieces.push_back({clips.fileOf(clip.name), clip.origin, clip.name, clip.loudness});
     return pieces;
 }
 

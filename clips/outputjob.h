@@ -81,7 +81,8 @@ OutputRequest::Encoding EncodingOfName(OutputRequest::Format format, const QStri
 // Of any chooser's: the encoding ".flac", ".ogg", ".oga" or ".opus" asks for, else Own.
 OutputRequest::Encoding EncodingOfAnyName(const QString &output);
 
-// The pieces of the list's clips, in list order.
+// The pieces of the list's clips, in list order, each with the loudness measured in the
+// background when it has one, so that a join does not measure those clips again.
 std::vector<OutputPiece> ClipPieces(const ClipList &clips);
 
 // How a finished output came about, for the note under "The file is saved".

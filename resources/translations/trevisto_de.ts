@@ -1660,4 +1660,11 @@ Nur ein Exemplar kann sie gleichzeitig benutzen.</translation>
         <translation>Abschnitte markieren, in die Liste aufnehmen und die Liste als eine Datei speichern.</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>Lautheit wird gemessen…</translation>
+    </message>
+</context>
 </TS>

@@ -1660,4 +1660,11 @@ Solo una copia puede usarlos a la vez.</translation>
         <translation>Marque fragmentos, añádalos a la lista y guarde la lista como un solo archivo.</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>midiendo la sonoridad…</translation>
+    </message>
+</context>
 </TS>

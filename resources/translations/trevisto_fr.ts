@@ -1660,4 +1660,11 @@ Une seule copie peut les utiliser à la fois.</translation>
         <translation>Marquez des passages, mettez-les en liste et enregistrez la liste en un seul fichier.</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>mesure de la sonie…</translation>
+    </message>
+</context>
 </TS>

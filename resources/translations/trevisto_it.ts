@@ -1660,4 +1660,11 @@ Solo una copia alla volta può usarli.</translation>
         <translation>Segna i brani, mettili in elenco e salva l’elenco come un unico file.</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>misurazione della loudness…</translation>
+    </message>
+</context>
 </TS>

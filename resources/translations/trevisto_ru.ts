@@ -1666,4 +1666,11 @@ Only one copy can use them at a time.</source>
         <translation>Отмечайте фрагменты, составляйте из них список и сохраняйте его одним файлом.</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>измерение громкости…</translation>
+    </message>
+</context>
 </TS>

@@ -1654,4 +1654,11 @@ Only one copy can use them at a time.</source>
         <translation>标记片段，加入列表，再将列表保存为一个文件。</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>正在测量响度…</translation>
+    </message>
+</context>
 </TS>

@@ -1654,4 +1654,11 @@ Only one copy can use them at a time.</source>
         <translation>標記片段，加入清單，再將清單儲存為一個檔案。</translation>
     </message>
 </context>
+<context>
+    <name>trevisto::ClipLoudness</name>
+    <message>
+        <source>measuring loudness…</source>
+        <translation>正在測量響度…</translation>
+    </message>
+</context>
 </TS>

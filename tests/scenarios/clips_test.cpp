@@ -135,6 +135,21 @@ TEST_F(Clips, ThreeCutsBecomeClipsThatMoveAndAreDeleted)
     EXPECT_TRUE(dialogs_.asked().isEmpty()) << "an empty list asks nothing";
 }
 
+TEST_F(Clips, EachEntryShowsItsLengthThenItsLoudnessOnceMeasured)
+{
+    makeClips({"ONE", "TWO"}, 1500);
+    const auto tip = [this](int row) { return u()->List1->item(row)->toolTip(); };
+    ASSERT_TRUE(waitFor([&] { return tip(0).contains("dBTP") && tip(1).contains("dBTP"); }, 20000))
+        << tip(0).toStdString() << " / " << tip(1).toStdString();
+    const QRegularExpression shape(QStringLiteral("^00:00:01\\.500 \u00b7 -?\\d+\\.\\d LUFS \u00b7 -?\\d+\\.\\d dBTP$"));
+    EXPECT_TRUE(shape.match(tip(0)).hasMatch()) << tip(0).toStdString();
+    // Each entry's text stays its own clip's as the entries move.
+    const QString second = tip(1);
+    select(1);
+    w().CmdUp_Click();
+    EXPECT_EQ(tip(0), second);
+}
+
 TEST_F(Clips, AClipThatCannotBeWrittenIsReportedAndNotListed)
 {
     openSource(1.0);
