@@ -91,6 +91,14 @@ std::vector<OutputPiece> ClipPieces(const ClipList &clips)
     return pieces;
 }
 
+tags::Fields TagFieldsOf(const OutputRequest &request)
+{
+    if (request.tagEdits)
+        return *request.tagEdits;
+    const QString source = TagSourceOf(request);
+    return source.isEmpty() ? tags::Fields{} : tags::readTags(QFile::encodeName(source).toStdString()).fields;
+}
+
 QString TagSourceOf(const OutputRequest &request)
 {
     if (!request.tagSource.isEmpty())
@@ -196,14 +204,6 @@ std::vector<unsigned char> OutputJob::mp3Tag(bool copied) const
     if (request_.chapters && (request_.join || request_.pieces.size() > 1))
         tag.chapters = JoinChapters(request_.pieces, levels_);
     return tags::renderId3(tag);
-}
-
-tags::Fields OutputJob::tagFields() const
-{
-    if (request_.tagEdits)
-        return *request_.tagEdits;
-    const QString source = TagSourceOf(request_);
-    return source.isEmpty() ? tags::Fields{} : tags::readTags(QFile::encodeName(source).toStdString()).fields;
 }
 
 void OutputJob::saveResult(const OutputRequest &request)
@@ -321,7 +321,7 @@ void OutputJob::writeEncoded(const OutputRequest &request)
         kind = encode::Kind::Opus;
     io::AtomicFile::Options options;
     options.durable = request.durable;
-    const tags::Fields fields = tagFields();
+    const tags::Fields fields = TagFieldsOf(request_);
     const encode::Texts texts{fields.title, fields.artist, fields.album, fields.date, fields.genre, fields.comment};
     const encode::Result written = encode::encodeWav(
         source.toStdString(), request.output.toStdString(), kind, request.kbps,
@@ -348,7 +348,7 @@ void OutputJob::joinWav(const OutputRequest &request)
         return;
     // The sound is in place whatever becomes of its tags: a WAV too long for the plain
     // header, or a disk that fails now, keeps it without them.
-    const std::vector<unsigned char> info = tags::wavInfoChunk(tagFields());
+    const std::vector<unsigned char> info = tags::wavInfoChunk(TagFieldsOf(request_));
     if (!info.empty())
         wav::appendChunk(NativePath(request.output).toStdString(), info);
     finish({});

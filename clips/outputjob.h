@@ -73,6 +73,8 @@ struct OutputRequest {
 
 // Where the output of `request` takes its tags from: a native path, or empty for none.
 QString TagSourceOf(const OutputRequest &request);
+// The fields the output of `request` carries: those typed, else its tag source's.
+tags::Fields TagFieldsOf(const OutputRequest &request);
 
 
 // The encoding an output's name asks for among those `format`'s choosers offer: ".flac"
@@ -181,7 +183,6 @@ private:
 
     bool roomForEncoded(const OutputRequest &request);
     std::vector<unsigned char> mp3Tag(bool copied) const;
-    tags::Fields tagFields() const;
     void saveResult(const OutputRequest &request);
     void joinMp3(const OutputRequest &request);
     void joinWav(const OutputRequest &request);

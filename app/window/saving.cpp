@@ -131,10 +131,8 @@ void frmWriteWave::Command3_Click()
         return;
     }
     // The sound is saved whatever becomes of its tags.
-    const trevisto::tags::Fields fields =
-        request.tagEdits ? *request.tagEdits
-                         : trevisto::tags::readTags(QFile::encodeName(source_.file).toStdString()).fields;
-    if (const std::vector<unsigned char> info = trevisto::tags::wavInfoChunk(fields); !info.empty())
+    if (const std::vector<unsigned char> info = trevisto::tags::wavInfoChunk(trevisto::TagFieldsOf(request));
+        !info.empty())
         trevisto::wav::appendChunk(QFile::encodeName(path).toStdString(), info);
     chooser_.Used(trevisto::ChooserKind::Save, path);
     dialogs_.msgBox("The file is saved", vbOKOnly, MsgIcon::None, "Trevisto");
