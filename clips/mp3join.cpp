@@ -3,7 +3,8 @@
 namespace trevisto {
 
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
-                             const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag)
+                             const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag,
+                             const mp3enc::CopyJoinShape &shape)
 {
     std::vector<mp3enc::CopyJoinClip> joined;
     joined.reserve(clips.size());
@@ -15,7 +16,7 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
             c.origin = mp3enc::ClipOrigin{clip.origin->source.path, clip.origin->source.identity, clip.origin->first,
                                           clip.origin->last};
     }
-    return mp3enc::joinByCopy(joined, nativeOutput, options, tag);
+    return mp3enc::joinByCopy(joined, nativeOutput, options, tag, shape);
 }
 
 } // namespace trevisto

@@ -21,9 +21,10 @@ struct Mp3JoinClip {
 
 using Mp3JoinOutcome = mp3enc::CopyJoinOutcome;
 
-// `tag` as for mp3enc::joinByCopy().
+// `tag` and `shape` as for mp3enc::joinByCopy().
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
                              const io::AtomicFile::Options &options = {},
-                             const std::vector<unsigned char> *tag = nullptr);
+                             const std::vector<unsigned char> *tag = nullptr,
+                             const mp3enc::CopyJoinShape &shape = {});
 
 } // namespace trevisto

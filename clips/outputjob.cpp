@@ -235,9 +235,10 @@ void OutputJob::saveResult(const OutputRequest &request)
 
 namespace {
 
-// The levels of a copy join that only matches loudness: each clip's whole steps, from the
-// loudness the clip list measured or, where it has none, measured now. Nothing when a
-// clip's sound cannot be read: the join itself then says what is wrong.
+// The levels of a copy join that shapes the sound: each clip's whole steps, from the
+// loudness the clip list measured or, where it has none and loudness is matched, measured
+// now; the crossfades and the fades. Nothing when a clip's sound cannot be read: the join
+// itself then says what is wrong.
 std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
 {
     std::vector<JoinClipFacts> facts;
@@ -248,7 +249,8 @@ std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces,
         if (wav::readInfo(path, info) != wav::ReadError::None)
             return std::nullopt;
         rate = rate ? rate : int(info.format.sampleRate);
-        facts.push_back({info.frames, piece.loudness.measured ? piece.loudness : measureLoudness(path)});
+        const bool measure = options.targetLufs && !piece.loudness.measured;
+        facts.push_back({info.frames, measure ? measureLoudness(path) : piece.loudness});
     }
     return planJoinLevels(facts, options, rate);
 }
@@ -257,38 +259,38 @@ std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces,
 
 void OutputJob::joinMp3(const OutputRequest &request)
 {
-    // Copied frames change level only in whole steps of their global gain and meet without
-    // a crossfade: a join that fades or crossfades is encoded, and the note says why.
-    const JoinOptions &options = request.joinOptions;
-    const bool stepsOnly = options.targetLufs && options.crossfadeMs == 0 && options.fadeInMs == 0 &&
-                           options.fadeOutMs == 0;
-    if (request.copy && options.shapes() && !stepsOnly) {
-        const QString why = OutputJobText::tr("the join options change the sound");
-        if (request.copyOnly) {
-            fail({OutputFailure::Stage::NotCopyable, request.output, why});
-            return;
-        }
-        pending_ = encodedInstead(request.kbps, why);
-        joinAndEncode(request, request.kbps);
-        return;
-    }
     if (!request.copy) {
         joinAndEncode(request, request.kbps);
         return;
     }
-    if (stepsOnly)
-        levels_ = CopyJoinLevels(request.pieces, options);
+    // Copied frames change level in whole steps of their global gain; the frames that a
+    // crossfade or a fade touches are encoded again, and only those.
+    mp3enc::CopyJoinShape shape;
+    if (request.joinOptions.shapes()) {
+        levels_ = CopyJoinLevels(request.pieces, request.joinOptions);
+        if (levels_) {
+            shape.crossfade = levels_->overlap;
+            shape.fadeIn = levels_->fadeIn;
+            shape.fadeOut = levels_->fadeOut;
+        }
+    }
     std::vector<Mp3JoinClip> clips;
     for (size_t i = 0; i < request.pieces.size(); ++i)
         clips.push_back({request.pieces[i].origin, NativePath(request.pieces[i].file),
                          levels_ && i < levels_->steps.size() ? levels_->steps[i] : 0});
     const std::vector<unsigned char> tag = mp3Tag(true);
-    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request), &tag);
+    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request), &tag, shape);
     if (joined.kind == Mp3JoinOutcome::Copied) {
         OutputDone done = copiedOutput(joined.encodedJoints, joined.encodedFrames);
         done.copiedSamples = joined.samples;
         done.clipSamples = joined.clipSamples;
         done.sampleRate = joined.sampleRate;
+        // The overlaps whole frames widened, and the length that follows, as written.
+        if (levels_ && joined.overlaps.size() == levels_->overlap.size()) {
+            levels_->overlap = joined.overlaps;
+            levels_->outputFrames = joined.samples;
+            done.levels = levels_;
+        }
         finish(done);
         return;
     }
@@ -298,6 +300,7 @@ void OutputJob::joinMp3(const OutputRequest &request)
         return;
     }
     // As without copying: the joined clips, encoded at the chosen rate.
+    levels_.reset();
     pending_ = encodedInstead(request.kbps, joined.why);
     joinAndEncode(request, request.kbps);
 }

@@ -65,11 +65,19 @@ QStringList JoinNotes(const trevisto::OutputDone &done, const trevisto::ClipList
         int64_t overlaps = 0;
         for (int64_t o : levels.overlap)
             overlaps += o;
-        if (overlaps > 0)
+        // A copied join's overlaps are what it wrote: the crossfades, widened to whole frames.
+        if (overlaps > 0 && done.copied)
+            notes << CopySaving::tr("The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades "
+                                    "overlap them, each widened by less than a frame to whole MP3 frames.")
+                         .arg(MillisecondText(MsOf(levels.outputFrames, levels.sampleRate)))
+                         .arg(MsOf(overlaps, levels.sampleRate));
+        else if (overlaps > 0)
             notes << CopySaving::tr("The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades "
                                     "overlap them.")
                          .arg(MillisecondText(MsOf(levels.outputFrames, levels.sampleRate)))
                          .arg(MsOf(overlaps, levels.sampleRate));
+        if (overlaps > 0)
+            return notes;
     }
     if (done.copied && done.clipSamples > 0 && done.copiedSamples != done.clipSamples)
         notes << CopySaving::tr("The joined sound lasts %1, %2 ms less than the clips add up to: MP3 frames are whole, "

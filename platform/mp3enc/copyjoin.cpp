@@ -7,9 +7,9 @@
 namespace trevisto::mp3enc {
 
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
-                           const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag)
+                           const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag, const CopyJoinShape &shape)
 {
-    PlannedJoin planned = planJoin(clips);
+    PlannedJoin planned = planJoin(clips, shape);
     if (!planned.plan)
         return notCopyable(planned.why);
     JointFrames joints = encodeJoints(*planned.plan);

@@ -40,6 +40,14 @@ struct CopyJoinClip {
     int gainSteps = 0;
 };
 
+// What the join does to the sound beyond copying it, in samples: the overlap asked for at
+// each joint (one fewer than the clips; missing or 0: a plain splice), and the fades at the
+// start and the end.
+struct CopyJoinShape {
+    std::vector<int64_t> crossfade;
+    int64_t fadeIn = 0, fadeOut = 0;
+};
+
 struct CopyJoinOutcome {
     enum Kind { Copied, NotCopyable, Failed };
     Kind kind = NotCopyable;
@@ -52,16 +60,21 @@ struct CopyJoinOutcome {
     // copied one, where the first clip begins in frames that take bit-reservoir bytes from
     // before their file.
     uint32_t leadInFrames = 0;
+    // With Copied: the audio frames encoded again at the end for the fade-out.
+    uint32_t leadOutFrames = 0;
     // With Copied: the samples the output decodes to and those the clips hold together.
     // Whole frames at each joint encoded again make the output shorter by less than a
     // frame there.
     int64_t samples = 0, clipSamples = 0;
     int sampleRate = 0;
+    // With Copied: the samples each joint overlaps (one fewer than the clips): the
+    // crossfade asked for and what whole frames add to it, less than a frame.
+    std::vector<int64_t> overlaps;
 };
 
 // `tag`, when given, is the ID3v2 tag in front (none when empty), in place of the source's.
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
                            const io::AtomicFile::Options &options = {},
-                           const std::vector<unsigned char> *tag = nullptr);
+                           const std::vector<unsigned char> *tag = nullptr, const CopyJoinShape &shape = {});
 
 } // namespace trevisto::mp3enc

@@ -48,10 +48,12 @@ const JoinSource *sourceOf(JoinPlan &plan, const ClipOrigin &origin, QString &wh
 }
 
 // Every clip checked and gathered into pieces; why not, when one cannot be copied.
-QString gatherPieces(const std::vector<CopyJoinClip> &clips, JoinPlan &plan)
+QString gatherPieces(const std::vector<CopyJoinClip> &clips, const CopyJoinShape &shape, JoinPlan &plan)
 {
     const JoinSource *firstSource = nullptr; // the first clip's
-    for (const CopyJoinClip &clip : clips) {
+    for (size_t i = 0; i < clips.size(); ++i) {
+        const CopyJoinClip &clip = clips[i];
+        const int64_t crossfade = i > 0 && i - 1 < shape.crossfade.size() ? std::max<int64_t>(shape.crossfade[i - 1], 0) : 0;
         if (!clip.origin)
             return Mp3Join::tr("a clip does not come from an MP3 file");
         QString why;
@@ -73,10 +75,12 @@ QString gatherPieces(const std::vector<CopyJoinClip> &clips, JoinPlan &plan)
             wav->info().frames != clip.origin->last - clip.origin->first)
             return Mp3Join::tr("a clip file does not hold the sound it was cut as");
         // Where two streams were put end to end, clips on either side of the meeting point
-        // are not one run of frames: a joint is encoded there.
+        // are not one run of frames: a joint is encoded there; so it is where the clips
+        // crossfade.
         std::vector<Piece> &pieces = plan.pieces;
         if (!pieces.empty() && pieces.back().source == source && pieces.back().last == clip.origin->first &&
-            pieces.back().gainSteps == clip.gainSteps && source->index.joinedAt() != clip.origin->first) {
+            pieces.back().gainSteps == clip.gainSteps && source->index.joinedAt() != clip.origin->first &&
+            crossfade == 0) {
             pieces.back().last = clip.origin->last;
         } else {
             Piece p;
@@ -84,6 +88,7 @@ QString gatherPieces(const std::vector<CopyJoinClip> &clips, JoinPlan &plan)
             p.first = clip.origin->first;
             p.last = clip.origin->last;
             p.gainSteps = clip.gainSteps;
+            p.crossfadeIn = crossfade;
             pieces.push_back(std::move(p));
         }
         pieces.back().clips.push_back(std::move(wav));
@@ -109,12 +114,12 @@ QString placePieces(JoinPlan &plan)
     head.copyFrom = plan.start.firstFrame;
 
     // Each joint: the later piece goes to the frame grid at the nearest point not after
-    // the earlier piece's end. Where the two overlap, the joint's encoded frames crossfade
-    // them; the seam, the middle of the overlap, centres those frames on it.
+    // the earlier piece's end less the crossfade. Where the two overlap, the joint's encoded
+    // frames crossfade them; the seam, the middle of the overlap, centres those frames on it.
     for (size_t j = 1; j < plan.pieces.size(); ++j) {
         Piece &before = plan.pieces[j - 1], &after = plan.pieces[j];
         const int64_t end = before.outputStart() + before.keepTo;
-        after.offset = floorDiv(end - after.source->index.decodedAt(after.first), spf) * spf;
+        after.offset = floorDiv(end - after.crossfadeIn - after.source->index.decodedAt(after.first), spf) * spf;
         const int64_t overlap = end - after.outputStart();
         after.overlapIn = overlap;
         before.keepTo -= (overlap + 1) / 2;
@@ -150,12 +155,14 @@ bool Piece::read(int64_t from, int64_t count, int channels, int16_t *out, int64_
     return true;
 }
 
-PlannedJoin planJoin(const std::vector<CopyJoinClip> &clips)
+PlannedJoin planJoin(const std::vector<CopyJoinClip> &clips, const CopyJoinShape &shape)
 {
     if (clips.empty())
         return refused(Mp3Join::tr("a clip does not come from an MP3 file"));
     JoinPlan plan;
-    if (const QString why = gatherPieces(clips, plan); !why.isEmpty())
+    plan.fadeIn = std::max<int64_t>(shape.fadeIn, 0);
+    plan.fadeOut = std::max<int64_t>(shape.fadeOut, 0);
+    if (const QString why = gatherPieces(clips, shape, plan); !why.isEmpty())
         return refused(why);
     const Piece &head = plan.pieces.front();
     plan.layout = head.source->index.layout;

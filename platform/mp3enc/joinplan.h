@@ -23,7 +23,12 @@ struct Mp3Join {
 
 inline int64_t floorDiv(int64_t a, int64_t b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 
-inline CopyJoinOutcome notCopyable(const QString &why) { return {CopyJoinOutcome::NotCopyable, why, 0, {}}; }
+inline CopyJoinOutcome notCopyable(const QString &why)
+{
+    CopyJoinOutcome refused;
+    refused.why = why;
+    return refused;
+}
 
 struct JoinSource {
     std::string path; // native
@@ -38,9 +43,10 @@ struct Piece {
     int64_t offset = 0; // output decoded index = source decoded index + offset
     int64_t keepFrom = 0, keepTo = 0; // the piece's samples that are kept
     size_t copyFrom = 0, copyTo = 0;  // source frames copied
-    // Output samples at the piece's start that the piece before also covers: whole frames
-    // place it up to a frame early, and that remainder is crossfaded, not dropped.
-    int64_t overlapIn = 0;
+    // Output samples at the piece's start that the piece before also covers: the crossfade
+    // asked for, and the up to a frame more that whole frames place it early by, which is
+    // crossfaded with it, not dropped.
+    int64_t crossfadeIn = 0, overlapIn = 0;
     int gainSteps = 0; // every clip of the piece's (clips of different levels are no one piece)
 
     int64_t outputStart() const { return source->index.decodedAt(first) + offset; }
@@ -57,6 +63,11 @@ struct JoinPlan {
     std::vector<Piece> pieces;
     mp3frames::FrameHeader layout; // the first source's, which every source shares
     mp3frames::RangePlan start;    // the first piece's, as a copied cut of it would start
+    int64_t fadeIn = 0, fadeOut = 0; // samples
+
+    // The output's first and last samples, [first, end), as output decoded indices.
+    int64_t firstSample() const { return pieces.front().outputStart(); }
+    int64_t endSample() const { return pieces.back().outputStart() + pieces.back().keepTo; }
 };
 
 struct PlannedJoin {
@@ -64,6 +75,6 @@ struct PlannedJoin {
     QString why; // without a plan: why the clips cannot be joined by copying
 };
 
-PlannedJoin planJoin(const std::vector<CopyJoinClip> &clips);
+PlannedJoin planJoin(const std::vector<CopyJoinClip> &clips, const CopyJoinShape &shape = {});
 
 } // namespace trevisto::mp3enc

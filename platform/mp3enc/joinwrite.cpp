@@ -29,8 +29,10 @@ private:
     CopyJoinOutcome failed(int error)
     {
         out_.discard();
-        return {CopyJoinOutcome::Failed,
-                Mp3Join::tr("Cannot write \"%1\": %2").arg(nativeOutput_, io::systemReason(error)), 0, {}};
+        CopyJoinOutcome failure;
+        failure.kind = CopyJoinOutcome::Failed;
+        failure.why = Mp3Join::tr("Cannot write \"%1\": %2").arg(nativeOutput_, io::systemReason(error));
+        return failure;
     }
     std::optional<CopyJoinOutcome> writeSourceTag();
     std::optional<CopyJoinOutcome> writeStart(const JointFrames &joints);
@@ -66,7 +68,7 @@ std::optional<CopyJoinOutcome> JoinWriter::writeSourceTag()
     return std::nullopt;
 }
 
-// The silent frames, the last carrying the first copied frame's reservoir, and the lead-in.
+// The silent frames, the last carrying the first copied frame's reservoir, or the lead-in.
 std::optional<CopyJoinOutcome> JoinWriter::writeStart(const JointFrames &joints)
 {
     const RangePlan &start = plan_.start;
@@ -131,17 +133,31 @@ CopyJoinOutcome JoinWriter::write(const JointFrames &joints)
                     return failed(out_.error());
         }
     }
+    for (const Frame &f : joints.leadOut)
+        if (!out_.appendFrames(f.data(), f.size()))
+            return failed(out_.error());
     const Piece &tail = plan_.pieces.back();
     const int64_t end = tail.outputStart() + tail.keepTo;
     facts.delay = plan_.start.delay;
     facts.padding = int(int64_t(out_.frames()) * plan_.layout.samplesPerFrame() - end + 529);
     if (!out_.finish(facts))
         return failed(out_.error());
-    int64_t clipSamples = 0;
-    for (const Piece &p : plan_.pieces)
-        clipSamples += p.last - p.first;
-    return {CopyJoinOutcome::Copied,      {},          int(joints.joints.size()),       std::move(spans),
-            uint32_t(joints.leadIn.size()), end - head_.outputStart(), clipSamples, plan_.layout.sampleRate()};
+    CopyJoinOutcome done;
+    done.kind = CopyJoinOutcome::Copied;
+    done.encodedJoints = int(joints.joints.size());
+    done.encodedFrames = std::move(spans);
+    done.leadInFrames = uint32_t(joints.leadIn.size());
+    done.leadOutFrames = uint32_t(joints.leadOut.size());
+    done.samples = end - head_.outputStart();
+    done.sampleRate = plan_.layout.sampleRate();
+    // Clips of one piece meet without an overlap; a piece overlaps the clip before it.
+    for (const Piece &p : plan_.pieces) {
+        if (&p != &head_)
+            done.overlaps.push_back(p.overlapIn);
+        done.overlaps.insert(done.overlaps.end(), p.clips.size() - 1, 0);
+        done.clipSamples += p.last - p.first;
+    }
+    return done;
 }
 
 } // namespace

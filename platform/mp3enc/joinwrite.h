@@ -2,7 +2,7 @@
 // The last step of a copy join: the output written behind one info frame, with the first
 // source's ID3v2 tag in front when every clip comes from it; then the silent frames that
 // carry the first copied frame's reservoir or the lead-in frames, and each piece's copied
-// frames followed by its joint's encoded ones.
+// frames followed by its joint's encoded ones, and the frames of the fade-out.
 
 #include "platform/mp3enc/joints.h"
 

@@ -338,7 +338,7 @@ TEST_F(OutputJobTest, ACopyOnlyFailsWhereItCannotCopyAndSaysWhereTheJointsAre)
 
 // A "Copy" join that matches loudness copies: a quiet clip and a loud one, each raised or
 // lowered by whole global-gain steps, read the target within 0.8 LU away from the joint,
-// with no frame encoded but the joint's. Crossfades or fades still have it encoded.
+// with no frame encoded but the joint's. Crossfades and fades are copied around their frames.
 TEST_F(OutputJobTest, ACopyJoinMatchesLoudnessInWholeStepsWithoutEncoding)
 {
     BusyMix quiet, loud;
@@ -393,15 +393,32 @@ TEST_F(OutputJobTest, ACopyJoinMatchesLoudnessInWholeStepsWithoutEncoding)
             EXPECT_LT(std::abs(levels.gainDb[i] - levels.steps[i] * kGainStepDb), 0.76) << "the nearest step";
         }
     }
-    // A crossfade cannot be copied: a copy only refuses it, saying why.
+    // A crossfade and fades copy too, at the same steps: only the frames they touch are
+    // encoded, the overlap is the crossfade widened by less than a frame, and the levels
+    // handed back count the length written.
     OutputRequest request{pieces, true, file("faded.mp3"), Format::Mp3, true, 128};
     request.copyOnly = true;
     request.joinOptions.targetLufs = -16;
-    request.joinOptions.crossfadeMs = 10;
+    request.joinOptions.crossfadeMs = 300;
+    request.joinOptions.fadeInMs = 200;
+    request.joinOptions.fadeOutMs = 400;
     Recorder seen;
     ASSERT_TRUE(job.start(request, seen));
-    ASSERT_TRUE(seen.failed);
-    EXPECT_EQ(seen.failed->stage, Stage::NotCopyable);
+    ASSERT_TRUE(seen.done) << (seen.failed ? seen.failed->why.toStdString() : "");
+    EXPECT_TRUE(seen.done->copied);
+    ASSERT_TRUE(seen.done->levels);
+    const JoinLevels &levels = *seen.done->levels;
+    ASSERT_EQ(levels.overlap.size(), 1u);
+    EXPECT_GE(levels.overlap[0], 13230);
+    EXPECT_LT(levels.overlap[0], 13230 + 1152);
+    EXPECT_EQ(levels.outputFrames, seen.done->copiedSamples);
+    EXPECT_EQ(seen.done->clipSamples - seen.done->copiedSamples, levels.overlap[0]);
+    ASSERT_EQ(seen.done->jointFrames.size(), 1u);
+    const auto [first, end] = seen.done->jointFrames[0];
+    EXPECT_LE(end - first, 13230 / 1152 + 8) << "the crossfade's frames, and a few around them";
+    const std::vector<int16_t> joined = decodeSamples(request.output.toStdString());
+    ASSERT_EQ(int64_t(joined.size()) / 2, seen.done->copiedSamples);
+    EXPECT_EQ(joined[0], 0) << "the fade-in starts from silence";
 }
 
 } // namespace

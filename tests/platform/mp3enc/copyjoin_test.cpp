@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <set>
 
 namespace {
@@ -52,6 +53,59 @@ std::vector<int16_t> crossfaded(const std::vector<int16_t> &first, int64_t from1
     }
     want.insert(want.end(), second.begin() + (from2 + overlap) * ch, second.begin() + (from2 + len2) * ch);
     return want;
+}
+
+// What a shaped copy join should sound like, in floating point: the clips overlapped by
+// `overlaps` at their joints and crossfaded there at equal power, the whole faded in and
+// out over `fadeIn` and `fadeOut` samples (the square of a quarter sine).
+std::vector<double> shapedJoin(const std::vector<std::vector<int16_t>> &clips, const std::vector<int64_t> &overlaps,
+                               int64_t fadeIn, int64_t fadeOut, int ch)
+{
+    int64_t length = 0;
+    for (size_t i = 0; i < clips.size(); ++i)
+        length += int64_t(clips[i].size()) / ch - (i > 0 ? overlaps[i - 1] : 0);
+    std::vector<double> out(size_t(length * ch), 0.0);
+    int64_t start = 0;
+    for (size_t i = 0; i < clips.size(); ++i) {
+        const int64_t n = int64_t(clips[i].size()) / ch;
+        const int64_t in = i > 0 ? overlaps[i - 1] : 0, outgoing = i + 1 < clips.size() ? overlaps[i] : 0;
+        for (int64_t k = 0; k < n; ++k) {
+            double w = 1;
+            if (k < in)
+                w *= std::sin((double(k) + 0.5) / double(in) * M_PI / 2);
+            if (k >= n - outgoing)
+                w *= std::cos((double(k - (n - outgoing)) + 0.5) / double(outgoing) * M_PI / 2);
+            for (int c = 0; c < ch; ++c)
+                out[size_t((start + k) * ch + c)] += w * clips[i][size_t(k * ch + c)];
+        }
+        start += n - outgoing;
+    }
+    const auto rise = [](int64_t k, int64_t n) { return std::pow(std::sin((double(k) + 0.5) / double(n) * M_PI / 2), 2); };
+    for (int64_t f = 0; f < length; ++f) {
+        double w = 1;
+        if (f < fadeIn)
+            w *= rise(f, fadeIn);
+        if (f >= length - fadeOut)
+            w *= rise(length - 1 - f, fadeOut);
+        for (int c = 0; c < ch; ++c)
+            out[size_t(f * ch + c)] *= w;
+    }
+    return out;
+}
+
+// Every frame of the MP3 files at `paths`, byte for byte.
+std::set<std::vector<uint8_t>> framesOf(const std::vector<std::string> &paths)
+{
+    std::set<std::vector<uint8_t>> frames;
+    for (const std::string &path : paths) {
+        const std::vector<uint8_t> bytes = readBytes(path);
+        const auto r = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+        EXPECT_TRUE(r.index);
+        if (r.index)
+            for (const auto &e : r.index->frames)
+                frames.emplace(bytes.begin() + long(e.offset), bytes.begin() + long(e.offset + e.bytes));
+    }
+    return frames;
 }
 
 class Mp3JoinTest : public BassTest {
@@ -565,6 +619,187 @@ TEST_F(Mp3JoinTest, ContiguousClipsAtDifferentLevelsMeetAtAnEncodedJoint)
     const CopyJoinOutcome joined = joinByCopy({first, second}, QString::fromStdString(out));
     ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
     EXPECT_EQ(joined.encodedJoints, 1);
+}
+
+// A crossfade or a fade is encoded again in the frames it touches, and only there: the
+// overlap is the crossfade widened by less than a frame, the length is the clips' sum less
+// the overlaps, every other frame is a source frame, and the sound is the clips shaped as
+// the WAV join shapes them: exact away from the encoded frames, close inside them.
+TEST_F(Mp3JoinTest, CrossfadesAndFadesAreEncodedInTheFramesTheyTouchOnly)
+{
+    struct Span {
+        int source; // 0 or 1
+        int64_t first, last;
+    };
+    struct Case {
+        const char *name;
+        int rate, channels, kbps;
+        std::vector<Span> spans;
+        int64_t crossfade, fadeIn, fadeOut; // samples
+        double minSnr;
+        int tolerance;
+    };
+    const Case cases[] = {
+        {"10 ms crossfades, no fades", 44100, 2, 128, {{0, 4000, 60000}, {1, 10000, 70000}, {0, 80000, 120000}}, 441, 0, 0,
+         20, 0},
+        {"long crossfades and fades", 44100, 2, 128, {{0, 4000, 100000}, {1, 10000, 110000}}, 44100, 30000, 44100, 20, 0},
+        {"contiguous clips of one file crossfade too", 44100, 2, 128, {{0, 4000, 50000}, {0, 50000, 110000}}, 8820, 0,
+         0, 20, 0},
+        {"MPEG-2 mono", 22050, 1, 64, {{0, 3000, 40000}, {1, 5000, 50000}}, 2205, 6615, 11025, 12, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Source sources[] = {source("a.mp3", busySound(c.rate, c.channels, 3.0, 51), c.kbps),
+                                  source("b.mp3", busySound(c.rate, c.channels, 3.0, 52), c.kbps)};
+        std::vector<CopyJoinClip> clips;
+        std::vector<std::vector<int16_t>> sounds;
+        int64_t clipSamples = 0;
+        for (const Span &span : c.spans) {
+            const Source &s = sources[span.source];
+            clips.push_back(clip(s, span.first, span.last, c.rate));
+            sounds.emplace_back(s.decoded.begin() + span.first * c.channels, s.decoded.begin() + span.last * c.channels);
+            clipSamples += span.last - span.first;
+        }
+        mp3enc::CopyJoinShape shape;
+        shape.crossfade.assign(clips.size() - 1, c.crossfade);
+        shape.fadeIn = c.fadeIn;
+        shape.fadeOut = c.fadeOut;
+        const std::string out = dir.file("joined.mp3");
+        const CopyJoinOutcome joined = joinByCopy(clips, QString::fromStdString(out), {}, nullptr, shape);
+        ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
+
+        const int ch = c.channels, spf = c.rate >= 32000 ? 1152 : 576;
+        ASSERT_EQ(joined.overlaps.size(), clips.size() - 1);
+        int64_t overlaps = 0;
+        for (int64_t o : joined.overlaps) {
+            EXPECT_GE(o, c.crossfade);
+            EXPECT_LT(o, c.crossfade + spf);
+            overlaps += o;
+        }
+        EXPECT_EQ(joined.clipSamples, clipSamples);
+        EXPECT_EQ(joined.samples, clipSamples - overlaps);
+        const std::vector<int16_t> got = decodeSamples(out);
+        ASSERT_EQ(int64_t(got.size()) / ch, joined.samples);
+
+        // Only the frames the shaping touches, and a few to meet the copied ones.
+        ASSERT_EQ(joined.encodedFrames.size(), clips.size() - 1);
+        for (const auto &[first, end] : joined.encodedFrames)
+            EXPECT_LE(int64_t(end - first), c.crossfade / spf + 8);
+        EXPECT_LE(int64_t(joined.leadInFrames), c.fadeIn > 0 ? c.fadeIn / spf + 6 : 2);
+        EXPECT_LE(int64_t(joined.leadOutFrames), c.fadeOut / spf + 6);
+        EXPECT_EQ(joined.leadOutFrames > 0, c.fadeOut > 0);
+
+        const std::vector<uint8_t> bytes = readBytes(out);
+        const auto index = mp3frames::indexMp3Bytes(bytes.data(), bytes.size());
+        ASSERT_TRUE(index.index);
+        const auto &frames = index.index->frames;
+        std::vector<std::pair<uint32_t, uint32_t>> encoded = joined.encodedFrames;
+        encoded.emplace_back(0, joined.leadInFrames);
+        encoded.emplace_back(uint32_t(frames.size()) - joined.leadOutFrames, uint32_t(frames.size()));
+        const auto isEncoded = [&](int64_t frame, int64_t margin) {
+            return std::any_of(encoded.begin(), encoded.end(), [&](const auto &span) {
+                return span.first < span.second && frame >= int64_t(span.first) - margin &&
+                       frame < int64_t(span.second) + margin;
+            });
+        };
+        const std::set<std::vector<uint8_t>> sourceFrames = framesOf({sources[0].path, sources[1].path});
+        size_t foreign = 0;
+        for (size_t k = 1; k < frames.size(); ++k) // the first may be a silent frame carrying the reservoir
+            if (!isEncoded(int64_t(k), 0) &&
+                !sourceFrames.count(std::vector<uint8_t>(bytes.begin() + long(frames[k].offset),
+                                                         bytes.begin() + long(frames[k].offset + frames[k].bytes))))
+                ++foreign;
+        EXPECT_EQ(foreign, 0u);
+
+        const std::vector<double> want = shapedJoin(sounds, joined.overlaps, c.fadeIn, c.fadeOut, ch);
+        ASSERT_EQ(want.size(), got.size());
+        const int64_t skip = index.index->skip();
+        double signal = 0, noise = 0;
+        int64_t inexact = 0;
+        for (int64_t i = 0; i < int64_t(got.size()); ++i) {
+            const double d = got[size_t(i)] - want[size_t(i)];
+            // The samples after an encoded run still hold some of its last granule and of
+            // the synthesis filter's memory: 576 + 512 of them.
+            if (isEncoded((i / ch + skip) / spf, (1088 + spf - 1) / spf)) {
+                signal += want[size_t(i)] * want[size_t(i)];
+                noise += d * d;
+            } else if (std::abs(d) > c.tolerance + 0.5) {
+                ++inexact;
+            }
+        }
+        EXPECT_EQ(inexact, 0) << "samples off away from the encoded frames";
+        EXPECT_GE(10 * std::log10(signal / std::max(noise, 1.0)), c.minSnr);
+    }
+}
+
+// A 10 ms crossfade takes the click out of a splice in mid-waveform: no step across the
+// joint is more than three times the largest one in the 10 ms on either side of it.
+TEST_F(Mp3JoinTest, ATenMillisecondCrossfadeTakesTheClickOutOfASplice)
+{
+    const auto tone = [](double hz) {
+        Pcm pcm;
+        pcm.rate = 44100;
+        pcm.channels = 1;
+        for (int i = 0; i < 44100 * 2; ++i)
+            pcm.samples.push_back(int16_t(std::lround(12000 * std::sin(2 * M_PI * hz * i / 44100))));
+        return pcm;
+    };
+    const Source a = source("a.mp3", tone(440), 128), b = source("b.mp3", tone(330), 128);
+    // The first clip ends on a crest of its tone, the second starts in a trough of its own.
+    const auto crest = [](const std::vector<int16_t> &s, int64_t from, int sign) {
+        int64_t at = from;
+        for (int64_t i = from; i < from + 200; ++i)
+            if (sign * s[size_t(i)] > sign * s[size_t(at)])
+                at = i;
+        return at;
+    };
+    const int64_t end1 = crest(a.decoded, 50000, 1) + 1, start2 = crest(b.decoded, 20000, -1);
+    ASSERT_GT(a.decoded[size_t(end1 - 1)] - b.decoded[size_t(start2)], 20000) << "a splice in mid-waveform";
+    const int64_t len1 = end1 - 20000;
+    mp3enc::CopyJoinShape shape;
+    shape.crossfade = {441};
+    const std::string out = dir.file("joined.mp3");
+    const CopyJoinOutcome joined = joinByCopy({clip(a, 20000, end1, 44100), clip(b, start2, start2 + 30000, 44100)},
+                                              QString::fromStdString(out), {}, nullptr, shape);
+    ASSERT_EQ(joined.kind, CopyJoinOutcome::Copied) << joined.why.toStdString();
+    const std::vector<int16_t> got = decodeSamples(out);
+    const int64_t from = len1 - joined.overlaps[0], to = len1;
+    const auto largestStep = [&](int64_t lo, int64_t hi) {
+        int worst = 0;
+        for (int64_t i = std::max<int64_t>(lo, 1); i < std::min<int64_t>(hi, int64_t(got.size())); ++i)
+            worst = std::max(worst, std::abs(got[size_t(i)] - got[size_t(i - 1)]));
+        return worst;
+    };
+    const int around = std::max(largestStep(from - 441, from), largestStep(to, to + 441));
+    EXPECT_LE(largestStep(from, to + 1), 3 * around) << "steps up to " << around << " around the joint";
+}
+
+// A fade that reaches the frames of a joint, or the other fade, is not copied around: the
+// join is refused, saying why, and encoded whole by its caller.
+TEST_F(Mp3JoinTest, AFadeThatReachesAJointOrTheOtherFadeIsRefused)
+{
+    const Source a = source("a.mp3", busySound(44100, 2, 3.0, 61), 128);
+    const Source b = source("b.mp3", busySound(44100, 2, 3.0, 62), 128);
+    struct Case {
+        const char *name;
+        bool twoClips;
+        int64_t fadeIn, fadeOut;
+    };
+    for (const Case &c : {Case{"fade-in past the joint", true, 50000, 0}, Case{"fade-out past the joint", true, 0, 50000},
+                          Case{"the fades meet", false, 30000, 30000}}) {
+        SCOPED_TRACE(c.name);
+        std::vector<CopyJoinClip> clips = {clip(a, 4000, 44000, 44100)};
+        if (c.twoClips)
+            clips.push_back(clip(b, 10000, 50000, 44100));
+        mp3enc::CopyJoinShape shape;
+        shape.fadeIn = c.fadeIn;
+        shape.fadeOut = c.fadeOut;
+        const std::string out = dir.file("faded.mp3");
+        const CopyJoinOutcome joined = joinByCopy(clips, QString::fromStdString(out), {}, nullptr, shape);
+        EXPECT_EQ(joined.kind, CopyJoinOutcome::NotCopyable);
+        EXPECT_FALSE(joined.why.isEmpty());
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
 }
 
 } // namespace
