@@ -59,7 +59,7 @@ void frmWriteWave::EndProgram(Ending how)
 
     // "Exit" removes the working files as the window close does: they can be hundreds of
     // megabytes, and nothing reads them after the program ends.
-    for (const QString &file : {WorkingFiles::Source, WorkingFiles::Result})
+    for (const QString &file : {WorkingFiles::Source, WorkingFiles::Result, WorkingFiles::JointPreview})
         QFile::remove(NativePath(file));
     // Nothing is undone after the end: what the steps hold goes, and whatever else the
     // holding folder has.

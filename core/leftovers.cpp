@@ -97,6 +97,7 @@ QStringList SweepLeftovers()
     QStringList removed;
     removeNamed(WorkingFiles::SourceInProgress, removed);
     removeNamed(WorkingFiles::Concat, removed);
+    removeNamed(WorkingFiles::JointPreview, removed);
     for (const fs::path &folder :
          {nativeOf(QStringLiteral("C:\\")), nativeOf(WorkingFiles::Folder), registry::storePath().parent_path()})
         removeTemporaries(folder, removed);

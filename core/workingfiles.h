@@ -24,6 +24,9 @@ inline const QString Lock = QStringLiteral("C:\\trevisto.lock");
 inline const QString Session = QStringLiteral("C:\\trevisto.clips");
 // The joined clips on their way to the encoder.
 inline const QString Concat = QStringLiteral("C:\\temp\\concat.wav");
+// The two seconds around a joint, as the join will make them, while they play; outside the
+// clip folder, where they would be taken for a clip.
+inline const QString JointPreview = QStringLiteral("C:\\temp.joint.wav");
 
 // The file of the clip named `name`.
 inline QString ClipFile(const QString &name) { return ClipFolder + name + QStringLiteral(".wav"); }

@@ -35,6 +35,14 @@ constexpr Caption Captions[] = {
      QT_TRANSLATE_NOOP("Captions", "Before a file is saved or joined, show the title, artist and other tags it will "
                                    "carry, to change them"),
      0, 0, true},
+    {"JoinOptions", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "&Join options..."), 0, 0, true},
+    {"JoinOptions", ToolTip, std::nullopt, QT_TRANSLATE_NOOP("Captions", "Loudness, crossfades and fades for every join"),
+     0, 0, true},
+    {"HearJoint", Text, std::nullopt, QT_TRANSLATE_NOOP("Captions", "&Hear the joint"), 0, 0, true},
+    {"HearJoint", ToolTip, std::nullopt,
+     QT_TRANSLATE_NOOP("Captions", "Plays the two seconds around the selected clip's joint with the next one, as the "
+                                   "join will make them (Ctrl+J)"),
+     0, 0, true},
     {"english", Text, caption(78)},
     {"french", Text, caption(79)},
     {"german", Text, caption(80)},

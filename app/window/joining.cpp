@@ -11,6 +11,7 @@
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
 #include "platform/mp3enc/mp3encoder.h"
+#include "settings/captions.h"
 #include "settings/registry_settings.h"
 #include "ui/Frmwait.h"
 #include "ui_frmWriteWave.h"
@@ -34,9 +35,6 @@ struct CopySaving {
 };
 
 const QString JoinOptionsValue = QStringLiteral("JoinOptions");
-// The joint preview's sound, beside the other working files of drive C: (outside the clip
-// folder, where it would be taken for a clip).
-const QString JointPreview = QStringLiteral("C:\\temp.joint.wav");
 
 trevisto::JoinOptions KeptJoinOptions()
 {
@@ -49,18 +47,20 @@ void frmWriteWave::AddJoinItems()
 {
     ui->opt1->setToolTipsVisible(true);
     ui->opt1->addSeparator();
-    QAction *options = ui->opt1->addAction(Joining::tr("&Join options..."));
+    QAction *options = ui->opt1->addAction(QString());
     options->setObjectName(QStringLiteral("JoinOptions"));
-    options->setToolTip(Joining::tr("Loudness, crossfades and fades for every join"));
     connect(options, &QAction::triggered, this, &frmWriteWave::JoinOptions_Click);
-    QAction *hear = ui->opt1->addAction(Joining::tr("&Hear the joint"));
+    QAction *hear = ui->opt1->addAction(QString());
     hear->setObjectName(QStringLiteral("HearJoint"));
     hear->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
-    hear->setToolTip(Joining::tr("Plays the two seconds around the selected clip's joint with the next one, as the "
-                                 "join will make them (Ctrl+J)"));
     connect(hear, &QAction::triggered, this, &frmWriteWave::HearJoint_Click);
     // The key works wherever the focus is, as the menu's own keys do.
     addAction(hear);
+    // Their texts are the caption table's own words, set again with each language.
+    for (const trevisto::Caption &c : trevisto::windowCaptions())
+        for (QAction *item : {options, hear})
+            if (c.ownWord && item->objectName() == QLatin1String(c.control))
+                item->setProperty(trevisto::captionProperty(c.part), QCoreApplication::translate("Captions", c.suffix));
 }
 
 void frmWriteWave::JoinOptions_Click()
@@ -115,7 +115,7 @@ void frmWriteWave::HearJoint_Click()
     JoinShaping shaping;
     shaping.options = KeptJoinOptions();
     shaping.joint = size_t(row);
-    const Outcome rendered = JoinClips(files, NativePath(JointPreview), {}, trevisto::wav::kMaxFileDataBytes, &shaping);
+    const Outcome rendered = JoinClips(files, NativePath(WorkingFiles::JointPreview), {}, trevisto::wav::kMaxFileDataBytes, &shaping);
     if (!rendered) {
         dialogs_.msgBox(Joining::tr("The joint cannot be played.\r\n\r\n%1").arg(rendered.why), vbOKOnly,
                         MsgIcon::Critical, ProgramTitle);
@@ -126,7 +126,7 @@ void frmWriteWave::HearJoint_Click()
     ui->CmdStopList->setVisible(true);
     controls_.HoldControls(ControlGroups::ListPlayback, true);
     PlayIndex = clips_.count();
-    MMCPlayList->setFileName(JointPreview);
+    MMCPlayList->setFileName(WorkingFiles::JointPreview);
     for (const char *command : {"stop", "close", "Open", "play"})
         MMCPlayList->setCommand(command);
 }

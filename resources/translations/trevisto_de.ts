@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>Vor dem Speichern oder Zusammenfügen Titel, Interpret und die anderen Tags der Datei zeigen, um sie zu ändern</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>&amp;Verbindungsoptionen...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Lautheit, Überblendungen und Blenden für jedes Zusammenfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>Übergang an&amp;hören</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Spielt die zwei Sekunden um den Übergang des ausgewählten Clips zum nächsten, so wie das Zusammenfügen sie macht (Strg+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -515,6 +531,10 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>„%1“ liegt %2 dB über der gewünschten Lautheit: kopierte MP3-Frames ändern ihren Pegel in Schritten von 1,5 dB.</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>Der zusammengefügte Klang dauert %1, %2 ms weniger als die Clips zusammen: die Überblendungen überlappen sie, jede um weniger als einen Frame auf ganze MP3-Frames verbreitert.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -919,22 +939,6 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
         <translation>„%1“ wird noch geschrieben. Beginnen Sie die nächste Datei, wenn sie fertig ist.</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>&amp;Verbindungsoptionen...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>Lautheit, Überblendungen und Blenden für jedes Zusammenfügen</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>Übergang an&amp;hören</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>Spielt die zwei Sekunden um den Übergang des ausgewählten Clips zum nächsten, so wie das Zusammenfügen sie macht (Strg+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>Lautheit angleichen (LUFS):</translation>
     </message>
@@ -1130,6 +1134,14 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>die Frames am Anfang können das Bit-Reservoir nicht tragen</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>der MP3-Encoder hat den Klang am Ende abgelehnt</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>eine Blende reicht in die Frames, die an einem Übergang oder für die andere Blende neu kodiert werden</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1140,13 +1152,6 @@ Umschalt+Leertaste spielt von Mark In bis Mark Out, [ die ersten zwei Sekunden, 
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>„%1“ kann nicht in die Arbeitsdatei „%2“ kopiert werden: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>die Verbindungsoptionen verändern den Klang</translation>
     </message>
 </context>
 <context>

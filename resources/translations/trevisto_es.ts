@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>Antes de guardar o unir un archivo, mostrar el título, el artista y las demás etiquetas que llevará, para cambiarlas</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>Opciones de &amp;unión...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Sonoridad, fundidos cruzados y fundidos para cada unión</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>&amp;Escuchar la unión</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Reproduce los dos segundos alrededor de la unión del clip seleccionado con el siguiente, tal como los hará la unión (Ctrl+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -515,6 +531,10 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>«%1» queda %2 dB por encima de la sonoridad pedida: los cuadros MP3 copiados cambian su nivel en pasos de 1,5 dB.</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>El sonido unido dura %1, %2 ms menos de lo que suman los clips: los fundidos cruzados los solapan, cada uno ensanchado menos de una trama hasta tramas MP3 enteras.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -919,22 +939,6 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
         <translation>Todavía se está escribiendo &quot;%1&quot;. Empiece el siguiente archivo cuando termine.</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>Opciones de &amp;unión...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>Sonoridad, fundidos cruzados y fundidos para cada unión</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>&amp;Escuchar la unión</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>Reproduce los dos segundos alrededor de la unión del clip seleccionado con el siguiente, tal como los hará la unión (Ctrl+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>Igualar sonoridad (LUFS):</translation>
     </message>
@@ -1130,6 +1134,14 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>las tramas del principio no pueden llevar la reserva de bits</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>el codificador MP3 rechazó el sonido del final</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>un fundido alcanza las tramas codificadas de nuevo en una unión o para el otro fundido</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1140,13 +1152,6 @@ Mayús+Espacio reproduce de Mark In a Mark Out, [ los dos primeros segundos, ] l
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>No se puede copiar &quot;%1&quot; en el archivo de trabajo &quot;%2&quot;: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>las opciones de unión cambian el sonido</translation>
     </message>
 </context>
 <context>

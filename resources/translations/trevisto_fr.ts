@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>Avant d’enregistrer ou de joindre un fichier, montrer le titre, l’artiste et les autres étiquettes qu’il portera, pour les modifier</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>Options de &amp;jonction...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Sonie, fondus enchaînés et fondus pour chaque jonction</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>É&amp;couter la jointure</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Joue les deux secondes autour de la jointure du clip choisi avec le suivant, telles que la jonction les fera (Ctrl+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -515,6 +531,10 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>« %1 » dépasse de %2 dB la sonie demandée : les trames MP3 copiées changent de niveau par pas de 1,5 dB.</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>Le son joint dure %1, %2 ms de moins que la somme des clips : les fondus enchaînés les font se chevaucher, chacun élargi de moins d&apos;une trame jusqu&apos;à des trames MP3 entières.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -919,22 +939,6 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
         <translation>« %1 » est encore en cours d’écriture. Lancez le fichier suivant quand il sera terminé.</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>Options de &amp;jonction...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>Sonie, fondus enchaînés et fondus pour chaque jonction</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>É&amp;couter la jointure</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>Joue les deux secondes autour de la jointure du clip choisi avec le suivant, telles que la jonction les fera (Ctrl+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>Égaliser la sonie (LUFS) :</translation>
     </message>
@@ -1130,6 +1134,14 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>les trames du début ne peuvent pas porter le réservoir de bits</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>l&apos;encodeur MP3 a refusé le son de la fin</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>un fondu atteint les trames encodées de nouveau à une jointure ou pour l&apos;autre fondu</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1140,13 +1152,6 @@ Maj+Espace joue de Mark In à Mark Out, [ les deux premières secondes, ] les de
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>« %1 » ne peut pas être copié dans le fichier de travail « %2 » : %3.</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>les options de jonction modifient le son</translation>
     </message>
 </context>
 <context>

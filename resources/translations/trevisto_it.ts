@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>Prima di salvare o unire un file, mostra il titolo, l’artista e gli altri tag che avrà, per cambiarli</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>Opzioni di &amp;unione...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Loudness, dissolvenze incrociate e dissolvenze per ogni unione</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>&amp;Ascolta la giunzione</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Riproduce i due secondi attorno alla giunzione della clip selezionata con la successiva, come li farà l’unione (Ctrl+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -515,6 +531,10 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>«%1» supera di %2 dB la loudness richiesta: i frame MP3 copiati cambiano livello a passi di 1,5 dB.</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>Il suono unito dura %1, %2 ms in meno della somma delle clip: le dissolvenze incrociate le sovrappongono, ciascuna allargata di meno di un frame fino a frame MP3 interi.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -919,22 +939,6 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
         <translation>&quot;%1&quot; è ancora in fase di scrittura. Avviare il prossimo file quando avrà finito.</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>Opzioni di &amp;unione...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>Loudness, dissolvenze incrociate e dissolvenze per ogni unione</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>&amp;Ascolta la giunzione</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>Riproduce i due secondi attorno alla giunzione della clip selezionata con la successiva, come li farà l’unione (Ctrl+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>Uniforma la loudness (LUFS):</translation>
     </message>
@@ -1130,6 +1134,14 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>i frame dell’inizio non possono contenere la riserva di bit</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>il codificatore MP3 ha rifiutato il suono alla fine</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>una dissolvenza raggiunge i frame codificati di nuovo a una giunzione o per l&apos;altra dissolvenza</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1140,13 +1152,6 @@ Maiusc+Spazio riproduce da Mark In a Mark Out, [ i primi due secondi, ] gli ulti
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>Impossibile copiare &quot;%1&quot; nel file di lavoro &quot;%2&quot;: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>le opzioni di unione cambiano il suono</translation>
     </message>
 </context>
 <context>

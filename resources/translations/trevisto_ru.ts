@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>Перед сохранением или объединением показать название, исполнителя и другие теги файла, чтобы изменить их</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>&amp;Параметры объединения...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>Громкость, кроссфейды и затухания для каждого объединения</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>&amp;Прослушать стык</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>Воспроизводит две секунды вокруг стыка выбранного клипа со следующим так, как их сделает объединение (Ctrl+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -516,6 +532,10 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>«%1» на %2 дБ громче заданной громкости: скопированные кадры MP3 меняют уровень шагами по 1,5 дБ.</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>Объединённый звук длится %1, на %2 мс меньше суммы клипов: плавные переходы перекрывают их, каждый расширен менее чем на кадр до целых кадров MP3.</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -920,22 +940,6 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
         <translation>«%1» ещё записывается. Начните следующий файл, когда запись закончится.</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>&amp;Параметры объединения...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>Громкость, кроссфейды и затухания для каждого объединения</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>&amp;Прослушать стык</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>Воспроизводит две секунды вокруг стыка выбранного клипа со следующим так, как их сделает объединение (Ctrl+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>Выровнять громкость (LUFS):</translation>
     </message>
@@ -1131,6 +1135,14 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>кадры в начале не вмещают битовый резервуар</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>кодировщик MP3 отказался кодировать звук в конце</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>затухание доходит до кадров, заново кодируемых на стыке или для другого затухания</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1141,13 +1153,6 @@ Shift+Пробел воспроизводит от Mark In до Mark Out, [ пе
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>«%1» не удаётся скопировать в рабочий файл «%2»: %3.</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>параметры объединения меняют звук</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>保存或合并文件之前，显示它将带有的标题、艺术家等标签，以便修改</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>合并选项(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>每次合并的响度、交叉淡化和淡入淡出</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>试听接合处(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>按合并时的效果播放所选片段与下一片段接合处前后的两秒 (Ctrl+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -514,6 +530,10 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>“%1”比要求的响度高 %2 dB：复制的 MP3 帧只能以 1.5 dB 为一级调整电平。</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>合并后的声音时长 %1，比片段总和少 %2 毫秒：交叉淡化使它们重叠，每处为凑成完整的 MP3 帧加宽不到一帧。</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -918,22 +938,6 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
         <translation>“%1”仍在写入中。请在完成后再开始下一个文件。</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>合并选项(&amp;J)...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>每次合并的响度、交叉淡化和淡入淡出</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>试听接合处(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>按合并时的效果播放所选片段与下一片段接合处前后的两秒 (Ctrl+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>匹配响度 (LUFS)：</translation>
     </message>
@@ -1129,6 +1133,14 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>开头的帧无法容纳位储备</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>MP3 编码器拒绝了结尾的声音</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>淡入或淡出延伸到了在接合处或为另一个淡化而重新编码的帧</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1139,13 +1151,6 @@ Shift+空格从 Mark In 播放到 Mark Out，[ 播放开头两秒，] 播放最�
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>无法将“%1”复制到工作文件“%2”：%3。</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>合并选项会改变声音</translation>
     </message>
 </context>
 <context>

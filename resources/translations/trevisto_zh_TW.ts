@@ -47,6 +47,22 @@
         <source>Before a file is saved or joined, show the title, artist and other tags it will carry, to change them</source>
         <translation>儲存或合併檔案之前，顯示它將帶有的標題、演出者等標籤，以便修改</translation>
     </message>
+    <message>
+        <source>&amp;Join options...</source>
+        <translation>合併選項(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>Loudness, crossfades and fades for every join</source>
+        <translation>每次合併的響度、交叉淡化和淡入淡出</translation>
+    </message>
+    <message>
+        <source>&amp;Hear the joint</source>
+        <translation>試聽接合處(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
+        <translation>按合併時的效果播放所選片段與下一片段接合處前後的兩秒 (Ctrl+J)</translation>
+    </message>
 </context>
 <context>
     <name>ClipSteps</name>
@@ -514,6 +530,10 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
         <source>&quot;%1&quot; goes %2 dB over the loudness asked for: copied MP3 frames change their level in steps of 1.5 dB.</source>
         <translation>「%1」比要求的響度高 %2 dB：複製的 MP3 訊框只能以 1.5 dB 為一級調整音量。</translation>
     </message>
+    <message>
+        <source>The joined sound lasts %1, %2 ms less than the clips add up to: the crossfades overlap them, each widened by less than a frame to whole MP3 frames.</source>
+        <translation>合併後的聲音長度 %1，比片段總和少 %2 毫秒：交叉淡化使它們重疊，每處為湊成完整的 MP3 影格加寬不到一格。</translation>
+    </message>
 </context>
 <context>
     <name>CueSheet</name>
@@ -918,22 +938,6 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
         <translation>「%1」仍在寫入中。請在完成後再開始下一個檔案。</translation>
     </message>
     <message>
-        <source>&amp;Join options...</source>
-        <translation>合併選項(&amp;J)...</translation>
-    </message>
-    <message>
-        <source>Loudness, crossfades and fades for every join</source>
-        <translation>每次合併的響度、交叉淡化和淡入淡出</translation>
-    </message>
-    <message>
-        <source>&amp;Hear the joint</source>
-        <translation>試聽接合處(&amp;H)</translation>
-    </message>
-    <message>
-        <source>Plays the two seconds around the selected clip&apos;s joint with the next one, as the join will make them (Ctrl+J)</source>
-        <translation>按合併時的效果播放所選片段與下一片段接合處前後的兩秒 (Ctrl+J)</translation>
-    </message>
-    <message>
         <source>Match loudness (LUFS):</source>
         <translation>匹配響度 (LUFS)：</translation>
     </message>
@@ -1129,6 +1133,14 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
         <source>the frames at the start cannot carry the bit reservoir</source>
         <translation>開頭的訊框無法容納位元儲備</translation>
     </message>
+    <message>
+        <source>the MP3 encoder refused the sound at the end</source>
+        <translation>MP3 編碼器拒絕了結尾的聲音</translation>
+    </message>
+    <message>
+        <source>a fade reaches the frames encoded again at a joint or for the other fade</source>
+        <translation>淡入或淡出延伸到了在接合處或為另一個淡化而重新編碼的影格</translation>
+    </message>
 </context>
 <context>
     <name>OpenWav</name>
@@ -1139,13 +1151,6 @@ Shift+空白鍵從 Mark In 播放到 Mark Out，[ 播放開頭兩秒，] 播放�
     <message>
         <source>&quot;%1&quot; cannot be copied to the working file &quot;%2&quot;: %3.</source>
         <translation>無法將「%1」複製到工作檔案「%2」：%3。</translation>
-    </message>
-</context>
-<context>
-    <name>OutputJobText</name>
-    <message>
-        <source>the join options change the sound</source>
-        <translation>合併選項會改變聲音</translation>
     </message>
 </context>
 <context>

@@ -44,7 +44,7 @@ TEST_F(JoinOptionsStory, TheOptionsAreKeptHeardAtAJointAndJoinedWith)
     dialogs_.clear();
     w().HearJoint_Click();
     EXPECT_EQ(dialogs_.asked().size(), 0);
-    const trevisto::wav::Info heard = infoOf(NativePath(QStringLiteral("C:\\temp.joint.wav")));
+    const trevisto::wav::Info heard = infoOf(NativePath(WorkingFiles::JointPreview));
     EXPECT_EQ(heard.frames, 2 * rate);
     w().CmdStopList_Click();
     // The last clip has no joint after it.
