@@ -638,8 +638,11 @@ TEST_F(Mp3JoinTest, CrossfadesAndFadesAreEncodedInTheFramesTheyTouchOnly)
         int64_t crossfade, fadeIn, fadeOut; // samples
         double minSnr;
         int tolerance;
+        bool cutAtFrame = false; // the first source starts mid-stream: its first frames reach before it
     };
     const Case cases[] = {
+        {"a fade-in over frames that reach before their file", 44100, 2, 128, {{0, 0, 60000}, {1, 10000, 70000}}, 441,
+         20000, 0, 20, 0, true},
         {"10 ms crossfades, no fades", 44100, 2, 128, {{0, 4000, 60000}, {1, 10000, 70000}, {0, 80000, 120000}}, 441, 0, 0,
          20, 0},
         {"long crossfades and fades", 44100, 2, 128, {{0, 4000, 100000}, {1, 10000, 110000}}, 44100, 30000, 44100, 20, 0},
@@ -649,7 +652,8 @@ TEST_F(Mp3JoinTest, CrossfadesAndFadesAreEncodedInTheFramesTheyTouchOnly)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
-        const Source sources[] = {source("a.mp3", busySound(c.rate, c.channels, 3.0, 51), c.kbps),
+        const Source sources[] = {c.cutAtFrame ? cutSource("a.mp3", busySound(c.rate, c.channels, 3.0, 51), c.kbps, 10)
+                                               : source("a.mp3", busySound(c.rate, c.channels, 3.0, 51), c.kbps),
                                   source("b.mp3", busySound(c.rate, c.channels, 3.0, 52), c.kbps)};
         std::vector<CopyJoinClip> clips;
         std::vector<std::vector<int16_t>> sounds;
