@@ -2,11 +2,9 @@
 
 #include "editor/timetext.h"
 #include "editor/typedmark.h"
-#include "editor/zerocrossing.h"
 #include "ui/markfield.h"
 #include "platform/mci/timebase.h"
 
-#include <QFile>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -17,10 +15,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
-
-using Peak = PeakTable::Peak;
 
 const QColor kBackground(0xfb, 0xfb, 0xfb);
 const QColor kWave(0x2b, 0x5b, 0x94);
@@ -36,16 +33,8 @@ constexpr double kMarkedMargin = 0.1;
 constexpr int kReadoutGap = 18;
 constexpr double kLabelGap = 14;
 
-// Without an envelope, at most this many frames are read for one drawing.
-constexpr double kMostFramesRead = 1 << 22;
-// A drag begins once the pointer moved this far; a handle is caught this near its line.
-constexpr double kDragSlop = 3;
-constexpr double kHandleReach = 5;
-
-// Drawn samples stay inside the view; NaN draws as silence.
-float drawable(float v) { return std::isnan(v) ? 0.0f : std::clamp(v, -1.0f, 1.0f); }
-
-Peak merged(const Peak &a, const Peak &b) { return {std::min(a.low, b.low), std::max(a.high, b.high)}; }
+// Marks and split points are drawn while their handles can still be caught.
+constexpr double kHandleReach = ViewDrag::HandleReach;
 
 } // namespace
 
@@ -115,16 +104,12 @@ CloseView::~CloseView() = default;
 
 void CloseView::setSound(const QString &file, PeakTable peaks)
 {
-    file_ = trevisto::wav::File::open(QFile::encodeName(file).toStdString());
-    peaks_ = std::move(peaks);
-    const int64_t frames = file_ ? file_->info().frames : peaks_.frames();
-    const int rate = file_ ? int(file_->format().sampleRate) : int(peaks_.format().sampleRate);
-    span_.setSound(frames, rate);
+    wave_.setSound(file, std::move(peaks));
+    span_.setSound(wave_.frames(), wave_.rate());
     span_.setWidth(width());
-    position_ = markIn_ = markOut_ = 0;
-    splits_.clear();
-    splitDragged_ = -1;
-    columnsWidth_ = 0;
+    position_ = marks_.markIn = marks_.markOut = 0;
+    marks_.splits.clear();
+    drag_.dropSplit();
     closeMarkField();
     for (QToolButton *button : bar_)
         button->setEnabled(span_.frames() > 0);
@@ -134,13 +119,10 @@ void CloseView::setSound(const QString &file, PeakTable peaks)
 
 void CloseView::clearSound()
 {
-    file_.reset();
-    peaks_.clear();
+    wave_.clear();
     span_.setSound(0, 44100);
-    columns_.clear();
-    columnsWidth_ = 0;
-    splits_.clear();
-    splitDragged_ = -1;
+    marks_.splits.clear();
+    drag_.dropSplit();
     closeMarkField();
     for (QToolButton *button : bar_)
         button->setEnabled(false);
@@ -182,7 +164,7 @@ void CloseView::showMarkedRange()
 {
     if (span_.frames() == 0)
         return;
-    span_.showMs(markIn_, markOut_, kMarkedMargin);
+    span_.showMs(marks_.markIn, marks_.markOut, kMarkedMargin);
     spanMoved();
 }
 
@@ -219,23 +201,14 @@ RulerLayout CloseView::ruler() const
 QRect CloseView::readoutRect(bool markIn) const
 {
     const QFontMetricsF metrics(readoutFont());
-    const int inWidth = int(std::ceil(metrics.horizontalAdvance(tr("In %1").arg(MillisecondText(markIn_)))));
-    const int outWidth = int(std::ceil(metrics.horizontalAdvance(tr("Out %1").arg(MillisecondText(markOut_)))));
+    const int inWidth = int(std::ceil(metrics.horizontalAdvance(tr("In %1").arg(MillisecondText(marks_.markIn)))));
+    const int outWidth = int(std::ceil(metrics.horizontalAdvance(tr("Out %1").arg(MillisecondText(marks_.markOut)))));
     return markIn ? QRect(4, 0, inWidth, ReadoutHeight) : QRect(4 + inWidth + kReadoutGap, 0, outWidth, ReadoutHeight);
 }
 
 qint64 CloseView::zeroCrossingNear(qint64 ms) const
 {
-    if (!file_ || span_.frames() == 0)
-        return ms;
-    const uint32_t rate = uint32_t(span_.rate());
-    const trevisto::FrameWindow window = trevisto::ZeroCrossingWindow(ms, rate, span_.frames());
-    const std::vector<std::vector<float>> channels = visibleSamples(window.first, window.count);
-    std::vector<float> mix(channels.empty() ? 0 : channels.front().size(), 0.0f);
-    for (const std::vector<float> &channel : channels)
-        for (size_t i = 0; i < mix.size() && i < channel.size(); ++i)
-            mix[i] += channel[i] / float(channels.size());
-    return trevisto::SnappedToZeroCrossing(ms, mix, window, rate, span_.frames());
+    return wave_.zeroCrossingNear(ms, span_);
 }
 
 void CloseView::editMark(bool markIn, QWidget *label)
@@ -243,8 +216,8 @@ void CloseView::editMark(bool markIn, QWidget *label)
     if (span_.frames() == 0)
         return;
     closeMarkField();
-    auto *field = new MarkField(label ? label->parentWidget() : this, markIn, markIn ? markIn_ : markOut_,
-                                markIn ? markOut_ : markIn_, span_.lengthMs());
+    auto *field = new MarkField(label ? label->parentWidget() : this, markIn, markIn ? marks_.markIn : marks_.markOut,
+                                markIn ? marks_.markOut : marks_.markIn, span_.lengthMs());
     field->setFont(readoutFont());
     const QRect at = label ? label->geometry() : readoutRect(markIn);
     const int w = int(std::ceil(QFontMetricsF(field->font()).horizontalAdvance(QStringLiteral("00:00:00.0000")))) + 12;
@@ -284,8 +257,8 @@ void CloseView::closeMarkField()
 
 void CloseView::setMarks(qint64 markIn, qint64 markOut)
 {
-    markIn_ = markIn;
-    markOut_ = markOut;
+    marks_.markIn = markIn;
+    marks_.markOut = markOut;
     update();
 }
 
@@ -339,80 +312,6 @@ void CloseView::addOption(QAction *option)
     placeBar();
 }
 
-std::vector<std::vector<float>> CloseView::visibleSamples(int64_t first, int64_t count) const
-{
-    std::vector<std::vector<float>> out;
-    if (!file_ || count <= 0)
-        return out;
-    const trevisto::wav::Format &f = file_->format();
-    std::vector<unsigned char> raw(size_t(count) * f.blockAlign());
-    const int64_t got = std::max<int64_t>(file_->readFrames(first, count, raw.data()), 0);
-    out.assign(size_t(f.channels), std::vector<float>(size_t(got)));
-    for (int c = 0; c < f.channels; ++c) {
-        std::vector<float> &samples = out[size_t(c)];
-        trevisto::wav::toFloat(f, raw.data(), got, c, 1, samples.data());
-        std::transform(samples.begin(), samples.end(), samples.begin(), drawable);
-    }
-    return out;
-}
-
-void CloseView::readColumns(int64_t first, int64_t last)
-{
-    // The extremes over every channel, as the envelope table keeps them.
-    const trevisto::wav::Format &f = file_->format();
-    const int64_t count = std::max<int64_t>(last - first, 0);
-    std::vector<unsigned char> raw(size_t(count) * f.blockAlign());
-    const int64_t got = count > 0 ? std::max<int64_t>(file_->readFrames(first, count, raw.data()), 0) : 0;
-    std::vector<float> samples(size_t(got) * f.channels);
-    trevisto::wav::toFloat(f, raw.data(), got, 0, f.channels, samples.data());
-    std::transform(samples.begin(), samples.end(), samples.begin(), drawable);
-    for (int x = 0; x < int(columns_.size()); ++x) {
-        const int64_t from = std::max<int64_t>(int64_t(std::floor(span_.frameAt(x))) - first, 0);
-        const int64_t to = std::min<int64_t>(int64_t(std::floor(span_.frameAt(x + 1))) - first, got);
-        if (from >= to)
-            continue;
-        const auto [lo, hi] = std::minmax_element(samples.begin() + from * f.channels, samples.begin() + to * f.channels);
-        columns_[size_t(x)] = {*lo, *hi};
-    }
-}
-
-const std::vector<Peak> &CloseView::columns()
-{
-    const int w = width();
-    if (columnsWidth_ == w && columnsFirst_ == span_.first() && columnsScale_ == span_.framesPerPixel())
-        return columns_;
-    columnsWidth_ = w;
-    columnsFirst_ = span_.first();
-    columnsScale_ = span_.framesPerPixel();
-    columns_.assign(size_t(std::max(w, 0)), Peak{});
-    const int64_t frames = span_.frames();
-    const double fpp = span_.framesPerPixel();
-    if (frames == 0)
-        return columns_;
-    // Closer than the envelope's own entries, the visible part of the file is read.
-    const bool fromFile = file_ && (peaks_.empty() ? fpp * w <= kMostFramesRead : fpp < double(peaks_.framesPerPeak()));
-    if (fromFile && fpp >= 1) {
-        const int64_t first = std::clamp<int64_t>(int64_t(std::floor(span_.frameAt(0))), 0, frames);
-        const int64_t last = std::clamp<int64_t>(int64_t(std::ceil(span_.frameAt(w))), first, frames);
-        readColumns(first, last);
-        return columns_;
-    }
-    if (peaks_.empty())
-        return columns_;
-    const int64_t per = peaks_.framesPerPeak();
-    for (int x = 0; x < w; ++x) {
-        const int64_t from = std::clamp<int64_t>(int64_t(std::floor(span_.frameAt(x))), 0, frames - 1);
-        const int64_t to = std::clamp<int64_t>(int64_t(std::ceil(span_.frameAt(x + 1))) - 1, from, frames - 1);
-        const int64_t a = std::min<int64_t>(from / per, peaks_.size() - 1);
-        const int64_t b = std::min<int64_t>(to / per, peaks_.size() - 1);
-        Peak p = peaks_.at(int(a));
-        for (int64_t i = a + 1; i <= b; ++i)
-            p = merged(p, peaks_.at(int(i)));
-        columns_[size_t(x)] = p;
-    }
-    return columns_;
-}
-
 void CloseView::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -425,7 +324,7 @@ void CloseView::paintEvent(QPaintEvent *)
     if (span_.frames() == 0)
         return;
 
-    const double inX = xOfMs(markIn_), outX = xOfMs(markOut_);
+    const double inX = xOfMs(marks_.markIn), outX = xOfMs(marks_.markOut);
     if (outX > inX)
         p.fillRect(QRectF(QPointF(std::max(inX, 0.0), wave.top()), QPointF(std::min(outX, double(w)), wave.bottom())),
                    kSelection);
@@ -434,12 +333,12 @@ void CloseView::paintEvent(QPaintEvent *)
     const double half = wave.height() / 2.0 - 2;
     const double fpp = span_.framesPerPixel();
     p.setPen(kWave);
-    if (fpp < 1 && file_) {
+    if (fpp < 1 && wave_.hasFile()) {
         // Single samples: a line through them, each one a dot once they stand apart.
         const int64_t first = std::max<int64_t>(int64_t(std::floor(span_.first())), 0);
         const int64_t count = std::min<int64_t>(int64_t(std::ceil(w * fpp)) + 2, span_.frames() - first);
         p.setRenderHint(QPainter::Antialiasing, true);
-        const std::vector<std::vector<float>> channels = visibleSamples(first, count);
+        const std::vector<std::vector<float>> channels = wave_.samples(first, count);
         // The first channel in front, the others behind it in a lighter tone.
         for (size_t c = channels.size(); c-- > 0;) {
             const std::vector<float> &s = channels[c];
@@ -463,10 +362,10 @@ void CloseView::paintEvent(QPaintEvent *)
         }
         p.setRenderHint(QPainter::Antialiasing, false);
     } else {
-        const std::vector<Peak> &cols = columns();
+        const std::vector<PeakTable::Peak> &cols = wave_.columns(span_, w);
         const double end = span_.xOf(double(span_.frames()));
         for (int x = 0; x < int(cols.size()) && x < end; ++x) {
-            const Peak &c = cols[size_t(x)];
+            const PeakTable::Peak &c = cols[size_t(x)];
             const double top = mid - double(c.high) * half, bottom = mid - double(c.low) * half;
             p.drawLine(QPointF(x + 0.5, top), QPointF(x + 0.5, std::max(bottom, top + 1)));
         }
@@ -509,7 +408,7 @@ void CloseView::paintEvent(QPaintEvent *)
         p.drawPolygon(handle);
     };
     // Split points across the waveform, a small diamond on the ruler's edge to find them by.
-    for (const qint64 ms : splits_) {
+    for (const qint64 ms : marks_.splits) {
         const double x = std::floor(xOfMs(ms)) + 0.5;
         if (x < -kHandleReach || x > w + kHandleReach)
             continue;
@@ -532,8 +431,8 @@ void CloseView::paintEvent(QPaintEvent *)
     // above the handles.
     p.setPen(palette().color(QPalette::WindowText));
     const QRect inAt = readoutRect(true), outAt = readoutRect(false);
-    p.drawText(inAt, Qt::AlignVCenter | Qt::AlignLeft, tr("In %1").arg(MillisecondText(markIn_)));
-    p.drawText(outAt, Qt::AlignVCenter | Qt::AlignLeft, tr("Out %1").arg(MillisecondText(markOut_)));
+    p.drawText(inAt, Qt::AlignVCenter | Qt::AlignLeft, tr("In %1").arg(MillisecondText(marks_.markIn)));
+    p.drawText(outAt, Qt::AlignVCenter | Qt::AlignLeft, tr("Out %1").arg(MillisecondText(marks_.markOut)));
     p.drawText(QRect(outAt.right() + kReadoutGap, 0, w, ReadoutHeight), Qt::AlignVCenter | Qt::AlignLeft,
                tr("Position %1").arg(MillisecondText(position_)));
     const double shownMs = w * fpp * 1000.0 / span_.rate();
@@ -558,134 +457,65 @@ void CloseView::wheelEvent(QWheelEvent *event)
     event->accept();
 }
 
-CloseView::Drag CloseView::handleAt(QPointF at) const
+ViewRows CloseView::rows() const
 {
-    const double in = std::abs(at.x() - xOfMs(markIn_)), out = std::abs(at.x() - xOfMs(markOut_));
-    if (std::min(in, out) > kHandleReach)
-        return Drag::Background;
-    // Marks on one pixel: Mark In is dragged to the left of Mark Out, Mark Out to the right.
-    if (in == out)
-        return at.x() <= xOfMs(markIn_) ? Drag::MarkIn : Drag::MarkOut;
-    return in < out ? Drag::MarkIn : Drag::MarkOut;
-}
-
-int CloseView::splitAt(QPointF at) const
-{
-    if (at.y() < RulerHeight)
-        return -1;
-    int nearest = -1;
-    double distance = kHandleReach;
-    for (size_t i = 0; i < splits_.size(); ++i) {
-        const double d = std::abs(at.x() - xOfMs(splits_[i]));
-        if (d <= distance) {
-            distance = d;
-            nearest = int(i);
-        }
-    }
-    return nearest;
+    return {.rulerTop = ReadoutHeight, .waveTop = RulerHeight, .waveEnd = double(waveRect().bottom() + 1)};
 }
 
 void CloseView::setSplitPoints(std::vector<qint64> ms)
 {
-    if (ms == splits_)
+    if (ms == marks_.splits)
         return;
-    splits_ = std::move(ms);
-    splitDragged_ = -1;
-    if (drag_ == Drag::Split)
-        drag_ = Drag::None;
+    marks_.splits = std::move(ms);
+    drag_.dropSplit();
     update();
 }
 
 void CloseView::mousePressEvent(QMouseEvent *event)
 {
-    const QPointF at = event->position();
-    if (event->button() != Qt::LeftButton || span_.frames() == 0 || at.y() < ReadoutHeight ||
-        at.y() >= waveRect().bottom() + 1)
-        return;
-    const bool inRuler = at.y() < RulerHeight;
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    drag_ = handleAt(at);
-    // A mark's handle wins over a split point on the same pixel: marks move more often.
-    splitDragged_ = drag_ == Drag::Background && !shift ? splitAt(at) : -1;
-    if (splitDragged_ >= 0) {
-        drag_ = Drag::Split;
-        splitBefore_ = splits_[size_t(splitDragged_)];
-    }
-    if (shift || (inRuler && drag_ == Drag::Background))
-        drag_ = Drag::Select;
-    pressAt_ = at;
-    pressFirst_ = span_.first();
-    dragged_ = false;
-    dragMs_ = drag_ == Drag::MarkIn ? markIn_ : markOut_;
-    selectFrom_ = span_.msAt(at.x());
-    markInBefore_ = markIn_;
-    markOutBefore_ = markOut_;
+    if (event->button() == Qt::LeftButton)
+        drag_.press(event->position(), event->modifiers() & Qt::ShiftModifier, span_, marks_, rows());
 }
 
 void CloseView::mouseMoveEvent(QMouseEvent *event)
 {
-    if (drag_ == Drag::None) {
-        const QPointF at = event->position();
-        Drag over = span_.frames() && at.y() >= ReadoutHeight ? handleAt(at) : Drag::Background;
-        if (over == Drag::Background && span_.frames() && splitAt(at) >= 0)
-            over = Drag::Split;
-        setCursor(over == Drag::Background ? (at.y() >= ReadoutHeight && at.y() < RulerHeight ? Qt::IBeamCursor : Qt::ArrowCursor)
-                                           : Qt::SizeHorCursor);
+    if (!drag_.active()) {
+        setCursor(ViewDrag::hoverShape(event->position(), span_, marks_, rows()));
         return;
     }
-    const double moved = event->position().x() - pressAt_.x();
-    if (!dragged_ && std::abs(moved) < kDragSlop)
+    bool scrolled = false;
+    if (!drag_.move(event->position().x(), span_, marks_, scrolled))
         return;
-    dragged_ = true;
-    const qint64 ms = span_.msAt(event->position().x());
-    if (drag_ == Drag::Background) {
-        span_.scroll((pressFirst_ - span_.first()) / span_.framesPerPixel() - moved);
+    if (scrolled)
         reportSpan();
-    } else if (drag_ == Drag::MarkIn) {
-        markIn_ = DraggedMarkIn(ms, markOut_);
-    } else if (drag_ == Drag::MarkOut) {
-        markOut_ = DraggedMarkOut(ms, markIn_, span_.lengthMs());
-    } else if (drag_ == Drag::Split) {
-        const size_t i = size_t(splitDragged_);
-        const qint64 low = i == 0 ? 1 : splits_[i - 1] + 1;
-        const qint64 high = i + 1 == splits_.size() ? span_.lengthMs() - 1 : splits_[i + 1] - 1;
-        if (low <= high)
-            splits_[i] = std::clamp(ms, low, high);
-    } else {
-        markIn_ = std::min(selectFrom_, ms);
-        markOut_ = std::max(selectFrom_, ms);
-    }
     update();
 }
 
 void CloseView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || drag_ == Drag::None)
+    if (event->button() != Qt::LeftButton)
         return;
-    const Drag drag = std::exchange(drag_, Drag::None);
-    if (!dragged_) {
-        emit positionPicked(span_.msAt(event->position().x()));
-        return;
-    }
-    if (drag == Drag::Split) {
-        const int index = std::exchange(splitDragged_, -1);
-        const qint64 ms = splits_[size_t(index)];
-        // The window puts the point where it takes it; until then it stays where it was.
-        splits_[size_t(index)] = splitBefore_;
+    const DragEnd end = drag_.release(event->position().x(), span_, marks_);
+    if (end.redraw)
         update();
-        if (ms != splitBefore_)
-            emit splitPointDropped(index, ms);
-    } else if (drag == Drag::MarkIn) {
-        emit markInDropped(markIn_);
-    } else if (drag == Drag::MarkOut) {
-        emit markOutDropped(markOut_);
-    } else if (drag == Drag::Select) {
-        const qint64 in = markIn_, out = markOut_;
-        // The window sets the marks it takes; until then the ones before stand.
-        markIn_ = markInBefore_;
-        markOut_ = markOutBefore_;
-        update();
-        emit rangeSelected(in, out);
+    switch (end.what) {
+    case DragEnd::What::Nothing:
+        break;
+    case DragEnd::What::Position:
+        emit positionPicked(end.ms);
+        break;
+    case DragEnd::What::MarkIn:
+        emit markInDropped(end.ms);
+        break;
+    case DragEnd::What::MarkOut:
+        emit markOutDropped(end.ms);
+        break;
+    case DragEnd::What::Split:
+        emit splitPointDropped(end.index, end.ms);
+        break;
+    case DragEnd::What::Range:
+        emit rangeSelected(end.ms, end.toMs);
+        break;
     }
 }
 

@@ -13,8 +13,9 @@
 
 #include "core/peaktable.h"
 #include "ui/ruler.h"
+#include "ui/viewdrag.h"
 #include "ui/viewspan.h"
-#include "platform/wav/wav.h"
+#include "ui/wavecolumns.h"
 
 #include <QWidget>
 
@@ -22,7 +23,6 @@ class QAction;
 class QLineEdit;
 class QToolButton;
 
-#include <memory>
 #include <vector>
 
 class CloseView : public QWidget {
@@ -35,7 +35,7 @@ public:
     // The sound in the native WAV file `file`, with its envelope; shown whole.
     void setSound(const QString &file, PeakTable peaks);
     void clearSound();
-    bool hasSound() const { return file_ != nullptr; }
+    bool hasSound() const { return wave_.hasFile(); }
 
     void setPosition(qint64 ms);
     // Scrolls so that the play position stays in view, as while playing.
@@ -44,10 +44,10 @@ public:
     // The proposed split points, drawn across the waveform; each can be dragged between its
     // neighbours.
     void setSplitPoints(std::vector<qint64> ms);
-    const std::vector<qint64> &splitPoints() const { return splits_; }
+    const std::vector<qint64> &splitPoints() const { return marks_.splits; }
     qint64 position() const { return position_; }
-    qint64 markIn() const { return markIn_; }
-    qint64 markOut() const { return markOut_; }
+    qint64 markIn() const { return marks_.markIn; }
+    qint64 markOut() const { return marks_.markOut; }
 
     ViewSpan &span() { return span_; }
     const ViewSpan &span() const { return span_; }
@@ -117,16 +117,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    enum class Drag { None, Background, MarkIn, MarkOut, Select, Split };
-    // The extremes under each pixel column of the current span, from the table or the file.
-    const std::vector<PeakTable::Peak> &columns();
-    // The samples of `count` frames from `first`, channel after channel, for the closest zooms.
-    std::vector<std::vector<float>> visibleSamples(int64_t first, int64_t count) const;
-    void readColumns(int64_t first, int64_t last);
-    Drag handleAt(QPointF at) const;
-    // The split point within reach of `at` on the waveform, or -1.
-    int splitAt(QPointF at) const;
     QRect waveRect() const { return QRect(0, RulerHeight, width(), height() - RulerHeight - BarHeight); }
+    ViewRows rows() const;
     void placeBar();
     QFont readoutFont() const;
     void closeMarkField();
@@ -134,26 +126,11 @@ private:
     // The tooltips, names and captions, in the language chosen last.
     void showTexts();
 
-    std::unique_ptr<trevisto::wav::File> file_;
-    PeakTable peaks_;
+    WaveColumns wave_;
     ViewSpan span_;
-    qint64 position_ = 0, markIn_ = 0, markOut_ = 0;
-    std::vector<qint64> splits_;
-    int splitDragged_ = -1;
-    qint64 splitBefore_ = 0;
-
-    // The columns for the span they were made for.
-    std::vector<PeakTable::Peak> columns_;
-    double columnsFirst_ = -1, columnsScale_ = 0;
-    int columnsWidth_ = 0;
-
-    Drag drag_ = Drag::None;
-    QPointF pressAt_;
-    double pressFirst_ = 0;
-    bool dragged_ = false;
-    qint64 dragMs_ = 0;
-    qint64 selectFrom_ = 0;
-    qint64 markInBefore_ = 0, markOutBefore_ = 0; // the marks a selection drag started from
+    qint64 position_ = 0;
+    ShownMarks marks_;
+    ViewDrag drag_;
     QLineEdit *markField_ = nullptr;
     struct Shown {
         qint64 from = -1, to = -1;

@@ -4,7 +4,7 @@
 // naming other files or addresses makes nothing else be read.
 
 #include "bass_test_util.h"
-#include "platform/bass/ffmpeg_decoder.h"
+#include "platform/bass/ffmpeg_demux.h"
 #include "support/ffmpeg_tool.h"
 
 #include <cstdlib>
