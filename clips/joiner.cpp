@@ -236,7 +236,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
             facts.push_back({int64_t(part.outputBytes / format.blockAlign()), {}});
         // Where each clip lies follows from the lengths alone: the window is known before
         // any clip is measured.
-        levels = trevisto::planJoinLevels(facts, shaping->options, int(format.sampleRate));
+        const bool given = shaping->levels && shaping->levels->gainDb.size() == parts.size();
+        levels = given ? *shaping->levels : trevisto::planJoinLevels(facts, shaping->options, int(format.sampleRate));
         windowTo = levels.outputFrames;
         if (shaping->joint && *shaping->joint + 1 < parts.size()) {
             const size_t j = *shaping->joint;
@@ -250,8 +251,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
         for (size_t i = 0; i < parts.size(); ++i) {
             trevisto::JoinClipFacts &fact = facts[i];
             const int64_t start = levels.startOf(i, facts);
-            if (!shaping->options.targetLufs || start >= windowTo || start + fact.frames <= windowFrom)
-                continue; // not heard, or heard at its own level
+            if (given || !shaping->options.targetLufs || start >= windowTo || start + fact.frames <= windowFrom)
+                continue; // not heard, heard at its own level, or at a level planned already
             if (i < shaping->loudness.size())
                 fact.loudness = shaping->loudness[i];
             // The window's events run between the clips measured here, and a cancel ends it.
@@ -267,7 +268,8 @@ Outcome JoinClips(const QStringList &clips, const QString &output, const JoinPro
                 fact.loudness = trevisto::measureLoudness(QFile::encodeName(parts[i].path).toStdString());
             }
         }
-        levels = trevisto::planJoinLevels(facts, shaping->options, int(format.sampleRate));
+        if (!given)
+            levels = trevisto::planJoinLevels(facts, shaping->options, int(format.sampleRate));
         total = uint64_t(windowTo - windowFrom) * format.blockAlign();
         if (planned)
             *planned = levels;

@@ -45,6 +45,10 @@ struct JoinShaping {
     // Instead of `window`: the two seconds around the joint after clip `joint`, the middle
     // of its overlap in their middle. Only the clips heard there are measured.
     std::optional<size_t> joint;
+    // The plan, made elsewhere, in place of the options' own: the levels and overlaps a
+    // copied MP3 join makes (CopiedJoinLevels()), so that its joints are heard as it makes
+    // them. Nothing is measured. Taken only when it has a gain for every clip.
+    std::optional<trevisto::JoinLevels> levels;
 };
 
 Outcome JoinClips(const QStringList &clips, const QString &output, const JoinProgress &progress = {},

@@ -2,9 +2,9 @@
 
 namespace trevisto {
 
-Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
-                             const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag,
-                             const mp3enc::CopyJoinShape &shape)
+namespace {
+
+std::vector<mp3enc::CopyJoinClip> CopyJoinClips(const std::vector<Mp3JoinClip> &clips)
 {
     std::vector<mp3enc::CopyJoinClip> joined;
     joined.reserve(clips.size());
@@ -16,7 +16,22 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
             c.origin = mp3enc::ClipOrigin{clip.origin->source.path, clip.origin->source.identity, clip.origin->first,
                                           clip.origin->last};
     }
-    return mp3enc::joinByCopy(joined, nativeOutput, options, tag, shape);
+    return joined;
+}
+
+} // namespace
+
+Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
+                             const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag,
+                             const mp3enc::CopyJoinShape &shape)
+{
+    return mp3enc::joinByCopy(CopyJoinClips(clips), nativeOutput, options, tag, shape);
+}
+
+std::optional<std::vector<int64_t>> CopyJoinOverlaps(const std::vector<Mp3JoinClip> &clips,
+                                                     const mp3enc::CopyJoinShape &shape)
+{
+    return mp3enc::copyJoinOverlaps(CopyJoinClips(clips), shape);
 }
 
 } // namespace trevisto

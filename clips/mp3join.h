@@ -27,4 +27,9 @@ Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QStrin
                              const std::vector<unsigned char> *tag = nullptr,
                              const mp3enc::CopyJoinShape &shape = {});
 
+// The overlaps JoinMp3ByCopy() makes at the joints, as mp3enc::copyJoinOverlaps() works
+// them out.
+std::optional<std::vector<int64_t>> CopyJoinOverlaps(const std::vector<Mp3JoinClip> &clips,
+                                                     const mp3enc::CopyJoinShape &shape);
+
 } // namespace trevisto

@@ -255,7 +255,48 @@ std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces,
     return planJoinLevels(facts, options, rate);
 }
 
+// A copied join of `pieces`: each clip at its whole steps, with the planned crossfades and
+// fades; no levels when the options shape nothing, or a clip's sound cannot be read.
+struct CopyJoinPlan {
+    std::optional<JoinLevels> levels;
+    std::vector<Mp3JoinClip> clips;
+    mp3enc::CopyJoinShape shape;
+};
+
+CopyJoinPlan PlanCopyJoin(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
+{
+    CopyJoinPlan plan;
+    if (options.shapes())
+        plan.levels = CopyJoinLevels(pieces, options);
+    if (plan.levels) {
+        plan.shape.crossfade = plan.levels->overlap;
+        plan.shape.fadeIn = plan.levels->fadeIn;
+        plan.shape.fadeOut = plan.levels->fadeOut;
+    }
+    for (size_t i = 0; i < pieces.size(); ++i)
+        plan.clips.push_back({pieces[i].origin, NativePath(pieces[i].file),
+                              plan.levels && i < plan.levels->steps.size() ? plan.levels->steps[i] : 0});
+    return plan;
+}
+
 } // namespace
+
+std::optional<JoinLevels> CopiedJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
+{
+    CopyJoinPlan plan = PlanCopyJoin(pieces, options);
+    if (!plan.levels)
+        return std::nullopt;
+    const std::optional<std::vector<int64_t>> overlaps = CopyJoinOverlaps(plan.clips, plan.shape);
+    JoinLevels &levels = *plan.levels;
+    if (!overlaps || overlaps->size() != levels.overlap.size())
+        return std::nullopt;
+    for (size_t j = 0; j < overlaps->size(); ++j)
+        levels.outputFrames -= (*overlaps)[j] - levels.overlap[j];
+    levels.overlap = *overlaps;
+    for (size_t i = 0; i < levels.steps.size(); ++i)
+        levels.gainDb[i] = levels.steps[i] * kGainStepDb;
+    return levels;
+}
 
 void OutputJob::joinMp3(const OutputRequest &request)
 {
@@ -265,21 +306,10 @@ void OutputJob::joinMp3(const OutputRequest &request)
     }
     // Copied frames change level in whole steps of their global gain; the frames that a
     // crossfade or a fade touches are encoded again, and only those.
-    mp3enc::CopyJoinShape shape;
-    if (request.joinOptions.shapes()) {
-        levels_ = CopyJoinLevels(request.pieces, request.joinOptions);
-        if (levels_) {
-            shape.crossfade = levels_->overlap;
-            shape.fadeIn = levels_->fadeIn;
-            shape.fadeOut = levels_->fadeOut;
-        }
-    }
-    std::vector<Mp3JoinClip> clips;
-    for (size_t i = 0; i < request.pieces.size(); ++i)
-        clips.push_back({request.pieces[i].origin, NativePath(request.pieces[i].file),
-                         levels_ && i < levels_->steps.size() ? levels_->steps[i] : 0});
+    const CopyJoinPlan plan = PlanCopyJoin(request.pieces, request.joinOptions);
+    levels_ = plan.levels;
     const std::vector<unsigned char> tag = mp3Tag(true);
-    const Mp3JoinOutcome joined = JoinMp3ByCopy(clips, request.output, copyOptions(request), &tag, shape);
+    const Mp3JoinOutcome joined = JoinMp3ByCopy(plan.clips, request.output, copyOptions(request), &tag, plan.shape);
     if (joined.kind == Mp3JoinOutcome::Copied) {
         OutputDone done = copiedOutput(joined.encodedJoints, joined.encodedFrames);
         done.copiedSamples = joined.samples;

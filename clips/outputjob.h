@@ -87,6 +87,12 @@ OutputRequest::Encoding EncodingOfAnyName(const QString &output);
 // background when it has one, so that a join does not measure those clips again.
 std::vector<OutputPiece> ClipPieces(const ClipList &clips);
 
+// The levels a copied MP3 join of `pieces` makes with `options`: each clip's gain its whole
+// global-gain steps, each joint's overlap the crossfade widened to whole frames, and the
+// length that follows; nothing when the options shape nothing or the clips cannot be
+// joined by copying.
+std::optional<JoinLevels> CopiedJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options);
+
 // How a finished output came about, for the note under "The file is saved".
 struct OutputDone {
     OutputRequest::Format format = OutputRequest::Format::Mp3;

@@ -7,6 +7,7 @@
 #include "clips/cliplist.h"
 #include "clips/joiner.h"
 #include "clips/joinoptions.h"
+#include "clips/outputjob.h"
 #include "core/routines.h"
 #include "core/workingfiles.h"
 #include "platform/mci/player.h"
@@ -115,6 +116,13 @@ void frmWriteWave::HearJoint_Click()
     JoinShaping shaping;
     shaping.options = KeptJoinOptions();
     shaping.joint = size_t(row);
+    const std::vector<trevisto::OutputPiece> pieces = trevisto::ClipPieces(clips_);
+    for (const trevisto::OutputPiece &piece : pieces)
+        shaping.loudness.push_back(piece.loudness);
+    // With "Copy", an MP3 join copies frames: its joints are heard at its whole gain steps
+    // and its overlaps widened to whole frames, where the clips can be copied at all.
+    if (ui->Option5->isChecked())
+        shaping.levels = trevisto::CopiedJoinLevels(pieces, shaping.options);
     const Outcome rendered = JoinClips(files, NativePath(WorkingFiles::JointPreview), {}, trevisto::wav::kMaxFileDataBytes, &shaping);
     if (!rendered) {
         dialogs_.msgBox(Joining::tr("The joint cannot be played.\r\n\r\n%1").arg(rendered.why), vbOKOnly,

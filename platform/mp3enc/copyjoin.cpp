@@ -18,4 +18,13 @@ CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString
     return writeJoin(*planned.plan, joints, nativeOutput, options, tag);
 }
 
+std::optional<std::vector<int64_t>> copyJoinOverlaps(const std::vector<CopyJoinClip> &clips,
+                                                     const CopyJoinShape &shape)
+{
+    const PlannedJoin planned = planJoin(clips, shape);
+    if (!planned.plan)
+        return std::nullopt;
+    return planned.plan->clipOverlaps();
+}
+
 } // namespace trevisto::mp3enc

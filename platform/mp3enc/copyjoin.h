@@ -77,4 +77,10 @@ CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString
                            const io::AtomicFile::Options &options = {},
                            const std::vector<unsigned char> *tag = nullptr, const CopyJoinShape &shape = {});
 
+// The overlap at each joint (one fewer than the clips) that joinByCopy() makes of `clips`
+// and `shape`, worked out without encoding or writing anything; nothing where the clips
+// cannot be joined by copying.
+std::optional<std::vector<int64_t>> copyJoinOverlaps(const std::vector<CopyJoinClip> &clips,
+                                                     const CopyJoinShape &shape);
+
 } // namespace trevisto::mp3enc

@@ -155,6 +155,17 @@ bool Piece::read(int64_t from, int64_t count, int channels, int16_t *out, int64_
     return true;
 }
 
+std::vector<int64_t> JoinPlan::clipOverlaps() const
+{
+    std::vector<int64_t> overlaps;
+    for (const Piece &p : pieces) {
+        if (&p != &pieces.front())
+            overlaps.push_back(p.overlapIn);
+        overlaps.insert(overlaps.end(), p.clips.size() - 1, 0);
+    }
+    return overlaps;
+}
+
 PlannedJoin planJoin(const std::vector<CopyJoinClip> &clips, const CopyJoinShape &shape)
 {
     if (clips.empty())

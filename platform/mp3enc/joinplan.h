@@ -65,6 +65,9 @@ struct JoinPlan {
     mp3frames::RangePlan start;    // the first piece's, as a copied cut of it would start
     int64_t fadeIn = 0, fadeOut = 0; // samples
 
+    // The samples each joint of clips overlaps, one fewer than the clips: clips of one
+    // piece meet without an overlap, a piece overlaps the clip before it.
+    std::vector<int64_t> clipOverlaps() const;
     // The output's first and last samples, [first, end), as output decoded indices.
     int64_t firstSample() const { return pieces.front().outputStart(); }
     int64_t endSample() const { return pieces.back().outputStart() + pieces.back().keepTo; }

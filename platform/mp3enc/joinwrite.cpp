@@ -150,13 +150,9 @@ CopyJoinOutcome JoinWriter::write(const JointFrames &joints)
     done.leadOutFrames = uint32_t(joints.leadOut.size());
     done.samples = end - head_.outputStart();
     done.sampleRate = plan_.layout.sampleRate();
-    // Clips of one piece meet without an overlap; a piece overlaps the clip before it.
-    for (const Piece &p : plan_.pieces) {
-        if (&p != &head_)
-            done.overlaps.push_back(p.overlapIn);
-        done.overlaps.insert(done.overlaps.end(), p.clips.size() - 1, 0);
+    done.overlaps = plan_.clipOverlaps();
+    for (const Piece &p : plan_.pieces)
         done.clipSamples += p.last - p.first;
-    }
     return done;
 }
 

@@ -1,5 +1,6 @@
 // The output job without a window: what it copies, what it encodes instead and says why,
 // what a failure leaves behind, and the join work file after every ending.
+#include "clips/joiner.h"
 #include "clips/loudness.h"
 #include "clips/outputjob.h"
 #include "core/routines.h"
@@ -90,6 +91,36 @@ protected:
         return {file(name), source ? std::optional<Mp3Origin>(Mp3Origin{*source, a, b}) : std::nullopt};
     }
     // Lets the encoder's completion arrive; false when the job told nothing in time.
+    // Two clips of five seconds, each of an MP3 of its own, a quiet one and a loud one,
+    // with the origins the clip list keeps; their lengths in `lengths`.
+    std::vector<OutputPiece> quietAndLoudClips(std::vector<int64_t> &lengths)
+    {
+        BusyMix quiet, loud;
+        quiet.tone = 0.06;
+        quiet.noise = 0.01;
+        loud.tone = 0.3;
+        loud.noise = 0.1;
+        std::vector<OutputPiece> pieces;
+        for (const auto &[name, mix, seed] : {std::tuple{"quiet", quiet, 41u}, std::tuple{"loud", loud, 42u}}) {
+            const std::string mp3 = dir.file(std::string(name) + ".mp3");
+            writeMp3(mp3, makeBusySound(44100, 2, 6.0, seed, mix), 128);
+            const std::vector<int16_t> decoded = decodeSamples(mp3);
+            const auto source = IdentifyMp3Source(QString::fromStdString(mp3), int64_t(decoded.size()) / 2);
+            EXPECT_TRUE(source);
+            if (!source)
+                return {};
+            const int64_t a = 10000, b = 10000 + 44100 * 5;
+            Pcm pcm;
+            pcm.rate = 44100;
+            pcm.channels = 2;
+            pcm.samples.assign(decoded.begin() + a * 2, decoded.begin() + b * 2);
+            const std::string wav = dir.file(std::string(name) + ".wav");
+            writeWav(wav, pcm);
+            pieces.push_back({QString::fromStdString(wav), Mp3Origin{*source, a, b}});
+            lengths.push_back(b - a);
+        }
+        return pieces;
+    }
     bool waitForEnd(const Recorder &seen, int ms = 20000)
     {
         QElapsedTimer clock;
@@ -341,29 +372,9 @@ TEST_F(OutputJobTest, ACopyOnlyFailsWhereItCannotCopyAndSaysWhereTheJointsAre)
 // with no frame encoded but the joint's. Crossfades and fades are copied around their frames.
 TEST_F(OutputJobTest, ACopyJoinMatchesLoudnessInWholeStepsWithoutEncoding)
 {
-    BusyMix quiet, loud;
-    quiet.tone = 0.06;
-    quiet.noise = 0.01;
-    loud.tone = 0.3;
-    loud.noise = 0.1;
-    std::vector<OutputPiece> pieces;
     std::vector<int64_t> lengths;
-    for (const auto &[name, mix, seed] : {std::tuple{"quiet", quiet, 41u}, std::tuple{"loud", loud, 42u}}) {
-        const std::string mp3 = dir.file(std::string(name) + ".mp3");
-        writeMp3(mp3, makeBusySound(44100, 2, 6.0, seed, mix), 128);
-        const std::vector<int16_t> decoded = decodeSamples(mp3);
-        const auto source = IdentifyMp3Source(QString::fromStdString(mp3), int64_t(decoded.size()) / 2);
-        ASSERT_TRUE(source);
-        const int64_t a = 10000, b = 10000 + 44100 * 5;
-        Pcm pcm;
-        pcm.rate = 44100;
-        pcm.channels = 2;
-        pcm.samples.assign(decoded.begin() + a * 2, decoded.begin() + b * 2);
-        const std::string wav = dir.file(std::string(name) + ".wav");
-        writeWav(wav, pcm);
-        pieces.push_back({QString::fromStdString(wav), Mp3Origin{*source, a, b}});
-        lengths.push_back(b - a);
-    }
+    const std::vector<OutputPiece> pieces = quietAndLoudClips(lengths);
+    ASSERT_EQ(pieces.size(), 2u);
     for (double target : {-23.0, -16.0}) {
         SCOPED_TRACE(target);
         const QString out = file("matched.mp3");
@@ -419,6 +430,62 @@ TEST_F(OutputJobTest, ACopyJoinMatchesLoudnessInWholeStepsWithoutEncoding)
     const std::vector<int16_t> joined = decodeSamples(request.output.toStdString());
     ASSERT_EQ(int64_t(joined.size()) / 2, seen.done->copiedSamples);
     EXPECT_EQ(joined[0], 0) << "the fade-in starts from silence";
+}
+
+// With "Copy", a joint is heard as the copied join makes it: the levels handed to the
+// preview are the join's whole steps and its overlaps widened to whole frames, and the two
+// seconds rendered from them match the copied MP3's own around the joint, as the WAV plan's
+// (exact gains, the crossfade unwidened) does not.
+TEST_F(OutputJobTest, AJointHeardWithCopyIsTheCopiedJoinsOwn)
+{
+    std::vector<int64_t> lengths;
+    const std::vector<OutputPiece> pieces = quietAndLoudClips(lengths);
+    ASSERT_EQ(pieces.size(), 2u);
+    JoinOptions options;
+    options.targetLufs = -16;
+    options.crossfadeMs = 15;
+    const std::optional<JoinLevels> copied = CopiedJoinLevels(pieces, options);
+    ASSERT_TRUE(copied);
+    ASSERT_EQ(copied->overlap.size(), 1u);
+    EXPECT_GE(copied->overlap[0], 662);
+    EXPECT_LT(copied->overlap[0], 662 + 1152);
+    for (size_t i = 0; i < 2; ++i)
+        EXPECT_DOUBLE_EQ(copied->gainDb[i], copied->steps[i] * kGainStepDb);
+    EXPECT_EQ(copied->outputFrames, lengths[0] + lengths[1] - copied->overlap[0]);
+
+    OutputRequest request{pieces, true, file("copied.mp3"), Format::Mp3, true, 128};
+    request.copyOnly = true;
+    request.joinOptions = options;
+    Recorder seen;
+    ASSERT_TRUE(job.start(request, seen));
+    ASSERT_TRUE(seen.done) << (seen.failed ? seen.failed->why.toStdString() : "");
+    ASSERT_TRUE(seen.done->levels);
+    EXPECT_EQ(seen.done->levels->overlap, copied->overlap);
+    EXPECT_EQ(seen.done->copiedSamples, copied->outputFrames);
+    const std::vector<int16_t> joined = decodeSamples(request.output.toStdString());
+
+    // The preview's two seconds against the copied join's own, around the middle of the overlap.
+    const int64_t middle = lengths[0] - copied->overlap[0] + copied->overlap[0] / 2, from = middle - 44100;
+    const auto heard = [&](const std::optional<JoinLevels> &levels) {
+        JoinShaping shaping;
+        shaping.options = options;
+        shaping.joint = 0;
+        shaping.levels = levels;
+        const QString preview = file("joint.wav");
+        EXPECT_TRUE(JoinClips({pieces[0].file, pieces[1].file}, preview, {}, wav::kMaxFileDataBytes, &shaping));
+        const std::vector<int16_t> part = decodeSamples(preview.toStdString());
+        double signal = 0, noise = 0;
+        for (size_t k = 0; k < part.size() && size_t(from * 2) + k < joined.size(); ++k) {
+            const double want = joined[size_t(from * 2) + k], d = part[k] - want;
+            signal += want * want;
+            noise += d * d;
+        }
+        EXPECT_EQ(part.size(), size_t(2 * 44100 * 2));
+        return 10 * std::log10(signal / std::max(noise, 1.0));
+    };
+    const double asCopied = heard(copied), asPlanned = heard(std::nullopt);
+    EXPECT_GE(asCopied, 25) << "as the copied join makes it";
+    EXPECT_LT(asPlanned, asCopied - 6) << "the WAV join's plan is not what the copy makes";
 }
 
 } // namespace

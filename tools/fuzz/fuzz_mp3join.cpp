@@ -1,13 +1,16 @@
 // Joining clips of two MP3 files by copying their frames, as the program joins its clip list
 // with "Copy": one to three clips, each a range of one of the two sources, each with a sound
-// of its own length in its source's rate and channel count, as a cut makes it. A join that
-// is made must hold every frame in the first clip's layout, the clips' samples less under a
-// frame at each joint encoded again, and its encoded frames inside it; a join that is
-// refused must say why without blaming a file in memory for not reading.
+// of its own length in its source's rate and channel count, as a cut makes it; with or
+// without the join options' shaping: gain steps, a crossfade at each joint, fades at the
+// ends. A join that is made must hold every frame in the first clip's layout, the clips'
+// samples less each joint's overlap (the crossfade asked for, widened by less than a frame),
+// and its encoded frames inside it, in order; a join that is refused must say why without
+// blaming a file in memory for not reading.
 //
-// Input: one byte for the number of clips, five per clip (its source, then two big-endian
-// 16-bit numbers that choose its range, mp3fuzz::rangeOf), a big-endian 16-bit length of the
-// first source, the first source, then the second.
+// Input: one byte for the number of clips (byte % 3) and the shaping (byte / 3), five per
+// clip (its source in bit 0 and its gain steps in bits 1-3, then two big-endian 16-bit
+// numbers that choose its range, mp3fuzz::rangeOf), a big-endian 16-bit length of the first
+// source, the first source, then the second.
 
 #include "clips/mp3join.h"
 #include "mp3_fuzz.h"
@@ -16,6 +19,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <optional>
 
 using namespace trevisto::mp3frames;
@@ -47,6 +51,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
 
+    // The shaping, from lists of values the join options allow (at 44.1 kHz); 0 shapes nothing.
+    const unsigned shaping = data[0] / 3;
+    constexpr int64_t kCrossfades[] = {0, 220, 441, 4410, 44100, 220500};
+    constexpr int64_t kFades[][2] = {{0, 0}, {2000, 0}, {0, 30000}, {44100, 44100}};
+    const int64_t crossfade = kCrossfades[shaping % 6];
+    const int64_t *fades = kFades[(shaping / 6) % 4];
+    const bool stepped = shaping / 24 > 0;
+
     std::vector<trevisto::Mp3JoinClip> clips;
     int64_t total = 0;
     for (size_t i = 0; i < clipCount; ++i) {
@@ -61,18 +73,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const std::string sound = folder.file("clip" + std::to_string(i) + ".wav");
         mp3fuzz::writeSound(sound, index.layout.sampleRate(), index.layout.channels(), last - first, uint32_t(i * 7919));
         clips.push_back({Mp3Origin{Mp3Source{QString::fromStdString(paths[s]), index.identity}, first, last},
-                         QString::fromStdString(sound)});
+                         QString::fromStdString(sound), stepped ? ((c[0] >> 1) & 7) - 3 : 0});
         total += last - first;
     }
 
+    // As the join options plan them: no joint overlaps by more than half of either clip.
+    trevisto::mp3enc::CopyJoinShape shape;
+    for (size_t j = 0; j + 1 < clips.size(); ++j) {
+        const int64_t before = clips[j].origin->last - clips[j].origin->first,
+                      after = clips[j + 1].origin->last - clips[j + 1].origin->first;
+        shape.crossfade.push_back(std::min({crossfade, before / 2, after / 2}));
+    }
+    shape.fadeIn = std::min(fades[0], total);
+    shape.fadeOut = std::min(fades[1], total);
+
     const std::string out = folder.file("joined.mp3");
     std::remove(out.c_str());
-    const trevisto::Mp3JoinOutcome joined = trevisto::JoinMp3ByCopy(clips, QString::fromStdString(out));
+    const trevisto::Mp3JoinOutcome joined =
+        trevisto::JoinMp3ByCopy(clips, QString::fromStdString(out), {}, nullptr, shape);
     if (joined.kind == trevisto::Mp3JoinOutcome::Failed)
         fail("the join could not be written: %s", joined.why.toUtf8().constData());
-    mp3fuzz::note("%zu clips of %lld samples: outcome %d, %d joints, %u frames in front: %s", clips.size(),
-                  (long long)total, int(joined.kind), joined.encodedJoints, joined.leadInFrames,
-                  joined.why.toUtf8().constData());
+    mp3fuzz::note("%zu clips of %lld samples, crossfade %lld, fades %lld and %lld: outcome %d, %d joints, %u frames "
+                  "in front, %u at the end: %s",
+                  clips.size(), (long long)total, (long long)crossfade, (long long)shape.fadeIn,
+                  (long long)shape.fadeOut, int(joined.kind), joined.encodedJoints, joined.leadInFrames,
+                  joined.leadOutFrames, joined.why.toUtf8().constData());
     if (joined.kind == trevisto::Mp3JoinOutcome::NotCopyable) {
         if (joined.why.startsWith(describe(Refusal::CannotRead)))
             fail("a source in memory was reported unreadable: %s", joined.why.toUtf8().constData());
@@ -85,10 +110,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail("the join does not index (refusal %d)", int(indexed.refusal));
     const Mp3Index &written = *indexed.index;
     const int64_t spf = layout.samplesPerFrame();
-    // Each joint encoded again drops less than a frame where the clips overlap.
-    if (written.samples() > total || written.samples() < total - int64_t(joined.encodedJoints) * (spf - 1))
-        fail("the join holds %lld samples of %lld in %d joints", (long long)written.samples(), (long long)total,
-             joined.encodedJoints);
+    // Each joint overlaps by its crossfade and less than a frame more; the join holds the
+    // clips less the overlaps, as it says.
+    if (joined.overlaps.size() != clips.size() - 1)
+        fail("%zu overlaps for %zu clips", joined.overlaps.size(), clips.size());
+    int64_t overlaps = 0;
+    for (size_t j = 0; j < joined.overlaps.size(); ++j) {
+        if (joined.overlaps[j] < shape.crossfade[j] || joined.overlaps[j] >= shape.crossfade[j] + spf)
+            fail("joint %zu overlaps by %lld for a crossfade of %lld", j, (long long)joined.overlaps[j],
+                 (long long)shape.crossfade[j]);
+        overlaps += joined.overlaps[j];
+    }
+    if (joined.clipSamples != total || joined.samples != total - overlaps || written.samples() != joined.samples)
+        fail("the join holds %lld samples and says %lld, of %lld less %lld overlapping", (long long)written.samples(),
+             (long long)joined.samples, (long long)total, (long long)overlaps);
     mp3fuzz::checkWritten(out, layout, written.samples(), 0);
     uint32_t previous = joined.leadInFrames;
     for (const auto &[from, to] : joined.encodedFrames) {
@@ -96,6 +131,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             fail("encoded frames [%u, %u) lie outside the join or out of order", from, to);
         previous = to;
     }
+    if (joined.leadOutFrames > 0 && (shape.fadeOut == 0 || previous + joined.leadOutFrames > written.frames.size()))
+        fail("%u frames encoded at the end after frame %u of %zu", joined.leadOutFrames, previous,
+             written.frames.size());
     if (joined.encodedFrames.size() != size_t(joined.encodedJoints))
         fail("%d joints, %zu encoded spans", joined.encodedJoints, joined.encodedFrames.size());
     return 0;
