@@ -82,4 +82,20 @@ Outcome WriteJoinCueSheet(const QString &output, const std::vector<OutputPiece> 
                               tracks::JoinedTracks(names, frames, rates, rates.front())));
 }
 
+JoinLevels CopiedTimeline(const std::optional<JoinLevels> &planned, const std::vector<int64_t> &overlaps,
+                          int sampleRate)
+{
+    JoinLevels levels = planned.value_or(JoinLevels{});
+    levels.overlap = overlaps;
+    levels.sampleRate = sampleRate;
+    return levels;
+}
+
+std::optional<JoinLevels> JoinTimelineOf(const OutputDone &done)
+{
+    if (!done.copied || done.copiedOverlaps.empty())
+        return done.levels;
+    return CopiedTimeline(done.levels, done.copiedOverlaps, done.sampleRate);
+}
+
 } // namespace trevisto

@@ -26,4 +26,14 @@ std::vector<tags::Chapter> JoinChapters(const std::vector<OutputPiece> &pieces,
 Outcome WriteJoinCueSheet(const QString &output, const std::vector<OutputPiece> &pieces,
                           const std::optional<JoinLevels> &levels = std::nullopt);
 
+// The levels that place each clip of a copied MP3 join: `planned` (none for a join that
+// shapes nothing; then only the overlaps and the rate are set) with each joint's overlap as
+// the copy makes it, `overlaps` at `sampleRate`.
+JoinLevels CopiedTimeline(const std::optional<JoinLevels> &planned, const std::vector<int64_t> &overlaps,
+                          int sampleRate);
+
+// What places each clip of the finished join `done`: its levels, with a copied join's
+// overlaps as written.
+std::optional<JoinLevels> JoinTimelineOf(const OutputDone &done);
+
 } // namespace trevisto

@@ -23,9 +23,9 @@ std::vector<mp3enc::CopyJoinClip> CopyJoinClips(const std::vector<Mp3JoinClip> &
 
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
                              const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag,
-                             const mp3enc::CopyJoinShape &shape)
+                             const mp3enc::CopyJoinShape &shape, const mp3enc::CopyJoinTagOf &tagOf)
 {
-    return mp3enc::joinByCopy(CopyJoinClips(clips), nativeOutput, options, tag, shape);
+    return mp3enc::joinByCopy(CopyJoinClips(clips), nativeOutput, options, tag, shape, tagOf);
 }
 
 std::optional<std::vector<int64_t>> CopyJoinOverlaps(const std::vector<Mp3JoinClip> &clips,

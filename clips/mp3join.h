@@ -21,11 +21,11 @@ struct Mp3JoinClip {
 
 using Mp3JoinOutcome = mp3enc::CopyJoinOutcome;
 
-// `tag` and `shape` as for mp3enc::joinByCopy().
+// `tag`, `shape` and `tagOf` as for mp3enc::joinByCopy().
 Mp3JoinOutcome JoinMp3ByCopy(const std::vector<Mp3JoinClip> &clips, const QString &nativeOutput,
                              const io::AtomicFile::Options &options = {},
                              const std::vector<unsigned char> *tag = nullptr,
-                             const mp3enc::CopyJoinShape &shape = {});
+                             const mp3enc::CopyJoinShape &shape = {}, const mp3enc::CopyJoinTagOf &tagOf = {});
 
 // The overlaps JoinMp3ByCopy() makes at the joints, as mp3enc::copyJoinOverlaps() works
 // them out.

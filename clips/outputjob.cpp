@@ -195,14 +195,14 @@ bool OutputJob::roomForEncoded(const OutputRequest &request)
 
 // The ID3v2 tag of the MP3 being written: with every frame of the source's tag when its
 // frames are copied, else only what describes the sound itself.
-std::vector<unsigned char> OutputJob::mp3Tag(bool copied) const
+std::vector<unsigned char> OutputJob::mp3Tag(bool copied, const std::optional<JoinLevels> *timeline) const
 {
     tags::TagRequest tag;
     tag.source = QFile::encodeName(TagSourceOf(request_)).toStdString();
     tag.keep = copied ? tags::Keep::AllFrames : tags::Keep::Essentials;
     tag.edits = request_.tagEdits ? &*request_.tagEdits : nullptr;
     if (request_.chapters && (request_.join || request_.pieces.size() > 1))
-        tag.chapters = JoinChapters(request_.pieces, levels_);
+        tag.chapters = JoinChapters(request_.pieces, timeline ? *timeline : levels_);
     return tags::renderId3(tag);
 }
 
@@ -308,13 +308,19 @@ void OutputJob::joinMp3(const OutputRequest &request)
     // crossfade or a fade touches are encoded again, and only those.
     const CopyJoinPlan plan = PlanCopyJoin(request.pieces, request.joinOptions);
     levels_ = plan.levels;
-    const std::vector<unsigned char> tag = mp3Tag(true);
-    const Mp3JoinOutcome joined = JoinMp3ByCopy(plan.clips, request.output, copyOptions(request), &tag, plan.shape);
+    // The chapters start where the copy puts each clip, once its overlaps are known.
+    const auto tagOf = [this](const std::vector<int64_t> &overlaps, int sampleRate) {
+        const std::optional<JoinLevels> timeline = CopiedTimeline(levels_, overlaps, sampleRate);
+        return mp3Tag(true, &timeline);
+    };
+    const Mp3JoinOutcome joined =
+        JoinMp3ByCopy(plan.clips, request.output, copyOptions(request), nullptr, plan.shape, tagOf);
     if (joined.kind == Mp3JoinOutcome::Copied) {
         OutputDone done = copiedOutput(joined.encodedJoints, joined.encodedFrames);
         done.copiedSamples = joined.samples;
         done.clipSamples = joined.clipSamples;
         done.sampleRate = joined.sampleRate;
+        done.copiedOverlaps = joined.overlaps;
         // The overlaps whole frames widened, and the length that follows, as written.
         if (levels_ && joined.overlaps.size() == levels_->overlap.size()) {
             levels_->overlap = joined.overlaps;

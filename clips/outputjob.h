@@ -110,8 +110,10 @@ struct OutputDone {
     QString encoderNote;     // a rate or bit rate the encoder had to change
     // Of a join that shaped the sound: each clip's gain, the overlaps and the length.
     std::optional<JoinLevels> levels;
-    // Of a copied join: the samples written and those the clips hold, at `sampleRate`.
+    // Of a copied join: the samples written and those the clips hold, at `sampleRate`, and
+    // each joint's overlap as written.
     int64_t copiedSamples = 0, clipSamples = 0;
+    std::vector<int64_t> copiedOverlaps;
     int sampleRate = 0;
 };
 
@@ -188,7 +190,8 @@ private:
     };
 
     bool roomForEncoded(const OutputRequest &request);
-    std::vector<unsigned char> mp3Tag(bool copied) const;
+    // `timeline`, when given, places the chapters instead of the job's levels.
+    std::vector<unsigned char> mp3Tag(bool copied, const std::optional<JoinLevels> *timeline = nullptr) const;
     void saveResult(const OutputRequest &request);
     void joinMp3(const OutputRequest &request);
     void joinWav(const OutputRequest &request);

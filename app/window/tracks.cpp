@@ -430,7 +430,7 @@ void frmWriteWave::WriteJoinCueSheet(const trevisto::OutputDone &done)
     for (const trevisto::ClipId id : done.clips)
         if (const int row = clips_.rowOf(id); row >= 0)
             pieces.push_back({clips_.file(row), std::nullopt, clips_.items()[size_t(row)].name});
-    const Outcome written = trevisto::WriteJoinCueSheet(done.output, pieces, done.levels);
+    const Outcome written = trevisto::WriteJoinCueSheet(done.output, pieces, trevisto::JoinTimelineOf(done));
     if (!written)
         dialogs_.msgBox(Tracks::tr("The cue sheet \"%1\" could not be written: %2")
                             .arg(trevisto::tracks::CueSheetBeside(done.output), written.why),

@@ -7,11 +7,17 @@
 namespace trevisto::mp3enc {
 
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
-                           const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag, const CopyJoinShape &shape)
+                           const io::AtomicFile::Options &options, const std::vector<unsigned char> *tag,
+                           const CopyJoinShape &shape, const CopyJoinTagOf &tagOf)
 {
     PlannedJoin planned = planJoin(clips, shape);
     if (!planned.plan)
         return notCopyable(planned.why);
+    std::vector<unsigned char> made;
+    if (tagOf) {
+        made = tagOf(planned.plan->clipOverlaps(), planned.plan->layout.sampleRate());
+        tag = &made;
+    }
     JointFrames joints = encodeJoints(*planned.plan);
     if (!joints.why.isEmpty())
         return notCopyable(joints.why);

@@ -19,6 +19,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -72,10 +73,16 @@ struct CopyJoinOutcome {
     std::vector<int64_t> overlaps;
 };
 
-// `tag`, when given, is the ID3v2 tag in front (none when empty), in place of the source's.
+// The ID3v2 tag in front of a join whose clips overlap by `overlaps` at their joints (one
+// fewer than the clips, at `sampleRate`): for chapters that start where the clips do.
+using CopyJoinTagOf = std::function<std::vector<unsigned char>(const std::vector<int64_t> &overlaps, int sampleRate)>;
+
+// `tag`, when given, is the ID3v2 tag in front (none when empty), in place of the source's;
+// `tagOf`, when set, makes it instead once the overlaps are known.
 CopyJoinOutcome joinByCopy(const std::vector<CopyJoinClip> &clips, const QString &nativeOutput,
                            const io::AtomicFile::Options &options = {},
-                           const std::vector<unsigned char> *tag = nullptr, const CopyJoinShape &shape = {});
+                           const std::vector<unsigned char> *tag = nullptr, const CopyJoinShape &shape = {},
+                           const CopyJoinTagOf &tagOf = {});
 
 // The overlap at each joint (one fewer than the clips) that joinByCopy() makes of `clips`
 // and `shape`, worked out without encoding or writing anything; nothing where the clips

@@ -24,7 +24,7 @@ bool JoinExtras::take(const char *arg)
 
 bool JoinExtras::finish(const OutputRequest &request, const std::optional<OutputDone> &done) const
 {
-    const std::optional<JoinLevels> levels = done ? done->levels : std::nullopt;
+    const std::optional<JoinLevels> levels = done ? JoinTimelineOf(*done) : std::nullopt;
     if (chapters)
         std::printf("chapters=%zu\n", JoinChapters(request.pieces, levels).size());
     if (!cue)
