@@ -237,9 +237,10 @@ namespace {
 
 // The levels of a copy join that shapes the sound: each clip's whole steps, from the
 // loudness the clip list measured or, where it has none and loudness is matched, measured
-// now; the crossfades and the fades. Nothing when a clip's sound cannot be read: the join
+// now (with `joint`, only for the two clips that meet there); the crossfades and the fades. Nothing when a clip's sound cannot be read: the join
 // itself then says what is wrong.
-std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
+std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options,
+                                         std::optional<size_t> joint = std::nullopt)
 {
     std::vector<JoinClipFacts> facts;
     int rate = 0;
@@ -249,7 +250,10 @@ std::optional<JoinLevels> CopyJoinLevels(const std::vector<OutputPiece> &pieces,
         if (wav::readInfo(path, info) != wav::ReadError::None)
             return std::nullopt;
         rate = rate ? rate : int(info.format.sampleRate);
-        const bool measure = options.targetLufs && !piece.loudness.measured;
+        // For a joint's preview only the two clips heard there need a level.
+        const size_t i = facts.size();
+        const bool heard = !joint || i == *joint || i == *joint + 1;
+        const bool measure = options.targetLufs && !piece.loudness.measured && heard;
         facts.push_back({info.frames, measure ? measureLoudness(path) : piece.loudness});
     }
     return planJoinLevels(facts, options, rate);
@@ -263,11 +267,12 @@ struct CopyJoinPlan {
     mp3enc::CopyJoinShape shape;
 };
 
-CopyJoinPlan PlanCopyJoin(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
+CopyJoinPlan PlanCopyJoin(const std::vector<OutputPiece> &pieces, const JoinOptions &options,
+                          std::optional<size_t> joint = std::nullopt)
 {
     CopyJoinPlan plan;
     if (options.shapes())
-        plan.levels = CopyJoinLevels(pieces, options);
+        plan.levels = CopyJoinLevels(pieces, options, joint);
     if (plan.levels) {
         plan.shape.crossfade = plan.levels->overlap;
         plan.shape.fadeIn = plan.levels->fadeIn;
@@ -281,9 +286,10 @@ CopyJoinPlan PlanCopyJoin(const std::vector<OutputPiece> &pieces, const JoinOpti
 
 } // namespace
 
-std::optional<JoinLevels> CopiedJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options)
+std::optional<JoinLevels> CopiedJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options,
+                                           std::optional<size_t> joint)
 {
-    CopyJoinPlan plan = PlanCopyJoin(pieces, options);
+    CopyJoinPlan plan = PlanCopyJoin(pieces, options, joint);
     if (!plan.levels)
         return std::nullopt;
     const std::optional<std::vector<int64_t>> overlaps = CopyJoinOverlaps(plan.clips, plan.shape);

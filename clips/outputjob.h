@@ -90,8 +90,10 @@ std::vector<OutputPiece> ClipPieces(const ClipList &clips);
 // The levels a copied MP3 join of `pieces` makes with `options`: each clip's gain its whole
 // global-gain steps, each joint's overlap the crossfade widened to whole frames, and the
 // length that follows; nothing when the options shape nothing or the clips cannot be
-// joined by copying.
-std::optional<JoinLevels> CopiedJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options);
+// joined by copying. With `joint`, for hearing the joint after that clip: only the two
+// clips that meet there are measured where the list has not, the others keep their level.
+std::optional<JoinLevels> CopiedJoinLevels(const std::vector<OutputPiece> &pieces, const JoinOptions &options,
+                                           std::optional<size_t> joint = std::nullopt);
 
 // How a finished output came about, for the note under "The file is saved".
 struct OutputDone {

@@ -122,7 +122,7 @@ void frmWriteWave::HearJoint_Click()
     // With "Copy", an MP3 join copies frames: its joints are heard at its whole gain steps
     // and its overlaps widened to whole frames, where the clips can be copied at all.
     if (ui->Option5->isChecked())
-        shaping.levels = trevisto::CopiedJoinLevels(pieces, shaping.options);
+        shaping.levels = trevisto::CopiedJoinLevels(pieces, shaping.options, size_t(row));
     const Outcome rendered = JoinClips(files, NativePath(WorkingFiles::JointPreview), {}, trevisto::wav::kMaxFileDataBytes, &shaping);
     if (!rendered) {
         dialogs_.msgBox(Joining::tr("The joint cannot be played.\r\n\r\n%1").arg(rendered.why), vbOKOnly,

@@ -484,6 +484,7 @@ TEST_F(OutputJobTest, AJointHeardWithCopyIsTheCopiedJoinsOwn)
         return 10 * std::log10(signal / std::max(noise, 1.0));
     };
     const double asCopied = heard(copied), asPlanned = heard(std::nullopt);
+    EXPECT_EQ(CopiedJoinLevels(pieces, options, 0)->overlap, copied->overlap) << "the preview's own plan";
     EXPECT_GE(asCopied, 25) << "as the copied join makes it";
     EXPECT_LT(asPlanned, asCopied - 6) << "the WAV join's plan is not what the copy makes";
 }
