@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <iterator>
 #include <utility>
 
 namespace trevisto::mp3enc {
@@ -235,6 +236,31 @@ bool keepBetter(std::optional<Joint> &chosen, std::optional<Joint> &&joint)
     return rank(*chosen) == 2;
 }
 
+// The best of the runs `attempt(0)`, `attempt(1)`, ... `attempt(tries - 1)` makes, stopping
+// at the first that meets cleanly. A try that finds the clips too short for it is passed
+// over, or ends the tries where later ones only reach further (`stopAtEmpty`). `unreadable`
+// is set, and nothing chosen, when a source cannot be read.
+template <class Attempt>
+std::optional<Joint> bestOf(int tries, bool stopAtEmpty, bool &unreadable, const Attempt &attempt)
+{
+    std::optional<Joint> chosen;
+    for (int k = 0; k < tries; ++k) {
+        std::optional<Joint> joint = attempt(k);
+        if (!joint) {
+            unreadable = true;
+            return std::nullopt;
+        }
+        if (joint->frames.empty()) {
+            if (stopAtEmpty)
+                break;
+            continue;
+        }
+        if (keepBetter(chosen, std::move(joint)))
+            break;
+    }
+    return chosen;
+}
+
 // Where a run of encoded frames is.
 enum class Place { Start, Joint, End };
 
@@ -262,16 +288,13 @@ QString encodeJoint(const JointEncoder &encoder, JoinPlan &plan, size_t j, std::
         lo = floorDiv(after.outputStart(), spf);
         hi = floorDiv(after.outputStart() + after.overlapIn - 1, spf);
     }
-    std::optional<Joint> chosen;
-    for (const auto &[left, right] : kJointSpans) {
-        std::optional<Joint> joint = encoder.encode(&before, &after, lo - left, hi - lo + left + 1 + right);
-        if (!joint)
-            return describe(Refusal::CannotRead);
-        if (joint->frames.empty())
-            continue; // a clip too short for this span
-        if (keepBetter(chosen, std::move(joint)))
-            break;
-    }
+    bool unreadable = false;
+    std::optional<Joint> chosen = bestOf(int(std::size(kJointSpans)), false, unreadable, [&](int k) {
+        const auto [left, right] = kJointSpans[k];
+        return encoder.encode(&before, &after, lo - left, hi - lo + left + 1 + right);
+    });
+    if (unreadable)
+        return describe(Refusal::CannotRead);
     if (!chosen)
         return Mp3Join::tr("a clip is too short to be joined without encoding it again");
     if (chosen->refused)
@@ -293,16 +316,11 @@ QString encodeLeadIn(const JointEncoder &encoder, JoinPlan &plan, std::vector<Fr
     if (plan.fadeIn > 0)
         count = std::max<int64_t>(plan.start.silentFrames + plan.start.encodedFrames,
                                   floorDiv(plan.firstSample() + plan.fadeIn - 1, plan.layout.samplesPerFrame()) + 2);
-    std::optional<Joint> chosen;
-    for (int more = 0; more < 4; ++more) {
-        std::optional<Joint> joint = encoder.encode(nullptr, &head, 0, count + more);
-        if (!joint)
-            return describe(Refusal::CannotRead);
-        if (joint->frames.empty())
-            break; // the copied part of the piece is used up
-        if (keepBetter(chosen, std::move(joint)))
-            break;
-    }
+    bool unreadable = false;
+    std::optional<Joint> chosen =
+        bestOf(4, true, unreadable, [&](int more) { return encoder.encode(nullptr, &head, 0, count + more); });
+    if (unreadable)
+        return describe(Refusal::CannotRead);
     if (!chosen)
         return plan.fadeIn > 0 ? fadesTooLong() : describe(Refusal::ReservoirBeforeFile);
     if (chosen->refused)
@@ -323,16 +341,13 @@ QString encodeLeadOut(const JointEncoder &encoder, JoinPlan &plan, std::vector<F
     Piece &tail = plan.pieces.back();
     const int64_t end = tail.offset / spf + int64_t(tail.copyTo); // the output's audio frames
     const int64_t fadeFrom = floorDiv(plan.endSample() - plan.fadeOut, spf);
-    std::optional<Joint> chosen;
-    for (int left = 1; left <= 3; ++left) {
-        std::optional<Joint> joint = encoder.encode(&tail, nullptr, fadeFrom - left, end - fadeFrom + left);
-        if (!joint)
-            return describe(Refusal::CannotRead);
-        if (joint->frames.empty())
-            break; // the copied part of the piece is used up
-        if (keepBetter(chosen, std::move(joint)))
-            break;
-    }
+    bool unreadable = false;
+    std::optional<Joint> chosen = bestOf(3, true, unreadable, [&](int k) {
+        const int64_t left = k + 1;
+        return encoder.encode(&tail, nullptr, fadeFrom - left, end - fadeFrom + left);
+    });
+    if (unreadable)
+        return describe(Refusal::CannotRead);
     if (!chosen)
         return fadesTooLong();
     if (chosen->refused)
